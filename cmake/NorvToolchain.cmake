@@ -1,0 +1,16 @@
+# Compiler flags shared by every target: warnings for our own code and the
+# optional sanitizer build.
+
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM)
+    set(CMAKE_C_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+endif()
+
+set(NORV_WARNINGS -Wall -Wextra)
+
+if(NORV_SANITIZE)
+    set(sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${sanitize_flags})
+    add_link_options(${sanitize_flags})
+endif()
