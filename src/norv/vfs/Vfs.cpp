@@ -1,0 +1,99 @@
+#include "norv/vfs/Vfs.h"
+
+#include "norv/vfs/NativeMount.h"
+#include "norv/vfs/VfsStaticData.h"
+
+#include <cstdio>
+
+namespace Norv {
+
+namespace {
+
+SmartPtr<VfsStaticData>& StaticData()
+{
+    static SmartPtr<VfsStaticData> data;
+    return data;
+}
+
+// Asks the newest matching mount, then, while each mount lets names fall
+// through, the older matching ones.
+File* Resolve(char const* name, File* (VfsMount::*open)(char const*))
+{
+    VfsStaticData* data = Vfs::GetStaticData();
+    if (!data || !name)
+        return nullptr;
+    for (VfsMount* mount = data->FindMount(name, nullptr); mount;) {
+        if (File* file = (mount->*open)(name + mount->GetMountPoint().size()))
+            return file;
+        if (!(mount->GetFlags() & VfsMount::FallThrough))
+            return nullptr;
+        VfsMount* older = mount->GetNext().Get();
+        mount = older ? data->FindMount(name, older) : nullptr;
+    }
+    return nullptr;
+}
+
+bool Link(VfsMount* mount)
+{
+    VfsStaticData* data = Vfs::GetStaticData();
+    if (!data) {
+        std::fprintf(stderr, "vfs: mount before the file system was initialised\n");
+        return false;
+    }
+    data->AddMount(mount);
+    return true;
+}
+
+} // namespace
+
+void Vfs::Initialize()
+{
+    StaticData() = new VfsStaticData;
+}
+
+void Vfs::Shutdown()
+{
+    StaticData().Release();
+}
+
+VfsStaticData* Vfs::GetStaticData()
+{
+    return StaticData().Get();
+}
+
+NativeMount* MountNative(PosixPath const& root, char const* mountPoint, int flags)
+{
+    SmartPtr<NativeMount> mount(new NativeMount(root, mountPoint, flags));
+    return Link(mount.Get()) ? mount.Get() : nullptr;
+}
+
+bool Umount(char const* mountPoint)
+{
+    VfsStaticData* data = Vfs::GetStaticData();
+    return data && Umount(data->FindMount(mountPoint, nullptr));
+}
+
+bool Umount(VfsMount* mount)
+{
+    VfsStaticData* data = Vfs::GetStaticData();
+    return data && data->RemoveMount(mount);
+}
+
+File* OpenFile(char const* name)
+{
+    return Resolve(name, &VfsMount::OpenFile);
+}
+
+File* VfsCreateFile(char const* name)
+{
+    return Resolve(name, &VfsMount::VfsCreateFile);
+}
+
+CachedFile* CacheFile(char const* name)
+{
+    CachedFile* file = new CachedFile;
+    file->OpenExisting(name);
+    return file;
+}
+
+} // namespace Norv

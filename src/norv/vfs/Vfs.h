@@ -1,0 +1,45 @@
+// The virtual file system: one name space for every file the game reads or
+// writes, resolved through the mounts from the newest to the oldest.
+#pragma once
+
+#include "norv/vfs/CachedFile.h"
+#include "norv/vfs/File.h"
+#include "norv/vfs/PosixPath.h"
+#include "norv/vfs/VfsMount.h"
+
+namespace Norv {
+
+class NativeMount;
+class VfsStaticData;
+
+namespace Vfs {
+
+// Makes the empty mount list; must run before any mount call.
+void Initialize();
+// Drops the list and every mount nothing else holds.
+void Shutdown();
+// The mount list; null before Initialize.
+VfsStaticData* GetStaticData();
+
+} // namespace Vfs
+
+// Mounts the host folder `root`; names are appended to it as they stand, so
+// a root normally ends with "/". The list keeps the mount.
+NativeMount* MountNative(PosixPath const& root, char const* mountPoint, int flags);
+
+// Unlinks the newest mount whose mount point matches, or that very mount.
+bool Umount(char const* mountPoint);
+bool Umount(VfsMount* mount);
+
+// A new file (reference count 0; hold it in a SmartPtr<File>) opened for
+// reading, or null when no mount has the name.
+File* OpenFile(char const* name);
+
+// A new file opened for writing, or null when no mount can create it.
+File* VfsCreateFile(char const* name);
+
+// Always a new cached file holding the whole of `name`; empty (false) when
+// the name cannot be read.
+CachedFile* CacheFile(char const* name);
+
+} // namespace Norv
