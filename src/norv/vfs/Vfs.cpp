@@ -1,7 +1,9 @@
 #include "norv/vfs/Vfs.h"
 
 #include "norv/vfs/NativeMount.h"
+#include "norv/vfs/PakMount.h"
 #include "norv/vfs/VfsStaticData.h"
+#include "norv/vfs/posix/ResourceFile.h"
 
 #include <cstdio>
 
@@ -59,6 +61,18 @@ void Vfs::Shutdown()
 VfsStaticData* Vfs::GetStaticData()
 {
     return StaticData().Get();
+}
+
+PakMount* MountPak(PosixPath const& path, char const* mountPoint, int flags)
+{
+    if (!ResourceFile().OpenExisting(path.c_str()))
+        return nullptr;
+    SmartPtr<PakMount> mount(new PakMount(path, mountPoint, flags));
+    if (!mount->IsLoaded()) {
+        std::fprintf(stderr, "vfs: %s is not a readable pak archive\n", path.c_str());
+        return nullptr;
+    }
+    return Link(mount.Get()) ? mount.Get() : nullptr;
 }
 
 NativeMount* MountNative(PosixPath const& root, char const* mountPoint, int flags)

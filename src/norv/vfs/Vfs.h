@@ -10,6 +10,7 @@
 namespace Norv {
 
 class NativeMount;
+class PakMount;
 class VfsStaticData;
 
 namespace Vfs {
@@ -22,6 +23,11 @@ void Shutdown();
 VfsStaticData* GetStaticData();
 
 } // namespace Vfs
+
+// Mounts the pak archive at `path` (looked up among the shipped resources
+// first). Null, and nothing mounted, when the archive is missing or damaged.
+// The list keeps the mount; the pointer is not the caller's.
+PakMount* MountPak(PosixPath const& path, char const* mountPoint, int flags);
 
 // Mounts the host folder `root`; names are appended to it as they stand, so
 // a root normally ends with "/". The list keeps the mount.

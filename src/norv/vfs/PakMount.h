@@ -1,0 +1,45 @@
+// A mount of a pak archive: a sorted directory of named entries inside a
+// block-compressed container, looked up without regard to letter case.
+#pragma once
+
+#include "norv/vfs/CompressedFile.h"
+#include "norv/vfs/FileDesc.h"
+#include "norv/vfs/PosixPath.h"
+#include "norv/vfs/VfsMount.h"
+
+#include <mutex>
+#include <vector>
+
+namespace Norv {
+
+class PakMount : public VfsMount {
+public:
+    // Opens the archive and reads its directory; see IsLoaded.
+    PakMount(PosixPath const& path, char const* mountPoint, int flags);
+
+    // The archive opened and its directory is whole and consistent.
+    bool IsLoaded() const { return loaded; }
+
+    // A VirtualFile over the entry, or null when the archive has no such name.
+    File* OpenFile(char const* name) override;
+    // Pak archives are read-only.
+    File* VfsCreateFile(char const*) override { return nullptr; }
+
+    FileDesc const* FindFile(char const* name) const;
+    char const* GetName(FileDesc const& entry) const { return &names[entry.nameOffset]; }
+
+    // Reads from the archive's stream at `offset`; entries of one archive may
+    // be read from several threads at once.
+    int ReadAt(int64_t offset, void* buffer, int bytes);
+
+private:
+    bool LoadDirectory(PosixPath const& path);
+
+    CompressedFile container;
+    std::vector<FileDesc> directory;
+    std::vector<char> names;
+    std::mutex mutex;
+    bool loaded = false;
+};
+
+} // namespace Norv
