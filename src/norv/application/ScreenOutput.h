@@ -1,0 +1,23 @@
+// The screen the application draws each frame to. The graphics engine
+// supplies it (its screen surface over the window's frame buffer); the shell
+// asks for a new one whenever the window's video mode changes.
+#pragma once
+
+#include "norv/base/RefCounter.h"
+
+namespace Norv {
+
+class Surface;
+
+class ScreenOutput : public RefCounter {
+public:
+    // True when a frame can be drawn now; only then are the other two called.
+    virtual bool LockFrame() = 0;
+    // The surface handed to the render hooks; null where the frame is drawn
+    // with OpenGL directly.
+    virtual Surface* FrameSurface() = 0;
+    // Flushes what was queued for the frame and presents it.
+    virtual void UnlockFrame() = 0;
+};
+
+} // namespace Norv

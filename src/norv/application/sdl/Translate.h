@@ -1,0 +1,13 @@
+// SDL's key symbols to the engine's key codes.
+#pragma once
+
+#include "norv/application/KeyCode.h"
+
+#include <SDL_keysym.h>
+
+namespace Norv {
+
+// KEY_INVALID for every key the engine does not deliver.
+KeyCode Translate(SDLKey key);
+
+} // namespace Norv

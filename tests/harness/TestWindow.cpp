@@ -1,0 +1,159 @@
+// Finding and driving program windows with xdotool, and screenshots with
+// ImageMagick.
+#include "tests/harness/TestWindow.h"
+
+#include "tests/harness/ExternalTool.h"
+
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace NorvTest {
+
+namespace {
+
+std::string WindowArgument(unsigned long id)
+{
+    return std::to_string(id);
+}
+
+// "Geometry: 800x600" and "Position: 0,0 (screen: 0)" from getwindowgeometry.
+bool ParseGeometry(std::string const& text, char const* label, char separator, int* a, int* b)
+{
+    std::size_t at = text.find(label);
+    if (at == std::string::npos)
+        return false;
+    std::istringstream line(text.substr(at + std::char_traits<char>::length(label)));
+    char got = 0;
+    return static_cast<bool>(line >> *a >> got >> *b) && got == separator;
+}
+
+} // namespace
+
+bool TestWindow::Find(std::string const& namePattern, double timeoutSeconds)
+{
+    std::string output;
+    if (RunTool({"xdotool", "search", "--sync", "--name", namePattern}, &output, timeoutSeconds) != 0)
+        return false;
+    std::istringstream ids(output);
+    return static_cast<bool>(ids >> id);
+}
+
+bool TestWindow::Size(int* width, int* height) const
+{
+    std::string output;
+    if (RunTool({"xdotool", "getwindowgeometry", WindowArgument(id)}, &output) != 0)
+        return false;
+    return ParseGeometry(output, "Geometry:", 'x', width, height);
+}
+
+std::string TestWindow::Name() const
+{
+    std::string output;
+    RunTool({"xdotool", "getwindowname", WindowArgument(id)}, &output);
+    while (!output.empty() && output.back() == '\n')
+        output.pop_back();
+    return output;
+}
+
+bool TestWindow::IsVisible() const
+{
+    std::string output;
+    RunTool({"xdotool", "search", "--onlyvisible", "--name", "."}, &output);
+    std::istringstream ids(output);
+    unsigned long visible = 0;
+    while (ids >> visible) {
+        if (visible == id)
+            return true;
+    }
+    return false;
+}
+
+bool TestWindow::Origin(int* x, int* y) const
+{
+    std::string output;
+    if (IsVisible()) {
+        if (RunTool({"xdotool", "getwindowgeometry", WindowArgument(id)}, &output) != 0)
+            return false;
+        return ParseGeometry(output, "Position:", ',', x, y);
+    }
+    int screenWidth = 0, screenHeight = 0, width = 0, height = 0;
+    if (RunTool({"xdotool", "getdisplaygeometry"}, &output) != 0 || !Size(&width, &height))
+        return false;
+    std::istringstream screen(output);
+    if (!(screen >> screenWidth >> screenHeight))
+        return false;
+    *x = (screenWidth - width) / 2;
+    *y = (screenHeight - height) / 2;
+    return true;
+}
+
+bool TestWindow::MouseMove(int x, int y) const
+{
+    if (IsVisible()) {
+        return RunTool({"xdotool", "mousemove", "--sync", "--window", WindowArgument(id), std::to_string(x),
+                        std::to_string(y)})
+            == 0;
+    }
+    int originX = 0, originY = 0;
+    if (!Origin(&originX, &originY))
+        return false;
+    return RunTool({"xdotool", "mousemove", "--sync", std::to_string(originX + x), std::to_string(originY + y)})
+        == 0;
+}
+
+bool TestWindow::MouseDown(int button) const
+{
+    return RunTool({"xdotool", "mousedown", std::to_string(button)}) == 0;
+}
+
+bool TestWindow::MouseUp(int button) const
+{
+    return RunTool({"xdotool", "mouseup", std::to_string(button)}) == 0;
+}
+
+bool TestWindow::Click(int x, int y, int button) const
+{
+    return MouseMove(x, y) && RunTool({"xdotool", "click", std::to_string(button)}) == 0;
+}
+
+bool TestWindow::Key(std::string const& keys) const
+{
+    return RunTool({"xdotool", "key", keys}) == 0;
+}
+
+bool TestWindow::Resize(int width, int height) const
+{
+    return RunTool({"xdotool", "windowsize", "--sync", WindowArgument(id), std::to_string(width),
+                    std::to_string(height)})
+        == 0;
+}
+
+bool TestWindow::Screenshot(std::string const& path) const
+{
+    int x = 0, y = 0, width = 0, height = 0;
+    if (!Origin(&x, &y) || !Size(&width, &height))
+        return false;
+    std::ostringstream crop;
+    crop << width << 'x' << height << '+' << x << '+' << y;
+    // ImageMagick's own import, by its full path: another "convert" may come
+    // first on PATH, and import shares its installation.
+    return RunTool({"/usr/bin/import", "-window", "root", "-crop", crop.str(), "+repage", path}) == 0;
+}
+
+std::string ProgramPath(std::string const& name)
+{
+    std::string const inBin = std::string(NORV_PROGRAM_DIR) + "/" + name;
+    if (access(inBin.c_str(), X_OK) == 0)
+        return inBin;
+    return std::string(NORV_TEST_PROGRAM_DIR) + "/" + name;
+}
+
+std::string OutputPath(std::string const& fileName)
+{
+    std::string const folder = std::string(NORV_TEST_PROGRAM_DIR) + "/output";
+    mkdir(folder.c_str(), 0755);
+    return folder + "/" + fileName;
+}
+
+} // namespace NorvTest

@@ -1,0 +1,56 @@
+// A program's window in the X display, driven with real X input through
+// xdotool and read back with screenshots.
+#pragma once
+
+#include "tests/harness/Image.h"
+
+#include <string>
+
+namespace NorvTest {
+
+// How long to wait for a window to appear.
+constexpr double kWindowTimeoutSeconds = 15.0;
+
+class TestWindow {
+public:
+    // Waits for a window whose name matches the regular expression (such
+    // as "^Quorvel$"). False when none appears in time.
+    bool Find(std::string const& namePattern, double timeoutSeconds = kWindowTimeoutSeconds);
+
+    unsigned long Id() const { return id; }
+    // The drawing area's size in window pixels, as X reports it now.
+    bool Size(int* width, int* height) const;
+    // The window's caption.
+    std::string Name() const;
+
+    // Mouse input in window coordinates; buttons 1-3 are left, middle and
+    // right, 4 and 5 the wheel up and down.
+    bool MouseMove(int x, int y) const;
+    bool MouseDown(int button) const;
+    bool MouseUp(int button) const;
+    bool Click(int x, int y, int button = 1) const;
+    // Keys as xdotool names them, such as "alt+F4" or "Pause"; the pointer is
+    // not moved, so the window must be under it or hold the keyboard.
+    bool Key(std::string const& keys) const;
+    // Resizes the window as a window manager would.
+    bool Resize(int width, int height) const;
+
+    // Saves what the window shows to a PNG file.
+    bool Screenshot(std::string const& path) const;
+
+private:
+    // Where the drawing area starts on the screen. A full-screen SDL window
+    // draws into an unnamed window centred on the screen, while its named
+    // window stays unmapped.
+    bool Origin(int* x, int* y) const;
+    bool IsVisible() const;
+
+    unsigned long id = 0;
+};
+
+// The path of a program built into bin/ or, for test programs, tests/.
+std::string ProgramPath(std::string const& name);
+// A path for a test's output file (a screenshot), in the build tree.
+std::string OutputPath(std::string const& fileName);
+
+} // namespace NorvTest
