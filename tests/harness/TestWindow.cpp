@@ -12,6 +12,10 @@ namespace NorvTest {
 
 namespace {
 
+// The low bits of an X resource id; the high bits name the client that
+// made the window.
+constexpr unsigned long kResourceIdMask = 0x1FFFFF;
+
 std::string WindowArgument(unsigned long id)
 {
     return std::to_string(id);
@@ -28,6 +32,23 @@ bool ParseGeometry(std::string const& text, char const* label, char separator, i
     return static_cast<bool>(line >> *a >> got >> *b) && got == separator;
 }
 
+bool GeometryOf(unsigned long window, int* width, int* height)
+{
+    std::string output;
+    if (RunTool({"xdotool", "getwindowgeometry", WindowArgument(window)}, &output) != 0)
+        return false;
+    return ParseGeometry(output, "Geometry:", 'x', width, height);
+}
+
+bool DisplaySize(int* width, int* height)
+{
+    std::string output;
+    if (RunTool({"xdotool", "getdisplaygeometry"}, &output) != 0)
+        return false;
+    std::istringstream size(output);
+    return static_cast<bool>(size >> *width >> *height);
+}
+
 } // namespace
 
 bool TestWindow::Find(std::string const& namePattern, double timeoutSeconds)
@@ -35,16 +56,17 @@ bool TestWindow::Find(std::string const& namePattern, double timeoutSeconds)
     std::string output;
     if (RunTool({"xdotool", "search", "--sync", "--name", namePattern}, &output, timeoutSeconds) != 0)
         return false;
+    // The newest match: a window left over by an earlier program is older.
     std::istringstream ids(output);
-    return static_cast<bool>(ids >> id);
+    unsigned long found = 0;
+    while (ids >> found)
+        id = found;
+    return id != 0;
 }
 
 bool TestWindow::Size(int* width, int* height) const
 {
-    std::string output;
-    if (RunTool({"xdotool", "getwindowgeometry", WindowArgument(id)}, &output) != 0)
-        return false;
-    return ParseGeometry(output, "Geometry:", 'x', width, height);
+    return GeometryOf(id, width, height);
 }
 
 std::string TestWindow::Name() const
@@ -56,14 +78,19 @@ std::string TestWindow::Name() const
     return output;
 }
 
-bool TestWindow::IsVisible() const
+bool TestWindow::IsFullScreen() const
 {
     std::string output;
-    RunTool({"xdotool", "search", "--onlyvisible", "--name", "."}, &output);
+    int screenWidth = 0, screenHeight = 0;
+    if (!DisplaySize(&screenWidth, &screenHeight)
+        || RunTool({"xdotool", "search", "--onlyvisible", "--name", "^$"}, &output) != 0)
+        return false;
     std::istringstream ids(output);
-    unsigned long visible = 0;
-    while (ids >> visible) {
-        if (visible == id)
+    unsigned long unnamed = 0;
+    while (ids >> unnamed) {
+        int width = 0, height = 0;
+        if ((unnamed & ~kResourceIdMask) == (id & ~kResourceIdMask) && GeometryOf(unnamed, &width, &height)
+            && width == screenWidth && height == screenHeight)
             return true;
     }
     return false;
@@ -71,17 +98,14 @@ bool TestWindow::IsVisible() const
 
 bool TestWindow::Origin(int* x, int* y) const
 {
-    std::string output;
-    if (IsVisible()) {
+    if (!IsFullScreen()) {
+        std::string output;
         if (RunTool({"xdotool", "getwindowgeometry", WindowArgument(id)}, &output) != 0)
             return false;
         return ParseGeometry(output, "Position:", ',', x, y);
     }
     int screenWidth = 0, screenHeight = 0, width = 0, height = 0;
-    if (RunTool({"xdotool", "getdisplaygeometry"}, &output) != 0 || !Size(&width, &height))
-        return false;
-    std::istringstream screen(output);
-    if (!(screen >> screenWidth >> screenHeight))
+    if (!DisplaySize(&screenWidth, &screenHeight) || !Size(&width, &height))
         return false;
     *x = (screenWidth - width) / 2;
     *y = (screenHeight - height) / 2;
@@ -90,15 +114,15 @@ bool TestWindow::Origin(int* x, int* y) const
 
 bool TestWindow::MouseMove(int x, int y) const
 {
-    if (IsVisible()) {
-        return RunTool({"xdotool", "mousemove", "--sync", "--window", WindowArgument(id), std::to_string(x),
+    if (!IsFullScreen()) {
+        return RunTool({"xdotool", "mousemove", "--window", WindowArgument(id), std::to_string(x),
                         std::to_string(y)})
             == 0;
     }
     int originX = 0, originY = 0;
     if (!Origin(&originX, &originY))
         return false;
-    return RunTool({"xdotool", "mousemove", "--sync", std::to_string(originX + x), std::to_string(originY + y)})
+    return RunTool({"xdotool", "mousemove", std::to_string(originX + x), std::to_string(originY + y)})
         == 0;
 }
 

@@ -23,7 +23,9 @@ public:
     // The window's caption.
     std::string Name() const;
 
-    // Mouse input in window coordinates; buttons 1-3 are left, middle and
+    // Mouse input in window coordinates (the X server moves the pointer at
+    // once; xdotool's --sync would hang on a move to where it already is);
+    // buttons 1-3 are left, middle and
     // right, 4 and 5 the wheel up and down.
     bool MouseMove(int x, int y) const;
     bool MouseDown(int button) const;
@@ -43,7 +45,9 @@ private:
     // draws into an unnamed window centred on the screen, while its named
     // window stays unmapped.
     bool Origin(int* x, int* y) const;
-    bool IsVisible() const;
+    // True when the window's program covers the screen with a window of its
+    // own (an unnamed one of the screen's size).
+    bool IsFullScreen() const;
 
     unsigned long id = 0;
 };

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace Norv {
 
@@ -62,6 +63,9 @@ bool SdlApplication::Start()
         std::printf("SDL 1.2.14 required.\n");
         return false;
     }
+    // Only SDL's X11 driver offers OpenGL; without a display SDL would
+    // otherwise take over the terminal with a text-mode driver first.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         ReportSdlError("Starting SDL's video");
         return false;

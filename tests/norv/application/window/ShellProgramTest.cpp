@@ -1,0 +1,71 @@
+// The shell program as a user starts it: its window, its picture, the keys
+// that end it, and a start without any display.
+#include "tests/harness/ChildProcess.h"
+#include "tests/harness/ExternalTool.h"
+#include "tests/harness/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using namespace NorvTest;
+
+// How long a program has to end after it was asked to.
+constexpr double kExitTimeoutSeconds = 10.0;
+// The demo's clear colour, and the tolerance for the display's rounding.
+constexpr Rgb kClearColour = {0x1e, 0x5a, 0x8c};
+constexpr int kColourTolerance = 2;
+
+class ShellProgramTest : public testing::Test {
+protected:
+    bool StartShell(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), ProgramPath("quorvel-shell"));
+        return shell.Start(arguments, {{"SDL_AUDIODRIVER", "dummy"}}) && window.Find("^Quorvel$");
+    }
+
+    ChildProcess shell;
+    TestWindow window;
+};
+
+TEST_F(ShellProgramTest, ScaledWindowShowsTheClearedFrameAndSkipsUnknownArguments)
+{
+    ASSERT_TRUE(StartShell({"-psn_0_4711", "-x2", "--bogus", "-w", "400", "-h", "300"})) << shell.Output();
+    int width = 0, height = 0;
+    ASSERT_TRUE(window.Size(&width, &height));
+    EXPECT_EQ(width, 800);
+    EXPECT_EQ(height, 600);
+
+    std::string const shot = OutputPath("quorvel-shell-800x600.png");
+    Image image;
+    ASSERT_TRUE(WaitUntil([&] { return window.Screenshot(shot) && image.Load(shot)
+                                    && image.RegionIs(0, 0, 800, 600, kClearColour, kColourTolerance); },
+                          kExitTimeoutSeconds))
+        << "the frame is not the clear colour; see " << shot;
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
+}
+
+TEST_F(ShellProgramTest, AltF4QuitsButF4AloneDoesNothing)
+{
+    ASSERT_TRUE(StartShell({"-w", "320", "-h", "240"})) << shell.Output();
+    ASSERT_TRUE(window.Key("F4"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_TRUE(shell.IsRunning());
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
+}
+
+TEST(ShellWithoutDisplayTest, ExitsWithAMessageInsteadOfCrashing)
+{
+    ChildProcess shell;
+    ASSERT_TRUE(shell.Start({ProgramPath("quorvel-shell")}, {{"DISPLAY", nullptr}, {"SDL_AUDIODRIVER", "dummy"}}));
+    int const status = shell.WaitForExit(kExitTimeoutSeconds);
+    EXPECT_EQ(status, 1) << shell.Output();
+    EXPECT_NE(shell.Output().find("Starting SDL's video failed"), std::string::npos) << shell.Output();
+}
+
+} // namespace
