@@ -5,6 +5,7 @@
 #include "norv/application/DesktopServices.h"
 #include "norv/application/ShellSettings.h"
 #include "norv/application/sdl/BareGLSetup.h"
+#include "norv/application/sdl/GLDriverPin.h"
 #include "norv/application/sdl/SdlInputContext.h"
 #include "norv/application/sdl/SdlVersion.h"
 
@@ -76,6 +77,7 @@ bool SdlApplication::Start()
     SDL_WM_SetCaption(g_applicationName.c_str(), g_applicationName.c_str());
     if (!OpenWindow())
         return false;
+    PinGLDrivers();
     graphics->InitializeOpenGL();
     if (antiAliasing != 0)
         glEnable(GL_MULTISAMPLE);
