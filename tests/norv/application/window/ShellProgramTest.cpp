@@ -49,12 +49,31 @@ TEST_F(ShellProgramTest, ScaledWindowShowsTheClearedFrameAndSkipsUnknownArgument
     EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
 }
 
-TEST_F(ShellProgramTest, AltF4QuitsButF4AloneDoesNothing)
+TEST_F(ShellProgramTest, OpensAtTheDesktopSizeAndQuitsOnAltF4ButNotOnF4)
 {
-    ASSERT_TRUE(StartShell({"-w", "320", "-h", "240"})) << shell.Output();
+    ASSERT_TRUE(StartShell({})) << shell.Output();
+    std::string screen;
+    ASSERT_EQ(RunTool({"xdotool", "getdisplaygeometry"}, &screen), 0);
+    int width = 0, height = 0;
+    ASSERT_TRUE(window.Size(&width, &height));
+    EXPECT_EQ(std::to_string(width) + " " + std::to_string(height) + "\n", screen);
+
     ASSERT_TRUE(window.Key("F4"));
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     EXPECT_TRUE(shell.IsRunning());
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
+}
+
+TEST_F(ShellProgramTest, RefusedMultisamplingFallsBackToAPlainWindow)
+{
+    // Xvfb has no visual with 16 samples.
+    ASSERT_TRUE(StartShell({"-aa", "16", "-w", "320", "-h", "240"})) << shell.Output();
+    int width = 0, height = 0;
+    ASSERT_TRUE(window.Size(&width, &height));
+    EXPECT_EQ(width, 320);
+    EXPECT_EQ(height, 240);
+    EXPECT_NE(shell.Output().find("Opening a multisampled window failed"), std::string::npos) << shell.Output();
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
 }
