@@ -9,11 +9,9 @@ bin="$QUORVEL_ROOT/build/bin"
 if [ -x "$bin/quorvel" ]; then
     exec "$bin/quorvel" "$@"
 fi
-# Until the game itself is built, start the newest program there is.
-newest="$(ls -t "$bin" 2>/dev/null | head -n 1 || true)"
-if [ -z "$newest" ]; then
-    echo "Quorvel is built, but there is no program to start yet."
-    exit 0
+# Until the game itself is built, start the application shell's demo.
+if [ -x "$bin/quorvel-shell" ]; then
+    echo "The game is not complete yet; starting quorvel-shell, the newest runnable program."
+    exec "$bin/quorvel-shell" "$@"
 fi
-echo "The game is not complete yet; starting $newest, the newest program."
-exec "$bin/$newest" "$@"
+echo "Quorvel is built, but there is no program to start yet."
