@@ -77,14 +77,8 @@ bool CachedFile::Seek(int offset, SeekMode mode)
 {
     if (!data)
         return false;
-    long long target;
-    switch (mode) {
-    case FromStart: target = offset; break;
-    case FromCurrent: target = static_cast<long long>(position) + offset; break;
-    case FromEnd: target = static_cast<long long>(length) + offset; break;
-    default: return false;
-    }
-    if (target < INT_MIN || target > INT_MAX)
+    int64_t target;
+    if (!SeekTarget(offset, mode, position, length, target) || target < INT_MIN || target > INT_MAX)
         return false;
     position = static_cast<int>(target);
     return true;

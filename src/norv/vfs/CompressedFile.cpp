@@ -112,13 +112,9 @@ bool CompressedFile::Close()
 
 bool CompressedFile::Seek(int offset, SeekMode mode)
 {
-    int64_t target = position;
-    switch (mode) {
-    case FromStart: target = offset; break;
-    case FromCurrent: target = static_cast<int64_t>(position) + offset; break;
-    case FromEnd: target = static_cast<int64_t>(length) + offset; break;
-    default: break;
-    }
+    int64_t target;
+    if (!SeekTarget(offset, mode, position, length, target))
+        return true;
     position = static_cast<int>(std::clamp<int64_t>(target, 0, length));
     return true;
 }

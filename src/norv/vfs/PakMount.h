@@ -26,7 +26,6 @@ public:
     File* VfsCreateFile(char const*) override { return nullptr; }
 
     FileDesc const* FindFile(char const* name) const;
-    char const* GetName(FileDesc const& entry) const { return &names[entry.nameOffset]; }
 
     // Reads from the archive's stream at `offset`; entries of one archive may
     // be read from several threads at once.
@@ -34,6 +33,7 @@ public:
 
 private:
     bool LoadDirectory(PosixPath const& path);
+    char const* GetName(FileDesc const& entry) const { return &names[entry.nameOffset]; }
 
     CompressedFile container;
     std::vector<FileDesc> directory;

@@ -3,6 +3,8 @@
 
 #include "norv/base/IOStream.h"
 
+#include <cstdint>
+
 namespace Norv {
 
 class SeekableStream : public IOStream {
@@ -13,6 +15,19 @@ public:
     virtual bool Seek(int offset, SeekMode mode) = 0;
     virtual int Tell() = 0;
     virtual int GetLength() = 0;
+
+protected:
+    // The position a seek asks for, from the current position and length;
+    // false for an unknown mode. Wide, so no sum overflows.
+    static bool SeekTarget(int offset, SeekMode mode, int position, int length, int64_t& target)
+    {
+        switch (mode) {
+        case FromStart: target = offset; return true;
+        case FromCurrent: target = static_cast<int64_t>(position) + offset; return true;
+        case FromEnd: target = static_cast<int64_t>(length) + offset; return true;
+        default: return false;
+        }
+    }
 };
 
 } // namespace Norv

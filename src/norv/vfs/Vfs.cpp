@@ -11,6 +11,8 @@ namespace Norv {
 
 namespace {
 
+// The mount list is the file system's own global: the engine's component
+// table belongs to the application library, which sits above this one.
 SmartPtr<VfsStaticData>& StaticData()
 {
     static SmartPtr<VfsStaticData> data;

@@ -28,12 +28,8 @@ bool VirtualFile::Seek(int offset, SeekMode mode)
     if (!entry)
         return false;
     int64_t target;
-    switch (mode) {
-    case FromStart: target = offset; break;
-    case FromCurrent: target = static_cast<int64_t>(position) + offset; break;
-    case FromEnd: target = static_cast<int64_t>(GetLength()) + offset; break;
-    default: return true;
-    }
+    if (!SeekTarget(offset, mode, position, GetLength(), target))
+        return true;
     position = static_cast<int>(std::clamp<int64_t>(target, 0, GetLength()));
     return true;
 }

@@ -36,7 +36,7 @@ std::string Counting(size_t size)
     return text;
 }
 
-constexpr unsigned kBlock = 4096;
+constexpr int kBlock = 4096;
 
 class PakTest : public ::testing::Test {
 protected:
@@ -92,19 +92,22 @@ TEST_F(PakTest, NamesMatchWithoutRegardToCase)
 
 TEST_F(PakTest, SeeksBackwardsAndAcrossBlocks)
 {
-    ASSERT_NE(MountPak(pak, "", 0), nullptr);
+    PakMount* mount = MountPak(pak, "", 0);
+    ASSERT_NE(mount, nullptr);
     for (char const* name : {"texts/Counting.txt", "Sounds/noise.raw"}) {
         std::string const& expected = files[name];
         SmartPtr<File> file(OpenFile(name));
         ASSERT_TRUE(file);
+        // Where the container's next block begins, counted from the entry's start.
+        int const boundary = static_cast<int>(kBlock - mount->FindFile(name)->dataOffset % kBlock);
         struct Step {
             int at, bytes;
         } const steps[] = {
-            {100, 100},            // inside block 0
-            {50, 10},              // backwards within the block: decoded again
-            {kBlock - 10, 20},     // ends in block 1
-            {3 * kBlock + 5, 50},  // skips a whole block
-            {kBlock + 1, 2 * kBlock}, // backwards into an earlier block, spanning two
+            {boundary + 100, 100},            // inside one block
+            {boundary + 50, 10},              // backwards within it: decoded again
+            {boundary + kBlock - 10, 20},     // across into the next block
+            {boundary + 2 * kBlock + 5, 50},  // skipping a block
+            {1, 2 * kBlock},                  // back to the entry's start, spanning blocks
         };
         for (Step const& step : steps) {
             ASSERT_TRUE(file->Seek(step.at, SeekableStream::FromStart));
