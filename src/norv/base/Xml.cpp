@@ -2,6 +2,8 @@
 #include "norv/base/Xml.h"
 
 #include "contrib/ezxml/ezxml.h"
+#include "norv/base/SmartPtr.h"
+#include "norv/vfs/Vfs.h"
 
 #include <cstring>
 
@@ -30,6 +32,23 @@ Xml* Xml::Parse(char* buffer, size_t length)
         return nullptr;
     }
     return document;
+}
+
+Xml* Xml::LoadFromFile(char const* path)
+{
+    SmartPtr<File> file(OpenFile(path));
+    return file ? LoadFromFile(file.Get()) : nullptr;
+}
+
+Xml* Xml::LoadFromFile(SeekableStream* stream)
+{
+    int const length = stream ? stream->GetLength() : -1;
+    if (length < 0)
+        return nullptr;
+    char* buffer = new char[static_cast<size_t>(length)];
+    // A stream may deliver less than it promised; only what came is parsed.
+    int const read = stream->Read(buffer, length);
+    return Parse(buffer, read > 0 ? static_cast<size_t>(read) : 0);
 }
 
 Xml::~Xml()

@@ -2,10 +2,15 @@
 #include "norv/base/Xml.h"
 #include "norv/base/XmlIt.h"
 
+#include "../vfs/TempFolder.h"
 #include "norv/base/SmartPtr.h"
+#include "norv/vfs/NativeMount.h"
+#include "norv/vfs/Vfs.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -169,6 +174,47 @@ TEST(Xml, ContentGetters)
     EXPECT_EQ(text, "");
     EXPECT_TRUE(child("ts").GetContent(text));
     EXPECT_EQ(text, " true");
+}
+
+// A stream that delivers fewer bytes than its length promises, as a file
+// cut short while it is read would.
+class ShortStream : public Norv::SeekableStream {
+public:
+    explicit ShortStream(std::string text) : text(std::move(text)) {}
+    int Read(void* buffer, int bytes) override
+    {
+        int const n = std::min(bytes, static_cast<int>(text.size()));
+        std::memcpy(buffer, text.data(), static_cast<size_t>(n));
+        return n;
+    }
+    int Write(void const*, int) override { return 0; }
+    bool Seek(int, SeekMode) override { return false; }
+    int Tell() override { return 0; }
+    int GetLength() override { return static_cast<int>(text.size()) + 4096; }
+
+private:
+    std::string text;
+};
+
+TEST(Xml, LoadFromFileParsesTheBytesRead)
+{
+    TempFolder folder;
+    folder.Write("doc.xml", "<doc><item/></doc>");
+    folder.Write("empty.xml", "");
+    Norv::Vfs::Initialize();
+    Norv::MountNative((folder.path + "/").c_str(), "", 0);
+
+    SmartPtr<Xml> document(Xml::LoadFromFile("doc.xml"));
+    ASSERT_TRUE(document);
+    EXPECT_TRUE(XmlIt(document->GetTree(), "item"));
+    EXPECT_FALSE(SmartPtr<Xml>(Xml::LoadFromFile("empty.xml")));
+    EXPECT_FALSE(SmartPtr<Xml>(Xml::LoadFromFile("missing.xml")));
+    Norv::Vfs::Shutdown();
+
+    ShortStream stream("<short/>");
+    SmartPtr<Xml> shortDocument(Xml::LoadFromFile(&stream));
+    ASSERT_TRUE(shortDocument);
+    EXPECT_STREQ(XmlIt(shortDocument->GetTree()).GetName(), "short");
 }
 
 } // namespace
