@@ -43,6 +43,16 @@ static char* past(const parser* p, char* at)
     return at == p->last ? at : at + 1;
 }
 
+/* The first `mark` in s that a closing '>' follows, or null. */
+static char* find_closed(const parser* p, char* s, const char* mark)
+{
+    size_t n = strlen(mark);
+    char* end = strstr(s, mark);
+    while (end && !closes(p, end + n))
+        end = strstr(end + 1, mark);
+    return end;
+}
+
 static frame* top(parser* p)
 {
     return p->depth ? &p->frames[p->depth - 1] : NULL;
@@ -217,9 +227,7 @@ static char* comment(parser* p, char* s)
 
 static char* cdata(parser* p, char* s)
 {
-    char* end = strstr(s, "]]");
-    while (end && !closes(p, end + 2))
-        end = strstr(end + 1, "]]");
+    char* end = find_closed(p, s, "]]");
     if (!end) {
         ezxml_set_error(p->root, s, "unclosed <![CDATA[");
         return NULL;
@@ -231,9 +239,7 @@ static char* cdata(parser* p, char* s)
 
 static char* processing_instruction(parser* p, char* s)
 {
-    char* end = strchr(s, '?');
-    while (end && !closes(p, end + 1))
-        end = strchr(end + 1, '?');
+    char* end = find_closed(p, s, "?");
     if (!end) {
         ezxml_set_error(p->root, s, "unclosed <?");
         return NULL;

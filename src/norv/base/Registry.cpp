@@ -10,10 +10,6 @@ SmartPtr<Registry> g_registry;
 
 namespace {
 
-// Most components a path may have. The tree is walked recursively when it is
-// saved and freed, so a hand-made path or file must not nest it without end.
-constexpr int kMaxPathDepth = 64;
-
 // Cuts a key path at its last '/': the node part and the key's name. False
 // for a key directly under the root or an empty name.
 bool SplitKeyPath(std::string_view path, std::string_view& nodePath, std::string_view& name)
@@ -28,13 +24,6 @@ bool SplitKeyPath(std::string_view path, std::string_view& nodePath, std::string
 
 } // namespace
 
-Registry::Registry() = default;
-
-Registry::~Registry()
-{
-    callbacks.clear();
-}
-
 RegistryNode* Registry::GetNode(NarrowString const& path, bool keyPath, bool create)
 {
     if (path.empty() || path[0] != '/')
@@ -43,14 +32,14 @@ RegistryNode* Registry::GetNode(NarrowString const& path, bool keyPath, bool cre
     std::string_view name;
     if (keyPath && !SplitKeyPath(path, nodePath, name))
         return nullptr;
+    if (std::count(nodePath.begin(), nodePath.end(), '/') > kMaxPathDepth)
+        return nullptr;
 
     // "/a//b" names b under the empty-named child of a; a '/' at the end adds
     // no component.
     RegistryNode* node = &root;
     size_t start = 1;
-    for (int depth = 0; node && start < nodePath.size(); ++depth) {
-        if (depth == kMaxPathDepth)
-            return nullptr;
+    while (node && start < nodePath.size()) {
         size_t end = nodePath.find('/', start);
         if (end == std::string_view::npos)
             end = nodePath.size();

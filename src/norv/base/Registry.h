@@ -27,8 +27,10 @@ public:
         bool removed; // removed while callbacks were running; erased after
     };
 
-    Registry();
-    ~Registry() override;
+    // Most components a path may have. The tree is walked recursively when
+    // it is saved and freed, so neither a path nor a file may nest it
+    // without end.
+    static constexpr int kMaxPathDepth = 64;
 
     // The node of a node path, or of a key path's node part when `keyPath` is
     // set; missing nodes are made when `create` is set. Null when the path is

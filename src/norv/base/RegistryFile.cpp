@@ -12,9 +12,6 @@ namespace Norv {
 
 namespace {
 
-// Nesting of node elements read from a file, matching what a path may hold.
-constexpr int kMaxLoadDepth = 64;
-
 // By type code.
 char const* const kTypeWords[] = {"bool", "int", "float", "string"};
 
@@ -214,8 +211,8 @@ void Registry::LoadNode(RegistryNode* node, XmlIt const& element, NarrowString c
         if (fireCallbacks)
             CheckCallback(path + "/" + name, key.get());
     }
-    if (depth + 1 >= kMaxLoadDepth) {
-        std::fprintf(stderr, "Registry: nodes nested deeper than %d are not read\n", kMaxLoadDepth);
+    if (depth + 1 >= kMaxPathDepth) {
+        std::fprintf(stderr, "Registry: nodes nested deeper than %d are not read\n", kMaxPathDepth);
         return;
     }
     for (XmlIt childElement(element, "node"); childElement; ++childElement) {

@@ -58,6 +58,7 @@ TEST(Registry, PathsThatNameKeys)
     for (int i = 0; i < 1000; ++i)
         deep += "/n";
     EXPECT_FALSE(registry.Set(deep + "/k", 1));
+    EXPECT_EQ(registry.GetNode("/n", false, false), nullptr); // refused whole, nothing made
 }
 
 TEST(Registry, KeysRetypeAndGetAnswersOnlyInTheirType)
