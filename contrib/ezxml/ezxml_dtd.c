@@ -9,7 +9,7 @@
  * visited once, so nested declarations cost no more than their total size. */
 static int refers_to(const ezxml_entities* list, const char* name, const char* value, char ref)
 {
-    char* visited = calloc(list->count ? list->count : 1, 1);
+    char* visited = memset(ezxml_xmalloc(list->count), 0, list->count);
     const char** pending = NULL;
     size_t depth = 0, cap = 0;
     int found = 0;
