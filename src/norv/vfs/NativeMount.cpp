@@ -3,6 +3,8 @@
 #include "norv/vfs/posix/ResourceFile.h"
 #include "norv/vfs/posix/UserDataFile.h"
 
+#include <cstdio>
+
 namespace Norv {
 
 NativeMount::NativeMount(PosixPath const& root, char const* mountPoint, int flags)
@@ -19,6 +21,20 @@ File* NativeMount::OpenFile(char const* name)
 File* NativeMount::VfsCreateFile(char const* name)
 {
     return Open(name, true);
+}
+
+bool NativeMount::RenameFile(char const* from, char const* to)
+{
+    if (!from || !to)
+        return false;
+    NarrowString const source = HostPath(from), target = HostPath(to);
+    return !source.empty() && !target.empty() && std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+NarrowString NativeMount::HostPath(char const* name) const
+{
+    NarrowString const path = root + name;
+    return (GetFlags() & UserFiles) ? UserDataFile::MakePath(path.c_str(), false) : path;
 }
 
 File* NativeMount::Open(char const* name, bool create)

@@ -14,9 +14,12 @@ public:
 
     File* OpenFile(char const* name) override;
     File* VfsCreateFile(char const* name) override;
+    bool RenameFile(char const* from, char const* to) override;
 
 private:
     File* Open(char const* name, bool create);
+    // Where a name of this mount lives on the host.
+    NarrowString HostPath(char const* name) const;
 
     NarrowString root;
 };

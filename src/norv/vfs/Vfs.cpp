@@ -20,21 +20,22 @@ SmartPtr<VfsStaticData>& StaticData()
 }
 
 // Asks the newest matching mount, then, while each mount lets names fall
-// through, the older matching ones.
-File* Resolve(char const* name, File* (VfsMount::*open)(char const*))
+// through, the older matching ones, until `attempt` gives a result.
+template <class Result, class Attempt>
+Result Resolve(char const* name, Attempt attempt)
 {
     VfsStaticData* data = Vfs::GetStaticData();
     if (!data || !name)
-        return nullptr;
+        return Result();
     for (VfsMount* mount = data->FindMount(name, nullptr); mount;) {
-        if (File* file = (mount->*open)(name + mount->GetMountPoint().size()))
-            return file;
+        if (Result result = attempt(*mount, name + mount->GetMountPoint().size()))
+            return result;
         if (!(mount->GetFlags() & VfsMount::FallThrough))
-            return nullptr;
+            return Result();
         VfsMount* older = mount->GetNext().Get();
         mount = older ? data->FindMount(name, older) : nullptr;
     }
-    return nullptr;
+    return Result();
 }
 
 bool Link(VfsMount* mount)
@@ -97,12 +98,19 @@ bool Umount(VfsMount* mount)
 
 File* OpenFile(char const* name)
 {
-    return Resolve(name, &VfsMount::OpenFile);
+    return Resolve<File*>(name, [](VfsMount& mount, char const* rest) { return mount.OpenFile(rest); });
 }
 
 File* VfsCreateFile(char const* name)
 {
-    return Resolve(name, &VfsMount::VfsCreateFile);
+    return Resolve<File*>(name, [](VfsMount& mount, char const* rest) { return mount.VfsCreateFile(rest); });
+}
+
+bool VfsRenameFile(char const* from, char const* to)
+{
+    return to && Resolve<bool>(from, [to](VfsMount& mount, char const* rest) {
+        return mount.MatchPath(to) && mount.RenameFile(rest, to + mount.GetMountPoint().size());
+    });
 }
 
 CachedFile* CacheFile(char const* name)

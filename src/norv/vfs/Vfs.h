@@ -44,6 +44,11 @@ File* OpenFile(char const* name);
 // A new file opened for writing, or null when no mount can create it.
 File* VfsCreateFile(char const* name);
 
+// Moves the file `from` to `to` in the first mount that can, replacing an
+// older `to` in one step: a file written under a temporary name takes the
+// place of the old one only once it is complete.
+bool VfsRenameFile(char const* from, char const* to);
+
 // Always a new cached file holding the whole of `name`; empty (false) when
 // the name cannot be read.
 CachedFile* CacheFile(char const* name);

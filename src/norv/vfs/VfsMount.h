@@ -24,6 +24,9 @@ public:
     // name after the mount point; null when this mount has none.
     virtual File* OpenFile(char const* name) = 0;
     virtual File* VfsCreateFile(char const* name) = 0;
+    // Moves the file `from` to `to` (both after the mount point), replacing
+    // an older `to` in one step; false when this mount cannot.
+    virtual bool RenameFile(char const*, char const*) { return false; }
 
     // The mount point is a case-blind prefix of `name`; "" matches all.
     bool MatchPath(char const* name) const;

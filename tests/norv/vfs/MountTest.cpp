@@ -101,3 +101,17 @@ TEST_F(MountTest, CreatesFilesInTheNewestWritableMount)
     file.Release();
     EXPECT_EQ(folder.Read("old/made.txt"), "made");
 }
+
+TEST_F(MountTest, RenamingReplacesTheTargetInTheMountThatHasTheFile)
+{
+    MountNative(folder / "old/", "", 0);
+    MountNative(folder / "new/", "", VfsMount::FallThrough);
+    folder.Write("old/next.txt", "next");
+    EXPECT_TRUE(VfsRenameFile("next.txt", "only-old.txt"));
+    EXPECT_EQ(folder.Read("old/only-old.txt"), "next");
+    EXPECT_EQ(Contents("next.txt"), "<none>");
+    EXPECT_FALSE(VfsRenameFile("nowhere.txt", "shared.txt"));
+    EXPECT_EQ(Contents("shared.txt"), "new shared");
+    EXPECT_FALSE(VfsRenameFile(nullptr, "shared.txt"));
+    EXPECT_FALSE(VfsRenameFile("shared.txt", nullptr));
+}
