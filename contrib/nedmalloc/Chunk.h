@@ -19,15 +19,24 @@ constexpr std::size_t FlagBits = Alignment - 1;
 // its size while it is free, its owner's address XOR the magic while in use.
 struct Chunk {
     std::size_t prevFoot;
+    // Size and flags. A neighbour's free changes the PrevInUse bit under the
+    // mspace's lock while the owner of a live block may read its size without
+    // it, so the word is only touched atomically (relaxed: plain moves on x86).
     std::size_t head;
     // Only free chunks: their bin's list.
     Chunk* next;
     Chunk* prev;
 
-    std::size_t Size() const { return head & ~FlagBits; }
-    bool IsInUse() const { return (head & InUse) != 0; }
-    bool IsPrevInUse() const { return (head & PrevInUse) != 0; }
-    bool IsMapped() const { return (head & Mapped) != 0; }
+    std::size_t Head() const { return __atomic_load_n(&head, __ATOMIC_RELAXED); }
+    void SetHead(std::size_t value) { __atomic_store_n(&head, value, __ATOMIC_RELAXED); }
+    std::size_t Flags(std::size_t mask) const { return Head() & mask; }
+    void AddFlags(std::size_t flags) { SetHead(Head() | flags); }
+    void ClearFlags(std::size_t flags) { SetHead(Head() & ~flags); }
+
+    std::size_t Size() const { return Head() & ~FlagBits; }
+    bool IsInUse() const { return Flags(InUse) != 0; }
+    bool IsPrevInUse() const { return Flags(PrevInUse) != 0; }
+    bool IsMapped() const { return Flags(Mapped) != 0; }
     Chunk* Next() const { return At(Size()); }
     Chunk* At(std::size_t offset) const
     {

@@ -156,10 +156,10 @@ Chunk* MSpace::StartSegment(Segment* segment)
     char* const fenceAt = segment->base + segment->size - Fencepost;
     std::size_t const chunkSize = static_cast<std::size_t>(fenceAt - reinterpret_cast<char*>(chunk));
     // The first chunk never merges backwards; the fencepost never merges.
-    chunk->head = chunkSize | PrevInUse;
+    chunk->SetHead(chunkSize | PrevInUse);
     Chunk* const fence = ChunkAt(fenceAt);
     fence->prevFoot = chunkSize;
-    fence->head = InUse;
+    fence->SetHead(InUse);
     return chunk;
 }
 
@@ -217,14 +217,14 @@ void* MSpace::AllocateChunk(std::size_t size)
     UnlinkFree(chunk);
     std::size_t const available = chunk->Size();
     if (available - size >= MinChunk) {
-        chunk->head = size | InUse | (chunk->head & PrevInUse);
+        chunk->SetHead(size | InUse | chunk->Flags(PrevInUse));
         Chunk* const rest = chunk->At(size);
-        rest->head = (available - size) | PrevInUse;
+        rest->SetHead((available - size) | PrevInUse);
         rest->Next()->prevFoot = available - size;
         InsertFree(rest);
     } else {
-        chunk->head |= InUse;
-        chunk->Next()->head |= PrevInUse;
+        chunk->AddFlags(InUse);
+        chunk->Next()->AddFlags(PrevInUse);
     }
     SetFooter(chunk);
     return chunk->Memory();
@@ -242,8 +242,8 @@ void* MSpace::AllocateMapped(std::size_t size)
     mapped = link;
     Chunk* const chunk = ChunkAt(base + MappedHeader);
     chunk->prevFoot = 0;
-    chunk->head = (length - MappedHeader - Fencepost) | InUse | PrevInUse | Mapped;
-    chunk->Next()->head = InUse | PrevInUse;
+    chunk->SetHead((length - MappedHeader - Fencepost) | InUse | PrevInUse | Mapped);
+    chunk->Next()->SetHead(InUse | PrevInUse);
     SetFooter(chunk);
     footprint += length;
     maxFootprint = std::max(maxFootprint, footprint);
@@ -283,9 +283,9 @@ void MSpace::FreeChunk(Chunk* chunk)
         size += next->Size();
         next = next->Next();
     }
-    chunk->head = size | PrevInUse;
+    chunk->SetHead(size | PrevInUse);
     next->prevFoot = size;
-    next->head &= ~PrevInUse;
+    next->ClearFlags(PrevInUse);
     InsertFree(chunk);
     if (freeBytes > Params().trimThreshold && next->Size() == 0) {
         for (Segment* segment = firstSegment.next; segment; segment = segment->next) {
@@ -326,9 +326,9 @@ void MSpace::SplitOffTail(Chunk* chunk, std::size_t size)
 {
     std::size_t const available = chunk->Size();
     if (available - size >= MinChunk) {
-        chunk->head = size | (chunk->head & FlagBits);
+        chunk->SetHead(size | chunk->Flags(FlagBits));
         Chunk* const rest = chunk->At(size);
-        rest->head = (available - size) | InUse | PrevInUse;
+        rest->SetHead((available - size) | InUse | PrevInUse);
         FreeChunk(rest);
     }
     SetFooter(chunk);
@@ -363,8 +363,8 @@ void* MSpace::ReallocMapped(Chunk* chunk, std::size_t bytes)
     if (link->next)
         link->next->prev = link;
     chunk = ChunkAt(static_cast<char*>(moved) + MappedHeader);
-    chunk->head = (length - MappedHeader - Fencepost) | InUse | PrevInUse | Mapped;
-    chunk->Next()->head = InUse | PrevInUse;
+    chunk->SetHead((length - MappedHeader - Fencepost) | InUse | PrevInUse | Mapped);
+    chunk->Next()->SetHead(InUse | PrevInUse);
     SetFooter(chunk);
     footprint = footprint - oldLength + length;
     maxFootprint = std::max(maxFootprint, footprint);
@@ -387,8 +387,8 @@ void* MSpace::Realloc(void* memory, std::size_t bytes)
     Chunk* const next = chunk->Next();
     if (!next->IsInUse() && chunk->Size() + next->Size() >= size) {
         UnlinkFree(next);
-        chunk->head = (chunk->Size() + next->Size()) | (chunk->head & FlagBits);
-        chunk->Next()->head |= PrevInUse;
+        chunk->SetHead((chunk->Size() + next->Size()) | chunk->Flags(FlagBits));
+        chunk->Next()->AddFlags(PrevInUse);
         SplitOffTail(chunk, size);
         return memory;
     }
@@ -419,9 +419,9 @@ void* MSpace::Memalign(std::size_t alignment, std::size_t bytes)
             aligned += power;
         std::size_t const lead = aligned - address;
         Chunk* const moved = chunk->At(lead);
-        moved->head = (chunk->Size() - lead) | InUse | PrevInUse;
+        moved->SetHead((chunk->Size() - lead) | InUse | PrevInUse);
         SetFooter(moved);
-        chunk->head = lead | InUse | (chunk->head & PrevInUse);
+        chunk->SetHead(lead | InUse | chunk->Flags(PrevInUse));
         FreeChunk(chunk);
         chunk = moved;
     }
@@ -452,7 +452,7 @@ bool MSpace::IndependentAlloc(std::size_t count, std::size_t const* sizes, void*
     std::size_t remaining = chunk->Size();
     for (std::size_t i = 0; i < count; ++i) {
         std::size_t const piece = i + 1 == count ? remaining : ChunkSizeFor(sizes[i]);
-        chunk->head = piece | InUse | (i == 0 ? chunk->head & PrevInUse : PrevInUse);
+        chunk->SetHead(piece | InUse | (i == 0 ? chunk->Flags(PrevInUse) : PrevInUse));
         SetFooter(chunk);
         blocks[i] = chunk->Memory();
         remaining -= piece;
