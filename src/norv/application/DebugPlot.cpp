@@ -28,11 +28,6 @@ ValueApproacher UnsetUpperLimit()
 {
     return ValueApproacher(-FLT_MAX, -FLT_MAX, LimitRate);
 }
-
-bool IsUsableTime(NorvFloat seconds)
-{
-    return seconds > 0 && std::isfinite(seconds);
-}
 } // namespace
 
 DebugPlot::DebugPlot(Sampler sampler)
@@ -105,22 +100,21 @@ std::size_t DebugPlot::VisibleCount() const
 
 bool DebugPlot::SetInterval(NorvFloat const& seconds)
 {
-    if (!IsUsableTime(seconds)) {
-        std::fprintf(stderr, "DebugPlot: refusing a sampling interval of %g seconds\n", static_cast<double>(seconds));
-        return false;
-    }
-    interval = seconds;
-    Reset();
-    return true;
+    return SetTime(interval, seconds, "sampling interval");
 }
 
 bool DebugPlot::SetVisiblePeriod(NorvFloat const& seconds)
 {
-    if (!IsUsableTime(seconds)) {
-        std::fprintf(stderr, "DebugPlot: refusing a visible period of %g seconds\n", static_cast<double>(seconds));
+    return SetTime(visiblePeriod, seconds, "visible period");
+}
+
+bool DebugPlot::SetTime(NorvFloat& time, NorvFloat seconds, char const* what)
+{
+    if (!(seconds > 0) || !std::isfinite(seconds)) {
+        std::fprintf(stderr, "DebugPlot: refusing a %s of %g seconds\n", what, static_cast<double>(seconds));
         return false;
     }
-    visiblePeriod = seconds;
+    time = seconds;
     Reset();
     return true;
 }

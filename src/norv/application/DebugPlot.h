@@ -39,6 +39,8 @@ private:
     std::size_t VisibleCount() const;
     void TakeSample();
     void RefitLimits();
+    // Sets the interval or the visible period; `what` names it in the refusal.
+    bool SetTime(NorvFloat& time, NorvFloat seconds, char const* what);
 
     NorvFloat sinceSample = 0;
     NorvFloat interval = 0.1f;

@@ -79,6 +79,16 @@ private:
         nedpfree(pool, block.data);
     }
 
+    // Zeroed, aligned to 32 bytes up to 4 KiB, or plain.
+    void* Allocate(unsigned kind, std::size_t size, std::mt19937& random)
+    {
+        if (kind == 0)
+            return nedpcalloc(pool, 1, size);
+        if (kind == 1)
+            return nedpmemalign(pool, std::size_t(32) << (random() % 8), size);
+        return nedpmalloc(pool, size);
+    }
+
     void Work(int index)
     {
         std::mt19937 random(static_cast<unsigned>(index) * 7919u + 1u);
@@ -87,7 +97,7 @@ private:
             unsigned const action = random() % 10;
             if (live.size() < LiveBlocksPerThread && action < 5) {
                 std::size_t const size = RandomSize(random);
-                void* data = action == 0 ? nedpcalloc(pool, 1, size) : nedpmalloc(pool, size);
+                void* data = Allocate(action, size, random);
                 if (data)
                     live.push_back(Marked(data, size, static_cast<unsigned char>(random())));
             } else if (!live.empty() && action < 7) {
