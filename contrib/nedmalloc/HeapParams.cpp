@@ -64,10 +64,8 @@ bool SetHeapOption(int option, int value)
     }
 }
 
-void CheckHeap(bool ok, char const* what, void const* where)
+void HeapCorrupted(char const* what, void const* where)
 {
-    if (ok)
-        return;
     std::fprintf(stderr, "nedmalloc: %s at %p - aborting!\n", what, where);
     std::abort();
 }

@@ -30,8 +30,15 @@ HeapParams& Params();
 // not a power of two of at least a page.
 bool SetHeapOption(int option, int value);
 
-// Reports heap corruption on stderr and aborts the process when `ok` is false.
-void CheckHeap(bool ok, char const* what, void const* where);
+// Reports heap corruption on stderr and aborts the process.
+[[noreturn]] void HeapCorrupted(char const* what, void const* where);
+
+// Aborts the process with a report when `ok` is false.
+inline void CheckHeap(bool ok, char const* what, void const* where)
+{
+    if (__builtin_expect(!ok, 0))
+        HeapCorrupted(what, where);
+}
 
 inline std::size_t RoundUp(std::size_t value, std::size_t unit)
 {

@@ -32,7 +32,7 @@ public:
     void* Realloc(void* memory, std::size_t bytes);
     void* Memalign(std::size_t alignment, std::size_t bytes);
     // `count` blocks carved from one region, each freed on its own; `zero`
-    // clears them. Null when the region cannot be had.
+    // clears them. False when the region cannot be had.
     bool IndependentAlloc(std::size_t count, std::size_t const* sizes, void** blocks, bool zero);
     // Gives wholly free segments back while more than `pad` free bytes stay;
     // true when any went.

@@ -11,10 +11,9 @@ namespace {
 constexpr unsigned SpinsBeforeYield = 64;
 } // namespace
 
-long CurrentThreadId()
+long SystemThreadId()
 {
-    thread_local long const id = gettid();
-    return id;
+    return gettid();
 }
 
 bool SpinLock::TakeFlag()

@@ -7,7 +7,16 @@ namespace NedMalloc {
 
 // The kernel's id of the calling thread (spreads threads over mspaces better
 // than pthread_self, whose values are widely spaced addresses).
-long CurrentThreadId();
+long SystemThreadId();
+
+inline long CurrentThreadId()
+{
+    // Constant-initialised, so reading it needs no guard.
+    thread_local long id = 0;
+    if (id == 0)
+        id = SystemThreadId();
+    return id;
+}
 
 // A flag taken by compare-and-swap, a recursion count and the owner thread:
 // the owner may lock again; others spin and yield the processor now and then.

@@ -1,9 +1,7 @@
 // A thread's cache of recently freed small blocks, used without any lock.
 #include "contrib/nedmalloc/ThreadCache.h"
 
-#include "contrib/nedmalloc/HeapParams.h"
 #include "contrib/nedmalloc/MSpace.h"
-#include "contrib/nedmalloc/SpinLock.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,11 +25,6 @@ ThreadCache::ThreadCache(long ownerThread, int preferredMSpace)
 {
 }
 
-void ThreadCache::CheckOwner() const
-{
-    CheckHeap(ownerThread == CurrentThreadId(), "thread cache used by another thread", this);
-}
-
 void* ThreadCache::Take(std::size_t size)
 {
     ++mallocs;
@@ -52,7 +45,6 @@ void* ThreadCache::Take(std::size_t size)
 void ThreadCache::Put(void* memory, std::size_t usable)
 {
     CheckHeap(usable >= MinRequest && usable <= MaxCachedBlock, "cached block size out of range", memory);
-    MSpace::OwnerOf(memory);
     unsigned const bin = Log2(usable) - 4;
     auto* const block = static_cast<CachedBlock*>(memory);
     if (bins[bin] == block) {

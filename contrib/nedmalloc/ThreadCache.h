@@ -1,6 +1,9 @@
 // A thread's cache of recently freed small blocks, used without any lock.
 #pragma once
 
+#include "contrib/nedmalloc/HeapParams.h"
+#include "contrib/nedmalloc/SpinLock.h"
+
 #include <cstddef>
 
 namespace NedMalloc {
@@ -21,13 +24,16 @@ public:
 
     // A cached block for `size` bytes (at most MaxCachedRequest), or null.
     void* Take(std::size_t size);
-    // Keeps a freed block of `usable` bytes (at most MaxCachedBlock); aborts
-    // on a block freed twice in a row.
+    // Keeps a freed block of `usable` bytes (at most MaxCachedBlock) whose
+    // owner the caller has checked; aborts on a block freed twice in a row.
     void Put(void* memory, std::size_t usable);
     // Gives every cached block back to its mspace.
     void Empty();
     // Aborts when a thread other than the owner uses the cache.
-    void CheckOwner() const;
+    void CheckOwner() const
+    {
+        CheckHeap(ownerThread == CurrentThreadId(), "thread cache used by another thread", this);
+    }
     // "Threadcache utilisation: ..." on stdout.
     void PrintUtilisation() const;
 
