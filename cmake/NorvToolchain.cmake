@@ -1,5 +1,5 @@
 # Compiler flags shared by every target: warnings for our own code and the
-# optional sanitizer build.
+# optional sanitizer builds.
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)
@@ -13,4 +13,12 @@ if(NORV_SANITIZE)
     set(sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_compile_options(${sanitize_flags})
     add_link_options(${sanitize_flags})
+endif()
+
+# ThreadSanitizer cannot be combined with AddressSanitizer: a build of its own.
+option(NORV_TSAN "Build with ThreadSanitizer" OFF)
+if(NORV_TSAN)
+    set(tsan_flags -fsanitize=thread -fno-omit-frame-pointer)
+    add_compile_options(${tsan_flags})
+    add_link_options(${tsan_flags})
 endif()
