@@ -1,0 +1,204 @@
+// The engine's Lua state: creation, script globals, loading and helpers.
+#include "norv/base/Lua.h"
+
+#include "norv/base/LuaKeyTable.h"
+
+#include <cstdio>
+
+namespace Norv {
+
+namespace {
+
+// Scripts may print diagnostics through it; the game shows none.
+int NorvMsg(lua_State*)
+{
+    return 0;
+}
+
+struct LibraryEntry {
+    Lua::LuaLibrary bit;
+    lua_CFunction open;
+    char const* name;
+};
+
+LibraryEntry const libraryEntries[] = {
+    {Lua::LibBase, luaopen_base, ""},
+    {Lua::LibTable, luaopen_table, LUA_TABLIBNAME},
+    {Lua::LibString, luaopen_string, LUA_STRLIBNAME},
+    {Lua::LibDebug, luaopen_debug, LUA_DBLIBNAME},
+    {Lua::LibMath, luaopen_math, LUA_MATHLIBNAME},
+};
+
+// Owners that never pop the messages of failed loads or calls fill the stack
+// up to Lua's limit; from there on nothing more is pushed.
+char const* const noStackRoomMessage = "no room left on the Lua stack";
+
+} // namespace
+
+Lua::Lua()
+{
+    state = luaL_newstate();
+    if (!state) {
+        std::fprintf(stderr, "Lua: cannot create a state\n");
+        return;
+    }
+    // Protected, so that running out of memory here cannot end the process.
+    if (lua_cpcall(state, SetUpGlobals, nullptr) != 0) {
+        std::fprintf(stderr, "Lua: cannot set up the script globals: %s\n", ErrorMessage());
+        lua_pop(state, 1);
+    }
+}
+
+Lua::Lua(lua_State* state) : state(state), borrowed(true) {}
+
+Lua::~Lua()
+{
+    if (state && !borrowed)
+        lua_close(state);
+}
+
+int Lua::SetUpGlobals(lua_State* state)
+{
+    RegisterEnums(state);
+    lua_register(state, "NorvMsg", NorvMsg);
+    return 0;
+}
+
+void Lua::RegisterLibrary(LuaLibrary lib)
+{
+    if (libraries & lib)
+        return;
+    for (LibraryEntry const& entry : libraryEntries) {
+        if (entry.bit != lib)
+            continue;
+        libraries |= lib;
+        lua_pushcfunction(state, entry.open);
+        lua_pushstring(state, entry.name);
+        if (lua_pcall(state, 1, 0, 0) != 0) {
+            std::fprintf(stderr, "Lua: cannot open a library: %s\n", ErrorMessage());
+            lua_pop(state, 1);
+        }
+    }
+}
+
+void Lua::RegisterFunction(char const* name, lua_CFunction fn)
+{
+    lua_register(state, name, fn);
+}
+
+void Lua::RegisterGlobal(char const* name)
+{
+    lua_setglobal(state, name);
+}
+
+void Lua::RegisterGlobalPointer(char const* name, void* p)
+{
+    lua_pushlightuserdata(state, p);
+    lua_setglobal(state, name);
+}
+
+void* Lua::GetGlobalPointer(char const* name)
+{
+    lua_getglobal(state, name);
+    return lua_touserdata(state, -1);
+}
+
+void Lua::Execute(char const* code)
+{
+    if (luaL_loadstring(state, code) != 0 || lua_pcall(state, 0, LUA_MULTRET, 0) != 0)
+        lua_pop(state, 1);
+}
+
+char const* Lua::Call(char const* function, int argumentCount, int resultCount)
+{
+    if (!HasStackRoom(function)) {
+        lua_pop(state, argumentCount);
+        return noStackRoomMessage;
+    }
+    lua_getglobal(state, function);
+    lua_insert(state, -(argumentCount + 1));
+    if (lua_pcall(state, argumentCount, resultCount, 0) != 0)
+        return ErrorMessage();
+    return nullptr;
+}
+
+bool Lua::HasStackRoom(char const* purpose)
+{
+    if (lua_checkstack(state, 1))
+        return true;
+    std::fprintf(stderr, "Lua: %s for %s\n", noStackRoomMessage, purpose);
+    return false;
+}
+
+char const* Lua::ErrorMessage()
+{
+    if (!lua_isstring(state, -1)) {
+        lua_pop(state, 1);
+        lua_pushliteral(state, "(error object is not a string)");
+    }
+    return lua_tostring(state, -1);
+}
+
+void Lua::PushNumber(double value)
+{
+    lua_pushnumber(state, value);
+}
+
+void Lua::PushString(char const* value)
+{
+    lua_pushstring(state, value);
+}
+
+void Lua::PushBool(bool value)
+{
+    lua_pushboolean(state, value);
+}
+
+void Lua::PushNil()
+{
+    lua_pushnil(state);
+}
+
+void Lua::Pop(int n)
+{
+    lua_pop(state, n);
+}
+
+double Lua::CheckNumber(int index)
+{
+    return luaL_checknumber(state, index);
+}
+
+NarrowString Lua::CheckString(int index)
+{
+    size_t length = 0;
+    char const* text = luaL_checklstring(state, index, &length);
+    return NarrowString(text, length);
+}
+
+bool Lua::CheckBool(int index)
+{
+    return lua_toboolean(state, index) != 0;
+}
+
+bool Lua::IsNumber(int index)
+{
+    return lua_isnumber(state, index) != 0;
+}
+
+bool Lua::IsString(int index)
+{
+    return lua_isstring(state, index) != 0;
+}
+
+bool Lua::IsBool(int index)
+{
+    return lua_isboolean(state, index);
+}
+
+int Lua::GetMemUsage()
+{
+    return lua_gc(state, LUA_GCCOUNT, 0);
+}
+
+} // namespace Norv

@@ -1,0 +1,86 @@
+// One Lua 5.1 interpreter state with the engine's script globals, script
+// loading through the virtual file system and small value helpers.
+#pragma once
+
+#include "norv/base/NarrowString.h"
+#include "norv/base/RefCounter.h"
+#include "norv/base/SmartPtr.h"
+
+#include <lua.hpp>
+
+namespace Norv {
+
+class Lua : public RefCounter {
+public:
+    // The standard libraries an owner may open; io, os and package are
+    // never offered to scripts.
+    enum LuaLibrary {
+        LibBase = 1, // with the coroutine functions
+        LibTable = 2,
+        LibString = 4,
+        LibDebug = 8,
+        LibMath = 16,
+    };
+
+    // An owning wrapper.
+    Lua();
+    // A borrowed wrapper around a state made elsewhere, for native functions
+    // that scripts call; it adds nothing to the state and never closes it.
+    explicit Lua(lua_State* state);
+    ~Lua() override;
+    Lua(Lua const&) = delete;
+    Lua& operator=(Lua const&) = delete;
+
+    lua_State* GetState() const { return state; }
+
+    // Opens the library once; a value that names no library opens nothing.
+    void RegisterLibrary(LuaLibrary lib);
+    void RegisterFunction(char const* name, lua_CFunction fn);
+    // Pops the value on the top of the stack into the global `name`.
+    void RegisterGlobal(char const* name);
+    void RegisterGlobalPointer(char const* name, void* p);
+    // Pushes the global and answers its userdata pointer, or null.
+    void* GetGlobalPointer(char const* name);
+
+    // Runs the script file `name`, preferring its precompiled twin (the name
+    // with "c" appended). On failure the error message is left on the stack.
+    void Load(NarrowString const& name);
+    // Runs the text, keeping its results on the stack; an error is dropped.
+    void Execute(char const* code);
+    // Calls the global function with the top `argumentCount` values. Null on
+    // success, with the results on the stack; else the error message, which
+    // stays on the stack.
+    char const* Call(char const* function, int argumentCount, int resultCount);
+
+    void PushNumber(double value);
+    void PushString(char const* value);
+    void PushBool(bool value);
+    void PushNil();
+    void Pop(int n);
+
+    // These two raise a Lua argument error for a value of the wrong kind.
+    double CheckNumber(int index);
+    NarrowString CheckString(int index);
+    // False for nil and false, true for everything else.
+    bool CheckBool(int index);
+    bool IsNumber(int index);
+    bool IsString(int index);
+    bool IsBool(int index);
+
+    // Memory the state uses, in kilobytes.
+    int GetMemUsage();
+
+private:
+    static int SetUpGlobals(lua_State* state);
+    // Whether one more value fits on the stack; logs when it does not.
+    bool HasStackRoom(char const* purpose);
+    // The error value on the top of the stack as text; a value that is not
+    // text is replaced by a fixed message so that failure always has one.
+    char const* ErrorMessage();
+
+    lua_State* state = nullptr;
+    bool borrowed = false;
+    int libraries = 0;
+};
+
+} // namespace Norv
