@@ -2,8 +2,11 @@
 #include "norv/base/Lua.h"
 
 #include "norv/base/LuaKeyTable.h"
+#include "norv/vfs/Vfs.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace Norv {
 
@@ -28,6 +31,36 @@ LibraryEntry const libraryEntries[] = {
     {Lua::LibDebug, luaopen_debug, LUA_DBLIBNAME},
     {Lua::LibMath, luaopen_math, LUA_MATHLIBNAME},
 };
+
+// The engine's `require`: runs the named script file every time it is
+// called; the file's own errors stay with it.
+int Require(lua_State* state)
+{
+    NarrowString name = luaL_checkstring(state, 1);
+    Lua(state).Load(name);
+    return 0;
+}
+
+// Pushes the chunk of the script file, read from its precompiled twin when
+// there is one, or an error message; answers Lua's status. The chunk is
+// named after the script either way.
+int LoadChunk(lua_State* state, NarrowString const& name)
+{
+    SmartPtr<File> file(OpenFile((name + "c").c_str()));
+    if (!file)
+        file = OpenFile(name.c_str());
+    if (!file) {
+        lua_pushfstring(state, "cannot open %s", name.c_str());
+        return LUA_ERRFILE;
+    }
+    int length = std::max(file->GetLength(), 0);
+    std::vector<char> text(length);
+    if (length > 0 && file->Read(text.data(), length) != length) {
+        lua_pushfstring(state, "cannot read %s", name.c_str());
+        return LUA_ERRFILE;
+    }
+    return luaL_loadbuffer(state, text.data(), text.size(), name.c_str());
+}
 
 // Owners that never pop the messages of failed loads or calls fill the stack
 // up to Lua's limit; from there on nothing more is pushed.
@@ -60,6 +93,7 @@ Lua::~Lua()
 int Lua::SetUpGlobals(lua_State* state)
 {
     RegisterEnums(state);
+    lua_register(state, "require", Require);
     lua_register(state, "NorvMsg", NorvMsg);
     return 0;
 }
@@ -101,6 +135,15 @@ void* Lua::GetGlobalPointer(char const* name)
 {
     lua_getglobal(state, name);
     return lua_touserdata(state, -1);
+}
+
+void Lua::Load(NarrowString const& name)
+{
+    if (!HasStackRoom(name.c_str()))
+        return;
+    if (LoadChunk(state, name) == 0 && lua_pcall(state, 0, LUA_MULTRET, 0) == 0)
+        return;
+    std::fprintf(stderr, "Fatal error reading file %s\n%s\n", name.c_str(), ErrorMessage());
 }
 
 void Lua::Execute(char const* code)
