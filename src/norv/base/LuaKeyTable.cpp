@@ -1,7 +1,7 @@
 // The key codes scripts can name, and the Lua text that publishes them.
 #include "norv/base/LuaKeyTable.h"
 
-#include "norv/base/KeyCode.h"
+#include "norv/application/KeyCode.h"
 #include "norv/base/StdOStringStream.h"
 
 #include <lua.hpp>
