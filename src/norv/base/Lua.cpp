@@ -1,6 +1,7 @@
 // The engine's Lua state: creation, script globals, loading and helpers.
 #include "norv/base/Lua.h"
 
+#include "norv/base/LuaHeap.h"
 #include "norv/base/LuaKeyTable.h"
 #include "norv/vfs/Vfs.h"
 
@@ -31,6 +32,14 @@ LibraryEntry const libraryEntries[] = {
     {Lua::LibDebug, luaopen_debug, LUA_DBLIBNAME},
     {Lua::LibMath, luaopen_math, LUA_MATHLIBNAME},
 };
+
+// An error outside any protected call ends the process; say why first.
+int Panic(lua_State* state)
+{
+    char const* message = lua_isstring(state, -1) ? lua_tostring(state, -1) : "(not text)";
+    std::fprintf(stderr, "Lua: unprotected error: %s\n", message);
+    return 0;
+}
 
 // The engine's `require`: runs the named script file every time it is
 // called; the file's own errors stay with it.
@@ -68,9 +77,15 @@ char const* const noStackRoomMessage = "no room left on the Lua stack";
 
 } // namespace
 
-Lua::Lua()
+Lua::Lua(unsigned int heapSize, void* heapBlock)
 {
-    state = luaL_newstate();
+    if (heapSize > 0) {
+        heap = new LuaHeap(heapSize, heapBlock, &state);
+        if (state)
+            lua_atpanic(state, Panic);
+    } else {
+        state = luaL_newstate();
+    }
     if (!state) {
         std::fprintf(stderr, "Lua: cannot create a state\n");
         return;

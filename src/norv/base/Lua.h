@@ -22,8 +22,12 @@ public:
         LibMath = 16,
     };
 
-    // An owning wrapper.
-    Lua();
+    class LuaHeap;
+
+    // An owning wrapper. A heap size above 0 puts every allocation of the
+    // state into a private heap of that many bytes, over `heapBlock` when
+    // given, else over a block the heap allocates itself.
+    explicit Lua(unsigned int heapSize = 0, void* heapBlock = nullptr);
     // A borrowed wrapper around a state made elsewhere, for native functions
     // that scripts call; it adds nothing to the state and never closes it.
     explicit Lua(lua_State* state);
@@ -31,6 +35,7 @@ public:
     Lua(Lua const&) = delete;
     Lua& operator=(Lua const&) = delete;
 
+    // Null only when a private heap is too small to hold a state.
     lua_State* GetState() const { return state; }
 
     // Opens the library once; a value that names no library opens nothing.
@@ -78,6 +83,8 @@ private:
     // text is replaced by a fixed message so that failure always has one.
     char const* ErrorMessage();
 
+    // Released after the state is closed, so the state's memory outlives it.
+    SmartPtr<LuaHeap> heap;
     lua_State* state = nullptr;
     bool borrowed = false;
     int libraries = 0;
