@@ -71,6 +71,15 @@ int LoadChunk(lua_State* state, NarrowString const& name)
     return luaL_loadbuffer(state, text.data(), text.size(), name.c_str());
 }
 
+// What every state made by the engine gives its scripts.
+int SetUpGlobals(lua_State* state)
+{
+    RegisterEnums(state);
+    lua_register(state, "require", Require);
+    lua_register(state, "NorvMsg", NorvMsg);
+    return 0;
+}
+
 // Owners that never pop the messages of failed loads or calls fill the stack
 // up to Lua's limit; from there on nothing more is pushed.
 char const* const noStackRoomMessage = "no room left on the Lua stack";
@@ -79,17 +88,15 @@ char const* const noStackRoomMessage = "no room left on the Lua stack";
 
 Lua::Lua(unsigned int heapSize, void* heapBlock)
 {
-    if (heapSize > 0) {
+    if (heapSize > 0)
         heap = new LuaHeap(heapSize, heapBlock, &state);
-        if (state)
-            lua_atpanic(state, Panic);
-    } else {
+    else
         state = luaL_newstate();
-    }
     if (!state) {
         std::fprintf(stderr, "Lua: cannot create a state\n");
         return;
     }
+    lua_atpanic(state, Panic);
     // Protected, so that running out of memory here cannot end the process.
     if (lua_cpcall(state, SetUpGlobals, nullptr) != 0) {
         std::fprintf(stderr, "Lua: cannot set up the script globals: %s\n", ErrorMessage());
@@ -103,14 +110,6 @@ Lua::~Lua()
 {
     if (state && !borrowed)
         lua_close(state);
-}
-
-int Lua::SetUpGlobals(lua_State* state)
-{
-    RegisterEnums(state);
-    lua_register(state, "require", Require);
-    lua_register(state, "NorvMsg", NorvMsg);
-    return 0;
 }
 
 void Lua::RegisterLibrary(LuaLibrary lib)

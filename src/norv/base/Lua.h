@@ -48,13 +48,14 @@ public:
     void* GetGlobalPointer(char const* name);
 
     // Runs the script file `name`, preferring its precompiled twin (the name
-    // with "c" appended). On failure the error message is left on the stack.
+    // with "c" appended), and keeps its results on the stack. On failure the
+    // error message is left there, unless the stack is already full.
     void Load(NarrowString const& name);
     // Runs the text, keeping its results on the stack; an error is dropped.
     void Execute(char const* code);
     // Calls the global function with the top `argumentCount` values. Null on
     // success, with the results on the stack; else the error message, which
-    // stays on the stack.
+    // stays on the stack (on a full stack the arguments are dropped instead).
     char const* Call(char const* function, int argumentCount, int resultCount);
 
     void PushNumber(double value);
@@ -76,7 +77,6 @@ public:
     int GetMemUsage();
 
 private:
-    static int SetUpGlobals(lua_State* state);
     // Whether one more value fits on the stack; logs when it does not.
     bool HasStackRoom(char const* purpose);
     // The error value on the top of the stack as text; a value that is not
