@@ -2,6 +2,7 @@
 // such as "/qrvl/settings/Language", with change callbacks, and its XML file.
 #pragma once
 
+#include "norv/base/Lunar.h"
 #include "norv/base/NarrowString.h"
 #include "norv/base/RefCounter.h"
 #include "norv/base/RegistryKey.h"
@@ -14,7 +15,7 @@ namespace Norv {
 
 class XmlIt;
 
-class Registry : public RefCounter {
+class Registry : public RefCounter, public WeakRefCounter {
 public:
     using CallbackFunction = void (*)(void* user, NarrowString const& path, RegistryKey* key);
 
@@ -77,6 +78,13 @@ public:
     // its callbacks.
     bool Load(NarrowString const& fileName, bool fireCallbacks, NarrowString const& path);
     bool LoadFromString(NarrowString const& text, bool fireCallbacks, NarrowString const& path);
+
+    // The script class "Registry": registry:Set(path, value) answers whether
+    // the value was stored, registry:Get(path) the value or nil.
+    static char const className[];
+    static Lunar<Registry>::RegType methods[];
+    int l_Set(lua_State* L);
+    int l_Get(lua_State* L);
 
 private:
     template <class T>
