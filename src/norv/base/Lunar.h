@@ -17,6 +17,7 @@
 
 #include <memory>
 #include <new>
+#include <type_traits>
 
 namespace Norv {
 
@@ -31,6 +32,9 @@ public:
     // Makes the class known to the state; leaves the stack as it was.
     static void Register(lua_State* L)
     {
+        // The userdata holds a weak reference, so a script can never reach
+        // an object that native code has deleted.
+        static_assert(std::is_base_of_v<WeakRefCounter, T>, "a bound class derives from WeakRefCounter");
         lua_newtable(L);
         int methods = lua_gettop(L);
         luaL_newmetatable(L, T::className);
