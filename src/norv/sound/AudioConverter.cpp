@@ -50,20 +50,9 @@ AudioConverter const* const kTable[kRateKinds][kLayouts] = {
     {nullptr, nullptr, &kUpmix4MS},
 };
 
-bool KnownRate(unsigned int rate)
-{
-    return rate == 11025 || rate == 22050 || rate == 44100;
-}
-
-bool KnownChannels(unsigned int channels)
-{
-    return channels == 1 || channels == 2;
-}
-
 bool BothKnown(AudioFormat const& source, AudioFormat const& mixer)
 {
-    return KnownRate(source.rate) && KnownRate(mixer.rate) && KnownChannels(source.channels)
-        && KnownChannels(mixer.channels);
+    return AudioConverter::KnownFormat(source) && AudioConverter::KnownFormat(mixer);
 }
 
 int FindRateKind(unsigned int source, unsigned int mixer)
@@ -87,6 +76,12 @@ Layout FindLayout(unsigned int source, unsigned int mixer)
 }
 
 } // namespace
+
+bool AudioConverter::KnownFormat(AudioFormat const& format)
+{
+    bool knownRate = format.rate == 11025 || format.rate == 22050 || format.rate == 44100;
+    return knownRate && (format.channels == 1 || format.channels == 2);
+}
 
 bool AudioConverter::Supported(AudioFormat const& source, AudioFormat const& mixerFormat)
 {

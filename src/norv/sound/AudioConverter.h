@@ -19,6 +19,8 @@ struct AudioConverter {
     // The most bytes one unit holds on either side.
     static constexpr unsigned int kMaxUnitBytes = 16;
 
+    // Mono or stereo at 11025, 22050 or 44100 Hz: the shapes the table knows.
+    static bool KnownFormat(AudioFormat const& format);
     // Whether a source in this format can play in a mixer of mixerFormat.
     static bool Supported(AudioFormat const& source, AudioFormat const& mixerFormat);
     // The converter between the two formats; null for equal formats (the

@@ -2,6 +2,7 @@
 // plays one through a channel.
 #pragma once
 
+#include "norv/base/NarrowString.h"
 #include "norv/base/RefCounter.h"
 #include "norv/base/WeakRefCounter.h"
 #include "norv/sound/AudioFormat.h"
@@ -10,6 +11,13 @@ namespace Norv {
 
 class AudioSource : public RefCounter, public WeakRefCounter {
 public:
+    // A ".wav", ".ogg" or ".xm" file by its name (the suffix is matched
+    // exactly); with buffered the whole sound is decoded into memory. Null
+    // when the file is missing or cannot be read.
+    static AudioSource* Load(NarrowString const& name, bool buffered);
+    // An ".ogg" file read whole into memory and decoded while it plays.
+    static AudioSource* LoadCached(NarrowString const& name);
+
     // Writes up to bytes bytes and returns how many; fewer means the end.
     virtual unsigned int Fill(char* buffer, unsigned int bytes) = 0;
     // Back to the first sample.

@@ -3,6 +3,14 @@
 
 namespace Norv {
 
+AudioXM* AudioXM::Create(NarrowString const& name)
+{
+    auto song = std::make_unique<ModulePlayer::CModuleSong>();
+    if (!song->LoadXM(name.c_str()))
+        return nullptr;
+    return new AudioXM(std::move(song));
+}
+
 AudioXM::AudioXM(std::unique_ptr<ModulePlayer::CModuleSong> loaded)
     : AudioSource(AudioFormat{1, ModulePlayer::ModulePlayer::kOutputRate}), song(std::move(loaded))
 {

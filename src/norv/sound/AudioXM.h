@@ -11,6 +11,8 @@ namespace Norv {
 
 class AudioXM : public AudioSource {
 public:
+    // Null when the file is missing or not a well-formed module.
+    static AudioXM* Create(NarrowString const& name);
     // Plays a loaded song from its first order, taking ownership of it.
     explicit AudioXM(std::unique_ptr<ModulePlayer::CModuleSong> song);
 

@@ -2,6 +2,10 @@
 // against the bytes present, so a short or lying file fails cleanly.
 #include "norv/sound/CModuleSong.h"
 
+#include "norv/base/SmartPtr.h"
+#include "norv/vfs/Vfs.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -214,6 +218,21 @@ bool ReadInstrument(ByteReader& in, CModuleSong::Instrument& ins)
 }
 
 } // namespace
+
+bool CModuleSong::LoadXM(char const* name)
+{
+    Release();
+    SmartPtr<File> file(OpenFile(name));
+    if (!file)
+        return false;
+    int length = file->GetLength();
+    std::vector<uint8_t> bytes(size_t(std::max(length, 0)));
+    if (file->Read(bytes.data(), int(bytes.size())) != length || !Load(bytes.data(), bytes.size())) {
+        std::fprintf(stderr, "Sound: %s is not a readable XM module\n", name);
+        return false;
+    }
+    return true;
+}
 
 bool CModuleSong::Load(uint8_t const* bytes, size_t size)
 {

@@ -95,6 +95,9 @@ public:
     CModuleSong(CModuleSong const&) = delete;
     CModuleSong& operator=(CModuleSong const&) = delete;
 
+    // Reads the file through the engine's file system; false when it cannot
+    // be opened or is not a well-formed module (the song is then empty).
+    bool LoadXM(char const* name);
     // Reads a module from bytes in memory; false when malformed.
     bool Load(uint8_t const* bytes, size_t size);
     void Release();

@@ -2,7 +2,7 @@
 // thread. Lock order: effects, then channels, then a channel's own.
 #include "norv/sound/Mixer.h"
 
-#include "norv/sound/TimeSkew.h"
+#include "norv/application/ShellSettings.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,6 +3,7 @@
 // thread.
 #pragma once
 
+#include "norv/application/MixerPauseHook.h"
 #include "norv/base/SmartPtr.h"
 #include "norv/base/WeakPtr.h"
 #include "norv/sound/AudioChannel.h"
@@ -21,10 +22,10 @@ namespace Norv {
 
 class Mixer : public AudioStream {
 public:
-    enum PauseReason : unsigned int {
-        PauseFocus = 1,   // the window lost focus
-        PauseConsole = 2, // the developer console is open
-    };
+    // The reasons the application pauses sound for, each on its own.
+    using PauseReason = MixerPauseHook::PauseReason;
+    static constexpr PauseReason PauseFocus = MixerPauseHook::PauseFocus;
+    static constexpr PauseReason PauseConsole = MixerPauseHook::PauseConsole;
 
     Mixer(AudioFormat const& format, MixerParams const& params);
     ~Mixer() override;

@@ -3,7 +3,7 @@
 
 #include "norv/sound/EffectVolumeShift.h"
 #include "norv/sound/Mixer.h"
-#include "norv/sound/TimeSkew.h"
+#include "norv/application/ShellSettings.h"
 
 #include <gtest/gtest.h>
 
