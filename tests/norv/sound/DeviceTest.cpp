@@ -1,0 +1,144 @@
+// The mixer on real output: SDL's disk driver records exactly what an
+// offline mix of the same sources gives, and without any device the mixer
+// runs on silently.
+#include "../vfs/TempFolder.h"
+
+#include "norv/base/SmartPtr.h"
+#include "norv/base/WeakPtr.h"
+#include "norv/sound/AudioBuffer.h"
+#include "norv/sound/AudioSource.h"
+#include "norv/sound/InstalledMixer.h"
+#include "norv/sound/Mixer.h"
+#include "norv/vfs/Vfs.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+using Norv::AudioChannel;
+using Norv::AudioFormat;
+using Norv::AudioSource;
+using Norv::Mixer;
+using Norv::SmartPtr;
+using Norv::WeakPtr;
+
+constexpr AudioFormat kGameFormat{2, 44100};
+constexpr Norv::MixerParams kGameParams{16384, 4};
+
+// Sets environment variables for one test and puts the old values back.
+class Environment {
+public:
+    void Set(char const* name, std::string const& value)
+    {
+        char const* old = std::getenv(name);
+        saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name, value.c_str(), 1);
+    }
+    ~Environment()
+    {
+        for (auto const& [name, value] : saved)
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+};
+
+// Polls until done() holds or the time runs out.
+template <class Done>
+bool WaitFor(Done done, std::chrono::seconds limit = std::chrono::seconds(10))
+{
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+class DeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Norv::Vfs::Initialize();
+        Norv::MountNative(folder.path + "/", "", 1);
+    }
+    void TearDown() override { Norv::Vfs::Shutdown(); }
+
+    // A short mono 22050 Hz effect and a longer stereo music loop.
+    void PlayGeneratedSounds(Mixer& mixer)
+    {
+        SmartPtr<AudioSource> effect(AudioSource::Load("effect.wav", false));
+        SmartPtr<AudioSource> music(AudioSource::Load("music.ogg", false));
+        ASSERT_TRUE(effect && music);
+        mixer.Play(effect.Get(), false);
+        WeakPtr<AudioChannel> loop = mixer.Play(music.Get(), false);
+        ASSERT_TRUE(loop.Get());
+        loop->SetLoop(true);
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(DeviceTest, DiskDriverRecordsTheOfflineMix)
+{
+    ASSERT_EQ(std::system(("cd '" + folder.path + "' && sox -n -r 22050 -c 1 -b 16 effect.wav synth 0.3 sine 660 gain -6"
+                              " && sox -n -r 44100 -c 2 -b 16 music.wav synth 0.25 sine 220 sine 330 gain -6"
+                              " && oggenc -Q -q 3 -o music.ogg music.wav")
+                              .c_str()),
+        0);
+    std::string const recording = folder / "out.raw";
+    size_t const wanted = 176400; // one second, with the music looping four times
+    {
+        Environment env;
+        env.Set("SDL_AUDIODRIVER", "disk");
+        env.Set("SDL_DISKAUDIOFILE", recording);
+        env.Set("SDL_DISKAUDIODELAY", "0");
+        SmartPtr<Mixer> live(new Mixer(kGameFormat, kGameParams));
+        PlayGeneratedSounds(*live);
+        ASSERT_TRUE(WaitFor([&] { return folder.Read("out.raw").size() >= wanted; }));
+    }
+    SmartPtr<Mixer> offline(new Mixer(kGameFormat, kGameParams));
+    offline->Pause(Mixer::PauseFocus, true);
+    PlayGeneratedSounds(*offline);
+    std::string mixed(wanted, '\0');
+    offline->NextFrame(reinterpret_cast<unsigned char*>(mixed.data()), unsigned(wanted));
+    std::string recorded = folder.Read("out.raw").substr(0, wanted);
+    EXPECT_TRUE(recorded == mixed);
+    EXPECT_NE(mixed.find_first_not_of('\0'), std::string::npos);
+}
+
+TEST_F(DeviceTest, WithoutAnyDeviceTheMixerRunsOnSilently)
+{
+    Environment env;
+    env.Set("SDL_AUDIODRIVER", "no-such-driver");
+    Norv::InstalledMixer::Install(new Mixer(AudioFormat{1, 22050}, kGameParams));
+    ASSERT_TRUE(Norv::g_mixer);
+    EXPECT_EQ(Norv::g_mixer->GetFormat(), (AudioFormat{1, 22050}));
+    EXPECT_TRUE(Norv::g_mixer->HasDevice());
+    folder.Write("blip.wav", std::string("RIFF\x30\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data\x0C\0\0\0", 44)
+            + std::string(12, '\x01'));
+    SmartPtr<AudioSource> blip(AudioSource::Load("blip.wav", true));
+    ASSERT_TRUE(blip);
+    WeakPtr<AudioChannel> channel = Norv::g_mixer->Play(blip.Get(), false);
+    ASSERT_TRUE(channel.Get());
+    // The silent device keeps pulling, so the sound plays out and is dropped.
+    EXPECT_TRUE(WaitFor([&] {
+        Norv::g_mixer->Update();
+        return !channel.Get();
+    }));
+    Norv::g_mixer->Pause(Mixer::PauseFocus, true);
+    Norv::g_mixer->Pause(Mixer::PauseFocus, false);
+    EXPECT_TRUE(Norv::g_mixer->HasDevice());
+    Norv::InstalledMixer::Install(nullptr);
+    EXPECT_FALSE(Norv::g_mixer);
+}
+
+} // namespace
