@@ -1,4 +1,5 @@
 // The mixer's frame fill, driven directly with the device closed.
+#include "DetachedMixer.h"
 #include "SampleSource.h"
 
 #include "norv/sound/EffectVolumeShift.h"
@@ -28,9 +29,7 @@ class MixerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        mixer = new Mixer(kStereo44, {kFrameBytes, 4});
-        // No device pulls while the test mixes frames itself.
-        mixer->Pause(Mixer::PauseFocus, true);
+        mixer = SoundTest::DetachedMixer(kStereo44, {kFrameBytes, 4});
     }
     void TearDown() override { Norv::g_timeSkew = 1.0f; }
 
