@@ -21,7 +21,8 @@ AudioBuffer* AudioBuffer::Create(AudioSource* source)
 unsigned int AudioBuffer::Fill(char* buffer, unsigned int bytes)
 {
     unsigned int count = std::min(unsigned(data.size()) - position, bytes);
-    std::memcpy(buffer, data.data() + position, count);
+    if (count)
+        std::memcpy(buffer, data.data() + position, count);
     position += count;
     return count;
 }

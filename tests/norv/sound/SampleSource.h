@@ -20,7 +20,8 @@ public:
     unsigned int Fill(char* buffer, unsigned int bytes) override
     {
         unsigned int count = std::min(bytes, Size() - position);
-        std::memcpy(buffer, reinterpret_cast<char const*>(samples.data()) + position, count);
+        if (count)
+            std::memcpy(buffer, reinterpret_cast<char const*>(samples.data()) + position, count);
         position += count;
         delivered += count;
         return count;
