@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace Norv {
 
@@ -42,16 +43,8 @@ unsigned int AudioChannel::Mix(char* destination, unsigned int bytes)
     if (got == 0)
         return 0;
     {
-        std::lock_guard<std::mutex> lock(effectsMutex);
-        for (size_t i = 0; i < effects.size();) {
-            got = effects[i]->Process(buffer, bytes, got);
-            if (effects[i]->Finished()) {
-                finishedEffects.push_back(std::move(effects[i]));
-                effects.erase(effects.begin() + long(i));
-            } else {
-                ++i;
-            }
-        }
+        std::lock_guard<std::mutex> lock(effects.Mutex());
+        effects.Run([&](AudioEffect& effect) { got = effect.Process(buffer, bytes, got); });
     }
     got = std::min(got, bytes);
     for (unsigned int i = 0; i + 1 < got; i += 2) {
@@ -114,35 +107,6 @@ unsigned int AudioChannel::ReadSource(char* buffer, unsigned int bytes)
         }
     }
     return got;
-}
-
-void AudioChannel::AddEffect(AudioEffect* effect)
-{
-    ReleaseFinishedEffects();
-    std::lock_guard<std::mutex> lock(effectsMutex);
-    effects.emplace_back(effect);
-}
-
-bool AudioChannel::RemoveEffect(AudioEffect* effect)
-{
-    ReleaseFinishedEffects();
-    SmartPtr<AudioEffect> removed;
-    std::lock_guard<std::mutex> lock(effectsMutex);
-    auto found = std::find(effects.begin(), effects.end(), effect);
-    if (found == effects.end())
-        return false;
-    removed = std::move(*found);
-    effects.erase(found);
-    return true;
-}
-
-void AudioChannel::ReleaseFinishedEffects()
-{
-    std::vector<SmartPtr<AudioEffect>> finished;
-    {
-        std::lock_guard<std::mutex> lock(effectsMutex);
-        finished.swap(finishedEffects);
-    }
 }
 
 } // namespace Norv

@@ -7,12 +7,11 @@
 #include "norv/base/WeakRefCounter.h"
 #include "norv/sound/AudioConverter.h"
 #include "norv/sound/AudioEffect.h"
+#include "norv/sound/AudioEffectList.h"
 #include "norv/sound/AudioFormat.h"
 #include "norv/sound/AudioSource.h"
 
 #include <atomic>
-#include <mutex>
-#include <vector>
 
 namespace Norv {
 
@@ -28,8 +27,8 @@ public:
     // the room after them; returns the bytes written.
     unsigned int Fill(char* buffer, unsigned int bytes);
 
-    void AddEffect(AudioEffect* effect);
-    bool RemoveEffect(AudioEffect* effect);
+    void AddEffect(AudioEffect* effect) { effects.Add(effect); }
+    bool RemoveEffect(AudioEffect* effect) { return effects.Remove(effect); }
 
     // Whether the source can be played in this mixer format at all.
     bool CanPlay() const { return playable; }
@@ -48,17 +47,13 @@ private:
     // Reads bytes raw bytes, restarting a looping source as it runs dry.
     unsigned int ReadSource(char* buffer, unsigned int bytes);
     unsigned int TakeCarry(char* buffer, unsigned int bytes);
-    // Effects that finished on the audio thread are released on the game's.
-    void ReleaseFinishedEffects();
 
     AudioConverter const* converter;
     bool playable;
     SmartPtr<AudioSource> source;
-    std::vector<SmartPtr<AudioEffect>> effects;
-    std::vector<SmartPtr<AudioEffect>> finishedEffects;
+    AudioEffectList effects;
     std::atomic<bool> loop{false};
     std::atomic<bool> paused{true};
-    std::mutex effectsMutex;
     std::atomic<unsigned int> mask{0};
     // Converted bytes made beyond the last request, handed out first next time.
     char carry[AudioConverter::kMaxUnitBytes];

@@ -136,21 +136,13 @@ void Mixer::Pause(PauseReason reason, bool pause)
 void Mixer::AddEffect(AudioEffect* effect)
 {
     ReleaseDropped();
-    std::lock_guard<std::mutex> lock(effectsMutex);
-    effects.emplace_back(effect);
+    effects.Add(effect);
 }
 
 bool Mixer::RemoveEffect(AudioEffect* effect)
 {
     ReleaseDropped();
-    SmartPtr<AudioEffect> removed;
-    std::lock_guard<std::mutex> lock(effectsMutex);
-    auto found = std::find(effects.begin(), effects.end(), effect);
-    if (found == effects.end())
-        return false;
-    removed = std::move(*found);
-    effects.erase(found);
-    return true;
+    return effects.Remove(effect);
 }
 
 void Mixer::Update()
@@ -162,14 +154,12 @@ void Mixer::Update()
 
 void Mixer::ReleaseDropped()
 {
-    std::vector<SmartPtr<AudioChannel>> deadChannels;
-    std::vector<SmartPtr<AudioEffect>> deadEffects;
+    std::vector<SmartPtr<AudioChannel>> dead;
     {
         std::lock_guard<std::mutex> lock(channelsMutex);
-        deadChannels.swap(droppedChannels);
+        dead.swap(droppedChannels);
     }
-    std::lock_guard<std::mutex> lock(effectsMutex);
-    deadEffects.swap(droppedEffects);
+    effects.ReleaseFinished();
 }
 
 unsigned int Mixer::NextFrame(unsigned char* buffer, unsigned int bytes)
@@ -197,8 +187,8 @@ void Mixer::MixFrame(float skew)
         need = scale.RequiredSize(params.frameBytes);
         size = std::max(need, size);
     }
-    std::lock_guard<std::mutex> effectsLock(effectsMutex);
-    for (auto const& effect : effects) {
+    std::lock_guard<std::mutex> effectsLock(effects.Mutex());
+    for (auto const& effect : effects.Effects()) {
         need = effect->RequiredSize(need);
         size = std::max(need, size);
     }
@@ -220,15 +210,7 @@ void Mixer::MixFrame(float skew)
             }
         }
     }
-    for (size_t i = 0; i < effects.size();) {
-        need = effects[i]->Process(reinterpret_cast<char*>(work), need, need);
-        if (effects[i]->Finished()) {
-            droppedEffects.push_back(std::move(effects[i]));
-            effects.erase(effects.begin() + long(i));
-        } else {
-            ++i;
-        }
-    }
+    effects.Run([&](AudioEffect& effect) { need = effect.Process(reinterpret_cast<char*>(work), need, need); });
     if (scaled)
         scale.Process(reinterpret_cast<char*>(work), need, need);
     if (work != frame.data())

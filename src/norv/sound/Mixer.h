@@ -9,6 +9,7 @@
 #include "norv/sound/AudioChannel.h"
 #include "norv/sound/AudioDevice.h"
 #include "norv/sound/AudioEffect.h"
+#include "norv/sound/AudioEffectList.h"
 #include "norv/sound/AudioFormat.h"
 #include "norv/sound/AudioSource.h"
 #include "norv/sound/AudioStream.h"
@@ -64,11 +65,10 @@ private:
     MixerParams params;
     SmartPtr<AudioDevice> device;
     std::vector<SmartPtr<AudioChannel>> channels;
-    std::vector<SmartPtr<AudioEffect>> effects;
     std::vector<SmartPtr<AudioChannel>> droppedChannels;
-    std::vector<SmartPtr<AudioEffect>> droppedEffects;
     std::mutex channelsMutex;
-    std::mutex effectsMutex;
+    // Its lock is held for the whole of a frame fill.
+    AudioEffectList effects;
     unsigned int pauseReasons = 0;
     std::vector<unsigned char> frame;
     std::vector<unsigned char> largeWork;

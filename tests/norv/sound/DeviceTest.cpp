@@ -1,8 +1,8 @@
 // The mixer on real output: SDL's disk driver records exactly what an
 // offline mix of the same sources gives, and without any device the mixer
 // runs on silently.
-#include "../vfs/TempFolder.h"
 #include "DetachedMixer.h"
+#include "MountedFolderTest.h"
 
 #include "norv/base/SmartPtr.h"
 #include "norv/base/WeakPtr.h"
@@ -47,15 +47,8 @@ bool WaitFor(Done done, std::chrono::seconds limit = std::chrono::seconds(10))
     return true;
 }
 
-class DeviceTest : public ::testing::Test {
+class DeviceTest : public SoundTest::MountedFolderTest {
 protected:
-    void SetUp() override
-    {
-        Norv::Vfs::Initialize();
-        Norv::MountNative(folder.path + "/", "", 1);
-    }
-    void TearDown() override { Norv::Vfs::Shutdown(); }
-
     // A short mono 22050 Hz effect and a longer stereo music loop.
     void PlayGeneratedSounds(Mixer& mixer)
     {
@@ -67,17 +60,13 @@ protected:
         ASSERT_TRUE(loop.Get());
         loop->SetLoop(true);
     }
-
-    TempFolder folder;
 };
 
 TEST_F(DeviceTest, DiskDriverRecordsTheOfflineMix)
 {
-    ASSERT_EQ(std::system(("cd '" + folder.path + "' && sox -n -r 22050 -c 1 -b 16 effect.wav synth 0.3 sine 660 gain -6"
-                              " && sox -n -r 44100 -c 2 -b 16 music.wav synth 0.25 sine 220 sine 330 gain -6"
-                              " && oggenc -Q -q 3 -o music.ogg music.wav")
-                              .c_str()),
-        0);
+    Run("sox -n -r 22050 -c 1 -b 16 effect.wav synth 0.3 sine 660 gain -6"
+        " && sox -n -r 44100 -c 2 -b 16 music.wav synth 0.25 sine 220 sine 330 gain -6"
+        " && oggenc -Q -q 3 -o music.ogg music.wav");
     std::string const recording = folder / "out.raw";
     size_t const wanted = 176400; // one second, with the music looping four times
     // Room for the silent buffers SDL writes before the device is unpaused;

@@ -1,7 +1,7 @@
 // Sounds loaded by name through the file system: WAV and Ogg Vorbis files
 // made by sox and oggenc at test time, WAV files of our own with faults, and
 // XM modules from the test writer.
-#include "../vfs/TempFolder.h"
+#include "MountedFolderTest.h"
 #include "XmWriter.h"
 
 #include "norv/base/SmartPtr.h"
@@ -50,17 +50,8 @@ std::string Chunk(std::string const& id, std::string const& data)
     return id + Little(uint32_t(data.size()), 4) + data;
 }
 
-class SourceFileTest : public ::testing::Test {
+class SourceFileTest : public SoundTest::MountedFolderTest {
 protected:
-    void SetUp() override
-    {
-        Norv::Vfs::Initialize();
-        Norv::MountNative(folder.path + "/", "", 1);
-    }
-    void TearDown() override { Norv::Vfs::Shutdown(); }
-
-    void Run(std::string const& command) { ASSERT_EQ(std::system(("cd '" + folder.path + "' && " + command).c_str()), 0) << command; }
-
     static std::string ReadSource(AudioSource& source)
     {
         std::string all;
@@ -69,8 +60,6 @@ protected:
             all.append(piece, got);
         return all;
     }
-
-    TempFolder folder;
 };
 
 TEST_F(SourceFileTest, SoxWaveReadsAsItsSamples)
