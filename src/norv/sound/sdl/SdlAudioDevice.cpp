@@ -18,7 +18,7 @@ SdlAudioDevice::SdlAudioDevice(AudioFormat const& format, MixerParams const& par
     desired.channels = Uint8(format.channels);
     desired.samples = Uint16(params.frameBytes / (format.channels ? format.FrameBytes() : 1));
     desired.callback = &SdlAudioDevice::AudioCallback;
-    // Without an obtained spec SDL converts to exactly this format itself.
+    // Asking for no obtained format makes SDL convert to exactly this one.
     open = format.channels && SDL_OpenAudio(&desired, nullptr) == 0;
     if (open)
         SDL_PauseAudio(0);
