@@ -1,30 +1,36 @@
-// The converter table. Each converter averages groups of consecutive
-// samples (truncating toward zero) and writes every mean one or more times;
-// the same-count converters work on consecutive samples whatever the
-// channel count.
+// The converter table. Each converter averages groups of samples
+// (truncating toward zero) and writes every mean one or more times. Between
+// stereo formats it works frame by frame, each channel on its own, so that
+// left and right never mix.
 #include "norv/sound/AudioConverter.h"
 
 namespace Norv {
 
 namespace {
 
-template <unsigned Mean, unsigned Repeat>
+// Stride is the distance between the samples of one group: 1 for mono and
+// for conversions between mono and stereo, 2 between stereo formats.
+template <unsigned Mean, unsigned Repeat, unsigned Stride>
 void Convert(int16_t const* source, int16_t* output, unsigned int units)
 {
     for (unsigned int u = 0; u < units; ++u) {
-        int sum = 0;
-        for (unsigned i = 0; i < Mean; ++i)
-            sum += *source++;
-        int16_t value = int16_t(sum / int(Mean));
-        for (unsigned i = 0; i < Repeat; ++i)
-            *output++ = value;
+        for (unsigned channel = 0; channel < Stride; ++channel) {
+            int sum = 0;
+            for (unsigned i = 0; i < Mean; ++i)
+                sum += source[i * Stride + channel];
+            int16_t const value = int16_t(sum / int(Mean));
+            for (unsigned i = 0; i < Repeat; ++i)
+                output[i * Stride + channel] = value;
+        }
+        source += Mean * Stride;
+        output += Repeat * Stride;
     }
 }
 
-template <unsigned Mean, unsigned Repeat>
+template <unsigned Mean, unsigned Repeat, unsigned Stride = 1>
 constexpr AudioConverter Make()
 {
-    return AudioConverter{&Convert<Mean, Repeat>, Mean * 2, Repeat * 2};
+    return AudioConverter{&Convert<Mean, Repeat, Stride>, Mean * Stride * 2, Repeat * Stride * 2};
 }
 
 constexpr AudioConverter kDownmix4 = Make<4, 1>();
@@ -37,17 +43,20 @@ constexpr AudioConverter kNothingSM = Make<2, 1>();
 constexpr AudioConverter kUpmix2 = Make<1, 2>();
 constexpr AudioConverter kUpmix2MS = Make<1, 4>();
 constexpr AudioConverter kUpmix4MS = Make<1, 8>();
+constexpr AudioConverter kDownmix4Stereo = Make<4, 1, 2>();
+constexpr AudioConverter kDownmix2Stereo = Make<2, 1, 2>();
+constexpr AudioConverter kUpmix2Stereo = Make<1, 2, 2>();
 
-enum Layout { kSameCount, kStereoIntoMono, kMonoIntoStereo, kLayouts };
+enum Layout { kMono, kStereoIntoMono, kMonoIntoStereo, kStereo, kLayouts };
 enum RateKind { kQuadruple, kDouble, kEqual, kHalf, kQuarter, kRateKinds };
 
 // Rows by rate kind, columns by layout; null where no converter exists.
 AudioConverter const* const kTable[kRateKinds][kLayouts] = {
-    {&kDownmix4, &kDownmix4SM, nullptr},
-    {&kDownmix2, &kDownmix2SM, &kDownmix2MS},
-    {nullptr, &kNothingSM, &kNothingMS},
-    {&kUpmix2, nullptr, &kUpmix2MS},
-    {nullptr, nullptr, &kUpmix4MS},
+    {&kDownmix4, &kDownmix4SM, nullptr, &kDownmix4Stereo},
+    {&kDownmix2, &kDownmix2SM, &kDownmix2MS, &kDownmix2Stereo},
+    {nullptr, &kNothingSM, &kNothingMS, nullptr},
+    {&kUpmix2, nullptr, &kUpmix2MS, &kUpmix2Stereo},
+    {nullptr, nullptr, &kUpmix4MS, nullptr},
 };
 
 bool BothKnown(AudioFormat const& source, AudioFormat const& mixer)
@@ -71,7 +80,7 @@ int FindRateKind(unsigned int source, unsigned int mixer)
 Layout FindLayout(unsigned int source, unsigned int mixer)
 {
     if (source == mixer)
-        return kSameCount;
+        return source == 1 ? kMono : kStereo;
     return mixer < source ? kStereoIntoMono : kMonoIntoStereo;
 }
 
