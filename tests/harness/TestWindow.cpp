@@ -69,6 +69,16 @@ bool TestWindow::Size(int* width, int* height) const
     return GeometryOf(id, width, height);
 }
 
+bool TestWindow::WaitForSize(int width, int height, double timeoutSeconds) const
+{
+    return WaitUntil(
+        [&] {
+            int w = 0, h = 0;
+            return Size(&w, &h) && w == width && h == height;
+        },
+        timeoutSeconds);
+}
+
 std::string TestWindow::Name() const
 {
     std::string output;

@@ -20,6 +20,9 @@ public:
     unsigned long Id() const { return id; }
     // The drawing area's size in window pixels, as X reports it now.
     bool Size(int* width, int* height) const;
+    // Waits until the window has this size: SDL names a window before it
+    // gives it its final size.
+    bool WaitForSize(int width, int height, double timeoutSeconds = 10.0) const;
     // The window's caption.
     std::string Name() const;
 

@@ -185,10 +185,7 @@ constexpr unsigned int kGameFlags = 0x1400;
 TEST_F(ShellInputTest, MouseReachesTheGameInLogicalCoordinates)
 {
     Run({"-x2", "-w", "400", "-h", "300"}, kGameFlags, [](TestWindow& window) {
-        int width = 0, height = 0;
-        ASSERT_TRUE(window.Size(&width, &height));
-        EXPECT_EQ(width, 800);
-        EXPECT_EQ(height, 600);
+        ASSERT_TRUE(window.WaitForSize(800, 600));
 
         // A left drag: each motion moves touch 0, then the pointer (-1).
         ASSERT_TRUE(window.MouseMove(200, 100));
@@ -221,10 +218,7 @@ TEST_F(ShellInputTest, ResizeIsReportedInLogicalPixels)
     Run({"-x2", "-w", "400", "-h", "300"}, kGameFlags, [](TestWindow& window) {
         ASSERT_TRUE(window.Resize(1000, 700));
         ASSERT_TRUE(g_recorder.WaitFor(Entry("resize", 500, 350)));
-        int width = 0, height = 0;
-        ASSERT_TRUE(window.Size(&width, &height));
-        EXPECT_EQ(width, 1000);
-        EXPECT_EQ(height, 700);
+        ASSERT_TRUE(window.WaitForSize(1000, 700));
     });
 }
 

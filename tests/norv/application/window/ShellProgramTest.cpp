@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -34,10 +35,7 @@ protected:
 TEST_F(ShellProgramTest, ScaledWindowShowsTheClearedFrameAndSkipsUnknownArguments)
 {
     ASSERT_TRUE(StartShell({"-psn_0_4711", "-x2", "--bogus", "-w", "400", "-h", "300"})) << shell.Output();
-    int width = 0, height = 0;
-    ASSERT_TRUE(window.Size(&width, &height));
-    EXPECT_EQ(width, 800);
-    EXPECT_EQ(height, 600);
+    ASSERT_TRUE(window.WaitForSize(800, 600));
 
     std::string const shot = OutputPath("quorvel-shell-800x600.png");
     Image image;
@@ -54,9 +52,9 @@ TEST_F(ShellProgramTest, OpensAtTheDesktopSizeAndQuitsOnAltF4ButNotOnF4)
     ASSERT_TRUE(StartShell({})) << shell.Output();
     std::string screen;
     ASSERT_EQ(RunTool({"xdotool", "getdisplaygeometry"}, &screen), 0);
-    int width = 0, height = 0;
-    ASSERT_TRUE(window.Size(&width, &height));
-    EXPECT_EQ(std::to_string(width) + " " + std::to_string(height) + "\n", screen);
+    int screenWidth = 0, screenHeight = 0;
+    std::istringstream(screen) >> screenWidth >> screenHeight;
+    ASSERT_TRUE(window.WaitForSize(screenWidth, screenHeight));
 
     ASSERT_TRUE(window.Key("F4"));
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
@@ -69,10 +67,7 @@ TEST_F(ShellProgramTest, RefusedMultisamplingFallsBackToAPlainWindow)
 {
     // Xvfb has no visual with 16 samples.
     ASSERT_TRUE(StartShell({"-aa", "16", "-w", "320", "-h", "240"})) << shell.Output();
-    int width = 0, height = 0;
-    ASSERT_TRUE(window.Size(&width, &height));
-    EXPECT_EQ(width, 320);
-    EXPECT_EQ(height, 240);
+    ASSERT_TRUE(window.WaitForSize(320, 240));
     EXPECT_NE(shell.Output().find("Opening a multisampled window failed"), std::string::npos) << shell.Output();
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
