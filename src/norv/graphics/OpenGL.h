@@ -1,0 +1,32 @@
+// OpenGL set-up and shutdown, the capability record and the GL strings.
+#pragma once
+
+#include "norv/base/NarrowString.h"
+#include "norv/base/SmartPtr.h"
+#include "norv/graphics/GLCaps.h"
+
+namespace Norv {
+
+class Batcher;
+
+extern GLExtensionSet g_GLextensions;
+extern NarrowString g_GLvendor;
+extern NarrowString g_GLrenderer;
+extern NarrowString g_GLversion;
+extern GLCaps g_GL_caps;
+// The one drawing batcher; made by InitializeOpenGL.
+extern SmartPtr<Batcher> g_batcher;
+
+// Reads the implementation's strings and capabilities and makes the batcher.
+// The GL context must be current.
+bool InitializeOpenGL();
+// Releases the batcher, every texture and every shader program.
+void ShutdownOpenGL();
+
+bool CheckGLExt(NarrowString const& name);
+GLCaps const& GetGLCaps();
+NarrowString GetGLVendor();
+NarrowString GetGLRenderer();
+NarrowString GetGLVersion();
+
+} // namespace Norv

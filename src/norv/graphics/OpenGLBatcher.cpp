@@ -1,0 +1,623 @@
+// The OpenGL batcher: state compare-and-flush, the vertex and index stores,
+// per-destination frame buffers, the built-in programs and the
+// fixed-function path.
+#include "norv/graphics/OpenGLBatcher.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <cstdio>
+
+#include "norv/graphics/OpenGL.h"
+#include "norv/graphics/OpenGLShader.h"
+#include "norv/graphics/PixelDataComposite.h"
+#include "norv/graphics/PixelDataGL.h"
+#include "norv/graphics/ShaderLibrary.h"
+#include "norv/graphics/VideoSwitches.h"
+
+namespace Norv {
+
+float OpenGLBatcher::m_scale = 1.0f;
+float OpenGLBatcher::m_rscale = 1.0f;
+
+namespace {
+
+// The window's frame buffer; the screen surface's store carries this name.
+constexpr unsigned kScreenFrameBuffer = 0;
+
+} // namespace
+
+OpenGLBatcher::OpenGLBatcher()
+    : vertices(new BatcherVertex[kMaxVertices]), indices(new std::uint16_t[kMaxIndices])
+{
+    GLCaps const& caps = GetGLCaps();
+    buffersInUse = caps.vbo;
+    if (buffersInUse) {
+        glGenBuffers(1, &vertexBuffer);
+        glGenBuffers(1, &indexBuffer);
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+        indexPointer = nullptr;
+    } else {
+        indexPointer = indices.get();
+    }
+    if (caps.glsl)
+        LoadShaders();
+    intel = GetGLVendor() == "Intel";
+    SetupArrays();
+    bufferUsage = GL_STREAM_DRAW;
+    SetTexturing(true);
+}
+
+OpenGLBatcher::~OpenGLBatcher()
+{
+    if (shadersInUse) {
+        glDisableVertexAttribArray(OpenGLShader::AttributePosition);
+        glDisableVertexAttribArray(OpenGLShader::AttributeUV);
+        glDisableVertexAttribArray(OpenGLShader::AttributeColor);
+        glUseProgram(0);
+    } else {
+        glDisableClientState(GL_VERTEX_ARRAY);
+        glDisableClientState(GL_COLOR_ARRAY);
+        for (GLenum unit : {GL_TEXTURE1, GL_TEXTURE0}) {
+            glClientActiveTexture(unit);
+            glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        }
+    }
+    if (buffersInUse) {
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+        glDeleteBuffers(1, &vertexBuffer);
+        glDeleteBuffers(1, &indexBuffer);
+    }
+}
+
+// A built-in program that does not build would draw nothing; the
+// fixed-function path draws everything but keyed sources.
+void OpenGLBatcher::LoadShaders()
+{
+    struct Source {
+        SmartPtr<OpenGLShader>* shader;
+        NarrowString const* vertex;
+        NarrowString const* fragment;
+        bool twoSamplers;
+    };
+    Source const sources[] = {
+        {&colorKeyShader, &ShaderLibrary::ColorKeyVertex, &ShaderLibrary::ColorKeyFragment, false},
+        {&texturingShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::TexturingFragment, false},
+        {&compositeShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::CompositeTexturingFragment, true},
+        {&alphaTexturingShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::AlphaTexturingFragment, false},
+        {&solidShader, &ShaderLibrary::SolidVertex, &ShaderLibrary::SolidFragment, false},
+        {&debugShader, &ShaderLibrary::DebugVertex, &ShaderLibrary::DebugFragment, false},
+    };
+    bool built = true;
+    for (Source const& source : sources) {
+        *source.shader = new OpenGLShader(source.twoSamplers);
+        (*source.shader)->Load(*source.vertex, *source.fragment);
+        built = (*source.shader)->Reload() && built;
+    }
+    if (!built) {
+        std::fprintf(stderr, "OpenGLBatcher: built-in shaders failed; drawing without shaders\n");
+        for (Source const& source : sources)
+            source.shader->Release();
+        glUseProgram(0);
+        return;
+    }
+    shadersInUse = true;
+    texturingShader->Enable();
+    texturingShader->Uniform("tex", 0);
+    currentShader = texturingShader.Get();
+    currentHandle = currentShader->Handle();
+}
+
+void OpenGLBatcher::SetupArrays()
+{
+    char const* base = buffersInUse ? nullptr : reinterpret_cast<char const*>(vertices.get());
+    GLsizei const stride = sizeof(BatcherVertex);
+    if (shadersInUse) {
+        glEnableVertexAttribArray(OpenGLShader::AttributePosition);
+        glEnableVertexAttribArray(OpenGLShader::AttributeUV);
+        glEnableVertexAttribArray(OpenGLShader::AttributeColor);
+        glVertexAttribPointer(OpenGLShader::AttributePosition, 2, GL_FLOAT, GL_FALSE, stride, base);
+        glVertexAttribPointer(OpenGLShader::AttributeUV, 2, GL_FLOAT, GL_FALSE, stride, base + 8);
+        glVertexAttribPointer(OpenGLShader::AttributeColor, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, base + 16);
+        return;
+    }
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(2, GL_FLOAT, stride, base);
+    for (GLenum unit : {GL_TEXTURE1, GL_TEXTURE0}) {
+        glClientActiveTexture(unit);
+        glTexCoordPointer(2, GL_FLOAT, stride, base + 8);
+    }
+    glEnableClientState(GL_COLOR_ARRAY);
+    glColorPointer(4, GL_UNSIGNED_BYTE, stride, base + 16);
+}
+
+bool OpenGLBatcher::DestinationIsScreen() const
+{
+    return currentFrameBuffer == kScreenFrameBuffer;
+}
+
+OpenGLShader* OpenGLBatcher::TexturingProgram() const
+{
+    if (composite)
+        return compositeShader.Get();
+    return alphaOnly ? alphaTexturingShader.Get() : texturingShader.Get();
+}
+
+void OpenGLBatcher::SetShader(OpenGLShader* shader)
+{
+    if (!shadersInUse)
+        return;
+    if (!shader) {
+        customShader = false;
+        return;
+    }
+    Commit();
+    customShader = true;
+    SwitchShader(shader);
+}
+
+void OpenGLBatcher::Rebind()
+{
+    if (!currentShader)
+        return;
+    currentShader->Enable();
+    currentHandle = currentShader->Handle();
+}
+
+void OpenGLBatcher::SwitchShader(OpenGLShader* shader)
+{
+    if (!shader || (shader == currentShader && shader->Handle() == currentHandle))
+        return;
+    shader->Enable();
+    SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, shader, m_scale);
+    currentShader = shader;
+    currentHandle = shader->Handle();
+}
+
+void OpenGLBatcher::SetupProjection(unsigned width, unsigned height, bool shaders, unsigned framebuffer,
+                                    OpenGLShader* shader, float scale)
+{
+    if (width == 0 || height == 0)
+        return;
+    float const w = static_cast<float>(width);
+    float const h = static_cast<float>(height);
+    bool const screen = framebuffer == kScreenFrameBuffer;
+    GLsizei const viewportWidth = screen ? static_cast<GLsizei>(width) * screenScale : static_cast<GLsizei>(width);
+    GLsizei const viewportHeight = screen ? static_cast<GLsizei>(height) * screenScale : static_cast<GLsizei>(height);
+    if (shaders) {
+        if (!shader)
+            return;
+        if (screen) {
+            shader->Enable();
+            shader->Uniform("screen", 2.0f / (w * scale), -2.0f / (h * scale), -1.0f);
+        } else {
+            shader->Uniform("screen", 2.0f / w, 2.0f / h, 1.0f);
+        }
+    } else {
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        if (screen)
+            glOrtho(0, w * scale, h * scale, 0, -1, 1);
+        else
+            glOrtho(0, w, 0, h, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+    }
+    glViewport(0, 0, viewportWidth, viewportHeight);
+}
+
+void OpenGLBatcher::SetDestination(PixelData* target, int flags)
+{
+    if (!target || target->GetType() != PixelData::TypeGL)
+        return;
+    PixelDataGL* d = static_cast<PixelDataGL*>(target);
+    d->ResetIdle();
+    bool const sameSize = d->GetWidth() == destinationWidth && d->GetHeight() == destinationHeight;
+    if (currentFrameBuffer == d->GetFrameBuffer() && d->IsLoaded() && sameSize) {
+        destination = d;
+        return;
+    }
+    Commit();
+    if (!d->IsLoaded()) {
+        d->Reload(flags);
+        glBindTexture(GL_TEXTURE_2D, currentTexture);
+    }
+    bool wasCurrent = true;
+    if (GetGLCaps().fbo) {
+        if (d->GetFrameBuffer() != currentFrameBuffer) {
+            wasCurrent = false;
+            if (d->GetFrameBuffer() == PixelDataGL::invalid_fbo) {
+                unsigned name = 0;
+                glGenFramebuffersEXT(1, &name);
+                glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, name);
+                glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_COLOR_ATTACHMENT0_EXT, GL_TEXTURE_2D, d->GetTexture(),
+                                          0);
+                d->SetFrameBuffer(name);
+            } else {
+                glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, d->GetFrameBuffer());
+            }
+            currentFrameBuffer = d->GetFrameBuffer();
+        }
+    }
+    if (wasCurrent && sameSize) {
+        destination = d;
+        return;
+    }
+    if (shadersInUse)
+        SwitchShader(currentShader);
+    SetupProjection(d->GetWidth(), d->GetHeight(), shadersInUse, d->GetFrameBuffer(), currentShader, m_scale);
+    destination = d;
+    destinationWidth = d->GetWidth();
+    destinationHeight = d->GetHeight();
+}
+
+void OpenGLBatcher::SetCompositeCombiners()
+{
+    GLfloat const dotConstant[] = {1.0f, 0.5f, 0.5f, 0.0f};
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_DOT3_RGBA);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_CONSTANT);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
+    glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, dotConstant);
+
+    glActiveTexture(GL_TEXTURE1);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_MODULATE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_PREVIOUS);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_ALPHA, GL_PRIMARY_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_ALPHA, GL_SRC_ALPHA);
+    glActiveTexture(GL_TEXTURE0);
+}
+
+void OpenGLBatcher::ResetCompositeCombiners()
+{
+    glActiveTexture(GL_TEXTURE1);
+    glDisable(GL_TEXTURE_2D);
+    glActiveTexture(GL_TEXTURE0);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+void OpenGLBatcher::SetBlending(bool on)
+{
+    if (on == blending)
+        return;
+    Commit();
+    if (on)
+        glEnable(GL_BLEND);
+    else
+        glDisable(GL_BLEND);
+    blending = on;
+}
+
+void OpenGLBatcher::SetSource(PixelData* source, int flags, unsigned char alpha)
+{
+    if (!source)
+        return;
+    source->ResetIdle();
+    if (source->GetType() == PixelData::TypeGL) {
+        PixelDataGL* s = static_cast<PixelDataGL*>(source);
+        if (s->GetTexture() != currentTexture || !s->IsLoaded()) {
+            Commit();
+            if (composite && !shadersInUse)
+                ResetCompositeCombiners();
+            composite = false;
+            if (!s->IsLoaded())
+                s->Reload(flags);
+            else
+                glBindTexture(GL_TEXTURE_2D, s->GetTexture());
+            if (shadersInUse && !colorKey) {
+                alphaOnly = s->GetFormat() == A8;
+                if (!customShader)
+                    SwitchShader(TexturingProgram());
+            }
+            currentTexture = s->GetTexture();
+        }
+    } else if (source->GetType() == PixelData::TypeComposite) {
+        PixelDataComposite* c = static_cast<PixelDataComposite*>(source);
+        PixelDataGL* colour = c->GetColour();
+        if (colour->GetTexture() != currentTexture || !colour->IsLoaded()) {
+            Commit();
+            if (!colour->IsLoaded())
+                c->Reload(flags);
+            glActiveTexture(GL_TEXTURE1);
+            glBindTexture(GL_TEXTURE_2D, colour->GetTexture());
+            glActiveTexture(GL_TEXTURE0);
+            glBindTexture(GL_TEXTURE_2D, c->GetAlpha()->GetTexture());
+            if (!shadersInUse && !composite)
+                SetCompositeCombiners();
+            composite = true;
+            if (shadersInUse) {
+                alphaOnly = false;
+                SwitchShader(compositeShader.Get());
+            }
+            currentTexture = colour->GetTexture();
+        }
+    } else {
+        return;
+    }
+    bool const needsBlending = PixelFormatHasAlpha(source->GetFormat()) || alpha != 255 || drawingMode == Additive;
+    SetBlending(needsBlending);
+}
+
+void OpenGLBatcher::SetDrawingMode(DrawingMode mode)
+{
+    if (mode == drawingMode)
+        return;
+    Commit();
+    if (mode == Additive)
+        SetBlending(true);
+    glBlendFunc(GL_SRC_ALPHA, mode == Additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    drawingMode = mode;
+}
+
+void OpenGLBatcher::NotifyAlpha(unsigned char alpha)
+{
+    SetBlending(alpha != 255 || drawingMode == Additive);
+}
+
+void OpenGLBatcher::SetColorKey(bool enabled, float r, float g, float b)
+{
+    if (!shadersInUse || customShader)
+        return;
+    if (enabled == colorKey && (!enabled || (r == keyRed && g == keyGreen && b == keyBlue)))
+        return;
+    Commit();
+    if (enabled) {
+        SwitchShader(colorKeyShader.Get());
+        colorKeyShader->Uniform("key", r, g, b);
+    } else if (texturing) {
+        SwitchShader(TexturingProgram());
+    }
+    colorKey = enabled;
+    keyRed = r;
+    keyGreen = g;
+    keyBlue = b;
+}
+
+void OpenGLBatcher::SetClipping(RectT<int> const& rect)
+{
+    int x = rect.x;
+    int y = rect.y;
+    int width = rect.width;
+    int height = rect.height;
+    if (DestinationIsScreen()) {
+        y = static_cast<int>(static_cast<float>(destinationHeight) * m_scale) - y - height;
+        if (screenScale == 2) {
+            float const factor = 2.0f * m_rscale;
+            x = static_cast<int>(static_cast<float>(x) * factor);
+            y = static_cast<int>(static_cast<float>(y) * factor);
+            width = static_cast<int>(static_cast<float>(width) * factor);
+            height = static_cast<int>(static_cast<float>(height) * factor);
+        }
+    }
+    if (x == clipX && y == clipY && width == clipWidth && height == clipHeight)
+        return;
+    Commit();
+    glScissor(x, y, width, height);
+    clipX = x;
+    clipY = y;
+    clipWidth = width;
+    clipHeight = height;
+}
+
+void OpenGLBatcher::SetTexturing(bool enabled)
+{
+    if (enabled == texturing)
+        return;
+    Commit();
+    if (shadersInUse) {
+        if (!customShader)
+            SwitchShader(enabled ? TexturingProgram() : solidShader.Get());
+    } else {
+        GLenum const units[] = {GL_TEXTURE0, GL_TEXTURE1};
+        for (int i = composite ? 1 : 0; i >= 0; --i) {
+            glActiveTexture(units[i]);
+            if (enabled)
+                glEnable(GL_TEXTURE_2D);
+            else
+                glDisable(GL_TEXTURE_2D);
+        }
+    }
+    texturing = enabled;
+}
+
+void OpenGLBatcher::SetPrimitiveType(PrimitiveType type)
+{
+    if (type == primitiveType)
+        return;
+    Commit();
+    primitiveType = type;
+}
+
+void OpenGLBatcher::ReserveIndices(int count)
+{
+    if (indexCount + count > kIndexLimit)
+        Commit();
+}
+
+std::uint16_t OpenGLBatcher::Append(BatcherVertex const& vertex)
+{
+    vertices[static_cast<std::size_t>(vertexCount)] = vertex;
+    return static_cast<std::uint16_t>(vertexCount++);
+}
+
+void OpenGLBatcher::Queue(BatcherVertex const& a)
+{
+    ReserveIndices(2);
+    std::uint16_t const n = Append(a);
+    indices[static_cast<std::size_t>(indexCount++)] = n;
+    if (vertexCount >= 2)
+        indices[static_cast<std::size_t>(indexCount++)] = static_cast<std::uint16_t>(n - 1);
+}
+
+void OpenGLBatcher::Queue(BatcherVertex const& a, BatcherVertex const& b)
+{
+    ReserveIndices(2);
+    indices[static_cast<std::size_t>(indexCount++)] = Append(a);
+    indices[static_cast<std::size_t>(indexCount++)] = Append(b);
+}
+
+void OpenGLBatcher::Queue(BatcherVertex const& a, BatcherVertex const& b, BatcherVertex const& c)
+{
+    ReserveIndices(3);
+    indices[static_cast<std::size_t>(indexCount++)] = Append(a);
+    indices[static_cast<std::size_t>(indexCount++)] = Append(b);
+    indices[static_cast<std::size_t>(indexCount++)] = Append(c);
+}
+
+void OpenGLBatcher::Queue(BatcherVertex const& a, BatcherVertex const& b, BatcherVertex const& c,
+                          BatcherVertex const& d)
+{
+    ReserveIndices(6);
+    std::uint16_t const n = Append(a);
+    Append(b);
+    Append(c);
+    Append(d);
+    std::uint16_t const quad[] = {n, static_cast<std::uint16_t>(n + 1), static_cast<std::uint16_t>(n + 2),
+                                  n, static_cast<std::uint16_t>(n + 2), static_cast<std::uint16_t>(n + 3)};
+    for (std::uint16_t index : quad)
+        indices[static_cast<std::size_t>(indexCount++)] = index;
+}
+
+void OpenGLBatcher::Commit()
+{
+    if (vertexCount == 0)
+        return;
+    std::size_t const vertexBytes = static_cast<std::size_t>(vertexCount) * sizeof(BatcherVertex);
+    std::size_t const indexBytes = static_cast<std::size_t>(indexCount) * sizeof(std::uint16_t);
+    if (buffersInUse) {
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+        if (intel) {
+            // Orphaning the whole buffer first keeps these drivers from
+            // stalling on the previous draw.
+            glBufferData(GL_ARRAY_BUFFER, kMaxVertices * sizeof(BatcherVertex), nullptr, GL_STREAM_DRAW);
+            glBufferData(GL_ELEMENT_ARRAY_BUFFER, kMaxIndices * sizeof(std::uint16_t), nullptr, GL_STREAM_DRAW);
+            glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(vertexBytes), vertices.get());
+            glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(indexBytes), indices.get());
+        } else {
+            glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertexBytes), vertices.get(), bufferUsage);
+            glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexBytes), indices.get(), bufferUsage);
+        }
+    }
+    if (!shadersInUse) {
+        char const* base = buffersInUse ? nullptr : reinterpret_cast<char const*>(vertices.get());
+        GLsizei const stride = sizeof(BatcherVertex);
+        glVertexPointer(2, GL_FLOAT, stride, base);
+        // The composite's colour texture on unit 1 reads the same coordinates.
+        glClientActiveTexture(GL_TEXTURE1);
+        if (composite)
+            glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        else
+            glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        glClientActiveTexture(GL_TEXTURE0);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glTexCoordPointer(2, GL_FLOAT, stride, base + 8);
+        glColorPointer(4, GL_UNSIGNED_BYTE, stride, base + 16);
+    }
+    glDrawElements(primitiveType == Triangles ? GL_TRIANGLES : GL_LINES, indexCount, GL_UNSIGNED_SHORT, indexPointer);
+    DiscardBatch();
+}
+
+void OpenGLBatcher::DiscardBatch()
+{
+    vertexCount = 0;
+    indexCount = 0;
+}
+
+void OpenGLBatcher::Clear(NorvFloat const& r, NorvFloat const& g, NorvFloat const& b, NorvFloat const& a)
+{
+    DiscardBatch();
+    glClearColor(r, g, b, a);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void OpenGLBatcher::DeleteNotify(PixelData* store)
+{
+    if (!store || store->GetType() != PixelData::TypeGL)
+        return;
+    PixelDataGL* p = static_cast<PixelDataGL*>(store);
+    if (GetGLCaps().fbo && p->GetFrameBuffer() == currentFrameBuffer)
+        DiscardBatch();
+    else if (p->GetTexture() != 0 && p->GetTexture() == currentTexture)
+        Commit();
+    if (p->GetTexture() != 0 && p->GetTexture() == currentTexture)
+        currentTexture = 0;
+    if (p == destination) {
+        // Deleting a bound frame buffer leaves the window's bound; the next
+        // destination must be set up again, whatever name it gets.
+        destination = nullptr;
+        if (currentFrameBuffer != kScreenFrameBuffer) {
+            glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, kScreenFrameBuffer);
+            currentFrameBuffer = kScreenFrameBuffer;
+        }
+        destinationWidth = 0;
+        destinationHeight = 0;
+    }
+}
+
+bool OpenGLBatcher::SetScaling(NorvFloat const& scale)
+{
+    m_scale = scale;
+    m_rscale = 1.0f / scale;
+    if (destinationWidth > 0)
+        SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, currentShader, m_scale);
+    return true;
+}
+
+void OpenGLBatcher::ResetState()
+{
+    // The 3D scene drew with GL directly: state this batch relies on is put
+    // back as the batcher last left it.
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    if (buffersInUse) {
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+    }
+    if (GetGLCaps().fbo)
+        glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, currentFrameBuffer);
+    if (shadersInUse) {
+        SetupArrays();
+        Rebind();
+    } else {
+        glActiveTexture(GL_TEXTURE1);
+        glDisable(GL_TEXTURE_2D);
+        glActiveTexture(GL_TEXTURE0);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        composite = false;
+        if (texturing)
+            glEnable(GL_TEXTURE_2D);
+        else
+            glDisable(GL_TEXTURE_2D);
+        glUseProgram(0);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        SetupArrays();
+    }
+    glActiveTexture(GL_TEXTURE0);
+    glClientActiveTexture(GL_TEXTURE0);
+    if (blending)
+        glEnable(GL_BLEND);
+    else
+        glDisable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, drawingMode == Additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(clipX, clipY, clipWidth, clipHeight);
+    SetScaling(1.0f);
+    currentTexture = 0;
+}
+
+} // namespace Norv

@@ -1,0 +1,118 @@
+// The OpenGL drawing batcher: collects vertices and 16-bit indices that share
+// one drawing state and draws them with one glDrawElements when the state
+// really changes, the index store is nearly full, or the frame ends.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "norv/base/SmartPtr.h"
+#include "norv/graphics/Batcher.h"
+
+namespace Norv {
+
+class OpenGLShader;
+class PixelDataGL;
+
+class OpenGLBatcher : public Batcher {
+public:
+    // The stores hold 16384 vertices and indices: the most a 16-bit index
+    // can address, reused every frame.
+    static constexpr int kMaxVertices = 16384;
+    static constexpr int kMaxIndices = 16384;
+    // A queue call flushes first when it would take the index count past this.
+    static constexpr int kIndexLimit = 16383;
+
+    static float m_scale;
+    static float m_rscale;
+
+    OpenGLBatcher();
+    ~OpenGLBatcher() override;
+
+    void SetSource(PixelData* source, int flags, unsigned char alpha) override;
+    void SetDestination(PixelData* destination, int flags) override;
+    void SetDrawingMode(DrawingMode mode) override;
+    void SetColorKey(bool enabled, float r, float g, float b) override;
+    void SetClipping(RectT<int> const& rect) override;
+    void SetTexturing(bool enabled) override;
+    void SetPrimitiveType(PrimitiveType type) override;
+    void NotifyAlpha(unsigned char alpha) override;
+    void Commit() override;
+    void DeleteNotify(PixelData* store) override;
+    void Clear(NorvFloat const& r, NorvFloat const& g, NorvFloat const& b, NorvFloat const& a) override;
+    void Queue(BatcherVertex const& a) override;
+    void Queue(BatcherVertex const& a, BatcherVertex const& b) override;
+    void Queue(BatcherVertex const& a, BatcherVertex const& b, BatcherVertex const& c) override;
+    void Queue(BatcherVertex const& a, BatcherVertex const& b, BatcherVertex const& c,
+               BatcherVertex const& d) override;
+    bool SetScaling(NorvFloat const& scale) override;
+    void ResetState() override;
+
+    // A program of the caller's (post-processes); null returns to the
+    // built-in programs at the next state change that switches programs.
+    void SetShader(OpenGLShader* shader);
+    // Enables the current program again.
+    void Rebind();
+    void SwitchShader(OpenGLShader* shader);
+    void SetupProjection(unsigned width, unsigned height, bool shaders, unsigned framebuffer, OpenGLShader* shader,
+                         float scale);
+
+    bool UsesShaders() const { return shadersInUse; }
+    int GetQueuedVertexCount() const { return vertexCount; }
+    int GetQueuedIndexCount() const { return indexCount; }
+
+private:
+    void LoadShaders();
+    void SetupArrays();
+    void DiscardBatch();
+    bool DestinationIsScreen() const;
+    // The built-in program for textured drawing of the current source.
+    OpenGLShader* TexturingProgram() const;
+    void SetBlending(bool on);
+    void ReserveIndices(int count);
+    std::uint16_t Append(BatcherVertex const& vertex);
+    void SetCompositeCombiners();
+    void ResetCompositeCombiners();
+
+    PixelDataGL* destination = nullptr;
+    unsigned vertexBuffer = 0;
+    unsigned indexBuffer = 0;
+    std::unique_ptr<BatcherVertex[]> vertices;
+    std::unique_ptr<std::uint16_t[]> indices;
+    int vertexCount = 0;
+    int indexCount = 0;
+    unsigned currentTexture = 0;
+    unsigned currentFrameBuffer = 0;
+    DrawingMode drawingMode = Blend;
+    bool blending = false;
+    bool composite = false;
+    bool colorKey = false;
+    bool alphaOnly = false;
+    float keyRed = 0;
+    float keyGreen = 0;
+    float keyBlue = 0;
+    int clipX = 0;
+    int clipY = 0;
+    int clipWidth = 0;
+    int clipHeight = 0;
+    int destinationHeight = 0;
+    int destinationWidth = 0;
+    bool texturing = false;
+    PrimitiveType primitiveType = Triangles;
+    bool shadersInUse = false;
+    SmartPtr<OpenGLShader> colorKeyShader;
+    SmartPtr<OpenGLShader> texturingShader;
+    SmartPtr<OpenGLShader> compositeShader;
+    SmartPtr<OpenGLShader> alphaTexturingShader;
+    SmartPtr<OpenGLShader> solidShader;
+    SmartPtr<OpenGLShader> debugShader;
+    OpenGLShader* currentShader = nullptr;
+    bool customShader = false;
+    unsigned currentHandle = 0;
+    bool intel = false;
+    bool buffersInUse = false;
+    void const* indexPointer = nullptr;
+    unsigned bufferUsage = 0;
+};
+
+} // namespace Norv
