@@ -44,6 +44,9 @@ OpenGLBatcher::OpenGLBatcher()
     if (caps.glsl)
         LoadShaders();
     intel = GetGLVendor() == "Intel";
+    // The cached state starts as blending off in blend mode; make GL agree.
+    glDisable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     SetupArrays();
     bufferUsage = GL_STREAM_DRAW;
     SetTexturing(true);
@@ -145,12 +148,25 @@ OpenGLShader* OpenGLBatcher::TexturingProgram() const
     return alphaOnly ? alphaTexturingShader.Get() : texturingShader.Get();
 }
 
+OpenGLShader* OpenGLBatcher::BuiltInProgram() const
+{
+    if (colorKey)
+        return colorKeyShader.Get();
+    return texturing ? TexturingProgram() : solidShader.Get();
+}
+
 void OpenGLBatcher::SetShader(OpenGLShader* shader)
 {
     if (!shadersInUse)
         return;
     if (!shader) {
-        customShader = false;
+        // Leaving the caller's program in force would apply its effect to
+        // the next draws of the same texture.
+        if (customShader) {
+            Commit();
+            customShader = false;
+            SwitchShader(BuiltInProgram());
+        }
         return;
     }
     Commit();

@@ -49,7 +49,7 @@ public:
     void ResetState() override;
 
     // A program of the caller's (post-processes); null returns to the
-    // built-in programs at the next state change that switches programs.
+    // built-in programs.
     void SetShader(OpenGLShader* shader);
     // Enables the current program again.
     void Rebind();
@@ -68,6 +68,8 @@ private:
     bool DestinationIsScreen() const;
     // The built-in program for textured drawing of the current source.
     OpenGLShader* TexturingProgram() const;
+    // The built-in program for the whole current state.
+    OpenGLShader* BuiltInProgram() const;
     void SetBlending(bool on);
     void ReserveIndices(int count);
     std::uint16_t Append(BatcherVertex const& vertex);

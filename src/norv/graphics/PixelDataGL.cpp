@@ -46,7 +46,9 @@ GLFormat GLFormatOf(PixelFormat format)
     case RGB565: return {GL_RGB, GL_RGB, GL_UNSIGNED_SHORT_5_6_5};
     case RGB888: return {GL_RGB, GL_BGR, GL_UNSIGNED_BYTE};
     case RGBA8888:
-    case RLE565A5: return {GL_RGBA, GL_BGRA, GL_UNSIGNED_BYTE};
+    // Sized: Mesa's llvmpipe has drawn nothing from an unsized RGBA texture
+    // of BGRA data once programs had been rebuilt.
+    case RLE565A5: return {GL_RGBA8, GL_BGRA, GL_UNSIGNED_BYTE};
     case DXT1: return {GL_COMPRESSED_RGB_S3TC_DXT1_EXT, 0, GL_UNSIGNED_BYTE};
     case DXT5: return {GL_COMPRESSED_RGBA_S3TC_DXT5_EXT, 0, GL_UNSIGNED_BYTE};
     // Stores of these formats are only made where the GL offers them; the
