@@ -1,5 +1,8 @@
-// The base display: portrait only, focus and reset do nothing.
+// The base display: portrait only, focus and reset do nothing; frames are
+// drawn on the screen surface.
 #include "norv/graphics/Display.h"
+
+#include "norv/graphics/PixelDataGL.h"
 
 namespace Norv {
 
@@ -22,6 +25,23 @@ DisplayOrientation Display::GetOrientation() const
 int Display::GetSupportedOrientations() const
 {
     return OrientationPortrait;
+}
+
+bool Display::LockFrame()
+{
+    return screen && screen->Lock();
+}
+
+Surface* Display::FrameSurface()
+{
+    return screen.Get();
+}
+
+void Display::UnlockFrame()
+{
+    screen->Unlock();
+    if (PixelDataGL::IdleTracking())
+        PixelDataGL::CheckIdle();
 }
 
 } // namespace Norv

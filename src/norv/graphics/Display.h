@@ -1,7 +1,8 @@
-// The display: the screen surface and the orientation it is shown in.
+// The display: the screen surface and the orientation it is shown in; the
+// screen the application shell draws each frame to.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/application/ScreenOutput.h"
 #include "norv/base/SmartPtr.h"
 #include "norv/graphics/sdl/SdlSurface.h"
 
@@ -12,7 +13,7 @@ enum DisplayOrientation {
     OrientationLandscape = 2,
 };
 
-class Display : public RefCounter {
+class Display : public ScreenOutput {
 public:
     explicit Display(SdlSurface* screen);
     ~Display() override = default;
@@ -24,6 +25,12 @@ public:
     virtual DisplayOrientation GetOrientation() const;
     // A bit mask of DisplayOrientation values.
     virtual int GetSupportedOrientations() const;
+
+    bool LockFrame() override;
+    Surface* FrameSurface() override;
+    // Presents the frame, then lets idle textures go when the application
+    // asks for it.
+    void UnlockFrame() override;
 
     SdlSurface* GetScreen() const { return screen.Get(); }
 

@@ -6,7 +6,7 @@
 #include "norv/graphics/OpenGLBatcher.h"
 #include "norv/graphics/OpenGLShader.h"
 #include "norv/graphics/PixelDataGL.h"
-#include "norv/graphics/VideoSwitches.h"
+#include "norv/application/ShellSettings.h"
 
 namespace Norv {
 

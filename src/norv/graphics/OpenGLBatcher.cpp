@@ -13,7 +13,7 @@
 #include "norv/graphics/PixelDataComposite.h"
 #include "norv/graphics/PixelDataGL.h"
 #include "norv/graphics/ShaderLibrary.h"
-#include "norv/graphics/VideoSwitches.h"
+#include "norv/application/ShellSettings.h"
 
 namespace Norv {
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "norv/application/AbstractApp.h"
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/OpenGL.h"
 #include "norv/graphics/PixelDataRLE.h"
@@ -26,7 +27,6 @@ namespace Norv {
 
 unsigned const PixelDataGL::invalid_fbo = ~0u;
 std::set<PixelDataGL*> PixelDataGL::s_textures;
-bool PixelDataGL::s_idleTracking = false;
 
 namespace {
 
@@ -319,7 +319,7 @@ void PixelDataGL::Reload(int flags)
         glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(gl.internalFormat), textureWidth, textureHeight, 0,
                      gl.format, gl.type, data);
     }
-    if (!s_idleTracking)
+    if (!IdleTracking())
         imageData.reset();
     loaded = true;
 }
@@ -340,6 +340,12 @@ void PixelDataGL::Free()
 {
     for (PixelDataGL* store : s_textures)
         store->_Free();
+}
+
+bool PixelDataGL::IdleTracking()
+{
+    AbstractApp const* app = AbstractApp::s_application;
+    return app && (app->GetFlags() & AbstractApp::CheckTexturesIdle);
 }
 
 void PixelDataGL::CheckIdle()

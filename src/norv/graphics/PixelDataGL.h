@@ -42,9 +42,9 @@ public:
     static unsigned const invalid_fbo;
     // Every texture store alive, for freeing and idle tracking.
     static std::set<PixelDataGL*> s_textures;
-    // Set by the application when it frees idle textures: CPU copies are then
-    // kept after upload, so a freed texture can be loaded again.
-    static bool s_idleTracking;
+    // True when the running application frees idle textures: CPU copies
+    // are then kept after upload, so a freed texture can be loaded again.
+    static bool IdleTracking();
 
     // A texture of a memory or RLE store (formats A8 to RLE565A5).
     explicit PixelDataGL(PixelData* source);

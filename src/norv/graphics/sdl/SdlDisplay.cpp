@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "norv/graphics/VideoSwitches.h"
+#include "norv/application/ShellSettings.h"
 
 namespace Norv {
 

@@ -7,7 +7,7 @@
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/OpenGL.h"
 #include "norv/graphics/PixelDataGL.h"
-#include "norv/graphics/VideoSwitches.h"
+#include "norv/application/ShellSettings.h"
 
 namespace Norv {
 

@@ -10,7 +10,7 @@
 #include "norv/graphics/MemPixelData.h"
 #include "norv/graphics/OpenGL.h"
 #include "norv/graphics/PixelDataGL.h"
-#include "norv/graphics/VideoSwitches.h"
+#include "norv/application/ShellSettings.h"
 
 namespace GLTest {
 
@@ -62,24 +62,6 @@ Color ReadPixel(Surface& surface, int x, int y)
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, static_cast<GLuint>(bound));
     return Color(rgba[0], rgba[1], rgba[2], rgba[3]);
-}
-
-std::vector<unsigned char> ReadScreen(int width, int height)
-{
-    g_batcher->Commit();
-    GLint bound = 0;
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
-    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    std::vector<unsigned char> bottomUp(static_cast<std::size_t>(width * height * 3));
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, static_cast<GLuint>(bound));
-    std::vector<unsigned char> topDown(bottomUp.size());
-    std::size_t const row = static_cast<std::size_t>(width) * 3;
-    for (int y = 0; y < height; ++y)
-        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>(row * static_cast<std::size_t>(height - 1 - y)), row,
-                    topDown.begin() + static_cast<std::ptrdiff_t>(row * static_cast<std::size_t>(y)));
-    return topDown;
 }
 
 PixelData* SolidImage(int width, int height, PixelFormat format, Color const& left, Color const& right,

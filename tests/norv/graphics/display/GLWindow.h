@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace GLTest {
 
 struct Config {
@@ -42,9 +40,6 @@ protected:
 // Draws what is queued, then reads one pixel of an offscreen surface
 // (row 0 at the top as it is drawn).
 Norv::Color ReadPixel(Norv::Surface& surface, int x, int y);
-// Draws what is queued, then reads the window's back buffer top row first
-// as RGB bytes.
-std::vector<unsigned char> ReadScreen(int width, int height);
 // A memory image of one colour, or of two colours split at a column.
 Norv::PixelData* SolidImage(int width, int height, Norv::PixelFormat format, Norv::Color const& left,
                             Norv::Color const& right, int splitColumn);
