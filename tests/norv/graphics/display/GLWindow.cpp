@@ -11,6 +11,7 @@
 #include "norv/graphics/OpenGL.h"
 #include "norv/graphics/PixelDataGL.h"
 #include "norv/application/ShellSettings.h"
+#include "norv/application/sdl/GLDriverPin.h"
 
 namespace GLTest {
 
@@ -21,6 +22,7 @@ void GLWindow::SetUpTestSuite()
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     ASSERT_NE(SDL_SetVideoMode(kWidth, kHeight, 32, SDL_OPENGL), nullptr) << SDL_GetError();
+    PinGLDrivers();
     SDL_WM_SetCaption("Quorvel drawing test", nullptr);
 }
 
