@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <SDL.h>
 
 #include "norv/graphics/OpenGL.h"
 #include "norv/graphics/OpenGLShader.h"
@@ -171,6 +172,50 @@ TEST_F(BatcherState, BrokenShaderIsReportedAndNotUsed)
     EXPECT_TRUE(good->Enable()) << "rebuilt from the kept sources";
     EXPECT_NE(good->Handle(), 0u);
     Batcher().Rebind();
+}
+
+TEST_F(BatcherState, CircleSegmentsGrowWithTheRadius)
+{
+    struct Case {
+        float radius;
+        bool filled;
+        int vertices;  // queued
+    };
+    Case const cases[] = {
+        {16, false, 2 + 16},     // two copies of the first rim point, then 16 segments
+        {0.2f, false, 2 + 1},    // one segment
+        {0.05f, false, 0},       // none
+        {16, true, 3 * 14},      // a fan of 14 triangles
+        {0.25f, true, 0},        // two rim points make no triangle
+    };
+    for (Case const& c : cases) {
+        if (c.filled)
+            target->DrawFilledCircle(16, 16, c.radius, Color(255, 255, 255));
+        else
+            target->DrawCircle(16, 16, c.radius, Color(255, 255, 255));
+        EXPECT_EQ(Batcher().GetQueuedVertexCount(), c.vertices) << c.radius;
+        Batcher().Clear(0, 0, 1, 1);
+    }
+}
+
+TEST_F(BatcherState, OrientationChangesAskForASwappedWindow)
+{
+    // The window is 160 x 120: landscape already.
+    SdlDisplay& screen = static_cast<SdlDisplay&>(*display);
+    EXPECT_EQ(screen.GetOrientation(), OrientationLandscape);
+    EXPECT_EQ(screen.GetSupportedOrientations(), 3);
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+    }
+    EXPECT_FALSE(screen.SetOrientation(OrientationLandscape));
+    EXPECT_FALSE(screen.SetOrientation(static_cast<DisplayOrientation>(4)));
+    EXPECT_EQ(SDL_PollEvent(&event), 0) << "nothing asked";
+    EXPECT_TRUE(screen.SetOrientation(OrientationPortrait));
+    EXPECT_EQ(screen.GetOrientation(), OrientationPortrait);
+    ASSERT_EQ(SDL_PollEvent(&event), 1);
+    EXPECT_EQ(event.type, SDL_VIDEORESIZE);
+    EXPECT_EQ(event.resize.w, 120);
+    EXPECT_EQ(event.resize.h, 160);
 }
 
 TEST_F(BatcherState, CapabilitiesAndStrings)
