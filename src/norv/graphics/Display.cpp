@@ -6,7 +6,27 @@
 
 namespace Norv {
 
-Display::Display(SdlSurface* screenSurface) : screen(screenSurface) {}
+namespace {
+
+Display* s_current = nullptr;
+
+} // namespace
+
+Display::Display(SdlSurface* screenSurface) : screen(screenSurface)
+{
+    s_current = this;
+}
+
+Display::~Display()
+{
+    if (s_current == this)
+        s_current = nullptr;
+}
+
+Display* Display::GetCurrent()
+{
+    return s_current;
+}
 
 void Display::SetFocus(bool) {}
 

@@ -16,7 +16,11 @@ enum DisplayOrientation {
 class Display : public ScreenOutput {
 public:
     explicit Display(SdlSurface* screen);
-    ~Display() override = default;
+    ~Display() override;
+
+    // The display opened last and still alive: the application's, which
+    // replaces its display whenever the window changes. Null before one.
+    static Display* GetCurrent();
 
     virtual void SetFocus(bool focused);
     virtual void Reset();
