@@ -99,14 +99,6 @@ int TextureDimension(int size)
     return dimension;
 }
 
-std::size_t RoundUpToPowerOfTwo(int value)
-{
-    std::size_t power = 1;
-    while (power < static_cast<std::size_t>(value))
-        power <<= 1;
-    return power;
-}
-
 } // namespace
 
 PixelDataGL::ImageData::~ImageData()
@@ -142,15 +134,16 @@ PixelDataGL::PixelDataGL(PixelData* source)
     SetTextureSize(width, height);
 
     int const bytes = CopyBytesPerPixel(sourceFormat);
-    if (sourceFormat != RLE565A5 && width == textureWidth && height == textureHeight &&
-        pitch == width * bytes && source->GetData()) {
-        imageData->data = source->GetData();
+    if (sourceFormat > RLE565A5 || sourceFormat < A8) {
+        // Block-compressed images are read straight into empty stores.
+        std::fprintf(stderr, "PixelDataGL: cannot make a texture of a format %d image\n", sourceFormat);
+    } else if (sourceFormat != RLE565A5 && width == textureWidth && height == textureHeight &&
+               pitch == width * bytes && source->GetData()) {
+        imageData->SetPtr(source->GetData(), static_cast<std::size_t>(pitch) * static_cast<std::size_t>(height));
     } else {
         CopyPadded(*source);
         source->ReleaseData();
     }
-    imageData->size = static_cast<std::size_t>(textureWidth) * static_cast<std::size_t>(textureHeight) *
-                      RoundUpToPowerOfTwo(GetPixelFormatInfo(format).bytesPerPixel);
     s_textures.insert(this);
 }
 

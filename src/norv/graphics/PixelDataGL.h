@@ -35,7 +35,7 @@ public:
         int textureWidth = 0;
         SmartPtr<PixelData> source;
         unsigned char* data = nullptr;
-        std::size_t size = 0;
+        std::size_t size = 0;  // bytes at data
     };
 
     // Frame-buffer name of a store that has never been a drawing destination.

@@ -116,6 +116,13 @@ TEST(PixelDataGL, PowerOfTwoSourceIsUploadedFromItsOwnBuffer)
     EXPECT_EQ(texture.GetData(), own);
 }
 
+TEST(PixelDataGL, CompressedSourceIsRefused)
+{
+    PixelDataGL texture(new MemPixelData(8, 8, DXT1));
+    EXPECT_EQ(texture.GetData(), nullptr);
+    EXPECT_EQ(texture.GetImageData()->size, 0u);
+}
+
 TEST(PixelDataGL, EmptyStores)
 {
     struct Case {
