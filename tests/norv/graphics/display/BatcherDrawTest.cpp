@@ -116,6 +116,10 @@ TEST_P(BatcherDraw, TintDarkensAndBrightens)
     // rather than wrapping to 254.
     Color const expected = GetParam().shaders ? Color(200, 100, 100, 255) : Color(100, 100, 100, 255);
     EXPECT_TRUE(Near(ReadPixel(*target, 9, 9), expected));
+
+    // The next plain blit of the same texture is not tinted any more.
+    target->Blit(0, 8, grey.Get(), RectT<int>(0, 0, 4, 4));
+    EXPECT_TRUE(Near(ReadPixel(*target, 1, 9), Color(100, 100, 100, 255)));
 }
 
 TEST_P(BatcherDraw, DeletingTheDestinationMidBatch)
