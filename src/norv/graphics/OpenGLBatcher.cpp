@@ -7,6 +7,7 @@
 #include <GL/glext.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "norv/graphics/OpenGL.h"
 #include "norv/graphics/OpenGLShader.h"
@@ -270,28 +271,40 @@ void OpenGLBatcher::SetDestination(PixelData* target, int flags)
 
 void OpenGLBatcher::SetCompositeCombiners()
 {
+    struct TexEnv {
+        GLenum name;
+        GLint value;
+    };
+    auto apply = [](std::initializer_list<TexEnv> settings) {
+        for (TexEnv const& setting : settings)
+            glTexEnvi(GL_TEXTURE_ENV, setting.name, setting.value);
+    };
+    // Unit 0, the opacity texture: its red channel, spread by a dot product
+    // with the constant, becomes the stage's alpha.
     GLfloat const dotConstant[] = {1.0f, 0.5f, 0.5f, 0.0f};
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_DOT3_RGBA);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_CONSTANT);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
+    apply({{GL_TEXTURE_ENV_MODE, GL_COMBINE},
+           {GL_COMBINE_RGB, GL_DOT3_RGBA},
+           {GL_SOURCE0_RGB, GL_TEXTURE},
+           {GL_OPERAND0_RGB, GL_SRC_COLOR},
+           {GL_SOURCE1_RGB, GL_CONSTANT},
+           {GL_OPERAND1_RGB, GL_SRC_COLOR}});
     glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, dotConstant);
 
+    // Unit 1, the colour texture: colour times vertex colour, opacity one
+    // minus the previous stage's alpha times vertex alpha.
     glActiveTexture(GL_TEXTURE1);
     glEnable(GL_TEXTURE_2D);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PRIMARY_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_RGB, GL_SRC_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_MODULATE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_PREVIOUS);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_ALPHA, GL_PRIMARY_COLOR);
-    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND1_ALPHA, GL_SRC_ALPHA);
+    apply({{GL_TEXTURE_ENV_MODE, GL_COMBINE},
+           {GL_COMBINE_RGB, GL_MODULATE},
+           {GL_SOURCE0_RGB, GL_TEXTURE},
+           {GL_OPERAND0_RGB, GL_SRC_COLOR},
+           {GL_SOURCE1_RGB, GL_PRIMARY_COLOR},
+           {GL_OPERAND1_RGB, GL_SRC_COLOR},
+           {GL_COMBINE_ALPHA, GL_MODULATE},
+           {GL_SOURCE0_ALPHA, GL_PREVIOUS},
+           {GL_OPERAND0_ALPHA, GL_ONE_MINUS_SRC_ALPHA},
+           {GL_SOURCE1_ALPHA, GL_PRIMARY_COLOR},
+           {GL_OPERAND1_ALPHA, GL_SRC_ALPHA}});
     glActiveTexture(GL_TEXTURE0);
 }
 
