@@ -50,6 +50,7 @@ void DrawingSceneApp::OnStartup()
     keyed = new Surface(KeyedImage());
     keyed->SetFlags(Surface::ColorKeyed);
     offscreen = new Surface(40, 30, RGBA8888);
+    stretched = new Surface(16, 12, RGBA8888);
     tint = new Tint();
 }
 
@@ -93,6 +94,10 @@ void DrawingSceneApp::OnRender(Surface* screen)
     offscreen->Blit(2, 2, sprite.Get(), whole);
     offscreen->DrawLine(0, 29, 39, 0, Color(255, 255, 255));
     screen->Blit(114, 84, offscreen.Get(), RectT<int>(0, 0, 40, 30));
+
+    // The sprite's top-left quarter stretched over a whole surface.
+    stretched->BlitScale(sprite.Get(), RectT<int>(0, 0, 8, 8));
+    screen->Blit(4, 26, stretched.Get(), RectT<int>(0, 0, 16, 12));
 }
 
 SdlApplication* Norv::CreateApplication()

@@ -19,5 +19,6 @@ private:
     Norv::SmartPtr<Norv::Surface> sprite;
     Norv::SmartPtr<Norv::Surface> keyed;
     Norv::SmartPtr<Norv::Surface> offscreen;
+    Norv::SmartPtr<Norv::Surface> stretched;
     Norv::SmartPtr<Norv::Tint> tint;
 };
