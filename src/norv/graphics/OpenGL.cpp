@@ -3,10 +3,10 @@
 
 #include <GL/gl.h>
 
+#include "norv/application/ShellSettings.h"
 #include "norv/graphics/OpenGLBatcher.h"
 #include "norv/graphics/OpenGLShader.h"
 #include "norv/graphics/PixelDataGL.h"
-#include "norv/application/ShellSettings.h"
 
 namespace Norv {
 

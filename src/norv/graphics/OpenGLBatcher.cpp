@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "norv/application/ShellSettings.h"
 #include "norv/graphics/OpenGL.h"
 #include "norv/graphics/OpenGLShader.h"
 #include "norv/graphics/PixelDataComposite.h"
 #include "norv/graphics/PixelDataGL.h"
 #include "norv/graphics/ShaderLibrary.h"
-#include "norv/application/ShellSettings.h"
 
 namespace Norv {
 
@@ -45,9 +45,12 @@ OpenGLBatcher::OpenGLBatcher()
     if (caps.glsl)
         LoadShaders();
     intel = GetGLVendor() == "Intel";
-    // The cached state starts as blending off in blend mode; make GL agree.
+    // The cached state starts as blending off in blend mode with a single
+    // texture; make GL agree.
     glDisable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (!shadersInUse)
+        ResetCompositeCombiners();
     SetupArrays();
     bufferUsage = GL_STREAM_DRAW;
     SetTexturing(true);

@@ -4,10 +4,10 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include "norv/application/ShellSettings.h"
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/OpenGL.h"
 #include "norv/graphics/PixelDataGL.h"
-#include "norv/application/ShellSettings.h"
 
 namespace Norv {
 
