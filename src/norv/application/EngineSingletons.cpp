@@ -1,6 +1,7 @@
 // Slots of the engine's singletons and their release order.
 #include "norv/application/EngineSingletons.h"
 
+#include "norv/base/AssetDict.h"
 #include "norv/base/SmartPtr.h"
 
 namespace Norv {
@@ -47,8 +48,9 @@ void EngineSingletons::Release()
 {
     // The mixer goes first: its audio thread may still reach the others.
     MixerSlot().Release();
-    // The asset dictionary, the registry and the text dictionary follow here,
-    // in that order, as they join the engine.
+    g_assetDict.Release();
+    // The registry and the text dictionary follow here, in that order, as
+    // they join the engine.
     ConsoleSlot().Release();
 }
 

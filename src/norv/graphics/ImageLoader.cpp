@@ -1,6 +1,7 @@
 // Reader choice and the helpers the readers share.
 #include "norv/graphics/ImageLoader.h"
 
+#include "norv/graphics/AnimImageLoader.h"
 #include "norv/graphics/DdsImageLoader.h"
 #include "norv/graphics/EtcImageLoader.h"
 #include "norv/graphics/ImageLoader565.h"
@@ -44,7 +45,7 @@ ImageLoader* ImageLoader::Create(SeekableStream* stream)
     // The order matters: the PVR and ETC1 readers share one header and the
     // first to recognise a file wins.
     static ReaderKind const kinds[] = {
-        Kind<PngImageLoader>(), Kind<JpegImageLoader>(), Kind<RLEImageLoader>(),
+        Kind<PngImageLoader>(), Kind<JpegImageLoader>(), Kind<AnimImageLoader>(), Kind<RLEImageLoader>(),
         Kind<ImageLoader565>(), Kind<DdsImageLoader>(), Kind<PvrImageLoader>(),
         Kind<EtcImageLoader>(), Kind<PvrPlusImageLoader>(),
     };
