@@ -1,0 +1,129 @@
+// Animations read from their description and played by their clock.
+#include "ImageFixtures.h"
+
+#include "norv/graphics/AnimatedSurface.h"
+#include "norv/graphics/GraphicsAssets.h"
+#include "norv/graphics/LoadSurface.h"
+#include "norv/graphics/MemPixelData.h"
+#include "norv/vfs/Vfs.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Norv;
+using namespace ImageTest;
+
+SmartPtr<Surface> Still(int width, int height)
+{
+    return SmartPtr<Surface>(new Surface(new MemPixelData(width, height, RGB888)));
+}
+
+AnimatedSurface::Frame FrameOf(SmartPtr<Surface> const& surface, float time, int x = 0, int y = 0)
+{
+    AnimatedSurface::Frame frame;
+    frame.surface = surface;
+    frame.time = time;
+    frame.x = x;
+    frame.y = y;
+    return frame;
+}
+
+TEST(AnimatedSurface, LoopsByItsClockDroppingOverrun)
+{
+    SmartPtr<Surface> first = Still(4, 2);
+    SmartPtr<Surface> second = Still(6, 3);
+    SmartPtr<AnimatedSurface> animation(
+        new AnimatedSurface({FrameOf(first, 0.1f, 1, 2), FrameOf(second, 0.2f, -3, 4)}, true));
+    EXPECT_EQ(animation->GetCurrentFrame(), 0u);
+    EXPECT_EQ(animation->GetWidth(), 4);
+    EXPECT_EQ(animation->GetXOffset(), 1);
+    EXPECT_EQ(animation->GetPixelData(), first->GetPixelData());
+
+    EXPECT_TRUE(animation->Update(0.25));
+    EXPECT_EQ(animation->GetCurrentFrame(), 1u);
+    EXPECT_EQ(animation->GetHeight(), 3);
+    EXPECT_EQ(animation->GetYOffset(), 4);
+    EXPECT_EQ(animation->GetPixelData(), second->GetPixelData());
+    // 0.2 - 0.25 < 0: back to the first frame, with its full time.
+    EXPECT_TRUE(animation->Update(0.25));
+    EXPECT_EQ(animation->GetCurrentFrame(), 0u);
+    EXPECT_TRUE(animation->Update(0.05));
+    EXPECT_EQ(animation->GetCurrentFrame(), 0u);
+}
+
+TEST(AnimatedSurface, StopsOnTheLastFrameWithoutLoop)
+{
+    SmartPtr<AnimatedSurface> animation(new AnimatedSurface({FrameOf(Still(2, 2), 0.5f)}, false));
+    EXPECT_TRUE(animation->Update(0.25));
+    EXPECT_TRUE(animation->Update(0.25));
+    EXPECT_FALSE(animation->Update(0.1));
+    EXPECT_FALSE(animation->Update(0.1));
+    EXPECT_EQ(animation->GetCurrentFrame(), 0u);
+}
+
+TEST(AnimatedSurface, IgnoresFramesOutOfRange)
+{
+    SmartPtr<AnimatedSurface> animation(new AnimatedSurface({FrameOf(Still(2, 2), 0.5f), FrameOf(Still(3, 3), 0.5f)}, false));
+    animation->SetFrame(1);
+    animation->SetFrame(2);
+    animation->SetFrame(0xFFFFFFFF);
+    EXPECT_EQ(animation->GetCurrentFrame(), 1u);
+    EXPECT_EQ(animation->GetWidth(), 3);
+}
+
+class AnimationFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = FreshFolder("animation");
+        Vfs::Initialize();
+        MountNative(folder.c_str(), "", 0);
+        g_assetDict = new AssetDict();
+    }
+    void TearDown() override
+    {
+        g_assetDict.Release();
+        Vfs::Shutdown();
+    }
+
+    std::string folder;
+};
+
+TEST_F(AnimationFile, ReadsFramesTimesOffsetsAndLoop)
+{
+    PngSpec red;
+    red.width = 2;
+    red.rows = {255, 0, 0, 255, 0, 0};
+    PngSpec blue = red;
+    blue.width = 1;
+    blue.rows = {0, 0, 255};
+    ASSERT_TRUE(WriteFile(folder + "red.png", WritePng(red)));
+    ASSERT_TRUE(WriteFile(folder + "blue.png", WritePng(blue)));
+    char const description[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                               "<animation loop=\"true\">\n"
+                               "  <frame image=\"red.png\" time=\"100\" x=\"3\" y=\"-2\"/>\n"
+                               "  <frame image=\"blue.png@linear\" time=\"250\"/>\n"
+                               "</animation>\n";
+    ASSERT_TRUE(WriteFile(folder + "blink.xml", Bytes(description, description + sizeof description - 1)));
+
+    // Frame images come through the asset dictionary, options and all.
+    SmartPtr<Surface> loaded(LoadSurface(NarrowString("blink.xml")));
+    ASSERT_TRUE(loaded);
+    auto* animation = dynamic_cast<AnimatedSurface*>(loaded.Get());
+    ASSERT_NE(animation, nullptr);
+    ASSERT_EQ(animation->GetFrameCount(), 2u);
+    EXPECT_FLOAT_EQ(animation->GetFrame(0).time, 0.1f);
+    EXPECT_FLOAT_EQ(animation->GetFrame(1).time, 0.25f);
+    EXPECT_EQ(animation->GetFrame(1).surface->GetFlags(), Surface::LinearFiltering);
+    EXPECT_EQ(animation->GetXOffset(), 3);
+    EXPECT_EQ(animation->GetYOffset(), -2);
+    EXPECT_EQ(animation->GetWidth(), 2);
+    EXPECT_TRUE(animation->Update(0.15));
+    EXPECT_EQ(animation->GetWidth(), 1);
+    EXPECT_EQ(animation->GetXOffset(), 0);
+    EXPECT_TRUE(animation->Update(0.3));
+    EXPECT_EQ(animation->GetCurrentFrame(), 0u);
+}
+
+} // namespace
