@@ -38,6 +38,8 @@ Surface* AnimImageLoader::Read()
     XmlIt const root(document->GetTree());
     bool loop = false;
     root.GetAttribute("loop", loop);
+    NarrowString script;
+    bool const scripted = root.GetAttribute("script", script);
     std::vector<AnimatedSurface::Frame> frames;
     for (XmlIt element(root, "frame"); element; ++element) {
         NarrowString image;
@@ -55,7 +57,7 @@ Surface* AnimImageLoader::Read()
         std::fprintf(stderr, "Animation without frames, or with a frame image that does not load\n");
         return nullptr;
     }
-    return new AnimatedSurface(frames, loop);
+    return new AnimatedSurface(frames, loop, scripted ? script.c_str() : nullptr);
 }
 
 } // namespace Norv

@@ -2,6 +2,7 @@
 // for its own time at its own offset.
 #pragma once
 
+#include "norv/base/Lua.h"
 #include "norv/graphics/Surface.h"
 
 #include <vector>
@@ -18,8 +19,10 @@ public:
     };
 
     // `frames` must hold at least one frame with a surface (IsValidFrameList).
-    AnimatedSurface(std::vector<Frame> const& frames, bool loop);
-    // The frames and the loop flag, starting again at frame 0.
+    // With a script file the script's Update function drives the animation
+    // in place of the clock.
+    AnimatedSurface(std::vector<Frame> const& frames, bool loop, char const* script = nullptr);
+    // The frames and the loop flag, starting again at frame 0, without script.
     AnimatedSurface(AnimatedSurface const& other);
 
     static bool IsValidFrameList(std::vector<Frame> const& frames);
@@ -28,8 +31,10 @@ public:
     void SetFrame(unsigned int index);
     // The next frame, or frame 0 when looping; false at the end otherwise.
     bool NextFrame();
-    // Runs the clock; true while the animation goes on.
+    // Runs the clock, or the script's Update; true while the animation goes on.
     bool Update(NorvFloat const& seconds) override;
+    // Hands a state number to the script's SetState; nothing without script.
+    void SetState(int state);
 
     int GetWidth() const override;
     int GetHeight() const override;
@@ -44,14 +49,26 @@ public:
     unsigned int GetFrameCount() const { return static_cast<unsigned int>(frames.size()); }
     Frame const& GetFrame(unsigned int index) const { return frames[index]; }
 
+    // Functions the script calls, reaching this surface through "this".
+    static int l_FrameNum(lua_State* state);
+    static int l_SetFrame(lua_State* state);
+    static int l_NumFrames(lua_State* state);
+    static int l_FrameTime(lua_State* state);
+    static int l_SetAlpha(lua_State* state);
+
 private:
     void ShowFrame(unsigned int index);
+    // The surface of the script that calls; leaves the stack as it was.
+    static AnimatedSurface& Caller(Lua& lua);
+    // A script's frame argument as an index, or false when out of range.
+    bool FrameArgument(Lua& lua, unsigned int& index) const;
     Surface const& Current() const { return *frames[currentFrame].surface; }
 
     std::vector<Frame> frames;
     unsigned int currentFrame = 0;
     bool loop = false;
     float timeLeft = 0;
+    SmartPtr<Lua> script;
 };
 
 } // namespace Norv

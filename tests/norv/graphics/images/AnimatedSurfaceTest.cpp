@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 using namespace Norv;
@@ -87,19 +89,28 @@ protected:
         Vfs::Shutdown();
     }
 
+    void WriteFrames()
+    {
+        PngSpec red;
+        red.width = 2;
+        red.rows = {255, 0, 0, 255, 0, 0};
+        PngSpec blue = red;
+        blue.width = 1;
+        blue.rows = {0, 0, 255};
+        ASSERT_TRUE(WriteFile(folder + "red.png", WritePng(red)));
+        ASSERT_TRUE(WriteFile(folder + "blue.png", WritePng(blue)));
+    }
+    void WriteText(std::string const& name, char const* text)
+    {
+        ASSERT_TRUE(WriteFile(folder + name, Bytes(text, text + std::strlen(text))));
+    }
+
     std::string folder;
 };
 
 TEST_F(AnimationFile, ReadsFramesTimesOffsetsAndLoop)
 {
-    PngSpec red;
-    red.width = 2;
-    red.rows = {255, 0, 0, 255, 0, 0};
-    PngSpec blue = red;
-    blue.width = 1;
-    blue.rows = {0, 0, 255};
-    ASSERT_TRUE(WriteFile(folder + "red.png", WritePng(red)));
-    ASSERT_TRUE(WriteFile(folder + "blue.png", WritePng(blue)));
+    WriteFrames();
     char const description[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                "<animation loop=\"true\">\n"
                                "  <frame image=\"red.png\" time=\"100\" x=\"3\" y=\"-2\"/>\n"
@@ -124,6 +135,40 @@ TEST_F(AnimationFile, ReadsFramesTimesOffsetsAndLoop)
     EXPECT_EQ(animation->GetXOffset(), 0);
     EXPECT_TRUE(animation->Update(0.3));
     EXPECT_EQ(animation->GetCurrentFrame(), 0u);
+}
+
+TEST_F(AnimationFile, AScriptTakesOverTheClock)
+{
+    WriteFrames();
+    WriteText("blink.xml", "<?xml version=\"1.0\"?>\n"
+                           "<animation script=\"blink.lua\">\n"
+                           "  <frame image=\"red.png\" time=\"100\"/>\n"
+                           "  <frame image=\"blue.png\" time=\"250\"/>\n"
+                           "</animation>\n");
+    WriteText("blink.lua", "local elapsed = 0\n"
+                           "function Update(seconds)\n"
+                           "  elapsed = elapsed + seconds\n"
+                           "  SetFrame(NumFrames())\n"
+                           "  SetFrame(-1)\n"
+                           "  if elapsed < 1 then SetAlpha(300) return 1 end\n"
+                           "  SetFrame(NumFrames() - 1)\n"
+                           "  SetAlpha(FrameTime(0))\n"
+                           "  return 0\n"
+                           "end\n"
+                           "function SetState(state) SetFrame(state - FrameNum()) end\n");
+    SmartPtr<Surface> loaded(LoadSurface(NarrowString("blink.xml")));
+    ASSERT_TRUE(loaded);
+    auto& animation = dynamic_cast<AnimatedSurface&>(*loaded);
+    // The clock would have moved on after 0.5 seconds; the script did not.
+    EXPECT_TRUE(animation.Update(0.5));
+    EXPECT_EQ(animation.GetCurrentFrame(), 0u);
+    EXPECT_EQ(animation.GetAlpha(), 300 & 0xFF);
+    EXPECT_FALSE(animation.Update(0.6));
+    EXPECT_EQ(animation.GetCurrentFrame(), 1u);
+    // 0.1 seconds in 16.16 fixed point is 6553; its low byte is the alpha.
+    EXPECT_EQ(animation.GetAlpha(), 6553 & 0xFF);
+    animation.SetState(1);
+    EXPECT_EQ(animation.GetCurrentFrame(), 0u);
 }
 
 } // namespace
