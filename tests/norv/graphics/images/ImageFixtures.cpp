@@ -7,6 +7,7 @@
 #include "norv/vfs/CachedFile.h"
 #include "norv/vfs/LittleEndian.h"
 
+#include <gtest/gtest.h>
 #include <jpeglib.h>
 
 #include <cstdio>
@@ -190,7 +191,10 @@ Bytes PixelAt(Surface& surface, int x, int y)
 
 std::string FreshFolder(std::string const& name)
 {
-    std::string const path = std::string(NORV_TEST_BINARY_DIR) + "/" + name + "/";
+    // Tests run in parallel processes: each gets a folder of its own.
+    ::testing::TestInfo const* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string const path = std::string(NORV_TEST_BINARY_DIR) + "/" + name + "-" + test->test_suite_name() + "." +
+                             test->name() + "/";
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);
     return path;

@@ -46,7 +46,7 @@ Bytes Concat(std::vector<Bytes> const& parts);
 Norv::SmartPtr<Norv::SeekableStream> StreamOf(Bytes const& bytes);
 // The bytes of pixel (x, y) of a loaded surface's texture copy.
 Bytes PixelAt(Norv::Surface& surface, int x, int y);
-// A folder below the test's build folder, made empty.
+// A folder below the test's build folder for the running test, made empty.
 std::string FreshFolder(std::string const& name);
 bool WriteFile(std::string const& path, Bytes const& bytes);
 
