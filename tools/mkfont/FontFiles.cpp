@@ -34,19 +34,19 @@ bool WriteSheet(std::string const& path, GlyphSheet const& sheet)
         return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    bool written = false;
-    if (info && !setjmp(png_jmpbuf(png))) {
-        png_init_io(png, file.get());
-        png_set_IHDR(png, info, static_cast<png_uint_32>(sheet.width), static_cast<png_uint_32>(sheet.height), 8,
-                     PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_write_info(png, info);
-        for (int y = 0; y < sheet.height; ++y)
-            png_write_row(png, sheet.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(sheet.width));
-        png_write_end(png, info);
-        written = true;
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
     }
+    png_init_io(png, file.get());
+    png_set_IHDR(png, info, static_cast<png_uint_32>(sheet.width), static_cast<png_uint_32>(sheet.height), 8,
+                 PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < sheet.height; ++y)
+        png_write_row(png, sheet.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(sheet.width));
+    png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
-    return written;
+    return true;
 }
 
 } // namespace MkFont

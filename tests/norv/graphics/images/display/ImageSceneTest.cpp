@@ -3,6 +3,8 @@
 // by mkfont. The screenshot is written beside the test's build files.
 #include "ImageFixtures.h"
 
+#include "norv/application/sdl/GLDriverPin.h"
+
 #include "norv/graphics/AnimatedSurface.h"
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/GraphicsAssets.h"
@@ -99,6 +101,7 @@ protected:
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
         ASSERT_NE(SDL_SetVideoMode(kWidth, kHeight, 32, SDL_OPENGL), nullptr) << SDL_GetError();
+        PinGLDrivers();
         SDL_WM_SetCaption("Quorvel image test", nullptr);
         ASSERT_TRUE(InitializeOpenGL());
         display = SdlDisplay::Open();
