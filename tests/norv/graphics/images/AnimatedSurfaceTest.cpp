@@ -5,7 +5,6 @@
 #include "norv/graphics/GraphicsAssets.h"
 #include "norv/graphics/LoadSurface.h"
 #include "norv/graphics/MemPixelData.h"
-#include "norv/vfs/Vfs.h"
 
 #include <gtest/gtest.h>
 
@@ -74,21 +73,8 @@ TEST(AnimatedSurface, IgnoresFramesOutOfRange)
     EXPECT_EQ(animation->GetWidth(), 3);
 }
 
-class AnimationFile : public ::testing::Test {
+class AnimationFile : public MountedAssets {
 protected:
-    void SetUp() override
-    {
-        folder = FreshFolder("animation");
-        Vfs::Initialize();
-        MountNative(folder.c_str(), "", 0);
-        g_assetDict = new AssetDict();
-    }
-    void TearDown() override
-    {
-        g_assetDict.Release();
-        Vfs::Shutdown();
-    }
-
     void WriteFrames()
     {
         PngSpec red;
@@ -104,8 +90,6 @@ protected:
     {
         ASSERT_TRUE(WriteFile(folder + name, Bytes(text, text + std::strlen(text))));
     }
-
-    std::string folder;
 };
 
 TEST_F(AnimationFile, ReadsFramesTimesOffsetsAndLoop)

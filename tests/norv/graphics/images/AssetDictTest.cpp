@@ -4,7 +4,6 @@
 
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/GraphicsAssets.h"
-#include "norv/vfs/Vfs.h"
 
 #include <gtest/gtest.h>
 
@@ -22,27 +21,23 @@ Bytes OnePixelPng(unsigned char red, unsigned char green, unsigned char blue)
     return WritePng(spec);
 }
 
-class AssetDictFiles : public ::testing::Test {
+class AssetDictFiles : public MountedAssets {
 protected:
     void SetUp() override
     {
-        folder = FreshFolder("assets");
-        Vfs::Initialize();
-        MountNative(folder.c_str(), "", 0);
+        MountedAssets::SetUp();
         // Fonts load their sheets through the global dictionary.
-        g_assetDict = dict = new AssetDict();
+        dict = g_assetDict;
     }
     void TearDown() override
     {
         dict.Release();
-        g_assetDict.Release();
-        Vfs::Shutdown();
+        MountedAssets::TearDown();
     }
     void Write(std::string const& name, Bytes const& bytes) { ASSERT_TRUE(WriteFile(folder + name, bytes)); }
     // Blue byte of the only pixel, telling which file version was loaded.
     static int Blue(SmartPtr<Surface> const& surface) { return PixelAt(*surface, 0, 0)[0]; }
 
-    std::string folder;
     SmartPtr<AssetDict> dict;
 };
 

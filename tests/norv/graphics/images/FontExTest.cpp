@@ -5,14 +5,12 @@
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/GraphicsAssets.h"
 #include "norv/graphics/PixelDataGL.h"
-#include "norv/vfs/Vfs.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -120,28 +118,16 @@ private:
     FT_Face face = nullptr;
 };
 
-class MadeFont : public ::testing::Test {
+class MadeFont : public MountedAssets {
 protected:
     static constexpr int kPixels = 24;
     static constexpr char const* kFont = "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
 
     void SetUp() override
     {
-        folder = FreshFolder("fonts");
-        std::string const command = std::string(MKFONT_PATH) + " " + kFont + " " + std::to_string(kPixels) + " " +
-                                    folder + "arial24.xml";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-        Vfs::Initialize();
-        MountNative(folder.c_str(), "", 0);
-        g_assetDict = new AssetDict();
+        MountedAssets::SetUp();
+        ASSERT_TRUE(MakeFont(kFont, kPixels, folder + "arial24.xml"));
     }
-    void TearDown() override
-    {
-        g_assetDict.Release();
-        Vfs::Shutdown();
-    }
-
-    std::string folder;
 };
 
 TEST_F(MadeFont, GlyphsAreAsWideAsTheirAdvances)

@@ -1,16 +1,19 @@
 // Test-only writers of image files in every format the readers take.
 #include "ImageFixtures.h"
 
+#include "norv/base/AssetDict.h"
 #include "norv/graphics/MemPixelData.h"
 #include "norv/graphics/PixelDataGL.h"
 #include "norv/graphics/PixelDataRLE.h"
 #include "norv/vfs/CachedFile.h"
 #include "norv/vfs/LittleEndian.h"
+#include "norv/vfs/Vfs.h"
 
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -205,6 +208,26 @@ bool WriteFile(std::string const& path, Bytes const& bytes)
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<char const*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
+}
+
+bool MakeFont(std::string const& trueType, int pixels, std::string const& definition)
+{
+    std::string const command = std::string(MKFONT_PATH) + " " + trueType + " " + std::to_string(pixels) + " " + definition;
+    return std::system(command.c_str()) == 0;
+}
+
+void MountedAssets::SetUp()
+{
+    folder = FreshFolder("files");
+    Vfs::Initialize();
+    MountNative(folder.c_str(), "", 0);
+    g_assetDict = new AssetDict();
+}
+
+void MountedAssets::TearDown()
+{
+    g_assetDict.Release();
+    Vfs::Shutdown();
 }
 
 } // namespace ImageTest

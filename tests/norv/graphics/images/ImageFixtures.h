@@ -6,6 +6,7 @@
 #include "norv/graphics/Surface.h"
 #include "norv/vfs/SeekableStream.h"
 
+#include <gtest/gtest.h>
 #include <png.h>
 
 #include <cstdint>
@@ -49,5 +50,17 @@ Bytes PixelAt(Norv::Surface& surface, int x, int y);
 // A folder below the test's build folder for the running test, made empty.
 std::string FreshFolder(std::string const& name);
 bool WriteFile(std::string const& path, Bytes const& bytes);
+// Runs the real mkfont on a TrueType font.
+bool MakeFont(std::string const& trueType, int pixels, std::string const& definition);
+
+// A fresh folder of the running test, mounted at the root of the file
+// system, and the global asset dictionary.
+class MountedAssets : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string folder;
+};
 
 } // namespace ImageTest

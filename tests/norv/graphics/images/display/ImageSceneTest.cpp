@@ -13,7 +13,6 @@
 #include "norv/graphics/OpenGLBatcher.h"
 #include "norv/graphics/sdl/SdlDisplay.h"
 #include "norv/graphics/sdl/SdlSurface.h"
-#include "norv/vfs/Vfs.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -94,7 +93,7 @@ Bytes Text(char const* text)
     return Bytes(text, text + std::strlen(text));
 }
 
-class ImageScene : public ::testing::Test {
+class ImageScene : public MountedAssets {
 protected:
     void SetUp() override
     {
@@ -107,7 +106,7 @@ protected:
         display = SdlDisplay::Open();
         ASSERT_TRUE(display);
 
-        folder = FreshFolder("scene");
+        MountedAssets::SetUp();
         ASSERT_TRUE(WriteFile(folder + "disc.png", DiscPng()));
         ASSERT_TRUE(WriteFile(folder + "halves.jpg", HalvesJpeg()));
         ASSERT_TRUE(WriteFile(folder + "checker.dds", CheckerDds()));
@@ -117,25 +116,17 @@ protected:
                               Text("<?xml version=\"1.0\"?><animation loop=\"true\">"
                                    "<frame image=\"small.png\" time=\"100\" x=\"28\" y=\"28\"/>"
                                    "<frame image=\"large.png\" time=\"100\"/></animation>")));
-        std::string const command = std::string(MKFONT_PATH) +
-                                    " /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf 32 " + folder +
-                                    "sans32.xml";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-        Vfs::Initialize();
-        MountNative(folder.c_str(), "", 0);
-        g_assetDict = new AssetDict();
+        ASSERT_TRUE(MakeFont("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", 32, folder + "sans32.xml"));
     }
 
     void TearDown() override
     {
-        g_assetDict.Release();
-        Vfs::Shutdown();
+        MountedAssets::TearDown();
         display.Release();
         ShutdownOpenGL();
         SDL_Quit();
     }
 
-    std::string folder;
     SmartPtr<SdlDisplay> display;
 };
 
