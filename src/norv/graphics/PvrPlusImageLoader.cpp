@@ -67,12 +67,9 @@ bool PvrPlusImageLoader::RewriteAlphaForFixedFunction(PixelDataGL& alpha, bool i
         return false;
     if (!isPvr) {
         // Opacity 1 - red in the upper half of the red channel.
-        // The texture copy holds every pixel of the padded texture.
         if (alpha.GetFormat() != RGB888)
             return false;
-        std::size_t const bytes =
-            static_cast<std::size_t>(alpha.GetTextureWidth()) * static_cast<std::size_t>(alpha.GetTextureHeight()) * 3;
-        for (std::size_t i = 0; i + 3 <= bytes; i += 3)
+        for (std::size_t i = 0; i + 3 <= image->size; i += 3)
             image->data[i + 2] = static_cast<unsigned char>((image->data[i + 2] >> 1) | 0x80);
         return true;
     }
