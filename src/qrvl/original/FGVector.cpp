@@ -1,0 +1,97 @@
+#include "qrvl/original/FGVector.h"
+
+#include "qrvl/original/FGFixed.h"
+
+#include <climits>
+#include <cstdint>
+
+void FGVector::setXY(int fixedX, int fixedY)
+{
+    x = fixedX;
+    y = fixedY;
+}
+
+void FGVector::setRTheta(int r, int angle)
+{
+    x = FGFixed::multiply(r, FGFixed::cos(angle));
+    y = FGFixed::multiply(r, FGFixed::sin(angle));
+}
+
+int FGVector::getLength() const
+{
+    // Summed wide so that long vectors keep their length.
+    int64_t const square = (int64_t{x} * x + int64_t{y} * y) >> FGFixed::kFractionBits;
+    return FGFixed::sqrt(static_cast<int>(square > INT_MAX ? INT_MAX : square));
+}
+
+int FGVector::getAngle() const
+{
+    return FGFixed::atan2(x, y);
+}
+
+void FGVector::addVector(FGVector const& v)
+{
+    x += v.x;
+    y += v.y;
+}
+
+void FGVector::subtractVector(FGVector const& v)
+{
+    x -= v.x;
+    y -= v.y;
+}
+
+void FGVector::scalarMultiply(int f)
+{
+    if (f >= FGFixed::kOne) {
+        x = FGFixed::multiply(x, f);
+        y = FGFixed::multiply(y, f);
+    } else {
+        int const reciprocal = FGFixed::divide(FGFixed::kOne, f);
+        x = FGFixed::divide(x, reciprocal);
+        y = FGFixed::divide(y, reciprocal);
+    }
+}
+
+void FGVector::scalarDivide(int f)
+{
+    if (f >= FGFixed::kOne) {
+        x = FGFixed::divide(x, f);
+        y = FGFixed::divide(y, f);
+    } else {
+        int const reciprocal = FGFixed::divide(FGFixed::kOne, f);
+        x = FGFixed::multiply(x, reciprocal);
+        y = FGFixed::multiply(y, reciprocal);
+    }
+}
+
+void FGVector::rotate(int angle)
+{
+    int const c = FGFixed::cos(angle);
+    int const s = FGFixed::sin(angle);
+    int const rotatedX = FGFixed::multiply(x, c) - FGFixed::multiply(y, s);
+    y = FGFixed::multiply(x, s) + FGFixed::multiply(y, c);
+    x = rotatedX;
+}
+
+void FGVector::normalize()
+{
+    scalarDivide(getLength());
+}
+
+void FGVector::setLength(int length)
+{
+    int const old = getLength();
+    x = FGFixed::divide(FGFixed::multiply(x, length), old);
+    y = FGFixed::divide(FGFixed::multiply(y, length), old);
+}
+
+FGString FGVector::toFGString() const
+{
+    FGString text("(");
+    text.add(FGFixed::toFGString(x));
+    text.add(", ");
+    text.add(FGFixed::toFGString(y));
+    text.add(")");
+    return text;
+}
