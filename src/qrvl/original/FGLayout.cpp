@@ -123,12 +123,17 @@ bool FGLayout::setImage(int index, int x, int y, bool tiled, int elementWidth, i
 bool FGLayout::setImage(int index, int x, int y, bool tiled, int elementWidth, int elementHeight, int flip,
                         char const* name, char const* id, bool note)
 {
-    return element(index) && setImage(index, x, y, tiled, elementWidth, elementHeight, flip, noteString(name),
-                                      noteString(id), note);
+    if (!element(index) || !name || !id)
+        return false;
+    int const nameIndex = noteString(name); // the name is added to the table before the id
+    int const idIndex = noteString(id);
+    return setImage(index, x, y, tiled, elementWidth, elementHeight, flip, nameIndex, idIndex, note);
 }
 
 int FGLayout::noteString(char const* text)
 {
+    if (!text)
+        return -1;
     int const found = getStringTableID(text);
     if (found >= 0)
         return found;

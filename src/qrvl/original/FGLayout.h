@@ -35,7 +35,7 @@ public:
     bool setImage(int index, int x, int y, bool tiled, int width, int height, int flip, char const* name,
                   char const* id, bool note);
 
-    // The index of the text in the string table, added when absent.
+    // The index of the text in the string table, added when absent (-1 for null).
     int noteString(char const* text);
     // Its index, or -1.
     int getStringTableID(char const* text) const;
