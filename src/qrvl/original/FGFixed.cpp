@@ -98,16 +98,18 @@ int FGFixed::toFixedFourkays(int degrees)
 
 int FGFixed::sqrt(int f)
 {
-    if (f <= 0)
-        return 0;
     // The root of f / 256, times 256, is the root of f x 256.
-    uint64_t const square = static_cast<uint64_t>(f) << kFractionBits;
-    uint64_t root = static_cast<uint64_t>(std::sqrt(static_cast<double>(square)));
-    while (root * root > square)
+    return f <= 0 ? 0 : static_cast<int>(integerRoot(static_cast<uint64_t>(f) << kFractionBits));
+}
+
+uint32_t FGFixed::integerRoot(uint64_t n)
+{
+    auto root = static_cast<uint64_t>(std::sqrt(static_cast<double>(n)));
+    while (root * root > n)
         --root;
-    while ((root + 1) * (root + 1) <= square)
+    while ((root + 1) * (root + 1) <= n)
         ++root;
-    return static_cast<int>(root);
+    return static_cast<uint32_t>(root);
 }
 
 int FGFixed::conformAngle(int units)

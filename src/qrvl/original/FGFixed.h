@@ -4,6 +4,8 @@
 
 #include "qrvl/original/FGString.h"
 
+#include <cstdint>
+
 class FGFixed {
 public:
     static constexpr int kFractionBits = 8;
@@ -32,6 +34,8 @@ public:
     static int toFixedFourkays(int degrees);
 
     static int sqrt(int f);
+    // The largest integer whose square is at most n.
+    static uint32_t integerRoot(uint64_t n);
     static int sin(int angle);
     static int cos(int angle);
     // The angle of the direction (x, y), from 0 to just under a full turn.

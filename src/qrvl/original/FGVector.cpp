@@ -19,9 +19,11 @@ void FGVector::setRTheta(int r, int angle)
 
 int FGVector::getLength() const
 {
-    // Summed wide so that long vectors keep their length.
-    int64_t const square = (int64_t{x} * x + int64_t{y} * y) >> FGFixed::kFractionBits;
-    return FGFixed::sqrt(static_cast<int>(square > INT_MAX ? INT_MAX : square));
+    // In raw units the length is the root of x x x + y x y; summed wide so
+    // that long vectors keep their length.
+    uint64_t const square = static_cast<uint64_t>(int64_t{x} * x) + static_cast<uint64_t>(int64_t{y} * y);
+    uint32_t const length = FGFixed::integerRoot(square);
+    return length > INT_MAX ? INT_MAX : static_cast<int>(length);
 }
 
 int FGVector::getAngle() const
