@@ -1,3 +1,4 @@
+// Keeping a cut's rectangle on its sheet.
 #include "qrvl/original/FGCutImage.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Parsing cut files into cuts and animations, and finding them by name.
 #include "qrvl/original/FGCuts.h"
 
 #include "qrvl/original/FGData.h"

@@ -1,3 +1,4 @@
+// Owning, borrowing and filling the framework's byte buffers.
 #include "qrvl/original/FGData.h"
 
 #include "norv/base/IOStream.h"

@@ -1,3 +1,4 @@
+// Big-endian reads with a sticky error, checked against the bytes present.
 #include "qrvl/original/FGDataReader.h"
 
 #include "qrvl/original/FGData.h"

@@ -1,3 +1,4 @@
+// Big-endian writes into a growing buffer or a fixed borrowed one.
 #include "qrvl/original/FGDataWriter.h"
 
 #include "qrvl/original/FGData.h"
@@ -71,7 +72,8 @@ bool FGDataWriter::writeUTF(FGString const& text)
 bool FGDataWriter::writeRaw(FGData const& from, int n)
 {
     if (n < 0 || from.getLength() < n) {
-        std::fprintf(stderr, "FGDataWriter: attempt to write more data than we have to read from in FGDataWriter::writeRaw\n");
+        std::fprintf(stderr, "FGDataWriter: attempt to write more data than we have to read from in "
+                             "FGDataWriter::writeRaw\n");
         return false;
     }
     return writeToData(from.getData(), n);

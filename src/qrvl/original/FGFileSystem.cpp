@@ -1,3 +1,5 @@
+// File reads through the paks and the virtual file system, and CRC-trailed
+// writes that replace a file only once the new one is complete.
 #include "qrvl/original/FGFileSystem.h"
 
 #include "norv/base/CRC32.h"
@@ -72,18 +74,11 @@ int FGFileSystem::removePakReader(int id)
     return getNumPakReaders();
 }
 
-FGPakReader const* FGFileSystem::findPak(char const* name) const
-{
-    for (Pak const& pak : paks)
-        if (pak.reader->getFileIndex(name) >= 0)
-            return pak.reader.get();
-    return nullptr;
-}
-
 std::unique_ptr<FGData> FGFileSystem::getFile(char const* name) const
 {
-    if (FGPakReader const* pak = findPak(name))
-        return pak->getFile(name);
+    for (Pak const& pak : paks)
+        if (std::unique_ptr<FGData> packed = pak.reader->getFile(name))
+            return packed;
     Norv::SmartPtr<Norv::File> file(Norv::OpenFile(name));
     if (!file)
         return nullptr;
@@ -100,8 +95,9 @@ FGData* FGFileSystem::getFile(char const* name, FGData* into) const
 {
     if (!into)
         return nullptr;
-    if (FGPakReader const* pak = findPak(name))
-        return pak->getFile(name, into);
+    for (Pak const& pak : paks)
+        if (pak.reader->getFile(name, into))
+            return into;
     Norv::SmartPtr<Norv::File> file(Norv::OpenFile(name));
     if (!file)
         return nullptr;
@@ -149,7 +145,9 @@ bool FGFileSystem::putFile(char const* name, FGData const* data, int offset, int
         Norv::SmartPtr<Norv::File> file(Norv::VfsCreateFile(temporary.c_str()));
         if (!file)
             return false;
-        if (data && (file->Write(body, bodyLength) != bodyLength || file->Write(trailer, kTrailerBytes) != kTrailerBytes))
+        bool const written = !data || (file->Write(body, bodyLength) == bodyLength &&
+                                       file->Write(trailer, kTrailerBytes) == kTrailerBytes);
+        if (!written)
             return false;
     } // closed here, before it is checked and renamed
     return HoldsExactly(temporary.c_str(), body, bodyLength, data ? trailer : nullptr) &&

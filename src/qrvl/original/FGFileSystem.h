@@ -40,7 +40,8 @@ public:
     int removePakReader(int id);
     int getNumPakReaders() const { return static_cast<int>(paks.size()); }
 
-    // The whole file, or null.
+    // The whole file from the first pak that yields it, else from the
+    // virtual file system; null when neither has it.
     std::unique_ptr<FGData> getFile(char const* name) const;
     // The whole file read into `into` (returned), or null.
     FGData* getFile(char const* name, FGData* into) const;
@@ -67,8 +68,6 @@ private:
         int id;
         std::unique_ptr<FGPakReader> reader;
     };
-
-    FGPakReader const* findPak(char const* name) const;
 
     std::vector<Pak> paks;
     FGString primaryPakName;

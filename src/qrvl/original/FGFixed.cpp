@@ -1,3 +1,4 @@
+// Fixed-point arithmetic and the table trigonometry of the framework.
 #include "qrvl/original/FGFixed.h"
 
 #include <array>

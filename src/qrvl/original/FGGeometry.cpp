@@ -1,3 +1,4 @@
+// Fixed-point moves, distances, intersections and projections.
 #include "qrvl/original/FGGeometry.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Parsing "FGLYT" layout files and looking up their elements.
 #include "qrvl/original/FGLayout.h"
 
 #include "qrvl/original/FGData.h"

@@ -1,3 +1,4 @@
+// The directory of an "FGPAK" archive and the LZMA decoding of its entries.
 #include "qrvl/original/FGPakReader.h"
 
 #include "norv/base/SmartPtr.h"

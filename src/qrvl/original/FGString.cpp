@@ -1,3 +1,4 @@
+// Appending, searching, converting and hashing the framework's byte strings.
 #include "qrvl/original/FGString.h"
 
 #include "qrvl/original/FGData.h"

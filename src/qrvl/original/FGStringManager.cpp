@@ -1,3 +1,4 @@
+// Reading key = value files and looking up localised texts.
 #include "qrvl/original/FGStringManager.h"
 
 #include "norv/base/TextDict.h"

@@ -1,3 +1,4 @@
+// Fixed-point 2D vector operations.
 #include "qrvl/original/FGVector.h"
 
 #include "qrvl/original/FGFixed.h"
@@ -45,26 +46,22 @@ void FGVector::subtractVector(FGVector const& v)
 
 void FGVector::scalarMultiply(int f)
 {
-    if (f >= FGFixed::kOne) {
-        x = FGFixed::multiply(x, f);
-        y = FGFixed::multiply(y, f);
-    } else {
-        int const reciprocal = FGFixed::divide(FGFixed::kOne, f);
-        x = FGFixed::divide(x, reciprocal);
-        y = FGFixed::divide(y, reciprocal);
-    }
+    scale(f, false);
 }
 
 void FGVector::scalarDivide(int f)
 {
-    if (f >= FGFixed::kOne) {
-        x = FGFixed::divide(x, f);
-        y = FGFixed::divide(y, f);
-    } else {
-        int const reciprocal = FGFixed::divide(FGFixed::kOne, f);
-        x = FGFixed::multiply(x, reciprocal);
-        y = FGFixed::multiply(y, reciprocal);
-    }
+    scale(f, true);
+}
+
+void FGVector::scale(int f, bool dividing)
+{
+    // A factor below 1.0 turns into its reciprocal and the opposite operation.
+    bool const direct = f >= FGFixed::kOne;
+    int const factor = direct ? f : FGFixed::divide(FGFixed::kOne, f);
+    int (*const apply)(int, int) = direct != dividing ? FGFixed::multiply : FGFixed::divide;
+    x = apply(x, factor);
+    y = apply(y, factor);
 }
 
 void FGVector::rotate(int angle)

@@ -30,4 +30,7 @@ public:
     void setLength(int length);
     // "(x, y)" in decimal.
     FGString toFGString() const;
+
+private:
+    void scale(int f, bool dividing);
 };

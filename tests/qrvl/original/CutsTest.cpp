@@ -146,7 +146,11 @@ TEST_F(CutsTest, DamagedFilesAreRefused)
         {"cut count negative", [](CutFields& f) { f.cutCount = -1; }},
         {"cut count huge", [](CutFields& f) { f.cutCount = INT_MAX; }},
         {"cut count too large", [](CutFields& f) { f.cutCount = 6; }},
-        {"name length lying", [](CutFields& f) { f.cuts[4].name = std::string(300, 'n'); f.cutCount = 5; f.animations.clear(); f.animationCount = 9; }},
+        {"name length lying", [](CutFields& f) {
+             f.cuts[4].name = std::string(300, 'n');
+             f.animations.clear();
+             f.animationCount = 9;
+         }},
         {"animation count negative", [](CutFields& f) { f.animationCount = -3; }},
         {"animation count huge", [](CutFields& f) { f.animationCount = INT_MAX; }},
         {"frame count huge", [](CutFields& f) { f.animations[0].frameCount = INT_MAX; }},

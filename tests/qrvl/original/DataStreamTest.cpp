@@ -61,7 +61,8 @@ TEST(DataStreamTest, EachTypeIsWrittenAsItsBytes)
         {"double in host order", [](FGDataWriter& w) { w.writeDouble(1.0); },
          std::string(reinterpret_cast<char const*>(&one), sizeof one)},
         {"empty string", [](FGDataWriter& w) { w.writeUTF(FGString()); }, std::string(4, '\0')},
-        {"UTF-8 string", [](FGDataWriter& w) { w.writeUTF(FGString("h\xC3\xA9")); }, std::string("\0\0\0\3h\xC3\xA9", 7)},
+        {"UTF-8 string", [](FGDataWriter& w) { w.writeUTF(FGString("h\xC3\xA9")); },
+         std::string("\0\0\0\3h\xC3\xA9", 7)},
     };
     for (Case const& c : cases)
         EXPECT_EQ(Written(c.write), c.bytes) << c.what;

@@ -24,8 +24,9 @@ protected:
     std::string Get(char const* name)
     {
         std::unique_ptr<FGData> data = files.getFile(name);
-        return data ? std::string(reinterpret_cast<char const*>(data->getData()), static_cast<size_t>(data->getLength()))
-                    : "<none>";
+        if (!data)
+            return "<none>";
+        return std::string(reinterpret_cast<char const*>(data->getData()), static_cast<size_t>(data->getLength()));
     }
     bool Exists(std::string const& relative)
     {
@@ -177,7 +178,8 @@ TEST_F(FileSystemTest, AtMostFivePakReadersAreKeptInOrder)
 {
     for (int id = 1; id <= 5; ++id) {
         std::string const name = "p" + std::to_string(id) + ".pak";
-        folder.Write(name, PakFields::Pack({{"shared", "from " + name}, {"own" + std::to_string(id), "own"}}).Serialize());
+        PakFields const fields = PakFields::Pack({{"shared", "from " + name}, {"own" + std::to_string(id), "own"}});
+        folder.Write(name, fields.Serialize());
         auto reader = std::make_unique<FGPakReader>();
         ASSERT_TRUE(reader->init(name.c_str()));
         EXPECT_TRUE(files.addPakReader(std::move(reader), id));
@@ -192,4 +194,15 @@ TEST_F(FileSystemTest, AtMostFivePakReadersAreKeptInOrder)
     EXPECT_EQ(Get("own4"), "own");
     EXPECT_EQ(Get("own3"), "<none>");
     EXPECT_TRUE(files.brewVerifySaveSpace(0));
+}
+
+TEST_F(FileSystemTest, AnEntryThatCannotBeDecodedFallsThroughToTheFolders)
+{
+    PakFields fields = PakFields::Pack({{"board.lyt", "from the archive"}});
+    fields.records[0].size = 3; // the entry decodes to another size
+    folder.Write("quorvel.pak", fields.Serialize());
+    folder.Write("board.lyt", "from the folder");
+    files.brewSetPrimaryPakName("quorvel.pak");
+    files.init();
+    EXPECT_EQ(Get("board.lyt"), "from the folder");
 }

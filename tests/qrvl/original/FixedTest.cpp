@@ -161,7 +161,8 @@ TEST(FixedTest, MovesBySpeedPerSecond)
         {F(500), -F(100), F(0), 1000, F(400)},   {F(5), F(100), F(5), 1000, F(5)},
     };
     for (Toward const& t : towards)
-        EXPECT_EQ(FGGeometry::applyPPSVelToward(t.from, t.speed, t.target, t.ms), t.expected) << t.from << "->" << t.target;
+        EXPECT_EQ(FGGeometry::applyPPSVelToward(t.from, t.speed, t.target, t.ms), t.expected)
+            << t.from << "->" << t.target;
 
     FGGeometry::applyPPSVelToward(V(0, 0), F(100), V(300, 400), 1000, moved);
     EXPECT_NEAR(moved.x, F(60), 2);

@@ -1,3 +1,4 @@
+// The language setting and the filling of "\0" to "\9" placeholders.
 #include "qrvl/original/phone/CLocalise.h"
 
 #include <cstring>

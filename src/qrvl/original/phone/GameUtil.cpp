@@ -1,3 +1,4 @@
+// Formatting amounts of money with the localised separator and pattern.
 #include "qrvl/original/phone/GameUtil.h"
 
 #include "qrvl/original/FGStringManager.h"
