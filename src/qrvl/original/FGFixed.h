@@ -20,7 +20,8 @@ public:
     // with this in place of infinity.
     static constexpr int kTangentInfinity = 20000;
 
-    static int toFixed(int n) { return n * kOne; }
+    // Wraps like the 32-bit product it stands for.
+    static int toFixed(int n) { return static_cast<int>(static_cast<unsigned int>(n) * kOne); }
     // Rounded towards minus infinity.
     static int toInt(int f) { return f >> kFractionBits; }
     // Products and quotients are formed in 64 bits, so large operands whose

@@ -92,12 +92,12 @@ bool FGPakReader::init(char const* fileName)
     FGData fixedPart;
     if (!fixedPart.init(kFixedHeaderBytes) || !fixedPart.readFrom(*file, kFixedHeaderBytes))
         return false;
+    // The header size says how much to read; readDirectory checks the rest.
     FGDataReader peek;
     peek.init(&fixedPart);
     peek.setDataPos(kMagicBytes);
     int const headerSize = peek.readInt();
-    if (std::memcmp(fixedPart.getData(), kMagic, kMagicBytes) != 0 || headerSize < kFixedHeaderBytes ||
-        headerSize > archiveLength)
+    if (headerSize < kFixedHeaderBytes || headerSize > archiveLength)
         return false;
     FGData header;
     if (!header.init(headerSize) || !file->Seek(0, Norv::SeekableStream::FromStart) ||
@@ -140,6 +140,8 @@ bool FGPakReader::readDirectory(FGData& header, int archiveLength)
         entry.storedSize = reader.readInt();
         entry.size = reader.readInt();
         entry.offset = reader.readInt();
+        if (reader.hasError())
+            break;
         bool const fits = entry.storedSize >= kEntryHeaderBytes && entry.size >= 0 && entry.offset >= 0 &&
                           entry.offset <= archiveLength - entry.storedSize;
         if (!fits) {

@@ -375,18 +375,18 @@ int FGString::toIntFromHex() const
 
 int FGString::getHash() const
 {
-    int hash = 0;
+    unsigned int hash = 0; // wraps, never overflows, for very long texts
     for (int i = 0; i < length; ++i)
         hash += static_cast<unsigned char>(text()[i]);
-    return hash;
+    return static_cast<int>(hash);
 }
 
 int FGString::getHash(char const* text)
 {
-    int hash = 0;
+    unsigned int hash = 0;
     for (; text && *text; ++text)
         hash += static_cast<unsigned char>(*text);
-    return hash;
+    return static_cast<int>(hash);
 }
 
 void FGString::unicodeToAscii(FGData* data)
