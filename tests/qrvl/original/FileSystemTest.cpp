@@ -206,3 +206,16 @@ TEST_F(FileSystemTest, AnEntryThatCannotBeDecodedFallsThroughToTheFolders)
     files.init();
     EXPECT_EQ(Get("board.lyt"), "from the folder");
 }
+
+TEST_F(FileSystemTest, SavesGoToTheUsersDataFolderMadeOnTheFirstWrite)
+{
+    setenv("XDG_DATA_HOME", (folder / "data home").c_str(), 1);
+    Norv::MountNative("Quorvel/", "", Norv::VfsMount::FallThrough | Norv::VfsMount::UserFiles);
+    EXPECT_FALSE(files.CheckFileIntegrity("quorvelparty.sav")); // the first run makes it empty
+    EXPECT_EQ(folder.Read("data home/Quorvel/quorvelparty.sav"), "");
+    ASSERT_TRUE(Put("quorvelparty.sav", "a party"));
+    EXPECT_TRUE(files.CheckFileIntegrity("quorvelparty.sav"));
+    EXPECT_EQ(folder.Read("data home/Quorvel/quorvelparty.sav").substr(0, 7), "a party");
+    EXPECT_FALSE(Exists("data home/Quorvel/quorvelparty.sav.tmp"));
+    unsetenv("XDG_DATA_HOME");
+}
