@@ -4,6 +4,7 @@
 
 #include "norv/base/CRC32.h"
 #include "norv/base/SmartPtr.h"
+#include "norv/vfs/LittleEndian.h"
 #include "norv/vfs/Vfs.h"
 #include "qrvl/original/FGData.h"
 #include "qrvl/original/FGPakReader.h"
@@ -12,17 +13,13 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
-// A failed write is tried again this many times in all before giving up.
+// Attempts at a write before it is given up, as the game has always made
+// them: a failure with a passing cause gets more chances.
 constexpr int kWriteAttempts = 1025;
-
-void LittleEndian32(uint32_t value, unsigned char* bytes)
-{
-    for (int i = 0; i < FGFileSystem::kTrailerBytes; ++i)
-        bytes[i] = static_cast<unsigned char>(value >> (8 * i));
-}
 
 // Stdio reports some write faults only when the file is closed, which the
 // engine's streams do not pass on: read the file back to be sure it holds
@@ -139,18 +136,18 @@ bool FGFileSystem::putFile(char const* name, FGData const* data, int offset, int
     std::string const temporary = std::string(name) + kTemporarySuffix;
     unsigned char const* body = data ? data->getData() + offset : nullptr;
     int const bodyLength = data ? length : 0;
-    unsigned char trailer[kTrailerBytes];
-    LittleEndian32(CalculateChecksum(body, bodyLength), trailer);
+    std::vector<unsigned char> trailer;
+    Norv::AppendLittleEndian32(trailer, CalculateChecksum(body, bodyLength));
     {
         Norv::SmartPtr<Norv::File> file(Norv::VfsCreateFile(temporary.c_str()));
         if (!file)
             return false;
         bool const written = !data || (file->Write(body, bodyLength) == bodyLength &&
-                                       file->Write(trailer, kTrailerBytes) == kTrailerBytes);
+                                       file->Write(trailer.data(), kTrailerBytes) == kTrailerBytes);
         if (!written)
             return false;
     } // closed here, before it is checked and renamed
-    return HoldsExactly(temporary.c_str(), body, bodyLength, data ? trailer : nullptr) &&
+    return HoldsExactly(temporary.c_str(), body, bodyLength, data ? trailer.data() : nullptr) &&
            Norv::VfsRenameFile(temporary.c_str(), name);
 }
 
@@ -164,9 +161,7 @@ bool FGFileSystem::CheckFileIntegrity(char const* name)
     std::unique_ptr<FGData> file = getFile(name);
     if (file && file->getLength() > kTrailerBytes) {
         int const bodyLength = file->getLength() - kTrailerBytes;
-        unsigned char expected[kTrailerBytes];
-        LittleEndian32(CalculateChecksum(file->getData(), bodyLength), expected);
-        if (std::memcmp(file->getData() + bodyLength, expected, kTrailerBytes) == 0)
+        if (Norv::DecodeLittleEndian32(file->getData() + bodyLength) == CalculateChecksum(file->getData(), bodyLength))
             return true;
     }
     putFile(name, nullptr);

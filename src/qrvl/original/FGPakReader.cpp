@@ -2,6 +2,7 @@
 #include "qrvl/original/FGPakReader.h"
 
 #include "norv/base/SmartPtr.h"
+#include "norv/vfs/LittleEndian.h"
 #include "norv/vfs/Vfs.h"
 #include "qrvl/original/FGData.h"
 #include "qrvl/original/FGDataReader.h"
@@ -39,18 +40,12 @@ void LzmaFree(void*, void* address)
 
 ISzAlloc lzmaAllocator = {LzmaAlloc, LzmaFree};
 
-int32_t ReadLittleEndian32(unsigned char const* bytes)
-{
-    return static_cast<int32_t>(uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 |
-                                uint32_t{bytes[3]} << 24);
-}
-
 // The decoded size of an entry's data, or 0 when it cannot be decoded.
 int DecodedSize(FGData const& packed)
 {
     if (packed.getLength() < kEntryHeaderBytes || packed.getData()[0] >= kPropertiesLimit)
         return 0;
-    int const size = ReadLittleEndian32(packed.getData() + kDecodedSizeOffset);
+    auto const size = static_cast<int32_t>(Norv::DecodeLittleEndian32(packed.getData() + kDecodedSizeOffset));
     if (size < 1 || size > kMaxDecodedBytes) {
         std::fprintf(stderr, "FGPakReader: assertion failed in file system (decoded size %d)\n", size);
         return 0;
