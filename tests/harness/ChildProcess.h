@@ -32,6 +32,7 @@ public:
     std::string Output() const;
     // Asks the program to end, then kills it if it does not.
     void Stop();
+    pid_t Pid() const { return pid; }
 
 private:
     pid_t pid = -1;

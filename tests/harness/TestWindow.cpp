@@ -51,12 +51,13 @@ bool DisplaySize(int* width, int* height)
 
 } // namespace
 
-bool TestWindow::Find(std::string const& namePattern, double timeoutSeconds)
+bool TestWindow::Find(std::string const& namePattern, pid_t owner, double timeoutSeconds)
 {
     std::string output;
-    if (RunTool({"xdotool", "search", "--sync", "--name", namePattern}, &output, timeoutSeconds) != 0)
+    if (RunTool({"xdotool", "search", "--sync", "--all", "--pid", std::to_string(owner), "--name", namePattern}, &output,
+            timeoutSeconds)
+        != 0)
         return false;
-    // The newest match: a window left over by an earlier program is older.
     std::istringstream ids(output);
     unsigned long found = 0;
     while (ids >> found)

@@ -5,6 +5,7 @@
 #include "tests/harness/Image.h"
 
 #include <string>
+#include <sys/types.h>
 
 namespace NorvTest {
 
@@ -15,7 +16,9 @@ class TestWindow {
 public:
     // Waits for a window whose name matches the regular expression (such
     // as "^Quorvel$"). False when none appears in time.
-    bool Find(std::string const& namePattern, double timeoutSeconds = kWindowTimeoutSeconds);
+    // The window of process `owner` whose name matches: a window of an
+    // earlier program may still be on the display under the same name.
+    bool Find(std::string const& namePattern, pid_t owner, double timeoutSeconds = kWindowTimeoutSeconds);
 
     unsigned long Id() const { return id; }
     // The drawing area's size in window pixels, as X reports it now.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -165,7 +167,7 @@ protected:
         loopEnded = false;
         std::thread driver([&] {
             TestWindow window;
-            if (window.Find("^" + Norv::g_applicationName + "$"))
+            if (window.Find("^" + Norv::g_applicationName + "$", getpid()))
                 drive(window);
             else
                 ADD_FAILURE() << "the window did not appear";

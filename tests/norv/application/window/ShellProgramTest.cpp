@@ -25,7 +25,7 @@ protected:
     bool StartShell(std::vector<std::string> arguments)
     {
         arguments.insert(arguments.begin(), ProgramPath("quorvel-shell"));
-        return shell.Start(arguments, {{"SDL_AUDIODRIVER", "dummy"}}) && window.Find("^Quorvel$");
+        return shell.Start(arguments, {{"SDL_AUDIODRIVER", "dummy"}}) && window.Find("^Quorvel$", shell.Pid());
     }
 
     ChildProcess shell;

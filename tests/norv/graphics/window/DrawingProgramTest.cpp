@@ -28,7 +28,7 @@ TEST(DrawingProgram, ScreenshotMatchesReference)
     ASSERT_TRUE(program.Start({ProgramPath("quorvel-drawing-scene"), "-w", std::to_string(kWidth), "-h",
                                std::to_string(kHeight)},
                               {{"SDL_AUDIODRIVER", "dummy"}}));
-    ASSERT_TRUE(window.Find("^Quorvel drawing$")) << program.Output();
+    ASSERT_TRUE(window.Find("^Quorvel drawing$", program.Pid())) << program.Output();
 
     std::string const shotPath = OutputPath("drawing-scene.png");
     std::string const referencePath = std::string(NORV_TEST_SOURCE_DIR) + "/drawing-scene.png";
