@@ -2,7 +2,9 @@
 #include "norv/application/EngineSingletons.h"
 
 #include "norv/base/AssetDict.h"
+#include "norv/base/Registry.h"
 #include "norv/base/SmartPtr.h"
+#include "norv/base/TextDict.h"
 
 namespace Norv {
 
@@ -49,8 +51,8 @@ void EngineSingletons::Release()
     // The mixer goes first: its audio thread may still reach the others.
     MixerSlot().Release();
     g_assetDict.Release();
-    // The registry and the text dictionary follow here, in that order, as
-    // they join the engine.
+    g_registry.Release();
+    g_textDict.Release();
     ConsoleSlot().Release();
 }
 

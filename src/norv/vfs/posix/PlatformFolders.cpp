@@ -17,19 +17,6 @@ NarrowString Environment(char const* name)
     return value ? NarrowString(value) : NarrowString();
 }
 
-NarrowString ExecutablePath()
-{
-    std::vector<char> buffer(256);
-    for (;;) {
-        ssize_t const length = readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (length < 0)
-            return NarrowString();
-        if (static_cast<size_t>(length) < buffer.size())
-            return NarrowString(buffer.data(), static_cast<size_t>(length));
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
 // The path up to (not including) its last "/"; "" when it has none.
 NarrowString ParentOf(NarrowString const& path)
 {
@@ -44,6 +31,19 @@ bool IsFolder(NarrowString const& path)
 }
 
 } // namespace
+
+NarrowString ExecutablePath()
+{
+    std::vector<char> buffer(256);
+    for (;;) {
+        ssize_t const length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0)
+            return NarrowString();
+        if (static_cast<size_t>(length) < buffer.size())
+            return NarrowString(buffer.data(), static_cast<size_t>(length));
+        buffer.resize(buffer.size() * 2);
+    }
+}
 
 NarrowString ResourcesFolder()
 {

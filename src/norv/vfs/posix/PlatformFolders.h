@@ -5,6 +5,9 @@
 
 namespace Norv {
 
+// The path of the running program; "" when the host does not tell.
+NarrowString ExecutablePath();
+
 // The folder of shipped files: $QUORVEL_RESOURCES, else "Resources" beside
 // the folder holding the executable (<root>/bin/quorvel reads <root>/Resources).
 NarrowString ResourcesFolder();

@@ -1,0 +1,16 @@
+// The game's answer to the engine's request for its application object.
+#include "norv/application/ShellSettings.h"
+#include "norv/application/sdl/SdlMain.h"
+#include "norv/graphics/sdl/SdlGraphicsSetup.h"
+#include "qrvl/main/StandInFrontEnd.h"
+#include "qrvl/original/FGApp.h"
+
+Norv::SdlApplication* Norv::CreateApplication()
+{
+    // Named here rather than in a static initialiser, which could run
+    // before the engine's own globals are constructed.
+    g_applicationName = "Quorvel";
+    SdlApplication::UseGraphicsSetup(new SdlGraphicsSetup);
+    FrontEndHooks::Install(new StandInFrontEnd);
+    return new FGApp;
+}

@@ -1,0 +1,67 @@
+// The game's application object: it builds the run-time services at
+// start-up (mounts, dictionaries, registry, mixer, texts in the chosen
+// language, the engine object) and forwards every platform call to the
+// engine object.
+#pragma once
+
+#include "norv/application/sdl/SdlApplication.h"
+#include "norv/base/NarrowString.h"
+#include "norv/base/SmartPtr.h"
+
+#include <map>
+#include <memory>
+
+class FGEngine;
+
+namespace Norv {
+class RegistryKey;
+class Surface;
+}
+
+class FGApp : public Norv::SdlApplication {
+public:
+    // 32-bit depth buffer, cursor hidden.
+    static constexpr unsigned int kFlags = DepthBuffer32 | HideCursor;
+    static constexpr char const* kRegistryFile = "registry.xml";
+    static constexpr char const* kSettingsPath = "/qrvl/settings";
+    static constexpr char const* kLanguageKey = "/qrvl/settings/Language";
+    static constexpr char const* kOsLanguageKey = "/qrvl/settings/OsLanguage";
+
+    FGApp();
+    ~FGApp() override;
+
+    void OnStartup() override;
+    void OnShutdown() override;
+    void OnKeyPress(Norv::KeyCode key) override;
+    void OnKeyRelease(Norv::KeyCode key) override;
+    void OnUpdate(Norv::NorvFloat const& seconds) override;
+    void OnRender(Norv::Surface* surface) override;
+    void OnResize(int, int) override {}
+    void OnTouchDown(int x, int y, int id) override;
+    void OnTouchUp(int x, int y, int id) override;
+    void OnTouchMove(int x, int y, int id) override;
+    bool OpenWebBrowser(Norv::WideString const& url) override;
+
+    FGEngine* getEngine() const { return engine.get(); }
+    bool IsSupportedLanguage(Norv::NarrowString const& key) const;
+
+    // The language map's key for a system language code such as "en-GB".
+    static Norv::NarrowString LanguageKeyForCode(Norv::NarrowString const& code);
+    static void OnLanguageChange(void* user, Norv::NarrowString const& path, Norv::RegistryKey* key);
+
+private:
+    void MountFiles();
+    void CreateServices();
+    // A change of the system language since the last run selects it.
+    void InitLocale();
+    void LoadTexts(Norv::NarrowString const& languageKey);
+    bool allocEngine();
+    void freeEngine();
+
+    std::map<Norv::NarrowString, Norv::NarrowString> languageFiles;
+    std::unique_ptr<FGEngine> engine;
+    int mouseX = 0;
+    int mouseY = 0;
+    Norv::SmartPtr<Norv::Surface> cursor;
+    bool commandHeld = false;
+};

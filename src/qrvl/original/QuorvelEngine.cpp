@@ -1,0 +1,251 @@
+// The game's engine object.
+#include "qrvl/original/QuorvelEngine.h"
+
+#include "norv/graphics/Batcher.h"
+#include "norv/graphics/GLCaps.h"
+#include "norv/graphics/OpenGL.h"
+#include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/FGMode.h"
+#include "qrvl/original/FGTimer.h"
+#include "qrvl/original/FrontEndHooks.h"
+#include "qrvl/original/GameFlowHooks.h"
+#include "qrvl/original/PresentationHooks.h"
+#include "qrvl/port/SoundManager.h"
+
+#include <SDL_opengl.h>
+
+namespace {
+
+// The softkeys' codes of the phone editions.
+constexpr int kPositiveSoftkeyCode = 0;
+constexpr int kNegativeSoftkeyCode = 2;
+constexpr int kLoadComplete = 100;
+// Vertex attribute arrays the shader path of the batcher may leave enabled.
+constexpr GLuint kBatcherAttributeArrays = 3;
+
+} // namespace
+
+FGEngine* createEngine()
+{
+    return new QuorvelEngine;
+}
+
+QuorvelEngine::QuorvelEngine() : resLoader(new FGResLoader) {}
+
+QuorvelEngine::~QuorvelEngine()
+{
+    modeManager.reset();
+    resLoader->clear();
+    resLoader.reset();
+    loadingScreen.Release();
+}
+
+void QuorvelEngine::init()
+{
+    inFrontEnd = true;
+    loadSaved = false;
+    tutorialDone = false;
+    getSoundManager().init();
+    setLanguage(0);
+    firstRun = true;
+
+    resLoader->init(kResourceCapacity);
+    resLoader->loadAllResources();
+
+    positiveSoftkeySet(kPositiveSoftkeyCode);
+    negativeSoftkeySet(kNegativeSoftkeyCode);
+
+    modeManager.reset(new FGModeManager(true));
+    if (FGMode* splash = FrontEndHooks::Get().CreateSplashMode()) {
+        splash->init();
+        modeManager->setMode(splash);
+    }
+
+    loading = loadingShown = false;
+    loadProgress = 0;
+    launchRequested = launching = loadStarted = false;
+
+    if (!loadingScreen)
+        loadingScreen = FrontEndHooks::Get().CreateLoadingScreen(*this);
+}
+
+bool QuorvelEngine::acceptsInput() const
+{
+    return modeManager && !modeManager->hasPendingAction() && !loading;
+}
+
+void QuorvelEngine::onKeyPressed(int key)
+{
+    if (acceptsInput())
+        modeManager->keyPressed(key);
+}
+
+void QuorvelEngine::onKeyReleased(int key)
+{
+    if (acceptsInput())
+        modeManager->keyReleased(key);
+}
+
+void QuorvelEngine::onTouchUp(int x, int y, int id)
+{
+    if (acceptsInput())
+        modeManager->onTouchUp(x, y, id);
+}
+
+void QuorvelEngine::onTouchDown(int x, int y, int id)
+{
+    if (acceptsInput())
+        modeManager->onTouchDown(x, y, id);
+}
+
+void QuorvelEngine::onTouchMove(int x, int y, int id)
+{
+    if (acceptsInput())
+        modeManager->onTouchMove(x, y, id);
+}
+
+void QuorvelEngine::onButtonSelected(CGuiFrameTouchButton* button)
+{
+    if (!acceptsInput() || !button)
+        return;
+    if (button->id == kSkipButtonId)
+        PresentationHooks::Get().SetSkipping(true, false);
+    else
+        modeManager->buttonSelected(button);
+}
+
+void QuorvelEngine::onPause()
+{
+    if (modeManager)
+        modeManager->pause();
+}
+
+void QuorvelEngine::onResume()
+{
+    if (modeManager)
+        modeManager->resume();
+}
+
+bool QuorvelEngine::shouldRender()
+{
+    return !PresentationHooks::Get().IsSkipping();
+}
+
+float QuorvelEngine::GetTimeDistortionFactor() const
+{
+    FGMode const* top = modeManager ? modeManager->getCurrentMode() : nullptr;
+    return top ? top->GetTimeDistortionFactor() : 1.0f;
+}
+
+void QuorvelEngine::onTick()
+{
+    if (modeManager)
+        modeManager->tick();
+    getSoundManager().tick();
+    PresentationHooks::Get().Update(getTickTime(), worldPaused);
+    advanceLaunch();
+}
+
+void QuorvelEngine::advanceLaunch()
+{
+    if (launchRequested) {
+        loadStarted = loading = loadingShown = true;
+        launchRequested = false;
+        return;
+    }
+    if (!loading) {
+        loadingShown = false;
+        return;
+    }
+    if (loadingScreen)
+        loadingScreen->Update(PresentationHooks::Get().GetLastFrameTimeMs() / 1000.0f);
+    resLoader->loadNextResource();
+    loadProgress = resLoader->getProgress(FGResLoader::ProgressByCount);
+    if (loadProgress < kLoadComplete)
+        return;
+    if (modeManager && modeManager->getCurrentMode())
+        modeManager->popMode();
+    else
+        startGameMode();
+}
+
+void QuorvelEngine::startGameMode()
+{
+    loading = launching = inFrontEnd = false;
+    SoundManager& sound = SoundManager::GetInstance();
+    sound.StopSoundSpec("theme_music");
+    sound.PlaySound("ingame_music");
+    GameFlowHooks::GameKind kind = GameFlowHooks::SingleGame;
+    if (networkGame)
+        kind = GameFlowHooks::NetworkGame;
+    else if (gameMode == GameModePassAndPlay)
+        kind = GameFlowHooks::PassAndPlay;
+    else if (gameMode == GameModeParty)
+        kind = GameFlowHooks::Party;
+    if (FGMode* game = GameFlowHooks::Get().CreateGameMode(kind, loadSaved)) {
+        if (modeManager)
+            modeManager->setMode(game);
+        else
+            delete game;
+    }
+}
+
+void QuorvelEngine::onDrawSelf(Norv::Surface* surface)
+{
+    if (Norv::GetGLCaps().glsl) {
+        glUseProgram(0);
+        for (GLuint array = 0; array < kBatcherAttributeArrays; ++array)
+            glDisableVertexAttribArray(array);
+    }
+    PresentationHooks::Get().Render(renderWorld);
+    if (Norv::g_batcher)
+        Norv::g_batcher->ResetState();
+    glEnable(GL_BLEND);
+    if (!loading && !loadingShown) {
+        if (modeManager)
+            modeManager->drawSelf(surface);
+    } else if (loadingScreen) {
+        loadingScreen->Render(surface, 0.0f, 0.0f);
+    }
+}
+
+void QuorvelEngine::launchGame(bool savedGame, GameMode mode, bool network)
+{
+    launchRequested = launching = true;
+    PresentationHooks::Get().SetupLoader(*resLoader);
+    loadSaved = savedGame;
+    gameMode = mode;
+    networkGame = network;
+}
+
+void QuorvelEngine::positiveSoftkeySet(int key)
+{
+    positiveSoftkey.code = key;
+    positiveSoftkeyShow(true);
+}
+
+void QuorvelEngine::negativeSoftkeySet(int key)
+{
+    negativeSoftkey.code = key;
+    negativeSoftkeyShow(true);
+}
+
+void QuorvelEngine::negativeSoftkeyShow(bool shown)
+{
+    negativeSoftkey.shown = shown;
+    FrontEndHooks::Get().SetPauseButtonShown(shown);
+}
+
+void QuorvelEngine::megaPause()
+{
+    FGPointerList& timers = getTimers();
+    for (int i = 0; i < timers.getNumPointers(); ++i)
+        static_cast<FGTimer*>(timers.getPointer(i))->pause();
+}
+
+void QuorvelEngine::megaResume()
+{
+    FGPointerList& timers = getTimers();
+    for (int i = 0; i < timers.getNumPointers(); ++i)
+        static_cast<FGTimer*>(timers.getPointer(i))->resume();
+}

@@ -1,0 +1,119 @@
+// The game's engine object: it owns the mode stack and the resource loader,
+// runs the launch of a game behind the loading screen, gates input while
+// the stack changes or a game loads, and holds lastChoice, the answer that
+// a choice screen or dialog leaves for the screen below it.
+#pragma once
+
+#include "qrvl/original/FGEngine.h"
+#include "qrvl/original/FGModeManager.h"
+#include "qrvl/original/FGResLoader.h"
+#include "qrvl/original/LoadingScreen.h"
+
+#include "norv/base/SmartPtr.h"
+
+#include <memory>
+
+class QuorvelEngine : public FGEngine {
+public:
+    enum GameMode {
+        GameModeSingle = 0,
+        GameModePassAndPlay = 1,
+        GameModeParty = 2,
+    };
+
+    // Room of the resource loader: the 3D world's loading steps and more.
+    static constexpr int kResourceCapacity = 500;
+    // The button id that starts skipping the board's animations.
+    static constexpr int kSkipButtonId = 198;
+    // Both softkey records of the phone editions.
+    struct Softkey {
+        bool shown = false;
+        int code = 0;
+    };
+
+    QuorvelEngine();
+    ~QuorvelEngine() override;
+
+    void init() override;
+    void onKeyPressed(int key) override;
+    void onKeyReleased(int key) override;
+    void onButtonSelected(CGuiFrameTouchButton* button) override;
+    void onDrawSelf(Norv::Surface* surface) override;
+    void onTick() override;
+    void onPause() override;
+    void onResume() override;
+    void onTouchUp(int x, int y, int id) override;
+    void onTouchDown(int x, int y, int id) override;
+    void onTouchMove(int x, int y, int id) override;
+    bool shouldRender() override;
+    float GetTimeDistortionFactor() const override;
+
+    // Loads the world behind the loading screen, then sets the game mode.
+    virtual void launchGame(bool loadSaved, GameMode mode, bool network);
+    virtual void setLanguage(int index) { language = index; }
+    virtual int getLanguage() const { return language; }
+    virtual int softkeyHeight() const { return softkeyHeightValue; }
+    virtual bool isPositiveSoftkey(int key) const { return positiveSoftkey.shown && positiveSoftkey.code == key; }
+    virtual void positiveSoftkeySet(int key);
+    virtual void positiveSoftkeyShow(bool) {}
+    virtual bool isNegativeSoftkey(int key) const { return negativeSoftkey.shown && negativeSoftkey.code == key; }
+    virtual void negativeSoftkeySet(int key);
+    // Shows or hides the HUD's pause button.
+    virtual void negativeSoftkeyShow(bool shown);
+    // Pause and resume every registered timer.
+    virtual void megaPause();
+    virtual void megaResume();
+
+    int getClassID() const { return 0; }
+    void registerSounds() {}
+    GameMode getGameMode() const { return gameMode; }
+    FGModeManager* getModeManager() const { return modeManager.get(); }
+    FGResLoader* getResLoader() const { return resLoader.get(); }
+
+    bool isLoading() const { return loading; }
+    bool isLoadingShown() const { return loadingShown; }
+    int getLoadProgress() const { return loadProgress; }
+    bool isInFrontEnd() const { return inFrontEnd; }
+    void setInFrontEnd(bool value) { inFrontEnd = value; }
+    bool isFirstRun() const { return firstRun; }
+    bool isTutorialDone() const { return tutorialDone; }
+    void setTutorialDone(bool value) { tutorialDone = value; }
+    void setSaveOptionsOnExit(bool value) { saveOptionsOnExit = value; }
+    void setRenderWorld(bool value) { renderWorld = value; }
+    void setWorldPaused(bool value) { worldPaused = value; }
+
+    // The answer of the last choice screen or dialog.
+    int lastChoice = 0;
+
+private:
+    // Input reaches the modes only while the stack is settled and no game loads.
+    bool acceptsInput() const;
+    // One step of the launch and loading state, once per tick.
+    void advanceLaunch();
+    // The game mode of the launched game type, on the empty stack.
+    void startGameMode();
+
+    std::unique_ptr<FGResLoader> resLoader;
+    std::unique_ptr<FGModeManager> modeManager;
+    Softkey positiveSoftkey;
+    Softkey negativeSoftkey;
+    int softkeyHeightValue = 0;
+    bool launchRequested = false;
+    bool loading = false;
+    bool loadingShown = false;
+    int loadProgress = 0;
+    bool loadSaved = false;
+    GameMode gameMode = GameModeSingle;
+    bool networkGame = false;
+    bool launching = false;
+    bool loadStarted = false;
+    int language = 0;
+    bool inFrontEnd = false;
+    bool firstRun = false;
+    bool tutorialDone = false;
+    bool saveOptionsOnExit = false;
+    Norv::SmartPtr<LoadingScreen> loadingScreen;
+};
+
+// The game's engine object, for the application object.
+FGEngine* createEngine();
