@@ -1,0 +1,164 @@
+// The sound front over the real mixer, pulled offline: effects and music by
+// name, the volume settings, looping music and stopping it by name.
+#include "../../norv/sound/DetachedMixer.h"
+#include "../../norv/vfs/TempFolder.h"
+
+#include "norv/base/AssetDict.h"
+#include "norv/base/Registry.h"
+#include "norv/sound/InstalledMixer.h"
+#include "norv/sound/Mixer.h"
+#include "norv/vfs/Vfs.h"
+#include "qrvl/port/SoundManager.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr Norv::AudioFormat kGameFormat{2, 44100};
+constexpr Norv::MixerParams kGameParams{16384, 4};
+// A quarter of a second of the mix.
+constexpr unsigned int kPullBytes = 44100;
+
+class SoundManagerTest : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        fixtures = new TempFolder;
+        std::string const command = "cd '" + fixtures->path
+            + "' && sox -n -r 44100 -c 2 -b 16 fe_select.wav synth 0.1 sine 880 gain -6"
+              " && sox -n -r 44100 -c 2 -b 16 theme.wav synth 0.2 sine 220 gain -6"
+              " && oggenc -Q -q 3 -o theme_music.ogg theme.wav";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    }
+    static void TearDownTestSuite()
+    {
+        delete fixtures;
+        fixtures = nullptr;
+    }
+
+    void SetUp() override
+    {
+        Norv::Vfs::Initialize();
+        Norv::MountNative(fixtures->path + "/", "", 1);
+        Norv::g_assetDict = new Norv::AssetDict;
+        Norv::g_registry = new Norv::Registry;
+        mixer = SoundTest::DetachedMixer(kGameFormat, kGameParams);
+        Norv::InstalledMixer::Install(mixer.Get());
+    }
+    void TearDown() override
+    {
+        Norv::InstalledMixer::Install(nullptr);
+        mixer.Release();
+        Norv::g_registry.Release();
+        Norv::g_assetDict.Release();
+        Norv::Vfs::Shutdown();
+    }
+
+    // What the mixer mixed before a change, which it hands out first.
+    void DrainMixedFrame() { Loudest(kGameParams.frameBytes); }
+
+    // The loudest sample of the next stretch of the mix.
+    int Loudest(unsigned int bytes = kPullBytes)
+    {
+        std::vector<short> samples(bytes / sizeof(short));
+        mixer->NextFrame(reinterpret_cast<unsigned char*>(samples.data()), bytes);
+        int loudest = 0;
+        for (short sample : samples)
+            loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+        return loudest;
+    }
+
+    static inline TempFolder* fixtures = nullptr;
+    Norv::SmartPtr<Norv::Mixer> mixer;
+};
+
+TEST_F(SoundManagerTest, VolumeSettingsBecomeShifts)
+{
+    struct Case {
+        int volume;
+        unsigned int shift;
+    };
+    Case const cases[] = {{100, 0}, {50, 3}, {10, 6}, {0, SoundManager::kMuteShift},
+                          {150, 0}, {-5, SoundManager::kMuteShift}};
+    SoundManager sound;
+    for (Case const& c : cases) {
+        Norv::g_registry->Set(SoundManager::kMusicVolumeKey, c.volume);
+        EXPECT_EQ(sound.GetMusicVolume().GetShift(), c.shift) << c.volume;
+    }
+    EXPECT_EQ(sound.GetEffectsVolume().GetShift(), 0u);
+}
+
+TEST_F(SoundManagerTest, StoredVolumesApplyAtConstructionAndMissingOnesPlayFull)
+{
+    Norv::g_registry->Set(SoundManager::kSfxVolumeKey, 50);
+    SoundManager sound;
+    EXPECT_EQ(sound.GetEffectsVolume().GetShift(), 3u);
+    EXPECT_EQ(sound.GetMusicVolume().GetShift(), 0u);
+    int stored = -1;
+    EXPECT_TRUE(Norv::g_registry->Get(SoundManager::kMusicVolumeKey, stored));
+    EXPECT_EQ(stored, SoundManager::kDefaultVolume);
+}
+
+TEST_F(SoundManagerTest, MutedMusicIsSilentWhileEffectsStillSound)
+{
+    Norv::g_registry->Set(SoundManager::kMusicVolumeKey, 0);
+    SoundManager sound;
+    sound.PlaySound("theme_music");
+    // A shift of 16 leaves negative samples at -1.
+    EXPECT_LE(Loudest(), 1);
+    sound.PlaySound("fe_select");
+    EXPECT_GT(Loudest(), 1000);
+}
+
+TEST_F(SoundManagerTest, MusicLoopsUntilStoppedByNameWhileEffectsEnd)
+{
+    SoundManager sound;
+    sound.PlaySound("fe_select");
+    EXPECT_GT(Loudest(), 1000);
+    EXPECT_EQ(Loudest(), 0); // the 0.1 s effect has ended
+
+    sound.PlaySound("theme_music");
+    for (int pull = 0; pull < 4; ++pull)
+        EXPECT_GT(Loudest(), 1000) << "pull " << pull; // a second of a 0.2 s loop
+    sound.StopSoundSpec("theme_music");
+    DrainMixedFrame();
+    EXPECT_EQ(Loudest(), 0);
+}
+
+TEST_F(SoundManagerTest, StopEndsAllMusicAndLeavesNothingToStopByName)
+{
+    SoundManager sound;
+    sound.PlaySound("theme_music");
+    EXPECT_GT(Loudest(), 1000);
+    sound.Stop();
+    DrainMixedFrame();
+    EXPECT_EQ(Loudest(), 0);
+    sound.StopSoundSpec("theme_music");
+    sound.PlaySound("theme_music");
+    EXPECT_GT(Loudest(), 1000);
+}
+
+TEST_F(SoundManagerTest, AMissingSoundIsNeverHeardAndLeavesTheRestWorking)
+{
+    SoundManager sound;
+    sound.PlaySound("no_such_sound");
+    sound.PlaySound("no_such_music");
+    sound.StopSoundSpec("no_such_music");
+    EXPECT_EQ(Loudest(), 0);
+    sound.PlaySound("fe_select");
+    EXPECT_GT(Loudest(), 1000);
+}
+
+TEST_F(SoundManagerTest, WithoutAMixerNothingPlays)
+{
+    Norv::InstalledMixer::Install(nullptr);
+    SoundManager sound;
+    sound.PlaySound("fe_select");
+    sound.Stop();
+}
+
+} // namespace
