@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -37,16 +36,18 @@ protected:
         std::filesystem::create_directories(dataHome);
     }
 
-    bool Start(char const* language)
+    bool Start(char const* language) { return Start(game, window, language); }
+
+    bool Start(ChildProcess& process, TestWindow& view, char const* language)
     {
-        return game.Start({ProgramPath("quorvel"), "-w", "320", "-h", "240"},
+        return process.Start({ProgramPath("quorvel"), "-w", "320", "-h", "240"},
                           {{"SDL_AUDIODRIVER", "dummy"},
                            {"XDG_DATA_HOME", dataHome.c_str()},
                            {"LANGUAGE", nullptr},
                            {"LC_ALL", nullptr},
                            {"LC_MESSAGES", nullptr},
                            {"LANG", language}})
-            && window.Find("^Quorvel$") && window.WaitForSize(320, 240);
+            && view.Find("^Quorvel$") && view.WaitForSize(320, 240);
     }
 
     std::filesystem::path dataHome;
@@ -70,26 +71,32 @@ TEST_F(QuorvelProgramTest, ShowsTheFirstModeAndSavesTheSettingsOnAltF4)
     EXPECT_NE(registry.find("<key name=\"Language\" type=\"string\">de</key>"), std::string::npos) << registry;
 }
 
-TEST_F(QuorvelProgramTest, ThePlayersLanguageOutlivesAnUnchangedSystemLanguage)
+TEST_F(QuorvelProgramTest, ThePlayersLanguageHoldsUntilTheSystemLanguageChanges)
 {
-    ASSERT_TRUE(Start("fr_FR.UTF-8")) << game.Output();
-    ASSERT_TRUE(window.Key("alt+F4"));
-    ASSERT_EQ(game.WaitForExit(kExitTimeoutSeconds), 0) << game.Output();
-    // The player picks German; the system stays French.
     std::filesystem::path const file = dataHome / "Quorvel" / "registry.xml";
-    std::string registry = ReadFile(file);
-    std::string const french = "<key name=\"Language\" type=\"string\">fr</key>";
-    size_t const at = registry.find(french);
-    ASSERT_NE(at, std::string::npos) << registry;
-    registry.replace(at, french.size(), "<key name=\"Language\" type=\"string\">de</key>");
-    std::ofstream(file) << registry;
+    auto runOnce = [&](char const* systemLanguage) {
+        ChildProcess run;
+        TestWindow view;
+        ASSERT_TRUE(Start(run, view, systemLanguage)) << run.Output();
+        ASSERT_TRUE(view.Key("alt+F4"));
+        ASSERT_EQ(run.WaitForExit(kExitTimeoutSeconds), 0) << run.Output();
+    };
+    auto language = [&](char const* key) { return "<key name=\"Language\" type=\"string\">" + std::string(key) + "</key>"; };
 
-    ChildProcess again;
-    game.Stop();
-    ASSERT_TRUE(Start("fr_FR.UTF-8")) << game.Output();
-    ASSERT_TRUE(window.Key("alt+F4"));
-    ASSERT_EQ(game.WaitForExit(kExitTimeoutSeconds), 0) << game.Output();
-    EXPECT_NE(ReadFile(file).find("<key name=\"Language\" type=\"string\">de</key>"), std::string::npos);
+    runOnce("fr_FR.UTF-8");
+    // The player picks German; the system stays French.
+    std::string registry = ReadFile(file);
+    size_t const at = registry.find(language("fr"));
+    ASSERT_NE(at, std::string::npos) << registry;
+    registry.replace(at, language("fr").size(), language("de"));
+    std::ofstream(file) << registry;
+    runOnce("fr_FR.UTF-8");
+    EXPECT_NE(ReadFile(file).find(language("de")), std::string::npos);
+    // A language the game lacks changes nothing; a new supported one wins.
+    runOnce("pt_BR.UTF-8");
+    EXPECT_NE(ReadFile(file).find(language("de")), std::string::npos);
+    runOnce("it_IT.UTF-8");
+    EXPECT_NE(ReadFile(file).find(language("it")), std::string::npos);
 }
 
 } // namespace
