@@ -13,7 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -23,7 +28,9 @@ constexpr Norv::MixerParams kGameParams{16384, 4};
 // A quarter of a second of the mix.
 constexpr unsigned int kPullBytes = 44100;
 
-class SoundManagerTest : public testing::Test {
+// Sounds made by sox and oggenc, the folder that holds them as the file
+// system, and the engine's asset dictionary and registry.
+class SoundFrontTest : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -46,6 +53,24 @@ protected:
         Norv::MountNative(fixtures->path + "/", "", 1);
         Norv::g_assetDict = new Norv::AssetDict;
         Norv::g_registry = new Norv::Registry;
+    }
+    void TearDown() override
+    {
+        Norv::InstalledMixer::Install(nullptr);
+        Norv::g_registry.Release();
+        Norv::g_assetDict.Release();
+        Norv::Vfs::Shutdown();
+    }
+
+    static inline TempFolder* fixtures = nullptr;
+};
+
+// The front over a mixer whose frames the test pulls itself.
+class SoundManagerTest : public SoundFrontTest {
+protected:
+    void SetUp() override
+    {
+        SoundFrontTest::SetUp();
         mixer = SoundTest::DetachedMixer(kGameFormat, kGameParams);
         Norv::InstalledMixer::Install(mixer.Get());
     }
@@ -53,9 +78,7 @@ protected:
     {
         Norv::InstalledMixer::Install(nullptr);
         mixer.Release();
-        Norv::g_registry.Release();
-        Norv::g_assetDict.Release();
-        Norv::Vfs::Shutdown();
+        SoundFrontTest::TearDown();
     }
 
     // What the mixer mixed before a change, which it hands out first.
@@ -72,9 +95,40 @@ protected:
         return loudest;
     }
 
-    static inline TempFolder* fixtures = nullptr;
     Norv::SmartPtr<Norv::Mixer> mixer;
 };
+
+// First in the file: SDL's audio keeps the driver of its first opening.
+TEST_F(SoundFrontTest, TheDeviceRecordsWhatTheFrontPlays)
+{
+    std::string const recording = *fixtures / "out.raw";
+    std::remove(recording.c_str());
+    // Room for the silent buffers SDL writes before the device is unpaused,
+    // and then for the sounds.
+    size_t const recordedBytes = 256 * kGameParams.frameBytes;
+    SoundTest::Environment env;
+    env.Set("SDL_AUDIODRIVER", "disk");
+    env.Set("SDL_DISKAUDIOFILE", recording);
+    env.Set("SDL_DISKAUDIODELAY", "0");
+    Norv::InstalledMixer::Install(new Norv::Mixer(kGameFormat, kGameParams));
+    {
+        SoundManager sound;
+        sound.PlaySound("fe_select");
+        sound.PlaySound("theme_music");
+        auto const deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        auto recorded = [&] {
+            std::error_code error;
+            std::uintmax_t const size = std::filesystem::file_size(recording, error);
+            return error ? 0 : size;
+        };
+        while (recorded() < recordedBytes && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        Norv::InstalledMixer::Install(nullptr);
+    }
+    std::vector<short> samples(recordedBytes / sizeof(short));
+    std::ifstream(recording, std::ios::binary).read(reinterpret_cast<char*>(samples.data()), long(recordedBytes));
+    EXPECT_GT(*std::max_element(samples.begin(), samples.end()), 1000);
+}
 
 TEST_F(SoundManagerTest, VolumeSettingsBecomeShifts)
 {
