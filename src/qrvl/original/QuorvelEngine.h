@@ -15,7 +15,7 @@
 
 class QuorvelEngine : public FGEngine {
 public:
-    enum GameMode {
+    enum GameMode : int {
         GameModeSingle = 0,
         GameModePassAndPlay = 1,
         GameModeParty = 2,
