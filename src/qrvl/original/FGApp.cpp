@@ -39,6 +39,11 @@ constexpr char const* kCursorImage = "cursor.png@linear";
 // The game's pak archives after the first, in mounting order.
 constexpr char const* kGamePaks[] = {"original.pak", "sound.pak", "res.pak"};
 
+// The data files whose checksum is tested at every start, in this order; a
+// damaged or missing one starts empty.
+constexpr char const* kCheckedFiles[] = {"options.dat", "highscore.sav", "quorvel.sav", "quorvelparty.sav",
+                                         "quorvelpnp.sav"};
+
 struct LanguageFile {
     char const* key;
     char const* file;
@@ -99,6 +104,8 @@ void FGApp::OnStartup()
         return;
     PresentationHooks::Get().LoadSplashResources();
     PresentationHooks::Get().LoadFrontendResources();
+    for (char const* file : kCheckedFiles)
+        engine->getFileSystem().CheckFileIntegrity(file);
     engine->entEvent(FGEngine::EventStart, 0, 0);
     GameFlowHooks::Get().InitJournalData();
     cursor = Norv::g_assetDict->Get<Norv::Surface>(kCursorImage, true);

@@ -28,6 +28,7 @@ constexpr int kBrewTimerMs = 30;
 
 FGEngine::FGEngine()
     : graphics(new FGGraphics)
+    , fileSystem(new FGFileSystem)
     , soundManager(new FGSoundManager)
     , heap(new FGHeap)
     , timers(new FGPointerList)
@@ -38,6 +39,7 @@ FGEngine::FGEngine()
 FGEngine::~FGEngine()
 {
     graphics.reset();
+    fileSystem.reset();
     soundManager.reset();
     timers.reset();
     heap.reset();
@@ -89,6 +91,7 @@ void FGEngine::entEvent(int code, int wParam, int)
 {
     switch (code) {
     case EventStart:
+        fileSystem->init();
         graphics->init();
         init();
         startBrewTimer(kBrewTimerMs);

@@ -4,6 +4,7 @@
 // numbers and the fatal-error report. Exactly one engine exists.
 #pragma once
 
+#include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/FGGraphics.h"
 #include "qrvl/original/FGHeap.h"
 #include "qrvl/original/FGPointerList.h"
@@ -119,6 +120,7 @@ public:
     FGPointerList& getTimers() { return *timers; }
 
     FGGraphics& getGraphics() { return *graphics; }
+    FGFileSystem& getFileSystem() { return *fileSystem; }
     FGSoundManager& getSoundManager() { return *soundManager; }
     // The tick's milliseconds as measured, without the cap.
     int getRawTickTime() const { return tickTime; }
@@ -135,6 +137,7 @@ private:
     std::uint16_t screenWidth = 0;
     std::uint16_t screenHeight = 0;
     std::unique_ptr<FGGraphics> graphics;
+    std::unique_ptr<FGFileSystem> fileSystem;
     std::unique_ptr<FGSoundManager> soundManager;
     int tickTime = 0;
     std::uint32_t lastTickTime = 0;

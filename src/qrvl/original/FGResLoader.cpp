@@ -1,22 +1,19 @@
 // The step-wise resource loader.
 #include "qrvl/original/FGResLoader.h"
 
-#include "norv/base/SmartPtr.h"
-#include "norv/vfs/Vfs.h"
 #include "qrvl/original/FGEngine.h"
 #include "qrvl/original/FGImage.h"
 #include "qrvl/original/PresentationHooks.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 // The length of a file the game can read, or 0 when there is none.
 long long FileLength(char const* name)
 {
-    Norv::SmartPtr<Norv::File> file(Norv::OpenFile(name));
-    return file ? std::max<long long>(file->GetLength(), 0) : 0;
+    FGEngine* engine = FGEngine::getEngine();
+    return engine ? std::max(engine->getFileSystem().getFileLength(name), 0) : 0;
 }
 
 Norv::NarrowString CutsName(char const* image, char const* cutFile)
@@ -95,8 +92,10 @@ void FGResLoader::load(Entry& entry)
 {
     switch (entry.type) {
     case TypeImage:
-    case TypeCuts:
         entry.image.reset(FGImage::createImage(entry.name.c_str()));
+        break;
+    case TypeCuts:
+        loadCuts(entry);
         break;
     case TypeSound:
         if (FGEngine* engine = FGEngine::getEngine())
@@ -107,6 +106,18 @@ void FGResLoader::load(Entry& entry)
             PresentationHooks::Get().LoadWorldStep(entry.type, entry.param);
         break;
     }
+}
+
+void FGResLoader::loadCuts(Entry& entry)
+{
+    size_t const colon = entry.name.find(':');
+    Norv::NarrowString const image = entry.name.substr(0, colon);
+    Norv::NarrowString const cutFile = colon == Norv::NarrowString::npos ? "" : entry.name.substr(colon + 1);
+    entry.image.reset(FGImage::createImage(image.c_str()));
+    entry.cuts.reset(new FGCuts);
+    FGEngine* engine = FGEngine::getEngine();
+    if (engine)
+        entry.cuts->init(engine->getFileSystem(), entry.image->getWidth(), entry.image->getHeight(), cutFile.c_str());
 }
 
 void FGResLoader::loadNextResource()
@@ -140,7 +151,7 @@ FGImage* FGResLoader::getImage(char const* name) const
 {
     int const index = getFilenameIdx(name, TypeImage);
     if (index < 0) {
-        std::fprintf(stderr, "framework: FGResLoader.getImage >>> requested image not registered:%s\n", name);
+        FGEngine::fatal((Norv::NarrowString("FGResLoader.getImage >>> requested image not registered:") + name).c_str());
         return nullptr;
     }
     return entries[static_cast<size_t>(index)].image.get();
@@ -150,6 +161,17 @@ FGImage* FGResLoader::getImageFromSet(char const* prefix, char const* suffix, in
                                       bool zeroBased) const
 {
     return getImage(setMemberName(prefix, suffix, zeroBased ? index : index + 1, padToTwoDigits).c_str());
+}
+
+FGCuts const* FGResLoader::getCuts(char const* image, char const* cutFile) const
+{
+    Norv::NarrowString const name = CutsName(image, cutFile);
+    int const index = getFilenameIdx(name.c_str(), TypeCuts);
+    if (index < 0) {
+        FGEngine::fatal(("FGResLoader.getCuts >>> requested cuts not registered:  " + name).c_str());
+        return nullptr;
+    }
+    return entries[static_cast<size_t>(index)].cuts.get();
 }
 
 int FGResLoader::getFilenameIdx(char const* name, int type) const

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "norv/base/NarrowString.h"
+#include "qrvl/original/FGCuts.h"
 #include "qrvl/original/FGImage.h"
 
 #include <memory>
@@ -48,6 +49,8 @@ public:
     FGImage* getImage(char const* name) const;
     FGImage* getImageFromSet(char const* prefix, char const* suffix, int index, bool padToTwoDigits,
                              bool zeroBased) const;
+    // The cut set registered for the image and cut file, or null.
+    FGCuts const* getCuts(char const* image, char const* cutFile) const;
     // The entry of that name and type, or -1.
     int getFilenameIdx(char const* name, int type) const;
     bool isResourceLoaded(char const* name) const;
@@ -74,10 +77,13 @@ private:
         int param = -1;
         bool wanted = false;
         std::unique_ptr<FGImage> image;
+        std::unique_ptr<FGCuts> cuts;
     };
 
     int find(char const* name) const;
     void load(Entry& entry);
+    // The sheet image before the colon and the cut file after it.
+    void loadCuts(Entry& entry);
 
     std::vector<Entry> entries;
     int capacity = 0;

@@ -1,6 +1,8 @@
 // The game's millisecond timer.
 #include "qrvl/original/FGTimer.h"
 
+#include "qrvl/original/FGDataReader.h"
+#include "qrvl/original/FGDataWriter.h"
 #include "qrvl/original/FGEngine.h"
 #include "qrvl/original/PresentationHooks.h"
 
@@ -97,16 +99,16 @@ void FGTimer::setSuperTimer(FGTimer* timer)
     resume();
 }
 
-void FGTimer::saveState(int* savedDuration, int* savedElapsed)
+void FGTimer::save(FGDataWriter& writer)
 {
     pause();
-    *savedDuration = duration;
-    *savedElapsed = elapsedTime();
+    writer.writeInt(duration);
+    writer.writeInt(elapsedTime());
 }
 
-void FGTimer::loadState(int savedDuration, int savedElapsed)
+void FGTimer::load(FGDataReader& reader)
 {
-    duration = savedDuration;
-    pausedElapsed = savedElapsed;
+    duration = reader.readInt();
+    pausedElapsed = reader.readInt();
     paused = true;
 }

@@ -4,6 +4,9 @@
 // and is shifted by the length of an engine suspend.
 #pragma once
 
+class FGDataReader;
+class FGDataWriter;
+
 class FGTimer {
 public:
     // A registering timer joins the engine's timer list on its first start.
@@ -30,10 +33,10 @@ public:
     // The elapsed time carries over to the new clock.
     void setSuperTimer(FGTimer* timer);
 
-    // Pausing for a save: the duration and elapsed time to store, and their
-    // restoring, which leaves the timer paused for its owner to resume.
-    void saveState(int* savedDuration, int* savedElapsed);
-    void loadState(int savedDuration, int savedElapsed);
+    // Pauses the timer and writes its duration and elapsed time.
+    void save(FGDataWriter& writer);
+    // Leaves the timer paused for its owner to resume.
+    void load(FGDataReader& reader);
 
 private:
     int clock() const;

@@ -26,6 +26,9 @@ public:
     // Performs one of the world's loading steps (resource types 4 to 14).
     virtual void LoadWorldStep(int, int) {}
 
+    // The version text the options file carries.
+    virtual char const* GetAppVersion() { return "1.0.2.123456"; }
+
     // While skipping, timers are over and nothing is drawn.
     virtual bool IsSkipping() { return false; }
     virtual void SetSkipping(bool, bool) {}

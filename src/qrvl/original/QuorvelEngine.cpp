@@ -5,14 +5,19 @@
 #include "norv/graphics/GLCaps.h"
 #include "norv/graphics/OpenGL.h"
 #include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/FGData.h"
+#include "qrvl/original/FGDataWriter.h"
 #include "qrvl/original/FGMode.h"
 #include "qrvl/original/FGTimer.h"
 #include "qrvl/original/FrontEndHooks.h"
 #include "qrvl/original/GameFlowHooks.h"
 #include "qrvl/original/PresentationHooks.h"
+#include "qrvl/original/phone/CLocalise.h"
 #include "qrvl/port/SoundManager.h"
 
 #include <SDL_opengl.h>
+
+#include <cstring>
 
 namespace {
 
@@ -20,6 +25,25 @@ namespace {
 constexpr int kPositiveSoftkeyCode = 0;
 constexpr int kNegativeSoftkeyCode = 2;
 constexpr int kLoadComplete = 100;
+// The options file: language, sound on, vibrate on and the option flag, one
+// byte each; music and effects levels, big-endian 16 bits each; a zero
+// byte; then the version text with its zero byte.
+constexpr int kOptionsLanguage = 0;
+constexpr int kOptionsSoundOn = 1;
+constexpr int kOptionsVibrateOn = 2;
+constexpr int kOptionsFlag = 3;
+constexpr int kOptionsMusicLevel = 4;
+constexpr int kOptionsEffectsLevel = 6;
+// Shorter files hold no usable options.
+constexpr int kOptionsMinBytes = 9;
+// The level both volumes take without usable stored ones.
+constexpr float kDefaultLevel = 0.5f;
+
+int BigEndian16(unsigned char const* bytes)
+{
+    return bytes[0] << 8 | bytes[1];
+}
+
 // Vertex attribute arrays the shader path of the batcher may leave enabled.
 constexpr GLuint kBatcherAttributeArrays = 3;
 
@@ -30,13 +54,19 @@ FGEngine* createEngine()
     return new QuorvelEngine;
 }
 
-QuorvelEngine::QuorvelEngine() : resLoader(new FGResLoader) {}
+QuorvelEngine::QuorvelEngine() : resLoader(new FGResLoader)
+{
+    getFileSystem().brewSetPrimaryPakName(kPrimaryPak);
+}
 
 QuorvelEngine::~QuorvelEngine()
 {
     modeManager.reset();
     resLoader->clear();
     resLoader.reset();
+    stringManager.reset();
+    if (saveOptionsOnExit)
+        writeOptions();
     loadingScreen.Release();
 }
 
@@ -44,10 +74,10 @@ void QuorvelEngine::init()
 {
     inFrontEnd = true;
     loadSaved = false;
+    stringManager.reset(new FGStringManager);
     tutorialDone = false;
     getSoundManager().init();
-    setLanguage(0);
-    firstRun = true;
+    readOptions();
 
     resLoader->init(kResourceCapacity);
     resLoader->loadAllResources();
@@ -64,9 +94,68 @@ void QuorvelEngine::init()
     loading = loadingShown = false;
     loadProgress = 0;
     launchRequested = launching = loadStarted = false;
+    if (firstRun)
+        optionFlag = false;
 
     if (!loadingScreen)
         loadingScreen = FrontEndHooks::Get().CreateLoadingScreen(*this);
+}
+
+void QuorvelEngine::readOptions()
+{
+    std::unique_ptr<FGData> const options = getFileSystem().getFile(kOptionsFile);
+    FGSoundManager& sound = getSoundManager();
+    if (!options || options->getLength() < kOptionsMinBytes) {
+        setLanguage(0);
+        sound.setSoundOn(true);
+        sound.setVibrateOn(true);
+        optionFlag = false;
+        firstRun = true;
+        return;
+    }
+    unsigned char const* bytes = options->getData();
+    setLanguage(bytes[kOptionsLanguage]);
+    // The splash switches sound on.
+    sound.setSoundOn(false);
+    sound.setVibrateOn(bytes[kOptionsVibrateOn] == 1);
+    optionFlag = bytes[kOptionsFlag] == 1;
+    musicLevel = static_cast<float>(BigEndian16(bytes + kOptionsMusicLevel));
+    effectsLevel = static_cast<float>(BigEndian16(bytes + kOptionsEffectsLevel));
+    firstRun = false;
+}
+
+bool QuorvelEngine::writeOptions()
+{
+    FGSoundManager const& sound = getSoundManager();
+    FGDataWriter writer;
+    writer.writeByte(static_cast<unsigned char>(getLanguage()));
+    writer.writeBoolean(sound.isSoundOn());
+    writer.writeBoolean(sound.isVibrateOn());
+    writer.writeBoolean(optionFlag);
+    // The levels are kept by the registry's volume settings now.
+    writer.writeShort(0);
+    writer.writeShort(0);
+    writer.writeByte(0);
+    char const* version = PresentationHooks::Get().GetAppVersion();
+    writer.writeToData(version, static_cast<int>(std::strlen(version)) + 1);
+    std::unique_ptr<FGData> const body = writer.getData();
+    return getFileSystem().putFile(kOptionsFile, body.get());
+}
+
+void QuorvelEngine::setVolumeFromOptions()
+{
+    // Nothing plays the user's own music on this platform.
+    if (musicLevel >= 0.0f && effectsLevel >= 0.0f && !firstRun && musicLevel != 0.0f)
+        return;
+    musicLevel = effectsLevel = kDefaultLevel;
+}
+
+void QuorvelEngine::setLanguage(int index)
+{
+    CLocalise* localise = CLocalise::GetLocalise();
+    localise->SetLanguage(static_cast<short>(index));
+    localise->LoadData();
+    language = index;
 }
 
 bool QuorvelEngine::acceptsInput() const

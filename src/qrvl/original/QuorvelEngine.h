@@ -7,6 +7,7 @@
 #include "qrvl/original/FGEngine.h"
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/FGResLoader.h"
+#include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/LoadingScreen.h"
 
 #include "norv/base/SmartPtr.h"
@@ -23,6 +24,9 @@ public:
 
     // Room of the resource loader: the 3D world's loading steps and more.
     static constexpr int kResourceCapacity = 500;
+    static constexpr char const* kOptionsFile = "options.dat";
+    // The primary pak archive of the framework's file system.
+    static constexpr char const* kPrimaryPak = "quorvel.pak";
     // The button id that starts skipping the board's animations.
     static constexpr int kSkipButtonId = 198;
     // Both softkey records of the phone editions.
@@ -50,7 +54,8 @@ public:
 
     // Loads the world behind the loading screen, then sets the game mode.
     virtual void launchGame(bool loadSaved, GameMode mode, bool network);
-    virtual void setLanguage(int index) { language = index; }
+    // Selects the language of the text substitutions.
+    virtual void setLanguage(int index);
     virtual int getLanguage() const { return language; }
     virtual int softkeyHeight() const { return softkeyHeightValue; }
     virtual bool isPositiveSoftkey(int key) const { return positiveSoftkey.shown && positiveSoftkey.code == key; }
@@ -69,6 +74,15 @@ public:
     GameMode getGameMode() const { return gameMode; }
     FGModeManager* getModeManager() const { return modeManager.get(); }
     FGResLoader* getResLoader() const { return resLoader.get(); }
+    FGStringManager* getStringManager() const { return stringManager.get(); }
+
+    // Writes the language, the sound front's flags and the version.
+    bool writeOptions();
+    // The stored levels when they are usable, else half volume for both.
+    void setVolumeFromOptions();
+    float getMusicLevel() const { return musicLevel; }
+    float getEffectsLevel() const { return effectsLevel; }
+    bool getOptionFlag() const { return optionFlag; }
 
     bool isLoading() const { return loading; }
     bool isLoadingShown() const { return loadingShown; }
@@ -88,6 +102,9 @@ public:
 private:
     // Input reaches the modes only while the stack is settled and no game loads.
     bool acceptsInput() const;
+    // The options file's settings, or the defaults when it holds none; a
+    // start without options counts as the first run.
+    void readOptions();
     // One step of the launch and loading state, once per tick.
     void advanceLaunch();
     // The game mode of the launched game type, on the empty stack.
@@ -95,6 +112,7 @@ private:
 
     std::unique_ptr<FGResLoader> resLoader;
     std::unique_ptr<FGModeManager> modeManager;
+    std::unique_ptr<FGStringManager> stringManager;
     Softkey positiveSoftkey;
     Softkey negativeSoftkey;
     int softkeyHeightValue = 0;
@@ -108,10 +126,13 @@ private:
     bool launching = false;
     bool loadStarted = false;
     int language = 0;
+    bool optionFlag = false;
     bool inFrontEnd = false;
     bool firstRun = false;
     bool tutorialDone = false;
     bool saveOptionsOnExit = false;
+    float musicLevel = -1.0f;
+    float effectsLevel = -1.0f;
     Norv::SmartPtr<LoadingScreen> loadingScreen;
 };
 

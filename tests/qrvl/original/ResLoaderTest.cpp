@@ -61,6 +61,8 @@ TEST_F(ResLoaderTest, ProgressByBytesWeighsTheFilesButNotCutSets)
     loader.loadNextResource();
     EXPECT_EQ(loader.getProgress(FGResLoader::ProgressByBytes), 75);
     EXPECT_EQ(loader.getFilenameIdx("small.png:big.png", FGResLoader::TypeCuts), 1);
+    EXPECT_NE(loader.getCuts("small.png", "big.png"), nullptr);
+    EXPECT_EQ(loader.getCuts("big.png", "small.png"), nullptr);
     Norv::Vfs::Shutdown();
 }
 

@@ -5,6 +5,9 @@
 
 #include "qrvl/original/FGAnimation.h"
 #include "qrvl/original/FGAnimationVariable.h"
+#include "qrvl/original/FGData.h"
+#include "qrvl/original/FGDataReader.h"
+#include "qrvl/original/FGDataWriter.h"
 #include "qrvl/original/FGImage.h"
 #include "qrvl/original/FGTimer.h"
 #include "qrvl/original/PresentationHooks.h"
@@ -103,14 +106,18 @@ TEST_F(TimerTest, SavingLeavesTheTimerPausedAndLoadingRestoresIt)
     FGTimer timer;
     timer.start(800);
     clock.Advance(300);
-    int duration = 0, elapsed = 0;
-    timer.saveState(&duration, &elapsed);
+    FGDataWriter writer;
+    timer.save(writer);
     EXPECT_TRUE(timer.isPaused());
-    EXPECT_EQ(duration, 800);
-    EXPECT_EQ(elapsed, 300);
+    std::unique_ptr<FGData> saved = writer.getData();
+    ASSERT_EQ(saved->getLength(), 8);
+    unsigned char const expected[] = {0, 0, 3, 0x20, 0, 0, 1, 0x2C}; // 800, 300
+    EXPECT_TRUE(std::equal(expected, expected + 8, saved->getData()));
 
     FGTimer restored;
-    restored.loadState(duration, elapsed);
+    FGDataReader reader;
+    reader.init(saved.get());
+    restored.load(reader);
     clock.Advance(1000);
     EXPECT_TRUE(restored.isPaused());
     EXPECT_EQ(restored.elapsedTime(), 300);
