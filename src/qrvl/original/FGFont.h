@@ -17,6 +17,8 @@ public:
         lineSpacing = newLineSpacing;
     }
     void setJustify(int value) { justify = value; }
+    // From the top of one line to the top of the next.
+    int getLineStep() const { return lineHeight + lineSpacing; }
 
     // The glyph of c; a letter without a glyph of its own takes the other case's.
     int getIdxForChar(char c) const;

@@ -1,7 +1,11 @@
 // What remains of the framework's own 2D layer and the phone editions'
 // device queries: font metrics and word wrap, colour replacement and the
 // silent-profile request.
+#include "Fixtures.h"
+
+#include "qrvl/original/FGEngine.h"
 #include "qrvl/original/FGFont.h"
+#include "qrvl/original/FGForm.h"
 #include "qrvl/original/FGPaletteChanger.h"
 #include "qrvl/original/MannerMode.h"
 
@@ -56,6 +60,33 @@ TEST(FontTest, WrapsAfterTheLastBlankThatFitsAndAtLineBreaks)
     EXPECT_EQ(font.getLastFittingChar("abc def", 0, 50), 3);
     EXPECT_EQ(font.getDisplayHeight("abc def", 50), 12 + 3 + 12);
     EXPECT_EQ(font.getDisplayHeight("", 50), 0);
+}
+
+using FormTest = MountedFolderTest;
+
+TEST_F(FormTest, ReadsItsTextAndPagesThroughWholeScreens)
+{
+    FGEngine engine;
+    FGFont font = MonospacedFont();
+    folder.Write("story.txt", "aaaa bbbb\r\ncccc dddd eeee");
+    FGForm form;
+    form.setPosition(0, 0, 100, 45);
+    ASSERT_TRUE(form.init(&font, nullptr, nullptr, "story.txt", "Title", FGForm::kNoBackground));
+    EXPECT_STREQ(form.getText().getNativeString(), "aaaa bbbb\ncccc dddd eeee");
+    EXPECT_EQ(form.getDisplayAreaWidth(), 96);
+    // Two words never fit a line of 96 pixels: five lines, three shown.
+    EXPECT_EQ(form.getVisibleLines(), 3);
+    EXPECT_EQ(form.getScrollableLines(), 2);
+    EXPECT_EQ(form.getDisplayableTextHeight(), 45);
+    EXPECT_FALSE(form.canScrollUp());
+    form.pageDown();
+    EXPECT_EQ(form.getScroll(), 2);
+    EXPECT_FALSE(form.canScrollDown());
+    form.pageUp();
+    EXPECT_EQ(form.getScroll(), 0);
+
+    EXPECT_FALSE(form.init(&font, nullptr, nullptr, "missing.txt", "Title", 0));
+    EXPECT_EQ(form.getScrollableLines(), 0);
 }
 
 TEST(PaletteChangerTest, TheFirstMatchingReplacementWins)
