@@ -71,12 +71,10 @@ void FGEngine::setClock(Clock newClock)
     s_clock = newClock;
 }
 
-void FGEngine::setCriticals(void* handle1, void* handle2)
+void FGEngine::setCriticals(void*, void*)
 {
     failed = false;
     paused = false;
-    platformHandles[0] = handle1;
-    platformHandles[1] = handle2;
     Norv::Display const* display = Norv::Display::GetCurrent();
     Norv::SdlSurface const* screen = display ? display->GetScreen() : nullptr;
     screenWidth = static_cast<std::uint16_t>(screen ? screen->GetWidth() : 0);

@@ -59,7 +59,8 @@ public:
     static std::uint32_t clock();
     static void setClock(Clock clock);
 
-    // Called once by the application object right after creation.
+    // Called once by the application object right after creation. The two
+    // platform handles of the phone editions mean nothing here.
     void setCriticals(void* handle1, void* handle2);
 
     void entEvent(int code, int wParam, int dwParam);
@@ -133,7 +134,6 @@ protected:
 
 private:
     std::uint32_t randSeed = 0;
-    void* platformHandles[2] = {nullptr, nullptr};
     std::uint16_t screenWidth = 0;
     std::uint16_t screenHeight = 0;
     std::unique_ptr<FGGraphics> graphics;

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -69,6 +71,16 @@ TEST_F(QuorvelProgramTest, ShowsTheFirstModeAndSavesTheSettingsOnAltF4)
 
     std::string const registry = ReadFile(dataHome / "Quorvel" / "registry.xml");
     EXPECT_NE(registry.find("<key name=\"Language\" type=\"string\">de</key>"), std::string::npos) << registry;
+}
+
+TEST_F(QuorvelProgramTest, CommandQQuitsWhileQAloneReachesTheGame)
+{
+    ASSERT_TRUE(Start("en_GB.UTF-8")) << game.Output();
+    ASSERT_TRUE(window.Key("q"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_TRUE(game.IsRunning());
+    ASSERT_TRUE(window.Key("super+q"));
+    EXPECT_EQ(game.WaitForExit(kExitTimeoutSeconds), 0) << game.Output();
 }
 
 TEST_F(QuorvelProgramTest, ThePlayersLanguageHoldsUntilTheSystemLanguageChanges)
