@@ -1,9 +1,11 @@
 // The framework's pointer list, arena heap, drawing context and stubs.
+#include "qrvl/original/BaseLayout.h"
 #include "qrvl/original/FGEngine.h"
 #include "qrvl/original/FGGraphics.h"
 #include "qrvl/original/FGHeap.h"
 #include "qrvl/original/FGImage.h"
 #include "qrvl/original/FGPointerList.h"
+#include "qrvl/original/FGSoundManager.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +88,48 @@ TEST(GraphicsTest, TranslationMovesTheClipAndAnchorsPlaceImages)
     EXPECT_EQ(image->getGraphics(), nullptr);
     graphics.drawImage(image, 0, 0, FGGraphics::HCenter | FGGraphics::VCenter);
     delete image;
+}
+
+TEST(BaseLayoutTest, TheViewportIsTheBaseAreaCutToTheSurface)
+{
+    struct Case {
+        BaseLayout layout;
+        int x, y, width, height;
+    };
+    Case const cases[] = {
+        {{}, 0, 0, 1280, 800},
+        {{128, 16, 1024, 768}, 128, 16, 1024, 768},
+        {{-20, -10, 1024, 768}, 0, 0, 1004, 758},
+        {{300, 100, 1024, 768}, 300, 100, 980, 700},
+        {{1400, 0, 1024, 768}, 1400, 0, 0, 768},
+    };
+    for (Case const& c : cases) {
+        Norv::RectT<int> const viewport = c.layout.Viewport(1280, 800);
+        EXPECT_EQ(viewport.x, c.x);
+        EXPECT_EQ(viewport.y, c.y);
+        EXPECT_EQ(viewport.width, c.width);
+        EXPECT_EQ(viewport.height, c.height);
+    }
+}
+
+TEST(FrameworkSoundTest, VolumeStaysInRangeAndTheTableHoldsThirtyTwoSounds)
+{
+    FGSoundManager sound;
+    EXPECT_FALSE(sound.isSoundOn());
+    EXPECT_TRUE(sound.isVibrateOn());
+    sound.init();
+    EXPECT_EQ(sound.getVolume(), FGSoundManager::kDefaultVolume);
+    sound.volChange(3);
+    EXPECT_EQ(sound.getVolume(), 100);
+    sound.volChange(-5);
+    EXPECT_EQ(sound.getVolume(), 0);
+    for (int id = 0; id < FGSoundManager::kMaxSounds; ++id)
+        EXPECT_TRUE(sound.registerSound("s.wav", id));
+    EXPECT_FALSE(sound.registerSound("s.wav", 99));
+    EXPECT_FALSE(sound.registerSound("s.wav", 3));
+    sound.unregisterSound(3);
+    EXPECT_FALSE(sound.isRegistered(3));
+    EXPECT_TRUE(sound.registerSound("s.wav", 99));
 }
 
 } // namespace
