@@ -1,0 +1,25 @@
+// Temporary stand-in for the framework's byte buffer until it lands.
+#pragma once
+#include <cstdlib>
+#include <cstring>
+
+class FGData {
+public:
+    FGData() = default;
+    virtual ~FGData() { clear(); }
+    FGData(const FGData&) = delete;
+    FGData& operator=(const FGData&) = delete;
+    void clear() { if (owned) std::free(data); data = nullptr; length = capacity = 0; }
+    void duplicate(const unsigned char* bytes, int n)
+    {
+        clear();
+        data = static_cast<unsigned char*>(std::malloc(n > 0 ? n : 1));
+        if (n > 0) std::memcpy(data, bytes, n);
+        length = capacity = n;
+        owned = true;
+    }
+    unsigned char* data = nullptr;
+    int length = 0;
+    int capacity = 0;
+    bool owned = true;
+};
