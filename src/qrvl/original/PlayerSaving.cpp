@@ -1,7 +1,7 @@
 // The saved form of a player inside a saved game.
 #include "qrvl/original/Player.h"
 
-#include "qrvl/original/BoardSpace.h"
+#include "qrvl/original/Board.h"
 #include "qrvl/original/Car.h"
 #include "qrvl/original/CareerCard.h"
 #include "qrvl/original/Event.h"
@@ -60,7 +60,8 @@ void Player::save(FGDataWriter* writer)
     writer->writeInt(home);
     writer->writeBoolean(loseNextTurn);
     writer->writeBoolean(prepared);
-    boardSpace = (car && car->isPlaced() && car->GetCurrentSpace()) ? car->GetCurrentSpace()->index : -1;
+    Board* board = Board::GetBoard();
+    boardSpace = (board && car && car->isPlaced()) ? board->getSpaceIndex(car->GetCurrentSpace()) : -1;
     writer->writeInt(boardSpace);
     writer->writeByte(0);
     int eventCount = 0;
@@ -149,7 +150,7 @@ bool Player::load(FGDataReader* reader, Car* playerCar)
     loseNextTurn = reader->readBoolean();
     prepared = reader->readBoolean();
     int savedSpace = reader->readInt();
-    if (!inRange(investment, -1, 9) || !inRange(home, -1, 1) || !inRange(savedSpace, -1, 152))
+    if (!inRange(investment, -1, 9) || !inRange(home, -1, 1) || !inRange(savedSpace, -1, Board::kNumSpaces - 1))
         return fail("saved player: value out of range");
     boardSpace = savedSpace;
     reader->readByte();

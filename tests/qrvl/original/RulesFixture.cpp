@@ -210,17 +210,20 @@ void RulesFixture::playTurn(int seat)
     Player* player = &players[seat];
     bool weddingSpun = false;
     bool pensionSpun = false;
+    // After a move: a stop space other than retirement gives another spin.
+    auto spinsAgain = [&]() {
+        BoardSpace* space = cars[seat].GetCurrentSpace();
+        return !player->isRetired() && space->IsStopSpace() && space->type != BoardSpace::RT;
+    };
     startSpin();
     for (int guard = 0; guard < 1000; ++guard) {
         int state = runBoard();
         switch (state) {
-        case Board::kIdle: {
-            BoardSpace* space = cars[seat].GetCurrentSpace();
-            if (player->isRetired() || !space->IsStopSpace() || space->type == BoardSpace::RT)
+        case Board::kIdle:
+            if (!spinsAgain())
                 return;
-            startSpin(); // a stop space gives another spin
+            startSpin();
             break;
-        }
         case Board::kLostJob: {
             CareerCard* card = static_cast<CareerCard*>(careers.drawOne(true));
             player->takeJob(card ? card : player->getCareer(), false);
@@ -245,6 +248,10 @@ void RulesFixture::playTurn(int seat)
                 while (!board->doneSpinningForGifts())
                     runBoard();
             }
+            if (!spinsAgain())
+                return;
+            weddingSpun = false;
+            startSpin();
             break;
         case Board::kPensionSpin:
             if (!pensionSpun) {
