@@ -1,10 +1,7 @@
 // The pile of better homes.
 #pragma once
 
-#include "qrvl/original/CardPile.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/TableCardPile.h"
 
-class BetterHouseCardPile : public CardPile {
-public:
-    void init() override;
-    Card* create(int id) override;
-};
+class BetterHouseCardPile : public TableCardPile<HouseCard, HouseCard::kFirstBetterId, HouseCard::kCount> {};

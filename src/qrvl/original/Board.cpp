@@ -9,6 +9,7 @@
 #include "qrvl/original/FGDataReader.h"
 #include "qrvl/original/FGDataWriter.h"
 #include "qrvl/original/HouseCard.h"
+#include "qrvl/original/LinkedList.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/QuorvelCardPile.h"
@@ -24,15 +25,6 @@ Board* theBoard = nullptr;
 // Tiles put aside from a full pile for players retiring to the millionaire home.
 constexpr int kReserveTileCount = 3;
 
-void deleteTiles(QuorvelCard*& head)
-{
-    while (head) {
-        QuorvelCard* tile = head;
-        head = static_cast<QuorvelCard*>(tile->next);
-        delete tile;
-    }
-}
-
 } // namespace
 
 Board::Board()
@@ -46,7 +38,7 @@ Board::~Board()
         theBoard = nullptr;
     delete starterHouses;
     delete betterHouses;
-    deleteTiles(reserveTiles);
+    deleteLinkedList(reserveTiles);
 }
 
 Board* Board::GetBoard()
@@ -107,7 +99,7 @@ bool Board::init(Player** gamePlayers, CardPile* quorvelTiles, CardPile* careers
     starterHouses->init();
     betterHouses = new BetterHouseCardPile;
     betterHouses->init();
-    deleteTiles(reserveTiles);
+    deleteLinkedList(reserveTiles);
     if (tilePile && tilePile->getNumCards() == QuorvelCardPile::kFullCount) {
         for (int i = 0; i < kReserveTileCount; ++i) {
             Card* tile = tilePile->drawOne(true);
@@ -183,7 +175,7 @@ void Board::save(FGDataWriter* writer)
 
 bool Board::load(FGDataReader* reader)
 {
-    deleteTiles(reserveTiles);
+    deleteLinkedList(reserveTiles);
     int count = reader->readInt();
     if (count < 0 || count > kReserveTileCount) {
         RulesEngine::get().fatal("saved board: impossible reserve tile count");

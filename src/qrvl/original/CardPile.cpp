@@ -3,6 +3,7 @@
 
 #include "qrvl/original/FGDataReader.h"
 #include "qrvl/original/FGDataWriter.h"
+#include "qrvl/original/LinkedList.h"
 #include "qrvl/original/RulesEngine.h"
 
 CardPile::~CardPile()
@@ -12,11 +13,7 @@ CardPile::~CardPile()
 
 void CardPile::clear()
 {
-    while (head) {
-        Card* card = head;
-        head = card->next;
-        delete card;
-    }
+    deleteLinkedList(head);
     count = 0;
 }
 
@@ -104,14 +101,22 @@ void CardPile::save(FGDataWriter* writer)
         writer->writeInt(card->id);
 }
 
-bool CardPile::load(FGDataReader* reader)
+int CardPile::readSavedCount(FGDataReader* reader)
 {
     clear();
     int n = reader->readInt();
     if (n < 0 || n > kMaxSavedCards) {
         RulesEngine::get().fatal("card pile: impossible card count");
-        return false;
+        return -1;
     }
+    return n;
+}
+
+bool CardPile::load(FGDataReader* reader)
+{
+    int n = readSavedCount(reader);
+    if (n < 0)
+        return false;
     for (int i = 0; i < n; ++i) {
         Card* card = create(reader->readInt());
         if (!card) {

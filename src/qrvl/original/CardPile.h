@@ -32,6 +32,8 @@ protected:
     void clear();
     // Appends at the tail; used while filling a pile in table order.
     void append(Card* card);
+    // Empties the pile and reads a saved card count; -1 when it is impossible.
+    int readSavedCount(FGDataReader* reader);
     // The most cards a saved pile may claim; no pile of the game holds more.
     static constexpr int kMaxSavedCards = 64;
 

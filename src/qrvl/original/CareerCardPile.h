@@ -1,10 +1,7 @@
 // The pile of career cards without college.
 #pragma once
 
-#include "qrvl/original/CardPile.h"
+#include "qrvl/original/CareerCard.h"
+#include "qrvl/original/TableCardPile.h"
 
-class CareerCardPile : public CardPile {
-public:
-    void init() override;
-    Card* create(int id) override;
-};
+class CareerCardPile : public TableCardPile<CareerCard, 0, CareerCard::kFirstCollegeId> {};

@@ -1,10 +1,7 @@
 // The pile of college career cards.
 #pragma once
 
-#include "qrvl/original/CardPile.h"
+#include "qrvl/original/CareerCard.h"
+#include "qrvl/original/TableCardPile.h"
 
-class CollegeCareerCardPile : public CardPile {
-public:
-    void init() override;
-    Card* create(int id) override;
-};
+class CollegeCareerCardPile : public TableCardPile<CareerCard, CareerCard::kFirstCollegeId, CareerCard::kCount> {};

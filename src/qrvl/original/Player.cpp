@@ -6,26 +6,13 @@
 #include "qrvl/original/CareerCard.h"
 #include "qrvl/original/Event.h"
 #include "qrvl/original/HouseCard.h"
+#include "qrvl/original/LinkedList.h"
 #include "qrvl/original/PlayerEnums.h"
 #include "qrvl/original/PlayerJournal.h"
 #include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/ShareTheWealthCard.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
-
-namespace {
-
-template <typename T>
-void deleteList(T*& head)
-{
-    while (head) {
-        T* item = head;
-        head = static_cast<T*>(item->next);
-        delete item;
-    }
-}
-
-} // namespace
 
 Player::Player()
 {
@@ -41,9 +28,9 @@ Player::~Player()
 
 void Player::clearHoldings()
 {
-    deleteList(tiles);
+    deleteLinkedList(tiles);
     tileCount = 0;
-    deleteList(shareCards);
+    deleteLinkedList(shareCards);
     // The previous career is held by nobody else until it goes back to a pile.
     if (previousCareer != career)
         delete previousCareer;
@@ -53,7 +40,7 @@ void Player::clearHoldings()
     delete house;
     house = nullptr;
     eventTail = nullptr;
-    deleteList(eventHead);
+    deleteLinkedList(eventHead);
 }
 
 void Player::init(int colourIndex, const char* playerName, int driverSex, bool isComputer,

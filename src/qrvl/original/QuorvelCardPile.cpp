@@ -4,7 +4,6 @@
 #include "qrvl/original/FGDataReader.h"
 #include "qrvl/original/FGDataWriter.h"
 #include "qrvl/original/QuorvelCard.h"
-#include "qrvl/original/RulesEngine.h"
 
 void QuorvelCardPile::init()
 {
@@ -37,12 +36,9 @@ void QuorvelCardPile::save(FGDataWriter* writer)
 
 bool QuorvelCardPile::load(FGDataReader* reader)
 {
-    clear();
-    int n = reader->readInt();
-    if (n < 0 || n > kMaxSavedCards) {
-        RulesEngine::get().fatal("tile pile: impossible tile count");
+    int n = readSavedCount(reader);
+    if (n < 0)
         return false;
-    }
     for (int i = 0; i < n; ++i)
         putBack(new QuorvelCard(reader->readInt()));
     return true;

@@ -1,10 +1,7 @@
 // The pile of starter homes.
 #pragma once
 
-#include "qrvl/original/CardPile.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/TableCardPile.h"
 
-class StarterHouseCardPile : public CardPile {
-public:
-    void init() override;
-    Card* create(int id) override;
-};
+class StarterHouseCardPile : public TableCardPile<HouseCard, 0, HouseCard::kFirstBetterId> {};

@@ -127,7 +127,7 @@ TEST(CardPiles, SaveAndLoad)
     std::vector<int> before = tileValues(tiles);
     FGDataWriter writer;
     tiles.save(&writer);
-    std::unique_ptr<FGData> data(writer.getData());
+    std::unique_ptr<FGData> data = writer.getData();
     FGDataReader reader;
     reader.init(data.get());
     QuorvelCardPile loaded;
@@ -141,7 +141,7 @@ TEST(CardPiles, SaveAndLoad)
     careers.save(&writer);
     CareerCardPile empty;
     empty.save(&writer);
-    data.reset(writer.getData());
+    data = writer.getData();
     reader.init(data.get());
     CareerCardPile loadedCareers;
     ASSERT_TRUE(loadedCareers.load(&reader));
@@ -167,7 +167,7 @@ TEST(CardPiles, MalformedSavedPilesFailCleanly)
         FGDataWriter writer;
         for (int value : c.ints)
             writer.writeInt(value);
-        std::unique_ptr<FGData> data(writer.getData());
+        std::unique_ptr<FGData> data = writer.getData();
         FGDataReader reader;
         reader.init(data.get());
         CareerCardPile pile;

@@ -130,11 +130,11 @@ TEST(SavedForm, MalformedPlayersFailCleanly)
     fillPlayer(game, game.players[0]);
     FGDataWriter writer;
     game.players[0].save(&writer);
-    std::unique_ptr<FGData> good(writer.getData());
-    ASSERT_GT(good->length, 200);
+    std::unique_ptr<FGData> good = writer.getData();
+    ASSERT_GT(good->getLength(), 200);
 
     auto patched = [&](int offset, int value) {
-        std::vector<unsigned char> bytes(good->data, good->data + good->length);
+        std::vector<unsigned char> bytes(good->getData(), good->getData() + good->getLength());
         for (int i = 0; i < 4; ++i)
             bytes[offset + i] = static_cast<unsigned char>(static_cast<unsigned>(value) >> (24 - 8 * i));
         return bytes;
@@ -155,8 +155,8 @@ TEST(SavedForm, MalformedPlayersFailCleanly)
         {"lying card count", patched(cardCountAt, 1000000)},
         {"negative card count", patched(cardCountAt, -1)},
         {"unknown card kind", patched(cardCountAt + 4, 500)},
-        {"cut in the middle", std::vector<unsigned char>(good->data, good->data + good->length / 2)},
-        {"cut before the last byte", std::vector<unsigned char>(good->data, good->data + good->length - 1)},
+        {"cut in the middle", std::vector<unsigned char>(good->getData(), good->getData() + good->getLength() / 2)},
+        {"cut before the last byte", std::vector<unsigned char>(good->getData(), good->getData() + good->getLength() - 1)},
     };
     for (const Case& c : cases) {
         FGData data;
@@ -215,7 +215,7 @@ TEST(SavedForm, BoardRoundTrip)
 
     board.save(&writer);
     Saved again(writer);
-    EXPECT_EQ(4 + 3 * 4 + 1 + 4, again.data->length);
+    EXPECT_EQ(4 + 3 * 4 + 1 + 4, again.data->getLength());
     EXPECT_EQ(3, again.reader.readInt());
     EXPECT_EQ(50000, again.reader.readInt());
 }

@@ -10,14 +10,18 @@ public:
     FGData(const FGData&) = delete;
     FGData& operator=(const FGData&) = delete;
     void clear() { if (owned) std::free(data); data = nullptr; length = capacity = 0; }
-    void duplicate(const unsigned char* bytes, int n)
+    unsigned char* getData() const { return data; }
+    int getLength() const { return length; }
+    bool duplicate(const unsigned char* bytes, int n)
     {
         clear();
         data = static_cast<unsigned char*>(std::malloc(n > 0 ? n : 1));
         if (n > 0) std::memcpy(data, bytes, n);
         length = capacity = n;
         owned = true;
+        return true;
     }
+private:
     unsigned char* data = nullptr;
     int length = 0;
     int capacity = 0;

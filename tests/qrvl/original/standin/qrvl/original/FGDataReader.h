@@ -12,20 +12,20 @@ public:
     unsigned char readByte()
     {
         if (!take(1)) return 0;
-        return source->data[position++];
+        return source->getData()[position++];
     }
     int readInt()
     {
         if (!take(4)) return 0;
         unsigned u = 0;
-        for (int i = 0; i < 4; ++i) u = (u << 8) | source->data[position++];
+        for (int i = 0; i < 4; ++i) u = (u << 8) | source->getData()[position++];
         return static_cast<int>(u);
     }
     FGString readUTF()
     {
         int n = readInt();
         if (error || n < 0 || !take(n)) { if (n < 0) error = true; return FGString(); }
-        std::string s(reinterpret_cast<const char*>(source->data) + position, n);
+        std::string s(reinterpret_cast<const char*>(source->getData()) + position, n);
         position += n;
         return FGString(s.c_str());
     }
@@ -34,7 +34,7 @@ private:
     bool take(int n)
     {
         if (error) return false;
-        if (!source || position + n > source->length) { error = true; return false; }
+        if (!source || position + n > source->getLength()) { error = true; return false; }
         return true;
     }
     FGData* source = nullptr;

@@ -2,6 +2,7 @@
 #pragma once
 #include "qrvl/original/FGData.h"
 #include "qrvl/original/FGString.h"
+#include <memory>
 #include <vector>
 
 class FGDataWriter {
@@ -14,16 +15,16 @@ public:
         unsigned u = static_cast<unsigned>(v);
         for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<unsigned char>(u >> shift));
     }
-    void writeUTF(FGString& s)
+    void writeUTF(const FGString& s)
     {
         writeInt(s.length());
         const char* p = s.getNativeString();
         bytes.insert(bytes.end(), p, p + s.length());
     }
     int getDataPos() const { return static_cast<int>(bytes.size()); }
-    FGData* getData()
+    std::unique_ptr<FGData> getData()
     {
-        FGData* d = new FGData;
+        std::unique_ptr<FGData> d(new FGData);
         d->duplicate(bytes.data(), static_cast<int>(bytes.size()));
         bytes.clear();
         return d;

@@ -6,7 +6,7 @@ class FGString {
 public:
     FGString() = default;
     FGString(const char* text) : s(text ? text : "") {}
-    FGString(FGString& other) : s(other.s) {}
+    FGString(const FGString& other) : s(other.s) {}
     FGString& operator=(const FGString& other) { s = other.s; return *this; }
     void set(const char* text) { s = text ? text : ""; }
     void add(const char* text) { s += text ? text : ""; }
