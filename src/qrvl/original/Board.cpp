@@ -8,6 +8,7 @@
 #include "qrvl/original/FGData.h"
 #include "qrvl/original/FGDataReader.h"
 #include "qrvl/original/FGDataWriter.h"
+#include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/HouseCard.h"
 #include "qrvl/original/LinkedList.h"
 #include "qrvl/original/Player.h"
@@ -17,6 +18,7 @@
 #include "qrvl/original/StarterHouseCardPile.h"
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -75,12 +77,12 @@ bool Board::init(Player** gamePlayers, CardPile* quorvelTiles, CardPile* careers
                  CardPile* shareTheWealth, int numGamePlayers, BoardPresenter* boardPresenter,
                  ChoiceScreens* choiceScreens, const SkidPositions* skidPositions)
 {
-    FGData file;
-    if (!RulesEngine::get().getFile(kBoardFileName, &file)) {
+    std::unique_ptr<FGData> file = RulesEngine::get().getFileSystem().getFile(kBoardFileName);
+    if (!file) {
         RulesEngine::get().fatal("board file missing");
         return false;
     }
-    if (!readBoardFile(&file, skidPositions))
+    if (!readBoardFile(file.get(), skidPositions))
         return false;
 
     state = kIdle;

@@ -1,14 +1,9 @@
 // The default engine services of the rules.
 #include "qrvl/original/RulesEngine.h"
 
-#include "qrvl/original/FGData.h"
-
-#include "norv/base/SmartPtr.h"
-#include "norv/vfs/File.h"
-#include "norv/vfs/Vfs.h"
+#include "qrvl/original/FGFileSystem.h"
 
 #include <cstdio>
-#include <vector>
 
 namespace {
 RulesEngine* installed = nullptr;
@@ -36,17 +31,8 @@ void RulesEngine::fatal(const char* message)
     std::fprintf(stderr, "rules: %s\n", message);
 }
 
-bool RulesEngine::getFile(const char* name, FGData* into)
+FGFileSystem& RulesEngine::getFileSystem()
 {
-    Norv::SmartPtr<Norv::File> file(Norv::OpenFile(name));
-    if (!file)
-        return false;
-    int length = file->GetLength();
-    if (length < 0)
-        return false;
-    std::vector<unsigned char> bytes(static_cast<size_t>(length));
-    if (length > 0 && file->Read(bytes.data(), length) != length)
-        return false;
-    into->duplicate(bytes.data(), length);
-    return true;
+    static FGFileSystem files;
+    return files;
 }

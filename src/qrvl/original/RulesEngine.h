@@ -1,10 +1,10 @@
 // What the rules need of the game's engine object: its random numbers, its
-// millisecond clock and tick, the answer of the last choice screen, sounds
-// and the fatal-condition report. The default serves games run in memory;
+// millisecond clock and tick, the answer of the last choice screen, its
+// file system, sounds and the fatal-condition report. The default serves games run in memory;
 // the engine object installs itself in its place.
 #pragma once
 
-class FGData;
+class FGFileSystem;
 
 class RulesEngine {
 public:
@@ -27,9 +27,9 @@ public:
 
     int lastChoice = 0;
 
-    // Reads a whole game file; false when there is none. By default
-    // through the virtual file system.
-    virtual bool getFile(const char* name, FGData* into);
+    // The framework's file system through which game files are read and
+    // written; by default one of the rules' own.
+    virtual FGFileSystem& getFileSystem();
 
     virtual void playSound(const char*) {}
     virtual void stopSound(const char*) {}

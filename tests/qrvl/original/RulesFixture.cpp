@@ -272,7 +272,13 @@ void RulesFixture::playTurn(int seat)
 
 int RulesFixture::playToEnd(int maxTurns)
 {
-    // Start: every other player takes college, the rest a career.
+    startGame();
+    return playTurns(maxTurns);
+}
+
+void RulesFixture::startGame()
+{
+    // Every other player takes college, the rest a career.
     for (int seat = 0; seat < count; ++seat) {
         board->setCurrPlayer(seat);
         bool college = seat % 2 == 0;
@@ -281,6 +287,10 @@ int RulesFixture::playToEnd(int maxTurns)
         board->placeCarForStart(&cars[seat], college);
         runBoard();
     }
+}
+
+int RulesFixture::playTurns(int maxTurns)
+{
     int turns = 0;
     for (; turns < maxTurns; ++turns) {
         int seat = turns % count;

@@ -83,6 +83,10 @@ public:
     int runBoard(int maxSteps = 20000);
     // Plays a whole game of turns until every player has retired.
     int playToEnd(int maxTurns);
+    // Places the cars on their starts: college for even seats, a career for odd.
+    void startGame();
+    // Plays turns in seat order until every player has retired.
+    int playTurns(int maxTurns);
     int retirementWorth(const Player* player) const;
 
     TestEngine engine;
