@@ -2,11 +2,14 @@
 #include "RulesFixture.h"
 
 #include "qrvl/original/CareerCard.h"
+#include "qrvl/original/Event.h"
 #include "qrvl/original/HouseCard.h"
 #include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/ShareTheWealthCard.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -259,4 +262,30 @@ TEST(Rules, ShareTheWealthDraws)
     EXPECT_EQ(Board::kIdle, landOn(game, 0, 17));
     EXPECT_GE(game.engine.timeMs() - before, 120000u);
     EXPECT_TRUE(game.presenter.sawPopup("S_NO_SHARE_THE_WEALTH"));
+}
+
+TEST(Rules, PassAndPlayQueuesNotices)
+{
+    RulesFixture game(3);
+    game.board->setIsPNP();
+    for (int seat = 0; seat < 3; ++seat)
+        game.players[seat].setComputer(false);
+    game.putCar(1, 0);
+    game.putCar(2, 0);
+    game.screens.playerChoice = 2;
+    landOn(game, 0, 20); // sues the chosen player
+    std::unique_ptr<Event> sued(game.players[2].getNextEvent());
+    ASSERT_NE(nullptr, sued);
+    EXPECT_EQ(Event::kSued, sued->type);
+    EXPECT_EQ(0, sued->subject);
+    EXPECT_EQ(100000, sued->amount);
+    EXPECT_FALSE(game.players[1].eventPending());
+
+    game.players[0].addSpouse();
+    landOn(game, 0, 30); // a baby: every other player hears of it
+    for (int seat : {1, 2}) {
+        std::unique_ptr<Event> child(game.players[seat].getNextEvent());
+        ASSERT_NE(nullptr, child);
+        EXPECT_EQ(Event::kChild, child->type);
+    }
 }
