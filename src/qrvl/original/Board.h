@@ -69,7 +69,6 @@ public:
     CardPile* getStarterHousePile() const { return starterHouses; }
     CardPile* getBetterHousePile() const { return betterHouses; }
     QuorvelCard* getReserveTiles() const { return reserveTiles; }
-    QuorvelCard** getReserveTileList() { return &reserveTiles; }
     int getSpinnerX() const { return spinnerX; }
     int getSpinnerY() const { return spinnerY; }
     bool hasStoredForkDecision() const { return forkStored; }

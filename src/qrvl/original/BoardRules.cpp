@@ -161,7 +161,7 @@ void Board::tickState()
             moveToNextWedding();
         break;
     case 14:
-        if (RulesEngine::get().lastChoice == 0 && currentPlayer->getHouse()) {
+        if (RulesEngine::get().lastChoice == 0) {
             currentPlayer->sellHouse();
             state = 15;
             screens->pushChooseHouse(currentPlayer, betterHouses, -1, nullptr);

@@ -43,7 +43,6 @@ public:
     BoardSpace* GetCurrentSpace() const { return currentSpace; }
     bool isPlaced() const { return placed; }
     int getPathCount() const { return pathCount; }
-    BoardSpace* getPathSpace(int i) const { return path[i]; }
     float getOpacity() const { return opacity; }
     bool isReady() const { return ready; }
     void setReady(bool r) { ready = r; }
