@@ -190,6 +190,13 @@ bool Board::load(FGDataReader* reader)
     }
     forkStored = reader->readBoolean();
     forkIndex = reader->readInt();
+    if (reader->hasError()) {
+        RulesEngine::get().fatal("saved board: cut short");
+        deleteLinkedList(reserveTiles);
+        forkStored = false;
+        forkIndex = -1;
+        return false;
+    }
     if (forkStored && (forkIndex < 0 || forkIndex >= kNumSpaces)) {
         RulesEngine::get().fatal("saved board: fork decision off the board");
         forkStored = false;

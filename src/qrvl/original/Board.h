@@ -103,7 +103,8 @@ public:
     Player* playerToStealQuorvelTokenFrom(int exclude) const;
 
     void save(FGDataWriter* writer);
-    // False when the saved part cannot be the board's (an impossible count).
+    // False when the saved part cannot be the board's (an impossible count,
+    // a fork off the board, or data cut short).
     bool load(FGDataReader* reader);
 
 private:

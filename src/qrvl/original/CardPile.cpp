@@ -125,5 +125,9 @@ bool CardPile::load(FGDataReader* reader)
         }
         append(card);
     }
+    if (reader->hasError()) {
+        clear();
+        return false;
+    }
     return true;
 }

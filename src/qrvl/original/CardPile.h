@@ -24,7 +24,8 @@ public:
     virtual Card* getCards() const { return head; }
     virtual void putBack(Card* card);
     virtual void save(FGDataWriter* writer);
-    // False (and an empty pile) when the saved count is impossible or an id is unknown.
+    // False (and an empty pile) when the saved count is impossible, an id is
+    // unknown or the data ends early.
     virtual bool load(FGDataReader* reader);
     virtual Card* create(int id) = 0;
 

@@ -134,8 +134,8 @@ public:
     RuleTimer& getTimer() { return timer; }
 
     void save(FGDataWriter* writer);
-    // False when the record cannot be a player (an impossible count or id);
-    // the player is then left as after init.
+    // False when the record cannot be a player (an impossible count or id,
+    // or a record cut short); the player is then left as after init.
     bool load(FGDataReader* reader, Car* car);
 
 private:

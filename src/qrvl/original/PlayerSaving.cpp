@@ -171,5 +171,7 @@ bool Player::load(FGDataReader* reader, Car* playerCar)
     journalFlags = static_cast<unsigned>(reader->readInt());
     pendingJournalEvent = static_cast<unsigned>(reader->readInt());
     tapped = reader->readBoolean();
+    if (reader->hasError())
+        return fail("saved player: record cut short");
     return true;
 }

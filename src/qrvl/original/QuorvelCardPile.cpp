@@ -41,5 +41,9 @@ bool QuorvelCardPile::load(FGDataReader* reader)
         return false;
     for (int i = 0; i < n; ++i)
         putBack(new QuorvelCard(reader->readInt()));
+    if (reader->hasError()) {
+        clear();
+        return false;
+    }
     return true;
 }

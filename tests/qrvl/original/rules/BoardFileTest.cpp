@@ -23,7 +23,7 @@ struct Bytes {
 
 std::string shippedBoard()
 {
-    std::ifstream in(NORV_TEST_SOURCE_DIR "/../../../data/board/quorvelBoard.txt", std::ios::binary);
+    std::ifstream in(NORV_TEST_SOURCE_DIR "/../../../../data/board/quorvelBoard.txt", std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

@@ -18,7 +18,7 @@ constexpr int kStepMs = 50;
 TestEngine::TestEngine()
 {
     Norv::Vfs::Initialize();
-    Norv::MountNative(Norv::PosixPath(NORV_TEST_SOURCE_DIR "/../../../data/board/"), "", 0);
+    Norv::MountNative(Norv::PosixPath(NORV_TEST_SOURCE_DIR "/../../../../data/board/"), "", 0);
     RulesEngine::install(this);
 }
 

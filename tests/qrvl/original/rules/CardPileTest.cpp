@@ -162,6 +162,7 @@ TEST(CardPiles, MalformedSavedPilesFailCleanly)
         {"count far beyond the data", {0x7FFFFFFF}},
         {"unknown career id", {2, 0, 12}},
         {"negative career id", {1, -5}},
+        {"cut short", {3, 0, 1}},
     };
     for (const Case& c : cases) {
         FGDataWriter writer;
