@@ -168,6 +168,9 @@ private:
     void queueEventForOthers(int type, int amount);
     void popup(const RuleMessage& message, int ms);
 
+    // How long a space's text is shown when the rules pause on it.
+    static constexpr int kSpaceTextMs = 4500;
+
     BoardSpace spaces[kNumSpaces];
     int spinnerX = 0;
     int spinnerY = 0;

@@ -19,7 +19,6 @@
 namespace {
 
 // How long the rules show things, in milliseconds.
-constexpr int kSpaceTextMs = 4500;
 constexpr int kComputerChoiceMs = 3000;
 constexpr int kEventPanMs = 1500;
 constexpr int kWeddingCardMs = 3000;
@@ -28,11 +27,6 @@ constexpr int kEventGiftMs = 3500;
 constexpr int kRetireMs = 4000;
 constexpr int kCarFadeOutMs = 1000;
 constexpr int kCollegeFee = 50000;
-
-std::string money(int amount)
-{
-    return std::to_string(amount);
-}
 
 // The retirement worth without tiles: cash, children, the house at its price, less the loans.
 int retirementWorth(const Player* player)
@@ -616,7 +610,7 @@ void Board::buyBetterHome()
         state = 14;
         presenter->setHudMode(0);
         HouseCard* house = player->getHouse();
-        RuleMessage text2{{"S_BTRHM2", {money(house ? house->price : 0), money(house ? house->saleValue : 0)}}};
+        RuleMessage text2{{"S_BTRHM2", {std::to_string(house ? house->price : 0), std::to_string(house ? house->saleValue : 0)}}};
         screens->pushYesNo({{"S_BTRHM", {}}}, {{"S_BTRHM1", {}}}, text2);
         return;
     }
@@ -661,7 +655,7 @@ void Board::retire()
         word = "S_MILLION";
     }
     RuleMessage text{{"S_AI_RETIRE_MILL",
-                      {player->getName(), word, money(retirementWorth(player)),
+                      {player->getName(), word, std::to_string(retirementWorth(player)),
                        std::to_string(player->getNumQuorvelCards())}}};
     presenter->addToReport(text);
     popup(text, kRetireMs);

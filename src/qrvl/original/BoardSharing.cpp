@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kSpaceTextMs = 4500;
 constexpr int kShortWaitMs = 2250;
 constexpr int kLongWaitMs = 4500;
 constexpr int kCardPopupMs = 3000;
@@ -28,11 +27,6 @@ constexpr int kSpinToWinPrizeFactor = 10;
 constexpr int kDefaultWager = 5000;
 constexpr int kNoCardWaitMs = 120000;       // until the player dismisses it
 constexpr int kPnpFlag = 0x80;
-
-std::string money(int amount)
-{
-    return std::to_string(amount);
-}
 
 int atLeast(int ms, int floor)
 {
@@ -125,7 +119,7 @@ void Board::payBank(Player* player, const BoardSpace* space)
 void Board::askPayCard()
 {
     state = 30;
-    screens->pushYesNo({{"S_USE_PAY", {}}}, {{"S_PLYR_USE_PAY", {money(amount)}}}, {});
+    screens->pushYesNo({{"S_USE_PAY", {}}}, {{"S_PLYR_USE_PAY", {std::to_string(amount)}}}, {});
 }
 
 void Board::answerPayCard()
@@ -188,7 +182,7 @@ void Board::askCollectCard()
     state = 33;
     const char* pronoun = lander->isFemale() ? "S_SHE" : "S_HE";
     screens->pushYesNo({{"S_USE_COLLECT", {}}},
-                       {{"S_AI_LAND_COLLECT", {lander->getName(), money(amount), pronoun}}}, {});
+                       {{"S_AI_LAND_COLLECT", {lander->getName(), std::to_string(amount), pronoun}}}, {});
 }
 
 void Board::answerCollectCard()
@@ -207,7 +201,7 @@ void Board::answerCollectCard()
         moveBetween(lander, human, half);
         RulesEngine::get().playSound("player_get_cash");
         if (!isPNP)
-            presenter->addToReport({{"S_YOU_USED", {lander->getName(), money(half)}}});
+            presenter->addToReport({{"S_YOU_USED", {lander->getName(), std::to_string(half)}}});
     } else {
         lander->useSTWCard(ShareTheWealthCard::kExemption);
         popup({{"S_USE_EXMPT_CRD", {lander->getName()}}}, kLongWaitMs);
@@ -312,7 +306,7 @@ void Board::answerBlock()
         moveBetween(human, cardHolder, half);
         if (!isPNP)
             presenter->addToReport({{"", {cardHolder->getName()}}, {"S_USED_STW", {}}, {"S_HAD2PAY", {}},
-                                    {"", {money(half)}}});
+                                    {"", {std::to_string(half)}}});
     }
     if (isPNP)
         queueEvent(cardHolder, Event::kCardPlayedAgainst, human->getPassNPlayId(), half, blocked);
@@ -517,7 +511,7 @@ void Board::startDayCare()
         int humanPaid = human ? human->getNumChildren() * perChild : 0;
         if (humanPaid > 0) {
             line.push_back({"S_HAD2PAY", {}});
-            line.push_back({"", {money(humanPaid)}});
+            line.push_back({"", {std::to_string(humanPaid)}});
         }
         presenter->addToReport(line);
     }
@@ -548,12 +542,12 @@ void Board::startSpinToWin()
             int prize = kSpinToWinPrizeFactor * bet;
             ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), prize);
             player->transactCash(prize);
-            popup({{"S_AI_WONSPIN", {player->getName(), money(prize)}}}, kLongWaitMs);
+            popup({{"S_AI_WONSPIN", {player->getName(), std::to_string(prize)}}}, kLongWaitMs);
             engine.playSound("player_get_cash");
         } else {
             ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), -bet);
             player->transactCash(-bet);
-            popup({{"S_AI_LOSTSPIN", {player->getName(), money(bet)}}}, kLongWaitMs);
+            popup({{"S_AI_LOSTSPIN", {player->getName(), std::to_string(bet)}}}, kLongWaitMs);
         }
     }
     waitThen(atLeast(ms, kLongWaitMs), kIdle);
@@ -584,13 +578,13 @@ void Board::calcSpin2WinResults()
         int prize = kSpinToWinPrizeFactor * wager;
         ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), prize);
         player->transactCash(prize);
-        popup({{"S_PLYR_WON_S2W", {money(prize)}}}, kLongWaitMs);
+        popup({{"S_PLYR_WON_S2W", {std::to_string(prize)}}}, kLongWaitMs);
         engine.playSound("player_get_cash");
         engine.playSound("player_win_competition");
     } else {
         ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), -wager);
         player->transactCash(-wager);
-        popup({{"S_PLYR_LOSE_S2W", {money(wager)}}}, kLongWaitMs);
+        popup({{"S_PLYR_LOSE_S2W", {std::to_string(wager)}}}, kLongWaitMs);
         engine.vibrate(250);
         engine.playSound("player_get_cash");
         engine.playSound("player_lose_cash");
