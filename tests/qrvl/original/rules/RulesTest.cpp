@@ -289,3 +289,30 @@ TEST(Rules, PassAndPlayQueuesNotices)
         EXPECT_EQ(Event::kChild, child->type);
     }
 }
+
+TEST(Rules, AComputerPlayerTakesTheFirstOfTwoEqualSalaries)
+{
+    RulesFixture game(2);
+    game.putCar(1, 0);
+    while (!game.collegeCareers.empty())
+        delete game.collegeCareers.drawOne(true);
+    game.collegeCareers.putBack(CareerCard::create(1)); // 50000
+    game.collegeCareers.putBack(CareerCard::create(7)); // 50000
+
+    // The same random numbers as the board will draw: the spin's speed, then the two cards.
+    game.engine.srand(77);
+    game.engine.rand();
+    Card* first;
+    Card* second;
+    game.collegeCareers.drawTwo(&first, &second);
+    int expected = first->id;
+
+    game.engine.srand(77);
+    game.putCar(0, 8);
+    game.presenter.wheel = {1};
+    game.board->setCurrPlayer(0);
+    game.board->startSpin(2500, -1);
+    game.runBoard();
+    ASSERT_NE(nullptr, game.players[0].getCareer());
+    EXPECT_EQ(expected, game.players[0].getCareer()->id);
+}
