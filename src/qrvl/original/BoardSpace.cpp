@@ -117,8 +117,12 @@ bool BoardSpace::Read(FGDataReader* reader, const SkidPositions* skidPositions)
 
     if (!GetToken(reader, token))
         return false;
-    std::strncpy(name, token, kNameSize - 1);
-    name[kNameSize - 1] = '\0';
+    // A name keeps its first eight characters.
+    size_t nameLength = std::strlen(token);
+    if (nameLength > kNameSize - 1)
+        nameLength = kNameSize - 1;
+    std::memcpy(name, token, nameLength);
+    name[nameLength] = '\0';
     branchType = kNoBranch;
 
     if (!GetToken(reader, token))
