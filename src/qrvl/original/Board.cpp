@@ -1,0 +1,222 @@
+// The board object: reading the board file, setting up a game, access for
+// the in-game mode and the board's part of a saved game.
+#include "qrvl/original/Board.h"
+
+#include "qrvl/original/BetterHouseCardPile.h"
+#include "qrvl/original/BoardPresenter.h"
+#include "qrvl/original/Car.h"
+#include "qrvl/original/FGData.h"
+#include "qrvl/original/FGDataReader.h"
+#include "qrvl/original/FGDataWriter.h"
+#include "qrvl/original/FGFileSystem.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/LinkedList.h"
+#include "qrvl/original/Player.h"
+#include "qrvl/original/QuorvelCard.h"
+#include "qrvl/original/QuorvelCardPile.h"
+#include "qrvl/original/RulesEngine.h"
+#include "qrvl/original/StarterHouseCardPile.h"
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+Board* theBoard = nullptr;
+
+// Tiles put aside from a full pile for players retiring to the millionaire home.
+constexpr int kReserveTileCount = 3;
+
+} // namespace
+
+Board::Board()
+{
+    theBoard = this;
+}
+
+Board::~Board()
+{
+    if (theBoard == this)
+        theBoard = nullptr;
+    delete starterHouses;
+    delete betterHouses;
+    deleteLinkedList(reserveTiles);
+}
+
+Board* Board::GetBoard()
+{
+    return theBoard;
+}
+
+bool Board::readBoardFile(FGData* file, const SkidPositions* skidPositions)
+{
+    FGDataReader reader;
+    reader.init(file);
+    char token[BoardSpace::kTokenSize];
+    bool ok = BoardSpace::GetToken(&reader, token);
+    spinnerX = std::atoi(token);
+    ok = ok && BoardSpace::GetToken(&reader, token);
+    spinnerY = std::atoi(token);
+    for (int i = 0; ok && i < kNumSpaces; ++i) {
+        ok = spaces[i].Read(&reader, skidPositions);
+        if (ok && (spaces[i].next < -1 || spaces[i].next >= kNumSpaces))
+            ok = false;
+        bool fork = spaces[i].type == BoardSpace::BR || spaces[i].type == BoardSpace::B5;
+        if (ok && fork && (spaces[i].value < 0 || spaces[i].value >= kNumSpaces))
+            ok = false;
+    }
+    if (ok && BoardSpace::GetToken(&reader, token))
+        ok = false; // more than the board's spaces
+    if (!ok)
+        RulesEngine::get().fatal("board file: not a board of 153 spaces with valid links");
+    reader.releaseData();
+    return ok;
+}
+
+bool Board::init(Player** gamePlayers, CardPile* quorvelTiles, CardPile* careers, CardPile* collegeCareers,
+                 CardPile* shareTheWealth, int numGamePlayers, BoardPresenter* boardPresenter,
+                 ChoiceScreens* choiceScreens, const SkidPositions* skidPositions)
+{
+    std::unique_ptr<FGData> file = RulesEngine::get().getFileSystem().getFile(kBoardFileName);
+    if (!file) {
+        RulesEngine::get().fatal("board file missing");
+        return false;
+    }
+    if (!readBoardFile(file.get(), skidPositions))
+        return false;
+
+    state = kIdle;
+    players = gamePlayers;
+    tilePile = quorvelTiles;
+    careerPile = careers;
+    collegeCareerPile = collegeCareers;
+    shareTheWealthPile = shareTheWealth;
+    maxPlayers = numGamePlayers < kMaxPlayers ? numGamePlayers : kMaxPlayers;
+    numPlayers = 0;
+    presenter = boardPresenter;
+    screens = choiceScreens;
+    delete starterHouses;
+    delete betterHouses;
+    starterHouses = new StarterHouseCardPile;
+    starterHouses->init();
+    betterHouses = new BetterHouseCardPile;
+    betterHouses->init();
+    deleteLinkedList(reserveTiles);
+    if (tilePile && tilePile->getNumCards() == QuorvelCardPile::kFullCount) {
+        for (int i = 0; i < kReserveTileCount; ++i) {
+            Card* tile = tilePile->drawOne(true);
+            tile->next = reserveTiles;
+            reserveTiles = static_cast<QuorvelCard*>(tile);
+        }
+    }
+    spinnerValue = -1;
+    return true;
+}
+
+int Board::getSpaceIndex(const BoardSpace* space) const
+{
+    if (!space || space < spaces || space >= spaces + kNumSpaces)
+        return -1;
+    return static_cast<int>(space - spaces);
+}
+
+Player* Board::GetPlayer(int n) const
+{
+    return n >= 0 && n < numPlayers ? players[n] : nullptr;
+}
+
+int Board::getPlayerIndex(const Player* player) const
+{
+    for (int i = 0; i < numPlayers; ++i) {
+        if (players[i] == player)
+            return i;
+    }
+    return -1;
+}
+
+void Board::setNumPlayers(int n)
+{
+    // Never more players than the game handed over.
+    numPlayers = n < 0 ? 0 : (n > maxPlayers ? maxPlayers : n);
+    if (presenter)
+        presenter->setupPlayerOrder(players, numPlayers);
+}
+
+void Board::setCurrPlayer(int n)
+{
+    // The rollers for first place are current before the player count is set.
+    if (n < 0 || n >= maxPlayers)
+        return;
+    currentPlayerIndex = n;
+    currentPlayer = players[n];
+    presenter->setCurrentPlayer(currentPlayer);
+    presenter->panToCar(currentPlayer->getCar());
+}
+
+int Board::placeCarForStart(Car* car, bool atFirstSpace)
+{
+    // The college route starts on the first space, the career route here.
+    static constexpr int kCareerStartSpace = 12;
+    int index = atFirstSpace ? 0 : kCareerStartSpace;
+    car->Place(&spaces[index]);
+    state = 10;
+    return index;
+}
+
+void Board::save(FGDataWriter* writer)
+{
+    int count = 0;
+    for (Card* tile = reserveTiles; tile; tile = tile->next)
+        ++count;
+    writer->writeInt(count);
+    for (Card* tile = reserveTiles; tile; tile = tile->next)
+        writer->writeInt(static_cast<QuorvelCard*>(tile)->value);
+    writer->writeBoolean(forkStored);
+    writer->writeInt(forkIndex);
+}
+
+bool Board::load(FGDataReader* reader)
+{
+    deleteLinkedList(reserveTiles);
+    int count = reader->readInt();
+    if (count < 0 || count > kReserveTileCount) {
+        RulesEngine::get().fatal("saved board: impossible reserve tile count");
+        return false;
+    }
+    QuorvelCard** tail = &reserveTiles;
+    for (int i = 0; i < count; ++i) {
+        *tail = new QuorvelCard(reader->readInt());
+        tail = reinterpret_cast<QuorvelCard**>(&(*tail)->next);
+    }
+    forkStored = reader->readBoolean();
+    forkIndex = reader->readInt();
+    if (reader->hasError()) {
+        RulesEngine::get().fatal("saved board: cut short");
+        deleteLinkedList(reserveTiles);
+        forkStored = false;
+        forkIndex = -1;
+        return false;
+    }
+    if (forkStored && (forkIndex < 0 || forkIndex >= kNumSpaces)) {
+        RulesEngine::get().fatal("saved board: fork decision off the board");
+        forkStored = false;
+        forkIndex = -1;
+        return false;
+    }
+    for (int i = 0; i < numPlayers; ++i) {
+        Player* player = players[i];
+        if (player->getCar() && player->getBoardSpaceIdx() >= 0)
+            player->getCar()->Place(&spaces[player->getBoardSpaceIdx()]);
+    }
+    if (forkStored && currentPlayer && currentPlayer->getCar())
+        forkSpace = getSpaceIndex(currentPlayer->getCar()->GetCurrentSpace());
+    // A house a player owns is no longer on offer.
+    for (int i = numPlayers - 1; i >= 0; --i) {
+        HouseCard* house = players[i]->getHouse();
+        if (!house)
+            continue;
+        CardPile* pile = house->id < HouseCard::kFirstBetterId ? starterHouses : betterHouses;
+        delete pile->drawThisCard(house->id);
+    }
+    return true;
+}

@@ -1,0 +1,37 @@
+// The in-memory defaults of the presentation the rules drive.
+#include "qrvl/original/BoardPresenter.h"
+
+#include "qrvl/original/Player.h"
+#include "qrvl/original/RulesEngine.h"
+
+void BoardPresenter::setupPlayerOrder(Player** order, int count)
+{
+    players = order;
+    playerCount = count;
+}
+
+int BoardPresenter::enterMoneyTransferWithAllPlayers(int amount, bool perChild)
+{
+    int payers = 0;
+    for (int i = 0; i < playerCount; ++i) {
+        Player* payer = players[i];
+        if (!payer || payer == current)
+            continue;
+        int due = amount;
+        if (perChild) {
+            if (payer->getNumChildren() == 0)
+                continue;
+            due = amount * payer->getNumChildren();
+        }
+        payer->transactCash(-due);
+        if (current)
+            current->transactCash(due);
+        ++payers;
+    }
+    return payers == 0 ? -1 : 0;
+}
+
+int BoardPresenter::getValuePointedTo()
+{
+    return 1 + RulesEngine::get().rand() % 10;
+}

@@ -1,0 +1,694 @@
+// The rule state machine: applying the space a car reached, the choices it
+// asks for and the waits between its steps.
+#include "qrvl/original/Board.h"
+
+#include "qrvl/original/BoardPresenter.h"
+#include "qrvl/original/Car.h"
+#include "qrvl/original/CardPile.h"
+#include "qrvl/original/CareerCard.h"
+#include "qrvl/original/ChoiceScreens.h"
+#include "qrvl/original/Event.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/Player.h"
+#include "qrvl/original/PlayerEnums.h"
+#include "qrvl/original/QuorvelCard.h"
+#include "qrvl/original/RulesEngine.h"
+
+#include <string>
+
+namespace {
+
+// How long the rules show things, in milliseconds.
+constexpr int kComputerChoiceMs = 3000;
+constexpr int kEventPanMs = 1500;
+constexpr int kWeddingCardMs = 3000;
+constexpr int kBabyCardMs = 4500;
+constexpr int kEventGiftMs = 3500;
+constexpr int kRetireMs = 4000;
+constexpr int kCarFadeOutMs = 1000;
+constexpr int kCollegeFee = 50000;
+
+// The retirement worth without tiles: cash, children, the house at its price, less the loans.
+int retirementWorth(const Player* player)
+{
+    int worth = player->getCash() + 10000 * player->getNumChildren() - 25000 * player->getLoans();
+    if (player->getHouse())
+        worth += player->getHouse()->price;
+    return worth;
+}
+
+} // namespace
+
+bool Board::DoneWaiting() const
+{
+    return waitTimer.isOver() && !presenter->isTransitioning();
+}
+
+void Board::CancelDelay()
+{
+    if (state == 29)
+        waitTimer.start(0);
+}
+
+void Board::popup(const RuleMessage& message, int ms)
+{
+    presenter->showInfoPopup(message, ms);
+}
+
+void Board::waitThen(int ms, int then)
+{
+    state = 29;
+    waitTimer.start(ms);
+    nextState = then;
+}
+
+void Board::setCurrState(int newState)
+{
+    state = newState;
+    switch (newState) {
+    case kWeddingGiftSpin:
+        weddingGiftSpin = true;
+        break;
+    case 54:
+        startBabyGifts();
+        break;
+    case 55:
+        startDayCare();
+        break;
+    case kPensionSpin:
+        pensionSpin = true;
+        break;
+    default:
+        break;
+    }
+}
+
+bool Board::doneSpinningForGifts()
+{
+    if (state == 51)
+        return false;
+    if (tileShortage) {
+        setCurrState(52);
+        return false;
+    }
+    weddingGiftSpin = false;
+    return true;
+}
+
+void Board::displayCurrSpace(int nextStateAfter, int ms)
+{
+    presenter->showSpace(currentPlayer->getCar()->GetCurrentSpace(), ms);
+    presenter->setHudMode(4);
+    if (nextStateAfter != -1) {
+        state = nextStateAfter;
+        waitTimer.start(ms);
+    }
+}
+
+void Board::showSpaceThen(int ms, int then)
+{
+    displayCurrSpace(29, ms);
+    nextState = then;
+}
+
+void Board::tick()
+{
+    tickState();
+    if (pathStartSpace && trailTimer.isOver())
+        pathStartSpace = nullptr;
+}
+
+void Board::tickState()
+{
+    switch (state) {
+    case 1: case 2: case 3: case 5: case 19: case 20: case 27: case 28: case 37:
+        tickMove();
+        break;
+    case 4:
+        processSpace();
+        break;
+    case 6:
+        if (DoneWaiting())
+            state = kIdle;
+        break;
+    case 7:
+        showSpaceThen(kSpaceTextMs, 52);
+        break;
+    case 8:
+    case 24:
+        takeChosenCareer(state == 24);
+        break;
+    case 9:
+    case 26:
+        if (DoneWaiting() && !presenter->isInCashTransfer())
+            state = kIdle;
+        break;
+    case 10:
+        if (currentPlayer->getCar()->isReady())
+            state = 4;
+        break;
+    case 11: case 25: case 45:
+        answerBranch();
+        break;
+    case 12:
+        if (DoneWaiting())
+            moveToNextWedding();
+        break;
+    case 14:
+        if (RulesEngine::get().lastChoice == 0) {
+            currentPlayer->sellHouse();
+            state = 15;
+            screens->pushChooseHouse(currentPlayer, betterHouses, -1, nullptr);
+        } else {
+            state = kIdle;
+        }
+        break;
+    case 16:
+        if (DoneWaiting())
+            showSpaceEvent(61, kWeddingCardMs);
+        break;
+    case 21:
+        if (DoneWaiting())
+            state = kLostJob;
+        break;
+    case 29:
+        if (DoneWaiting() && !presenter->isInCashTransfer()) {
+            presenter->hideInfoPopup();
+            setCurrState(nextState);
+        }
+        break;
+    case 34:
+        if (DoneWaiting())
+            useSTWCard(cardHolder, cardTarget, cardKind, amount);
+        break;
+    case 35:
+        askPayCard();
+        break;
+    case 36:
+        askCollectCard();
+        break;
+    case 38:
+        startLawsuit();
+        break;
+    case 39:
+        startSpinToWin();
+        break;
+    case 42:
+        if (DoneWaiting())
+            showSpaceEvent(62, kBabyCardMs);
+        break;
+    case 44:
+        // The fork was answered again after a back: the decision is kept for the next move.
+        state = kIdle;
+        break;
+    case 46:
+        forkSpace = getSpaceIndex(currentPlayer->getCar()->GetCurrentSpace());
+        state = 45;
+        screens->pushBranch(currentPlayer->getCar()->GetCurrentSpace()->branchType);
+        break;
+    case 52:
+        startSteal();
+        break;
+    case 54:
+        if (DoneWaiting() && !presenter->isAllPlayersPayInProgress())
+            state = tileShortage ? 52 : kIdle;
+        break;
+    case 55:
+        if (DoneWaiting() && !presenter->isAllPlayersPayInProgress())
+            state = kIdle;
+        break;
+    case 57:
+        if (DoneWaiting())
+            drawShareTheWealth();
+        break;
+    case 60:
+        if (DoneWaiting() && presenter->destinationReached())
+            processSpacePostAnim();
+        break;
+    case 61:
+        if (DoneWaiting())
+            hideSpaceEvent(kWeddingGiftSpin);
+        break;
+    case 62:
+        if (DoneWaiting() && !presenter->isInCashTransfer())
+            hideSpaceEvent(63);
+        break;
+    case 63:
+        if (DoneWaiting())
+            setCurrState(54);
+        break;
+    default:
+        break;
+    }
+}
+
+void Board::activate()
+{
+    RulesEngine& engine = RulesEngine::get();
+    switch (state) {
+    case 13: case 15: case kLostJob: case 58:
+        state = kIdle;
+        break;
+    case 17:
+        if (isPNP)
+            queueEventForOthers(Event::kRetired, currentPlayer->getHome());
+        state = kIdle;
+        break;
+    case 23:
+        if (engine.lastChoice == 0) {
+            state = 48;
+            presenter->hideSpinner();
+            screens->pushChooseSmallCard(0, collegeCareerPile->getNumCards());
+        } else {
+            currentPlayer->payRaise();
+            currentPlayer->payRaise();
+            state = kIdle;
+        }
+        break;
+    case 30:
+        answerPayCard();
+        break;
+    case 31:
+        answerBlock();
+        break;
+    case 32:
+        answerPayCardTarget();
+        break;
+    case 33:
+        answerCollectCard();
+        break;
+    case 38:
+        answerLawsuit();
+        break;
+    case 39:
+        answerSpinToWin();
+        break;
+    case 48:
+        state = 24;
+        chooseCollegeCareer();
+        break;
+    case 49:
+        state = 8;
+        chooseCollegeCareer();
+        break;
+    case 51:
+        answerSteal();
+        break;
+    case 59:
+        answerSuedExemption();
+        break;
+    default:
+        break;
+    }
+}
+
+void Board::processSpace()
+{
+    RulesEngine& engine = RulesEngine::get();
+    Player* player = currentPlayer;
+    Car* car = player->getCar();
+    BoardSpace* space = car->GetCurrentSpace();
+    space->CheckForJournalEvents(player);
+    space->Process(player, presenter);
+    switch (space->type) {
+    case BoardSpace::PB: case BoardSpace::PC: case BoardSpace::SF: case BoardSpace::HD: case BoardSpace::HK:
+        payBank(player, space);
+        break;
+    case BoardSpace::CB: case BoardSpace::WC:
+        collectFromBank(player, space);
+        break;
+    case BoardSpace::LF: case BoardSpace::HL: {
+        presenter->hideBank();
+        if (space->value != 0) {
+            presenter->enterMoneyTransferWithBank(player->getCharacter(), -space->value);
+            player->transactCash(-space->value);
+            engine.vibrate(250);
+        }
+        QuorvelCard* tile = static_cast<QuorvelCard*>(tilePile->drawOne(true));
+        if (!tile) {
+            state = 7;
+            break;
+        }
+        presenter->enterQuorvelCardTransferFromBank(player->isComputer() ? 0 : tile->value);
+        player->addQuorvelCard(tile);
+        displayCurrSpace(6, kSpaceTextMs);
+        engine.playSound(space->type == BoardSpace::LF ? "good_sound" : "player_holiday");
+        break;
+    }
+    case BoardSpace::LJ:
+        engine.playSound(player->isFemale() ? "player_lose_job_f" : "player_lose_job_m");
+        showSpaceThen(kSpaceTextMs, 21);
+        break;
+    case BoardSpace::BB:
+    case BoardSpace::GM:
+        state = 60;
+        waitTimer.start(kEventPanMs);
+        presenter->panToEvent(car, space->type == BoardSpace::GM);
+        break;
+    case BoardSpace::S2:
+        showSpaceThen(kSpaceTextMs, 39);
+        break;
+    case BoardSpace::CC:
+        state = 49;
+        if (player->isComputer()) {
+            engine.playSound("good_sound");
+            state = 8;
+            chooseCollegeCareer();
+        } else {
+            screens->pushChooseSmallCard(0, collegeCareerPile->getNumCards());
+            presenter->hideSpinner();
+        }
+        break;
+    case BoardSpace::SH:
+        presenter->hideBank();
+        engine.playSound("good_sound");
+        buyStarterHome();
+        break;
+    case BoardSpace::CJ:
+        changeCareer();
+        break;
+    case BoardSpace::BH:
+        engine.playSound("good_sound");
+        buyBetterHome();
+        break;
+    case BoardSpace::BR:
+    case BoardSpace::B5:
+        presenter->hideBank();
+        doBranchSpace(player);
+        break;
+    case BoardSpace::LS:
+        showSpaceThen(kSpaceTextMs, 38);
+        break;
+    case BoardSpace::EL:
+        displayCurrSpace(12, kSpaceTextMs);
+        break;
+    case BoardSpace::SA:
+        showSpaceThen(kSpaceTextMs, kSpinAgain);
+        engine.playSound("player_school");
+        break;
+    case BoardSpace::OC:
+        showSpaceThen(kSpaceTextMs, 55);
+        break;
+    case BoardSpace::PN:
+        showSpaceThen(kSpaceTextMs, kPensionSpin);
+        break;
+    case BoardSpace::RT:
+        retire();
+        break;
+    case BoardSpace::SW:
+        displayCurrSpace(57, kSpaceTextMs);
+        break;
+    default:
+        // Spaces without a rule of their own: some end the move without a word.
+        if (space->displayCode == 0 || space->displayCode == 12)
+            state = kIdle;
+        else
+            displayCurrSpace(9, kSpaceTextMs);
+        break;
+    }
+}
+
+void Board::processSpacePostAnim()
+{
+    Player* player = currentPlayer;
+    const BoardSpace* space = player->getCar()->GetCurrentSpace();
+    space->ProcessPostAnim(player);
+    if (space->type == BoardSpace::GM) {
+        handleSpaceEvent(player, 16, Event::kMarried, -1);
+        presenter->addToReport({{"", {player->getName()}}, {"S_GTMRRY_M", {}}});
+    } else {
+        handleSpaceEvent(player, 42, Event::kChild, space->value);
+        static const char* const kBirthTexts[] = {"S_HADBOY", "S_HADGRL", "S_HADTWN"};
+        int kind = space->value >= 0 && space->value <= 2 ? space->value : 0;
+        presenter->addToReport({{"", {player->getName()}}, {kBirthTexts[kind], {}}});
+    }
+}
+
+void Board::handleSpaceEvent(Player* player, int nextStateAfter, int eventType, int eventValue)
+{
+    presenter->hideBank();
+    state = nextStateAfter;
+    waitTimer.start(kEventGiftMs);
+    QuorvelCard* tile = tilePile->empty() ? nullptr : static_cast<QuorvelCard*>(tilePile->drawOne(true));
+    if (tile) {
+        presenter->enterQuorvelCardTransferFromBank(player->isComputer() ? 0 : tile->value);
+        player->addQuorvelCard(tile);
+    } else {
+        tileShortage = true;
+    }
+    if (isPNP)
+        queueEventForOthers(eventType, eventValue);
+}
+
+void Board::showSpaceEvent(int nextStateAfter, int ms)
+{
+    state = nextStateAfter;
+    waitTimer.start(ms);
+    presenter->setHudMode(0);
+    presenter->enableHud(false);
+    if (nextStateAfter == 61) {
+        presenter->showEventCard("S_GET_MARRIED", "S_PLY_WED", "menu/gfx/JNL_Marriage.png@linear");
+        return;
+    }
+    switch (currentPlayer->getCar()->GetCurrentSpace()->value) {
+    case 1:
+        presenter->showEventCard("S_HAVE_BABY", "SBG", "menu/gfx/JNL_BabyGirl.png@linear");
+        break;
+    case 2:
+        presenter->showEventCard("S_HAD_TWINS", "SBT", "menu/gfx/JNL_Twins.png@linear");
+        break;
+    default:
+        presenter->showEventCard("S_HAVE_BABY", "SBB", "menu/gfx/JNL_BabyBoy.png@linear");
+        break;
+    }
+}
+
+void Board::hideSpaceEvent(int nextStateAfter)
+{
+    presenter->hideEventCard();
+    setCurrState(nextStateAfter);
+}
+
+void Board::doBranchSpace(Player* player)
+{
+    const BoardSpace* space = player->getCar()->GetCurrentSpace();
+    if (!player->isComputer())
+        screens->pushBranch(space->branchType);
+    state = space->type == BoardSpace::B5 ? 25 : 11;
+}
+
+void Board::answerBranch()
+{
+    RulesEngine& engine = RulesEngine::get();
+    Player* player = currentPlayer;
+    Car* car = player->getCar();
+    BoardSpace* fork = car->GetCurrentSpace();
+    int choice;
+    if (player->isComputer()) {
+        if (player->getSecondFlag())
+            return; // such a player makes no choice; the board waits
+        choice = engine.rand() % 2;
+    } else {
+        choice = engine.lastChoice;
+        if (choice == -1) {
+            state = 46;
+            return;
+        }
+    }
+    car->CheckNextBranchSpaceIsOccupied(choice);
+    forkStored = true;
+    forkIndex = choice == 1 ? fork->next : fork->value;
+    forkSpace = getSpaceIndex(fork);
+    if (fork->type == BoardSpace::B5 && choice != 1) {
+        int ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), -kCollegeFee);
+        player->transactCash(-kCollegeFee);
+        engine.vibrate(250);
+        if (!player->isComputer())
+            engine.playSound("lost_money");
+        waitThen(ms, kIdle);
+        return;
+    }
+    state = kIdle;
+}
+
+void Board::chooseCollegeCareer()
+{
+    Player* player = currentPlayer;
+    offeredCareers[0] = offeredCareers[1] = nullptr;
+    int left = collegeCareerPile->getNumCards();
+    singleCareer = left <= 1;
+    if (left > 1) {
+        Card* first;
+        Card* second;
+        collegeCareerPile->drawTwo(&first, &second);
+        offeredCareers[0] = static_cast<CareerCard*>(first);
+        offeredCareers[1] = static_cast<CareerCard*>(second);
+    } else if (left == 1) {
+        offeredCareers[0] = static_cast<CareerCard*>(collegeCareerPile->getCards());
+    } else {
+        offeredCareers[0] = player->getCareer();
+    }
+    if (!offeredCareers[0]) {
+        // No card in the pile and no career to keep: nothing can be offered.
+        RulesEngine::get().fatal("no career to offer");
+        state = kIdle;
+        return;
+    }
+    if (player->isComputer()) {
+        state = 26;
+        CareerCard* card = offeredCareers[0];
+        if (offeredCareers[1] && offeredCareers[1]->salary > card->salary)
+            card = offeredCareers[1];
+        player->loseJob(careerPile, collegeCareerPile);
+        if (!collegeCareerPile->drawThisCard(card))
+            card = player->getCareer();
+        player->takeJob(card, true);
+        screens->pushChooseCareer(player, card, nullptr, kComputerChoiceMs);
+        return;
+    }
+    if (!offeredCareers[1])
+        RulesEngine::get().lastChoice = 0;
+    screens->pushChooseCareer(player, offeredCareers[0], offeredCareers[1], -1);
+}
+
+void Board::takeChosenCareer(bool loseJobFirst)
+{
+    Player* player = currentPlayer;
+    int choice = RulesEngine::get().lastChoice;
+    CareerCard* card = (choice == 1 && offeredCareers[1]) ? offeredCareers[1] : offeredCareers[0];
+    if (card && !collegeCareerPile->drawThisCard(card))
+        card = player->getCareer(); // the pile was empty: the present career stays
+    if (loseJobFirst)
+        player->loseJob(careerPile, collegeCareerPile);
+    if (card)
+        player->takeJob(card, true);
+    if (!player->isComputer())
+        RulesEngine::get().playSound("menu_open");
+    offeredCareers[0] = offeredCareers[1] = nullptr;
+    state = kIdle;
+}
+
+void Board::changeCareer()
+{
+    Player* player = currentPlayer;
+    if (!player->isComputer()) {
+        screens->pushBranch(player->getCar()->GetCurrentSpace()->branchType);
+        state = 23;
+        return;
+    }
+    if (RulesEngine::get().rand() % 2 == 0) {
+        state = 24;
+        chooseCollegeCareer();
+        return;
+    }
+    player->payRaise();
+    player->payRaise();
+    state = 26;
+    popup({{"", {player->getName()}}, {"S_20K", {}}}, kComputerChoiceMs);
+    waitTimer.start(kComputerChoiceMs);
+}
+
+void Board::buyStarterHome()
+{
+    Player* player = currentPlayer;
+    if (!player->isComputer()) {
+        state = 13;
+        screens->pushChooseHouse(player, starterHouses, -1, nullptr);
+        return;
+    }
+    HouseCard* card = static_cast<HouseCard*>(starterHouses->drawOne(true));
+    if (card)
+        player->buyHouse(card);
+    state = 26;
+    screens->pushChooseHouse(player, starterHouses, kComputerChoiceMs, card);
+}
+
+void Board::buyBetterHome()
+{
+    Player* player = currentPlayer;
+    if (!player->isComputer()) {
+        state = 14;
+        presenter->setHudMode(0);
+        HouseCard* house = player->getHouse();
+        RuleMessage text2{{"S_BTRHM2", {std::to_string(house ? house->price : 0), std::to_string(house ? house->saleValue : 0)}}};
+        screens->pushYesNo({{"S_BTRHM", {}}}, {{"S_BTRHM1", {}}}, text2);
+        return;
+    }
+    // Without a better house left to buy, the player keeps its own.
+    if (RulesEngine::get().rand() % 2 == 0 || betterHouses->empty()) {
+        state = 26;
+        waitTimer.start(kComputerChoiceMs);
+        popup({{"", {player->getName()}}, {"S_AI_NOSELL", {}}}, kComputerChoiceMs);
+        return;
+    }
+    HouseCard* card = static_cast<HouseCard*>(betterHouses->drawOne(true));
+    player->sellHouse();
+    player->buyHouse(card);
+    state = 26;
+    screens->pushChooseHouse(player, betterHouses, kComputerChoiceMs, card);
+}
+
+void Board::retire()
+{
+    Player* player = currentPlayer;
+    RulesEngine& engine = RulesEngine::get();
+    if (!player->isComputer()) {
+        screens->pushRetire(player, &reserveTiles);
+        state = 17;
+        engine.playSound("player_retire");
+        return;
+    }
+    int home = 1;
+    const char* word = "S_COUNT";
+    if (reserveTiles && engine.rand() % 2 == 0) {
+        QuorvelCard** largest = &reserveTiles;
+        for (QuorvelCard** link = &reserveTiles; *link; link = reinterpret_cast<QuorvelCard**>(&(*link)->next)) {
+            if ((*link)->value > (*largest)->value)
+                largest = link;
+        }
+        QuorvelCard* tile = *largest;
+        *largest = static_cast<QuorvelCard*>(tile->next);
+        tile->next = nullptr;
+        presenter->enterQuorvelCardTransferFromBank(0);
+        player->addQuorvelCard(tile);
+        home = 0;
+        word = "S_MILLION";
+    }
+    RuleMessage text{{"S_AI_RETIRE_MILL",
+                      {player->getName(), word, std::to_string(retirementWorth(player)),
+                       std::to_string(player->getNumQuorvelCards())}}};
+    presenter->addToReport(text);
+    popup(text, kRetireMs);
+    player->retire(home);
+    waitThen(kRetireMs, kIdle);
+    player->getCar()->Fade(true, kCarFadeOutMs);
+}
+
+void Board::moveToNextWedding()
+{
+    BoardSpace* space = currentPlayer->getCar()->GetCurrentSpace();
+    int count = 0;
+    // Never walk further than the board is long, whatever the links say.
+    for (int steps = 0; space && steps < kNumSpaces; ++steps) {
+        space = getSpace(space->next);
+        ++count;
+        if (space && space->type == BoardSpace::GM) {
+            prepareToMove(count);
+            return;
+        }
+    }
+    state = kIdle; // no wedding ahead
+}
+
+void Board::queueEvent(Player* player, int type, int subject, int eventAmount, int flag)
+{
+    player->addEvent(new Event(type, subject, eventAmount, flag));
+}
+
+void Board::queueEventForOthers(int type, int eventAmount)
+{
+    for (int i = 0; i < numPlayers; ++i) {
+        if (players[i] != currentPlayer)
+            queueEvent(players[i], type, currentPlayer->getPassNPlayId(), eventAmount);
+    }
+}

@@ -1,0 +1,25 @@
+// Player characters: the portrait and, with it, the driver's sex.
+#pragma once
+
+namespace PlayerEnums {
+
+enum Character {
+    kFirstCharacter = 0,
+    kLastCharacter = 9,
+};
+
+constexpr int kMale = 0;
+constexpr int kFemale = 1;
+
+// Characters 0, 2, 5, 6 and 7 drive as men, the others as women.
+inline int sexOfCharacter(int character)
+{
+    switch (character) {
+    case 0: case 2: case 5: case 6: case 7:
+        return kMale;
+    default:
+        return kFemale;
+    }
+}
+
+} // namespace PlayerEnums

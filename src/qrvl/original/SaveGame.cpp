@@ -1,0 +1,89 @@
+// Writing and reading the saved game of a game type.
+#include "qrvl/original/SaveGame.h"
+
+#include "qrvl/original/FGData.h"
+#include "qrvl/original/FGDataReader.h"
+#include "qrvl/original/FGDataWriter.h"
+#include "qrvl/original/FGFileSystem.h"
+#include "qrvl/original/RulesEngine.h"
+
+#include "norv/base/SmartPtr.h"
+#include "norv/vfs/Vfs.h"
+
+namespace {
+const char* const kFileNames[] = {"quorvel.sav", "quorvelpnp.sav", "quorvelparty.sav"};
+}
+
+SaveGame::SaveGame() = default;
+SaveGame::~SaveGame() = default;
+
+const char* SaveGame::fileName(SaveType saveType)
+{
+    return kFileNames[saveType];
+}
+
+void SaveGame::init(SaveType saveType)
+{
+    writer = std::make_unique<FGDataWriter>();
+    reader = std::make_unique<FGDataReader>();
+    fileSystem = &RulesEngine::get().getFileSystem();
+    type = saveType;
+}
+
+FGDataWriter* SaveGame::getDataWriter()
+{
+    writer->init();
+    writer->writeInt(kVersion);
+    return writer.get();
+}
+
+void SaveGame::flushToDisk()
+{
+    data = writer->getData();
+    if (data && data->getLength() > 0) {
+        DeleteAll();
+        fileSystem->putFile(fileName(type), data.get());
+    }
+    data.reset();
+}
+
+void SaveGame::readFromDisk()
+{
+    if (Exists(fileName(type)))
+        data = fileSystem->getFile(fileName(type));
+}
+
+FGDataReader* SaveGame::getDataReader()
+{
+    if (!data)
+        return nullptr;
+    reader->init(data.get());
+    if (reader->readInt() != kVersion) {
+        RulesEngine::get().fatal("savegame version mismatch");
+        return nullptr;
+    }
+    return reader.get();
+}
+
+bool SaveGame::Exists(const char* name)
+{
+    Norv::SmartPtr<Norv::File> file(Norv::OpenFile(name));
+    return file && file->GetLength() > 0;
+}
+
+bool SaveGame::ExistsAny()
+{
+    return Exists("quorvelparty.sav") || Exists("quorvelpnp.sav") || Exists("quorvel.sav");
+}
+
+void SaveGame::Delete(const char* name)
+{
+    RulesEngine::get().getFileSystem().putFile(name, nullptr);
+}
+
+void SaveGame::DeleteAll()
+{
+    Delete("quorvelparty.sav");
+    Delete("quorvelpnp.sav");
+    Delete("quorvel.sav");
+}
