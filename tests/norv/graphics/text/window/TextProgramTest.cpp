@@ -3,12 +3,11 @@
 // its top. NORV_UPDATE_REFERENCES=1 writes a new reference from the
 // screenshot (look at it before committing it).
 #include "tests/harness/ChildProcess.h"
-#include "tests/harness/ExternalTool.h"
+#include "tests/harness/ReferenceShot.h"
 #include "tests/harness/TestWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -37,23 +36,13 @@ TEST(TextProgram, ScreenshotMatchesReference)
                               {{"SDL_AUDIODRIVER", "dummy"}}));
     ASSERT_TRUE(window.Find("^Quorvel text$", program.Pid())) << program.Output();
 
-    std::string const shotPath = OutputPath("text-scene.png");
-    std::string const referencePath = std::string(NORV_TEST_SOURCE_DIR) + "/text-scene.png";
-    char const* update = std::getenv("NORV_UPDATE_REFERENCES");
-    if (update && std::string(update) == "1") {
-        Image shot;
-        ASSERT_TRUE(WaitUntil([&] { return window.Screenshot(shotPath) && shot.Load(shotPath); }, kWaitSeconds));
-        ASSERT_EQ(RunTool({"cp", shotPath, referencePath}), 0);
-    }
-    Image reference;
-    ASSERT_TRUE(reference.Load(referencePath)) << referencePath;
-    EXPECT_EQ(reference.Width(), kWidth);
-    EXPECT_EQ(reference.Height(), kHeight);
     Image shot;
-    EXPECT_TRUE(WaitUntil([&] { return window.Screenshot(shotPath) && shot.Load(shotPath) &&
-                                       shot.Matches(reference, kChannelTolerance); },
-                          kWaitSeconds))
-        << "the window does not show the reference scene; see " << shotPath;
+    std::string problem;
+    EXPECT_TRUE(MatchesReferenceShot(window, std::string(NORV_TEST_SOURCE_DIR) + "/text-scene.png", "text-scene.png",
+                                     kChannelTolerance, kWaitSeconds, shot, problem))
+        << problem;
+    EXPECT_EQ(shot.Width(), kWidth);
+    EXPECT_EQ(shot.Height(), kHeight);
     EXPECT_TRUE(shot.RegionIs(kFooterX, kFooterY, kFooterEmptyWidth, kFooterEmptyHeight, kBackground,
                               kChannelTolerance))
         << "bottom-aligned text reaches the top of its box";
