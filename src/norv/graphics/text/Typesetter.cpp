@@ -4,6 +4,7 @@
 #include "norv/graphics/FontEx.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <memory>
 
@@ -77,6 +78,12 @@ int Span(DrawBit const* bits, int DrawBit::*position, int RectT<int>::*length)
     return end - start;
 }
 
+// Characters without a font measure 0 and are not drawn.
+void ReportMissingFont()
+{
+    std::fprintf(stderr, "Typesetter: text without a font is laid out empty\n");
+}
+
 } // namespace
 
 void Typesetter::AddFont(NarrowString const& name, FontEx* font)
@@ -89,8 +96,10 @@ void Typesetter::AddFont(NarrowString const& name, FontEx* font)
 DrawBit* Typesetter::TypesetPlain(WideString const& text, FontEx const* font) const
 {
     std::unique_ptr<DrawBit[]> bits(new DrawBit[text.size() + 1]);
-    if (!font)
+    if (!font) {
+        ReportMissingFont();
         return bits.release();
+    }
     int pen = 0;
     int top = 0;
     wchar_t previous = 0;
@@ -165,6 +174,8 @@ DrawBit* Typesetter::TypesetRich(RichString const& text, RectT<int> const& rect)
 
     JoinBlanks(parsed);
     SmartPtr<Format> const root(parsed.root.Get());
+    if (root && !root->GetOwnFont())
+        ReportMissingFont();
     FontEx const* const font = singleFont && root ? root->GetOwnFont() : nullptr;
     for (SmartPtr<Word> const& word : parsed.words)
         word->CalcWidth(font);

@@ -1,7 +1,8 @@
 // The text scene program in a real window: its screenshot matches the
-// reference kept beside this test, and the bottom-aligned box is empty at
-// its top. NORV_UPDATE_REFERENCES=1 writes a new reference from the
-// screenshot (look at it before committing it).
+// reference kept beside this test, the bottom-aligned box is empty at its
+// top, and coloured glyphs keep their colours under a red format.
+// NORV_UPDATE_REFERENCES=1 writes a new reference from the screenshot (look
+// at it before committing it).
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ReferenceShot.h"
 #include "tests/harness/TestWindow.h"
@@ -26,6 +27,14 @@ constexpr int kFooterY = 132;
 constexpr int kFooterEmptyWidth = 296;
 constexpr int kFooterEmptyHeight = 30;
 Rgb const kBackground{32, 44, 84};
+// Inside the first two squares of the coloured-glyph line.
+constexpr int kSwatchInset = 2;
+constexpr int kSwatchInside = 8;
+constexpr int kGreenSwatchX = 20 + kSwatchInset;
+constexpr int kBlueSwatchX = 36 + kSwatchInset;
+constexpr int kSwatchY = 100 + kSwatchInset;
+Rgb const kGreen{60, 220, 90};
+Rgb const kBlue{70, 130, 255};
 
 TEST(TextProgram, ScreenshotMatchesReference)
 {
@@ -46,6 +55,8 @@ TEST(TextProgram, ScreenshotMatchesReference)
     EXPECT_TRUE(shot.RegionIs(kFooterX, kFooterY, kFooterEmptyWidth, kFooterEmptyHeight, kBackground,
                               kChannelTolerance))
         << "bottom-aligned text reaches the top of its box";
+    EXPECT_TRUE(shot.RegionIs(kGreenSwatchX, kSwatchY, kSwatchInside, kSwatchInside, kGreen, kChannelTolerance));
+    EXPECT_TRUE(shot.RegionIs(kBlueSwatchX, kSwatchY, kSwatchInside, kSwatchInside, kBlue, kChannelTolerance));
 
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(program.WaitForExit(kWaitSeconds), 0) << program.Output();
