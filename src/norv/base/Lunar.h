@@ -137,15 +137,6 @@ public:
         return lua_gettop(L) - base + 1;
     }
 
-private:
-    // The object of the userdata at `index`; null for any other value and for
-    // an object that has been deleted.
-    static T* target(lua_State* L, int index)
-    {
-        void* memory = lua_touserdata(L, index);
-        return memory ? static_cast<WeakPtr<T>*>(memory)->Get() : nullptr;
-    }
-
     // The object of argument `index`, which must be a live object of the class.
     static T* check(lua_State* L, int index)
     {
@@ -154,6 +145,26 @@ private:
         if (!obj)
             luaL_error(L, "%s object no longer exists", T::className);
         return obj;
+    }
+
+    // The live object of the class at `index`, or null for any other value.
+    static T* test(lua_State* L, int index)
+    {
+        if (!lua_getmetatable(L, index))
+            return nullptr;
+        luaL_getmetatable(L, T::className);
+        bool const ofClass = lua_rawequal(L, -1, -2) != 0;
+        lua_pop(L, 2);
+        return ofClass ? target(L, index) : nullptr;
+    }
+
+private:
+    // The object of the userdata at `index`; null for any other value and for
+    // an object that has been deleted.
+    static T* target(lua_State* L, int index)
+    {
+        void* memory = lua_touserdata(L, index);
+        return memory ? static_cast<WeakPtr<T>*>(memory)->Get() : nullptr;
     }
 
     static int new_T(lua_State* L)
