@@ -133,7 +133,7 @@ TEST(GuifScreen, DrawsItsTreeAndAnswersAClick)
     ASSERT_TRUE(program.Start({ProgramPath("quorvel-guif-screen"), "-w", std::to_string(kWidth), "-h",
                                std::to_string(kHeight)},
                               {{"SDL_AUDIODRIVER", "dummy"}, {"QUORVEL_GUIF_FOLDER", folder.c_str()}}));
-    ASSERT_TRUE(window.Find("^Quorvel GUI$")) << program.Output();
+    ASSERT_TRUE(window.Find("^Quorvel GUI$", program.Pid())) << program.Output();
     ASSERT_TRUE(window.WaitForSize(kWidth, kHeight));
 
     EXPECT_TRUE(ShowsReference(window, "guif-screen.png")) << program.Output();
