@@ -53,21 +53,24 @@ T* GuifItem<T>::GetParentItem() const
 // A relative item without a parent (a root, or a detached control) counts
 // as absolute rather than reaching for a parent it does not have.
 template <class T>
-float GuifItem<T>::CalculateX() const
+float GuifItem<T>::AbsoluteCoordinate(float GuifItem::*own) const
 {
     if (renderingIntoOwnSurface)
         return 0;
     T const* parent = relative ? GetParentItem() : nullptr;
-    return parent ? x + parent->CalculateX() : x;
+    return parent ? this->*own + parent->AbsoluteCoordinate(own) : this->*own;
+}
+
+template <class T>
+float GuifItem<T>::CalculateX() const
+{
+    return AbsoluteCoordinate(&GuifItem::x);
 }
 
 template <class T>
 float GuifItem<T>::CalculateY() const
 {
-    if (renderingIntoOwnSurface)
-        return 0;
-    T const* parent = relative ? GetParentItem() : nullptr;
-    return parent ? y + parent->CalculateY() : y;
+    return AbsoluteCoordinate(&GuifItem::y);
 }
 
 template <class T>

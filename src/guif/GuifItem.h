@@ -64,6 +64,9 @@ public:
 protected:
     GuifItem() = default;
 
+    // The own coordinate plus the parent's, for a relative item.
+    float AbsoluteCoordinate(float GuifItem::*own) const;
+
     Norv::SmartPtr<Norv::Surface> compositingSurface;
     float x = 0;
     float y = 0;

@@ -41,32 +41,31 @@ bool HasScript(Screen* screen)
     return screen && screen->GetLua() && screen->GetLua()->GetState();
 }
 
+// Plain parsing without a script, else the script's number converted.
+template <class T, class Conversion>
+bool ReadNumberAs(Norv::XmlIt const& element, Screen* screen, T& value, Conversion convert)
+{
+    if (!element)
+        return false;
+    if (!HasScript(screen))
+        return element.GetContent(value);
+    double result = 0;
+    if (!EvaluateWithScreen(element, screen, result))
+        return false;
+    value = convert(result);
+    return true;
+}
+
 } // namespace
 
 bool ReadNumber(Norv::XmlIt const& element, Screen* screen, Norv::NorvFloat& value)
 {
-    if (!element)
-        return false;
-    if (!HasScript(screen))
-        return element.GetContent(value);
-    double result = 0;
-    if (!EvaluateWithScreen(element, screen, result))
-        return false;
-    value = static_cast<Norv::NorvFloat>(result);
-    return true;
+    return ReadNumberAs(element, screen, value, [](double result) { return static_cast<Norv::NorvFloat>(result); });
 }
 
 bool ReadNumber(Norv::XmlIt const& element, Screen* screen, int& value)
 {
-    if (!element)
-        return false;
-    if (!HasScript(screen))
-        return element.GetContent(value);
-    double result = 0;
-    if (!EvaluateWithScreen(element, screen, result))
-        return false;
-    value = TruncateToInt(result);
-    return true;
+    return ReadNumberAs(element, screen, value, TruncateToInt);
 }
 
 bool ReadColor(Norv::XmlIt const& element, Norv::Color& value)
