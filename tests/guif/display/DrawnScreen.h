@@ -1,0 +1,39 @@
+// A screen fixture with an OpenGL window to draw the screen into and read
+// the drawing back from.
+#pragma once
+
+#include "GuifFixture.h"
+
+#include "norv/graphics/sdl/SdlDisplay.h"
+
+namespace GuifTest {
+
+struct Pixel {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+class DrawnScreen : public ScreenFixture {
+protected:
+    static constexpr int kWidth = 200;
+    static constexpr int kHeight = 120;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Clears the window to black, draws the screen and reads it back.
+    void Draw(float dx = 0, float dy = 0);
+    Pixel At(int x, int y) const;
+    // Whether the pixel is within a few levels of the colour.
+    ::testing::AssertionResult Near(int x, int y, Pixel expected, int tolerance = 3) const;
+    // How many pixels of the rectangle are brighter than black.
+    int LitPixels(int x, int y, int width, int height) const;
+    // Keeps the last drawing for a look; named after the running test.
+    void SaveShot() const;
+
+    Norv::SmartPtr<Norv::SdlDisplay> display;
+    ImageTest::Bytes shot; // RGB rows, top row first
+};
+
+} // namespace GuifTest
