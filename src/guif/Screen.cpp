@@ -5,7 +5,10 @@
 #include "guif/Graphic.h"
 #include "guif/Image.h"
 #include "guif/LocalisedControl.h"
+#include "guif/ScrollableTextLine.h"
 #include "guif/Sprite.h"
+#include "guif/TextBox.h"
+#include "guif/TextLine.h"
 #include "guif/TransformedSprite.h"
 
 #include <algorithm>
@@ -26,6 +29,9 @@ Screen::Screen(unsigned int heapSize, void* heapMemory)
         lua->RegisterLibrary(Norv::Lua::LibString);
         Norv::Lunar<Screen>::Register(L);
         Norv::Lunar<Control>::Register(L);
+        Norv::Lunar<TextBox>::Register(L);
+        Norv::Lunar<TextLine>::Register(L);
+        Norv::Lunar<ScrollableTextLine>::Register(L);
         Norv::Lunar<LocalisedControl>::Register(L);
         Norv::Lunar<Sprite>::Register(L);
         Norv::Lunar<Image>::Register(L);

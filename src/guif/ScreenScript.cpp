@@ -1,5 +1,7 @@
 // The script class "Screen" and how controls are handed to scripts.
 #include "guif/LocalisedControl.h"
+#include "guif/ScrollableTextLine.h"
+#include "guif/TextBox.h"
 #include "guif/Screen.h"
 #include "guif/ItemValues.h"
 #include "norv/base/TextDict.h"
@@ -25,10 +27,23 @@ Screen* Screen::OfScript(lua_State* L)
 
 void Screen::PushControl(lua_State* L, Control* control)
 {
-    if (control && control->GetType() == Control::TypeLocalised)
+    switch (control ? control->GetType() : Control::TypeControl) {
+    case Control::TypeTextBox:
+        Norv::Lunar<TextBox>::push(L, static_cast<TextBox*>(control), false);
+        break;
+    case Control::TypeTextLine:
+        Norv::Lunar<TextLine>::push(L, static_cast<TextLine*>(control), false);
+        break;
+    case Control::TypeLocalised:
         Norv::Lunar<LocalisedControl>::push(L, static_cast<LocalisedControl*>(control), false);
-    else
+        break;
+    case Control::TypeScrollableTextLine:
+        Norv::Lunar<ScrollableTextLine>::push(L, static_cast<ScrollableTextLine*>(control), false);
+        break;
+    default:
         Norv::Lunar<Control>::push(L, control, false);
+        break;
+    }
 }
 
 int Screen::l_GetControl(lua_State* L)

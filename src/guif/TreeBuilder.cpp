@@ -1,11 +1,16 @@
 // The tree builder for both kinds of tree, with each kind's item types.
 #include "guif/TreeBuilder.h"
 
+#include "guif/ColorText.h"
 #include "guif/Image.h"
 #include "guif/LocalisedControl.h"
 #include "guif/Rectangle.h"
 #include "guif/Screen.h"
+#include "guif/ScrollableTextLine.h"
+#include "guif/SimpleText.h"
 #include "guif/Sprite.h"
+#include "guif/TextBox.h"
+#include "guif/TextLine.h"
 #include "guif/TransformedSprite.h"
 
 #include <cstring>
@@ -51,6 +56,12 @@ bool TreeBuilder<Control>::Create(char const* type, Norv::XmlIt const& element, 
     std::string const name = type ? type : "Control";
     if (name == "Control")
         *item = new Control(element, cache, screen);
+    else if (name == "TextLine")
+        *item = new TextLine(element, cache, screen);
+    else if (name == "ScrollableTextLine")
+        *item = new ScrollableTextLine(element, cache, screen);
+    else if (name == "TextBox")
+        *item = new TextBox(element, screen);
     else if (name == "Localised")
         *item = new LocalisedControl(element, cache, screen);
     else
@@ -66,10 +77,14 @@ bool TreeBuilder<Graphic>::Create(char const* type, Norv::XmlIt const& element, 
     std::string const name = type ? type : "";
     if (name == "Sprite")
         *item = new Sprite(element, overrides);
+    else if (name == "ColorText")
+        *item = new ColorText(element, overrides, screen);
     else if (name == "Rectangle")
         *item = new Rectangle(element, overrides, screen);
     else if (name == "Image")
         *item = new Image(element, overrides);
+    else if (name == "SimpleText")
+        *item = new SimpleText(element, overrides);
     else if (name == "TransformedSprite")
         *item = new TransformedSprite(element, overrides, screen);
     else

@@ -1,17 +1,16 @@
 // A scripted screen in a real window: its script builds the tree from
 // descriptions, the window shows it as the reference screenshot does, and a
 // click on its button reaches the script's handler, which switches the
-// button's representation. NORV_UPDATE_REFERENCES=1 writes new references
+// button's representation and the caption's text. NORV_UPDATE_REFERENCES=1 writes new references
 // from the screenshots (look at them before committing them).
 #include "ImageFixtures.h"
 
 #include "tests/harness/ChildProcess.h"
-#include "tests/harness/ExternalTool.h"
+#include "tests/harness/ReferenceShot.h"
 #include "tests/harness/TestWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -59,6 +58,11 @@ void WriteScreen(std::string const& folder)
               rectangle("<width>W</width><height>H</height>", "<r>30</r><g>40</g><b>70</b>", true));
     WriteText(folder + "panel.xml", rectangle("<width>60</width><height>40</height>",
                                               "<r>255</r><g>255</g><b>255</b>", true));
+    ASSERT_TRUE(ImageTest::MakeFont("/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf", 14,
+                                    folder + "bold.xml"));
+    WriteText(folder + "caption.xml", "<g><item type='ColorText'><width>W</width><height>16</height>"
+                                      "<font>bold.xml</font><align>center</align><shadow>true</shadow>"
+                                      "<color><r>255</r><g>255</g><b>255</b></color></item></g>");
     WriteText(folder + "dot.xml", "<g><item type='Sprite'><file>dot.png</file></item></g>");
     WriteText(folder + "turned.xml", "<g><item type='TransformedSprite' name='bar'><file>bar.png</file>"
                                      "<width>40</width><height>20</height><horAlign>center</horAlign>"
@@ -83,6 +87,8 @@ void WriteScreen(std::string const& folder)
               "  <representation file='button.xml'/>"
               "  <representation type='pressed' file='button.xml'>"
               "    <override name='fill'><r>240</r><g>140</g><b>30</b></override></representation></item>"
+              "<item name='caption' type='TextLine'><y>H - 18</y><text>S_CAPTION</text>"
+              "  <representation file='caption.xml'/></item>"
               "<item name='secret'><visibility>false</visibility><representation file='panel.xml'/></item>"
               "</screen>");
     WriteText(folder + "screen.lua",
@@ -93,35 +99,23 @@ void WriteScreen(std::string const& folder)
               "screen:GetControl('picture'):GetControl('img'):SetImage('blue.png')\n"
               "function Screen:OnTouchUp(x, y, id)\n"
               "  local hit = self:GetTouchableControl(x, y)\n"
-              "  if hit and hit:GetName() == 'button' then hit:SetRepresentation('pressed') end\n"
+              "  if hit and hit:GetName() == 'button' then\n"
+              "    hit:SetRepresentation('pressed')\n"
+              "    self:GetControl('caption'):SetTextRaw('Pressed')\n"
+              "  end\n"
               "end\n");
-}
-
-bool UpdatingReferences()
-{
-    char const* update = std::getenv("NORV_UPDATE_REFERENCES");
-    return update && std::string(update) == "1";
 }
 
 // Waits until the window shows the reference kept beside this test.
 ::testing::AssertionResult ShowsReference(TestWindow const& window, std::string const& name)
 {
-    std::string const shotPath = OutputPath(name);
-    std::string const referencePath = std::string(NORV_TEST_SOURCE_DIR) + "/" + name;
-    if (UpdatingReferences()) {
-        Image shot;
-        WaitUntil([&] { return window.Screenshot(shotPath) && shot.Load(shotPath); }, kWaitSeconds);
-        RunTool({"cp", shotPath, referencePath});
-    }
-    Image reference;
-    if (!reference.Load(referencePath) || reference.Width() != kWidth || reference.Height() != kHeight)
-        return ::testing::AssertionFailure() << "no reference of the window's size at " << referencePath;
     Image shot;
-    if (WaitUntil([&] { return window.Screenshot(shotPath) && shot.Load(shotPath) &&
-                               shot.Matches(reference, kChannelTolerance); },
-                  kWaitSeconds))
+    std::string problem;
+    if (MatchesReferenceShot(window, std::string(NORV_TEST_SOURCE_DIR) + "/" + name, name, kChannelTolerance,
+                             kWaitSeconds, shot, problem) &&
+        shot.Width() == kWidth && shot.Height() == kHeight)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the window does not show " << referencePath << "; see " << shotPath;
+    return ::testing::AssertionFailure() << name << ": " << problem;
 }
 
 TEST(GuifScreen, DrawsItsTreeAndAnswersAClick)
