@@ -10,8 +10,6 @@
 #include <GL/glext.h>
 #include <SDL.h>
 
-#include <cstdlib>
-
 namespace GuifTest {
 
 void DrawnScreen::SetUp()
@@ -55,17 +53,16 @@ void DrawnScreen::Draw(float dx, float dy)
     }
 }
 
-Pixel DrawnScreen::At(int x, int y) const
+NorvTest::Rgb DrawnScreen::At(int x, int y) const
 {
     std::size_t const at = (static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x)) * 3;
-    return Pixel{shot[at], shot[at + 1], shot[at + 2]};
+    return NorvTest::Rgb{shot[at], shot[at + 1], shot[at + 2]};
 }
 
-::testing::AssertionResult DrawnScreen::Near(int x, int y, Pixel expected, int tolerance) const
+::testing::AssertionResult DrawnScreen::Near(int x, int y, NorvTest::Rgb expected, int tolerance) const
 {
-    Pixel const p = At(x, y);
-    if (std::abs(p.red - expected.red) <= tolerance && std::abs(p.green - expected.green) <= tolerance &&
-        std::abs(p.blue - expected.blue) <= tolerance)
+    NorvTest::Rgb const p = At(x, y);
+    if (NorvTest::SameColour(p, expected, tolerance))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "pixel " << x << "," << y << " is " << p.red << "," << p.green << ","
                                          << p.blue << " not " << expected.red << "," << expected.green << ","
@@ -77,7 +74,7 @@ int DrawnScreen::LitPixels(int x, int y, int width, int height) const
     int lit = 0;
     for (int row = y; row < y + height; ++row)
         for (int column = x; column < x + width; ++column) {
-            Pixel const p = At(column, row);
+            NorvTest::Rgb const p = At(column, row);
             lit += p.red + p.green + p.blue > 60 ? 1 : 0;
         }
     return lit;

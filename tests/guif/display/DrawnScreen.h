@@ -5,14 +5,9 @@
 #include "GuifFixture.h"
 
 #include "norv/graphics/sdl/SdlDisplay.h"
+#include "tests/harness/Image.h"
 
 namespace GuifTest {
-
-struct Pixel {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
 
 class DrawnScreen : public ScreenFixture {
 protected:
@@ -24,9 +19,9 @@ protected:
 
     // Clears the window to black, draws the screen and reads it back.
     void Draw(float dx = 0, float dy = 0);
-    Pixel At(int x, int y) const;
+    NorvTest::Rgb At(int x, int y) const;
     // Whether the pixel is within a few levels of the colour.
-    ::testing::AssertionResult Near(int x, int y, Pixel expected, int tolerance = 3) const;
+    ::testing::AssertionResult Near(int x, int y, NorvTest::Rgb expected, int tolerance = 3) const;
     // How many pixels of the rectangle are brighter than black.
     int LitPixels(int x, int y, int width, int height) const;
     // Keeps the last drawing for a look; named after the running test.
