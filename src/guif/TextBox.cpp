@@ -73,10 +73,13 @@ Norv::NarrowString TextBox::BlockText(Norv::NarrowString const& key)
 {
     if (key.empty())
         return " ";
+    if (key != kVersionMarker)
+        return key;
+    // The marker itself stands when the registry has no version.
     Norv::NarrowString version = key;
-    if (key == kVersionMarker && Norv::g_registry)
+    if (Norv::g_registry)
         Norv::g_registry->Get(kVersionKey, version);
-    return key == kVersionMarker ? version : key;
+    return version;
 }
 
 void TextBox::Typeset(TextBlock& block) const
