@@ -15,6 +15,10 @@ struct Scan {
     std::regex id; // group 1 is the id
 };
 
+// A board record is nine comma-separated fields; the fifth, the space's name,
+// is the text id of the space.
+std::regex const kBoardRecord(R"(^[^,]*,[^,]*,[^,]*,[^,]*,\s*([^,\s]+)\s*,.*)");
+
 void ScanFolder(fs::path const& root, Scan const& scan, std::map<std::string, std::string>& found)
 {
     fs::path const folder = root / scan.folder;
@@ -43,6 +47,7 @@ std::map<std::string, std::string> FindUsedTextIds(std::string const& sourceRoot
     Scan const scans[] = {
         {"src", std::regex(R"(.*\.(cpp|h))"), std::regex(R"re("(S_[A-Za-z0-9_]+)")re")},
         {"data", std::regex(R"(.*\.(lua|xml))"), std::regex(R"re(["'>](S_[A-Za-z0-9_]+)["'<])re")},
+        {"data", std::regex("quorvelBoard\\.txt"), kBoardRecord},
     };
     std::map<std::string, std::string> found;
     for (Scan const& scan : scans)

@@ -7,7 +7,8 @@
 
 // Id -> where it was first seen ("src/qrvl/x.cpp:12"), from string literals
 // shaped like "S_SOMETHING" in src/ and quoted ids in the scripts and GUI
-// descriptions of data/ (the language files themselves excepted). Ids put
+// descriptions of data/ (the language files themselves excepted), and the
+// space names of the board file, which are the spaces' text ids. Ids put
 // together at run time from a pattern ("S_MONTH%d_LONG") are not found here;
 // the language files carry them and the per-language check covers them.
 std::map<std::string, std::string> FindUsedTextIds(std::string const& sourceRoot);
