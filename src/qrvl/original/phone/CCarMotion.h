@@ -24,6 +24,7 @@ public:
     // The world matrix of the car's entity, written by the motion; null
     // until the entity attaches itself.
     void SetEntityMatrix(PVRTMat4* matrix) { entity = matrix; }
+    PVRTMat4 const* GetEntityMatrix() const { return entity; }
 
     // Stands the car on the space's path at the space; state and target
     // stay.
