@@ -67,7 +67,6 @@ void PutU32(std::string& bytes, std::size_t at, uint32_t value)
 TEST(SplinesTest, MalformedFilesAreRefusedWhole)
 {
     std::string const good = Bytes(EncodeSplines(kRecords));
-    // The first record's count sits at 12, the second record's head at 68.
     struct Case {
         char const* what;
         std::string bytes;
@@ -80,24 +79,18 @@ TEST(SplinesTest, MalformedFilesAreRefusedWhole)
         {"one byte short", good.substr(0, good.size() - 1)},
         {"a byte too many", good + '\0'},
     };
-    std::string badMagic = good;
-    PutU32(badMagic, 0, 0x059117E6);
-    cases.push_back({"other magic", badMagic});
-    std::string tooManyRecords = good;
-    PutU32(tooManyRecords, 4, 0xFFFFFFFF);
-    cases.push_back({"record count beyond the file", tooManyRecords});
-    std::string oneMoreRecord = good;
-    PutU32(oneMoreRecord, 4, 4);
-    cases.push_back({"one record missing", oneMoreRecord});
-    std::string hugeCount = good;
-    PutU32(hugeCount, 12, 0xFFFFFFFF);
-    cases.push_back({"point count beyond the file", hugeCount});
-    std::string noPoints = good;
-    PutU32(noPoints, 12, 0);
-    cases.push_back({"record without points", noPoints});
-    std::string shiftedCount = good;
-    PutU32(shiftedCount, 12, 4);
-    cases.push_back({"point count too large by one", shiftedCount});
+    // One 32-bit field changed: magic 0, record count 4, first point count 12.
+    auto changed = [&good](std::size_t at, uint32_t value) {
+        std::string bytes = good;
+        PutU32(bytes, at, value);
+        return bytes;
+    };
+    cases.push_back({"other magic", changed(0, 0x059117E6)});
+    cases.push_back({"record count beyond the file", changed(4, 0xFFFFFFFF)});
+    cases.push_back({"one record missing", changed(4, 4)});
+    cases.push_back({"point count beyond the file", changed(12, 0xFFFFFFFF)});
+    cases.push_back({"record without points", changed(12, 0)});
+    cases.push_back({"point count too large by one", changed(12, 4)});
 
     for (Case const& c : cases) {
         Splines splines;
