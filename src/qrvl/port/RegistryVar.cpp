@@ -45,11 +45,6 @@ RegistryVar<T>::RegistryVar(char const* name, T defaultValue) : path(kTuningRoot
 }
 
 template <class T>
-RegistryVar<T>::RegistryVar(char const* name) : path(kTuningRoot + name), fallback()
-{
-}
-
-template <class T>
 T RegistryVar<T>::Get() const
 {
     T value = fallback;

@@ -12,8 +12,6 @@ class RegistryVar : public Norv::RefCounter {
 public:
     // Writes the default over whatever the key held.
     RegistryVar(char const* name, T defaultValue);
-    // Names the key only; `Get` answers T() until something writes it.
-    explicit RegistryVar(char const* name);
 
     // The registry's value; the default when the key is gone or unreadable.
     T Get() const;
