@@ -146,6 +146,23 @@ TEST_F(CarMotionTest, TheRulesCarDrivesARouteAcrossTwoPaths)
     EXPECT_LT(frames, 200);
 }
 
+TEST_F(CarMotionTest, ASkippedRouteTakesAFramePerSpace)
+{
+    CSkipManager::GetSkipManager().SetSkipping(true);
+    Car car;
+    car.init(0, &motion);
+    car.Place(&start);
+    for (BoardSpace* space : {&middle, &corner, &end})
+        car.AddToPath(space, space == &middle);
+    car.Go();
+    for (int frame = 0; frame < 3; ++frame) {
+        EXPECT_EQ(car.getState(), Car::kMoving);
+        car.Tick(16);
+    }
+    EXPECT_EQ(car.getState(), Car::kArrived);
+    EXPECT_EQ(car.GetCurrentSpace(), &end);
+}
+
 TEST(Mat2QuatTest, RecoversTheRotationOfEachBranch)
 {
     for (float angle : {0.3f, 2.0f, 3.1f}) {
