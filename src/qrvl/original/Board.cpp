@@ -84,6 +84,7 @@ bool Board::init(Player** gamePlayers, CardPile* quorvelTiles, CardPile* careers
     }
     if (!readBoardFile(file.get(), skidPositions))
         return false;
+    ParseBoardSplines();
 
     state = kIdle;
     players = gamePlayers;

@@ -50,6 +50,9 @@ public:
               const SkidPositions* skidPositions = nullptr);
     // Parses the spinner position and the 153 records of a board file.
     bool readBoardFile(FGData* file, const SkidPositions* skidPositions);
+    // Gives the spaces their 3D points and lays them on the car paths of
+    // "splines.bin"; without the file they keep no point and no path.
+    void ParseBoardSplines();
 
     // Access.
     BoardSpace* getSpace(int index) { return index >= 0 && index < kNumSpaces ? &spaces[index] : nullptr; }

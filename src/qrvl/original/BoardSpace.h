@@ -2,6 +2,10 @@
 // and the money and family effects it has on the player who lands on it.
 #pragma once
 
+#include "qrvl/port/Nurbs.h"
+
+#include "norv/base/SmartPtr.h"
+
 class BoardPresenter;
 class FGDataReader;
 class Player;
@@ -55,5 +59,10 @@ public:
     int y = 0;
     int displayCode = 0;
     float position[3];
+    // The car path this space lies on (null: none), its distance along it,
+    // and whether it is the first space laid on that path.
+    Norv::SmartPtr<Nurbs> path;
+    float pathDistance = 0.0f;
+    bool startsPath = false;
     int branchType = kNoBranch;
 };

@@ -4,7 +4,7 @@
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/GLCaps.h"
 #include "norv/graphics/OpenGL.h"
-#include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/FGData.h"
 #include "qrvl/original/FGDataWriter.h"
 #include "qrvl/original/FGMode.h"

@@ -4,7 +4,7 @@
 // game mode of the chosen type set on the empty stack.
 #include "FrameworkTestSupport.h"
 
-#include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/FrontEndHooks.h"
 #include "qrvl/original/GameFlowHooks.h"
 #include "qrvl/original/PresentationHooks.h"

@@ -1,0 +1,46 @@
+// The rules' wheel and camera calls on the board's motions.
+#include "qrvl/original/phone/CBoardMotions.h"
+
+#include "qrvl/original/Car.h"
+#include "qrvl/original/RulesEngine.h"
+#include "qrvl/original/phone/CCarMotion.h"
+
+#include <vector>
+
+CBoardMotions::CBoardMotions(PVRTMat4 const* wheelMatrix) : clicker(&spinner)
+{
+    spinner.Init();
+    spinner.SetCamera(&camera);
+    clicker.Init();
+    camera.SetSpinner(wheelMatrix);
+    camera.SnapToSpinner();
+}
+
+void CBoardMotions::Update()
+{
+    camera.Update();
+    spinner.Update();
+    clicker.Update();
+}
+
+CCarMotion const* CBoardMotions::MotionOf(Car* car) const
+{
+    auto const found = cars.find(car);
+    return found == cars.end() ? nullptr : found->second;
+}
+
+void CBoardMotions::panToCar(Car* car)
+{
+    CCarMotion const* motion = MotionOf(car);
+    if (!motion)
+        return;
+    std::vector<unsigned> shots;
+    car->GetValidCamerasForRoute(shots, false, RulesEngine::get().GetTimeDistortionFactor());
+    camera.PanToCar(*motion, shots, false);
+}
+
+void CBoardMotions::panToEvent(Car* car, bool marriage)
+{
+    if (CCarMotion const* motion = MotionOf(car))
+        camera.PanToEvent(motion->GetEntityMatrix(), marriage);
+}

@@ -1,0 +1,62 @@
+// Moves one car's entity along the board's paths: at a constant speed along
+// the current path to the next space, turning on the spot to the heading of
+// a new path where the route changes paths. The rules' car hands it one
+// space at a time and is told when the space is reached.
+#pragma once
+
+#include "qrvl/original/CarMotion.h"
+#include "qrvl/port/Nurbs.h"
+#include "qrvl/port/RegistryVar.h"
+
+#include "contrib/pvr/PVRTMat4.h"
+#include "contrib/pvr/PVRTQuaternion.h"
+#include "norv/base/SmartPtr.h"
+
+class BoardSpace;
+
+class CCarMotion : public CarMotion {
+public:
+    enum State { kIdle = 0, kDriving = 1, kTurning = 2 };
+
+    // Writes the tuning values.
+    CCarMotion();
+
+    // The world matrix of the car's entity, written by the motion; null
+    // until the entity attaches itself.
+    void SetEntityMatrix(PVRTMat4* matrix) { entity = matrix; }
+    PVRTMat4 const* GetEntityMatrix() const { return entity; }
+
+    // Stands the car on the space's path at the space; state and target
+    // stay.
+    void Place(BoardSpace* space) override;
+    void SetNextWaypoint(BoardSpace* space, bool first, bool last) override;
+    // True when the target space is reached; while skipping at once.
+    bool Tick(int ms) override;
+
+    int GetState() const { return state; }
+    int GetDistance() const { return distance; }
+    Nurbs* GetPath() const { return path.Get(); }
+
+    // The rotation of a matrix's 3x3 part as a unit quaternion.
+    static PVRTQUATERNIONf Mat2Quat(PVRTMat4 const& m);
+    // The car's orientation at a distance along a path, its point as the
+    // translation.
+    static PVRTMat4 HeadingAt(Nurbs const& path, float distance);
+
+private:
+    void PlaceOnPath();
+    void SetupSlide(Nurbs* newPath, float atDistance);
+
+    PVRTMat4* entity = nullptr;
+    Norv::SmartPtr<Nurbs> path;
+    int distance = 0;
+    BoardSpace* target = nullptr;
+    bool lastWaypoint = false;
+    int state = kIdle;
+    PVRTQUATERNIONf startRotation {0.0f, 0.0f, 0.0f, 1.0f};
+    PVRTQUATERNIONf endRotation {0.0f, 0.0f, 0.0f, 1.0f};
+    float turnProgress = 0.0f;
+    Norv::SmartPtr<RegistryVar<float>> maxSpeed;
+    Norv::SmartPtr<RegistryVar<float>> rotateSpeed;
+    Norv::SmartPtr<RegistryVar<int>> markerDist;
+};

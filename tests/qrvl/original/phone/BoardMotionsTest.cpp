@@ -1,0 +1,73 @@
+// The rules' presentation calls on the board's wheel, clicker and camera,
+// frame by frame with the frame time the layer's hooks report.
+#include "MotionFixture.h"
+
+#include "qrvl/original/BoardSpace.h"
+#include "qrvl/original/Car.h"
+#include "qrvl/original/PresentationHooks.h"
+#include "qrvl/original/RulesEngine.h"
+#include "qrvl/original/phone/CBoardMotions.h"
+#include "qrvl/original/phone/CCarMotion.h"
+#include "qrvl/original/phone/MatrixUtil.h"
+
+namespace {
+
+class SixtyHertz : public PresentationHooks {
+public:
+    int GetLastFrameTimeMs() override { return 16; }
+};
+
+class BoardMotionsTest : public MotionTest {
+protected:
+    void SetUp() override
+    {
+        MotionTest::SetUp();
+        PresentationHooks::Install(new SixtyHertz);
+    }
+    void TearDown() override
+    {
+        PresentationHooks::Install(nullptr);
+        MotionTest::TearDown();
+    }
+};
+
+TEST_F(BoardMotionsTest, ASpinRunsToASpinResultAndTheCameraFollowsTheCar)
+{
+    PVRTMat4 wheel = PVRTMat4::Identity();
+    CBoardMotions motions(&wheel);
+    BoardPresenter& presenter = motions;
+    EXPECT_TRUE(presenter.destinationReached());
+
+    RulesEngine::get().srand(42);
+    presenter.disableTouchSpin();
+    EXPECT_FALSE(motions.GetSpinner().spinAllowed);
+    ASSERT_TRUE(presenter.doRandomSpin(false));
+    int frames = 0;
+    while (presenter.isWheelSpinning() && frames < 2000) {
+        motions.Update();
+        ++frames;
+    }
+    EXPECT_FALSE(presenter.isWheelSpinning());
+    int const value = presenter.getValuePointedTo();
+    EXPECT_GE(value, 1);
+    EXPECT_LE(value, 10);
+
+    PVRTMat4 carMatrix = PVRTMat4::Identity();
+    Util::SetPos(carMatrix, PVRTVec3(500, 0, 500));
+    CCarMotion carMotion;
+    carMotion.SetEntityMatrix(&carMatrix);
+    Car car;
+    car.init(0, &carMotion);
+    presenter.panToCar(&car); // not attached: nothing
+    EXPECT_TRUE(presenter.destinationReached());
+    motions.AddCar(&car, &carMotion);
+    presenter.panToCar(&car);
+    EXPECT_FALSE(presenter.destinationReached());
+    for (frames = 0; !presenter.destinationReached() && frames < 1000; ++frames)
+        motions.Update();
+    EXPECT_TRUE(presenter.destinationReached());
+    presenter.panToEvent(&car, true);
+    EXPECT_EQ(motions.GetCamera().GetShot(), CCameraController::kMarriage);
+}
+
+} // namespace

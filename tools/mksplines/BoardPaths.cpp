@@ -1,0 +1,149 @@
+// Space points: the main road's spaces one spacing apart along the road's
+// centre line; a side lane's spaces spread over the stretch of road they
+// run beside, pushed outwards. Car paths run through the space points; a
+// side lane's path starts at its fork and ends on the space where it
+// rejoins the road, so a car leaves and rejoins without a jump.
+#include "BoardPaths.h"
+
+#include "BoardRoad.h"
+
+#include "qrvl/original/Board.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// World units between neighbouring spaces along the road.
+constexpr float kSpacing = 150.0f;
+// How far a side lane runs beside the road.
+constexpr float kLaneOffset = 300.0f;
+// The road's shape: rows and the radius of its turns.
+constexpr int kRoadRows = 4;
+constexpr float kTurnRadius = 550.0f;
+// A lane's path begins this far from its fork towards its first space: the
+// curve starts halfway, so a car taking the lane barely moves as it turns.
+constexpr float kLaneLead = 20.0f;
+// A lane leaves the road this steeply (multiples of its offset per share
+// of its length), so that its first space already stands clear.
+constexpr float kLaneSteepness = 2.5f;
+constexpr float kPi = 3.14159265f;
+
+struct Lane {
+    int fork; // the space it branches off, -1 for a start of its own
+    int join; // the road's space it leads into
+    std::vector<int> spaces;
+};
+
+bool IsFork(BoardSpace const& space)
+{
+    return space.type == BoardSpace::BR || space.type == BoardSpace::B5;
+}
+
+// The spaces from `first` along `next` until the end or a space in `stop`.
+std::vector<int> Chain(Board& board, int first, std::vector<int> const& stopAt)
+{
+    std::vector<int> chain;
+    for (int index = first; index >= 0 && static_cast<int>(chain.size()) < Board::kNumSpaces;
+         index = board.getSpace(index)->next) {
+        if (stopAt[index] >= 0)
+            break;
+        chain.push_back(index);
+    }
+    return chain;
+}
+
+} // namespace
+
+std::vector<SplineRecord> BuildBoardPaths(Board& board)
+{
+    int const n = Board::kNumSpaces;
+    std::vector<bool> entered(n, false);
+    for (int i = 0; i < n; ++i) {
+        BoardSpace const& space = *board.getSpace(i);
+        if (space.next >= 0)
+            entered[space.next] = true;
+        if (IsFork(space))
+            entered[space.value] = true;
+    }
+    std::vector<int> const none(n, -1);
+    std::vector<int> starts;
+    std::vector<int> road;
+    for (int i = 0; i < n; ++i) {
+        if (entered[i])
+            continue;
+        starts.push_back(i);
+        std::vector<int> chain = Chain(board, i, none);
+        if (chain.size() > road.size())
+            road = chain;
+    }
+    if (road.empty())
+        return {};
+    std::vector<int> roadIndex(n, -1);
+    for (std::size_t r = 0; r < road.size(); ++r)
+        roadIndex[road[r]] = static_cast<int>(r);
+
+    std::vector<Lane> lanes;
+    auto addLane = [&](int fork, int first) {
+        std::vector<int> spaces = Chain(board, first, roadIndex);
+        int const last = spaces.empty() ? first : spaces.back();
+        int const join = spaces.empty() ? -1 : board.getSpace(last)->next;
+        if (!spaces.empty() && join >= 0)
+            lanes.push_back(Lane {fork, join, spaces});
+    };
+    for (int start : starts) {
+        if (start != road.front())
+            addLane(-1, start);
+    }
+    for (int space : road) {
+        if (IsFork(*board.getSpace(space)))
+            addLane(space, board.getSpace(space)->value);
+    }
+
+    BoardRoad const shape(static_cast<float>(road.size() + 1) * kSpacing, kRoadRows, kTurnRadius);
+    std::vector<PVRTVec3> points(n);
+    for (std::size_t r = 0; r < road.size(); ++r)
+        points[road[r]] = shape.PointAt(static_cast<float>(r) * kSpacing);
+    for (Lane const& lane : lanes) {
+        int const k = static_cast<int>(lane.spaces.size());
+        float const to = static_cast<float>(roadIndex[lane.join]);
+        float const from = lane.fork >= 0 ? static_cast<float>(roadIndex[lane.fork]) : to - static_cast<float>(k + 1);
+        for (int j = 0; j < k; ++j) {
+            float const share = static_cast<float>(j + 1) / static_cast<float>(k + 1);
+            float const along = (from + (to - from) * share) * kSpacing;
+            float const outwards = lane.fork >= 0 ? std::min(1.0f, kLaneSteepness * std::sin(kPi * share)) : 1.0f;
+            points[lane.spaces[j]] = shape.PointAt(along) + shape.OutwardAt(along) * (kLaneOffset * outwards);
+        }
+    }
+
+    std::vector<SplineRecord> records;
+    auto pointsOf = [&](std::vector<int> const& spaces) {
+        std::vector<PVRTVec3> list;
+        for (int space : spaces)
+            list.push_back(points[space]);
+        return list;
+    };
+    records.push_back({Spline::kSpacePoints, static_cast<uint32_t>(road.front()), pointsOf(road)});
+    for (Lane const& lane : lanes)
+        records.push_back({Spline::kSpacePoints, static_cast<uint32_t>(lane.spaces.front()), pointsOf(lane.spaces)});
+
+    // The road's path reaches a spacing past its ends, so that its first
+    // and last spaces lie on it.
+    std::vector<PVRTVec3> roadPath = pointsOf(road);
+    roadPath.insert(roadPath.begin(), shape.PointAt(-kSpacing));
+    roadPath.push_back(shape.PointAt(static_cast<float>(road.size()) * kSpacing));
+    records.push_back({Spline::kCarPath, static_cast<uint32_t>(road.front()), roadPath});
+    for (Lane const& lane : lanes) {
+        std::vector<PVRTVec3> lanePath = pointsOf(lane.spaces);
+        PVRTVec3 const first = points[lane.spaces.front()];
+        if (lane.fork >= 0) {
+            PVRTVec3 const fork = points[lane.fork];
+            lanePath.insert(lanePath.begin(), {fork, fork + (first - fork).normalized() * kLaneLead});
+        } else {
+            lanePath.insert(lanePath.begin(), first - (points[lane.join] - first).normalized() * kSpacing);
+        }
+        lanePath.push_back(points[lane.join]);
+        records.push_back({Spline::kCarPath, static_cast<uint32_t>(lane.spaces.front()), lanePath});
+    }
+    return records;
+}
