@@ -1,6 +1,8 @@
 // The transfer queue: lengths returned, order, the figures each transfer
 // starts from, the all-players pay and the run-through while skipping.
 #include "qrvl/menu/CGuifPageHudOverlay.h"
+#include "qrvl/menu/HudBoardPresenter.h"
+#include "qrvl/menu/HudTransitions.h"
 
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PresentationHooks.h"
@@ -248,4 +250,33 @@ TEST_F(TransferOverlay, MorePlayersThanCarsAreCutToSix)
     EXPECT_EQ(overlay.GetPlayerIndex(5), 5);
     EXPECT_EQ(overlay.GetPlayerIndex(6), -1);
     EXPECT_EQ(overlay.EnterMoneyTransferWithAllPlayers(10, false), 5 * 3800);
+}
+
+TEST_F(TransferOverlay, TheRulesPresenterQueuesOnTheOverlay)
+{
+    qrvl::HudBoardPresenter presenter(overlay);
+    presenter.setupPlayerOrder(order, 3);
+    presenter.setCurrentPlayer(&players[1]);
+    EXPECT_EQ(overlay.GetCurrPlayer(), 7);
+    // The all-players pay moves no money until its legs end.
+    EXPECT_EQ(presenter.enterMoneyTransferWithAllPlayers(100, false), 7600);
+    EXPECT_EQ(players[1].getCash(), 10000);
+    overlay.Update(0);
+    EXPECT_TRUE(presenter.isAllPlayersPayInProgress());
+    EXPECT_TRUE(presenter.isInCashTransfer());
+    Run(7600);
+    EXPECT_FALSE(presenter.isInCashTransfer());
+    EXPECT_EQ(players[1].getCash(), 10200);
+}
+
+TEST_F(TransferOverlay, TheRulesWaitForSlidesExceptWhileSkipping)
+{
+    qrvl::HudBoardPresenter presenter(overlay);
+    qrvl::HudTransitions::Clear();
+    EXPECT_FALSE(presenter.isTransitioning());
+    qrvl::HudTransitions::NotifyTransitionStart();
+    EXPECT_TRUE(presenter.isTransitioning());
+    skipping = true;
+    EXPECT_FALSE(presenter.isTransitioning());
+    qrvl::HudTransitions::Clear();
 }
