@@ -11,8 +11,11 @@ namespace GuifTest {
 
 class DrawnScreen : public ScreenFixture {
 protected:
-    static constexpr int kWidth = 200;
-    static constexpr int kHeight = 120;
+    // The window's size; most drawings fit the small default.
+    explicit DrawnScreen(int width = 200, int height = 120) : kWidth(width), kHeight(height) {}
+
+    int const kWidth;
+    int const kHeight;
 
     void SetUp() override;
     void TearDown() override;
