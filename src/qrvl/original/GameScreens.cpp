@@ -8,6 +8,7 @@
 #include "qrvl/original/ModeInstantAnswer.h"
 #include "qrvl/original/PNPPlayerInfo.h"
 #include "qrvl/original/Player.h"
+#include "qrvl/original/PlayerEnums.h"
 #include "qrvl/original/QuorvelMode.h"
 #include "qrvl/original/ShareTheWealthCard.h"
 
@@ -31,10 +32,6 @@ constexpr int kDefaultHome = 1;
 // The Spin to Win number and wager a person bets by default.
 constexpr int kDefaultSpin2WinNumber = 4;
 constexpr int kDefaultWager = 5000;
-
-const char* const kCharacterNames[] = {"S_PLYR_BOB",   "S_PLYR_RACHEL", "S_PLYR_JOHN",     "S_PLYR_MARY",
-                                       "S_PLYR_JOAN",  "S_PLYR_ERNIE",  "S_PLYR_MALE03",   "S_PLYR_MALE04",
-                                       "S_PLYR_FEMALE03", "S_PLYR_FEMALE04"};
 
 void answer(int choice)
 {
@@ -122,7 +119,7 @@ void GameScreens::pushChoosePath(Player*)
 void GameScreens::pushSetUp(Player**, Hud*, char* name, int nameBytes)
 {
     ModeInstantAnswer::push([name, nameBytes]() {
-        copyName(name, nameBytes, FGStringManager::getString(kCharacterNames[kDefaultCharacter]));
+        copyName(name, nameBytes, FGStringManager::getString(PlayerEnums::kCharacterNames[kDefaultCharacter]));
         return packSetUp(kDefaultColour, kDefaultCharacter, kDefaultPlayers);
     });
 }
@@ -158,7 +155,8 @@ void GameScreens::pushPassAndPlaySetUp(Player**, Hud*, PNPPlayerInfo* info)
         for (int i = 0; i < info->count; ++i) {
             info->colour[i] = i;
             info->character[i] = i;
-            copyName(info->name[i], PNPPlayerInfo::kNameBytes, FGStringManager::getString(kCharacterNames[i]));
+            const char* name = FGStringManager::getString(PlayerEnums::kCharacterNames[i]);
+            copyName(info->name[i], PNPPlayerInfo::kNameBytes, name);
             info->defaultName[i] = true;
         }
         return kPlayersChosen;

@@ -17,7 +17,10 @@ struct PNPPlayerInfo;
 class GameScreens : public ChoiceScreens, public InstalledHooks<GameScreens> {
 public:
     // The single game's set-up answer: colour x 65536 + character x 256 + players.
-    static int packSetUp(int colour, int character, int numPlayers) { return colour << 16 | character << 8 | numPlayers; }
+    static int packSetUp(int colour, int character, int numPlayers)
+    {
+        return colour << 16 | character << 8 | numPlayers;
+    }
 
     // What the board shows and asks of the HUD, the wheel and the camera.
     virtual BoardPresenter& presenter();

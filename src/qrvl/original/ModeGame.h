@@ -145,6 +145,8 @@ protected:
     virtual void loadSpecific(FGDataReader*) {}
     virtual void saveSpecific(FGDataWriter*) {}
 
+    // The players in play from the first seat, each started and ranked by seat; the rest deleted.
+    void settlePlayers();
     void newGame();
     bool loadGame();
     void quit();

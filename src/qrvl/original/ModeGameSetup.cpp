@@ -15,6 +15,7 @@
 #include "qrvl/original/Hud.h"
 #include "qrvl/original/HudPages.h"
 #include "qrvl/original/Player.h"
+#include "qrvl/original/PlayerEnums.h"
 #include "qrvl/original/QuorvelCardPile.h"
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/SaveGame.h"
@@ -39,10 +40,7 @@ const DefaultPlayer kDefaultPlayers[ModeGame::kMaxPlayers] = {
 constexpr int kDefaultNumPlayers = 4;
 
 constexpr int kColours = 6;
-constexpr int kCharacters = 10;
-const char* const kCharacterNames[kCharacters] = {"S_PLYR_BOB",   "S_PLYR_RACHEL", "S_PLYR_JOHN",     "S_PLYR_MARY",
-                                                  "S_PLYR_JOAN",  "S_PLYR_ERNIE",  "S_PLYR_MALE03",   "S_PLYR_MALE04",
-                                                  "S_PLYR_FEMALE03", "S_PLYR_FEMALE04"};
+using PlayerEnums::kCharacters;
 // Share the Wealth cards a computer player holds from the start.
 constexpr int kInitialComputerShareCards = 3;
 // The lowest spin for first, below every number of the wheel.
@@ -323,7 +321,7 @@ void ModeGame::setupPlayers(bool fromRecord)
         while (characterTaken[ch])
             ch = (ch + 1) % kCharacters;
         characterTaken[ch] = true;
-        setCarAndPortrait(opponent, c, ch, FGStringManager::getString(kCharacterNames[ch]));
+        setCarAndPortrait(opponent, c, ch, FGStringManager::getString(PlayerEnums::kCharacterNames[ch]));
         opponent->setCharacter(ch);
     }
     for (int seat = 1; seat < numPlayers; ++seat) {
@@ -424,19 +422,26 @@ void ModeGame::finishSpinForFirst()
     saveGame();
 }
 
-void ModeGame::preparePlayers()
+void ModeGame::settlePlayers()
 {
     centreOnSpinner();
     currentPlayer = 0;
     for (int i = 0; i < numPlayers; ++i) {
         players[i]->setPrepared(true);
         players[i]->setRank(i);
-        if (!players[i]->isComputer())
-            humanIndex = i;
     }
     for (int i = numPlayers; i < kMaxPlayers; ++i) {
         delete players[i];
         players[i] = nullptr;
+    }
+}
+
+void ModeGame::preparePlayers()
+{
+    settlePlayers();
+    for (int i = 0; i < numPlayers; ++i) {
+        if (!players[i]->isComputer())
+            humanIndex = i;
     }
     board->setHumanIndex(humanIndex);
     configureHudOverlay();

@@ -117,16 +117,7 @@ void ModePassNPlay::doSpinForFirstStuff()
 
 void ModePassNPlay::preparePlayers()
 {
-    centreOnSpinner();
-    currentPlayer = 0;
-    for (int i = 0; i < numPlayers; ++i) {
-        players[i]->setPrepared(true);
-        players[i]->setRank(i);
-    }
-    for (int i = numPlayers; i < kMaxPlayers; ++i) {
-        delete players[i];
-        players[i] = nullptr;
-    }
+    settlePlayers();
     board->setIsPNP();
     setCurrState(HandOver);
     announceHandOver();

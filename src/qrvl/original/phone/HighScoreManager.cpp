@@ -7,6 +7,7 @@
 #include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/Player.h"
+#include "qrvl/original/PlayerEnums.h"
 #include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/phone/CJournal.h"
 
@@ -14,9 +15,6 @@
 
 namespace {
 
-const char* const kDefaultNames[HighScoreManager::kEntries] = {
-    "S_PLYR_BOB",   "S_PLYR_RACHEL", "S_PLYR_JOHN",     "S_PLYR_MARY",     "S_PLYR_JOAN",
-    "S_PLYR_ERNIE", "S_PLYR_MALE03", "S_PLYR_MALE04", "S_PLYR_FEMALE03", "S_PLYR_FEMALE04"};
 constexpr int kDefaultTopScore = 100000;
 constexpr int kDefaultScoreStep = 5000;
 constexpr int kColours = 6;
@@ -69,8 +67,10 @@ bool HighScoreManager::Load()
 
 void HighScoreManager::SetDefaultData()
 {
+    // Row i of the default table is character i, under that character's name.
+    static_assert(kEntries == PlayerEnums::kCharacters, "one default row per character");
     for (int i = 0; i < kEntries; ++i) {
-        entries[i].Set(FGStringManager::getString(kDefaultNames[i]), static_cast<unsigned>(i),
+        entries[i].Set(FGStringManager::getString(PlayerEnums::kCharacterNames[i]), static_cast<unsigned>(i),
                        static_cast<unsigned>(i % kColours), kDefaultTopScore - kDefaultScoreStep * i, nullptr);
     }
 }

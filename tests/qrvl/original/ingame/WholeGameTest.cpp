@@ -231,8 +231,8 @@ TEST_F(InGameTest, APassAndPlayGameHandsOverWithNoticesToTheEnd)
     EXPECT_EQ(screens->endCount, 3);
     EXPECT_TRUE(savedDuringHandOver);
     EXPECT_FALSE(SavedExists("quorvelpnp.sav"));
-    for (int state : {ModeGame::HandOver, ModeGame::ShowEvents, ModeGame::TurnStart, ModeGame::Wheel, ModeGame::Spinning,
-                      ModeGame::MoveDone})
+    for (int state : {ModeGame::HandOver, ModeGame::ShowEvents, ModeGame::TurnStart, ModeGame::Wheel,
+                      ModeGame::Spinning, ModeGame::MoveDone})
         EXPECT_TRUE(statesVisited.count(state)) << "state " << state;
     EXPECT_FALSE(statesVisited.count(ModeGame::Tutorial));
     for (const char* message : {"Ann: S_PLYR_FIRST", "Cy: S_PLYR_FIRST", "Ann: S_IT_IS_NOW", "Ben: S_IT_IS_NOW",
