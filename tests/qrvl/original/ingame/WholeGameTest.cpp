@@ -5,6 +5,7 @@
 #include "InGameFixture.h"
 
 #include "qrvl/original/Board.h"
+#include "qrvl/original/BoardPresenter.h"
 #include "qrvl/original/CGuiFrameTouchButton.h"
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/ModeInstantAnswer.h"
@@ -238,4 +239,62 @@ TEST_F(InGameTest, APassAndPlayGameHandsOverWithNoticesToTheEnd)
     for (const char* message : {"Ann: S_PLYR_FIRST", "Cy: S_PLYR_FIRST", "Ann: S_IT_IS_NOW", "Ben: S_IT_IS_NOW",
                                 "Cy: S_IT_IS_NOW", "Ann: S_PLY_TRN", "Cy: S_PLY_AGAIN"})
         EXPECT_TRUE(hud->saw(message)) << message;
+}
+
+// A wheel that stops on the numbers given, then on 7.
+class FixedWheel : public BoardPresenter {
+public:
+    int getValuePointedTo() override
+    {
+        if (numbers.empty())
+            return 7;
+        int value = numbers.front();
+        numbers.erase(numbers.begin());
+        return value;
+    }
+    std::vector<int> numbers;
+};
+
+class FixedWheelScreens : public RecordingScreens {
+public:
+    BoardPresenter& presenter() override { return wheel; }
+    FixedWheel wheel;
+};
+
+TEST_F(InGameTest, TheHighestSpinPlaysFirstAndTiesGoToTheEarlierSeat)
+{
+    auto* own = new FixedWheelScreens;
+    own->wheel.numbers = {3, 9, 9, 5};
+    UseScreens(own);
+    StartProgram(8);
+    ASSERT_NE(Launch(QuorvelEngine::GameModeSingle, false), nullptr);
+    while (!Game() || Game()->isSpinningForFirst())
+        ASSERT_TRUE(Play());
+    ModeGame* game = Game();
+    // The person spun 3 in the first seat and now plays last.
+    EXPECT_EQ(game->getHumanIndex(), 3);
+    EXPECT_FALSE(game->getPlayer(3)->isComputer());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(game->getPlayer(i)->isComputer());
+    EXPECT_EQ(game->getCurrentPlayerIndex(), 0);
+    EXPECT_TRUE(game->isFirstRound());
+
+    // Equal worth keeps seat order.
+    game->rankPlayers();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(game->getPlayer(i)->getRank(), i);
+    game->getPlayer(2)->transactCash(1);
+    game->rankPlayers();
+    EXPECT_EQ(game->getPlayer(2)->getRank(), 0);
+    EXPECT_EQ(game->getPlayer(0)->getRank(), 1);
+
+    // Fast-forward of computer players: a second press within five ticks is ignored.
+    CGuiFrameTouchButton fastForward(ModeGame::kButtonFastForward);
+    game->buttonSelected(&fastForward);
+    game->buttonSelected(&fastForward);
+    EXPECT_FLOAT_EQ(game->GetTimeDistortionFactor(), 3.0f);
+    for (int i = 0; i < 5; ++i)
+        Tick();
+    Game()->buttonSelected(&fastForward);
+    EXPECT_FLOAT_EQ(Game()->GetTimeDistortionFactor(), 1.0f);
 }
