@@ -4,6 +4,7 @@
 #include "norv/graphics/sdl/SdlGraphicsSetup.h"
 #include "qrvl/main/StandInFrontEnd.h"
 #include "qrvl/original/FGApp.h"
+#include "qrvl/original/InGameFlow.h"
 
 Norv::SdlApplication* Norv::CreateApplication()
 {
@@ -12,5 +13,6 @@ Norv::SdlApplication* Norv::CreateApplication()
     g_applicationName = "Quorvel";
     SdlApplication::UseGraphicsSetup(new SdlGraphicsSetup);
     FrontEndHooks::Install(new StandInFrontEnd);
+    GameFlowHooks::Install(new InGameFlow);
     return new FGApp;
 }

@@ -4,6 +4,8 @@
 
 class FGDataReader;
 class FGDataWriter;
+class FGString;
+class Player;
 
 struct Event {
     enum Type {
@@ -22,6 +24,9 @@ struct Event {
 
     void save(FGDataWriter* writer) const;
     void load(FGDataReader* reader);
+    // The notice as text, naming its subject among the players (the first
+    // player when none has the subject's pass-and-play id).
+    void toText(FGString& out, Player* const* players, int count) const;
 
     int type;
     int subject;

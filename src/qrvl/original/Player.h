@@ -49,6 +49,8 @@ public:
     void makePassNPlayName(FGString& out, bool addSpace, bool replace, bool addColon) const;
     void CreateJournal();
     PlayerJournal* getJournal() const { return journal; }
+    // Hands the journal over to a new owner; the player keeps none.
+    PlayerJournal* releaseJournal() { PlayerJournal* taken = journal; journal = nullptr; return taken; }
     bool isFemale() const { return seats[0] == 1; }
 
     // Board position.
@@ -97,6 +99,7 @@ public:
     // Share the Wealth and Spin to Win.
     void addShareTheWealth(ShareTheWealthCard* card);
     bool hasSTWCard(int kind) const;
+    ShareTheWealthCard* getShareTheWealthCards() const { return shareCards; }
     void useSTWCard(int kind);
     void getSpin2WinCards(Card** out, int* count) const;
     void setSpin2Win(const int* numbers, int count, int wager);

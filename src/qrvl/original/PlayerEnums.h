@@ -8,6 +8,12 @@ enum Character {
     kLastCharacter = 9,
 };
 
+constexpr int kCharacters = 10;
+// The text id of each character's name.
+constexpr const char* kCharacterNames[kCharacters] = {
+    "S_PLYR_BOB",    "S_PLYR_RACHEL", "S_PLYR_JOHN",     "S_PLYR_MARY",     "S_PLYR_JOAN",
+    "S_PLYR_ERNIE",  "S_PLYR_MALE03", "S_PLYR_MALE04",   "S_PLYR_FEMALE03", "S_PLYR_FEMALE04"};
+
 constexpr int kMale = 0;
 constexpr int kFemale = 1;
 

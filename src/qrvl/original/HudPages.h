@@ -1,0 +1,38 @@
+// What the in-game flow asks of the HUD pages drawn by the menu layer: the
+// HUD bar's message and buttons, the HUD's mode and visibility, its slides,
+// the player shown as current and the map. The defaults stand for a game
+// without HUD pages: nothing is shown and nothing slides.
+#pragma once
+
+#include "qrvl/original/InstalledHooks.h"
+
+class Player;
+
+class HudPages : public InstalledHooks<HudPages> {
+public:
+    virtual ~HudPages() = default;
+
+    // The HUD bar.
+    virtual void SetMessage(const char*) {}
+    virtual void EnableNextEventButton(bool) {}
+    virtual void EnableHud(bool) {}
+    virtual void StartWheelMode() {}
+    virtual void StartExploreMode() {}
+
+    // The HUD as a whole.
+    virtual void SetHudMode(int) {}
+    virtual void ShowHud() {}
+    virtual void HideHud() {}
+    virtual void SetHideAll(bool) {}
+    virtual bool IsTransitioning() { return false; }
+    virtual void SetCurrentPlayer(Player*, bool) {}
+    virtual void ShowAIOverlay(bool) {}
+    virtual void HideAIOverlay() {}
+    virtual void SetOverlayVisible(bool) {}
+    virtual bool IsOverlayVisible() { return false; }
+    virtual bool IsOverlayInTransfer() { return false; }
+
+    // The map page: shown while the player looks at the board from above.
+    virtual void ShowMap(bool) {}
+    virtual bool IsMapPressed() { return false; }
+};

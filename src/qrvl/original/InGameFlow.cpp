@@ -1,0 +1,36 @@
+// Making the game modes and installing the rules' engine services.
+#include "qrvl/original/InGameFlow.h"
+
+#include "qrvl/original/ModeGame.h"
+#include "qrvl/original/ModePassNPlay.h"
+#include "qrvl/original/phone/CJournal.h"
+
+#include <memory>
+
+InGameFlow::InGameFlow()
+{
+    RulesEngine::install(&rules);
+}
+
+InGameFlow::~InGameFlow()
+{
+    RulesEngine::install(nullptr);
+}
+
+FGMode* InGameFlow::CreateGameMode(GameKind kind, bool loadSaved)
+{
+    if (kind == SingleGame) {
+        auto game = std::make_unique<ModeGame>();
+        return game->init(loadSaved, false) ? game.release() : nullptr;
+    }
+    if (kind == PassAndPlay) {
+        auto game = std::make_unique<ModePassNPlay>();
+        return game->init(loadSaved) ? game.release() : nullptr;
+    }
+    return nullptr;
+}
+
+void InGameFlow::InitJournalData()
+{
+    CJournal::InitJournalData();
+}

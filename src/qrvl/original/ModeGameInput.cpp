@@ -1,0 +1,112 @@
+// How the person at the computer drives the in-game mode: the HUD's
+// buttons, the keyboard, a click on the popup screen and pausing.
+#include "qrvl/original/ModeGame.h"
+
+#include "qrvl/original/BoardPresenter.h"
+#include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/GameScreens.h"
+#include "qrvl/original/Hud.h"
+#include "qrvl/original/HudPages.h"
+#include "qrvl/original/Player.h"
+#include "qrvl/original/QuorvelEngine.h"
+
+#include "norv/application/KeyCode.h"
+
+namespace {
+// Ticks during which a second fast-forward press is ignored.
+constexpr int kFastForwardCooldownTicks = 5;
+}
+
+void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
+{
+    int id = button ? button->id : 0;
+    if (id != kButtonPause && state >= Tutorial && state <= FirstActionTutorial) {
+        if (!HudPages::Get().IsTransitioning())
+            hidePopup();
+        return;
+    }
+    switch (id) {
+    case kButtonFastForward:
+        if (computerToggleCooldown == 0) {
+            fastForwardComputers = !fastForwardComputers;
+            showCorrectAIOverlay();
+            computerToggleCooldown = kFastForwardCooldownTicks;
+        }
+        break;
+    case kButtonSpin:
+        if (state == FreeLook && screens->presenter().destinationReached()) {
+            if (spinningForFirst)
+                announceCurrRoller();
+            else
+                announceCurrPlayer(false);
+        }
+        break;
+    case kButtonMap:
+        setCurrState(state == FreeLook ? Map : FreeLook);
+        break;
+    case kButtonPause:
+        pausePending = true;
+        engine->megaPause();
+        HudPages::Get().HideHud();
+        screens->pushPause(getPlayerForStatus(), hud.get());
+        engine->setRenderWorld(true);
+        engine->setWorldPaused(true);
+        break;
+    case kButtonNextEvent:
+        if (state == MoveDone) {
+            HudPages::Get().EnableNextEventButton(false);
+        } else if (state == ShowEvents) {
+            if (currentPlayerObject()->eventPending()) {
+                PNPNextPlayer();
+            } else {
+                bool wasFirstRound = firstRound;
+                PNPNextPlayer();
+                if (!wasFirstRound)
+                    announceCurrPlayer(false);
+            }
+        }
+        break;
+    case kButtonBack:
+        if (state == Map) {
+            HudPages::Get().SetHideAll(false);
+            HudPages::Get().ShowMap(false);
+            setCurrState(FreeLook);
+        }
+        break;
+    default:
+        if (id >= kButtonTapToPlay && id <= kButtonTapToPlayLast && state == TurnStart) {
+            currentPlayerObject()->setTapped(true);
+            setCurrState(ChooseRoute);
+        }
+        break;
+    }
+}
+
+void ModeGame::keyPressed(int key)
+{
+    if (state == Wheel && key == Norv::KEY_SPACE) {
+        if (screens->presenter().destinationReached() && tickWaiting())
+            spinAtRandom();
+        return;
+    }
+    if (state == FreeLook && key == Norv::KEY_SELECT) {
+        CGuiFrameTouchButton spin(kButtonSpin);
+        engine->onButtonSelected(&spin);
+        return;
+    }
+    if (key == Norv::KEY_ESCAPE && engine->shouldRender()) {
+        CGuiFrameTouchButton pauseButton(kButtonPause);
+        engine->onButtonSelected(&pauseButton);
+    }
+}
+
+void ModeGame::onTouchUp(int x, int y, int id)
+{
+    hud->onTouchUp(x, y, id);
+}
+
+void ModeGame::pause()
+{
+    CGuiFrameTouchButton pauseButton(kButtonPause);
+    buttonSelected(&pauseButton);
+}
