@@ -1,7 +1,7 @@
 // The HUD state's popups, spinner number and timers, and money as text.
 #include "qrvl/original/Hud.h"
 
-#include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/HudPages.h"
 #include "qrvl/original/QuorvelEngine.h"

@@ -3,7 +3,7 @@
 #include "qrvl/original/ModeGame.h"
 
 #include "qrvl/original/BoardPresenter.h"
-#include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/Hud.h"
 #include "qrvl/original/HudPages.h"

@@ -1,7 +1,7 @@
 // The engine, folders and keyboard of the in-game tests.
 #include "InGameFixture.h"
 
-#include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/InGameFlow.h"
 #include "qrvl/original/ModeGame.h"

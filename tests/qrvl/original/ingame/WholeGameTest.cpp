@@ -6,7 +6,7 @@
 
 #include "qrvl/original/Board.h"
 #include "qrvl/original/BoardPresenter.h"
-#include "qrvl/original/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/ModeInstantAnswer.h"
 #include "qrvl/original/ModeGame.h"
