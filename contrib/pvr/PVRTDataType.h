@@ -1,7 +1,8 @@
 // Element types of vertex and index data in scenes and vertex buffers.
 #pragma once
 
-enum EPVRTDataType {
+// Values come from files, so every int is a valid value.
+enum EPVRTDataType : int {
     EPODDataNone,
     EPODDataFloat,
     EPODDataInt,

@@ -1,0 +1,61 @@
+// Test scenes for the POD reader and writer: a scene built in memory with
+// every kind of record, a deep comparison of scenes, and a byte builder for
+// hand-made files.
+#pragma once
+
+#include "contrib/pvr/PVRTModelPOD.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Fills an empty model with a scene of two meshes (one with its own
+// streams, one interleaved and stripped), five nodes (two mesh nodes, a
+// light, a camera and a bone), two materials and two textures, animated
+// over four frames, and initialises it.
+void BuildFixtureScene(CPVRTModelPOD& model);
+
+// Every field and array of the two scenes, reported through gtest.
+void ExpectScenesEqual(SPODScene const& actual, SPODScene const& expected);
+
+// A new array from the C allocator holding the values.
+template <typename T>
+T* CArray(std::vector<T> const& values)
+{
+    T* array = static_cast<T*>(malloc(values.size() * sizeof(T)));
+    for (size_t i = 0; i < values.size(); ++i)
+        array[i] = values[i];
+    return array;
+}
+
+// Builds POD bytes block by block.
+class PODBytes {
+public:
+    PODBytes& U32(uint32_t value)
+    {
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<char>(value >> (8 * i)));
+        return *this;
+    }
+    PODBytes& Marker(uint32_t tag, uint32_t length) { return U32(tag).U32(length); }
+    PODBytes& Open(uint32_t tag) { return Marker(tag, 0); }
+    PODBytes& Close(uint32_t tag) { return Marker(tag | 0x80000000u, 0); }
+    // A leaf block of 32-bit values with its end marker.
+    PODBytes& Values(uint32_t tag, std::vector<uint32_t> const& values)
+    {
+        Marker(tag, static_cast<uint32_t>(values.size() * 4));
+        for (uint32_t value : values)
+            U32(value);
+        return Close(tag);
+    }
+    PODBytes& Value(uint32_t tag, uint32_t value) { return Values(tag, {value}); }
+    PODBytes& Raw(uint32_t tag, std::string const& data)
+    {
+        Marker(tag, static_cast<uint32_t>(data.size()));
+        bytes += data;
+        return Close(tag);
+    }
+    PODBytes& Version() { return Raw(1000, std::string("AB.POD.2.0", 11)); }
+
+    std::string bytes;
+};
