@@ -5,7 +5,6 @@
 #include "contrib/pvr/PVRTMatrixOps.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -40,32 +39,17 @@ void PVRTMatrixScalingF(PVRTMATRIXf& m, float sx, float sy, float sz)
 
 void PVRTMatrixRotationXF(PVRTMATRIXf& m, float angle)
 {
-    float const c = std::cos(angle), s = std::sin(angle);
-    PVRTMatrixIdentityF(m);
-    m.f[5] = c;
-    m.f[9] = s;
-    m.f[6] = -s;
-    m.f[10] = c;
+    PVRTMatrixOps::PlaneRotation<PVRTFloatArith>(m, std::cos(angle), std::sin(angle), 1, 2);
 }
 
 void PVRTMatrixRotationYF(PVRTMATRIXf& m, float angle)
 {
-    float const c = std::cos(angle), s = std::sin(angle);
-    PVRTMatrixIdentityF(m);
-    m.f[0] = c;
-    m.f[8] = -s;
-    m.f[2] = s;
-    m.f[10] = c;
+    PVRTMatrixOps::PlaneRotation<PVRTFloatArith>(m, std::cos(angle), std::sin(angle), 2, 0);
 }
 
 void PVRTMatrixRotationZF(PVRTMATRIXf& m, float angle)
 {
-    float const c = std::cos(angle), s = std::sin(angle);
-    PVRTMatrixIdentityF(m);
-    m.f[0] = c;
-    m.f[4] = s;
-    m.f[1] = -s;
-    m.f[5] = c;
+    PVRTMatrixOps::PlaneRotation<PVRTFloatArith>(m, std::cos(angle), std::sin(angle), 0, 1);
 }
 
 void PVRTMatrixTransposeF(PVRTMATRIXf& out, PVRTMATRIXf const& in)
@@ -137,76 +121,36 @@ void PVRTMatrixLookAtRHF(PVRTMATRIXf& out, PVRTVECTOR3f const& eye, PVRTVECTOR3f
 
 void PVRTMatrixPerspectiveFovLHF(PVRTMATRIXf& out, float fovY, float aspect, float near, float far, bool rotate)
 {
-    float const a = rotate ? 1.0f / aspect : aspect;
-    float const s = 1.0f / std::tan(fovY * 0.5f);
-    PVRTMATRIXf p;
-    std::memset(p.f, 0, sizeof p.f);
-    p.f[0] = s / a;
-    p.f[5] = s;
-    p.f[10] = far / (far - near);
-    p.f[11] = 1.0f;
-    p.f[14] = -far * near / (far - near);
-    if (rotate) {
-        PVRTMATRIXf turn;
-        QuarterTurnZ(turn, 1.0f);
-        PVRTMatrixMultiplyF(out, p, turn);
-    } else {
-        out = p;
-    }
+    float const cotangent = 1.0f / std::tan(fovY * 0.5f);
+    PVRTMATRIXf turn;
+    QuarterTurnZ(turn, 1.0f);
+    PVRTMatrixOps::Perspective<PVRTFloatArith>(out, cotangent / (rotate ? 1.0f / aspect : aspect), cotangent,
+        far / (far - near), 1.0f, -far * near / (far - near), rotate ? &turn : nullptr);
 }
 
 void PVRTMatrixPerspectiveFovRHF(PVRTMATRIXf& out, float fovY, float aspect, float near, float far, bool rotate)
 {
-    float const a = rotate ? 1.0f / aspect : aspect;
-    float const s = 1.0f / std::tan(fovY * 0.5f);
-    PVRTMATRIXf p;
-    std::memset(p.f, 0, sizeof p.f);
-    p.f[0] = s / a;
-    p.f[5] = s;
-    p.f[10] = (far + near) / (near - far);
-    p.f[11] = -1.0f;
-    p.f[14] = 2.0f * far * near / (near - far);
-    if (rotate) {
-        PVRTMATRIXf turn;
-        QuarterTurnZ(turn, -1.0f);
-        PVRTMatrixMultiplyF(out, p, turn);
-    } else {
-        out = p;
-    }
+    float const cotangent = 1.0f / std::tan(fovY * 0.5f);
+    PVRTMATRIXf turn;
+    QuarterTurnZ(turn, -1.0f);
+    PVRTMatrixOps::Perspective<PVRTFloatArith>(out, cotangent / (rotate ? 1.0f / aspect : aspect), cotangent,
+        (far + near) / (near - far), -1.0f, 2.0f * far * near / (near - far), rotate ? &turn : nullptr);
 }
-
-namespace {
-
-// Orthographic projection; the depth offset sits in the translation
-// element f[14] so that w stays 1.
-void Ortho(PVRTMATRIXf& out, float w, float h, float near, float far, float depthScale, bool rotate)
-{
-    PVRTMATRIXf o;
-    std::memset(o.f, 0, sizeof o.f);
-    o.f[0] = 2.0f / w;
-    o.f[5] = 2.0f / h;
-    o.f[10] = depthScale;
-    o.f[14] = near / (near - far);
-    o.f[15] = 1.0f;
-    if (rotate) {
-        PVRTMATRIXf turn;
-        QuarterTurnZ(turn, -1.0f);
-        PVRTMatrixMultiplyF(out, turn, o);
-    } else {
-        out = o;
-    }
-}
-
-} // namespace
 
 void PVRTMatrixOrthoLHF(PVRTMATRIXf& out, float w, float h, float near, float far, bool rotate)
 {
-    Ortho(out, w, h, near, far, 1.0f / (far - near), rotate);
+    PVRTMATRIXf turn;
+    QuarterTurnZ(turn, -1.0f);
+    PVRTMatrixOps::Ortho<PVRTFloatArith>(out, 2.0f / w, 2.0f / h, 1.0f / (far - near), near / (near - far),
+        rotate ? &turn : nullptr);
 }
 
 void PVRTMatrixOrthoRHF(PVRTMATRIXf& out, float w, float h, float near, float far, bool rotate)
 {
-    Ortho(out, w, h, near, far, 1.0f / (near - far), rotate);
+    PVRTMATRIXf turn;
+    QuarterTurnZ(turn, -1.0f);
+    PVRTMatrixOps::Ortho<PVRTFloatArith>(out, 2.0f / w, 2.0f / h, 1.0f / (near - far), near / (near - far),
+        rotate ? &turn : nullptr);
 }
 
 void PVRTMatrixVec3LerpF(PVRTVECTOR3f& out, PVRTVECTOR3f const& a, PVRTVECTOR3f const& b, float t)

@@ -46,6 +46,55 @@ void Scaling(Matrix& m, Number sx, Number sy, Number sz)
     m.f[15] = Arith::One;
 }
 
+// A rotation in the plane of axes a and b (0 x, 1 y, 2 z) from its cosine
+// and sine: f[a*4+a] = f[b*4+b] = c, f[b*4+a] = s, f[a*4+b] = -s.
+template <class Arith, class Matrix, class Number>
+void PlaneRotation(Matrix& m, Number c, Number s, int a, int b)
+{
+    Identity<Arith>(m);
+    m.f[a * 4 + a] = c;
+    m.f[b * 4 + b] = c;
+    m.f[b * 4 + a] = s;
+    m.f[a * 4 + b] = -s;
+}
+
+// Perspective projection from the cotangent of half the field of view:
+// f[0] = cot / aspect, f[5] = cot and the three depth elements given;
+// rotated, it is followed by `turn` (quarter turn about Z).
+template <class Arith, class Matrix, class Number>
+void Perspective(Matrix& out, Number f0, Number f5, Number f10, Number f11, Number f14, Matrix const* turn)
+{
+    Matrix p;
+    std::memset(p.f, 0, sizeof p.f);
+    p.f[0] = f0;
+    p.f[5] = f5;
+    p.f[10] = f10;
+    p.f[11] = f11;
+    p.f[14] = f14;
+    if (turn)
+        Multiply<Arith>(out, p, *turn);
+    else
+        out = p;
+}
+
+// Orthographic projection with its depth offset in the translation element
+// f[14], so that w stays 1; rotated, `turn` is applied first.
+template <class Arith, class Matrix, class Number>
+void Ortho(Matrix& out, Number f0, Number f5, Number f10, Number f14, Matrix const* turn)
+{
+    Matrix o;
+    std::memset(o.f, 0, sizeof o.f);
+    o.f[0] = f0;
+    o.f[5] = f5;
+    o.f[10] = f10;
+    o.f[14] = f14;
+    o.f[15] = Arith::One;
+    if (turn)
+        Multiply<Arith>(out, *turn, o);
+    else
+        out = o;
+}
+
 template <class Matrix>
 void Transpose(Matrix& out, Matrix const& in)
 {

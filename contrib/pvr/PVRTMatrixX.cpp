@@ -4,10 +4,7 @@
 #include "contrib/pvr/PVRTFixedArith.h"
 #include "contrib/pvr/PVRTMatrixOps.h"
 
-#include <cmath>
-#include <utility>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -53,32 +50,17 @@ void PVRTMatrixScalingX(PVRTMATRIXx& m, int32_t sx, int32_t sy, int32_t sz)
 
 void PVRTMatrixRotationXX(PVRTMATRIXx& m, int32_t angle)
 {
-    int32_t const c = PVRTXCOS(angle), s = PVRTXSIN(angle);
-    PVRTMatrixIdentityX(m);
-    m.f[5] = c;
-    m.f[9] = s;
-    m.f[6] = -s;
-    m.f[10] = c;
+    PVRTMatrixOps::PlaneRotation<PVRTFixedArith>(m, PVRTXCOS(angle), PVRTXSIN(angle), 1, 2);
 }
 
 void PVRTMatrixRotationYX(PVRTMATRIXx& m, int32_t angle)
 {
-    int32_t const c = PVRTXCOS(angle), s = PVRTXSIN(angle);
-    PVRTMatrixIdentityX(m);
-    m.f[0] = c;
-    m.f[8] = -s;
-    m.f[2] = s;
-    m.f[10] = c;
+    PVRTMatrixOps::PlaneRotation<PVRTFixedArith>(m, PVRTXCOS(angle), PVRTXSIN(angle), 2, 0);
 }
 
 void PVRTMatrixRotationZX(PVRTMATRIXx& m, int32_t angle)
 {
-    int32_t const c = PVRTXCOS(angle), s = PVRTXSIN(angle);
-    PVRTMatrixIdentityX(m);
-    m.f[0] = c;
-    m.f[4] = s;
-    m.f[1] = -s;
-    m.f[5] = c;
+    PVRTMatrixOps::PlaneRotation<PVRTFixedArith>(m, PVRTXCOS(angle), PVRTXSIN(angle), 0, 1);
 }
 
 void PVRTMatrixTransposeX(PVRTMATRIXx& out, PVRTMATRIXx const& in)
@@ -136,80 +118,45 @@ void PVRTMatrixLookAtRHX(PVRTMATRIXx& out, PVRTVECTOR3x const& eye, PVRTVECTOR3x
 
 void PVRTMatrixPerspectiveFovLHX(PVRTMATRIXx& out, int32_t fovY, int32_t aspect, int32_t near, int32_t far, bool rotate)
 {
-    if (rotate)
-        aspect = PVRTXRECIP(aspect);
-    int32_t const s = PVRTXRECIP(PVRTXTAN(PVRTXMUL(fovY, 0x8000)));
-    PVRTMATRIXx p;
-    std::memset(p.f, 0, sizeof p.f);
-    p.f[0] = PVRTXDIV(s, aspect);
-    p.f[5] = s;
-    p.f[10] = PVRTXDIV(far, far - near);
-    p.f[11] = PVRTX_ONE;
-    p.f[14] = -PVRTXMUL(p.f[10], near);
-    if (rotate) {
-        PVRTMATRIXx turn;
-        QuarterTurnZ(turn, 1);
-        PVRTMatrixMultiplyX(out, p, turn);
-    } else {
-        out = p;
-    }
+    int32_t const cotangent = PVRTXRECIP(PVRTXTAN(PVRTXMUL(fovY, 0x8000)));
+    int32_t const depth = PVRTXDIV(far, far - near);
+    PVRTMATRIXx turn;
+    QuarterTurnZ(turn, 1);
+    PVRTMatrixOps::Perspective<PVRTFixedArith>(out, PVRTXDIV(cotangent, rotate ? PVRTXRECIP(aspect) : aspect),
+        cotangent, depth, PVRTX_ONE, -PVRTXMUL(depth, near), rotate ? &turn : nullptr);
 }
 
 void PVRTMatrixPerspectiveFovRHX(PVRTMATRIXx& out, int32_t fovY, int32_t aspect, int32_t near, int32_t far, bool rotate)
 {
-    if (rotate)
-        aspect = PVRTXRECIP(aspect);
-    int32_t const s = PVRTXRECIP(PVRTXTAN(PVRTXMUL(fovY, 0x8000)));
-    PVRTMATRIXx p;
-    std::memset(p.f, 0, sizeof p.f);
-    p.f[0] = PVRTXDIV(s, aspect);
-    p.f[5] = s;
-    p.f[10] = PVRTXDIV(far + near, near - far);
-    p.f[11] = -PVRTX_ONE;
-    p.f[14] = 2 * PVRTXMUL(PVRTXDIV(far, near - far), near);
-    if (rotate) {
-        PVRTMATRIXx turn;
-        QuarterTurnZ(turn, -1);
-        PVRTMatrixMultiplyX(out, p, turn);
-    } else {
-        out = p;
-    }
+    int32_t const cotangent = PVRTXRECIP(PVRTXTAN(PVRTXMUL(fovY, 0x8000)));
+    PVRTMATRIXx turn;
+    QuarterTurnZ(turn, -1);
+    PVRTMatrixOps::Perspective<PVRTFixedArith>(out, PVRTXDIV(cotangent, rotate ? PVRTXRECIP(aspect) : aspect),
+        cotangent, PVRTXDIV(far + near, near - far), -PVRTX_ONE, 2 * PVRTXMUL(PVRTXDIV(far, near - far), near),
+        rotate ? &turn : nullptr);
 }
 
 namespace {
 
-// Orthographic projection with the depth offset in the translation
-// element f[14], as the float builders.
-void OrthoX(PVRTMATRIXx& out, int32_t w, int32_t h, int32_t near, int32_t far, int32_t depthScale, bool rotate)
+// Rotated, width and height change places.
+void OrthoX(PVRTMATRIXx& out, int32_t w, int32_t h, int32_t near, int32_t depthScale, int32_t depthRange, bool rotate)
 {
-    if (rotate)
-        std::swap(w, h);
-    PVRTMATRIXx o;
-    std::memset(o.f, 0, sizeof o.f);
-    o.f[0] = PVRTXTWOOVER(w);
-    o.f[5] = PVRTXTWOOVER(h);
-    o.f[10] = depthScale;
-    o.f[14] = PVRTXDIV(near, near - far);
-    o.f[15] = PVRTX_ONE;
-    if (rotate) {
-        PVRTMATRIXx turn;
-        QuarterTurnZ(turn, -1);
-        PVRTMatrixMultiplyX(out, turn, o);
-    } else {
-        out = o;
-    }
+    PVRTMATRIXx turn;
+    QuarterTurnZ(turn, -1);
+    PVRTMatrixOps::Ortho<PVRTFixedArith>(out, PVRTXTWOOVER(rotate ? h : w), PVRTXTWOOVER(rotate ? w : h),
+        depthScale, PVRTXDIV(near, depthRange), rotate ? &turn : nullptr);
 }
 
 } // namespace
 
 void PVRTMatrixOrthoLHX(PVRTMATRIXx& out, int32_t w, int32_t h, int32_t near, int32_t far, bool rotate)
 {
-    OrthoX(out, w, h, near, far, PVRTXRECIP(far - near), rotate);
+    OrthoX(out, w, h, near, PVRTXRECIP(far - near), near - far, rotate);
 }
 
 void PVRTMatrixOrthoRHX(PVRTMATRIXx& out, int32_t w, int32_t h, int32_t near, int32_t far, bool rotate)
 {
-    OrthoX(out, w, h, near, far, PVRTXRECIP(near - far), rotate);
+    OrthoX(out, w, h, near, PVRTXRECIP(near - far), near - far, rotate);
 }
 
 void PVRTMatrixVec3LerpX(PVRTVECTOR3x& out, PVRTVECTOR3x const& a, PVRTVECTOR3x const& b, int32_t t)

@@ -56,6 +56,10 @@ private:
 
     template <typename T>
     bool ReadCount(unsigned int& count, T*& records, unsigned int length);
+    // Hands each block up to the end tag to handle(tag, length), which
+    // reads or skips it and answers false on failure.
+    template <typename Handler>
+    bool ReadContainer(unsigned int endTag, Handler handle);
 
     bool ReadCamera(SPODCamera& camera, unsigned int& fovFloats);
     bool ReadLight(SPODLight& light);
@@ -110,6 +114,20 @@ bool PODReader::ReadCount(unsigned int& count, T*& records, unsigned int length)
     return records != nullptr;
 }
 
+template <typename Handler>
+bool PODReader::ReadContainer(unsigned int endTag, Handler handle)
+{
+    for (;;) {
+        unsigned int tag, length;
+        if (!m_source.ReadMarker(tag, length))
+            return false;
+        if (tag == endTag)
+            return true;
+        if (!handle(tag, length))
+            return false;
+    }
+}
+
 bool PODReader::ReadCPODData(CPODData& data, unsigned int tag, bool ownData, unsigned int& bytes)
 {
     // A stream given twice replaces the first.
@@ -117,85 +135,63 @@ bool PODReader::ReadCPODData(CPODData& data, unsigned int tag, bool ownData, uns
         free(data.pData);
     data.pData = nullptr;
     bytes = 0;
-    for (;;) {
-        unsigned int blockTag, length;
-        if (!m_source.ReadMarker(blockTag, length))
-            return false;
-        if (blockTag == End(tag))
-            return true;
-        bool ok;
+    return ReadContainer(End(tag), [&](unsigned int blockTag, unsigned int length) {
         switch (blockTag) {
-        case DataType: ok = ReadValues(&data.eType, 1, length); break;
-        case DataN: ok = ReadValues(&data.n, 1, length); break;
-        case DataStride: ok = ReadValues(&data.nStride, 1, length); break;
-        case DataData:
-            if (!ownData) {
-                uint32_t offset = 0;
-                ok = ReadValues(&offset, 1, length);
-                data.SetOffset(offset);
-                break;
-            }
-            free(data.pData);
-            data.pData = nullptr;
-            switch (PVRTModelPODDataTypeSize(data.eType)) {
-            case 4: ok = m_source.ReadAfterAlloc32(data.pData, length); break;
-            case 2: ok = m_source.ReadAfterAlloc16(data.pData, length); break;
-            case 1: ok = m_source.ReadAfterAlloc(data.pData, length); break;
-            // Data of a type without elements cannot be used: skipped.
-            default: ok = m_source.Skip(length); length = 0; break;
-            }
-            bytes = length / std::max(1u, PVRTModelPODDataTypeSize(data.eType)) * PVRTModelPODDataTypeSize(data.eType);
-            break;
-        default: ok = m_source.Skip(length); break;
+        case DataType: return ReadValues(&data.eType, 1, length);
+        case DataN: return ReadValues(&data.n, 1, length);
+        case DataStride: return ReadValues(&data.nStride, 1, length);
+        case DataData: break;
+        default: return m_source.Skip(length);
         }
-        if (!ok)
-            return false;
-    }
+        if (!ownData) {
+            uint32_t offset = 0;
+            bool const ok = ReadValues(&offset, 1, length);
+            data.SetOffset(offset);
+            return ok;
+        }
+        free(data.pData);
+        data.pData = nullptr;
+        unsigned int const size = PVRTModelPODDataTypeSize(data.eType);
+        bytes = size ? length / size * size : 0;
+        switch (size) {
+        case 4: return m_source.ReadAfterAlloc32(data.pData, length);
+        case 2: return m_source.ReadAfterAlloc16(data.pData, length);
+        case 1: return m_source.ReadAfterAlloc(data.pData, length);
+        // Data of a type without elements cannot be used: skipped.
+        default: return m_source.Skip(length);
+        }
+    });
 }
 
 bool PODReader::ReadCamera(SPODCamera& camera, unsigned int& fovFloats)
 {
-    for (;;) {
-        unsigned int tag, length;
-        if (!m_source.ReadMarker(tag, length))
-            return false;
-        bool ok;
+    return ReadContainer(End(SceneCamera), [&](unsigned int tag, unsigned int length) {
         switch (tag) {
-        case End(SceneCamera): return true;
-        case CameraIdxTgt: ok = ReadValues(&camera.nIdxTarget, 1, length); break;
-        case CameraFOV: ok = ReadValues(&camera.fFOV, 1, length); break;
-        case CameraFar: ok = ReadValues(&camera.fFar, 1, length); break;
-        case CameraNear: ok = ReadValues(&camera.fNear, 1, length); break;
-        case CameraAnimFOV: ok = ReadArray32(camera.pfAnimFOV, length, fovFloats); break;
-        default: ok = m_source.Skip(length); break;
+        case CameraIdxTgt: return ReadValues(&camera.nIdxTarget, 1, length);
+        case CameraFOV: return ReadValues(&camera.fFOV, 1, length);
+        case CameraFar: return ReadValues(&camera.fFar, 1, length);
+        case CameraNear: return ReadValues(&camera.fNear, 1, length);
+        case CameraAnimFOV: return ReadArray32(camera.pfAnimFOV, length, fovFloats);
+        default: return m_source.Skip(length);
         }
-        if (!ok)
-            return false;
-    }
+    });
 }
 
 bool PODReader::ReadLight(SPODLight& light)
 {
-    for (;;) {
-        unsigned int tag, length;
-        if (!m_source.ReadMarker(tag, length))
-            return false;
-        bool ok;
+    return ReadContainer(End(SceneLight), [&](unsigned int tag, unsigned int length) {
         switch (tag) {
-        case End(SceneLight): return true;
-        case LightIdxTgt: ok = ReadValues(&light.nIdxTarget, 1, length); break;
-        case LightColour: ok = ReadValues(light.pfColour, 3, length); break;
-        case LightType: ok = ReadValues(&light.eType, 1, length); break;
-        case LightConstantAttenuation: ok = ReadValues(&light.fConstantAttenuation, 1, length); break;
-        case LightLinearAttenuation: ok = ReadValues(&light.fLinearAttenuation, 1, length); break;
-        case LightQuadraticAttenuation: ok = ReadValues(&light.fQuadraticAttenuation, 1, length); break;
-        case LightFalloffAngle: ok = ReadValues(&light.fFalloffAngle, 1, length); break;
-        case LightFalloffExponent: ok = ReadValues(&light.fFalloffExponent, 1, length); break;
-        default: ok = m_source.Skip(length); break;
+        case LightIdxTgt: return ReadValues(&light.nIdxTarget, 1, length);
+        case LightColour: return ReadValues(light.pfColour, 3, length);
+        case LightType: return ReadValues(&light.eType, 1, length);
+        case LightConstantAttenuation: return ReadValues(&light.fConstantAttenuation, 1, length);
+        case LightLinearAttenuation: return ReadValues(&light.fLinearAttenuation, 1, length);
+        case LightQuadraticAttenuation: return ReadValues(&light.fQuadraticAttenuation, 1, length);
+        case LightFalloffAngle: return ReadValues(&light.fFalloffAngle, 1, length);
+        case LightFalloffExponent: return ReadValues(&light.fFalloffExponent, 1, length);
+        default: return m_source.Skip(length);
         }
-        if (!ok)
-            return false;
-    }
+    });
 }
 
 bool PODReader::ReadMaterial(SPODMaterial& material)
@@ -210,57 +206,38 @@ bool PODReader::ReadMaterial(SPODMaterial& material)
     material.eBlendDstRGB = material.eBlendDstA = ePODBlendFunc_ZERO;
     material.eBlendOpRGB = material.eBlendOpA = ePODBlendOp_ADD;
 
-    for (;;) {
-        unsigned int tag, length;
-        if (!m_source.ReadMarker(tag, length))
-            return false;
-        bool ok;
-        if (tag >= MaterialTexAmbient && tag <= MaterialTexRefraction) {
-            ok = ReadValues(textureIndices[tag - MaterialTexAmbient], 1, length);
-        } else {
-            switch (tag) {
-            case End(SceneMaterial): return true;
-            case MaterialName: ok = ReadString(material.pszName, length); break;
-            case MaterialTexDiffuse: ok = ReadValues(&material.nIdxTexDiffuse, 1, length); break;
-            case MaterialOpacity: ok = ReadValues(&material.fMatOpacity, 1, length); break;
-            case MaterialAmbient: ok = ReadValues(material.pfMatAmbient, 3, length); break;
-            case MaterialDiffuse: ok = ReadValues(material.pfMatDiffuse, 3, length); break;
-            case MaterialSpecular: ok = ReadValues(material.pfMatSpecular, 3, length); break;
-            case MaterialShininess: ok = ReadValues(&material.fMatShininess, 1, length); break;
-            case MaterialEffectFile: ok = ReadString(material.pszEffectFile, length); break;
-            case MaterialEffectName: ok = ReadString(material.pszEffectName, length); break;
-            case MaterialBlendSrcRGB: ok = ReadValues(&material.eBlendSrcRGB, 1, length); break;
-            case MaterialBlendSrcA: ok = ReadValues(&material.eBlendSrcA, 1, length); break;
-            case MaterialBlendDstRGB: ok = ReadValues(&material.eBlendDstRGB, 1, length); break;
-            case MaterialBlendDstA: ok = ReadValues(&material.eBlendDstA, 1, length); break;
-            case MaterialBlendOpRGB: ok = ReadValues(&material.eBlendOpRGB, 1, length); break;
-            case MaterialBlendOpA: ok = ReadValues(&material.eBlendOpA, 1, length); break;
-            case MaterialBlendColour: ok = ReadValues(material.pfBlendColour, 4, length); break;
-            case MaterialBlendFactor: ok = ReadValues(material.pfBlendFactor, 4, length); break;
-            case MaterialFlags: ok = ReadValues(&material.nFlags, 1, length); break;
-            default: ok = m_source.Skip(length); break;
-            }
+    return ReadContainer(End(SceneMaterial), [&](unsigned int tag, unsigned int length) {
+        if (tag >= MaterialTexAmbient && tag <= MaterialTexRefraction)
+            return ReadValues(textureIndices[tag - MaterialTexAmbient], 1, length);
+        switch (tag) {
+        case MaterialName: return ReadString(material.pszName, length);
+        case MaterialTexDiffuse: return ReadValues(&material.nIdxTexDiffuse, 1, length);
+        case MaterialOpacity: return ReadValues(&material.fMatOpacity, 1, length);
+        case MaterialAmbient: return ReadValues(material.pfMatAmbient, 3, length);
+        case MaterialDiffuse: return ReadValues(material.pfMatDiffuse, 3, length);
+        case MaterialSpecular: return ReadValues(material.pfMatSpecular, 3, length);
+        case MaterialShininess: return ReadValues(&material.fMatShininess, 1, length);
+        case MaterialEffectFile: return ReadString(material.pszEffectFile, length);
+        case MaterialEffectName: return ReadString(material.pszEffectName, length);
+        case MaterialBlendSrcRGB: return ReadValues(&material.eBlendSrcRGB, 1, length);
+        case MaterialBlendSrcA: return ReadValues(&material.eBlendSrcA, 1, length);
+        case MaterialBlendDstRGB: return ReadValues(&material.eBlendDstRGB, 1, length);
+        case MaterialBlendDstA: return ReadValues(&material.eBlendDstA, 1, length);
+        case MaterialBlendOpRGB: return ReadValues(&material.eBlendOpRGB, 1, length);
+        case MaterialBlendOpA: return ReadValues(&material.eBlendOpA, 1, length);
+        case MaterialBlendColour: return ReadValues(material.pfBlendColour, 4, length);
+        case MaterialBlendFactor: return ReadValues(material.pfBlendFactor, 4, length);
+        case MaterialFlags: return ReadValues(&material.nFlags, 1, length);
+        default: return m_source.Skip(length);
         }
-        if (!ok)
-            return false;
-    }
+    });
 }
 
 bool PODReader::ReadTexture(SPODTexture& texture)
 {
-    for (;;) {
-        unsigned int tag, length;
-        if (!m_source.ReadMarker(tag, length))
-            return false;
-        bool ok;
-        switch (tag) {
-        case End(SceneTexture): return true;
-        case TextureFilename: ok = ReadString(texture.pszName, length); break;
-        default: ok = m_source.Skip(length); break;
-        }
-        if (!ok)
-            return false;
-    }
+    return ReadContainer(End(SceneTexture), [&](unsigned int tag, unsigned int length) {
+        return tag == TextureFilename ? ReadString(texture.pszName, length) : m_source.Skip(length);
+    });
 }
 
 bool PODReader::ReadMesh(SPODMesh& mesh)
@@ -274,71 +251,55 @@ bool PODReader::ReadMesh(SPODMesh& mesh)
     CPODData* const streams[] = {&mesh.sVertex, &mesh.sNormals, &mesh.sTangents, &mesh.sBinormals, &mesh.sVtxColours,
         &mesh.sBoneIdx, &mesh.sBoneWeight};
     unsigned int const streamTags[] = {MeshVtx, MeshNor, MeshTan, MeshBin, MeshVtxCol, MeshBoneIdx, MeshBoneWeight};
+    CPVRTBoneBatches& batches = mesh.sBoneBatches;
 
-    for (;;) {
-        unsigned int tag, length;
-        if (!m_source.ReadMarker(tag, length))
-            return false;
-        if (tag == End(SceneMesh)) {
-            if (uvwRead != mesh.nNumUVW)
-                return false;
-            if (!PVRTPODCheckMesh(mesh, sizes))
-                return false;
-            PVRTFixInterleavedEndianness(mesh);
-            return true;
-        }
+    bool const read = ReadContainer(End(SceneMesh), [&](unsigned int tag, unsigned int length) {
         bool const ownData = mesh.pInterleaved == nullptr;
         unsigned int const* const streamTag = std::find(std::begin(streamTags), std::end(streamTags), tag);
-        bool ok;
         if (streamTag != std::end(streamTags)) {
             size_t const which = static_cast<size_t>(streamTag - streamTags);
-            ok = ReadCPODData(*streams[which], tag, ownData, sizes.streamBytes[which]);
             ownStreams = ownStreams || ownData;
-        } else {
+            return ReadCPODData(*streams[which], tag, ownData, sizes.streamBytes[which]);
+        }
         switch (tag) {
-        case MeshNumVtx: ok = ReadValues(&mesh.nNumVertex, 1, length); break;
-        case MeshNumFaces: ok = ReadValues(&mesh.nNumFaces, 1, length); break;
-        case MeshNumUVW:
-            ok = ReadCount(mesh.nNumUVW, mesh.psUVW, length);
+        case MeshNumVtx: return ReadValues(&mesh.nNumVertex, 1, length);
+        case MeshNumFaces: return ReadValues(&mesh.nNumFaces, 1, length);
+        case MeshNumUVW: {
+            bool const ok = ReadCount(mesh.nNumUVW, mesh.psUVW, length);
             sizes.uvwBytes.assign(mesh.nNumUVW, 0u);
-            break;
-        case MeshFaces: ok = ReadCPODData(mesh.sFaces, tag, true, sizes.faceBytes); break;
-        case MeshStripLength: ok = ReadArray32(mesh.pnStripLength, length, sizes.stripEntries); break;
-        case MeshNumStrips: ok = ReadValues(&mesh.nNumStrips, 1, length); break;
-        case MeshUVW:
+            return ok;
+        }
+        case MeshFaces: return ReadCPODData(mesh.sFaces, tag, true, sizes.faceBytes);
+        case MeshStripLength: return ReadArray32(mesh.pnStripLength, length, sizes.stripEntries);
+        case MeshNumStrips: return ReadValues(&mesh.nNumStrips, 1, length);
+        case MeshUVW: {
             if (uvwRead >= mesh.nNumUVW)
                 return false;
-            ok = ReadCPODData(mesh.psUVW[uvwRead], tag, ownData, sizes.uvwBytes[uvwRead]);
             ownStreams = ownStreams || ownData;
-            ++uvwRead;
-            break;
+            unsigned int const which = uvwRead++;
+            return ReadCPODData(mesh.psUVW[which], tag, ownData, sizes.uvwBytes[which]);
+        }
         case MeshInterleaved:
-            if (ownStreams) {
-                // The streams before it already hold their own arrays.
-                ok = m_source.Skip(length);
-                break;
-            }
+            // Streams before it already hold their own arrays: passed over.
+            if (ownStreams)
+                return m_source.Skip(length);
             free(mesh.pInterleaved);
             mesh.pInterleaved = nullptr;
             sizes.interleavedBytes = length;
-            ok = m_source.ReadAfterAlloc(mesh.pInterleaved, length);
-            break;
-        case MeshBoneBatches: ok = ReadBatchArray(mesh.sBoneBatches.pnBatches, length, sizes.batchEntries); break;
-        case MeshBoneBatchBoneCounts:
-            ok = ReadBatchArray(mesh.sBoneBatches.pnBatchBoneCnt, length, sizes.batchBoneCountEntries);
-            break;
-        case MeshBoneBatchOffsets:
-            ok = ReadBatchArray(mesh.sBoneBatches.pnBatchOffset, length, sizes.batchOffsetEntries);
-            break;
-        case MeshBoneBatchBoneMax: ok = ReadValues(&mesh.sBoneBatches.nBatchBoneMax, 1, length); break;
-        case MeshBoneBatchCount: ok = ReadValues(&mesh.sBoneBatches.nBatchCnt, 1, length); break;
-        case MeshUnpackMatrix: ok = ReadValues(mesh.mUnpackMatrix.f, 16, length); break;
-        default: ok = m_source.Skip(length); break;
+            return m_source.ReadAfterAlloc(mesh.pInterleaved, length);
+        case MeshBoneBatches: return ReadBatchArray(batches.pnBatches, length, sizes.batchEntries);
+        case MeshBoneBatchBoneCounts: return ReadBatchArray(batches.pnBatchBoneCnt, length, sizes.batchBoneCountEntries);
+        case MeshBoneBatchOffsets: return ReadBatchArray(batches.pnBatchOffset, length, sizes.batchOffsetEntries);
+        case MeshBoneBatchBoneMax: return ReadValues(&batches.nBatchBoneMax, 1, length);
+        case MeshBoneBatchCount: return ReadValues(&batches.nBatchCnt, 1, length);
+        case MeshUnpackMatrix: return ReadValues(mesh.mUnpackMatrix.f, 16, length);
+        default: return m_source.Skip(length);
         }
-        }
-        if (!ok)
-            return false;
-    }
+    });
+    if (!read || uvwRead != mesh.nNumUVW || !PVRTPODCheckMesh(mesh, sizes))
+        return false;
+    PVRTFixInterleavedEndianness(mesh);
+    return true;
 }
 
 bool PODReader::ReadNode(SPODNode& node, SPVRTPODNodeSizes& sizes)
@@ -349,52 +310,53 @@ bool PODReader::ReadNode(SPODNode& node, SPVRTPODNodeSizes& sizes)
     float scale[7] = {1.0f, 1.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     bool olderFormat = false;
 
-    for (;;) {
-        unsigned int tag, length;
-        if (!m_source.ReadMarker(tag, length))
-            return false;
-        bool ok;
+    bool const read = ReadContainer(End(SceneNode), [&](unsigned int tag, unsigned int length) {
         switch (tag) {
-        case End(SceneNode):
-            if (olderFormat) {
-                float** const keys[] = {&node.pfAnimPosition, &node.pfAnimRotation, &node.pfAnimScale};
-                float const* const defaults[] = {position, rotation, scale};
-                unsigned int const keySizes[] = {3, 4, 7};
-                unsigned int const flags[] = {ePODHasPositionAni, ePODHasRotationAni, ePODHasScaleAni};
-                for (int kind = 0; kind < 3; ++kind) {
-                    if (*keys[kind]) {
-                        node.nAnimFlags |= flags[kind];
-                        continue;
-                    }
-                    *keys[kind] = static_cast<float*>(malloc(keySizes[kind] * sizeof(float)));
-                    if (!*keys[kind])
-                        return false;
-                    std::memcpy(*keys[kind], defaults[kind], keySizes[kind] * sizeof(float));
-                    sizes.keyFloats[kind] = keySizes[kind];
-                }
-            }
-            return true;
-        case NodeIdx: ok = ReadValues(&node.nIdx, 1, length); break;
-        case NodeName: ok = ReadString(node.pszName, length); break;
-        case NodeIdxMaterial: ok = ReadValues(&node.nIdxMaterial, 1, length); break;
-        case NodeIdxParent: ok = ReadValues(&node.nIdxParent, 1, length); break;
-        case NodePos: ok = ReadValues(position, 3, length); olderFormat = true; break;
-        case NodeRot: ok = ReadValues(rotation, 4, length); olderFormat = true; break;
-        case NodeScale: ok = ReadValues(scale, 3, length); olderFormat = true; break;
-        case NodeAnimPos: ok = ReadArray32(node.pfAnimPosition, length, sizes.keyFloats[0]); break;
-        case NodeAnimRot: ok = ReadArray32(node.pfAnimRotation, length, sizes.keyFloats[1]); break;
-        case NodeAnimScale: ok = ReadArray32(node.pfAnimScale, length, sizes.keyFloats[2]); break;
-        case NodeAnimMatrix: ok = ReadArray32(node.pfAnimMatrix, length, sizes.keyFloats[3]); break;
-        case NodeAnimFlags: ok = ReadValues(&node.nAnimFlags, 1, length); break;
-        case NodeAnimPosIdx: ok = ReadArray32(node.pnAnimPositionIdx, length, sizes.indexEntries[0]); break;
-        case NodeAnimRotIdx: ok = ReadArray32(node.pnAnimRotationIdx, length, sizes.indexEntries[1]); break;
-        case NodeAnimScaleIdx: ok = ReadArray32(node.pnAnimScaleIdx, length, sizes.indexEntries[2]); break;
-        case NodeAnimMatrixIdx: ok = ReadArray32(node.pnAnimMatrixIdx, length, sizes.indexEntries[3]); break;
-        default: ok = m_source.Skip(length); break;
+        case NodeIdx: return ReadValues(&node.nIdx, 1, length);
+        case NodeName: return ReadString(node.pszName, length);
+        case NodeIdxMaterial: return ReadValues(&node.nIdxMaterial, 1, length);
+        case NodeIdxParent: return ReadValues(&node.nIdxParent, 1, length);
+        case NodePos: olderFormat = true; return ReadValues(position, 3, length);
+        case NodeRot: olderFormat = true; return ReadValues(rotation, 4, length);
+        case NodeScale: olderFormat = true; return ReadValues(scale, 3, length);
+        case NodeAnimPos: return ReadArray32(node.pfAnimPosition, length, sizes.keyFloats[0]);
+        case NodeAnimRot: return ReadArray32(node.pfAnimRotation, length, sizes.keyFloats[1]);
+        case NodeAnimScale: return ReadArray32(node.pfAnimScale, length, sizes.keyFloats[2]);
+        case NodeAnimMatrix: return ReadArray32(node.pfAnimMatrix, length, sizes.keyFloats[3]);
+        case NodeAnimFlags: return ReadValues(&node.nAnimFlags, 1, length);
+        case NodeAnimPosIdx: return ReadArray32(node.pnAnimPositionIdx, length, sizes.indexEntries[0]);
+        case NodeAnimRotIdx: return ReadArray32(node.pnAnimRotationIdx, length, sizes.indexEntries[1]);
+        case NodeAnimScaleIdx: return ReadArray32(node.pnAnimScaleIdx, length, sizes.indexEntries[2]);
+        case NodeAnimMatrixIdx: return ReadArray32(node.pnAnimMatrixIdx, length, sizes.indexEntries[3]);
+        default: return m_source.Skip(length);
         }
-        if (!ok)
+    });
+    if (!read || !olderFormat)
+        return read;
+
+    float** const keys[] = {&node.pfAnimPosition, &node.pfAnimRotation, &node.pfAnimScale};
+    float const* const defaults[] = {position, rotation, scale};
+    unsigned int const keySizes[] = {3, 4, 7};
+    unsigned int const flags[] = {ePODHasPositionAni, ePODHasRotationAni, ePODHasScaleAni};
+    for (int kind = 0; kind < 3; ++kind) {
+        if (*keys[kind]) {
+            node.nAnimFlags |= flags[kind];
+            continue;
+        }
+        *keys[kind] = static_cast<float*>(malloc(keySizes[kind] * sizeof(float)));
+        if (!*keys[kind])
             return false;
+        std::memcpy(*keys[kind], defaults[kind], keySizes[kind] * sizeof(float));
+        sizes.keyFloats[kind] = keySizes[kind];
     }
+    return true;
+}
+
+// The next record of a kind, or null when the scene declared fewer.
+template <typename T>
+T* Next(T* records, unsigned int count, unsigned int& read)
+{
+    return read < count ? &records[read++] : nullptr;
 }
 
 bool PODReader::ReadScene(SPODScene& scene)
@@ -404,68 +366,54 @@ bool PODReader::ReadScene(SPODScene& scene)
     std::vector<SPVRTPODNodeSizes> nodeSizes;
     std::vector<unsigned int> cameraFovFloats;
 
-    for (;;) {
-        unsigned int tag, length;
-        if (!m_source.ReadMarker(tag, length))
-            return false;
-        bool ok;
+    bool const read = ReadContainer(End(Scene), [&](unsigned int tag, unsigned int length) {
         switch (tag) {
-        case End(Scene):
-            if (cameras != scene.nNumCamera || lights != scene.nNumLight || materials != scene.nNumMaterial
-                || meshes != scene.nNumMesh || textures != scene.nNumTexture || nodes != scene.nNumNode)
-                return false;
-            return PVRTPODCheckScene(scene, nodeSizes, cameraFovFloats);
-        case SceneClearColour: ok = ReadValues(scene.pfColourBackground, 3, length); break;
-        case SceneAmbientColour: ok = ReadValues(scene.pfColourAmbient, 3, length); break;
-        case SceneNumCamera: ok = ReadCount(scene.nNumCamera, scene.pCamera, length); break;
-        case SceneNumLight: ok = ReadCount(scene.nNumLight, scene.pLight, length); break;
-        case SceneNumMesh: ok = ReadCount(scene.nNumMesh, scene.pMesh, length); break;
-        case SceneNumNode: ok = ReadCount(scene.nNumNode, scene.pNode, length); break;
-        case SceneNumMeshNode: ok = ReadValues(&scene.nNumMeshNode, 1, length); break;
-        case SceneNumTexture: ok = ReadCount(scene.nNumTexture, scene.pTexture, length); break;
-        case SceneNumMaterial: ok = ReadCount(scene.nNumMaterial, scene.pMaterial, length); break;
-        case SceneNumFrame: ok = ReadValues(&scene.nNumFrame, 1, length); break;
-        case SceneFlags: ok = ReadValues(&scene.nFlags, 1, length); break;
-        case SceneFPS: ok = ReadValues(&scene.nFPS, 1, length); break;
-        case SceneCamera:
-            if (cameras >= scene.nNumCamera)
-                return false;
+        case SceneClearColour: return ReadValues(scene.pfColourBackground, 3, length);
+        case SceneAmbientColour: return ReadValues(scene.pfColourAmbient, 3, length);
+        case SceneNumCamera: return ReadCount(scene.nNumCamera, scene.pCamera, length);
+        case SceneNumLight: return ReadCount(scene.nNumLight, scene.pLight, length);
+        case SceneNumMesh: return ReadCount(scene.nNumMesh, scene.pMesh, length);
+        case SceneNumNode: return ReadCount(scene.nNumNode, scene.pNode, length);
+        case SceneNumMeshNode: return ReadValues(&scene.nNumMeshNode, 1, length);
+        case SceneNumTexture: return ReadCount(scene.nNumTexture, scene.pTexture, length);
+        case SceneNumMaterial: return ReadCount(scene.nNumMaterial, scene.pMaterial, length);
+        case SceneNumFrame: return ReadValues(&scene.nNumFrame, 1, length);
+        case SceneFlags: return ReadValues(&scene.nFlags, 1, length);
+        case SceneFPS: return ReadValues(&scene.nFPS, 1, length);
+        case SceneCamera: {
             cameraFovFloats.resize(scene.nNumCamera);
-            ok = ReadCamera(scene.pCamera[cameras], cameraFovFloats[cameras]);
-            ++cameras;
-            break;
-        case SceneLight:
-            if (lights >= scene.nNumLight)
-                return false;
-            ok = ReadLight(scene.pLight[lights++]);
-            break;
-        case SceneMesh:
-            if (meshes >= scene.nNumMesh)
-                return false;
-            ok = ReadMesh(scene.pMesh[meshes++]);
-            break;
-        case SceneNode:
-            if (nodes >= scene.nNumNode)
-                return false;
-            nodeSizes.resize(scene.nNumNode);
-            ok = ReadNode(scene.pNode[nodes], nodeSizes[nodes]);
-            ++nodes;
-            break;
-        case SceneTexture:
-            if (textures >= scene.nNumTexture)
-                return false;
-            ok = ReadTexture(scene.pTexture[textures++]);
-            break;
-        case SceneMaterial:
-            if (materials >= scene.nNumMaterial)
-                return false;
-            ok = ReadMaterial(scene.pMaterial[materials++]);
-            break;
-        default: ok = m_source.Skip(length); break;
+            unsigned int const which = cameras;
+            SPODCamera* camera = Next(scene.pCamera, scene.nNumCamera, cameras);
+            return camera && ReadCamera(*camera, cameraFovFloats[which]);
         }
-        if (!ok)
-            return false;
-    }
+        case SceneLight: {
+            SPODLight* light = Next(scene.pLight, scene.nNumLight, lights);
+            return light && ReadLight(*light);
+        }
+        case SceneMesh: {
+            SPODMesh* mesh = Next(scene.pMesh, scene.nNumMesh, meshes);
+            return mesh && ReadMesh(*mesh);
+        }
+        case SceneNode: {
+            nodeSizes.resize(scene.nNumNode);
+            unsigned int const which = nodes;
+            SPODNode* node = Next(scene.pNode, scene.nNumNode, nodes);
+            return node && ReadNode(*node, nodeSizes[which]);
+        }
+        case SceneTexture: {
+            SPODTexture* texture = Next(scene.pTexture, scene.nNumTexture, textures);
+            return texture && ReadTexture(*texture);
+        }
+        case SceneMaterial: {
+            SPODMaterial* material = Next(scene.pMaterial, scene.nNumMaterial, materials);
+            return material && ReadMaterial(*material);
+        }
+        default: return m_source.Skip(length);
+        }
+    });
+    return read && cameras == scene.nNumCamera && lights == scene.nNumLight && materials == scene.nNumMaterial
+        && meshes == scene.nNumMesh && textures == scene.nNumTexture && nodes == scene.nNumNode
+        && PVRTPODCheckScene(scene, nodeSizes, cameraFovFloats);
 }
 
 } // namespace

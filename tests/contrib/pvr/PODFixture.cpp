@@ -5,6 +5,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -348,4 +352,17 @@ void ExpectScenesEqual(SPODScene const& actual, SPODScene const& expected)
         ExpectTextsEqual(actual.pTexture[i].pszName, expected.pTexture[i].pszName, "texture");
     for (unsigned int i = 0; i < expected.nNumMaterial; ++i)
         ExpectMaterialsEqual(actual.pMaterial[i], expected.pMaterial[i]);
+}
+
+std::string SavedBytes(CPVRTModelPOD& model)
+{
+    char path[] = "/tmp/pvrt-pod-XXXXXX";
+    int const fd = mkstemp(path);
+    EXPECT_GE(fd, 0);
+    close(fd);
+    EXPECT_EQ(model.SavePOD(path), 0);
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    unlink(path);
+    return bytes;
 }

@@ -18,6 +18,9 @@ void BuildFixtureScene(CPVRTModelPOD& model);
 // Every field and array of the two scenes, reported through gtest.
 void ExpectScenesEqual(SPODScene const& actual, SPODScene const& expected);
 
+// The bytes the writer makes of the model's scene.
+std::string SavedBytes(CPVRTModelPOD& model);
+
 // A new array from the C allocator holding the values.
 template <typename T>
 T* CArray(std::vector<T> const& values)
@@ -59,3 +62,16 @@ public:
 
     std::string bytes;
 };
+
+// A file of the version block (unless left out) and a scene around the
+// inner blocks.
+inline std::string PODSceneFile(PODBytes const& inner, bool withVersion = true)
+{
+    PODBytes file;
+    if (withVersion)
+        file.Version();
+    file.Open(1001);
+    file.bytes += inner.bytes;
+    file.Close(1001);
+    return file.bytes;
+}

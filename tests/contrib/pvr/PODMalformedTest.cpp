@@ -2,11 +2,6 @@
 // and indices, every truncation of a real file, and corrupted bytes.
 #include "PODFixture.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,17 +10,6 @@ int ReadBytes(std::string const& bytes)
 {
     CPVRTModelPOD model;
     return model.ReadFromMemory(bytes.data(), bytes.size());
-}
-
-std::string SceneFile(PODBytes const& inner, bool withVersion = true)
-{
-    PODBytes file;
-    if (withVersion)
-        file.Version();
-    file.Open(1001);
-    file.bytes += inner.bytes;
-    file.Close(1001);
-    return file.bytes;
 }
 
 // One mesh of `vertices` vertices whose extra blocks come from `body`.
@@ -50,14 +34,7 @@ std::string FixtureBytes()
 {
     CPVRTModelPOD model;
     BuildFixtureScene(model);
-    char path[] = "/tmp/pvrt-fixture-XXXXXX";
-    int const fd = mkstemp(path);
-    close(fd);
-    EXPECT_EQ(model.SavePOD(path), 0);
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    unlink(path);
-    return bytes;
+    return SavedBytes(model);
 }
 
 struct MalformedCase {
@@ -146,35 +123,35 @@ std::vector<MalformedCase> MalformedCases()
         {"version only", PODBytes().Version().bytes},
         {"version of length 12", longVersion.bytes},
         {"wrong version text", wrongVersion.bytes},
-        {"no version block", SceneFile(PODBytes(), false)},
+        {"no version block", PODSceneFile(PODBytes(), false)},
         {"unterminated scene", unterminatedScene.bytes},
         {"two scenes", twoScenes.bytes},
-        {"fewer cameras than declared", SceneFile(oneCameraOfTwo)},
-        {"more cameras than declared", SceneFile(threeCamerasOfTwo)},
-        {"count beyond the file", SceneFile(hugeCount)},
-        {"count given twice", SceneFile(countTwice)},
-        {"block longer than the file", SceneFile(lyingLength)},
-        {"value block too short", SceneFile(shortValue)},
-        {"array longer than the file", SceneFile(lyingArray)},
-        {"interleaved block too small", SceneFile(Mesh(2, interleavedTooSmall))},
-        {"stream offset outside the block", SceneFile(Mesh(1, offsetOutside))},
-        {"stream shorter than its vertices", SceneFile(Mesh(2, streamTooShort))},
-        {"stride below one element", SceneFile(Mesh(2, strideBelowElement))},
-        {"face index beyond the vertices", SceneFile(Mesh(2, faceOutside))},
-        {"fewer indices than faces", SceneFile(Mesh(2, facesTooFew))},
-        {"more strips than lengths", SceneFile(Mesh(2, stripsTooLong))},
-        {"more texture streams than declared", SceneFile(Mesh(2, uvwBeyondCount))},
-        {"fewer texture streams than declared", SceneFile(Mesh(2, uvwMissing))},
-        {"bone batches beyond their arrays", SceneFile(Mesh(0, batchesLie))},
-        {"parent loop", SceneFile(parentLoop)},
-        {"parent outside the nodes", SceneFile(parentOutside)},
-        {"fewer keys than frames", SceneFile(keysTooShort)},
-        {"key index beyond the keys", SceneFile(keyIndexOutside)},
-        {"more mesh nodes than nodes", SceneFile(meshNodesBeyondNodes)},
-        {"mesh node placing no mesh", SceneFile(meshIndexOutside)},
-        {"fewer field-of-view keys than frames", SceneFile(cameraFovShort)},
-        {"texture index outside the textures", SceneFile(textureIndexOutside)},
-        {"light without its node", SceneFile(lightWithoutNode)},
+        {"fewer cameras than declared", PODSceneFile(oneCameraOfTwo)},
+        {"more cameras than declared", PODSceneFile(threeCamerasOfTwo)},
+        {"count beyond the file", PODSceneFile(hugeCount)},
+        {"count given twice", PODSceneFile(countTwice)},
+        {"block longer than the file", PODSceneFile(lyingLength)},
+        {"value block too short", PODSceneFile(shortValue)},
+        {"array longer than the file", PODSceneFile(lyingArray)},
+        {"interleaved block too small", PODSceneFile(Mesh(2, interleavedTooSmall))},
+        {"stream offset outside the block", PODSceneFile(Mesh(1, offsetOutside))},
+        {"stream shorter than its vertices", PODSceneFile(Mesh(2, streamTooShort))},
+        {"stride below one element", PODSceneFile(Mesh(2, strideBelowElement))},
+        {"face index beyond the vertices", PODSceneFile(Mesh(2, faceOutside))},
+        {"fewer indices than faces", PODSceneFile(Mesh(2, facesTooFew))},
+        {"more strips than lengths", PODSceneFile(Mesh(2, stripsTooLong))},
+        {"more texture streams than declared", PODSceneFile(Mesh(2, uvwBeyondCount))},
+        {"fewer texture streams than declared", PODSceneFile(Mesh(2, uvwMissing))},
+        {"bone batches beyond their arrays", PODSceneFile(Mesh(0, batchesLie))},
+        {"parent loop", PODSceneFile(parentLoop)},
+        {"parent outside the nodes", PODSceneFile(parentOutside)},
+        {"fewer keys than frames", PODSceneFile(keysTooShort)},
+        {"key index beyond the keys", PODSceneFile(keyIndexOutside)},
+        {"more mesh nodes than nodes", PODSceneFile(meshNodesBeyondNodes)},
+        {"mesh node placing no mesh", PODSceneFile(meshIndexOutside)},
+        {"fewer field-of-view keys than frames", PODSceneFile(cameraFovShort)},
+        {"texture index outside the textures", PODSceneFile(textureIndexOutside)},
+        {"light without its node", PODSceneFile(lightWithoutNode)},
     };
 }
 

@@ -1,63 +1,23 @@
 // POD files: the writer's output reads back as the same scene, and the
 // reader's handling of versions, texts, older nodes, unknown blocks and
 // fixed-point files.
+#include "MountedFolder.h"
 #include "PODFixture.h"
 
 #include "contrib/pvr/PVRTModelPODTools.h"
-#include "norv/vfs/Vfs.h"
-
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// A host folder mounted at the root of the virtual file system.
-class PODFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/pvrt-pod-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        Norv::Vfs::Initialize();
-        ASSERT_NE(Norv::MountNative(folder + "/", "", 0), nullptr);
-    }
-    void TearDown() override
-    {
-        Norv::Vfs::Shutdown();
-        std::system(("rm -rf '" + folder + "'").c_str());
-    }
-
-    std::string Path(char const* name) const { return folder + "/" + name; }
-    std::string ReadHostFile(char const* name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    std::string folder;
-};
 
 int ReadBytes(CPVRTModelPOD& model, std::string const& bytes)
 {
     return model.ReadFromMemory(bytes.data(), bytes.size());
 }
 
-// Version and an empty scene around `inner` blocks.
-std::string SceneFile(PODBytes const& inner)
-{
-    PODBytes file;
-    file.Version().Open(1001);
-    file.bytes += inner.bytes;
-    file.Close(1001);
-    return file.bytes;
-}
-
 } // namespace
+
+using PODFileTest = MountedFolderTest;
 
 TEST_F(PODFileTest, WrittenSceneReadsBackIdentically)
 {
@@ -112,7 +72,7 @@ TEST_F(PODFileTest, MissingFileFails)
 TEST(PODReader, EmptySceneLoadsWithDefaults)
 {
     CPVRTModelPOD model;
-    ASSERT_EQ(ReadBytes(model, SceneFile(PODBytes())), 0);
+    ASSERT_EQ(ReadBytes(model, PODSceneFile(PODBytes())), 0);
     EXPECT_EQ(model.nNumMesh, 0u);
     EXPECT_EQ(model.nNumNode, 0u);
     EXPECT_EQ(model.nFPS, 30u);
@@ -129,7 +89,7 @@ TEST(PODReader, OlderNodesGetOneKeyOfEachKind)
     nodes.Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
     nodes.Open(2013).Values(5007, {0, 0, 0}).Values(5004, {0, 0, 0}).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
     CPVRTModelPOD model;
-    ASSERT_EQ(ReadBytes(model, SceneFile(nodes)), 0);
+    ASSERT_EQ(ReadBytes(model, PODSceneFile(nodes)), 0);
 
     SPODNode const& older = model.pNode[0];
     EXPECT_EQ(older.nAnimFlags, 0u);
@@ -156,7 +116,7 @@ TEST(PODReader, UnknownBlocksAreSkippedEverywhere)
     inner.Values(9003, {0, 0, 0}).Close(6006).Close(2012);
     inner.Value(2005, 1).Value(2006, 1).Open(2013).Value(5010, 99).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
     CPVRTModelPOD model;
-    ASSERT_EQ(ReadBytes(model, SceneFile(inner)), 0);
+    ASSERT_EQ(ReadBytes(model, PODSceneFile(inner)), 0);
     EXPECT_EQ(model.pMesh[0].sVertex.n, 3u);
     ASSERT_NE(model.pMesh[0].sVertex.pData, nullptr);
 }
@@ -171,7 +131,7 @@ TEST(PODReader, StreamsAreOffsetsOnlyAfterTheInterleavedBlock)
         block.bytes += stream.bytes;
         block.Raw(6014, std::string(12, '\0'));
         block.Close(2012).Value(2005, 1).Value(2006, 1).Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
-        return SceneFile(block);
+        return PODSceneFile(block);
     };
     // After the block a stream's data is its offset into the block.
     CPVRTModelPOD first;
@@ -179,7 +139,7 @@ TEST(PODReader, StreamsAreOffsetsOnlyAfterTheInterleavedBlock)
     offsetMesh.Value(2004, 1).Open(2012).Value(6000, 1).Raw(6014, std::string(12, '\0'));
     offsetMesh.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12).Value(9003, 0).Close(6006);
     offsetMesh.Close(2012).Value(2005, 1).Value(2006, 1).Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
-    ASSERT_EQ(ReadBytes(first, SceneFile(offsetMesh)), 0);
+    ASSERT_EQ(ReadBytes(first, PODSceneFile(offsetMesh)), 0);
     EXPECT_NE(first.pMesh[0].pInterleaved, nullptr);
     EXPECT_EQ(first.pMesh[0].sVertex.Offset(), 0u);
 
@@ -209,7 +169,7 @@ TEST(PODReader, FixedPointFilesBecomeFloat)
     inner.Value(2002, 1).Value(2005, 1).Open(2010).Value(8001, 0x18000).Value(8000, 0xFFFFFFFF).Close(2010);
     inner.Open(2013).Value(5000, 0).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Values(5007, {0x10000, 0x20000, 0xFFFF0000}).Close(2013);
     CPVRTModelPOD model;
-    ASSERT_EQ(ReadBytes(model, SceneFile(inner)), 0);
+    ASSERT_EQ(ReadBytes(model, PODSceneFile(inner)), 0);
     EXPECT_EQ(model.nFlags, 0u);
     EXPECT_EQ(model.pfColourBackground[0], 0.5f);
     EXPECT_EQ(model.pfColourBackground[2], 2.0f);

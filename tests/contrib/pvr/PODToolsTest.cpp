@@ -5,9 +5,6 @@
 #include "contrib/pvr/PVRTModelPODTools.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -106,13 +103,8 @@ TEST(PODTools, InterleavingKeepsEveryVertexAndDeIndexingExpandsThem)
     EXPECT_EQ(z, 1.0f);
 
     // The interleaved scene survives a write and a read.
-    char path[] = "/tmp/pvrt-tools-XXXXXX";
-    close(mkstemp(path));
-    ASSERT_EQ(model.SavePOD(path), 0);
+    std::string const bytes = SavedBytes(model);
     CPVRTModelPOD reread;
-    std::ifstream in(path, std::ios::binary);
-    std::string const bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    unlink(path);
     ASSERT_EQ(reread.ReadFromMemory(bytes.data(), bytes.size()), 0);
     ExpectScenesEqual(reread, model);
 

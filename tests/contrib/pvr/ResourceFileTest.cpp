@@ -1,41 +1,14 @@
 // Whole-file reads through the virtual file system and the memory files.
+#include "MountedFolder.h"
+
 #include "contrib/pvr/PVRTMemoryFileSystem.h"
 #include "contrib/pvr/PVRTResourceFile.h"
-#include "norv/vfs/Vfs.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// A host folder mounted at the root of the virtual file system.
-class ResourceFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/pvrt-res-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        Norv::Vfs::Initialize();
-        ASSERT_NE(Norv::MountNative(folder + "/", "", 0), nullptr);
-    }
-    void TearDown() override
-    {
-        Norv::Vfs::Shutdown();
-        std::system(("rm -rf '" + folder + "'").c_str());
-    }
-    void Write(char const* name, std::string const& bytes)
-    {
-        std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
-    }
-
-    std::string folder;
-};
-
-} // namespace
+using ResourceFileTest = MountedFolderTest;
 
 TEST_F(ResourceFileTest, ReadsWholeFilesZeroTerminated)
 {
