@@ -20,6 +20,11 @@ void PVRTMatrixInverseExF(PVRTMATRIXf& out, PVRTMATRIXf const& in);
 // n rows of n + 1 floats, row[0] = row[1]*x0 + ... + row[n]*x(n-1); the
 // rows are changed in place.
 void PVRTMatrixLinearEqSolveF(float* result, float** rows, int n);
+// The same solver under the name the class form uses.
+inline void PVRTLinearEqSolve(float* result, float** rows, int n)
+{
+    PVRTMatrixLinearEqSolveF(result, rows, n);
+}
 void PVRTMatrixLookAtLHF(PVRTMATRIXf& out, PVRTVECTOR3f const& eye, PVRTVECTOR3f const& at, PVRTVECTOR3f const& up);
 void PVRTMatrixLookAtRHF(PVRTMATRIXf& out, PVRTVECTOR3f const& eye, PVRTVECTOR3f const& at, PVRTVECTOR3f const& up);
 void PVRTMatrixPerspectiveFovLHF(PVRTMATRIXf& out, float fovY, float aspect, float near, float far, bool rotate = false);

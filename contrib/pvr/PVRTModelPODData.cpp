@@ -3,8 +3,18 @@
 #include "contrib/pvr/PVRTModelPOD.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
+
+void CPODData::Reset()
+{
+    eType = EPODDataFloat;
+    n = 0;
+    nStride = 0;
+    free(pData);
+    pData = nullptr;
+}
 
 unsigned int PVRTModelPODDataTypeSize(EPVRTDataType type)
 {

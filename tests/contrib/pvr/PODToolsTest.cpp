@@ -47,8 +47,12 @@ TEST(PODTools, ElementFactsAndIndexCounts)
         EXPECT_EQ(PVRTModelPODDataTypeSize(c.type), c.size) << c.type;
         EXPECT_EQ(PVRTModelPODDataTypeComponentCount(c.type), c.components) << c.type;
     }
-    CPODData const colours = {EPODDataShort, 3, 6, nullptr};
+    CPODData colours = {EPODDataShort, 3, 6, static_cast<unsigned char*>(malloc(6))};
     EXPECT_EQ(PVRTModelPODDataStride(colours), 6u);
+    colours.Reset();
+    EXPECT_EQ(colours.eType, EPODDataFloat);
+    EXPECT_EQ(colours.n, 0u);
+    EXPECT_EQ(colours.pData, nullptr);
 
     SPODMesh mesh = {};
     mesh.nNumFaces = 10;
