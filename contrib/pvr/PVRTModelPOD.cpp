@@ -417,6 +417,8 @@ PVRTVec4 CPVRTModelPOD::GetLightDirection(unsigned int l) const
 
 int CPVRTModelPOD::ReadFromMemory(SPODScene const& scene)
 {
+    if (&scene == this)
+        return 0; // adopting its own scene changes nothing
     Destroy();
     SPODScene& own = *this;
     own = scene;

@@ -101,7 +101,8 @@ unsigned int PVRTModelPODDataTypeComponentCount(EPVRTDataType type);
 unsigned int PVRTModelPODDataStride(CPODData const& data);
 // Indices the mesh draws: strips count their two extra corners.
 unsigned int PVRTModelPODCountIndices(SPODMesh const& mesh);
-// Bytes of an interleaved mesh's block that its streams reach.
+// Bytes of an interleaved mesh's block: whole vertices, and every stream's
+// last element.
 size_t PVRTModelPODInterleavedBytes(SPODMesh const& mesh);
 // Rewrites 2- and 4-byte elements of interleaved data from little-endian
 // to host order.

@@ -152,6 +152,8 @@ void PVRTModelPODCopyMaterial(SPODMaterial const& in, SPODMaterial& out)
 
 int CPVRTModelPOD::CopyFromMemory(SPODScene const& scene)
 {
+    if (&scene == this)
+        return 0; // a copy of itself is what it holds
     Destroy();
     unsigned int const frames = scene.nNumFrame;
     nNumFrame = scene.nNumFrame;

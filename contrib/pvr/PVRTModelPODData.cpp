@@ -91,7 +91,7 @@ size_t PVRTModelPODInterleavedBytes(SPODMesh const& mesh)
             continue;
         size_t const end = stream->Offset() + static_cast<size_t>(mesh.nNumVertex - 1u) * stream->nStride
             + PVRTModelPODDataStride(*stream);
-        bytes = std::max(bytes, end);
+        bytes = std::max({bytes, end, static_cast<size_t>(mesh.nNumVertex) * stream->nStride});
     }
     return bytes;
 }

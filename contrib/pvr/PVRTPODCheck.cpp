@@ -10,6 +10,8 @@ namespace {
 
 // Whether every vertex of the stream lies inside `available` bytes: the
 // stream's own array, or the interleaved block from the stream's offset.
+// Whole vertices count, as vertex buffers are filled with vertex count
+// times stride bytes.
 bool StreamFits(CPODData const& data, unsigned int vertices, bool interleaved, uint64_t available)
 {
     if (data.n == 0 || vertices == 0)
@@ -17,10 +19,12 @@ bool StreamFits(CPODData const& data, unsigned int vertices, bool interleaved, u
     uint64_t const elementBytes = static_cast<uint64_t>(PVRTModelPODDataStride(data));
     if (elementBytes == 0 || data.nStride < elementBytes)
         return false;
-    uint64_t const start = interleaved ? data.Offset() : 0u;
     if (!interleaved && !data.pData)
         return false;
-    return start + static_cast<uint64_t>(vertices - 1u) * data.nStride + elementBytes <= available;
+    uint64_t const start = interleaved ? data.Offset() : 0u;
+    uint64_t const lastElementEnd = start + static_cast<uint64_t>(vertices - 1u) * data.nStride + elementBytes;
+    uint64_t const wholeVertices = static_cast<uint64_t>(vertices) * data.nStride;
+    return lastElementEnd <= available && wholeVertices <= available;
 }
 
 bool IndexInRange(int index, unsigned int count)

@@ -164,6 +164,11 @@ TEST_F(PODAnimationTest, CamerasAndLights)
 
 TEST_F(PODAnimationTest, CopiesAreDeepAndAdoptedScenesStayTheCallers)
 {
+    // Copying or adopting its own scene keeps it.
+    ASSERT_EQ(model.CopyFromMemory(model), 0);
+    ASSERT_EQ(model.ReadFromMemory(static_cast<SPODScene const&>(model)), 0);
+    EXPECT_STREQ(model.pNode[kQuad].pszName, "quad");
+
     CPVRTModelPOD copy;
     ASSERT_EQ(copy.CopyFromMemory(model), 0);
     ExpectScenesEqual(copy, model);

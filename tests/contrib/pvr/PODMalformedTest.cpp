@@ -69,6 +69,9 @@ std::vector<MalformedCase> MalformedCases()
     PODBytes interleavedTooSmall;
     interleavedTooSmall.Raw(6014, std::string(16, '\0'));
     interleavedTooSmall.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12).Value(9003, 0).Close(6006);
+    PODBytes partVertexBlock;
+    partVertexBlock.Raw(6014, std::string(32, '\0'));
+    partVertexBlock.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 20).Value(9003, 0).Close(6006);
     PODBytes offsetOutside;
     offsetOutside.Raw(6014, std::string(24, '\0'));
     offsetOutside.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12).Value(9003, 20).Close(6006);
@@ -134,6 +137,7 @@ std::vector<MalformedCase> MalformedCases()
         {"value block too short", PODSceneFile(shortValue)},
         {"array longer than the file", PODSceneFile(lyingArray)},
         {"interleaved block too small", PODSceneFile(Mesh(2, interleavedTooSmall))},
+        {"interleaved block short of whole vertices", PODSceneFile(Mesh(2, partVertexBlock))},
         {"stream offset outside the block", PODSceneFile(Mesh(1, offsetOutside))},
         {"stream shorter than its vertices", PODSceneFile(Mesh(2, streamTooShort))},
         {"stride below one element", PODSceneFile(Mesh(2, strideBelowElement))},
