@@ -24,8 +24,8 @@ void Compute(PVRTBOUNDINGBOX* box, int count, PointOf pointOf)
         high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
     }
     for (int corner = 0; corner < 8; ++corner) {
-        box->Point[corner] = {(corner & 4) ? high.x : low.x, (corner & 2) ? high.y : low.y,
-            (corner & 1) ? high.z : low.z};
+        box->Point[corner]
+            = {(corner & 4) ? high.x : low.x, (corner & 2) ? high.y : low.y, (corner & 1) ? high.z : low.z};
     }
 }
 
@@ -36,8 +36,8 @@ void PVRTBoundingBoxCompute(PVRTBOUNDINGBOX* box, PVRTVECTOR3f const* points, in
     Compute(box, count, [points](int i) { return points[i]; });
 }
 
-void PVRTBoundingBoxComputeInterleaved(PVRTBOUNDINGBOX* box, unsigned char const* data, int count, int offset,
-    int stride)
+void PVRTBoundingBoxComputeInterleaved(
+    PVRTBOUNDINGBOX* box, unsigned char const* data, int count, int offset, int stride)
 {
     Compute(box, count, [=](int i) { return PointAt(data, offset, stride, i); });
 }

@@ -13,8 +13,8 @@ struct PVRTBOUNDINGBOX {
 // The box of count points (the first is always read).
 void PVRTBoundingBoxCompute(PVRTBOUNDINGBOX* box, PVRTVECTOR3f const* points, int count);
 // The same over points of three floats at data + offset + i * stride.
-void PVRTBoundingBoxComputeInterleaved(PVRTBOUNDINGBOX* box, unsigned char const* data, int count, int offset,
-    int stride);
+void PVRTBoundingBoxComputeInterleaved(
+    PVRTBOUNDINGBOX* box, unsigned char const* data, int count, int offset, int stride);
 // False when every corner lies beyond one side of the view or behind the
 // eye; needsZClipping tells whether some corner lies behind the near plane.
 bool PVRTBoundingBoxIsVisible(PVRTBOUNDINGBOX const* box, PVRTMATRIXf const* viewProjection, bool* needsZClipping);

@@ -7,7 +7,7 @@
 namespace {
 // Messages are short one-liners; anything longer is cut.
 constexpr int kErrorBufferSize = 1024;
-}
+} // namespace
 
 void PVRTErrorOutputDebug(char const* format, ...)
 {

@@ -5,10 +5,7 @@
 #include <cstdint>
 
 // Results of the toolkit's loaders: 0 for success, 1 for failure.
-enum EPVRTError {
-    PVR_SUCCESS = 0,
-    PVR_FAIL = 1
-};
+enum EPVRTError { PVR_SUCCESS = 0, PVR_FAIL = 1 };
 
 typedef int32_t PVRTint32;
 typedef uint32_t PVRTuint32;

@@ -35,7 +35,8 @@ PVRTMat3 PVRTMat3::operator*(PVRTMat3 const& rhs) const
     PVRTMat3 product;
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 3; ++r)
-            product.f[c * 3 + r] = f[0 * 3 + r] * rhs.f[c * 3 + 0] + f[1 * 3 + r] * rhs.f[c * 3 + 1] + f[2 * 3 + r] * rhs.f[c * 3 + 2];
+            product.f[c * 3 + r]
+                = f[0 * 3 + r] * rhs.f[c * 3 + 0] + f[1 * 3 + r] * rhs.f[c * 3 + 1] + f[2 * 3 + r] * rhs.f[c * 3 + 2];
     return product;
 }
 
@@ -47,7 +48,8 @@ PVRTVec3 PVRTMat3::operator*(PVRTVec3 const& v) const
 
 PVRTMat3 PVRTMat3::inverse() const
 {
-    float const det = f[0] * (f[4] * f[8] - f[7] * f[5]) - f[3] * (f[1] * f[8] - f[7] * f[2]) + f[6] * (f[1] * f[5] - f[4] * f[2]);
+    float const det
+        = f[0] * (f[4] * f[8] - f[7] * f[5]) - f[3] * (f[1] * f[8] - f[7] * f[2]) + f[6] * (f[1] * f[5] - f[4] * f[2]);
     if (det == 0.0f)
         return Identity();
     float const inv = 1.0f / det;

@@ -72,8 +72,8 @@ PVRTMat4 PVRTMat4::LookAt(PVRTVec3 const& eye, PVRTVec3 const& at, PVRTVec3 cons
     return m.postTranslate(-eye.x, -eye.y, -eye.z);
 }
 
-PVRTMat4 PVRTMat4::PerspectiveFov(float fovY, float aspect, float near, float far, eClipspace cs, bool rightHanded,
-    bool rotate)
+PVRTMat4 PVRTMat4::PerspectiveFov(
+    float fovY, float aspect, float near, float far, eClipspace cs, bool rightHanded, bool rotate)
 {
     float const h = 2.0f * near * std::tan(fovY * 0.5f);
     if (rotate)
@@ -81,8 +81,8 @@ PVRTMat4 PVRTMat4::PerspectiveFov(float fovY, float aspect, float near, float fa
     return Perspective(aspect * h, h, near, far, cs, rightHanded, rotate);
 }
 
-PVRTMat4 PVRTMat4::Perspective(float width, float height, float near, float far, eClipspace cs, bool rightHanded,
-    bool rotate)
+PVRTMat4 PVRTMat4::Perspective(
+    float width, float height, float near, float far, eClipspace cs, bool rightHanded, bool rotate)
 {
     PVRTMat4 m;
     std::memset(m.f, 0, sizeof m.f);
@@ -117,8 +117,9 @@ PVRTMat4 PVRTMat4::operator*(PVRTMat4 const& rhs) const
 
 PVRTVec4 PVRTMat4::operator*(PVRTVec4 const& v) const
 {
-    return PVRTVec4(f[0] * v.x + f[4] * v.y + f[8] * v.z + f[12] * v.w, f[1] * v.x + f[5] * v.y + f[9] * v.z + f[13] * v.w,
-        f[2] * v.x + f[6] * v.y + f[10] * v.z + f[14] * v.w, f[3] * v.x + f[7] * v.y + f[11] * v.z + f[15] * v.w);
+    return PVRTVec4(f[0] * v.x + f[4] * v.y + f[8] * v.z + f[12] * v.w,
+        f[1] * v.x + f[5] * v.y + f[9] * v.z + f[13] * v.w, f[2] * v.x + f[6] * v.y + f[10] * v.z + f[14] * v.w,
+        f[3] * v.x + f[7] * v.y + f[11] * v.z + f[15] * v.w);
 }
 
 PVRTMat4& PVRTMat4::preTranslate(float tx, float ty, float tz)

@@ -23,10 +23,10 @@ public:
     static PVRTMat4 Translation(float tx, float ty, float tz);
     static PVRTMat4 Scale(float sx, float sy, float sz);
     static PVRTMat4 LookAt(PVRTVec3 const& eye, PVRTVec3 const& at, PVRTVec3 const& up, bool rightHanded);
-    static PVRTMat4 PerspectiveFov(float fovY, float aspect, float near, float far, eClipspace cs, bool rightHanded,
-        bool rotate = false);
-    static PVRTMat4 Perspective(float width, float height, float near, float far, eClipspace cs, bool rightHanded,
-        bool rotate = false);
+    static PVRTMat4 PerspectiveFov(
+        float fovY, float aspect, float near, float far, eClipspace cs, bool rightHanded, bool rotate = false);
+    static PVRTMat4 Perspective(
+        float width, float height, float near, float far, eClipspace cs, bool rightHanded, bool rotate = false);
 
     // The column-major product: a * b applies b first, then a.
     PVRTMat4 operator*(PVRTMat4 const& rhs) const;

@@ -27,8 +27,10 @@ inline void PVRTLinearEqSolve(float* result, float** rows, int n)
 }
 void PVRTMatrixLookAtLHF(PVRTMATRIXf& out, PVRTVECTOR3f const& eye, PVRTVECTOR3f const& at, PVRTVECTOR3f const& up);
 void PVRTMatrixLookAtRHF(PVRTMATRIXf& out, PVRTVECTOR3f const& eye, PVRTVECTOR3f const& at, PVRTVECTOR3f const& up);
-void PVRTMatrixPerspectiveFovLHF(PVRTMATRIXf& out, float fovY, float aspect, float near, float far, bool rotate = false);
-void PVRTMatrixPerspectiveFovRHF(PVRTMATRIXf& out, float fovY, float aspect, float near, float far, bool rotate = false);
+void PVRTMatrixPerspectiveFovLHF(
+    PVRTMATRIXf& out, float fovY, float aspect, float near, float far, bool rotate = false);
+void PVRTMatrixPerspectiveFovRHF(
+    PVRTMATRIXf& out, float fovY, float aspect, float near, float far, bool rotate = false);
 void PVRTMatrixOrthoLHF(PVRTMATRIXf& out, float w, float h, float near, float far, bool rotate = false);
 void PVRTMatrixOrthoRHF(PVRTMATRIXf& out, float w, float h, float near, float far, bool rotate = false);
 

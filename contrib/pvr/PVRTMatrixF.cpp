@@ -141,16 +141,16 @@ void PVRTMatrixOrthoLHF(PVRTMATRIXf& out, float w, float h, float near, float fa
 {
     PVRTMATRIXf turn;
     QuarterTurnZ(turn, -1.0f);
-    PVRTMatrixOps::Ortho<PVRTFloatArith>(out, 2.0f / w, 2.0f / h, 1.0f / (far - near), near / (near - far),
-        rotate ? &turn : nullptr);
+    PVRTMatrixOps::Ortho<PVRTFloatArith>(
+        out, 2.0f / w, 2.0f / h, 1.0f / (far - near), near / (near - far), rotate ? &turn : nullptr);
 }
 
 void PVRTMatrixOrthoRHF(PVRTMATRIXf& out, float w, float h, float near, float far, bool rotate)
 {
     PVRTMATRIXf turn;
     QuarterTurnZ(turn, -1.0f);
-    PVRTMatrixOps::Ortho<PVRTFloatArith>(out, 2.0f / w, 2.0f / h, 1.0f / (near - far), near / (near - far),
-        rotate ? &turn : nullptr);
+    PVRTMatrixOps::Ortho<PVRTFloatArith>(
+        out, 2.0f / w, 2.0f / h, 1.0f / (near - far), near / (near - far), rotate ? &turn : nullptr);
 }
 
 void PVRTMatrixVec3LerpF(PVRTVECTOR3f& out, PVRTVECTOR3f const& a, PVRTVECTOR3f const& b, float t)
@@ -170,7 +170,8 @@ void PVRTMatrixVec3CrossProductF(PVRTVECTOR3f& out, PVRTVECTOR3f const& a, PVRTV
 
 void PVRTMatrixVec3NormalizeF(PVRTVECTOR3f& out, PVRTVECTOR3f const& in)
 {
-    float const inverseLength = static_cast<float>(1.0 / std::sqrt(static_cast<double>(in.x * in.x + in.y * in.y + in.z * in.z)));
+    float const inverseLength
+        = static_cast<float>(1.0 / std::sqrt(static_cast<double>(in.x * in.x + in.y * in.y + in.z * in.z)));
     out.x = in.x * inverseLength;
     out.y = in.y * inverseLength;
     out.z = in.z * inverseLength;

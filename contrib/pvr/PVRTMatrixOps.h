@@ -22,8 +22,9 @@ void Multiply(Matrix& out, Matrix const& a, Matrix const& b)
     Matrix product;
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
-            product.f[i * 4 + j] = Arith::Mul(a.f[i * 4 + 0], b.f[0 * 4 + j]) + Arith::Mul(a.f[i * 4 + 1], b.f[1 * 4 + j])
-                + Arith::Mul(a.f[i * 4 + 2], b.f[2 * 4 + j]) + Arith::Mul(a.f[i * 4 + 3], b.f[3 * 4 + j]);
+            product.f[i * 4 + j] = Arith::Mul(a.f[i * 4 + 0], b.f[0 * 4 + j])
+                + Arith::Mul(a.f[i * 4 + 1], b.f[1 * 4 + j]) + Arith::Mul(a.f[i * 4 + 2], b.f[2 * 4 + j])
+                + Arith::Mul(a.f[i * 4 + 3], b.f[3 * 4 + j]);
     out = product;
 }
 
@@ -190,8 +191,8 @@ void Vec3Cross(Vector& out, Vector const& a, Vector const& b)
 template <class Arith, class Matrix, class Vector>
 void LookAt(Matrix& out, Vector const& eye, Vector const& at, Vector const& up, bool rightHanded)
 {
-    Vector forward = rightHanded ? Vector{at.x - eye.x, at.y - eye.y, at.z - eye.z}
-                                 : Vector{eye.x - at.x, eye.y - at.y, eye.z - at.z};
+    Vector forward = rightHanded ? Vector {at.x - eye.x, at.y - eye.y, at.z - eye.z}
+                                 : Vector {eye.x - at.x, eye.y - at.y, eye.z - at.z};
     Arith::Normalize(forward, forward);
     Vector upNormal;
     Arith::Normalize(upNormal, up);

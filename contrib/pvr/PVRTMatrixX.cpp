@@ -90,7 +90,8 @@ void PVRTMatrixInverseX(PVRTMATRIXx& out, PVRTMATRIXx const& in)
     result.f[9] = -PVRTXMUL(minor(m[0], m[9], m[1], m[8]), inv);
     result.f[10] = PVRTXMUL(minor(m[0], m[5], m[1], m[4]), inv);
     for (int r = 0; r < 3; ++r)
-        result.f[12 + r] = -(PVRTXMUL(result.f[r], m[12]) + PVRTXMUL(result.f[4 + r], m[13]) + PVRTXMUL(result.f[8 + r], m[14]));
+        result.f[12 + r]
+            = -(PVRTXMUL(result.f[r], m[12]) + PVRTXMUL(result.f[4 + r], m[13]) + PVRTXMUL(result.f[8 + r], m[14]));
     result.f[3] = result.f[7] = result.f[11] = 0;
     result.f[15] = PVRTX_ONE;
     out = result;
@@ -143,8 +144,8 @@ void OrthoX(PVRTMATRIXx& out, int32_t w, int32_t h, int32_t near, int32_t depthS
 {
     PVRTMATRIXx turn;
     QuarterTurnZ(turn, -1);
-    PVRTMatrixOps::Ortho<PVRTFixedArith>(out, PVRTXTWOOVER(rotate ? h : w), PVRTXTWOOVER(rotate ? w : h),
-        depthScale, PVRTXDIV(near, depthRange), rotate ? &turn : nullptr);
+    PVRTMatrixOps::Ortho<PVRTFixedArith>(out, PVRTXTWOOVER(rotate ? h : w), PVRTXTWOOVER(rotate ? w : h), depthScale,
+        PVRTXDIV(near, depthRange), rotate ? &turn : nullptr);
 }
 
 } // namespace

@@ -18,10 +18,10 @@ void PVRTMatrixInverseExX(PVRTMATRIXx& out, PVRTMATRIXx const& in);
 void PVRTMatrixLinearEqSolveX(int32_t* result, int32_t** rows, int n);
 void PVRTMatrixLookAtLHX(PVRTMATRIXx& out, PVRTVECTOR3x const& eye, PVRTVECTOR3x const& at, PVRTVECTOR3x const& up);
 void PVRTMatrixLookAtRHX(PVRTMATRIXx& out, PVRTVECTOR3x const& eye, PVRTVECTOR3x const& at, PVRTVECTOR3x const& up);
-void PVRTMatrixPerspectiveFovLHX(PVRTMATRIXx& out, int32_t fovY, int32_t aspect, int32_t near, int32_t far,
-    bool rotate = false);
-void PVRTMatrixPerspectiveFovRHX(PVRTMATRIXx& out, int32_t fovY, int32_t aspect, int32_t near, int32_t far,
-    bool rotate = false);
+void PVRTMatrixPerspectiveFovLHX(
+    PVRTMATRIXx& out, int32_t fovY, int32_t aspect, int32_t near, int32_t far, bool rotate = false);
+void PVRTMatrixPerspectiveFovRHX(
+    PVRTMATRIXx& out, int32_t fovY, int32_t aspect, int32_t near, int32_t far, bool rotate = false);
 void PVRTMatrixOrthoLHX(PVRTMATRIXx& out, int32_t w, int32_t h, int32_t near, int32_t far, bool rotate = false);
 void PVRTMatrixOrthoRHX(PVRTMATRIXx& out, int32_t w, int32_t h, int32_t near, int32_t far, bool rotate = false);
 

@@ -6,7 +6,7 @@
 namespace {
 // The table grows by this many records at a time.
 constexpr int kCapacityStep = 10;
-}
+} // namespace
 
 CPVRTMemoryFileSystem::SFileInfo* CPVRTMemoryFileSystem::s_pFileInfo = nullptr;
 int CPVRTMemoryFileSystem::s_i32NumFiles = 0;

@@ -29,8 +29,8 @@ constexpr unsigned int kLargestPowerOfTwo = 0x80000000u;
 
 } // namespace
 
-void PVRTMiscCalculateIntersectionLinePlane(PVRTVECTOR3f* out, float const plane[4], PVRTVECTOR3f const* p0,
-    PVRTVECTOR3f const* p1)
+void PVRTMiscCalculateIntersectionLinePlane(
+    PVRTVECTOR3f* out, float const plane[4], PVRTVECTOR3f const* p0, PVRTVECTOR3f const* p1)
 {
     PVRTVECTOR3f const normal = {plane[0], plane[1], plane[2]};
     PVRTVECTOR3f const direction = {p1->x - p0->x, p1->y - p0->y, p1->z - p0->z};
@@ -53,8 +53,8 @@ int PVRTMiscCalculateInfinitePlane(float* vertices, int stride, PVRTVECTOR4f con
     PVRTVECTOR3f far[4];
     for (int i = 0; i < 4; ++i) {
         float const s = corners[i][0], t = corners[i][1];
-        far[i] = {(s * m[0] + t * m[4] + m[8] + m[12]) * farDistance, (s * m[1] + t * m[5] + m[9] + m[13]) * farDistance,
-            (s * m[2] + t * m[6] + m[10] + m[14]) * farDistance};
+        far[i] = {(s * m[0] + t * m[4] + m[8] + m[12]) * farDistance,
+            (s * m[1] + t * m[5] + m[9] + m[13]) * farDistance, (s * m[2] + t * m[6] + m[10] + m[14]) * farDistance};
     }
 
     int written = 0;

@@ -6,8 +6,8 @@
 
 // With the plane n.p + d = 0 given as (n, d): the point where the line
 // through p0 and p1 meets it.
-void PVRTMiscCalculateIntersectionLinePlane(PVRTVECTOR3f* out, float const plane[4], PVRTVECTOR3f const* p0,
-    PVRTVECTOR3f const* p1);
+void PVRTMiscCalculateIntersectionLinePlane(
+    PVRTVECTOR3f* out, float const plane[4], PVRTVECTOR3f const* p0, PVRTVECTOR3f const* p1);
 // Writes up to five vertices (three floats, `stride` bytes apart) of the
 // visible part of the plane and returns their number; 0 when the camera is
 // below it.

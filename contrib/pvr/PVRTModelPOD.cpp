@@ -431,8 +431,8 @@ int CPVRTModelPOD::ReadFromMemory(SPODScene const& scene)
     return 0;
 }
 
-int CPVRTModelPOD::CreateSkinIdxWeight(char* indices, char* weights, int boneCount, int const* boneIndices,
-    float const* boneWeights)
+int CPVRTModelPOD::CreateSkinIdxWeight(
+    char* indices, char* weights, int boneCount, int const* boneIndices, float const* boneWeights)
 {
     // A vertex packs four bone slots of one byte each.
     constexpr int kSlots = 4;

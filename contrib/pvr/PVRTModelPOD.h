@@ -78,8 +78,8 @@ public:
 
     // Packs up to four bone indices and weights (summing to 255) into
     // bytes; 0, or 1 for a bone index above 255 or weights summing to 0.
-    static int CreateSkinIdxWeight(char* indices, char* weights, int boneCount, int const* boneIndices,
-        float const* boneWeights);
+    static int CreateSkinIdxWeight(
+        char* indices, char* weights, int boneCount, int const* boneIndices, float const* boneWeights);
 
 private:
     int Read(CSource& source, char* exportOptions, unsigned long optionsSize, char* history, unsigned long historySize);

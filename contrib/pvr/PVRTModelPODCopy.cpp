@@ -38,7 +38,8 @@ int* CopyBatchArray(int const* array, size_t count)
 }
 
 // One key array of a node: every key when animated, else the first.
-float* CopyKeys(float const* keys, unsigned int const* indices, bool animated, unsigned int frames, unsigned int keySize)
+float* CopyKeys(
+    float const* keys, unsigned int const* indices, bool animated, unsigned int frames, unsigned int keySize)
 {
     return CopyArray(keys, animated ? PVRTModelPODGetAnimArraySize(indices, frames, keySize) : keySize);
 }
@@ -84,8 +85,10 @@ void PVRTModelPODCopyNode(SPODNode const& in, SPODNode& out, unsigned int frames
     out.pnAnimRotationIdx = CopyArray(in.pnAnimRotationIdx, frames);
     out.pnAnimScaleIdx = CopyArray(in.pnAnimScaleIdx, frames);
     out.pnAnimMatrixIdx = CopyArray(in.pnAnimMatrixIdx, frames);
-    out.pfAnimPosition = CopyKeys(in.pfAnimPosition, in.pnAnimPositionIdx, in.nAnimFlags & ePODHasPositionAni, frames, 3);
-    out.pfAnimRotation = CopyKeys(in.pfAnimRotation, in.pnAnimRotationIdx, in.nAnimFlags & ePODHasRotationAni, frames, 4);
+    out.pfAnimPosition
+        = CopyKeys(in.pfAnimPosition, in.pnAnimPositionIdx, in.nAnimFlags & ePODHasPositionAni, frames, 3);
+    out.pfAnimRotation
+        = CopyKeys(in.pfAnimRotation, in.pnAnimRotationIdx, in.nAnimFlags & ePODHasRotationAni, frames, 4);
     out.pfAnimScale = CopyKeys(in.pfAnimScale, in.pnAnimScaleIdx, in.nAnimFlags & ePODHasScaleAni, frames, 7);
     out.pfAnimMatrix = CopyKeys(in.pfAnimMatrix, in.pnAnimMatrixIdx, in.nAnimFlags & ePODHasMatrixAni, frames, 16);
 }
@@ -102,15 +105,14 @@ void PVRTModelPODCopyMesh(SPODMesh const& in, SPODMesh& out)
     unsigned int const indexBytes = PVRTModelPODCountIndices(in) * PVRTModelPODDataTypeSize(in.sFaces.eType);
     out.sFaces = in.sFaces;
     out.sFaces.pData = CopyArray(in.sFaces.pData, indexBytes);
-    CPODData const* const inStreams[] = {&in.sVertex, &in.sNormals, &in.sTangents, &in.sBinormals, &in.sVtxColours,
-        &in.sBoneIdx, &in.sBoneWeight};
+    CPODData const* const inStreams[]
+        = {&in.sVertex, &in.sNormals, &in.sTangents, &in.sBinormals, &in.sVtxColours, &in.sBoneIdx, &in.sBoneWeight};
     CPODData* const outStreams[] = {&out.sVertex, &out.sNormals, &out.sTangents, &out.sBinormals, &out.sVtxColours,
         &out.sBoneIdx, &out.sBoneWeight};
     for (size_t i = 0; i < 7; ++i)
         PVRTModelPODCopyCPODData(*inStreams[i], *outStreams[i], in.nNumVertex, interleaved);
-    CopyRecords(out.psUVW, in.psUVW, in.nNumUVW, [&](CPODData const& from, CPODData& to) {
-        PVRTModelPODCopyCPODData(from, to, in.nNumVertex, interleaved);
-    });
+    CopyRecords(out.psUVW, in.psUVW, in.nNumUVW,
+        [&](CPODData const& from, CPODData& to) { PVRTModelPODCopyCPODData(from, to, in.nNumVertex, interleaved); });
     if (interleaved)
         out.pInterleaved = CopyArray(in.pInterleaved, PVRTModelPODInterleavedBytes(in));
     out.pnStripLength = CopyArray(in.pnStripLength, in.nNumStrips);
@@ -168,8 +170,9 @@ int CPVRTModelPOD::CopyFromMemory(SPODScene const& scene)
     nNumNode = pNode ? scene.nNumNode : 0;
     ok = CopyRecords(pMesh, scene.pMesh, scene.nNumMesh, PVRTModelPODCopyMesh) && ok;
     nNumMesh = pMesh ? scene.nNumMesh : 0;
-    ok = CopyRecords(pCamera, scene.pCamera, scene.nNumCamera,
-        [frames](SPODCamera const& in, SPODCamera& out) { PVRTModelPODCopyCamera(in, out, frames); }) && ok;
+    ok = CopyRecords(pCamera, scene.pCamera, scene.nNumCamera, [frames](SPODCamera const& in, SPODCamera& out) {
+        PVRTModelPODCopyCamera(in, out, frames);
+    }) && ok;
     nNumCamera = pCamera ? scene.nNumCamera : 0;
     ok = CopyRecords(pLight, scene.pLight, scene.nNumLight, PVRTModelPODCopyLight) && ok;
     nNumLight = pLight ? scene.nNumLight : 0;

@@ -288,7 +288,8 @@ bool PODReader::ReadMesh(SPODMesh& mesh)
             sizes.interleavedBytes = length;
             return m_source.ReadAfterAlloc(mesh.pInterleaved, length);
         case MeshBoneBatches: return ReadBatchArray(batches.pnBatches, length, sizes.batchEntries);
-        case MeshBoneBatchBoneCounts: return ReadBatchArray(batches.pnBatchBoneCnt, length, sizes.batchBoneCountEntries);
+        case MeshBoneBatchBoneCounts:
+            return ReadBatchArray(batches.pnBatchBoneCnt, length, sizes.batchBoneCountEntries);
         case MeshBoneBatchOffsets: return ReadBatchArray(batches.pnBatchOffset, length, sizes.batchOffsetEntries);
         case MeshBoneBatchBoneMax: return ReadValues(&batches.nBatchBoneMax, 1, length);
         case MeshBoneBatchCount: return ReadValues(&batches.nBatchCnt, 1, length);
@@ -418,8 +419,8 @@ bool PODReader::ReadScene(SPODScene& scene)
 
 } // namespace
 
-int CPVRTModelPOD::ReadFromFile(char const* fileName, char* exportOptions, unsigned long optionsSize, char* history,
-    unsigned long historySize)
+int CPVRTModelPOD::ReadFromFile(
+    char const* fileName, char* exportOptions, unsigned long optionsSize, char* history, unsigned long historySize)
 {
     Destroy();
     CSourceStream source;
@@ -438,8 +439,8 @@ int CPVRTModelPOD::ReadFromMemory(char const* data, unsigned long size, char* ex
     return Read(source, exportOptions, optionsSize, history, historySize);
 }
 
-int CPVRTModelPOD::Read(CSource& source, char* exportOptions, unsigned long optionsSize, char* history,
-    unsigned long historySize)
+int CPVRTModelPOD::Read(
+    CSource& source, char* exportOptions, unsigned long optionsSize, char* history, unsigned long historySize)
 {
     bool const requested = exportOptions || history;
     bool wantOptions = exportOptions != nullptr;

@@ -48,7 +48,8 @@ bool IsIndexType(EPVRTDataType type)
 // The streams that can be interleaved, in their placing order.
 std::vector<CPODData*> PlacingOrder(SPODMesh& mesh)
 {
-    std::vector<CPODData*> streams = {&mesh.sVertex, &mesh.sNormals, &mesh.sTangents, &mesh.sBinormals, &mesh.sVtxColours};
+    std::vector<CPODData*> streams
+        = {&mesh.sVertex, &mesh.sNormals, &mesh.sTangents, &mesh.sBinormals, &mesh.sVtxColours};
     for (unsigned int i = 0; i < mesh.nNumUVW; ++i)
         streams.push_back(&mesh.psUVW[i]);
     streams.push_back(&mesh.sBoneIdx);
@@ -89,7 +90,8 @@ void Interleave(SPODMesh& mesh, unsigned int padding)
                 continue;
             unsigned int const bytes = PVRTModelPODDataStride(*stream);
             for (unsigned int v = 0; v < mesh.nNumVertex; ++v)
-                memcpy(block + static_cast<size_t>(v) * stride + offset, stream->pData + static_cast<size_t>(v) * stream->nStride, bytes);
+                memcpy(block + static_cast<size_t>(v) * stride + offset,
+                    stream->pData + static_cast<size_t>(v) * stream->nStride, bytes);
             free(stream->pData);
             stream->nStride = stride;
             stream->SetOffset(offset);
@@ -139,7 +141,8 @@ std::vector<std::pair<unsigned int, unsigned int>> TriangleRanges(SPODMesh const
         return ranges;
     }
     for (int b = 0; b < batches.nBatchCnt; ++b) {
-        unsigned int const first = std::min(static_cast<unsigned int>(std::max(batches.pnBatchOffset[b], 0)), triangles);
+        unsigned int const first
+            = std::min(static_cast<unsigned int>(std::max(batches.pnBatchOffset[b], 0)), triangles);
         unsigned int const end = b + 1 < batches.nBatchCnt
             ? std::min(static_cast<unsigned int>(std::max(batches.pnBatchOffset[b + 1], 0)), triangles)
             : triangles;
@@ -160,8 +163,8 @@ void ListToStrips(SPODMesh& mesh)
                                c = ReadIndex(mesh.sFaces, t * 3u + 2);
             // A strip flips its winding on every other triangle.
             bool const odd = open && (lengths.back() % 2u) == 1u;
-            bool const continues = open
-                && (odd ? (a == previous[2] && b == previous[1]) : (a == previous[0] && b == previous[2]));
+            bool const continues
+                = open && (odd ? (a == previous[2] && b == previous[1]) : (a == previous[0] && b == previous[2]));
             if (continues) {
                 indices.push_back(c);
                 ++lengths.back();
@@ -176,7 +179,8 @@ void ListToStrips(SPODMesh& mesh)
         }
     }
     unsigned char* data = WriteIndices(mesh.sFaces.eType, indices);
-    unsigned int* stripLengths = static_cast<unsigned int*>(malloc(std::max<size_t>(lengths.size(), 1) * sizeof(unsigned int)));
+    unsigned int* stripLengths
+        = static_cast<unsigned int*>(malloc(std::max<size_t>(lengths.size(), 1) * sizeof(unsigned int)));
     if (!data || !stripLengths) {
         free(data);
         free(stripLengths);
@@ -247,7 +251,8 @@ bool InputNameReplaces(char const* input, char const* output)
 // Appends a texture of that name to the scene; its index, or -1.
 int AppendTexture(SPODScene& scene, char const* name)
 {
-    SPODTexture* grown = static_cast<SPODTexture*>(realloc(scene.pTexture, (scene.nNumTexture + 1u) * sizeof(SPODTexture)));
+    SPODTexture* grown
+        = static_cast<SPODTexture*>(realloc(scene.pTexture, (scene.nNumTexture + 1u) * sizeof(SPODTexture)));
     if (!grown)
         return -1;
     scene.pTexture = grown;
@@ -300,7 +305,8 @@ void PVRTModelPODReorderFaces(SPODMesh& mesh, int i0, int i1, int i2)
     std::vector<unsigned int> indices(static_cast<size_t>(mesh.nNumFaces) * 3u);
     for (size_t face = 0; face < mesh.nNumFaces; ++face)
         for (int corner = 0; corner < 3; ++corner)
-            indices[face * 3 + static_cast<size_t>(corner)] = ReadIndex(mesh.sFaces, face * 3 + static_cast<size_t>(order[corner]));
+            indices[face * 3 + static_cast<size_t>(corner)]
+                = ReadIndex(mesh.sFaces, face * 3 + static_cast<size_t>(order[corner]));
     unsigned char* data = WriteIndices(mesh.sFaces.eType, indices);
     if (!data)
         return;
@@ -331,7 +337,8 @@ void PVRTModelPODDeIndex(SPODMesh& mesh)
     for (unsigned int i = 0; i < count; ++i) {
         unsigned int const vertex = ReadIndex(mesh.sFaces, i);
         if (vertex < mesh.nNumVertex)
-            memcpy(block + static_cast<size_t>(i) * stride, mesh.pInterleaved + static_cast<size_t>(vertex) * stride, stride);
+            memcpy(block + static_cast<size_t>(i) * stride, mesh.pInterleaved + static_cast<size_t>(vertex) * stride,
+                stride);
     }
     free(mesh.pInterleaved);
     mesh.pInterleaved = block;
@@ -359,7 +366,8 @@ int PVRTModelPODMergeMaterials(CPVRTModelPOD const& in, CPVRTModelPOD& out)
         SPODMaterial const& from = in.pMaterial[i];
         unsigned int j = 0;
         for (; j < out.nNumMaterial; ++j)
-            if (!matched[j] && from.pszName && out.pMaterial[j].pszName && strcmp(from.pszName, out.pMaterial[j].pszName) == 0)
+            if (!matched[j] && from.pszName && out.pMaterial[j].pszName
+                && strcmp(from.pszName, out.pMaterial[j].pszName) == 0)
                 break;
         if (j == out.nNumMaterial)
             continue;

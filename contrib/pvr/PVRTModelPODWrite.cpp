@@ -144,8 +144,8 @@ void WriteInterleaved(PODWriter& out, SPODMesh const& mesh)
         streams.push_back(stream);
         stride = std::max(stride, stream->nStride);
     }
-    std::stable_sort(streams.begin(), streams.end(),
-        [](CPODData const* a, CPODData const* b) { return a->Offset() < b->Offset(); });
+    std::stable_sort(
+        streams.begin(), streams.end(), [](CPODData const* a, CPODData const* b) { return a->Offset() < b->Offset(); });
     out.Marker(MeshInterleaved, mesh.nNumVertex * stride);
     for (unsigned int v = 0; v < mesh.nNumVertex; ++v) {
         size_t written = 0;
@@ -190,8 +190,8 @@ void WriteMesh(PODWriter& out, SPODMesh const& mesh)
     out.Data(MeshFaces, mesh.sFaces, false,
         static_cast<size_t>(PVRTModelPODCountIndices(mesh)) * PVRTModelPODDataTypeSize(mesh.sFaces.eType));
     size_t const vertices = mesh.nNumVertex;
-    std::pair<unsigned int, CPODData const*> const streams[] = {{MeshVtx, &mesh.sVertex}, {MeshNor, &mesh.sNormals},
-        {MeshTan, &mesh.sTangents}, {MeshBin, &mesh.sBinormals}};
+    std::pair<unsigned int, CPODData const*> const streams[] = {
+        {MeshVtx, &mesh.sVertex}, {MeshNor, &mesh.sNormals}, {MeshTan, &mesh.sTangents}, {MeshBin, &mesh.sBinormals}};
     for (auto const& stream : streams)
         out.Data(stream.first, *stream.second, interleaved, vertices * stream.second->nStride);
     for (unsigned int i = 0; i < mesh.nNumUVW; ++i)

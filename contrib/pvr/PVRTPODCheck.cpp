@@ -104,8 +104,8 @@ bool NodeFits(SPODScene const& scene, unsigned int i, SPVRTPODNodeSizes const& s
 {
     SPODNode const& node = scene.pNode[i];
     unsigned int const frames = std::max(scene.nNumFrame, 1u);
-    unsigned int const* const indices[] = {node.pnAnimPositionIdx, node.pnAnimRotationIdx, node.pnAnimScaleIdx,
-        node.pnAnimMatrixIdx};
+    unsigned int const* const indices[]
+        = {node.pnAnimPositionIdx, node.pnAnimRotationIdx, node.pnAnimScaleIdx, node.pnAnimMatrixIdx};
     unsigned int const keySizes[] = {3, 4, 7, 16};
     for (int kind = 0; kind < 4; ++kind) {
         bool const animated = (node.nAnimFlags & (1u << kind)) != 0;
@@ -157,10 +157,12 @@ bool PVRTPODCheckMesh(SPODMesh const& mesh, SPVRTPODMeshSizes const& sizes)
     CPODData const* const streams[] = {&mesh.sVertex, &mesh.sNormals, &mesh.sTangents, &mesh.sBinormals,
         &mesh.sVtxColours, &mesh.sBoneIdx, &mesh.sBoneWeight};
     for (size_t i = 0; i < 7; ++i)
-        if (!StreamFits(*streams[i], mesh.nNumVertex, interleaved, interleaved ? sizes.interleavedBytes : sizes.streamBytes[i]))
+        if (!StreamFits(
+                *streams[i], mesh.nNumVertex, interleaved, interleaved ? sizes.interleavedBytes : sizes.streamBytes[i]))
             return false;
     for (unsigned int i = 0; i < mesh.nNumUVW; ++i)
-        if (!StreamFits(mesh.psUVW[i], mesh.nNumVertex, interleaved, interleaved ? sizes.interleavedBytes : sizes.uvwBytes[i]))
+        if (!StreamFits(
+                mesh.psUVW[i], mesh.nNumVertex, interleaved, interleaved ? sizes.interleavedBytes : sizes.uvwBytes[i]))
             return false;
     return FacesFit(mesh, sizes) && BatchesFit(mesh.sBoneBatches, sizes);
 }

@@ -10,11 +10,7 @@
 
 #include <cstdint>
 
-enum EPODLight : int {
-    ePODPoint = 0,
-    ePODDirectional,
-    ePODSpot
-};
+enum EPODLight : int { ePODPoint = 0, ePODDirectional, ePODSpot };
 
 // The OpenGL blend factors. Enumerations read from files have int as their
 // underlying type, so any value read is a valid one.

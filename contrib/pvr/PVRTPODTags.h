@@ -5,7 +5,10 @@ namespace PVRTPODTag {
 
 // An end marker is its block's tag with this bit set, and length 0.
 constexpr unsigned int kEndBit = 0x80000000u;
-constexpr unsigned int End(unsigned int tag) { return tag | kEndBit; }
+constexpr unsigned int End(unsigned int tag)
+{
+    return tag | kEndBit;
+}
 
 // The version block holds exactly these 11 bytes, the zero included.
 constexpr char kVersion[] = "AB.POD.2.0";

@@ -29,7 +29,8 @@ void PVRTMatrixQuaternionNormalizeX(PVRTQUATERNIONx& q)
     PVRTQUATERNIONx const scaled = {PVRTXDIV(q.x, sum), PVRTXDIV(q.y, sum), PVRTXDIV(q.z, sum), PVRTXDIV(q.w, sum)};
     int32_t const length = PVRTXSqrtOfSquares(
         PVRTXSquare(scaled.x) + PVRTXSquare(scaled.y) + PVRTXSquare(scaled.z) + PVRTXSquare(scaled.w));
-    q = {PVRTXDIV(scaled.x, length), PVRTXDIV(scaled.y, length), PVRTXDIV(scaled.z, length), PVRTXDIV(scaled.w, length)};
+    q = {
+        PVRTXDIV(scaled.x, length), PVRTXDIV(scaled.y, length), PVRTXDIV(scaled.z, length), PVRTXDIV(scaled.w, length)};
 }
 
 void PVRTMatrixQuaternionToAxisAngleX(PVRTQUATERNIONx const& q, PVRTVECTOR3x& axis, int32_t& angle)

@@ -10,7 +10,10 @@
 CPVRTString CPVRTResourceFile::s_ReadPath;
 
 CPVRTResourceFile::CPVRTResourceFile(char const* name)
-    : m_bOpen(false), m_bMemoryFile(false), m_Size(0), m_pData(nullptr)
+    : m_bOpen(false),
+      m_bMemoryFile(false),
+      m_Size(0),
+      m_pData(nullptr)
 {
     CPVRTString const path = s_ReadPath + name;
     Norv::SmartPtr<Norv::File> file(Norv::OpenFile(path.c_str()));
@@ -48,7 +51,10 @@ CPVRTResourceFile::CPVRTResourceFile(char const* name)
 }
 
 CPVRTResourceFile::CPVRTResourceFile(char const* data, unsigned long size)
-    : m_bOpen(true), m_bMemoryFile(true), m_Size(size), m_pData(reinterpret_cast<unsigned char const*>(data))
+    : m_bOpen(true),
+      m_bMemoryFile(true),
+      m_Size(size),
+      m_pData(reinterpret_cast<unsigned char const*>(data))
 {
 }
 

@@ -14,11 +14,12 @@ PVRTVECTOR4f Apply(PVRTMATRIXf const& m, float x, float y, float z, float w)
 
 } // namespace
 
-void PVRTTransformVec3Array(PVRTVECTOR4f* out, int outStride, PVRTVECTOR3f const* in, int inStride,
-    PVRTMATRIXf const* matrix, int count)
+void PVRTTransformVec3Array(
+    PVRTVECTOR4f* out, int outStride, PVRTVECTOR3f const* in, int inStride, PVRTMATRIXf const* matrix, int count)
 {
     for (int i = 0; i < count; ++i) {
-        PVRTVECTOR3f const* from = reinterpret_cast<PVRTVECTOR3f const*>(reinterpret_cast<char const*>(in) + i * inStride);
+        PVRTVECTOR3f const* from
+            = reinterpret_cast<PVRTVECTOR3f const*>(reinterpret_cast<char const*>(in) + i * inStride);
         PVRTVECTOR4f* to = reinterpret_cast<PVRTVECTOR4f*>(reinterpret_cast<char*>(out) + i * outStride);
         *to = Apply(*matrix, from->x, from->y, from->z, 1.0f);
     }

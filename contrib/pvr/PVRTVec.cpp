@@ -3,11 +3,11 @@
 #include "contrib/pvr/PVRTMat4.h"
 #include "contrib/pvr/PVRTVec2.h"
 
-PVRTVec2::PVRTVec2(PVRTVec3 const& v) : PVRTVECTOR2f{v.x, v.y}
+PVRTVec2::PVRTVec2(PVRTVec3 const& v) : PVRTVECTOR2f {v.x, v.y}
 {
 }
 
-PVRTVec3::PVRTVec3(PVRTVec4 const& v) : PVRTVECTOR3f{v.x, v.y, v.z}
+PVRTVec3::PVRTVec3(PVRTVec4 const& v) : PVRTVECTOR3f {v.x, v.y, v.z}
 {
 }
 

@@ -9,8 +9,8 @@ class PVRTVec3;
 
 class PVRTVec2 : public PVRTVECTOR2f {
 public:
-    PVRTVec2() : PVRTVECTOR2f{0.0f, 0.0f} {}
-    PVRTVec2(float x_, float y_) : PVRTVECTOR2f{x_, y_} {}
+    PVRTVec2() : PVRTVECTOR2f {0.0f, 0.0f} {}
+    PVRTVec2(float x_, float y_) : PVRTVECTOR2f {x_, y_} {}
     // Keeps x and y.
     explicit PVRTVec2(PVRTVec3 const& v);
 

@@ -10,8 +10,8 @@ class PVRTMat3;
 
 class PVRTVec3 : public PVRTVECTOR3f {
 public:
-    PVRTVec3() : PVRTVECTOR3f{0.0f, 0.0f, 0.0f} {}
-    PVRTVec3(float x_, float y_, float z_) : PVRTVECTOR3f{x_, y_, z_} {}
+    PVRTVec3() : PVRTVECTOR3f {0.0f, 0.0f, 0.0f} {}
+    PVRTVec3(float x_, float y_, float z_) : PVRTVECTOR3f {x_, y_, z_} {}
     PVRTVec3(PVRTVECTOR3f const& v) : PVRTVECTOR3f(v) {}
     // Keeps x, y and z.
     explicit PVRTVec3(PVRTVec4 const& v);
@@ -30,7 +30,10 @@ public:
     PVRTVec3& operator*=(PVRTMat3 const& m) { return *this = *this * m; }
 
     float dot(PVRTVec3 const& v) const { return x * v.x + y * v.y + z * v.z; }
-    PVRTVec3 cross(PVRTVec3 const& v) const { return PVRTVec3(y * v.z - z * v.y, z * v.x - x * v.z, x * v.y - y * v.x); }
+    PVRTVec3 cross(PVRTVec3 const& v) const
+    {
+        return PVRTVec3(y * v.z - z * v.y, z * v.x - x * v.z, x * v.y - y * v.x);
+    }
     float lenSqr() const { return dot(*this); }
     float length() const { return std::sqrt(lenSqr()); }
     PVRTVec3 normalized() const { return *this / length(); }

@@ -7,9 +7,9 @@ class PVRTMat4;
 
 class PVRTVec4 : public PVRTVECTOR4f {
 public:
-    PVRTVec4() : PVRTVECTOR4f{0.0f, 0.0f, 0.0f, 0.0f} {}
-    PVRTVec4(float x_, float y_, float z_, float w_) : PVRTVECTOR4f{x_, y_, z_, w_} {}
-    PVRTVec4(PVRTVec3 const& v, float w_) : PVRTVECTOR4f{v.x, v.y, v.z, w_} {}
+    PVRTVec4() : PVRTVECTOR4f {0.0f, 0.0f, 0.0f, 0.0f} {}
+    PVRTVec4(float x_, float y_, float z_, float w_) : PVRTVECTOR4f {x_, y_, z_, w_} {}
+    PVRTVec4(PVRTVec3 const& v, float w_) : PVRTVECTOR4f {v.x, v.y, v.z, w_} {}
 
     PVRTVec4 operator+(PVRTVec4 const& v) const { return PVRTVec4(x + v.x, y + v.y, z + v.z, w + v.w); }
     PVRTVec4 operator-(PVRTVec4 const& v) const { return PVRTVec4(x - v.x, y - v.y, z - v.z, w - v.w); }

@@ -85,7 +85,8 @@ TEST(PVRTTransform, ForwardAndBack)
     // Points with gaps between them in and out.
     float in[8] = {1, 0, 0, -1, 0, 5, -1, -1};
     PVRTVECTOR4f out[3];
-    PVRTTransformVec3Array(out, 2 * sizeof(PVRTVECTOR4f), reinterpret_cast<PVRTVECTOR3f const*>(in), 5 * sizeof(float), &m, 2);
+    PVRTTransformVec3Array(
+        out, 2 * sizeof(PVRTVECTOR4f), reinterpret_cast<PVRTVECTOR3f const*>(in), 5 * sizeof(float), &m, 2);
     ExpectPointNear(&out[0].x, moved[0]);
     EXPECT_EQ(out[0].w, 1.0f);
     PVRTVECTOR3f const second = {5, -1, -1};

@@ -130,7 +130,8 @@ TEST(PVRTMatrix, PerspectiveAndLookAtCases)
 
     // The field-of-view form ends in the same matrix: 90 degrees at near
     // 100 spans 200 units.
-    PVRTMat4 const fov = PVRTMat4::PerspectiveFov(static_cast<float>(M_PI) / 2.0f, 1.0f, 100.0f, 5000.0f, PVRTMat4::OGL, true);
+    PVRTMat4 const fov
+        = PVRTMat4::PerspectiveFov(static_cast<float>(M_PI) / 2.0f, 1.0f, 100.0f, 5000.0f, PVRTMat4::OGL, true);
     ExpectMatrixNear(fov, p);
 
     PVRTMat4 const view = PVRTMat4::LookAt(PVRTVec3(0, 0, 10), PVRTVec3(0, 0, 0), PVRTVec3(0, 1, 0), true);

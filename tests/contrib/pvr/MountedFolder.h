@@ -28,7 +28,10 @@ protected:
     }
 
     std::string Path(char const* name) const { return folder + "/" + name; }
-    void Write(char const* name, std::string const& bytes) const { std::ofstream(Path(name), std::ios::binary) << bytes; }
+    void Write(char const* name, std::string const& bytes) const
+    {
+        std::ofstream(Path(name), std::ios::binary) << bytes;
+    }
     std::string ReadHostFile(char const* name) const
     {
         std::ifstream in(Path(name), std::ios::binary);

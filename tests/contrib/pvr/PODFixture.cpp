@@ -57,9 +57,9 @@ void BuildMeshes(CPVRTModelPOD& model)
     SetStream(quad.sVtxColours, EPODDataRGBA, 1, 4, colours);
     quad.sBoneBatches.nBatchBoneMax = 2;
     quad.sBoneBatches.nBatchCnt = 1;
-    quad.sBoneBatches.pnBatches = new int[2]{4, 3};
-    quad.sBoneBatches.pnBatchBoneCnt = new int[1]{2};
-    quad.sBoneBatches.pnBatchOffset = new int[1]{0};
+    quad.sBoneBatches.pnBatches = new int[2] {4, 3};
+    quad.sBoneBatches.pnBatchBoneCnt = new int[1] {2};
+    quad.sBoneBatches.pnBatchOffset = new int[1] {0};
     PVRTMatrixScalingF(quad.mUnpackMatrix, 2.0f, 2.0f, 2.0f);
 
     // Positions and texture coordinates interleaved, 20 bytes a vertex,
@@ -232,7 +232,8 @@ void ExpectMeshesEqual(SPODMesh const& actual, SPODMesh const& expected)
     ASSERT_EQ(actual.nNumStrips, expected.nNumStrips);
     ExpectArraysEqual(actual.pnStripLength, expected.pnStripLength, expected.nNumStrips, "strips");
     bool const interleaved = expected.pInterleaved != nullptr;
-    ExpectArraysEqual(actual.pInterleaved, expected.pInterleaved, PVRTModelPODInterleavedBytes(expected), "interleaved");
+    ExpectArraysEqual(
+        actual.pInterleaved, expected.pInterleaved, PVRTModelPODInterleavedBytes(expected), "interleaved");
     ExpectDataEqual(actual.sFaces, expected.sFaces,
         PVRTModelPODCountIndices(expected) * PVRTModelPODDataTypeSize(expected.sFaces.eType), false, "faces");
     size_t const vertices = expected.nNumVertex;
@@ -240,7 +241,8 @@ void ExpectMeshesEqual(SPODMesh const& actual, SPODMesh const& expected)
     ExpectDataEqual(actual.sNormals, expected.sNormals, vertices * expected.sNormals.nStride, interleaved, "normals");
     ExpectDataEqual(actual.sTangents, expected.sTangents, 0, interleaved, "tangents");
     ExpectDataEqual(actual.sBinormals, expected.sBinormals, 0, interleaved, "binormals");
-    ExpectDataEqual(actual.sVtxColours, expected.sVtxColours, vertices * expected.sVtxColours.nStride, interleaved, "colours");
+    ExpectDataEqual(
+        actual.sVtxColours, expected.sVtxColours, vertices * expected.sVtxColours.nStride, interleaved, "colours");
     ExpectDataEqual(actual.sBoneIdx, expected.sBoneIdx, 0, interleaved, "bone indices");
     ExpectDataEqual(actual.sBoneWeight, expected.sBoneWeight, 0, interleaved, "bone weights");
     for (unsigned int i = 0; i < expected.nNumUVW; ++i)
@@ -264,7 +266,8 @@ void ExpectNodesEqual(SPODNode const& actual, SPODNode const& expected, unsigned
     EXPECT_EQ(actual.nIdxParent, expected.nIdxParent);
     EXPECT_EQ(actual.nAnimFlags, expected.nAnimFlags);
     auto keys = [&](float const* a, float const* e, unsigned int const* indices, unsigned int flag, unsigned int size) {
-        ExpectArraysEqual(a, e, (expected.nAnimFlags & flag) ? PVRTModelPODGetAnimArraySize(indices, frames, size) : size, "keys");
+        ExpectArraysEqual(
+            a, e, (expected.nAnimFlags & flag) ? PVRTModelPODGetAnimArraySize(indices, frames, size) : size, "keys");
     };
     keys(actual.pfAnimPosition, expected.pfAnimPosition, expected.pnAnimPositionIdx, ePODHasPositionAni, 3);
     keys(actual.pfAnimRotation, expected.pfAnimRotation, expected.pnAnimRotationIdx, ePODHasRotationAni, 4);

@@ -18,7 +18,13 @@ PODBytes Mesh(unsigned int vertices, PODBytes const& body)
     PODBytes mesh;
     mesh.Value(2004, 1).Open(2012).Value(6000, vertices);
     mesh.bytes += body.bytes;
-    mesh.Close(2012).Value(2005, 1).Value(2006, 1).Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
+    mesh.Close(2012)
+        .Value(2005, 1)
+        .Value(2006, 1)
+        .Open(2013)
+        .Value(5003, 0xFFFFFFFF)
+        .Value(5002, 0xFFFFFFFF)
+        .Close(2013);
     return mesh;
 }
 
@@ -88,7 +94,12 @@ std::vector<MalformedCase> MalformedCases()
     PODBytes uvwBeyondCount;
     uvwBeyondCount.Value(6002, 1);
     for (int i = 0; i < 2; ++i)
-        uvwBeyondCount.Open(6010).Value(9000, EPODDataFloat).Value(9001, 2).Value(9002, 8).Values(9003, {0, 0, 0, 0}).Close(6010);
+        uvwBeyondCount.Open(6010)
+            .Value(9000, EPODDataFloat)
+            .Value(9001, 2)
+            .Value(9002, 8)
+            .Values(9003, {0, 0, 0, 0})
+            .Close(6010);
     PODBytes uvwMissing;
     uvwMissing.Value(6002, 2).Open(6010).Close(6010);
     PODBytes batchesLie;
@@ -99,15 +110,31 @@ std::vector<MalformedCase> MalformedCases()
     PODBytes parentOutside;
     parentOutside.Value(2005, 1).Open(2013).Value(5003, 5).Close(2013);
     PODBytes keysTooShort;
-    keysTooShort.Value(2009, 3).Value(2005, 1).Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Value(5012, ePODHasPositionAni);
+    keysTooShort.Value(2009, 3)
+        .Value(2005, 1)
+        .Open(2013)
+        .Value(5003, 0xFFFFFFFF)
+        .Value(5002, 0xFFFFFFFF)
+        .Value(5012, ePODHasPositionAni);
     keysTooShort.Values(5007, {0, 0, 0, 0, 0, 0}).Close(2013);
     PODBytes keyIndexOutside;
-    keyIndexOutside.Value(2009, 2).Value(2005, 1).Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Value(5012, ePODHasRotationAni);
+    keyIndexOutside.Value(2009, 2)
+        .Value(2005, 1)
+        .Open(2013)
+        .Value(5003, 0xFFFFFFFF)
+        .Value(5002, 0xFFFFFFFF)
+        .Value(5012, ePODHasRotationAni);
     keyIndexOutside.Values(5008, {0, 0, 0, 0, 0, 0, 0, 0}).Values(5014, {0, 5}).Close(2013);
     PODBytes meshNodesBeyondNodes;
     meshNodesBeyondNodes.Value(2006, 1);
     PODBytes meshIndexOutside;
-    meshIndexOutside.Value(2005, 1).Value(2006, 1).Open(2013).Value(5000, 3).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
+    meshIndexOutside.Value(2005, 1)
+        .Value(2006, 1)
+        .Open(2013)
+        .Value(5000, 3)
+        .Value(5003, 0xFFFFFFFF)
+        .Value(5002, 0xFFFFFFFF)
+        .Close(2013);
     PODBytes cameraFovShort;
     cameraFovShort.Value(2009, 4).Value(2002, 1).Value(2005, 1).Open(2010).Values(8004, {0, 0}).Close(2010);
     cameraFovShort.Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);

@@ -87,7 +87,12 @@ TEST(PODReader, OlderNodesGetOneKeyOfEachKind)
     nodes.Values(5004, {0x3F800000, 0x40000000, 0x40400000}); // 1, 2, 3
     nodes.Values(5006, {0x40000000, 0x40000000, 0x40000000});
     nodes.Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
-    nodes.Open(2013).Values(5007, {0, 0, 0}).Values(5004, {0, 0, 0}).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
+    nodes.Open(2013)
+        .Values(5007, {0, 0, 0})
+        .Values(5004, {0, 0, 0})
+        .Value(5003, 0xFFFFFFFF)
+        .Value(5002, 0xFFFFFFFF)
+        .Close(2013);
     CPVRTModelPOD model;
     ASSERT_EQ(ReadBytes(model, PODSceneFile(nodes)), 0);
 
@@ -114,7 +119,13 @@ TEST(PODReader, UnknownBlocksAreSkippedEverywhere)
     inner.Value(2500, 7).Value(2004, 1).Open(2012).Value(6500, 1).Value(6000, 1);
     inner.Open(6006).Value(9500, 1).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12);
     inner.Values(9003, {0, 0, 0}).Close(6006).Close(2012);
-    inner.Value(2005, 1).Value(2006, 1).Open(2013).Value(5010, 99).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
+    inner.Value(2005, 1)
+        .Value(2006, 1)
+        .Open(2013)
+        .Value(5010, 99)
+        .Value(5003, 0xFFFFFFFF)
+        .Value(5002, 0xFFFFFFFF)
+        .Close(2013);
     CPVRTModelPOD model;
     ASSERT_EQ(ReadBytes(model, PODSceneFile(inner)), 0);
     EXPECT_EQ(model.pMesh[0].sVertex.n, 3u);
@@ -130,7 +141,13 @@ TEST(PODReader, StreamsAreOffsetsOnlyAfterTheInterleavedBlock)
         stream.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12).Values(9003, {0, 0, 0}).Close(6006);
         block.bytes += stream.bytes;
         block.Raw(6014, std::string(12, '\0'));
-        block.Close(2012).Value(2005, 1).Value(2006, 1).Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
+        block.Close(2012)
+            .Value(2005, 1)
+            .Value(2006, 1)
+            .Open(2013)
+            .Value(5003, 0xFFFFFFFF)
+            .Value(5002, 0xFFFFFFFF)
+            .Close(2013);
         return PODSceneFile(block);
     };
     // After the block a stream's data is its offset into the block.
@@ -138,7 +155,13 @@ TEST(PODReader, StreamsAreOffsetsOnlyAfterTheInterleavedBlock)
     PODBytes offsetMesh;
     offsetMesh.Value(2004, 1).Open(2012).Value(6000, 1).Raw(6014, std::string(12, '\0'));
     offsetMesh.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12).Value(9003, 0).Close(6006);
-    offsetMesh.Close(2012).Value(2005, 1).Value(2006, 1).Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Close(2013);
+    offsetMesh.Close(2012)
+        .Value(2005, 1)
+        .Value(2006, 1)
+        .Open(2013)
+        .Value(5003, 0xFFFFFFFF)
+        .Value(5002, 0xFFFFFFFF)
+        .Close(2013);
     ASSERT_EQ(ReadBytes(first, PODSceneFile(offsetMesh)), 0);
     EXPECT_NE(first.pMesh[0].pInterleaved, nullptr);
     EXPECT_EQ(first.pMesh[0].sVertex.Offset(), 0u);
@@ -158,8 +181,8 @@ TEST(PODReader, ByteOrderMismatchIsReported)
     testing::internal::CaptureStderr();
     CPVRTModelPOD model;
     EXPECT_EQ(ReadBytes(model, swapped.bytes), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-        "Error: Endianness mismatch between the .pod file and the platform.\n");
+    EXPECT_EQ(
+        testing::internal::GetCapturedStderr(), "Error: Endianness mismatch between the .pod file and the platform.\n");
 }
 
 TEST(PODReader, FixedPointFilesBecomeFloat)
@@ -167,7 +190,12 @@ TEST(PODReader, FixedPointFilesBecomeFloat)
     PODBytes inner;
     inner.Values(2000, {0x8000, 0x10000, 0x20000}).Value(2016, 1);
     inner.Value(2002, 1).Value(2005, 1).Open(2010).Value(8001, 0x18000).Value(8000, 0xFFFFFFFF).Close(2010);
-    inner.Open(2013).Value(5000, 0).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF).Values(5007, {0x10000, 0x20000, 0xFFFF0000}).Close(2013);
+    inner.Open(2013)
+        .Value(5000, 0)
+        .Value(5003, 0xFFFFFFFF)
+        .Value(5002, 0xFFFFFFFF)
+        .Values(5007, {0x10000, 0x20000, 0xFFFF0000})
+        .Close(2013);
     CPVRTModelPOD model;
     ASSERT_EQ(ReadBytes(model, PODSceneFile(inner)), 0);
     EXPECT_EQ(model.nFlags, 0u);

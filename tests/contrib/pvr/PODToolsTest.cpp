@@ -75,16 +75,16 @@ TEST(PODTools, TriangleListsBecomeStripsAndBack)
     ASSERT_EQ(mesh.nNumStrips, 2u);
     EXPECT_EQ(mesh.pnStripLength[0], 3u);
     EXPECT_EQ(mesh.pnStripLength[1], 1u);
-    EXPECT_EQ(Indices(mesh), (std::vector<unsigned int>{0, 1, 2, 3, 4, 3, 0, 1}));
+    EXPECT_EQ(Indices(mesh), (std::vector<unsigned int> {0, 1, 2, 3, 4, 3, 0, 1}));
 
     PVRTModelPODToggleStrips(mesh);
     EXPECT_EQ(mesh.nNumStrips, 0u);
     EXPECT_EQ(mesh.pnStripLength, nullptr);
     ASSERT_EQ(mesh.nNumFaces, 4u);
-    EXPECT_EQ(Indices(mesh), (std::vector<unsigned int>{0, 1, 2, 2, 1, 3, 2, 3, 4, 3, 0, 1}));
+    EXPECT_EQ(Indices(mesh), (std::vector<unsigned int> {0, 1, 2, 2, 1, 3, 2, 3, 4, 3, 0, 1}));
 
     PVRTModelPODReorderFaces(mesh, 2, 0, 1);
-    EXPECT_EQ(Indices(mesh), (std::vector<unsigned int>{2, 0, 1, 3, 2, 1, 4, 2, 3, 1, 3, 0}));
+    EXPECT_EQ(Indices(mesh), (std::vector<unsigned int> {2, 0, 1, 3, 2, 1, 4, 2, 3, 1, 3, 0}));
 }
 
 TEST(PODTools, InterleavingKeepsEveryVertexAndDeIndexingExpandsThem)
