@@ -62,6 +62,15 @@ TEST_F(PODFileTest, TextsAreCopiedInsteadOfTheScene)
     ExpectScenesEqual(model, written);
 }
 
+TEST(PODWriter, FailedOpensAndWritesAreReported)
+{
+    CPVRTModelPOD model;
+    BuildFixtureScene(model);
+    EXPECT_EQ(model.SavePOD("/nonexistent-folder/scene.pod"), 1);
+    // Every write to this device fails for want of space.
+    EXPECT_EQ(model.SavePOD("/dev/full"), 1);
+}
+
 TEST_F(PODFileTest, MissingFileFails)
 {
     CPVRTModelPOD model;
