@@ -1,7 +1,6 @@
 // Path and white-space helpers on toolkit strings.
 #include "contrib/pvr/PVRTStringUtils.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 namespace {
@@ -49,12 +48,18 @@ CPVRTString PVRTStringStripWhiteSpaceFromEndOf(CPVRTString const& s)
     return last == CPVRTString::npos ? s : s.substr(0, last + 1);
 }
 
-CPVRTString PVRTStringFromFormattedStr(char const* format, ...)
+CPVRTString PVRTStringFromFormattedList(char const* format, va_list args)
 {
     char text[kFormatBufferSize];
+    vsnprintf(text, sizeof text, format, args);
+    return CPVRTString(text);
+}
+
+CPVRTString PVRTStringFromFormattedStr(char const* format, ...)
+{
     va_list args;
     va_start(args, format);
-    vsnprintf(text, sizeof text, format, args);
+    CPVRTString text = PVRTStringFromFormattedList(format, args);
     va_end(args);
-    return CPVRTString(text);
+    return text;
 }

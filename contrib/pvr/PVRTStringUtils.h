@@ -3,6 +3,8 @@
 
 #include "contrib/pvr/PVRTString.h"
 
+#include <cstdarg>
+
 // From the last "." to the end, the dot included; empty without a dot.
 CPVRTString PVRTStringGetFileExtension(CPVRTString const& s);
 // Before the last slash (else the last backslash); empty without either.
@@ -13,6 +15,8 @@ CPVRTString PVRTStringGetFileName(CPVRTString const& s);
 // returns; a string made only of them comes back unchanged.
 CPVRTString PVRTStringStripWhiteSpaceFromStartOf(CPVRTString const& s);
 CPVRTString PVRTStringStripWhiteSpaceFromEndOf(CPVRTString const& s);
+// printf-style formatting from an argument list, cut at 1023 characters.
+CPVRTString PVRTStringFromFormattedList(char const* format, va_list args);
 // printf-style formatting, cut at 1023 characters.
 CPVRTString PVRTStringFromFormattedStr(char const* format, ...)
 #if defined(__GNUC__)

@@ -75,3 +75,23 @@ inline std::string PODSceneFile(PODBytes const& inner, bool withVersion = true)
     file.Close(1001);
     return file.bytes;
 }
+
+// A float position stream of three components at the given stride.
+inline PODBytes PODPositions(unsigned int stride, std::vector<uint32_t> const& values)
+{
+    PODBytes stream;
+    stream.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, stride).Values(9003, values).Close(6006);
+    return stream;
+}
+
+// Scene blocks of one mesh of `vertices` vertices, whose further blocks
+// come from `body`, and the one node that places it.
+inline PODBytes PODMeshFile(unsigned int vertices, PODBytes const& body)
+{
+    PODBytes mesh;
+    mesh.Value(2004, 1).Open(2012).Value(6000, vertices);
+    mesh.bytes += body.bytes;
+    mesh.Close(2012).Value(2005, 1).Value(2006, 1).Open(2013).Value(5003, 0xFFFFFFFF).Value(5002, 0xFFFFFFFF);
+    mesh.Close(2013);
+    return mesh;
+}

@@ -12,29 +12,6 @@ int ReadBytes(std::string const& bytes)
     return model.ReadFromMemory(bytes.data(), bytes.size());
 }
 
-// One mesh of `vertices` vertices whose extra blocks come from `body`.
-PODBytes Mesh(unsigned int vertices, PODBytes const& body)
-{
-    PODBytes mesh;
-    mesh.Value(2004, 1).Open(2012).Value(6000, vertices);
-    mesh.bytes += body.bytes;
-    mesh.Close(2012)
-        .Value(2005, 1)
-        .Value(2006, 1)
-        .Open(2013)
-        .Value(5003, 0xFFFFFFFF)
-        .Value(5002, 0xFFFFFFFF)
-        .Close(2013);
-    return mesh;
-}
-
-PODBytes Positions(unsigned int stride, std::vector<uint32_t> const& values)
-{
-    PODBytes stream;
-    stream.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, stride).Values(9003, values).Close(6006);
-    return stream;
-}
-
 // The fixture scene as the writer saves it.
 std::string FixtureBytes()
 {
@@ -81,15 +58,15 @@ std::vector<MalformedCase> MalformedCases()
     PODBytes offsetOutside;
     offsetOutside.Raw(6014, std::string(24, '\0'));
     offsetOutside.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12).Value(9003, 20).Close(6006);
-    PODBytes streamTooShort = Positions(12, {0, 0, 0});
-    PODBytes strideBelowElement = Positions(4, {0, 0, 0, 0, 0, 0});
-    PODBytes faceOutside = Positions(12, {0, 0, 0, 0, 0, 0});
+    PODBytes streamTooShort = PODPositions(12, {0, 0, 0});
+    PODBytes strideBelowElement = PODPositions(4, {0, 0, 0, 0, 0, 0});
+    PODBytes faceOutside = PODPositions(12, {0, 0, 0, 0, 0, 0});
     faceOutside.Value(6001, 1).Open(6003).Value(9000, EPODDataUnsignedInt).Value(9001, 1).Value(9002, 4);
     faceOutside.Values(9003, {0, 1, 2}).Close(6003);
-    PODBytes facesTooFew = Positions(12, {0, 0, 0, 0, 0, 0});
+    PODBytes facesTooFew = PODPositions(12, {0, 0, 0, 0, 0, 0});
     facesTooFew.Value(6001, 2).Open(6003).Value(9000, EPODDataUnsignedInt).Value(9001, 1).Value(9002, 4);
     facesTooFew.Values(9003, {0, 1, 1}).Close(6003);
-    PODBytes stripsTooLong = Positions(12, {0, 0, 0, 0, 0, 0});
+    PODBytes stripsTooLong = PODPositions(12, {0, 0, 0, 0, 0, 0});
     stripsTooLong.Value(6005, 2).Values(6004, {1});
     PODBytes uvwBeyondCount;
     uvwBeyondCount.Value(6002, 1);
@@ -163,17 +140,17 @@ std::vector<MalformedCase> MalformedCases()
         {"block longer than the file", PODSceneFile(lyingLength)},
         {"value block too short", PODSceneFile(shortValue)},
         {"array longer than the file", PODSceneFile(lyingArray)},
-        {"interleaved block too small", PODSceneFile(Mesh(2, interleavedTooSmall))},
-        {"interleaved block short of whole vertices", PODSceneFile(Mesh(2, partVertexBlock))},
-        {"stream offset outside the block", PODSceneFile(Mesh(1, offsetOutside))},
-        {"stream shorter than its vertices", PODSceneFile(Mesh(2, streamTooShort))},
-        {"stride below one element", PODSceneFile(Mesh(2, strideBelowElement))},
-        {"face index beyond the vertices", PODSceneFile(Mesh(2, faceOutside))},
-        {"fewer indices than faces", PODSceneFile(Mesh(2, facesTooFew))},
-        {"more strips than lengths", PODSceneFile(Mesh(2, stripsTooLong))},
-        {"more texture streams than declared", PODSceneFile(Mesh(2, uvwBeyondCount))},
-        {"fewer texture streams than declared", PODSceneFile(Mesh(2, uvwMissing))},
-        {"bone batches beyond their arrays", PODSceneFile(Mesh(0, batchesLie))},
+        {"interleaved block too small", PODSceneFile(PODMeshFile(2, interleavedTooSmall))},
+        {"interleaved block short of whole vertices", PODSceneFile(PODMeshFile(2, partVertexBlock))},
+        {"stream offset outside the block", PODSceneFile(PODMeshFile(1, offsetOutside))},
+        {"stream shorter than its vertices", PODSceneFile(PODMeshFile(2, streamTooShort))},
+        {"stride below one element", PODSceneFile(PODMeshFile(2, strideBelowElement))},
+        {"face index beyond the vertices", PODSceneFile(PODMeshFile(2, faceOutside))},
+        {"fewer indices than faces", PODSceneFile(PODMeshFile(2, facesTooFew))},
+        {"more strips than lengths", PODSceneFile(PODMeshFile(2, stripsTooLong))},
+        {"more texture streams than declared", PODSceneFile(PODMeshFile(2, uvwBeyondCount))},
+        {"fewer texture streams than declared", PODSceneFile(PODMeshFile(2, uvwMissing))},
+        {"bone batches beyond their arrays", PODSceneFile(PODMeshFile(0, batchesLie))},
         {"parent loop", PODSceneFile(parentLoop)},
         {"parent outside the nodes", PODSceneFile(parentOutside)},
         {"fewer keys than frames", PODSceneFile(keysTooShort)},

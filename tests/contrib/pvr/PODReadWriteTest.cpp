@@ -143,42 +143,21 @@ TEST(PODReader, UnknownBlocksAreSkippedEverywhere)
 
 TEST(PODReader, StreamsAreOffsetsOnlyAfterTheInterleavedBlock)
 {
-    auto streamBeforeBlock = [] {
-        PODBytes block;
-        block.Value(2004, 1).Open(2012).Value(6000, 1);
-        PODBytes stream;
-        stream.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12).Values(9003, {0, 0, 0}).Close(6006);
-        block.bytes += stream.bytes;
-        block.Raw(6014, std::string(12, '\0'));
-        block.Close(2012)
-            .Value(2005, 1)
-            .Value(2006, 1)
-            .Open(2013)
-            .Value(5003, 0xFFFFFFFF)
-            .Value(5002, 0xFFFFFFFF)
-            .Close(2013);
-        return PODSceneFile(block);
-    };
     // After the block a stream's data is its offset into the block.
-    CPVRTModelPOD first;
     PODBytes offsetMesh;
-    offsetMesh.Value(2004, 1).Open(2012).Value(6000, 1).Raw(6014, std::string(12, '\0'));
+    offsetMesh.Raw(6014, std::string(12, '\0'));
     offsetMesh.Open(6006).Value(9000, EPODDataFloat).Value(9001, 3).Value(9002, 12).Value(9003, 0).Close(6006);
-    offsetMesh.Close(2012)
-        .Value(2005, 1)
-        .Value(2006, 1)
-        .Open(2013)
-        .Value(5003, 0xFFFFFFFF)
-        .Value(5002, 0xFFFFFFFF)
-        .Close(2013);
-    ASSERT_EQ(ReadBytes(first, PODSceneFile(offsetMesh)), 0);
+    CPVRTModelPOD first;
+    ASSERT_EQ(ReadBytes(first, PODSceneFile(PODMeshFile(1, offsetMesh))), 0);
     EXPECT_NE(first.pMesh[0].pInterleaved, nullptr);
     EXPECT_EQ(first.pMesh[0].sVertex.Offset(), 0u);
 
+    PODBytes streamBeforeBlock = PODPositions(12, {0, 0, 0});
+    streamBeforeBlock.Raw(6014, std::string(12, '\0'));
     // Streams read before the block keep arrays of their own; the block
     // that comes too late is passed over.
     CPVRTModelPOD second;
-    ASSERT_EQ(ReadBytes(second, streamBeforeBlock()), 0);
+    ASSERT_EQ(ReadBytes(second, PODSceneFile(PODMeshFile(1, streamBeforeBlock))), 0);
     EXPECT_EQ(second.pMesh[0].pInterleaved, nullptr);
     ASSERT_NE(second.pMesh[0].sVertex.pData, nullptr);
 }
