@@ -12,7 +12,7 @@ public:
     PVRTVec2() : PVRTVECTOR2f {0.0f, 0.0f} {}
     PVRTVec2(float x_, float y_) : PVRTVECTOR2f {x_, y_} {}
     // Keeps x and y.
-    explicit PVRTVec2(PVRTVec3 const& v);
+    PVRTVec2(PVRTVec3 const& v);
 
     PVRTVec2 operator+(PVRTVec2 const& v) const { return PVRTVec2(x + v.x, y + v.y); }
     PVRTVec2 operator-(PVRTVec2 const& v) const { return PVRTVec2(x - v.x, y - v.y); }

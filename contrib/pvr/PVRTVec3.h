@@ -14,7 +14,7 @@ public:
     PVRTVec3(float x_, float y_, float z_) : PVRTVECTOR3f {x_, y_, z_} {}
     PVRTVec3(PVRTVECTOR3f const& v) : PVRTVECTOR3f(v) {}
     // Keeps x, y and z.
-    explicit PVRTVec3(PVRTVec4 const& v);
+    PVRTVec3(PVRTVec4 const& v);
 
     PVRTVec3 operator+(PVRTVec3 const& v) const { return PVRTVec3(x + v.x, y + v.y, z + v.z); }
     PVRTVec3 operator-(PVRTVec3 const& v) const { return PVRTVec3(x - v.x, y - v.y, z - v.z); }

@@ -4,6 +4,7 @@
 #include "contrib/pvr/PVRTMat4.h"
 #include "contrib/pvr/PVRTMatrix.h"
 #include "contrib/pvr/PVRTQuaternion.h"
+#include "contrib/pvr/PVRTVec2.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -167,6 +168,29 @@ TEST(PVRTMatrix, TranslationHelpersOnEitherSide)
     PVRTMat4 post = m;
     post.postTranslate(1.0f, 2.0f, 3.0f);
     ExpectMatrixNear(post, m * PVRTMat4::Translation(1.0f, 2.0f, 3.0f));
+}
+
+TEST(PVRTMatrix, VectorsTimesMatricesUseTheTranspose)
+{
+    PVRTMat4 const m = SomeAffine();
+    PVRTVec4 const v(1.0f, -2.0f, 0.5f, 1.0f);
+    PVRTVec4 const left = v * m;
+    PVRTVec4 const transposed = m.transpose() * v;
+    EXPECT_NEAR(left.x, transposed.x, kTolerance);
+    EXPECT_NEAR(left.w, transposed.w, kTolerance);
+
+    PVRTMat3 const m3(m);
+    PVRTVec3 v3(1.0f, 2.0f, 3.0f);
+    PVRTVec3 const expected(m3.f[0] * 1 + m3.f[1] * 2 + m3.f[2] * 3, m3.f[3] * 1 + m3.f[4] * 2 + m3.f[5] * 3,
+        m3.f[6] * 1 + m3.f[7] * 2 + m3.f[8] * 3);
+    v3 *= m3;
+    EXPECT_NEAR(v3.x, expected.x, kTolerance);
+    EXPECT_NEAR(v3.z, expected.z, kTolerance);
+    // The narrower vectors keep the leading components.
+    PVRTVec2 const xy = PVRTVec3(PVRTVec4(4.0f, 5.0f, 6.0f, 7.0f));
+    EXPECT_EQ(xy.x, 4.0f);
+    EXPECT_EQ(xy.y, 5.0f);
+    EXPECT_EQ(PVRTMat3::RotationY(0.3f).f[2], PVRTMat4::RotationY(0.3f).f[2]);
 }
 
 TEST(PVRTQuaternion, SlerpEdgeCases)
