@@ -2,6 +2,7 @@
 // camera, format and resolution, filters and wrap modes.
 #include "contrib/pvr/PVRTPFXParser.h"
 
+#include "contrib/pvr/PVRTMisc.h"
 #include "contrib/pvr/PVRTPFXParserText.h"
 #include "contrib/pvr/PVRTStringUtils.h"
 #include "contrib/pvr/PVRTTexture.h"
@@ -13,33 +14,6 @@ using PVRTPFXText::StartsWith;
 using PVRTPFXText::ToInt;
 
 namespace {
-
-// Stand-ins for the power-of-two helpers until the shared ones land.
-unsigned int GetPOTHigher(unsigned int value, int timesHigher)
-{
-    if (value == 0 || timesHigher < 0)
-        return 0;
-    unsigned int size = 1;
-    while (size < value)
-        size <<= 1;
-    for (int i = 1; i < timesHigher; ++i)
-        size <<= 1;
-    return size;
-}
-
-unsigned int GetPOTLower(unsigned int value, int timesLower)
-{
-    if (value == 0 || timesLower < 0)
-        return 0;
-    unsigned int size = 1;
-    while (size * 2 < value)
-        size <<= 1;
-    if (value == 1)
-        return 0;
-    for (int i = 1; i < timesLower && size > 1; ++i)
-        size >>= 1;
-    return size;
-}
 
 // The pass type of a render target drawn from a camera.
 constexpr unsigned int kCameraRenderPass = 2;
