@@ -46,7 +46,8 @@ public:
     // The bones of other this lacks, or -1 when taking them would overflow.
     int TestMerge(CBatch const& other) const
     {
-        int missing = int(std::count_if(other.bones.begin(), other.bones.end(), [this](int bone) { return !Has(bone); }));
+        int missing
+            = int(std::count_if(other.bones.begin(), other.bones.end(), [this](int bone) { return !Has(bone); }));
         return int(bones.size()) + missing > capacity ? -1 : missing;
     }
 
@@ -105,7 +106,8 @@ public:
         const char* base = vertices + size_t(vertex) * stride;
         PVRTVertexRead(&weights, base + weightOffset, weightType, bonesPerVertex);
         PVRTVertexRead(&indices, base + indexOffset, indexType, bonesPerVertex);
-        VertexBones bones = {{weights.x, weights.y, weights.z, weights.w}, {indices.x, indices.y, indices.z, indices.w}};
+        VertexBones bones
+            = {{weights.x, weights.y, weights.z, weights.w}, {indices.x, indices.y, indices.z, indices.w}};
         for (int i = bonesPerVertex; i < kMaxBonesPerVertex; ++i)
             bones.weights[i] = bones.indices[i] = 0;
         return bones;

@@ -144,7 +144,8 @@ unsigned int TwiddleUV(unsigned int ySize, unsigned int xSize, unsigned int yPos
     return result | ((kept >> steps) << (2 * steps));
 }
 
-void InterpolateColours(const int* p, const int* q, const int* r, const int* s, int do2bitMode, int x, int y, int* result)
+void InterpolateColours(const int* p, const int* q, const int* r, const int* s, int do2bitMode, int x, int y,
+                        int* result)
 {
     int blockWidth = do2bitMode ? 8 : 4;
     int u = x - blockWidth / 2;
@@ -215,8 +216,10 @@ void PVRTDecompressPVRTC(const void* data, int do2bitMode, int width, int height
             int py = (y & 3) | ((~y & 2) << 1);
             int colourA[kChannels];
             int colourB[kChannels];
-            InterpolateColours(hood.colourA[0], hood.colourA[1], hood.colourA[2], hood.colourA[3], do2bitMode, px, py, colourA);
-            InterpolateColours(hood.colourB[0], hood.colourB[1], hood.colourB[2], hood.colourB[3], do2bitMode, px, py, colourB);
+            InterpolateColours(hood.colourA[0], hood.colourA[1], hood.colourA[2], hood.colourA[3], do2bitMode, px, py,
+                               colourA);
+            InterpolateColours(hood.colourB[0], hood.colourB[1], hood.colourB[2], hood.colourB[3], do2bitMode, px, py,
+                               colourB);
 
             bool punchThrough;
             int weight = ModulationWeight(hood, do2bit, px, py, &punchThrough);
@@ -293,7 +296,8 @@ int ETCTextureDecompress(const void* data, const int& width, const int& height, 
                     int half = (flip ? y : x) / 2;
                     const int* colour = colours[half];
                     size_t position = size_t(blockY * kEtcBlockSize + y) * width + blockX * kEtcBlockSize + x;
-                    uint32_t pixel = uint32_t(modifyPixel(colour[0], colour[1], colour[2], x, y, indexWord, tables[half]));
+                    uint32_t pixel
+                        = uint32_t(modifyPixel(colour[0], colour[1], colour[2], x, y, indexWord, tables[half]));
                     std::memcpy(pixels + position * 4, &pixel, sizeof(pixel));
                 }
             }
@@ -302,7 +306,8 @@ int ETCTextureDecompress(const void* data, const int& width, const int& height, 
     return width * height / 2;
 }
 
-int PVRTDecompressETC(const void* data, const unsigned int& width, const unsigned int& height, void* result, const int& mode)
+int PVRTDecompressETC(const void* data, const unsigned int& width, const unsigned int& height, void* result,
+                      const int& mode)
 {
     int decodedWidth = int(std::max(width, unsigned(kEtcBlockSize)));
     int decodedHeight = int(std::max(height, unsigned(kEtcBlockSize)));

@@ -18,12 +18,14 @@ unsigned int TwiddleUV(unsigned int ySize, unsigned int xSize, unsigned int yPos
 // Bilinear blend of one colour across a 2 x 2 block neighbourhood: p, q, r,
 // s are the four blocks' colours (red, green, blue, alpha), x and y the
 // pixel's place in the neighbourhood; result receives 8-bit channels.
-void InterpolateColours(const int* p, const int* q, const int* r, const int* s, int do2bitMode, int x, int y, int* result);
+void InterpolateColours(const int* p, const int* q, const int* r, const int* s, int do2bitMode, int x, int y,
+                        int* result);
 
 // Decodes ETC1 data into width x height pixels of red, green, blue, alpha
 // (255). Returns the bytes of data read: whole 4 x 4 blocks, so sizes below
 // 4 still read one block.
-int PVRTDecompressETC(const void* data, const unsigned int& width, const unsigned int& height, void* result, const int& mode);
+int PVRTDecompressETC(const void* data, const unsigned int& width, const unsigned int& height, void* result,
+                      const int& mode);
 
 // The block loop behind PVRTDecompressETC: writes 32-bit pixels of value
 // alpha << 24 | red << 16 | green << 8 | blue; returns width x height / 2.

@@ -78,7 +78,10 @@ void ParseFilters(std::string const& options, SPVRTPFXParserTexture& texture)
     const char* mag = AfterDash(options, start);
     texture.magFilter = mag && std::strncmp(mag, "LINEAR-", 7) == 0 ? 1 : 0;
     const char* mip = mag ? AfterDash(options, size_t(mag - options.c_str())) : nullptr;
-    texture.mipFilter = !mip ? 0 : std::strncmp(mip, "LINEAR", 6) == 0 ? 2 : std::strncmp(mip, "NEAREST", 7) == 0 ? 1 : 0;
+    texture.mipFilter = !mip                   ? 0
+        : std::strncmp(mip, "LINEAR", 6) == 0  ? 2
+        : std::strncmp(mip, "NEAREST", 7) == 0 ? 1
+                                               : 0;
 }
 
 void ParseWraps(std::string const& options, SPVRTPFXParserTexture& texture)

@@ -154,7 +154,8 @@ EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* da
     glGenTextures(1, textureName);
 
     if (flags & PVRTEX_CUBEMAP)
-        return FailAndDelete(textureName, "PVRTTextureLoadFromPointer failed: cube map textures are not available in OGLES1.x.\n");
+        return FailAndDelete(textureName,
+                             "PVRTTextureLoadFromPointer failed: cube map textures are not available in OGLES1.x.\n");
 
     glBindTexture(GL_TEXTURE_2D, *textureName);
     if (glGetError() != GL_NO_ERROR)
@@ -176,7 +177,8 @@ EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* da
                 else if (!compressed)
                     reads = LevelSize(pixelType, width, height, upload.bitsPerPixel);
                 if (dataBytes != kUnknownSize && (offset > dataBytes || reads > dataBytes - offset))
-                    return FailAndDelete(textureName, "PVRTTextureLoadFromPointer failed: texture data is truncated.\n");
+                    return FailAndDelete(textureName,
+                                         "PVRTTextureLoadFromPointer failed: texture data is truncated.\n");
                 const unsigned char* levelData = data + offset;
                 const GLint glLevel = GLint(level - loadFromLevel);
                 if (decode) {

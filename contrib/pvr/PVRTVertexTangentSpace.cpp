@@ -3,6 +3,8 @@
 // vertex per group.
 #include "contrib/pvr/PVRTVertex.h"
 
+#include "contrib/pvr/PVRTVec3.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -15,46 +17,25 @@ namespace {
 constexpr size_t kMaxCornersPerVertex = 32;
 constexpr int kComponents = 3;
 
-struct Vec3 {
-    float x, y, z;
-};
-
-Vec3 Sub(float const* a, float const* b)
-{
-    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
-}
-
-Vec3 Cross(Vec3 a, Vec3 b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-float Dot(Vec3 a, Vec3 b)
-{
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
 // Unit length; a zero vector stays zero rather than turning into NaNs.
-Vec3 Normalised(Vec3 v)
+PVRTVec3 Normalised(PVRTVec3 const& v)
 {
-    float length = std::sqrt(Dot(v, v));
-    if (length == 0)
-        return v;
-    return {v.x / length, v.y / length, v.z / length};
+    float length = v.length();
+    return length == 0 ? v : v / length;
 }
 
-Vec3 Scaled(Vec3 v, float s)
+PVRTVec3 Point(float const* p)
 {
-    return {v.x * s, v.y * s, v.z * s};
+    return PVRTVec3(p[0], p[1], p[2]);
 }
 
 struct Corner {
-    Vec3 tangent;
-    Vec3 binormal;
+    PVRTVec3 tangent;
+    PVRTVec3 binormal;
     unsigned int triangle;
 };
 
-void Write3(char* vertex, unsigned int offset, EPVRTDataType type, Vec3 v)
+void Write3(char* vertex, unsigned int offset, EPVRTDataType type, PVRTVec3 const& v)
 {
     PVRTVECTOR4f value = {v.x, v.y, v.z, 0};
     PVRTVertexWrite(vertex + offset, type, kComponents, &value);
@@ -68,37 +49,35 @@ void PVRTVertexTangentBitangent(PVRTVECTOR3f* tangent, PVRTVECTOR3f* bitangent, 
 {
     *tangent = {0, 0, 0};
     *bitangent = {0, 0, 0};
-    const Vec3 n = {normal->x, normal->y, normal->z};
-    if (Dot(n, n) == 0)
+    const PVRTVec3 n(*normal);
+    if (n.lenSqr() == 0)
         return;
-    const Vec3 d1 = Sub(p1, p0);
-    const Vec3 d2 = Sub(p2, p0);
+    const PVRTVec3 d1 = Point(p1) - Point(p0);
+    const PVRTVec3 d2 = Point(p2) - Point(p0);
     const float a0 = t0[0], a1 = t1[0], a2 = t2[0];
     const float b0 = t0[1], b1 = t1[1], b2 = t2[1];
 
     // The direction along which the first texture coordinate stays constant.
-    Vec3 along;
+    PVRTVec3 along;
     if (a1 == a0) {
         if (a2 == a0)
             return;
-        along = (b1 - b0 < 0) ? Scaled(d1, -1) : d1;
+        along = (b1 - b0 < 0) ? -d1 : d1;
     } else if (a2 == a0) {
-        along = (b2 - b0 < 0) ? Scaled(d2, -1) : d2;
+        along = (b2 - b0 < 0) ? -d2 : d2;
     } else {
         float k = -(a1 - a0) / (a2 - a0);
-        along = {d1.x + k * d2.x, d1.y + k * d2.y, d1.z + k * d2.z};
+        along = d1 + d2 * k;
         if ((b1 - b0) + k * (b2 - b0) < 0)
-            along = Scaled(along, -1);
+            along = -along;
     }
     along = Normalised(along);
-    Vec3 t = Cross(n, along);
-    Vec3 b = Cross(t, n);
+    PVRTVec3 t = n.cross(along);
+    PVRTVec3 b = t.cross(n);
     if ((b2 - b0) * (a1 - a0) > (a2 - a0) * (b1 - b0))
-        t = Scaled(t, -1);
-    t = Normalised(t);
-    b = Normalised(b);
-    *tangent = {t.x, t.y, t.z};
-    *bitangent = {b.x, b.y, b.z};
+        t = -t;
+    *tangent = Normalised(t);
+    *bitangent = Normalised(b);
 }
 
 unsigned int PVRTVertexGenerateTangentSpace(unsigned int* vertexCountOut, char** verticesOut, unsigned int* indices,
@@ -142,7 +121,8 @@ unsigned int PVRTVertexGenerateTangentSpace(unsigned int* vertexCountOut, char**
             PVRTVECTOR3f tangent, bitangent;
             PVRTVertexTangentBitangent(&tangent, &bitangent, &n, &position[c].x, &position[second].x,
                                        &position[third].x, &uv[c].x, &uv[second].x, &uv[third].x);
-            corners[idx[c]].push_back({{tangent.x, tangent.y, tangent.z}, {bitangent.x, bitangent.y, bitangent.z}, tri});
+            corners[idx[c]].push_back(
+                {{tangent.x, tangent.y, tangent.z}, {bitangent.x, bitangent.y, bitangent.z}, tri});
         }
     }
 
@@ -153,8 +133,8 @@ unsigned int PVRTVertexGenerateTangentSpace(unsigned int* vertexCountOut, char**
             for (std::vector<Corner const*>& group : groups) {
                 bool agrees = true;
                 for (Corner const* member : group)
-                    agrees = agrees && Dot(member->tangent, corner.tangent) >= splitDifference
-                             && Dot(member->binormal, corner.binormal) >= splitDifference;
+                    agrees = agrees && member->tangent.dot(corner.tangent) >= splitDifference
+                             && member->binormal.dot(corner.binormal) >= splitDifference;
                 if (agrees) {
                     home = &group;
                     break;
@@ -166,11 +146,10 @@ unsigned int PVRTVertexGenerateTangentSpace(unsigned int* vertexCountOut, char**
                 groups.push_back({&corner});
         }
         for (std::vector<Corner const*> const& group : groups) {
-            Vec3 tangent = {0, 0, 0}, binormal = {0, 0, 0};
+            PVRTVec3 tangent, binormal;
             for (Corner const* member : group) {
-                tangent = {tangent.x + member->tangent.x, tangent.y + member->tangent.y, tangent.z + member->tangent.z};
-                binormal = {binormal.x + member->binormal.x, binormal.y + member->binormal.y,
-                            binormal.z + member->binormal.z};
+                tangent += member->tangent;
+                binormal += member->binormal;
             }
             if (*vertexCountOut >= capacity)
                 return fail();

@@ -303,7 +303,8 @@ TEST_F(PVRTPFXParserTest, MalformedFilesFailWithTheirMessages)
          "VERTEXSHADER redefined in [EFFECT] on line 16: \n"},
         {"effect texture short", WithTextures("").replace(WithTextures("").find("[/EFFECT]"), 0, "TEXTURE 0\n"),
          "TEXTURE missing value in [EFFECT] on line 20\n"},
-        {"effect keyword", kShaders + "[EFFECT]\nSAMPLER a\n[/EFFECT]\n", "Unknown keyword 'SAMPLER' in [EFFECT] on line 15\n"},
+        {"effect keyword", kShaders + "[EFFECT]\nSAMPLER a\n[/EFFECT]\n",
+         "Unknown keyword 'SAMPLER' in [EFFECT] on line 15\n"},
         {"undefined texture", WithTextures("").replace(WithTextures("").find("[/EFFECT]"), 0, "TEXTURE 0 missing\n"),
          "Error: TEXTURE 'missing' is not defined in [TEXTURES].\n"},
         {"too many lines", manyLines, "Too many lines of text in file (maximum is 5000)\n"},
@@ -345,7 +346,8 @@ TEST_F(PVRTPFXParserTest, LinesAndFiles)
     EXPECT_TRUE(parser.vertexShaders[0].useFile);
     EXPECT_EQ(parser.fragmentShaders[0].binarySize, 3u);
     EXPECT_EQ(parser.fragmentShaders[0].binary[2], 2);
-    const std::string codeAfterFile = "[VERTEXSHADER]\nFILE fx/shader.vsh\n[GLSL_CODE]\n[/GLSL_CODE]\n[/VERTEXSHADER]\n";
+    const std::string codeAfterFile
+        = "[VERTEXSHADER]\nFILE fx/shader.vsh\n[GLSL_CODE]\n[/GLSL_CODE]\n[/VERTEXSHADER]\n";
     EXPECT_EQ(Parse(codeAfterFile), PVR_FAIL);
     EXPECT_EQ(Error(), "[GLSL_CODE] not allowed with FILE in [VERTEXSHADER] on line 3\n");
     EXPECT_EQ(parser.ParseFromFile("fx/none.pfx", &error), PVR_FAIL);

@@ -29,7 +29,8 @@ protected:
         folder.Write("scaled.vsh", kVertexSource);
         folder.Write("plain.fsh", kFragmentSource);
         folder.Write("broken.fsh", "void main() { gl_FragColor = undefinedThing; }\n");
-        folder.Write("unfed.fsh", "varying vec3 neverWritten;\nvoid main() { gl_FragColor = vec4(neverWritten, 1.0); }\n");
+        folder.Write("unfed.fsh",
+                     "varying vec3 neverWritten;\nvoid main() { gl_FragColor = vec4(neverWritten, 1.0); }\n");
         folder.Write("shader.bin", "binary");
         Norv::Vfs::Initialize();
         Norv::MountNative((folder.path + "/").c_str(), "", Norv::VfsMount::FallThrough);

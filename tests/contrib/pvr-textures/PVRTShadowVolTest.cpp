@@ -32,8 +32,9 @@ struct Cube {
             for (int c = 0; c < 4; ++c)
                 for (int k = 0; k < 3; ++k)
                     points.push_back(float(faces[f][c][k]));
-            indices.insert(indices.end(), {base, static_cast<unsigned short>(base + 1), static_cast<unsigned short>(base + 2),
-                                           base, static_cast<unsigned short>(base + 2), static_cast<unsigned short>(base + 3)});
+            indices.insert(indices.end(),
+                           {base, static_cast<unsigned short>(base + 1), static_cast<unsigned short>(base + 2), base,
+                            static_cast<unsigned short>(base + 2), static_cast<unsigned short>(base + 3)});
         }
     }
 };
@@ -169,7 +170,8 @@ TEST(PVRTShadowVol, VolumeVisibility)
     };
     for (Case const& c : cases) {
         unsigned int visibility = 99;
-        PVRTShadowVolBoundingBoxIsVisible(&visibility, false, false, &c.box, &projection, &c.light, c.point, 0.0f, 100.0f);
+        PVRTShadowVolBoundingBoxIsVisible(&visibility, false, false, &c.box, &projection, &c.light, c.point, 0.0f,
+                                          100.0f);
         EXPECT_EQ(visibility, c.expected) << c.what;
     }
 

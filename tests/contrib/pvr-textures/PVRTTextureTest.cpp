@@ -109,8 +109,10 @@ TEST_F(PVRTTextureTest, EveryPlainPixelTypeLoads)
         std::string expected;
     } const cases[] = {
         {OGL_RGB_565, 16, GL_RGB, std::string("\x00\xF8\xE0\x07", 4), std::string("\xFF\x00\x00\x00\xFF\x00", 6)},
-        {OGL_RGBA_4444, 16, GL_RGBA, std::string("\x0F\xF0\xF0\x0F", 4), std::string("\xFF\x00\x00\xFF\x00\xFF\xFF\x00", 8)},
-        {OGL_RGBA_5551, 16, GL_RGBA, std::string("\x01\xF8\xC0\x07", 4), std::string("\xFF\x00\x00\xFF\x00\xFF\x00\x00", 8)},
+        {OGL_RGBA_4444, 16, GL_RGBA, std::string("\x0F\xF0\xF0\x0F", 4),
+         std::string("\xFF\x00\x00\xFF\x00\xFF\xFF\x00", 8)},
+        {OGL_RGBA_5551, 16, GL_RGBA, std::string("\x01\xF8\xC0\x07", 4),
+         std::string("\xFF\x00\x00\xFF\x00\xFF\x00\x00", 8)},
         {OGL_RGB_888, 24, GL_RGB, "abcdef", "abcdef"},
         {OGL_I_8, 8, GL_RED, "\x10\x80", "\x10\x80"},
         {OGL_AI_88, 16, GL_LUMINANCE_ALPHA, "abcd", "abcd"},
@@ -169,7 +171,8 @@ TEST_F(PVRTTextureTest, OldHeaderLoadsAfterAWarning)
     file.header.headerSize = PVRTEX_OLD_HEADER_SIZE;
     PVR_Texture_Header header = {};
     ASSERT_EQ(Load(file.Bytes(Sequence(16)), &header), 0u) << log;
-    EXPECT_EQ(log, "PVRTTextureLoadFromPointer warning: this is an old pvr - you can use PVRTexTool to update its header.\n");
+    EXPECT_EQ(
+        log, "PVRTTextureLoadFromPointer warning: this is an old pvr - you can use PVRTexTool to update its header.\n");
     EXPECT_EQ(header.headerSize, 44u);
     EXPECT_EQ(header.width, 2u);
     EXPECT_EQ(header.magic, unsigned(PVRTEX_IDENTIFIER));
@@ -205,12 +208,14 @@ TEST_F(PVRTTextureTest, UnsupportedLayoutsAreRefusedWithTheirMessages)
     } const cases[] = {
         {OGL_RGBA_8888 | PVRTEX_TWIDDLE, "PVRTTextureLoadFromPointer failed: texture should be untwiddled.\n"},
         {OGL_RGB_555, "PVRTTextureLoadFromPointer failed: pixel type OGL_RGB_555 not supported.\n"},
-        {OGL_BGRA_8888, "PVRTTextureLoadFromPointer failed: Unable to load GL_BGRA texture as extension "
-                        "GL_IMG_texture_format_BGRA8888 is unsupported.\n"},
+        {OGL_BGRA_8888,
+         "PVRTTextureLoadFromPointer failed: Unable to load GL_BGRA texture as extension "
+         "GL_IMG_texture_format_BGRA8888 is unsupported.\n"},
         {14, "PVRTTextureLoadFromPointer failed: pixel type not supported.\n"},
         {11, "PVRTTextureLoadFromPointer failed: pixel type not supported.\n"},
         {28, "PVRTTextureLoadFromPointer failed: pixel type not supported.\n"},
-        {OGL_RGBA_8888 | PVRTEX_CUBEMAP, "PVRTTextureLoadFromPointer failed: cube map textures are not available in OGLES1.x.\n"},
+        {OGL_RGBA_8888 | PVRTEX_CUBEMAP,
+         "PVRTTextureLoadFromPointer failed: cube map textures are not available in OGLES1.x.\n"},
     };
     for (Case const& c : cases) {
         PvrFile file(2, 2, c.flags, 32);

@@ -26,7 +26,8 @@ struct PvrFile {
         PVR_Texture_Header written = header;
         if (!written.dataSize)
             written.dataSize = unsigned(data.size());
-        size_t headerBytes = written.headerSize == PVRTEX_OLD_HEADER_SIZE ? size_t(PVRTEX_OLD_HEADER_SIZE) : sizeof(written);
+        size_t headerBytes
+            = written.headerSize == PVRTEX_OLD_HEADER_SIZE ? size_t(PVRTEX_OLD_HEADER_SIZE) : sizeof(written);
         return std::string(reinterpret_cast<const char*>(&written), headerBytes) + data;
     }
 };
