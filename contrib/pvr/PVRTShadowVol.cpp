@@ -131,7 +131,8 @@ bool PVRTShadowVolMeshInitMesh(PVRTShadowVolShadowMesh* mesh, SPVRTContext const
     return true;
 }
 
-bool PVRTShadowVolMeshInitVol(PVRTShadowVolShadowVol* volume, PVRTShadowVolShadowMesh const* mesh, SPVRTContext const*)
+bool PVRTShadowVolMeshInitVol(PVRTShadowVolShadowVol* volume, PVRTShadowVolShadowMesh const* mesh,
+                              SPVRTContext const*)
 {
     // A cap takes three indices of each triangle, the silhouette six of
     // each edge at most.

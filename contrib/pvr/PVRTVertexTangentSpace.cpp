@@ -6,7 +6,6 @@
 #include "contrib/pvr/PVRTVec3.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
