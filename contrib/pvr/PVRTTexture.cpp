@@ -95,8 +95,8 @@ EPVRTError FailAndDelete(GLuint* textureName, const char* message)
 // Everything after reading the header. dataBytes is how much pixel data
 // there really is (kUnknownSize when the caller vouches for it).
 EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* data, size_t dataBytes,
-                         GLuint* textureName, PVR_Texture_Header* headerOut, bool allowDecompress,
-                         unsigned int loadFromLevel)
+                       GLuint* textureName, PVR_Texture_Header* headerOut, bool allowDecompress,
+                       unsigned int loadFromLevel)
 {
     const unsigned int flags = header.pixelFormatFlags;
     const unsigned int pixelType = flags & PVRTEX_PIXELTYPE;
@@ -167,8 +167,7 @@ EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* da
         uint64_t height = header.height;
         for (unsigned int level = 0; level < levelCount; ++level) {
             const uint64_t levelSize = LevelSize(pixelType, width, height, header.bitCount);
-            const bool skipped = level < loadFromLevel;
-            if (!skipped) {
+            if (level >= loadFromLevel) {
                 // What OpenGL or the decoder really reads, whatever the
                 // header's bit count says.
                 uint64_t reads = levelSize;
@@ -240,8 +239,7 @@ const char* ReadHeader(const unsigned char* bytes, size_t available, PVR_Texture
 }
 
 EPVRTError LoadFromBytes(const unsigned char* bytes, size_t size, const unsigned char* textureData,
-                           GLuint* textureName, const void* headerOut, bool allowDecompress,
-                           unsigned int loadFromLevel)
+                         GLuint* textureName, const void* headerOut, bool allowDecompress, unsigned int loadFromLevel)
 {
     PVR_Texture_Header header;
     if (const char* failure = ReadHeader(bytes, size, &header))
@@ -256,7 +254,7 @@ EPVRTError LoadFromBytes(const unsigned char* bytes, size_t size, const unsigned
 } // namespace
 
 EPVRTError PVRTTextureLoadFromPointer(const void* header, GLuint* textureName, const void* headerOut,
-                                        bool allowDecompress, unsigned int loadFromLevel, const void* textureData)
+                                      bool allowDecompress, unsigned int loadFromLevel, const void* textureData)
 {
     return LoadFromBytes(static_cast<const unsigned char*>(header), kUnknownSize,
                          static_cast<const unsigned char*>(textureData), textureName, headerOut, allowDecompress,
@@ -264,7 +262,7 @@ EPVRTError PVRTTextureLoadFromPointer(const void* header, GLuint* textureName, c
 }
 
 EPVRTError PVRTTextureLoadFromPVR(const char* fileName, GLuint* textureName, const void* headerOut,
-                                    bool allowDecompress, unsigned int loadFromLevel)
+                                  bool allowDecompress, unsigned int loadFromLevel)
 {
     CPVRTResourceFile file(fileName);
     if (!file.IsOpen())

@@ -65,7 +65,7 @@ EPVRTError PVRTTextureLoadFromPVR(const char* fileName, GLuint* textureName, con
 // that the data holds everything the header describes.
 EPVRTError PVRTTextureLoadFromPointer(const void* header, GLuint* textureName, const void* headerOut = 0,
                                       bool allowDecompress = true, unsigned int loadFromLevel = 0,
-                                        const void* textureData = 0);
+                                      const void* textureData = 0);
 
 // Interleaves the low 16 bits of x and y: bit i of y to bit 2i, of x to 2i+1.
 void PVRTTextureTwiddle(unsigned int& result, unsigned int x, unsigned int y);
