@@ -328,8 +328,9 @@ bool CObject::Appraise(CBlockOption const& option, STri* t, CBlockOption& candid
     if (int(candidate.verts.size()) > option.FreeVertexSlots())
         return false;
     const int room = option.FreeTriangleSlots();
-    auto usable
-        = [&](SVtx* v) { return v == t->verts[0] || v == t->verts[1] || v == t->verts[2] || option.UsingVertex(v); };
+    auto usable = [&](SVtx* v) {
+        return v == t->verts[0] || v == t->verts[1] || v == t->verts[2] || option.UsingVertex(v);
+    };
     for (SVtx* v : t->verts) {
         for (STri* u : v->triangles) {
             if (int(candidate.tris.size()) >= room)

@@ -249,27 +249,26 @@ bool CPVRTPFXParser::CheckEffectTextures(CPVRTString* error) const
 bool CPVRTPFXParser::ParseHeader(int start, int end, CPVRTString* error)
 {
     bool givenVersion = false, givenDescription = false, givenCopyright = false;
-    const bool parsed
-        = EachBodyLine(*context, start, end, [&](int& i, int number, std::vector<std::string> const& words) {
-              const std::string& keyword = words[0];
-              const CPVRTString value = Str(PVRTPFXText::AfterFirstWord(context->lines[i]));
-              if (keyword == "VERSION") {
-                  header.version = value;
-                  givenVersion = true;
-              } else if (keyword == "DESCRIPTION") {
-                  header.description = value;
-                  givenDescription = true;
-              } else if (keyword == "COPYRIGHT") {
-                  header.copyright = value;
-                  givenCopyright = true;
-              } else {
-                  *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [HEADER] on line %d\n", keyword.c_str(),
-                                                      number);
-                  return false;
-              }
-              return true;
-          });
-    if (!parsed)
+    auto visit = [&](int& i, int number, std::vector<std::string> const& words) {
+        const std::string& keyword = words[0];
+        const CPVRTString value = Str(PVRTPFXText::AfterFirstWord(context->lines[i]));
+        if (keyword == "VERSION") {
+            header.version = value;
+            givenVersion = true;
+        } else if (keyword == "DESCRIPTION") {
+            header.description = value;
+            givenDescription = true;
+        } else if (keyword == "COPYRIGHT") {
+            header.copyright = value;
+            givenCopyright = true;
+        } else {
+            *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [HEADER] on line %d\n", keyword.c_str(),
+                                                number);
+            return false;
+        }
+        return true;
+    };
+    if (!EachBodyLine(*context, start, end, visit))
         return false;
     if (!givenVersion)
         header.version = "";
@@ -285,77 +284,76 @@ bool CPVRTPFXParser::ParseShader(int start, int end, SPVRTPFXParserShader& shade
 {
     shader = SPVRTPFXParserShader();
     bool hasName = false, hasFile = false, hasSourceFile = false, hasCode = false;
-    const bool parsed
-        = EachBodyLine(*context, start, end, [&](int& i, int number, std::vector<std::string> const& words) {
-              const std::string& keyword = words[0];
-              auto fail = [&](const char* format) {
-                  *error = PVRTStringFromFormattedStr(format, blockName, number);
-                  return false;
-              };
+    auto visit = [&](int& i, int number, std::vector<std::string> const& words) {
+        const std::string& keyword = words[0];
+        auto fail = [&](const char* format) {
+            *error = PVRTStringFromFormattedStr(format, blockName, number);
+            return false;
+        };
 
-              if (keyword == "[GLSL_CODE]") {
-                  if (hasCode)
-                      return fail("[GLSL_CODE] redefined in [%s] on line %d\n");
-                  if (hasSourceFile)
-                      return fail("[GLSL_CODE] not allowed with FILE in [%s] on line %d\n");
-                  int close = FindLine(*context, i, "[/GLSL_CODE]");
-                  if (close < 0)
-                      return false;
-                  shader.firstLineNumber = unsigned(number);
-                  shader.glslCode = Str(JoinLines(*context, i, close));
-                  shader.useFile = false;
-                  hasCode = true;
-                  i = close;
-                  return true;
-              }
-              if (keyword != "NAME" && keyword != "FILE" && keyword != "BINARYFILE") {
-                  *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [%s] on line %d\n", keyword.c_str(),
-                                                      blockName, number);
-                  return false;
-              }
-              if (keyword == "NAME" && hasName)
-                  return fail("NAME redefined in [%s] on line %d\n");
-              if (keyword == "FILE" && hasFile)
-                  return fail("FILE redefined in [%s] on line %d\n");
-              if (keyword == "FILE" && hasCode)
-                  return fail("FILE not allowed with [GLSL_CODE] in [%s] on line %d\n");
-              if (words.size() < 2) {
-                  *error = PVRTStringFromFormattedStr("%s missing value in [%s] on line %d\n", keyword.c_str(),
-                                                      blockName, number);
-                  return false;
-              }
-              if (words.size() > 2) {
-                  *error = PVRTStringFromFormattedStr("Unexpected data in [%s] on line %d: '%s'\n", blockName, number,
-                                                      words[2].c_str());
-                  return false;
-              }
-              const std::string& value = words[1];
-              if (keyword == "NAME") {
-                  shader.name = Str(value);
-                  hasName = true;
-                  return true;
-              }
-              CPVRTResourceFile file(value.c_str());
-              if (!file.IsOpen()) {
-                  *error = PVRTStringFromFormattedStr("Error loading file '%s' in [%s] on line %d\n", value.c_str(),
-                                                      blockName, number);
-                  return false;
-              }
-              if (keyword == "FILE") {
-                  shader.glslFile = Str(value);
-                  shader.glslCode = CPVRTString(file.StringPtr(), CPVRTString::size_type(file.Size()));
-                  hasSourceFile = true;
-              } else {
-                  shader.binaryFile = Str(value);
-                  const char* bytes = file.StringPtr();
-                  shader.binary.assign(bytes, bytes + file.Size());
-                  shader.binarySize = unsigned(file.Size());
-              }
-              shader.useFile = true;
-              hasFile = true;
-              return true;
-          });
-    if (!parsed)
+        if (keyword == "[GLSL_CODE]") {
+            if (hasCode)
+                return fail("[GLSL_CODE] redefined in [%s] on line %d\n");
+            if (hasSourceFile)
+                return fail("[GLSL_CODE] not allowed with FILE in [%s] on line %d\n");
+            int close = FindLine(*context, i, "[/GLSL_CODE]");
+            if (close < 0)
+                return false;
+            shader.firstLineNumber = unsigned(number);
+            shader.glslCode = Str(JoinLines(*context, i, close));
+            shader.useFile = false;
+            hasCode = true;
+            i = close;
+            return true;
+        }
+        if (keyword != "NAME" && keyword != "FILE" && keyword != "BINARYFILE") {
+            *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [%s] on line %d\n", keyword.c_str(),
+                                                blockName, number);
+            return false;
+        }
+        if (keyword == "NAME" && hasName)
+            return fail("NAME redefined in [%s] on line %d\n");
+        if (keyword == "FILE" && hasFile)
+            return fail("FILE redefined in [%s] on line %d\n");
+        if (keyword == "FILE" && hasCode)
+            return fail("FILE not allowed with [GLSL_CODE] in [%s] on line %d\n");
+        if (words.size() < 2) {
+            *error = PVRTStringFromFormattedStr("%s missing value in [%s] on line %d\n", keyword.c_str(),
+                                                blockName, number);
+            return false;
+        }
+        if (words.size() > 2) {
+            *error = PVRTStringFromFormattedStr("Unexpected data in [%s] on line %d: '%s'\n", blockName, number,
+                                                words[2].c_str());
+            return false;
+        }
+        const std::string& value = words[1];
+        if (keyword == "NAME") {
+            shader.name = Str(value);
+            hasName = true;
+            return true;
+        }
+        CPVRTResourceFile file(value.c_str());
+        if (!file.IsOpen()) {
+            *error = PVRTStringFromFormattedStr("Error loading file '%s' in [%s] on line %d\n", value.c_str(),
+                                                blockName, number);
+            return false;
+        }
+        if (keyword == "FILE") {
+            shader.glslFile = Str(value);
+            shader.glslCode = CPVRTString(file.StringPtr(), CPVRTString::size_type(file.Size()));
+            hasSourceFile = true;
+        } else {
+            shader.binaryFile = Str(value);
+            const char* bytes = file.StringPtr();
+            shader.binary.assign(bytes, bytes + file.Size());
+            shader.binarySize = unsigned(file.Size());
+        }
+        shader.useFile = true;
+        hasFile = true;
+        return true;
+    };
+    if (!EachBodyLine(*context, start, end, visit))
         return false;
     const int opening = context->lineNumbers[start];
     if (!hasName) {
@@ -378,70 +376,69 @@ bool CPVRTPFXParser::ParseEffect(int start, int end, SPVRTPFXParserEffect& effec
     effect.textures.reserve(kMaxEffectItems);
     const int opening = context->lineNumbers[start];
     bool hasName = false, hasAnnotation = false, hasVertexShader = false, hasFragmentShader = false;
-    const bool parsed
-        = EachBodyLine(*context, start, end, [&](int& i, int number, std::vector<std::string> const& words) {
-              const std::string& keyword = words[0];
-              auto fail = [&](const char* format, int lineNumber) {
-                  *error = PVRTStringFromFormattedStr(format, lineNumber);
-                  return false;
-              };
+    auto visit = [&](int& i, int number, std::vector<std::string> const& words) {
+        const std::string& keyword = words[0];
+        auto fail = [&](const char* format, int lineNumber) {
+            *error = PVRTStringFromFormattedStr(format, lineNumber);
+            return false;
+        };
 
-              if (keyword == "NAME") {
-                  if (hasName)
-                      return fail("NAME redefined in [EFFECT] on line %d\n", opening);
-                  if (words.size() < 2)
-                      return fail("NAME missing value in [EFFECT] on line %d\n", opening);
-                  effect.name = Str(words[1]);
-                  hasName = true;
-              } else if (keyword == "[ANNOTATION]") {
-                  if (hasAnnotation)
-                      return fail("ANNOTATION redefined in [EFFECT] on line %d: \n", number);
-                  int close = FindLine(*context, i, "[/ANNOTATION]");
-                  if (close < 0)
-                      return false;
-                  effect.annotation = Str(JoinLines(*context, i, close));
-                  hasAnnotation = true;
-                  i = close;
-              } else if (keyword == "VERTEXSHADER" || keyword == "FRAGMENTSHADER") {
-                  const bool vertex = keyword == "VERTEXSHADER";
-                  if (vertex ? hasVertexShader : hasFragmentShader)
-                      return fail(vertex ? "VERTEXSHADER redefined in [EFFECT] on line %d: \n"
-                                         : "FRAGMENTSHADER redefined in [EFFECT] on line %d: \n",
-                                  number);
-                  if (words.size() < 2)
-                      return fail(vertex ? "VERTEXSHADER missing value in [EFFECT] on line %d\n"
-                                         : "FRAGMENTSHADER missing value in [EFFECT] on line %d\n",
-                                  number);
-                  (vertex ? effect.vertexShaderName : effect.fragmentShaderName) = Str(words[1]);
-                  (vertex ? hasVertexShader : hasFragmentShader) = true;
-              } else if (keyword == "TEXTURE") {
-                  if (effect.textures.size() == kMaxEffectItems)
-                      return fail("Too many textures in [EFFECT] on line %d\n", number);
-                  if (words.size() < 3)
-                      return fail("TEXTURE missing value in [EFFECT] on line %d\n", number);
-                  SPVRTPFXParserEffectTexture texture;
-                  texture.unit = unsigned(std::max(0, PVRTPFXText::ToInt(words[1])));
-                  texture.name = Str(words[2]);
-                  effect.textures.push_back(texture);
-              } else if (keyword == "UNIFORM" || keyword == "ATTRIBUTE") {
-                  const bool uniform = keyword == "UNIFORM";
-                  std::vector<SPVRTPFXParserSemantic>& list = uniform ? effect.uniforms : effect.attributes;
-                  if (list.size() == kMaxEffectItems)
-                      return fail(uniform ? "Too many uniforms in [EFFECT] on line %d\n"
-                                          : "Too many attributes in [EFFECT] on line %d\n",
-                                  number);
-                  SPVRTPFXParserSemantic semantic;
-                  if (!ParseSemantic(i, semantic, error))
-                      return false;
-                  list.push_back(semantic);
-              } else {
-                  *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [EFFECT] on line %d\n", keyword.c_str(),
-                                                      number);
-                  return false;
-              }
-              return true;
-          });
-    if (!parsed)
+        if (keyword == "NAME") {
+            if (hasName)
+                return fail("NAME redefined in [EFFECT] on line %d\n", opening);
+            if (words.size() < 2)
+                return fail("NAME missing value in [EFFECT] on line %d\n", opening);
+            effect.name = Str(words[1]);
+            hasName = true;
+        } else if (keyword == "[ANNOTATION]") {
+            if (hasAnnotation)
+                return fail("ANNOTATION redefined in [EFFECT] on line %d: \n", number);
+            int close = FindLine(*context, i, "[/ANNOTATION]");
+            if (close < 0)
+                return false;
+            effect.annotation = Str(JoinLines(*context, i, close));
+            hasAnnotation = true;
+            i = close;
+        } else if (keyword == "VERTEXSHADER" || keyword == "FRAGMENTSHADER") {
+            const bool vertex = keyword == "VERTEXSHADER";
+            if (vertex ? hasVertexShader : hasFragmentShader)
+                return fail(vertex ? "VERTEXSHADER redefined in [EFFECT] on line %d: \n"
+                                   : "FRAGMENTSHADER redefined in [EFFECT] on line %d: \n",
+                            number);
+            if (words.size() < 2)
+                return fail(vertex ? "VERTEXSHADER missing value in [EFFECT] on line %d\n"
+                                   : "FRAGMENTSHADER missing value in [EFFECT] on line %d\n",
+                            number);
+            (vertex ? effect.vertexShaderName : effect.fragmentShaderName) = Str(words[1]);
+            (vertex ? hasVertexShader : hasFragmentShader) = true;
+        } else if (keyword == "TEXTURE") {
+            if (effect.textures.size() == kMaxEffectItems)
+                return fail("Too many textures in [EFFECT] on line %d\n", number);
+            if (words.size() < 3)
+                return fail("TEXTURE missing value in [EFFECT] on line %d\n", number);
+            SPVRTPFXParserEffectTexture texture;
+            texture.unit = unsigned(std::max(0, PVRTPFXText::ToInt(words[1])));
+            texture.name = Str(words[2]);
+            effect.textures.push_back(texture);
+        } else if (keyword == "UNIFORM" || keyword == "ATTRIBUTE") {
+            const bool uniform = keyword == "UNIFORM";
+            std::vector<SPVRTPFXParserSemantic>& list = uniform ? effect.uniforms : effect.attributes;
+            if (list.size() == kMaxEffectItems)
+                return fail(uniform ? "Too many uniforms in [EFFECT] on line %d\n"
+                                    : "Too many attributes in [EFFECT] on line %d\n",
+                            number);
+            SPVRTPFXParserSemantic semantic;
+            if (!ParseSemantic(i, semantic, error))
+                return false;
+            list.push_back(semantic);
+        } else {
+            *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [EFFECT] on line %d\n", keyword.c_str(),
+                                                number);
+            return false;
+        }
+        return true;
+    };
+    if (!EachBodyLine(*context, start, end, visit))
         return false;
     if (!hasName) {
         *error = PVRTStringFromFormattedStr("No 'NAME' found in [EFFECT] on line %d\n", opening);
