@@ -114,6 +114,19 @@ TEST(PVRTGeometrySort, SmallMeshesStayWholeAndRenumberingFollowsTheBlocks)
     EXPECT_EQ(std::abs(position(4) - position(6)), 1);
 }
 
+TEST(PVRTGeometrySort, SmallMeshesFillBlocksLargestFirst)
+{
+    // Two lone triangles and a quad; six vertices a block: the quad fills
+    // the first block, the two triangles share the second.
+    std::vector<unsigned int> indices = {0, 1, 2, 3, 4, 5, 6, 7, 8, 8, 7, 9};
+    std::vector<int> vertices(10);
+    PVRTGeometrySort(vertices.data(), indices.data(), sizeof(int), 10, 4, 6, 16,
+                     PVRTGEOMETRY_SORT_VERTEXCACHE | PVRTGEOMETRY_SORT_IGNOREVERTS);
+    EXPECT_EQ(std::vector<unsigned int>(indices.begin(), indices.begin() + 6),
+              (std::vector<unsigned int>{6, 7, 8, 8, 7, 9}));
+    EXPECT_EQ(GreedyBlocks(indices, 6, 16), 2);
+}
+
 TEST(PVRTGeometrySort, TightLimitsStillOutputEveryTriangleOnce)
 {
     struct Case {
