@@ -143,6 +143,12 @@ static bool EachBodyLine(CPVRTPFXParserReadContext const& context, int start, in
     return true;
 }
 
+static bool UnknownKeyword(CPVRTString* error, std::string const& keyword, const char* block, int number)
+{
+    *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [%s] on line %d\n", keyword.c_str(), block, number);
+    return false;
+}
+
 bool CPVRTPFXParser::Parse(CPVRTString* error)
 {
     vertexShaderCount = fragmentShaderCount = effectCount = 0;
@@ -262,9 +268,7 @@ bool CPVRTPFXParser::ParseHeader(int start, int end, CPVRTString* error)
             header.copyright = value;
             givenCopyright = true;
         } else {
-            *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [HEADER] on line %d\n", keyword.c_str(),
-                                                number);
-            return false;
+            return UnknownKeyword(error, keyword, "HEADER", number);
         }
         return true;
     };
@@ -306,11 +310,8 @@ bool CPVRTPFXParser::ParseShader(int start, int end, SPVRTPFXParserShader& shade
             i = close;
             return true;
         }
-        if (keyword != "NAME" && keyword != "FILE" && keyword != "BINARYFILE") {
-            *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [%s] on line %d\n", keyword.c_str(),
-                                                blockName, number);
-            return false;
-        }
+        if (keyword != "NAME" && keyword != "FILE" && keyword != "BINARYFILE")
+            return UnknownKeyword(error, keyword, blockName, number);
         if (keyword == "NAME" && hasName)
             return fail("NAME redefined in [%s] on line %d\n");
         if (keyword == "FILE" && hasFile)
@@ -432,9 +433,7 @@ bool CPVRTPFXParser::ParseEffect(int start, int end, SPVRTPFXParserEffect& effec
                 return false;
             list.push_back(semantic);
         } else {
-            *error = PVRTStringFromFormattedStr("Unknown keyword '%s' in [EFFECT] on line %d\n", keyword.c_str(),
-                                                number);
-            return false;
+            return UnknownKeyword(error, keyword, "EFFECT", number);
         }
         return true;
     };
