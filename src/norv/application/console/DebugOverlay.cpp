@@ -151,62 +151,60 @@ bool DebugOverlay::Update(NorvFloat const& dt)
     return s_consoleEnabled || g_debugOverlayException;
 }
 
-bool DebugOverlay::KeyPress(KeyCode key)
+DebugOverlay::Route DebugOverlay::RouteEvent(bool dismissesError)
 {
     if (g_debugOverlayException) {
-        g_debugOverlayException = false;
-        return true;
+        if (dismissesError)
+            g_debugOverlayException = false;
+        return Route::Dropped;
     }
-    if (key == KEY_TILDE) {
+    return s_consoleEnabled ? Route::Console : Route::Game;
+}
+
+bool DebugOverlay::KeyPress(KeyCode key)
+{
+    Route const route = RouteEvent(true);
+    if (route != Route::Dropped && key == KEY_TILDE) {
         SetConsole(!s_consoleEnabled);
         return true;
     }
-    if (!s_consoleEnabled)
-        return false;
-    OnKeyDown(key);
-    return true;
+    if (route == Route::Console)
+        OnKeyDown(key);
+    return route != Route::Game;
 }
 
 bool DebugOverlay::KeyRelease(KeyCode key)
 {
-    if (g_debugOverlayException || key == KEY_TILDE)
+    Route const route = RouteEvent(false);
+    if (key == KEY_TILDE)
         return true;
-    if (!s_consoleEnabled)
-        return false;
-    OnKeyUp(key);
-    return true;
+    if (route == Route::Console)
+        OnKeyUp(key);
+    return route != Route::Game;
 }
 
 bool DebugOverlay::TouchDown(int x, int y, int id)
 {
-    if (g_debugOverlayException) {
-        g_debugOverlayException = false;
-        return true;
-    }
-    if (!s_consoleEnabled)
-        return false;
-    OnMouseDown(x, y, id);
-    return true;
+    Route const route = RouteEvent(true);
+    if (route == Route::Console)
+        OnMouseDown(x, y, id);
+    return route != Route::Game;
 }
 
 bool DebugOverlay::TouchUp(int x, int y, int id)
 {
-    if (g_debugOverlayException)
-        return true;
-    if (!s_consoleEnabled)
-        return false;
-    OnMouseUp(x, y, id);
-    return true;
+    Route const route = RouteEvent(false);
+    if (route == Route::Console)
+        OnMouseUp(x, y, id);
+    return route != Route::Game;
 }
 
 bool DebugOverlay::TouchMove(int x, int y, int id)
 {
-    if (g_debugOverlayException)
-        return true;
-    if (!s_consoleEnabled)
-        return false;
-    OnMouseMove(x, y, id);
-    return true;
+    Route const route = RouteEvent(false);
+    if (route == Route::Console)
+        OnMouseMove(x, y, id);
+    return route != Route::Game;
 }
 
 void DebugOverlay::OnKeyDown(KeyCode key)

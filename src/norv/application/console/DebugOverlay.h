@@ -101,6 +101,12 @@ private:
         void* user;
     };
     enum PlotKind { FpsPlot, MemPlot, VideoMemPlot, CommitsPlot, PlotCount };
+    // Where an event goes: to the game, nowhere (an error report is on
+    // show), or to the open console.
+    enum class Route { Game, Dropped, Console };
+
+    // Presses dismiss an error report; releases and moves leave it.
+    static Route RouteEvent(bool dismissesError);
 
     bool RunBuiltIn(NarrowString const& command, Connection* from);
     void SetRegistryValue(NarrowString const& argument, Connection* from);

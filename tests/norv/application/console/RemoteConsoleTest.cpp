@@ -56,14 +56,24 @@ protected:
         return client;
     }
 
-    // Updates the console on this thread until the client is done.
-    void UpdateUntil(std::atomic<bool> const& done)
+    // The client sends the lines and reads `answerBytes` bytes on a thread
+    // of its own while this thread updates the console.
+    std::string Ask(StreamSocket& client, std::string const& lines, std::size_t answerBytes)
     {
+        std::string answer;
+        std::atomic<bool> done{false};
+        std::thread user([&] {
+            client.WriteLine(lines);
+            answer = ReadBytes(client, answerBytes);
+            done = true;
+        });
         auto const deadline = std::chrono::steady_clock::now() + kPatience;
         while (!done && std::chrono::steady_clock::now() < deadline) {
             console->Update(kTick);
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
+        user.join();
+        return answer;
     }
 
     SmartPtr<DebugOverlay> console{new DebugOverlay};
@@ -78,16 +88,7 @@ TEST_F(RemoteConsoleTest, LinesRunOnTheUpdatingThreadAndAnswerWithCrLf)
     ASSERT_TRUE(client);
 
     std::string const expected = "root\r\n  game\r\n    count: 3\r\nUnknown command\r\n";
-    std::string answer;
-    std::atomic<bool> done{false};
-    std::thread user([&] {
-        client->WriteLine("reglist\nfrobnicate\r\nwhereami\n");
-        answer = ReadBytes(*client, expected.size());
-        done = true;
-    });
-    UpdateUntil(done);
-    user.join();
-    EXPECT_EQ(answer, expected);
+    EXPECT_EQ(Ask(*client, "reglist\nfrobnicate\r\nwhereami\n", expected.size()), expected);
 
     // The last line answers nothing; it runs in one of the next updates.
     auto const deadline = std::chrono::steady_clock::now() + kPatience;
@@ -107,16 +108,7 @@ TEST_F(RemoteConsoleTest, RemoteClientsCannotSwitchLoggingAndAreToldGoodbye)
     ASSERT_TRUE(first && second);
 
     std::string const refusal = "NORV_MSG logging not available on remote connections\r\n";
-    std::string answer;
-    std::atomic<bool> done{false};
-    std::thread user([&] {
-        first->WriteLine("logging\n");
-        answer = ReadBytes(*first, refusal.size());
-        done = true;
-    });
-    UpdateUntil(done);
-    user.join();
-    EXPECT_EQ(answer, refusal);
+    EXPECT_EQ(Ask(*first, "logging\n", refusal.size()), refusal);
     console->Execute("help");
     std::size_t const helpEnd = console->GetLines().size();
     console->MaybeLog("not logged");
