@@ -53,16 +53,22 @@ bool DisplaySize(int* width, int* height)
 
 bool TestWindow::Find(std::string const& namePattern, pid_t owner, double timeoutSeconds)
 {
-    std::string output;
-    if (RunTool({"xdotool", "search", "--sync", "--all", "--pid", std::to_string(owner), "--name", namePattern}, &output,
-            timeoutSeconds)
-        != 0)
-        return false;
-    std::istringstream ids(output);
-    unsigned long found = 0;
-    while (ids >> found)
-        id = found;
-    return id != 0;
+    // The search fails outright when a window of another test closes while
+    // it walks the windows, so it is asked again until time is up.
+    return WaitUntil(
+        [&] {
+            std::string output;
+            if (RunTool({"xdotool", "search", "--sync", "--all", "--pid", std::to_string(owner), "--name",
+                         namePattern},
+                        &output, timeoutSeconds) != 0)
+                return false;
+            std::istringstream ids(output);
+            unsigned long found = 0;
+            while (ids >> found)
+                id = found;
+            return id != 0;
+        },
+        timeoutSeconds);
 }
 
 bool TestWindow::Size(int* width, int* height) const
