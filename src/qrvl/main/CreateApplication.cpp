@@ -2,7 +2,7 @@
 #include "norv/application/ShellSettings.h"
 #include "norv/application/sdl/SdlMain.h"
 #include "norv/graphics/sdl/SdlGraphicsSetup.h"
-#include "qrvl/main/StandInFrontEnd.h"
+#include "qrvl/original/frontend/GameFrontEnd.h"
 #include "qrvl/original/FGApp.h"
 #include "qrvl/original/InGameFlow.h"
 
@@ -12,7 +12,7 @@ Norv::SdlApplication* Norv::CreateApplication()
     // before the engine's own globals are constructed.
     g_applicationName = "Quorvel";
     SdlApplication::UseGraphicsSetup(new SdlGraphicsSetup);
-    FrontEndHooks::Install(new StandInFrontEnd);
+    FrontEndHooks::Install(new GameFrontEnd);
     GameFlowHooks::Install(new InGameFlow);
     return new FGApp;
 }

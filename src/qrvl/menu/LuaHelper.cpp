@@ -52,4 +52,17 @@ void LuaHelper::setupLuaGlobals(Norv::Lua* lua)
     SetNumber(lua, "playerArrowCenterY", layout.GetPlayerArrowCenterY());
 }
 
+void LuaHelper::runScreenScript(Norv::Lua* lua, Norv::NarrowString const& fileName,
+                                std::function<void(Norv::Lua*)> const& publish)
+{
+    lua_State* L = lua ? lua->GetState() : nullptr;
+    if (!L)
+        return;
+    int const top = lua_gettop(L);
+    lua->RegisterLibrary(Norv::Lua::LibMath);
+    publish(lua);
+    lua->Load(fileName);
+    lua_settop(L, top);
+}
+
 } // namespace qrvl

@@ -2,6 +2,10 @@
 // of the chosen base size.
 #pragma once
 
+#include "norv/base/NarrowString.h"
+
+#include <functional>
+
 namespace Norv {
 class Lua;
 }
@@ -11,6 +15,10 @@ namespace qrvl {
 class LuaHelper {
 public:
     static void setupLuaGlobals(Norv::Lua* lua);
+    // Opens the math library, lets the owner publish itself ("callback")
+    // and the globals, then runs the file; the stack is left as it was.
+    static void runScreenScript(Norv::Lua* lua, Norv::NarrowString const& fileName,
+                                std::function<void(Norv::Lua*)> const& publish);
 };
 
 } // namespace qrvl

@@ -1,6 +1,8 @@
 // The message-style owner of a scripted screen.
 #include "qrvl/menu/LuaScript.h"
 
+#include "qrvl/menu/LuaHelper.h"
+
 #include <cstdio>
 
 namespace Lua {
@@ -21,19 +23,13 @@ Script::Script(Norv::NarrowString const& fileName, Client* client)
 
 void Script::InitLua(Norv::NarrowString const& fileName)
 {
-    Norv::Lua* lua = screen->GetLua();
-    lua_State* L = lua ? lua->GetState() : nullptr;
-    if (!L)
-        return;
-    int const top = lua_gettop(L);
-    lua->RegisterLibrary(Norv::Lua::LibMath);
-    Norv::Lunar<Script>::Register(L);
-    Norv::Lunar<Script>::push(L, this, false);
-    lua->RegisterGlobal("callback");
-    if (client)
-        client->OnLuaInit(this);
-    lua->Load(fileName);
-    lua_settop(L, top);
+    qrvl::LuaHelper::runScreenScript(screen->GetLua(), fileName, [this](Norv::Lua* lua) {
+        Norv::Lunar<Script>::Register(lua->GetState());
+        Norv::Lunar<Script>::push(lua->GetState(), this, false);
+        lua->RegisterGlobal("callback");
+        if (client)
+            client->OnLuaInit(this);
+    });
 }
 
 int Script::l_Send(lua_State* L)

@@ -73,9 +73,4 @@ StreamSocket::SocketState UnixStreamSocket::GetState() const
     return state;
 }
 
-void UnixStreamSocket::ShutdownRead()
-{
-    shutdown(fd, SHUT_RD);
-}
-
 } // namespace Norv

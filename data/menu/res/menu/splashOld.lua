@@ -1,0 +1,13 @@
+-- The splash: the publisher's and the developer's logos (and a partner's,
+-- when the description has one) over the game's blue, then the backdrop.
+-- The program fades them.
+S = arialLargeBL == 34 and 1.4 or 1
+screen:GetControl('root'):InsertFromXml(SplashDescription or 'menu/splashOld.xml')
+
+local backdrop = screen:GetControl('backdrop')
+local developerLogo = screen:GetControl('VornakLogo')
+
+-- The developer's logo is shown on white, so the blue steps aside for it.
+function Screen:Update(seconds)
+  backdrop:SetVisibility(not developerLogo:GetVisibility())
+end

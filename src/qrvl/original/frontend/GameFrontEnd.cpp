@@ -1,0 +1,42 @@
+// The game's front-end hooks.
+#include "qrvl/original/frontend/GameFrontEnd.h"
+
+#include "qrvl/menu/HudTransitions.h"
+#include "qrvl/menu/ResManager.h"
+#include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/ModeSplash.h"
+#include "qrvl/original/frontend/ScriptLoadingScreen.h"
+
+namespace {
+
+// The layout is chosen the first time it is needed, which is when the
+// application mounts its packs: the window exists by then.
+qrvl::ResManager& Layout()
+{
+    qrvl::ResManager* layout = qrvl::ResManager::GetInstance();
+    return layout ? *layout : *qrvl::ResManager::Create();
+}
+
+} // namespace
+
+FGMode* GameFrontEnd::CreateSplashMode() { return new ModeSplash; }
+
+Norv::SmartPtr<LoadingScreen> GameFrontEnd::CreateLoadingScreen(QuorvelEngine&) { return new ScriptLoadingScreen; }
+
+Norv::NarrowString GameFrontEnd::GetBkgPak() { return Layout().GetBkgPak(); }
+Norv::NarrowString GameFrontEnd::GetAssetsPak() { return Layout().GetAssetsPak(); }
+
+BaseLayout GameFrontEnd::GetBaseLayout()
+{
+    qrvl::ResManager const& layout = Layout();
+    BaseLayout base;
+    base.offsetX = layout.GetOffsetX();
+    base.offsetY = layout.GetOffsetY();
+    base.width = layout.GetBaseWidth();
+    base.height = layout.GetBaseHeight();
+    return base;
+}
+
+void GameFrontEnd::ClearHudTransitions() { qrvl::HudTransitions::Clear(); }
+
+void GameFrontEnd::RequestSaveFileCheck() { ModeMainMenu::s_CheckSaveFileIntegrity = true; }

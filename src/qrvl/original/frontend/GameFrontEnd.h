@@ -1,0 +1,16 @@
+// The game's front end as the framework sees it: the splash as first mode,
+// the scripted loading screen, the layout and packs of the window size.
+#pragma once
+
+#include "qrvl/original/FrontEndHooks.h"
+
+class GameFrontEnd : public FrontEndHooks {
+public:
+    FGMode* CreateSplashMode() override;
+    Norv::SmartPtr<LoadingScreen> CreateLoadingScreen(QuorvelEngine& engine) override;
+    Norv::NarrowString GetBkgPak() override;
+    Norv::NarrowString GetAssetsPak() override;
+    BaseLayout GetBaseLayout() override;
+    void ClearHudTransitions() override;
+    void RequestSaveFileCheck() override;
+};

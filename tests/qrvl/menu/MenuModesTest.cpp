@@ -1,0 +1,388 @@
+// The front-end modes on the real engine and mode stack, running the game's
+// own menu scripts: the splash's timeline and skips, the main menu's
+// buttons and questions, the pause menu and the answers of the yes/no
+// dialog, which a stand-in for the HUD's yes/no page gives.
+#include "ImageFixtures.h"
+
+#include "norv/base/AssetDict.h"
+#include "norv/base/Registry.h"
+#include "norv/base/TextDict.h"
+#include "norv/vfs/Vfs.h"
+#include "qrvl/menu/HudHooks.h"
+#include "qrvl/original/FGData.h"
+#include "qrvl/original/FGFileSystem.h"
+#include "qrvl/menu/ResManager.h"
+#include "qrvl/original/FGModeManager.h"
+#include "qrvl/original/HudPages.h"
+#include "qrvl/original/QuorvelEngine.h"
+#include "qrvl/original/frontend/GameFrontEnd.h"
+#include "qrvl/original/frontend/ModeHelp.h"
+#include "qrvl/original/frontend/ModeLegal.h"
+#include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/ModePause.h"
+#include "qrvl/original/frontend/ModeSplash.h"
+#include "qrvl/original/frontend/ModeYesNo.h"
+#include "qrvl/menu/GuifInfoMenu.h"
+#include "qrvl/menu/GuifSettingsMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char const* kUserFolder = "user/";
+std::uint32_t s_now = 1000;
+std::uint32_t ReadClock() { return s_now; }
+
+// Stands in for the HUD: records the calls and answers the yes/no page the
+// way the page does, writing lastChoice and popping the dialog.
+class RecordingHud : public qrvl::HudHooks {
+public:
+    void EnterYesNoModalDialogue(char const* title, char const*, char const*, bool okOnly) override
+    {
+        calls.push_back(std::string("question:") + (title ? title : "") + (okOnly ? ":ok" : ""));
+    }
+    void SetWheelText() override { calls.push_back("wheel"); }
+    void ResetHud() override { calls.push_back("reset"); }
+
+    std::vector<std::string> calls;
+};
+
+// Records the HUD pages being shown and hidden into the same list.
+class RecordingPages : public HudPages {
+public:
+    explicit RecordingPages(std::vector<std::string>& calls) : calls(calls) {}
+    void ShowHud() override { calls.push_back("show"); }
+    void HideHud() override { calls.push_back("hide"); }
+
+    std::vector<std::string>& calls;
+};
+
+class MenuModesTest : public ImageTest::MountedAssets {
+protected:
+    void SetUp() override
+    {
+        MountedAssets::SetUp();
+        // The game's own scripts, copied so that the files the engine
+        // writes stay in the test's folder.
+        std::filesystem::copy(MENU_SCRIPTS_DIR, folder, std::filesystem::copy_options::recursive);
+        // The user's files (saves, options) live below the test's folder.
+        setenv("XDG_DATA_HOME", folder.c_str(), 1);
+        std::filesystem::create_directories(folder + kUserFolder);
+        Norv::MountNative(kUserFolder, "", Norv::VfsMount::FallThrough | Norv::VfsMount::UserFiles);
+        Norv::g_registry = new Norv::Registry();
+        Norv::g_textDict = new Norv::TextDict();
+        qrvl::g_resManager = new qrvl::ResManager;
+        qrvl::g_resManager->Init(1024, 768);
+        hud = new RecordingHud;
+        qrvl::HudHooks::Install(hud);
+        HudPages::Install(new RecordingPages(hud->calls));
+        FrontEndHooks::Install(new GameFrontEnd);
+        FGEngine::setClock(&ReadClock);
+        engine = std::make_unique<QuorvelEngine>();
+        engine->setCriticals(nullptr, nullptr);
+    }
+    void TearDown() override
+    {
+        engine.reset();
+        FGEngine::setClock(nullptr);
+        FrontEndHooks::Install(nullptr);
+        HudPages::Install(nullptr);
+        qrvl::HudHooks::Install(nullptr);
+        qrvl::g_resManager.Release();
+        Norv::g_textDict.Release();
+        Norv::g_registry.Release();
+        MountedAssets::TearDown();
+    }
+
+    void Start() { engine->entEvent(FGEngine::EventStart, 0, 0); }
+
+    void Tick(std::uint32_t ms = 100)
+    {
+        s_now += ms;
+        engine->entTick();
+    }
+
+    FGMode* Top() const { return engine->getModeManager()->getCurrentMode(); }
+
+    template <class Mode>
+    Mode* TopAs() const
+    {
+        return dynamic_cast<Mode*>(Top());
+    }
+
+    // Ticks until the main menu is on top; the milliseconds it took, or -1.
+    int TicksUntilMainMenu(int limitMs = 30000)
+    {
+        for (int ms = 0; ms <= limitMs; ms += 100) {
+            if (TopAs<ModeMainMenu>())
+                return ms;
+            Tick();
+        }
+        return -1;
+    }
+
+    // Gives the open yes/no dialog an answer, as the HUD's page does.
+    void Answer(int choice)
+    {
+        ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+        engine->lastChoice = choice;
+        engine->getModeManager()->popMode();
+        Tick();
+    }
+
+    void Press(char const* control)
+    {
+        auto* menu = dynamic_cast<qrvl::GuifMenu*>(Top());
+        ASSERT_NE(menu, nullptr);
+        menu->OnLuaCallback("", std::string("TouchUp:") + control);
+        Tick();
+    }
+
+    // A save with its checksum trailer, or a damaged one without.
+    void WriteSave(char const* name, bool intact)
+    {
+        if (!intact) {
+            std::ofstream(SavePath(name)) << "damaged game";
+            return;
+        }
+        FGData data;
+        ASSERT_TRUE(data.duplicate(reinterpret_cast<unsigned char const*>("saved game"), 10));
+        ASSERT_TRUE(engine->getFileSystem().putFile(name, &data));
+    }
+
+    std::string SavePath(char const* name) const { return folder + kUserFolder + name; }
+
+    RecordingHud* hud = nullptr;
+    std::unique_ptr<QuorvelEngine> engine;
+};
+
+TEST_F(MenuModesTest, TheSplashGivesWayToTheMainMenuAfterItsTimeline)
+{
+    Start();
+    Tick();
+    auto* splash = TopAs<ModeSplash>();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_FALSE(splash->HasPartnerLogo());
+    Tick();
+    EXPECT_EQ(splash->GetState(), ModeSplash::Loading);
+    int const ms = TicksUntilMainMenu();
+    EXPECT_GE(ms, ModeSplash::kTotalMs - 200);
+    EXPECT_LE(ms, ModeSplash::kTotalMs + 200);
+    EXPECT_TRUE(engine->isInFrontEnd());
+}
+
+TEST_F(MenuModesTest, SkippingJumpsToTheNextLogo)
+{
+    Start();
+    Tick();
+    Tick();
+    auto* splash = TopAs<ModeSplash>();
+    ASSERT_NE(splash, nullptr);
+    engine->entKeyReleased(Norv::KEY_SPACE);
+    splash->onTouchUp(10, 10, 1);
+    EXPECT_EQ(splash->GetPhase(), ModeSplash::FirstLogo);
+    splash->onTouchUp(10, 10, 0);
+    EXPECT_EQ(splash->GetElapsed(), 5000);
+    EXPECT_EQ(splash->GetPhase(), ModeSplash::SecondLogo);
+    EXPECT_EQ(splash->GetCountdown(), 8000);
+    splash->keyReleased(Norv::KEY_ESCAPE);
+    EXPECT_EQ(splash->GetElapsed(), 10000);
+    EXPECT_EQ(splash->GetPhase(), ModeSplash::Background);
+    EXPECT_EQ(splash->GetCountdown(), 3000);
+    int const ms = TicksUntilMainMenu();
+    EXPECT_GE(ms, 2900);
+    EXPECT_LE(ms, 3200);
+}
+
+TEST_F(MenuModesTest, LogosFadeOverOneSecond)
+{
+    EXPECT_EQ(ModeSplash::LogoAlpha(500, 0), 127);
+    EXPECT_EQ(ModeSplash::LogoAlpha(2000, 0), 255);
+    EXPECT_EQ(ModeSplash::LogoAlpha(4500, 0), 128);
+    EXPECT_EQ(ModeSplash::LogoAlpha(5000, 5000), 0);
+}
+
+TEST_F(MenuModesTest, ATooSmallWindowEndsTheGameAfterItsMessage)
+{
+    qrvl::g_resManager->Init(1000, 700);
+    Start();
+    Tick();
+    Tick();
+    Tick();
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    EXPECT_EQ(hud->calls.back(), "question:S_RESOLUTION_TOO_LOW:ok");
+    Answer(3);
+    EXPECT_TRUE(engine->isExitRequested());
+}
+
+class MainMenuTest : public MenuModesTest {
+protected:
+    void SetUp() override
+    {
+        MenuModesTest::SetUp();
+        Start();
+        Tick();
+        menu = new ModeMainMenu;
+        menu->init();
+        engine->getModeManager()->setMode(menu);
+        Tick();
+        ASSERT_EQ(Top(), menu);
+    }
+
+    ModeMainMenu* menu = nullptr;
+};
+
+TEST_F(MainMenuTest, ANewGameWithoutSavesStartsWithoutAQuestion)
+{
+    Press("ContinueButton");
+    EXPECT_FALSE(menu->IsLaunchPending());
+    Press("MainMenuButton");
+    EXPECT_EQ(Top(), menu);
+    EXPECT_TRUE(menu->IsLaunchPending());
+    EXPECT_EQ(menu->GetChosenAction(), ModeMainMenu::NewGame);
+}
+
+TEST_F(MainMenuTest, UnknownMessagesChangeNothing)
+{
+    for (char const* message : {"TouchUp", "TouchUp:", "TouchUp:NoSuchButton", "Back", "Back:now"}) {
+        menu->OnLuaCallback("", message);
+        Tick();
+        EXPECT_EQ(Top(), menu) << message;
+    }
+    EXPECT_FALSE(menu->IsLaunchPending());
+}
+
+TEST_F(MainMenuTest, ExitAsksAndOnlyYesEndsTheGame)
+{
+    Press("ExitGameButton");
+    EXPECT_EQ(hud->calls.back(), "question:S_SURE_QUIT");
+    Answer(1);
+    EXPECT_EQ(Top(), menu);
+    EXPECT_FALSE(engine->isExitRequested());
+    Press("ExitGameButton");
+    Answer(0);
+    EXPECT_TRUE(engine->isExitRequested());
+}
+
+TEST_F(MainMenuTest, ANewGameOverASaveAsksBeforeDeletingIt)
+{
+    WriteSave("quorvel.sav", true);
+    menu->init();
+    Press("PassNPlayButton");
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    EXPECT_EQ(hud->calls.back(), "question:S_CONFIRM_DELETE_TITLE");
+    Answer(1);
+    EXPECT_FALSE(menu->IsLaunchPending());
+    EXPECT_GT(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
+
+    Press("PassNPlayButton");
+    Answer(0);
+    EXPECT_TRUE(menu->IsLaunchPending());
+    EXPECT_EQ(menu->GetChosenAction(), ModeMainMenu::NewPassAndPlay);
+    EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
+}
+
+TEST_F(MainMenuTest, ADamagedSaveTurnsContinueIntoANewGame)
+{
+    WriteSave("quorvel.sav", false);
+    menu->init();
+    ModeMainMenu fresh;
+    fresh.init();
+    fresh.OnLuaCallback("", "TouchUp:ContinueButton");
+    EXPECT_TRUE(fresh.IsLaunchPending()) << ::testing::PrintToString(hud->calls);
+    EXPECT_EQ(fresh.GetChosenAction(), ModeMainMenu::NewGame);
+    EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
+}
+
+TEST_F(MainMenuTest, HelpAndSettingsOpenAndCloseOverTheMenu)
+{
+    Press("HelpButton");
+    ASSERT_NE(TopAs<ModeLegal>(), nullptr);
+    Press("GameHelpButton");
+    ASSERT_NE(TopAs<ModeHelp>(), nullptr);
+    Press("RetirementButton");
+    ASSERT_NE(TopAs<qrvl::GuifInfoMenu>(), nullptr);
+    TopAs<qrvl::GuifInfoMenu>()->OnLuaCallback("", "Back:any text");
+    Tick();
+    ASSERT_NE(TopAs<ModeHelp>(), nullptr);
+    Press("BackButton");
+    ASSERT_NE(TopAs<ModeLegal>(), nullptr);
+    Press("BackButton");
+    EXPECT_EQ(Top(), menu);
+
+    Press("SettingsButton");
+    ASSERT_NE(TopAs<qrvl::GuifSettingsMenu>(), nullptr);
+    Press("LanguageButton");
+    EXPECT_NE(TopAs<qrvl::GuifSettingsMenu>(), nullptr);
+    TopAs<qrvl::GuifSettingsMenu>()->OnLuaCallback("", "Back");
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, LicenceOpensOnlyAfterTwoYeses)
+{
+    Press("HelpButton");
+    auto* legal = TopAs<ModeLegal>();
+    ASSERT_NE(legal, nullptr);
+    Press("EndUSerLicenceAgreementButton");
+    EXPECT_EQ(legal->GetState(), ModeLegal::FirstBrowserQuestion);
+    Answer(1);
+    EXPECT_EQ(legal->GetState(), ModeLegal::None);
+    EXPECT_EQ(Top(), legal);
+    Press("EnableUsageSharingButton");
+    Answer(0);
+    EXPECT_EQ(legal->GetState(), ModeLegal::None);
+    Press("PrivacyPolicyButton");
+    Answer(0);
+    EXPECT_EQ(legal->GetState(), ModeLegal::SecondBrowserQuestion);
+    EXPECT_EQ(hud->calls.back(), "question:S_SURE_QUIT");
+}
+
+TEST_F(MainMenuTest, PauseMenuQuitsOnlyOnYes)
+{
+    auto* pause = new ModePause;
+    pause->init(nullptr, nullptr);
+    engine->getModeManager()->pushMode(pause);
+    Tick();
+    ASSERT_EQ(Top(), pause);
+
+    Press("ExitGameButton");
+    EXPECT_EQ(hud->calls.back(), "question:S_CONFIRM_QUIT");
+    Answer(1);
+    EXPECT_EQ(Top(), pause);
+    EXPECT_EQ(engine->lastChoice, 1);
+
+    Press("ExitGameButton");
+    Answer(0);
+    EXPECT_EQ(engine->lastChoice, ModePause::kQuitToMainMenu);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, PauseMenuReturnsToTheGame)
+{
+    auto* pause = new ModePause;
+    pause->init(nullptr, nullptr);
+    engine->getModeManager()->pushMode(pause);
+    Tick();
+    hud->calls.clear();
+    Press("ReturnToGameButton");
+    EXPECT_EQ(engine->lastChoice, 0);
+    EXPECT_EQ(Top(), menu);
+    ASSERT_GE(hud->calls.size(), 2u);
+    EXPECT_EQ(hud->calls[0], "show");
+    EXPECT_EQ(hud->calls[1], "wheel");
+}
+
+TEST(GuifInfoMenuTest, UnknownBoardColoursGiveTheRedBoard)
+{
+    EXPECT_STREQ(qrvl::GuifInfoMenu::BoardPicture(qrvl::GuifInfoMenu::Green), "menu/gfx/UITitleBG_Green.png@linear");
+    EXPECT_STREQ(qrvl::GuifInfoMenu::BoardPicture(7), "menu/gfx/UITitleBG_Red.png@linear");
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+// The game's front end as a player meets it: the splash's logo, then the
+// main menu; help and about opens, a help topic shows its page, and each
+// closes again.
+#include "tests/harness/ChildProcess.h"
+#include "tests/harness/ExternalTool.h"
+#include "tests/harness/Image.h"
+#include "tests/harness/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using namespace NorvTest;
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+constexpr double kWaitSeconds = 30.0;
+constexpr int kTolerance = 6;
+// The splash's blue behind the publisher's logo.
+constexpr Rgb kSplashBlue = {0x1e, 0x5a, 0x8c};
+// The panel of the help-and-about menu, and the sky at the top of the
+// main menu where the panel would be.
+constexpr Rgb kPanel = {0xff, 0xfa, 0xf0};
+// A spot inside the main menu's logo badge, right of its name.
+constexpr int kLogoBadgeX = 252 + 478;
+constexpr int kLogoBadgeY = 24 + 60;
+constexpr Rgb kLogoOrange = {0xff, 0xb5, 0x2e};
+// Button centres of the base layout (1024 x 768, normal art): the main
+// menu's help button (sixth of the column), and the help-and-about menu's
+// back button (seventh).
+constexpr int kButtonX = 512;
+constexpr int kHelpButtonY = 220 + 5 * 66 + 26;
+constexpr int kPanelButtonY(int index) { return 154 + 50 + index * 60 + 26; }
+constexpr int kBackButtonY = kPanelButtonY(6);
+// A spot on a help page's title board, and the purple of its second topic.
+constexpr int kBoardX = 512 - 230 + 60;
+constexpr int kBoardY = 154 - 30 + 50;
+constexpr Rgb kPurple = {0x9b, 0x4f, 0xd0};
+
+class FrontEndWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dataHome = OutputPath("quorvel-menu-data-home");
+        std::filesystem::remove_all(dataHome);
+        std::filesystem::create_directories(dataHome);
+    }
+
+    // Waits until the window's picture satisfies the check; the last
+    // screenshot stays in `name` for a look.
+    bool WaitForShot(std::string const& name, std::function<bool(Image const&)> const& check)
+    {
+        std::string const path = OutputPath(name);
+        Image shot;
+        return WaitUntil([&] { return window.Screenshot(path) && shot.Load(path) && check(shot); }, kWaitSeconds);
+    }
+
+    std::string dataHome;
+    ChildProcess game;
+    TestWindow window;
+};
+
+TEST_F(FrontEndWindowTest, SplashThenMainMenuThenHelpAndBack)
+{
+    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
+                           {{"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}}));
+    ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
+
+    EXPECT_TRUE(WaitForShot("quorvel-menu-splash.png",
+                            [](Image const& shot) { return shot.RegionIs(0, 0, 60, 60, kSplashBlue, kTolerance); }))
+        << game.Output();
+
+    // Each tap skips one logo; the main menu follows the backdrop.
+    auto const mainMenuShown = [](Image const& shot) {
+        return shot.RegionIs(kLogoBadgeX, kLogoBadgeY, 4, 4, kLogoOrange, kTolerance);
+    };
+    ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+    ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-main.png", mainMenuShown)) << game.Output();
+
+    ASSERT_TRUE(window.Click(kButtonX, kHelpButtonY));
+    auto const helpShown = [](Image const& shot) {
+        return shot.RegionIs(kButtonX - 300, 300, 20, 20, kPanel, kTolerance);
+    };
+    ASSERT_TRUE(WaitForShot("quorvel-menu-help.png", helpShown)) << game.Output();
+
+    // Game help, then its second topic: a page on the purple board.
+    ASSERT_TRUE(window.Click(kButtonX, kPanelButtonY(4)));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-help-topics.png", helpShown)) << game.Output();
+    ASSERT_TRUE(window.Click(kButtonX, kPanelButtonY(1)));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-topic.png",
+                            [](Image const& shot) { return shot.RegionIs(kBoardX, kBoardY, 4, 4, kPurple, kTolerance); }))
+        << game.Output();
+    // Escape leaves the page, and back leaves the topics.
+    ASSERT_TRUE(window.Key("Escape"));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-help-topics.png", [](Image const& shot) {
+        return !shot.RegionIs(kBoardX, kBoardY, 4, 4, kPurple, kTolerance);
+    })) << game.Output();
+    ASSERT_TRUE(window.Click(kButtonX, kBackButtonY));
+
+    ASSERT_TRUE(window.Click(kButtonX, kBackButtonY));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-back.png",
+                            [&](Image const& shot) { return !helpShown(shot); }))
+        << game.Output();
+
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+} // namespace
