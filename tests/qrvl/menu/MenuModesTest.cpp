@@ -17,6 +17,7 @@
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
 #include "qrvl/original/frontend/ModeHelp.h"
+#include "qrvl/original/frontend/ModeHighScores.h"
 #include "qrvl/original/frontend/ModeLegal.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModePause.h"
@@ -320,6 +321,28 @@ TEST_F(MainMenuTest, HelpAndSettingsOpenAndCloseOverTheMenu)
     Press("LanguageButton");
     EXPECT_NE(TopAs<qrvl::GuifSettingsMenu>(), nullptr);
     TopAs<qrvl::GuifSettingsMenu>()->OnLuaCallback("", "Back");
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, HighScoresPageThroughTheTableAndClose)
+{
+    Press("HighScoresButton");
+    auto* scores = TopAs<ModeHighScores>();
+    ASSERT_NE(scores, nullptr);
+    Guif::Screen* screen = scores->GetScript()->GetScreen();
+    Guif::Control* up = screen->FindControl("UpArrow");
+    Guif::Control* down = screen->FindControl("DownArrow");
+    EXPECT_FALSE(up->GetVisibleFlag());
+    EXPECT_TRUE(down->GetVisibleFlag());
+    Press("DownArrow");
+    EXPECT_EQ(scores->GetFirstShown(), 5);
+    EXPECT_TRUE(up->GetVisibleFlag());
+    EXPECT_FALSE(down->GetVisibleFlag());
+    // The default table's rows have no journal: half-transparent and not pressable.
+    EXPECT_EQ(screen->FindControl("PlayerJournal1")->GetOwnAlpha(), 128);
+    EXPECT_FALSE(screen->FindControl("PlayerJournal1")->GetTouchableFlag());
+    scores->OnLuaCallback("", "Back");
     Tick();
     EXPECT_EQ(Top(), menu);
 }

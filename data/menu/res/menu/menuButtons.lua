@@ -27,7 +27,7 @@ end
 
 -- Escape sends the message of the page's way back.
 function BackOnEscape(message)
-  function Screen:OnKeyUp(key)
+  function Screen:OnKeyDown(key)
     if key == keys.KEY_ESCAPE then callback:Send(message) end
   end
 end

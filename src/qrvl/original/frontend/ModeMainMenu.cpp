@@ -11,6 +11,8 @@
 #include "qrvl/original/FGSoundManager.h"
 #include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/SaveGame.h"
+#include "qrvl/original/phone/HighScoreManager.h"
+#include "qrvl/original/frontend/ModeHighScores.h"
 #include "qrvl/original/frontend/ModeLegal.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/port/SoundManager.h"
@@ -106,6 +108,8 @@ void ModeMainMenu::init()
     launchAtNextDraw = false;
     qrvl::HideSoftkeys();
     rememberState();
+    if (engine)
+        HighScoreManager::GetHighScoreManager().Init(&engine->getFileSystem());
 }
 
 void ModeMainMenu::rememberState()
@@ -213,6 +217,12 @@ void ModeMainMenu::buttonSelected(CGuiFrameTouchButton* button)
             ModeLegal* legal = new ModeLegal;
             legal->init();
             qrvl::PushMode(legal);
+            break;
+        }
+        case HighScores: {
+            ModeHighScores* scores = new ModeHighScores;
+            scores->init();
+            qrvl::PushMode(scores);
             break;
         }
         case Exit:

@@ -1,6 +1,6 @@
 // The game's front end as a player meets it: the splash's logo, then the
-// main menu; help and about opens, a help topic shows its page, and each
-// closes again.
+// main menu; help and about opens, a help topic shows its page, the
+// high-score table opens, and each closes again.
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
@@ -32,6 +32,7 @@ constexpr Rgb kLogoOrange = {0xff, 0xb5, 0x2e};
 // back button (seventh).
 constexpr int kButtonX = 512;
 constexpr int kHelpButtonY = 220 + 5 * 66 + 26;
+constexpr int kHighScoresButtonY = 220 + 3 * 66 + 26;
 constexpr int kPanelButtonY(int index) { return 154 + 50 + index * 60 + 26; }
 constexpr int kBackButtonY = kPanelButtonY(6);
 // A spot on a help page's title board, and the purple of its second topic.
@@ -103,6 +104,16 @@ TEST_F(FrontEndWindowTest, SplashThenMainMenuThenHelpAndBack)
     ASSERT_TRUE(window.Click(kButtonX, kBackButtonY));
     ASSERT_TRUE(WaitForShot("quorvel-menu-back.png",
                             [&](Image const& shot) { return !helpShown(shot); }))
+        << game.Output();
+
+    // The high-score table opens on its panel and Escape closes it.
+    ASSERT_TRUE(window.Click(kButtonX, kHighScoresButtonY));
+    auto const scoresShown = [](Image const& shot) {
+        return shot.RegionIs(kButtonX - 300, 530, 10, 10, kPanel, kTolerance);
+    };
+    ASSERT_TRUE(WaitForShot("quorvel-menu-scores.png", scoresShown)) << game.Output();
+    ASSERT_TRUE(window.Key("Escape"));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-back.png", [&](Image const& shot) { return !scoresShown(shot); }))
         << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));

@@ -1,0 +1,111 @@
+// The high-score screen.
+#include "qrvl/original/frontend/ModeHighScores.h"
+
+#include "qrvl/menu/MenuSupport.h"
+#include "qrvl/menu/ScreenControls.h"
+#include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/GameUtil.h"
+#include "qrvl/original/phone/HighScoreManager.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Room for a money text, terminating zero included.
+constexpr int kMoneyBytes = 64;
+// Room for a month's text id with any int as its number, and its zero.
+constexpr int kMonthIdBytes = 32;
+// Alpha of the journal button of a row without a journal.
+constexpr int kNoJournalAlpha = 128;
+
+std::string RowName(char const* base, int row) { return base + std::to_string(row); }
+
+void ShowControl(Guif::Control* control, bool shown)
+{
+    if (control && control->HasVisibility())
+        control->SetVisibleFlag(shown);
+}
+
+} // namespace
+
+ModeHighScores::ModeHighScores() : qrvl::GuifMenu("menu/highscores.lua")
+{
+    for (int row = 1; row <= kRowsPerPage; ++row)
+        MapButton(RowName("PlayerJournal", row).c_str(), FirstJournal + row - 1);
+    MapButton("UpArrow", UpArrow);
+    MapButton("DownArrow", DownArrow);
+}
+
+void ModeHighScores::init()
+{
+    Guif::Screen* screen = script->GetScreen();
+    upArrow = screen->FindControl("UpArrow");
+    downArrow = screen->FindControl("DownArrow");
+    DisplayScores(0);
+}
+
+void ModeHighScores::DisplayScores(int first)
+{
+    firstShown = first;
+    ShowControl(upArrow, first != 0);
+    ShowControl(downArrow, first < kRowsPerPage);
+    for (int row = 1; row <= kRowsPerPage; ++row)
+        FillRow(row);
+}
+
+void ModeHighScores::FillRow(int row)
+{
+    Guif::Screen* screen = script->GetScreen();
+    HighScoreEntry const& entry = HighScoreManager::GetHighScoreManager().GetEntry(firstShown + row - 1);
+    qrvl::SetLineText(screen, RowName("PlayerPosition", row).c_str(), std::to_string(firstShown + row), true);
+    qrvl::SetLineText(screen, RowName("PlayerName", row).c_str(), entry.GetName(), true);
+    char money[kMoneyBytes];
+    GameUtil::getMoneyString(entry.GetScore(), money, kMoneyBytes);
+    qrvl::SetLineText(screen, RowName("PlayerMoney", row).c_str(), money, true);
+
+    std::string date = "-- --- ----";
+    if (entry.GetDay() != 0) {
+        char monthId[kMonthIdBytes];
+        std::snprintf(monthId, sizeof monthId, "S_MONTH%d_SHORT", entry.GetMonth() + 1);
+        date = std::to_string(entry.GetDay()) + " " + FGStringManager::getString(monthId) + " " +
+               std::to_string(entry.GetYear());
+    }
+    qrvl::SetLineText(screen, RowName("PlayerDate", row).c_str(), date, true);
+
+    if (Guif::Control* journal = screen->FindControl(RowName("PlayerJournal", row))) {
+        bool const hasJournal = entry.GetJournal() != nullptr;
+        if (journal->HasTouchable())
+            journal->SetTouchableFlag(hasJournal);
+        if (journal->HasAlphaMark())
+            journal->SetOwnAlpha(hasJournal ? 255 : kNoJournalAlpha);
+    }
+}
+
+void ModeHighScores::buttonSelected(CGuiFrameTouchButton* button)
+{
+    switch (button->id) {
+    case BackKey:
+        qrvl::PopMode();
+        qrvl::PlayMenuSound("frontend_back");
+        return;
+    case UpArrow:
+        DisplayScores(0);
+        return;
+    case DownArrow:
+        DisplayScores(kRowsPerPage);
+        return;
+    default:
+        // The journal screen of a row is the game screens' to open.
+        return;
+    }
+}
+
+void ModeHighScores::OnSend(Norv::NarrowString const& command, Norv::NarrowString const&)
+{
+    if (command == "Back") {
+        Back();
+        qrvl::PlayMenuSound("frontend_back");
+    }
+}
