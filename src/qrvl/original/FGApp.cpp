@@ -96,6 +96,7 @@ void FGApp::OnStartup()
     CreateServices();
     Norv::g_registry->Load(kRegistryFile, false, "");
     InitLocale();
+    ChooseDefaultLanguage();
     NORV_REGISTER_CALLBACK(Norv::g_registry, kLanguageKey, &FGApp::OnLanguageChange, this);
     Norv::NarrowString language;
     Norv::g_registry->Get(kLanguageKey, language);
@@ -143,6 +144,16 @@ void FGApp::InitLocale()
         return;
     Norv::g_registry->Set(kOsLanguageKey, key);
     Norv::g_registry->Set(kLanguageKey, key);
+}
+
+void FGApp::ChooseDefaultLanguage()
+{
+    // Without this, a first start on a system language the game lacks would
+    // load no texts at all and show text ids instead of words.
+    Norv::NarrowString language;
+    Norv::g_registry->Get(kLanguageKey, language);
+    if (!IsSupportedLanguage(language))
+        Norv::g_registry->Set(kLanguageKey, Norv::NarrowString(kDefaultLanguage));
 }
 
 void FGApp::LoadTexts(Norv::NarrowString const& languageKey)

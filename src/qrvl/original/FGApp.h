@@ -25,6 +25,8 @@ public:
     static constexpr char const* kRegistryFile = "registry.xml";
     static constexpr char const* kSettingsPath = "/qrvl/settings";
     static constexpr char const* kLanguageKey = "/qrvl/settings/Language";
+    // The language of a start whose setting names none the game has.
+    static constexpr char const* kDefaultLanguage = "en";
     static constexpr char const* kOsLanguageKey = "/qrvl/settings/OsLanguage";
 
     FGApp();
@@ -54,6 +56,8 @@ private:
     void CreateServices();
     // A change of the system language since the last run selects it.
     void InitLocale();
+    // Sets the language to the default when the setting names none we have.
+    void ChooseDefaultLanguage();
     void LoadTexts(Norv::NarrowString const& languageKey);
     bool allocEngine();
     void freeEngine();

@@ -95,6 +95,9 @@ TEST_F(QuorvelProgramTest, ThePlayersLanguageHoldsUntilTheSystemLanguageChanges)
     };
     auto language = [&](char const* key) { return "<key name=\"Language\" type=\"string\">" + std::string(key) + "</key>"; };
 
+    // A first start on a language the game lacks speaks British English.
+    runOnce("pt_BR.UTF-8");
+    EXPECT_NE(ReadFile(file).find(language("en")), std::string::npos);
     runOnce("fr_FR.UTF-8");
     // The player picks German; the system stays French.
     std::string registry = ReadFile(file);
