@@ -2,6 +2,7 @@
 #include "norv/application/ShellSettings.h"
 #include "norv/application/sdl/SdlMain.h"
 #include "norv/graphics/sdl/SdlGraphicsSetup.h"
+#include "qrvl/menu/GuifHudHooks.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
 #include "qrvl/original/FGApp.h"
 #include "qrvl/original/InGameFlow.h"
@@ -13,6 +14,7 @@ Norv::SdlApplication* Norv::CreateApplication()
     g_applicationName = "Quorvel";
     SdlApplication::UseGraphicsSetup(new SdlGraphicsSetup);
     FrontEndHooks::Install(new GameFrontEnd);
+    qrvl::HudHooks::Install(new qrvl::GuifHudHooks);
     GameFlowHooks::Install(new InGameFlow);
     return new FGApp;
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <thread>
 
 namespace {
@@ -20,6 +21,10 @@ constexpr double kExitTimeoutSeconds = 10.0;
 // The splash's blue around its logo, and the tolerance for the display's rounding.
 constexpr Rgb kFirstModeColour = {0x1e, 0x5a, 0x8c};
 constexpr int kColourTolerance = 2;
+// The smallest window the game plays in; a smaller one gets its message
+// over the splash instead.
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
 
 std::string ReadFile(std::filesystem::path const& path)
 {
@@ -42,14 +47,14 @@ protected:
 
     bool Start(ChildProcess& process, TestWindow& view, char const* language)
     {
-        return process.Start({ProgramPath("quorvel"), "-w", "320", "-h", "240"},
+        return process.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
                           {{"SDL_AUDIODRIVER", "dummy"},
                            {"XDG_DATA_HOME", dataHome.c_str()},
                            {"LANGUAGE", nullptr},
                            {"LC_ALL", nullptr},
                            {"LC_MESSAGES", nullptr},
                            {"LANG", language}})
-            && view.Find("^Quorvel$", process.Pid()) && view.WaitForSize(320, 240);
+            && view.Find("^Quorvel$", process.Pid()) && view.WaitForSize(kWidth, kHeight);
     }
 
     std::filesystem::path dataHome;

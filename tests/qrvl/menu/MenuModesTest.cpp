@@ -8,6 +8,12 @@
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"
 #include "norv/vfs/Vfs.h"
+#include "guif/ColorText.h"
+#include "guif/TextBox.h"
+#include "guif/TextLine.h"
+#include "qrvl/menu/CGuifPageYesNo.h"
+#include "qrvl/menu/GuifHudHooks.h"
+#include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/HudHooks.h"
 #include "qrvl/original/FGData.h"
 #include "qrvl/original/FGFileSystem.h"
@@ -43,6 +49,7 @@ std::uint32_t ReadClock() { return s_now; }
 // way the page does, writing lastChoice and popping the dialog.
 class RecordingHud : public qrvl::HudHooks {
 public:
+    explicit RecordingHud(std::vector<std::string>& calls) : calls(calls) {}
     void EnterYesNoModalDialogue(char const* title, char const*, char const*, bool okOnly) override
     {
         calls.push_back(std::string("question:") + (title ? title : "") + (okOnly ? ":ok" : ""));
@@ -50,7 +57,7 @@ public:
     void SetWheelText() override { calls.push_back("wheel"); }
     void ResetHud() override { calls.push_back("reset"); }
 
-    std::vector<std::string> calls;
+    std::vector<std::string>& calls;
 };
 
 // Records the HUD pages being shown and hidden into the same list.
@@ -79,9 +86,8 @@ protected:
         Norv::g_textDict = new Norv::TextDict();
         qrvl::g_resManager = new qrvl::ResManager;
         qrvl::g_resManager->Init(1024, 768);
-        hud = new RecordingHud;
-        qrvl::HudHooks::Install(hud);
-        HudPages::Install(new RecordingPages(hud->calls));
+        InstallHud();
+        HudPages::Install(new RecordingPages(calls));
         FrontEndHooks::Install(new GameFrontEnd);
         FGEngine::setClock(&ReadClock);
         engine = std::make_unique<QuorvelEngine>();
@@ -99,6 +105,8 @@ protected:
         Norv::g_registry.Release();
         MountedAssets::TearDown();
     }
+
+    virtual void InstallHud() { qrvl::HudHooks::Install(new RecordingHud(calls)); }
 
     void Start() { engine->entEvent(FGEngine::EventStart, 0, 0); }
 
@@ -158,7 +166,7 @@ protected:
 
     std::string SavePath(char const* name) const { return folder + kUserFolder + name; }
 
-    RecordingHud* hud = nullptr;
+    std::vector<std::string> calls;
     std::unique_ptr<QuorvelEngine> engine;
 };
 
@@ -216,7 +224,7 @@ TEST_F(MenuModesTest, ATooSmallWindowEndsTheGameAfterItsMessage)
     Tick();
     Tick();
     ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
-    EXPECT_EQ(hud->calls.back(), "question:S_RESOLUTION_TOO_LOW:ok");
+    EXPECT_EQ(calls.back(), "question:S_RESOLUTION_TOO_LOW:ok");
     Answer(3);
     EXPECT_TRUE(engine->isExitRequested());
 }
@@ -261,7 +269,7 @@ TEST_F(MainMenuTest, UnknownMessagesChangeNothing)
 TEST_F(MainMenuTest, ExitAsksAndOnlyYesEndsTheGame)
 {
     Press("ExitGameButton");
-    EXPECT_EQ(hud->calls.back(), "question:S_SURE_QUIT");
+    EXPECT_EQ(calls.back(), "question:S_SURE_QUIT");
     Answer(1);
     EXPECT_EQ(Top(), menu);
     EXPECT_FALSE(engine->isExitRequested());
@@ -276,7 +284,7 @@ TEST_F(MainMenuTest, ANewGameOverASaveAsksBeforeDeletingIt)
     menu->init();
     Press("PassNPlayButton");
     ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
-    EXPECT_EQ(hud->calls.back(), "question:S_CONFIRM_DELETE_TITLE");
+    EXPECT_EQ(calls.back(), "question:S_CONFIRM_DELETE_TITLE");
     Answer(1);
     EXPECT_FALSE(menu->IsLaunchPending());
     EXPECT_GT(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
@@ -295,7 +303,7 @@ TEST_F(MainMenuTest, ADamagedSaveTurnsContinueIntoANewGame)
     ModeMainMenu fresh;
     fresh.init();
     fresh.OnLuaCallback("", "TouchUp:ContinueButton");
-    EXPECT_TRUE(fresh.IsLaunchPending()) << ::testing::PrintToString(hud->calls);
+    EXPECT_TRUE(fresh.IsLaunchPending()) << ::testing::PrintToString(calls);
     EXPECT_EQ(fresh.GetChosenAction(), ModeMainMenu::NewGame);
     EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
 }
@@ -363,7 +371,7 @@ TEST_F(MainMenuTest, LicenceOpensOnlyAfterTwoYeses)
     Press("PrivacyPolicyButton");
     Answer(0);
     EXPECT_EQ(legal->GetState(), ModeLegal::SecondBrowserQuestion);
-    EXPECT_EQ(hud->calls.back(), "question:S_SURE_QUIT");
+    EXPECT_EQ(calls.back(), "question:S_SURE_QUIT");
 }
 
 TEST_F(MainMenuTest, PauseMenuQuitsOnlyOnYes)
@@ -375,7 +383,7 @@ TEST_F(MainMenuTest, PauseMenuQuitsOnlyOnYes)
     ASSERT_EQ(Top(), pause);
 
     Press("ExitGameButton");
-    EXPECT_EQ(hud->calls.back(), "question:S_CONFIRM_QUIT");
+    EXPECT_EQ(calls.back(), "question:S_CONFIRM_QUIT");
     Answer(1);
     EXPECT_EQ(Top(), pause);
     EXPECT_EQ(engine->lastChoice, 1);
@@ -393,13 +401,99 @@ TEST_F(MainMenuTest, PauseMenuReturnsToTheGame)
     pause->init(nullptr, nullptr);
     engine->getModeManager()->pushMode(pause);
     Tick();
-    hud->calls.clear();
+    calls.clear();
     Press("ReturnToGameButton");
     EXPECT_EQ(engine->lastChoice, 0);
     EXPECT_EQ(Top(), menu);
-    ASSERT_GE(hud->calls.size(), 2u);
-    EXPECT_EQ(hud->calls[0], "show");
-    EXPECT_EQ(hud->calls[1], "wheel");
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[0], "show");
+    EXPECT_EQ(calls[1], "wheel");
+}
+
+// The game's own yes/no page answering through its script.
+class YesNoPageTest : public MainMenuTest {
+protected:
+    void InstallHud() override { qrvl::HudHooks::Install(new qrvl::GuifHudHooks); }
+
+    qrvl::CGuifPageYesNo* Page() const { return qrvl::GuifHudManager::GetHudManager().GetYesNo(); }
+    Guif::Control* Control(char const* name) const { return Page()->GetScreen()->FindControl(name); }
+    bool Shown(char const* name) const { return Control(name)->IsSelfVisible(); }
+
+    void TouchControl(char const* name)
+    {
+        Norv::RectT<int> const box = Control(name)->GetBoundingBoxAbsolute();
+        Top()->onTouchUp(box.x + box.width / 2, box.y + box.height / 2, 0);
+    }
+
+    ModeYesNo* Ask(char const* title, char const* text, char const* text2, bool okOnly)
+    {
+        auto* question = new ModeYesNo;
+        question->init(title, text, text2, nullptr, false, okOnly);
+        engine->getModeManager()->pushMode(question);
+        Tick();
+        return question;
+    }
+};
+
+TEST_F(YesNoPageTest, TheExitQuestionAnswersThroughItsKeys)
+{
+    auto* pause = new ModePause;
+    pause->init(nullptr, nullptr);
+    engine->getModeManager()->pushMode(pause);
+    Tick();
+    Press("ExitGameButton");
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_TRUE(Page()->visible);
+    EXPECT_FALSE(Shown("Header"));
+    EXPECT_TRUE(Shown("YesKey") && Shown("NoKey"));
+    EXPECT_FALSE(Shown("OKKey"));
+
+    Top()->keyPressed(Norv::KEY_ESCAPE);
+    EXPECT_EQ(engine->lastChoice, 1);
+    Tick();
+    EXPECT_EQ(Top(), pause);
+    EXPECT_FALSE(Page()->visible);
+
+    Press("ExitGameButton");
+    TouchControl("YesKey");
+    EXPECT_EQ(engine->lastChoice, 0);
+    // The pause menu reads the yes as quitting the game.
+    Tick();
+    EXPECT_EQ(engine->lastChoice, ModePause::kQuitToMainMenu);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(YesNoPageTest, TextsAndKeysFollowTheQuestion)
+{
+    struct Case {
+        char const* text;
+        char const* text2;
+        bool okOnly;
+        char const* body;
+    };
+    Case const cases[] = {
+        {"A", "B", true, "A B"},
+        {"A", nullptr, false, "A "},
+        {nullptr, "B", false, "B"},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.body);
+        Ask("T", c.text, c.text2, c.okOnly);
+        ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+        EXPECT_TRUE(Shown("Header"));
+        Guif::ColorText* header = static_cast<Guif::TextLine*>(Control("Header"))->GetColorText();
+        ASSERT_NE(header, nullptr);
+        EXPECT_EQ(header->GetText(), Norv::WideString(L"T"));
+        EXPECT_EQ(static_cast<Guif::TextBox*>(Control("Subtext"))->GetBlocks().at(0).text, c.body);
+        EXPECT_EQ(Shown("OKKey"), c.okOnly);
+        EXPECT_EQ(Shown("YesKey"), !c.okOnly);
+        TouchControl(c.okOnly ? "OKKey" : "NoKey");
+        EXPECT_EQ(engine->lastChoice, c.okOnly ? 3 : 1);
+        Tick();
+        EXPECT_EQ(Top(), menu);
+    }
 }
 
 TEST(GuifInfoMenuTest, UnknownBoardColoursGiveTheRedBoard)

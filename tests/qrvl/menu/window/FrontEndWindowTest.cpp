@@ -1,6 +1,7 @@
 // The game's front end as a player meets it: the splash's logo, then the
 // main menu; help and about opens, a help topic shows its page, the
-// high-score table opens, and each closes again.
+// high-score table opens, and each closes again; the exit question ends the
+// game on yes.
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
@@ -33,6 +34,12 @@ constexpr Rgb kLogoOrange = {0xff, 0xb5, 0x2e};
 constexpr int kButtonX = 512;
 constexpr int kHelpButtonY = 220 + 5 * 66 + 26;
 constexpr int kHighScoresButtonY = 220 + 3 * 66 + 26;
+constexpr int kExitButtonY = 220 + 6 * 66 + 26;
+// A spot on the exit question's panel, and the middle of its yes key.
+constexpr int kQuestionPanelX = 212;
+constexpr int kQuestionPanelY = 420;
+constexpr int kYesKeyX = 512;
+constexpr int kYesKeyY = 154 + 320 + 26;
 constexpr int kPanelButtonY(int index) { return 154 + 50 + index * 60 + 26; }
 constexpr int kBackButtonY = kPanelButtonY(6);
 // A spot on a help page's title board, and the purple of its second topic.
@@ -116,7 +123,12 @@ TEST_F(FrontEndWindowTest, SplashThenMainMenuThenHelpAndBack)
     ASSERT_TRUE(WaitForShot("quorvel-menu-back.png", [&](Image const& shot) { return !scoresShown(shot); }))
         << game.Output();
 
-    ASSERT_TRUE(window.Key("alt+F4"));
+    // The exit question opens over the menu, and yes ends the game.
+    ASSERT_TRUE(window.Click(kButtonX, kExitButtonY));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-exit-question.png", [](Image const& shot) {
+        return shot.RegionIs(kQuestionPanelX, kQuestionPanelY, 10, 10, kPanel, kTolerance);
+    })) << game.Output();
+    ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
 }
 

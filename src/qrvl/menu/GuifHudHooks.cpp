@@ -1,0 +1,22 @@
+// The menus' hooks handed to the HUD manager.
+#include "qrvl/menu/GuifHudHooks.h"
+
+#include "qrvl/menu/GuifHudManager.h"
+
+namespace qrvl {
+
+void GuifHudHooks::EnterYesNoModalDialogue(char const* title, char const* text, char const* text2, bool okOnly)
+{
+    // The pages' scripts come from the resource pack, mounted by now.
+    GuifHudManager& manager = GuifHudManager::GetHudManager();
+    manager.Setup();
+    manager.EnterYesNoModalDialogue(title, text, text2, okOnly);
+}
+
+void GuifHudHooks::ExitYesNoModalDialogue() { GuifHudManager::GetHudManager().ExitYesNoModalDialogue(); }
+void GuifHudHooks::DrawSelf(Norv::Surface* surface) { GuifHudManager::GetHudManager().drawSelf(surface); }
+void GuifHudHooks::OnTouchUp(int x, int y, int id) { GuifHudManager::GetHudManager().onTouchUp(x, y, id); }
+void GuifHudHooks::OnTouchMove(int x, int y, int id) { GuifHudManager::GetHudManager().onTouchMove(x, y, id); }
+void GuifHudHooks::KeyPressed(int key) { GuifHudManager::GetHudManager().keyPressed(key); }
+
+} // namespace qrvl
