@@ -108,6 +108,12 @@ size_t PVRTModelPODInterleavedBytes(SPODMesh const& mesh);
 // to host order.
 void PVRTFixInterleavedEndianness(SPODMesh& mesh);
 
+// One vertex of `in` through matrices[0], or through the bone matrices
+// named by the float bone indices weighted by the bone weights, written to
+// the same vertex of `out`; with normalise x, y, z get unit length.
+void TransformCPODData(CPODData& in, CPODData& out, int vertex, PVRTMATRIXf* matrices, float* boneIndices,
+    float* boneWeights, int boneCount, bool normalise);
+
 // Record copies used by scene copies; out is overwritten without freeing.
 void PVRTModelPODCopyCPODData(CPODData const& in, CPODData& out, unsigned int count, bool interleaved);
 void PVRTModelPODCopyNode(SPODNode const& in, SPODNode& out, unsigned int frames);

@@ -5,6 +5,7 @@
 #include "tests/harness/ExternalTool.h"
 
 #include <sstream>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,10 +54,23 @@ bool DisplaySize(int* width, int* height)
 
 bool TestWindow::Find(std::string const& namePattern, pid_t owner, double timeoutSeconds)
 {
+    pattern = namePattern;
+    ownerPid = owner;
+    // The search fails outright when a window of another test closes while
+    // it walks the windows, so it is asked again until time is up.
+    return WaitUntil([&] { return Search(true, timeoutSeconds); }, timeoutSeconds);
+}
+
+bool TestWindow::Search(bool wait, double timeoutSeconds)
+{
+    std::vector<std::string> command = {"xdotool", "search"};
+    if (wait)
+        command.push_back("--sync");
+    for (std::string const& word : {std::string("--all"), std::string("--pid"), std::to_string(ownerPid),
+             std::string("--name"), pattern})
+        command.push_back(word);
     std::string output;
-    if (RunTool({"xdotool", "search", "--sync", "--all", "--pid", std::to_string(owner), "--name", namePattern}, &output,
-            timeoutSeconds)
-        != 0)
+    if (RunTool(command, &output, timeoutSeconds) != 0)
         return false;
     std::istringstream ids(output);
     unsigned long found = 0;
@@ -70,11 +84,14 @@ bool TestWindow::Size(int* width, int* height) const
     return GeometryOf(id, width, height);
 }
 
-bool TestWindow::WaitForSize(int width, int height, double timeoutSeconds) const
+bool TestWindow::WaitForSize(int width, int height, double timeoutSeconds)
 {
+    // A program may open its window twice (a refused visual is retried), so
+    // the newest window of the process is looked up again on every try.
     return WaitUntil(
         [&] {
             int w = 0, h = 0;
+            Search(false, timeoutSeconds);
             return Size(&w, &h) && w == width && h == height;
         },
         timeoutSeconds);

@@ -25,7 +25,7 @@ public:
     bool Size(int* width, int* height) const;
     // Waits until the window has this size: SDL names a window before it
     // gives it its final size.
-    bool WaitForSize(int width, int height, double timeoutSeconds = 10.0) const;
+    bool WaitForSize(int width, int height, double timeoutSeconds = 10.0);
     // The window's caption.
     std::string Name() const;
 
@@ -55,6 +55,11 @@ private:
     // own (an unnamed one of the screen's size).
     bool IsFullScreen() const;
 
+    // The newest window of the owner whose name matches the pattern.
+    bool Search(bool wait, double timeoutSeconds);
+
+    std::string pattern;
+    pid_t ownerPid = 0;
     unsigned long id = 0;
 };
 

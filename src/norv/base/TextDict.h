@@ -30,6 +30,9 @@ public:
     // Replaces every "$(name)" in text by value; returns how many.
     int ReplaceVar(WideString& text, NarrowString const& name, WideString const& value) const;
 
+    // Every text by id, for listings.
+    std::map<NarrowString, WideString> const& GetTexts() const { return texts; }
+
 private:
     void Fill(Xml const& document);
 

@@ -16,6 +16,7 @@ NarrowString g_GLrenderer;
 NarrowString g_GLversion;
 GLCaps g_GL_caps;
 SmartPtr<Batcher> g_batcher;
+int g_batcherCommits = 0;
 
 namespace {
 

@@ -16,6 +16,9 @@ extern NarrowString g_GLversion;
 extern GLCaps g_GL_caps;
 // The one drawing batcher; made by InitializeOpenGL.
 extern SmartPtr<Batcher> g_batcher;
+// Batches the OpenGL batcher has drawn; the developer console reads and
+// clears it once per frame.
+extern int g_batcherCommits;
 
 // Reads the implementation's strings and capabilities and makes the batcher.
 // The GL context must be current.

@@ -525,6 +525,7 @@ void OpenGLBatcher::Commit()
 {
     if (vertexCount == 0)
         return;
+    ++g_batcherCommits;
     std::size_t const vertexBytes = static_cast<std::size_t>(vertexCount) * sizeof(BatcherVertex);
     std::size_t const indexBytes = static_cast<std::size_t>(indexCount) * sizeof(std::uint16_t);
     if (buffersInUse) {

@@ -21,6 +21,9 @@ public:
     // Connects to the address; 0 on success, -1 on failure (state error).
     virtual int Connect(Ip4 address, unsigned short port) = 0;
     virtual SocketState GetState() const = 0;
+    // Ends reading: a Read waiting in another thread, and every later one,
+    // meets the end of the stream. Writing still works.
+    virtual void ShutdownRead() = 0;
 };
 
 } // namespace Norv

@@ -1,5 +1,5 @@
 // The value approacher, the frame counter and the plot's samples and limits.
-#include "norv/application/DebugPlot.h"
+#include "norv/application/console/DebugPlot.h"
 #include "norv/application/FpsCounter.h"
 #include "norv/application/ValueApproacher.h"
 

@@ -126,6 +126,27 @@ TEST_F(SocketTest, AClosedPeerEndsReadsAndFailsWritesWithoutSignal)
     EXPECT_EQ(server->GetLastError(), 2);
 }
 
+TEST_F(SocketTest, ShuttingReadingDownWakesAWaitingReaderAndKeepsWriting)
+{
+    SmartPtr<StreamSocket> client, server;
+    ConnectPair(client, server);
+    int got = -1;
+    std::thread reader([&] {
+        char buffer[16];
+        got = server->Read(buffer, sizeof(buffer));
+    });
+    // The reader is most likely waiting by now; if not, its read ends at once.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    server->ShutdownRead();
+    reader.join();
+    EXPECT_EQ(got, 0);
+    EXPECT_EQ(server->GetState(), StreamSocket::SOCKET_CLOSED);
+
+    EXPECT_EQ(server->Write("bye", 3), 3);
+    char buffer[3];
+    EXPECT_EQ(client->Read(buffer, 3), 3);
+}
+
 TEST_F(SocketTest, ConnectingToNobodyAndListeningTwiceFail)
 {
     SmartPtr<ListenSocket> second = g_network->CreateListenSocket();

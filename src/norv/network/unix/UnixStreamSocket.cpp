@@ -73,4 +73,9 @@ StreamSocket::SocketState UnixStreamSocket::GetState() const
     return state;
 }
 
+void UnixStreamSocket::ShutdownRead()
+{
+    shutdown(fd, SHUT_RD);
+}
+
 } // namespace Norv

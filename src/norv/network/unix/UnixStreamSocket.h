@@ -21,6 +21,7 @@ public:
     int Write(void const* buffer, int bytes) override;
     int Connect(Ip4 address, unsigned short port) override;
     SocketState GetState() const override;
+    void ShutdownRead() override;
 
 private:
     SocketState state;

@@ -1,14 +1,19 @@
-// Samples a value at a fixed interval and keeps what a scrolling graph with
-// self-adjusting limits shows: the visible samples, their average, the limits.
+// Samples a value at a fixed interval and draws it as a scrolling graph with
+// self-adjusting limits: the visible samples, their average, the limits.
 #pragma once
 
 #include "norv/application/ValueApproacher.h"
 #include "norv/base/RefCounter.h"
+#include "norv/base/SmartPtr.h"
 #include "norv/base/Types.h"
+#include "norv/graphics/FontEx.h"
+#include "norv/graphics/RectT.h"
 
 #include <deque>
 
 namespace Norv {
+
+class Surface;
 
 class DebugPlot : public RefCounter {
 public:
@@ -17,6 +22,10 @@ public:
     explicit DebugPlot(Sampler sampler);
 
     void Update(NorvFloat const& dt);
+    // The frame, the visible samples scaled between the limits, and the
+    // labels when a label font is set.
+    void Draw(Surface* surface, RectT<int> const& area);
+    void SetLabelFont(FontEx* font) { labelFont = font; }
     // Seconds between samples; a time that is not positive and finite is
     // refused (false) and changes nothing. Accepted, it clears the plot.
     bool SetInterval(NorvFloat const& seconds);
@@ -50,6 +59,7 @@ private:
     ValueApproacher lower;
     ValueApproacher upper;
     NorvFloat average = 0;
+    SmartPtr<FontEx> labelFont;
 };
 
 } // namespace Norv

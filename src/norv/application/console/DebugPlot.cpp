@@ -1,6 +1,9 @@
-// Samples a value at a fixed interval and keeps what a scrolling graph with
-// self-adjusting limits shows: the visible samples, their average, the limits.
-#include "norv/application/DebugPlot.h"
+// Samples a value at a fixed interval and draws it as a scrolling graph with
+// self-adjusting limits: the visible samples, their average, the limits.
+#include "norv/application/console/DebugPlot.h"
+
+#include "norv/application/console/ConsoleText.h"
+#include "norv/graphics/Surface.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -17,6 +20,12 @@ constexpr NorvFloat LimitRate = 0.5f;
 constexpr NorvFloat RefitFraction = 0.3f;
 // A plot is at most a screen wide; more samples would only cost memory.
 constexpr std::size_t MaxVisibleSamples = 1 << 16;
+// Colours and spacing of the drawn plot.
+Color const kPlotBackground(0, 0, 0, 160);
+Color const kPlotFrame(140, 140, 140);
+Color const kPlotLine(90, 240, 120);
+Color const kPlotLabel(230, 230, 230);
+constexpr int kLabelMargin = 2;
 
 // Limits that wait for the first sample: it sets both.
 ValueApproacher UnsetLowerLimit()
@@ -117,6 +126,47 @@ bool DebugPlot::SetTime(NorvFloat& time, NorvFloat seconds, char const* what)
     time = seconds;
     Reset();
     return true;
+}
+
+void DebugPlot::Draw(Surface* surface, RectT<int> const& area)
+{
+    if (!surface || area.width < 2 || area.height < 2)
+        return;
+    int const right = area.x + area.width - 1;
+    int const bottom = area.y + area.height - 1;
+    surface->DrawFilledRectangle(area.x, area.y, right, bottom, kPlotBackground);
+    surface->DrawRectangle(area.x, area.y, right, bottom, kPlotFrame);
+    if (samples.empty())
+        return;
+
+    // The newest sample sits at the right edge; older ones scroll left.
+    NorvFloat const low = lower.current;
+    NorvFloat const range = upper.current - low;
+    std::size_t const visible = std::max<std::size_t>(VisibleCount(), 2);
+    NorvFloat const xStep = static_cast<NorvFloat>(area.width - 1) / static_cast<NorvFloat>(visible - 1);
+    auto pointY = [&](NorvFloat value) {
+        NorvFloat const part = range > 0 ? std::clamp((value - low) / range, 0.0f, 1.0f) : 0.5f;
+        return static_cast<NorvFloat>(bottom) - part * static_cast<NorvFloat>(area.height - 1);
+    };
+    NorvFloat x = static_cast<NorvFloat>(right) - xStep * static_cast<NorvFloat>(samples.size() - 1);
+    for (std::size_t i = 1; i < samples.size(); ++i, x += xStep)
+        surface->DrawLine(x, pointY(samples[i - 1]), x + xStep, pointY(samples[i]), kPlotLine);
+
+    if (!labelFont)
+        return;
+    auto label = [](NorvFloat value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%i", static_cast<int>(std::lround(value)));
+        return NarrowString(text);
+    };
+    int const lineHeight = labelFont->GetHeight();
+    int const left = area.x + kLabelMargin;
+    DrawConsoleText(surface, labelFont.Get(), label(upper.current), left, area.y + kLabelMargin, kPlotLabel);
+    DrawConsoleText(surface, labelFont.Get(), label(low), left, bottom - kLabelMargin - lineHeight, kPlotLabel);
+    DrawConsoleText(surface, labelFont.Get(), label(average), area.x + area.width * 3 / 4,
+                    area.y + kLabelMargin, kPlotLabel);
+    DrawConsoleText(surface, labelFont.Get(), label(visiblePeriod / 2), area.x + area.width / 2,
+                    bottom - kLabelMargin - lineHeight, kPlotLabel);
 }
 
 void DebugPlot::Reset()
