@@ -24,11 +24,12 @@ quorvel_install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# quorvel_build <build-dir> [extra cmake arguments...]
+# quorvel_build <build-dir> [extra cmake arguments...]; QUORVEL_JOBS limits the
+# parallel jobs (default: every core), for machines that run several builds.
 quorvel_build() {
     local dir="$1"; shift
     cmake -S "$QUORVEL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --build "$dir" --parallel "${QUORVEL_JOBS:-$(nproc)}"
 }
 
 # Runs a command with a display: the current one, or a private Xvfb that is
