@@ -4,7 +4,7 @@
 # One static library from every source of the calling folder and its
 # backend subfolders (a subfolder with its own CMakeLists.txt is a library of
 # its own and is left out). Headers are included by their path below src/
-# (e.g. "norv/base/SmartPtr.h").
+# (e.g. "norv/base/core/SmartPtr.h").
 function(norv_library name)
     cmake_parse_arguments(ARG "" "" "PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS

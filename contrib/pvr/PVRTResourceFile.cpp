@@ -2,7 +2,7 @@
 #include "contrib/pvr/PVRTResourceFile.h"
 
 #include "contrib/pvr/PVRTMemoryFileSystem.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
 
 #include <new>

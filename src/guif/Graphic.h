@@ -3,8 +3,8 @@
 #pragma once
 
 #include "guif/GuifItem.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/Types.h"
 #include "norv/base/XmlIt.h"
 #include "norv/graphics/Color.h"
 #include "norv/graphics/Point2.h"

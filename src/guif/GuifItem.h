@@ -4,10 +4,10 @@
 #pragma once
 
 #include "guif/Node.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/Types.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/Types.h"
+#include "norv/base/core/WeakRefCounter.h"
 #include "norv/base/XmlIt.h"
 #include "norv/graphics/Surface.h"
 

@@ -1,7 +1,7 @@
 // Reading numbers and colours from the value elements of GUI descriptions.
 #pragma once
 
-#include "norv/base/Types.h"
+#include "norv/base/core/Types.h"
 #include "norv/base/XmlIt.h"
 #include "norv/graphics/Color.h"
 

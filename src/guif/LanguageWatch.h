@@ -3,7 +3,7 @@
 #pragma once
 
 #include "norv/base/Registry.h"
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/WeakPtr.h"
 
 namespace Guif {
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "guif/WalkStack.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 
 #include <algorithm>
 #include <vector>

@@ -5,12 +5,12 @@
 
 #include "guif/Control.h"
 #include "guif/Node.h"
-#include "norv/application/KeyCode.h"
+#include "norv/base/KeyCode.h"
 #include "norv/base/Lua.h"
 #include "norv/base/Lunar.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 
 #include <initializer_list>
 #include <map>

@@ -6,7 +6,7 @@
 #include "ImageFixtures.h"
 
 #include "guif/Screen.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <string>
 

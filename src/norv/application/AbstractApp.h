@@ -4,13 +4,13 @@
 #pragma once
 
 #include "norv/application/BatcherFreeze.h"
-#include "norv/application/KeyCode.h"
+#include "norv/base/KeyCode.h"
 #include "norv/application/MoviePlayerInterface.h"
 #include "norv/application/ScreenOutput.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/Types.h"
 
 namespace Norv {
 

@@ -1,8 +1,8 @@
 // What the application knows about the device and the user's language.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 
 namespace Norv {
 

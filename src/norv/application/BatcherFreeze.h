@@ -1,7 +1,7 @@
 // A token that holds the batcher's drawing state while it lives.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 namespace Norv {
 

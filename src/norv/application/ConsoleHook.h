@@ -3,9 +3,9 @@
 // base is the absent console, used until a real one is installed.
 #pragma once
 
-#include "norv/application/KeyCode.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/Types.h"
+#include "norv/base/KeyCode.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/Types.h"
 
 namespace Norv {
 

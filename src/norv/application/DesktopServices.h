@@ -3,7 +3,7 @@
 // Only the shell calls it, from the thread that runs the event loop.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

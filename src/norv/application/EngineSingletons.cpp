@@ -3,7 +3,7 @@
 
 #include "norv/base/AssetDict.h"
 #include "norv/base/Registry.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/base/TextDict.h"
 
 namespace Norv {

@@ -1,8 +1,8 @@
 // Measures frames per second over short intervals.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/Types.h"
 
 namespace Norv {
 

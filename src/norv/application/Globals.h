@@ -2,8 +2,8 @@
 // the file system.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 
 namespace Norv {
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "norv/application/ScreenOutput.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 
 namespace Norv {
 

@@ -2,7 +2,7 @@
 // reason. This base is the null mixer, used until a real one is installed.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 namespace Norv {
 

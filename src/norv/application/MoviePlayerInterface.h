@@ -1,8 +1,8 @@
 // Full-screen movie playback; the desktop edition has no movies.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 
 namespace Norv {
 

@@ -3,7 +3,7 @@
 // asks for a new one whenever the window's video mode changes.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 namespace Norv {
 

@@ -2,7 +2,7 @@
 // and the frame-time controls every tick reads.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

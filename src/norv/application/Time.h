@@ -1,7 +1,7 @@
 // Wall-clock and tick time of the engine.
 #pragma once
 
-#include "norv/base/Types.h"
+#include "norv/base/core/Types.h"
 
 #include <cstdint>
 

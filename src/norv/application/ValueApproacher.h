@@ -1,7 +1,7 @@
 // Eases a value toward a target in fixed time steps.
 #pragma once
 
-#include "norv/base/Types.h"
+#include "norv/base/core/Types.h"
 
 namespace Norv {
 

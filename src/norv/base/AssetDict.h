@@ -2,11 +2,11 @@
 // by name while they are in use.
 #pragma once
 
-#include "norv/base/Any.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/Any.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
 
 #include <map>
 #include <typeindex>

@@ -2,9 +2,9 @@
 // loading through the virtual file system and small value helpers.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <lua.hpp>
 

@@ -1,8 +1,8 @@
 // The key codes scripts can name, and the Lua text that publishes them.
 #include "norv/base/LuaKeyTable.h"
 
-#include "norv/application/KeyCode.h"
-#include "norv/base/StdOStringStream.h"
+#include "norv/base/KeyCode.h"
+#include "norv/base/core/StdOStringStream.h"
 
 #include <lua.hpp>
 

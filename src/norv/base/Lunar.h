@@ -11,7 +11,7 @@
 // pushed.
 #pragma once
 
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/WeakPtr.h"
 
 #include <lua.hpp>
 

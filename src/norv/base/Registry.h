@@ -3,11 +3,11 @@
 #pragma once
 
 #include "norv/base/Lunar.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 #include "norv/base/RegistryKey.h"
 #include "norv/base/RegistryNode.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 // One typed value of the registry tree.
 #pragma once
 
-#include "norv/base/Any.h"
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/Any.h"
+#include "norv/base/core/NarrowString.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // A node of the registry tree: named keys and named child nodes.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 #include "norv/base/RegistryKey.h"
 
 #include <map>

@@ -1,10 +1,10 @@
 // The localised texts of the current language, by text id.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 
 #include <map>
 

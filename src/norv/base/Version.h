@@ -1,7 +1,7 @@
 // The engine's version text.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv::Version {
 

@@ -2,7 +2,7 @@
 #include "norv/base/Xml.h"
 
 #include "contrib/ezxml/ezxml.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
 
 #include <cstring>

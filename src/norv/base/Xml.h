@@ -1,8 +1,8 @@
 // A parsed XML document that owns the text its element tree points into.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 
 #include <cstddef>
 

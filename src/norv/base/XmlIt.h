@@ -2,7 +2,7 @@
 // attributes and character content.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 struct ezxml;
 

@@ -2,8 +2,8 @@
 // queues. Every 2D draw of the engine goes through the global g_batcher.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/Types.h"
 #include "norv/graphics/BatcherVertex.h"
 #include "norv/graphics/RectT.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "norv/application/ScreenOutput.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/sdl/SdlSurface.h"
 
 namespace Norv {

@@ -2,10 +2,10 @@
 // an XML definition.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 #include "norv/graphics/RectT.h"
 
 #include <map>

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

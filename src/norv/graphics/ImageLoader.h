@@ -2,8 +2,8 @@
 // first bytes.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/PixelData.h"
 #include "norv/vfs/SeekableStream.h"
 

@@ -1,7 +1,7 @@
 // Turning image files into surfaces.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

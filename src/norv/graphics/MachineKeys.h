@@ -3,8 +3,8 @@
 // read so that they always show the present state.
 #pragma once
 
-#include "norv/base/Any.h"
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/Any.h"
+#include "norv/base/core/NarrowString.h"
 #include "norv/base/RegistryKeyProtected.h"
 
 namespace Norv {

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "norv/base/DecodeHex.h"
+#include "norv/base/core/DecodeHex.h"
 
 namespace Norv {
 

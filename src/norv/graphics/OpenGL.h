@@ -1,8 +1,8 @@
 // OpenGL set-up and shutdown, the capability record and the GL strings.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/GLCaps.h"
 
 namespace Norv {

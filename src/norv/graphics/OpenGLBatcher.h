@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/Batcher.h"
 
 namespace Norv {

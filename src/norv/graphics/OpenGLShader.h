@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 #include "norv/graphics/OpenGLShaderProgram.h"
 
 namespace Norv {

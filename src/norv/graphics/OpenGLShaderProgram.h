@@ -1,7 +1,7 @@
 // One compiled GLSL shader object (vertex or fragment).
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

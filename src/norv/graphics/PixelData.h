@@ -1,7 +1,7 @@
 // The base of every pixel store: size, pitch, format and key colour.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 #include "norv/graphics/Color.h"
 #include "norv/graphics/PixelFormat.h"
 

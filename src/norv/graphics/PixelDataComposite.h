@@ -2,7 +2,7 @@
 // red channel of the second (opacity = 1 - red).
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/PixelDataGL.h"
 
 namespace Norv {

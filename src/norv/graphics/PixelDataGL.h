@@ -6,7 +6,7 @@
 #include <memory>
 #include <set>
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/PixelData.h"
 
 namespace Norv {

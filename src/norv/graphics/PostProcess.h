@@ -1,7 +1,7 @@
 // A post-process draws one surface onto another with an effect applied.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 #include "norv/graphics/RectT.h"
 
 namespace Norv {

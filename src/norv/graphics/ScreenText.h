@@ -2,9 +2,9 @@
 // casts a shadow.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/Types.h"
 #include "norv/graphics/Extent.h"
 #include "norv/graphics/Point2.h"
 #include "norv/graphics/text/DrawBit.h"

@@ -2,7 +2,7 @@
 // with GLPOSITION, defined by OpenGLShader::s_glPosition.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

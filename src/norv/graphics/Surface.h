@@ -2,10 +2,10 @@
 // opacity. Surfaces are drawn and drawn into through the global batcher.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/Types.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/Types.h"
+#include "norv/base/core/WeakRefCounter.h"
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/Color.h"
 #include "norv/graphics/PixelData.h"

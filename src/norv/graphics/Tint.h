@@ -2,8 +2,8 @@
 // brighten through the tint shader where shaders exist.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/Types.h"
 #include "norv/graphics/OpenGLShader.h"
 #include "norv/graphics/PostProcess.h"
 

@@ -2,7 +2,7 @@
 // as one textured quad through the batcher.
 #pragma once
 
-#include "norv/base/Types.h"
+#include "norv/base/core/Types.h"
 #include "norv/graphics/Color.h"
 #include "norv/graphics/Matrix2x2.h"
 #include "norv/graphics/Point2.h"

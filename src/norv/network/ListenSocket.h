@@ -1,8 +1,8 @@
 // A TCP socket that waits for connections without blocking.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/network/Ip4.h"
 #include "norv/network/StreamSocket.h"
 

@@ -1,9 +1,9 @@
 // The network: a factory for TCP sockets and a host name lookup.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/network/Ip4.h"
 #include "norv/network/ListenSocket.h"
 #include "norv/network/StreamSocket.h"

@@ -1,7 +1,7 @@
 // A connected TCP stream, read and written like any engine stream.
 #pragma once
 
-#include "norv/base/IOStream.h"
+#include "norv/base/core/IOStream.h"
 #include "norv/network/Ip4.h"
 
 namespace Norv {

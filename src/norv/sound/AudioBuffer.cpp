@@ -1,7 +1,7 @@
 // Decoding into memory and reading back.
 #include "norv/sound/AudioBuffer.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,9 +2,9 @@
 // looping, per-channel effects and saturating addition into the mix.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 #include "norv/sound/AudioConverter.h"
 #include "norv/sound/AudioEffect.h"
 #include "norv/sound/AudioEffectList.h"

@@ -1,7 +1,7 @@
 // The output device that pulls the mixer's samples.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 #include "norv/sound/AudioFormat.h"
 #include "norv/sound/MixerParams.h"
 

@@ -1,7 +1,7 @@
 // A processing step on mixed or per-channel samples.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 namespace Norv {
 

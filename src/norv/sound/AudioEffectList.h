@@ -4,7 +4,7 @@
 // every other reference to them lives.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioEffect.h"
 
 #include <mutex>

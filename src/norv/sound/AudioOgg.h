@@ -1,8 +1,8 @@
 // An Ogg Vorbis file decoded while it plays, with the integer decoder.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioSource.h"
 #include "norv/vfs/File.h"
 

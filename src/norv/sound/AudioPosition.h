@@ -2,7 +2,7 @@
 // can play on several channels at once.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioSource.h"
 
 namespace Norv {

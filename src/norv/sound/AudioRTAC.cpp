@@ -1,7 +1,7 @@
 // Delta encoding and decoding, always in whole frames.
 #include "norv/sound/AudioRTAC.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <algorithm>
 #include <cstdlib>

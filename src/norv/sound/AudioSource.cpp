@@ -1,7 +1,7 @@
 // The audio source base and loading by file name.
 #include "norv/sound/AudioSource.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioBuffer.h"
 #include "norv/sound/AudioOgg.h"
 #include "norv/sound/AudioWave.h"

@@ -2,9 +2,9 @@
 // plays one through a channel.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/WeakRefCounter.h"
 #include "norv/sound/AudioFormat.h"
 
 namespace Norv {

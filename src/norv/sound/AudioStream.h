@@ -2,8 +2,8 @@
 // stream of the engine.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/WeakRefCounter.h"
 
 namespace Norv {
 

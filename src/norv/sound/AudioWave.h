@@ -2,8 +2,8 @@
 // stereo at 11025, 22050 or 44100 Hz.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioSource.h"
 #include "norv/vfs/File.h"
 

@@ -2,7 +2,7 @@
 // against the bytes present, so a short or lying file fails cleanly.
 #include "norv/sound/CModuleSong.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
 
 #include <algorithm>

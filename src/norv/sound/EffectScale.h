@@ -2,7 +2,7 @@
 // factor of input frames in every output frame.
 #pragma once
 
-#include "norv/base/Types.h"
+#include "norv/base/core/Types.h"
 #include "norv/sound/AudioEffect.h"
 #include "norv/sound/AudioFormat.h"
 

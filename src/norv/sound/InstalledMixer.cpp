@@ -2,7 +2,7 @@
 #include "norv/sound/InstalledMixer.h"
 
 #include "norv/application/EngineSingletons.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/Mixer.h"
 
 namespace Norv {

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "norv/application/MixerPauseHook.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
 #include "norv/sound/AudioChannel.h"
 #include "norv/sound/AudioDevice.h"
 #include "norv/sound/AudioEffect.h"

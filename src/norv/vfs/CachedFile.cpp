@@ -1,6 +1,6 @@
 #include "norv/vfs/CachedFile.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
 
 #include <climits>

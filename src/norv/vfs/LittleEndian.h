@@ -1,7 +1,7 @@
 // The 32-bit little-endian fields of the engine's file formats.
 #pragma once
 
-#include "norv/base/IOStream.h"
+#include "norv/base/core/IOStream.h"
 
 #include <cstdint>
 #include <vector>

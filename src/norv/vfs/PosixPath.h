@@ -1,7 +1,7 @@
 // The host path of a pak archive or a native mount's root folder.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

@@ -1,7 +1,7 @@
 // A byte stream with a read/write position that can be moved.
 #pragma once
 
-#include "norv/base/IOStream.h"
+#include "norv/base/core/IOStream.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 // The virtual file system's mount list, newest mount first.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/VfsMount.h"
 
 namespace Norv {

@@ -1,7 +1,7 @@
 // One entry of a pak archive, read through the archive's shared stream.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/File.h"
 #include "norv/vfs/FileDesc.h"
 

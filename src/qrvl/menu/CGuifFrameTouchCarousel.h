@@ -3,8 +3,8 @@
 // scrolling is possible.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/Types.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // player picks a given number of them and each picked card slides out.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 namespace Guif {
 class Control;

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "norv/base/Lunar.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 #include "qrvl/menu/TranslatableScreen.h"
 
 class CGuiFrameTouchButton;

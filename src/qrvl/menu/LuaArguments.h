@@ -2,9 +2,9 @@
 // texts, pushed in list order.
 #pragma once
 
-#include "norv/base/Any.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/Any.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 
 #include <vector>
 

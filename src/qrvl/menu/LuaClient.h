@@ -2,7 +2,7 @@
 // runs, and handed each message the script sends through "callback".
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Lua {
 

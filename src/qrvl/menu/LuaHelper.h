@@ -2,7 +2,7 @@
 // of the chosen base size.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 #include <functional>
 

@@ -8,8 +8,8 @@
 #include "qrvl/menu/TranslatableScreen.h"
 
 #include "norv/base/Lunar.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 
 namespace Lua {
 

@@ -4,8 +4,8 @@
 // the screen scripts read.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 
 namespace qrvl {
 

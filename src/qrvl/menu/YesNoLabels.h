@@ -2,7 +2,7 @@
 // which keys, worked out from the texts its callers pass.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace qrvl {
 

@@ -4,7 +4,7 @@
 
 #include "qrvl/port/Nurbs.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 class BoardPresenter;
 class FGDataReader;

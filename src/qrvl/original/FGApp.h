@@ -5,8 +5,8 @@
 #pragma once
 
 #include "norv/application/sdl/SdlApplication.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <map>
 #include <memory>

@@ -1,7 +1,7 @@
 // Owning, borrowing and filling the framework's byte buffers.
 #include "qrvl/original/FGData.h"
 
-#include "norv/base/IOStream.h"
+#include "norv/base/core/IOStream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,8 +2,8 @@
 // writes that replace a file only once the new one is complete.
 #include "qrvl/original/FGFileSystem.h"
 
-#include "norv/base/CRC32.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/CRC32.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/LittleEndian.h"
 #include "norv/vfs/Vfs.h"
 #include "qrvl/original/FGData.h"

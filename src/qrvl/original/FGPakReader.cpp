@@ -1,7 +1,7 @@
 // The directory of an "FGPAK" archive and the LZMA decoding of its entries.
 #include "qrvl/original/FGPakReader.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/LittleEndian.h"
 #include "norv/vfs/Vfs.h"
 #include "qrvl/original/FGData.h"

@@ -3,7 +3,7 @@
 // progress.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 #include "qrvl/original/FGCuts.h"
 #include "qrvl/original/FGImage.h"
 

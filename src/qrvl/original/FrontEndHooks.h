@@ -7,8 +7,8 @@
 #include "qrvl/original/InstalledHooks.h"
 #include "qrvl/original/LoadingScreen.h"
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
 
 class FGMode;
 class QuorvelEngine;

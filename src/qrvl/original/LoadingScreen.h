@@ -2,8 +2,8 @@
 // drawn at an offset. The game's loading screen is one.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/Types.h"
 
 namespace Norv {
 class Surface;

@@ -10,7 +10,7 @@
 #include "qrvl/original/Player.h"
 #include "qrvl/original/QuorvelEngine.h"
 
-#include "norv/application/KeyCode.h"
+#include "norv/base/KeyCode.h"
 
 namespace {
 // Ticks during which a second fast-forward press is ignored.

@@ -10,7 +10,7 @@
 #include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/LoadingScreen.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <memory>
 

@@ -7,7 +7,7 @@
 #include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/RulesEngine.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "qrvl/port/Polynomial.h"
 #include "qrvl/port/Spline.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <vector>
 

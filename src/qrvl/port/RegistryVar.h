@@ -4,8 +4,8 @@
 #pragma once
 
 #include "contrib/pvr/PVRTVec3.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 
 template <class T>
 class RegistryVar : public Norv::RefCounter {

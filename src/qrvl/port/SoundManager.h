@@ -5,9 +5,9 @@
 // follow the registry's settings (0 to 100).
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
 #include "norv/sound/AudioChannel.h"
 #include "norv/sound/AudioSource.h"
 #include "norv/sound/EffectVolumeShift.h"

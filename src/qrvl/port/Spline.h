@@ -3,7 +3,7 @@
 #pragma once
 
 #include "contrib/pvr/PVRTVec3.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 #include <cstddef>
 #include <cstdint>

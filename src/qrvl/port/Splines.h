@@ -3,7 +3,7 @@
 
 #include "qrvl/port/Spline.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // CRC-32, the random generator and the stream line helpers.
-#include "norv/base/CRC32.h"
-#include "norv/base/IOStream.h"
-#include "norv/base/RNG.h"
+#include "norv/base/core/CRC32.h"
+#include "norv/base/core/IOStream.h"
+#include "norv/base/core/RNG.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Ownership rules of SmartPtr, WeakPtr and Any.
-#include "norv/base/Any.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/Any.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
 
 #include <gtest/gtest.h>
 

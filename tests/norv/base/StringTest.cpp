@@ -1,8 +1,8 @@
 // UTF-8 conversion, the string builder and hexadecimal pairs.
-#include "norv/base/DecodeHex.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/StdOStringStream.h"
-#include "norv/base/Unicode.h"
+#include "norv/base/core/DecodeHex.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/StdOStringStream.h"
+#include "norv/base/core/Unicode.h"
 #include "norv/base/Version.h"
 
 #include <gtest/gtest.h>

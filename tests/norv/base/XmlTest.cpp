@@ -3,7 +3,7 @@
 #include "norv/base/XmlIt.h"
 
 #include "../vfs/TempFolder.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"
 

@@ -1,6 +1,6 @@
 // Software triangles between memory stores: copies, blends, tints, additive
 // drawing, clamped texels and the edges two triangles share.
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/MemPixelData.h"
 #include "norv/graphics/TriangleRasterizer.h"
 

@@ -2,7 +2,7 @@
 // that end inside an up-converted sample.
 #include "SampleSource.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioChannel.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // variables for choosing SDL's audio driver.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/Mixer.h"
 
 #include <cstdlib>

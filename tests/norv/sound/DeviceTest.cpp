@@ -4,8 +4,8 @@
 #include "DetachedMixer.h"
 #include "MountedFolderTest.h"
 
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
 #include "norv/sound/AudioBuffer.h"
 #include "norv/sound/AudioSource.h"
 #include "norv/sound/InstalledMixer.h"

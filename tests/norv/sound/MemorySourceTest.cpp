@@ -2,7 +2,7 @@
 // delta codec.
 #include "SampleSource.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioBuffer.h"
 #include "norv/sound/AudioPosition.h"
 #include "norv/sound/AudioRTAC.h"

@@ -2,7 +2,7 @@
 // volumes, row effects, and malformed files.
 #include "XmWriter.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioBuffer.h"
 #include "norv/sound/AudioXM.h"
 #include "norv/sound/CModuleSong.h"

@@ -4,7 +4,7 @@
 #include "MountedFolderTest.h"
 #include "XmWriter.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioSource.h"
 #include "norv/vfs/Vfs.h"
 

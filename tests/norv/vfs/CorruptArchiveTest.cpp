@@ -2,7 +2,7 @@
 // read out of bounds.
 #include "PakFixtures.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/CompressedFile.h"
 #include "norv/vfs/PakMount.h"
 #include "norv/vfs/Vfs.h"

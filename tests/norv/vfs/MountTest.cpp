@@ -1,7 +1,7 @@
 // Name resolution through native mounts: order, fall-through, mount points.
 #include "TempFolder.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"
 

@@ -1,7 +1,7 @@
 // Pak archives packed by norvpak, read back through the mounts.
 #include "PakFixtures.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/CompressedFile.h"
 #include "norv/vfs/PakMount.h"
 #include "norv/vfs/Vfs.h"

@@ -1,7 +1,7 @@
 // Shipped files from the Resources folder and the user's own data folder.
 #include "TempFolder.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/posix/PlatformFolders.h"
 #include "norv/vfs/posix/ResourceFile.h"

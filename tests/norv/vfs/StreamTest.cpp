@@ -1,7 +1,7 @@
 // Host files and in-memory files.
 #include "TempFolder.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/CachedFile.h"
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/posix/PosixFile.h"

@@ -3,7 +3,7 @@
 #include "Fixtures.h"
 #include "FrameworkTestSupport.h"
 
-#include "norv/base/CRC32.h"
+#include "norv/base/core/CRC32.h"
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/phone/CLocalise.h"
 

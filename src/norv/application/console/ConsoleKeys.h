@@ -1,7 +1,7 @@
 // The characters the console's command line takes from keys.
 #pragma once
 
-#include "norv/application/KeyCode.h"
+#include "norv/base/KeyCode.h"
 
 namespace Norv {
 

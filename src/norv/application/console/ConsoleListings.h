@@ -2,7 +2,7 @@
 // entry per line.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

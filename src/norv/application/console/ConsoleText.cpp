@@ -1,7 +1,7 @@
 // One line of console text in a bitmap font and a colour of its own.
 #include "norv/application/console/ConsoleText.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/ScreenText.h"
 #include "norv/graphics/text/Typesetter.h"

@@ -1,7 +1,7 @@
 // One line of console text in a bitmap font and a colour of its own.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 #include "norv/graphics/Color.h"
 
 namespace Norv {

@@ -7,8 +7,8 @@
 #include "norv/application/FpsCounter.h"
 #include "norv/application/console/DebugPlot.h"
 #include "norv/application/console/RemoteConnection.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/FontEx.h"
 #include "norv/network/Ip4.h"
 

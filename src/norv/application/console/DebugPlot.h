@@ -3,9 +3,9 @@
 #pragma once
 
 #include "norv/application/ValueApproacher.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/Types.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/Types.h"
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/RectT.h"
 

@@ -2,8 +2,8 @@
 // reads its lines, and the reply the main thread collects for it.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/network/StreamSocket.h"
 
 #include <atomic>

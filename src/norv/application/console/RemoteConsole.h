@@ -5,8 +5,8 @@
 #pragma once
 
 #include "norv/application/console/RemoteConnection.h"
-#include "norv/base/NarrowString.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/network/Ip4.h"
 #include "norv/network/ListenSocket.h"
 

@@ -4,7 +4,7 @@
 
 #include "norv/application/AbstractApp.h"
 #include "norv/application/GraphicsSetup.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <SDL.h>
 

@@ -2,7 +2,7 @@
 // the shell's own keys: Pause and Alt+F4.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 #include <SDL.h>
 

@@ -3,7 +3,7 @@
 
 #include "norv/application/CommandLine.h"
 #include "norv/application/sdl/SdlApplication.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 extern "C" int SDL_main(int argc, char** argv)
 {

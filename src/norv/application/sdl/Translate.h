@@ -1,7 +1,7 @@
 // SDL's key symbols to the engine's key codes.
 #pragma once
 
-#include "norv/application/KeyCode.h"
+#include "norv/base/KeyCode.h"
 
 #include <SDL_keysym.h>
 

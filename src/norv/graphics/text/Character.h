@@ -1,8 +1,8 @@
 // One character of laid-out text with the format it was typed in.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/RectT.h"
 #include "norv/graphics/text/DrawBitIt.h"
 #include "norv/graphics/text/Format.h"

@@ -2,7 +2,7 @@
 // and in what colour. Typeset arrays end with a bit without surface.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/Color.h"
 #include "norv/graphics/RectT.h"
 #include "norv/graphics/Surface.h"

@@ -1,9 +1,9 @@
 // Bitmap fonts by name, with a default font for names it lacks.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/FontEx.h"
 
 #include <cstddef>

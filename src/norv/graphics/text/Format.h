@@ -2,11 +2,11 @@
 // format above it in a chain.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 #include "norv/graphics/Color.h"
 #include "norv/graphics/text/FontSet.h"
 

@@ -1,8 +1,8 @@
 // One line of laid-out text: the words that fit the width.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/RectT.h"
 #include "norv/graphics/text/Word.h"
 

@@ -2,8 +2,8 @@
 // first run set.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
 #include "norv/graphics/text/Line.h"
 
 #include <list>

@@ -1,8 +1,8 @@
 // Text in runs, each with its own format.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 #include "norv/graphics/text/Format.h"
 
 #include <list>

@@ -4,9 +4,9 @@
 // bit per character that may be placed and ends with a bit without surface.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/RectT.h"
 #include "norv/graphics/text/DrawBit.h"
 #include "norv/graphics/text/FontSet.h"

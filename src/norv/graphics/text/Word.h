@@ -2,10 +2,10 @@
 // blanks or line breaks, or a single CJK character.
 #pragma once
 
-#include "norv/base/RefCounter.h"
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/RefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 #include "norv/graphics/RectT.h"
 #include "norv/graphics/text/Character.h"
 

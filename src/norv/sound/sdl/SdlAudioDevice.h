@@ -1,7 +1,7 @@
 // The SDL 1.2 audio device: SDL's audio thread asks the stream for samples.
 #pragma once
 
-#include "norv/base/WeakPtr.h"
+#include "norv/base/core/WeakPtr.h"
 #include "norv/sound/AudioDevice.h"
 #include "norv/sound/AudioStream.h"
 

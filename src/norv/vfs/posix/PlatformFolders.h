@@ -1,7 +1,7 @@
 // Where the host keeps the files shipped with the game and the user's own.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 

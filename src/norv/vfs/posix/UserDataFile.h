@@ -1,7 +1,7 @@
 // A file of the user's own (settings, saves) under the per-user data folder.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 #include "norv/vfs/posix/PosixFile.h"
 
 namespace Norv {

@@ -14,7 +14,7 @@
 #include "contrib/pvr/PVRTMat4.h"
 #include "contrib/pvr/PVRTVec2.h"
 #include "contrib/pvr/PVRTVec3.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 #include <vector>
 

@@ -10,7 +10,7 @@
 
 #include "contrib/pvr/PVRTMat4.h"
 #include "contrib/pvr/PVRTQuaternion.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 class BoardSpace;
 

@@ -5,7 +5,7 @@
 
 #include "qrvl/port/RegistryVar.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 class CSpinnerMotion;
 

@@ -3,7 +3,7 @@
 // lines that tell the player what happened meanwhile.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 #include <vector>
 

@@ -7,7 +7,7 @@
 #include "qrvl/port/CAverager.h"
 #include "qrvl/port/RegistryVar.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 class CameraProgress;
 

@@ -4,7 +4,7 @@
 
 #include "contrib/pvr/PVRTMat4.h"
 #include "contrib/pvr/PVRTVec3.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 class Camera : public Norv::RefCounter {
 public:

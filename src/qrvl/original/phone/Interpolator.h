@@ -2,7 +2,7 @@
 // (fast start, soft arrival) or linear; the camera's transitions.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 
 #include "guif/Screen.h"
 #include "norv/application/sdl/SdlApplication.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 
 class GuifScreenApp : public Norv::SdlApplication {
 public:

@@ -1,6 +1,6 @@
 // The Lua state wrapper: its script globals, libraries, running code,
 // calling functions and the value helpers.
-#include "norv/application/KeyCode.h"
+#include "norv/base/KeyCode.h"
 #include "norv/base/Lua.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // offscreen targets and pixel read-back.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/Color.h"
 #include "norv/graphics/OpenGLBatcher.h"
 #include "norv/graphics/Surface.h"

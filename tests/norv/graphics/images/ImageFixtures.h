@@ -2,7 +2,7 @@
 // access to the pixels of a loaded surface.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/Surface.h"
 #include "norv/vfs/SeekableStream.h"
 

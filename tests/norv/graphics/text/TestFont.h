@@ -2,7 +2,7 @@
 // sheet at x = its code, so a bit's source rectangle tells its character.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/text/DrawBit.h"
 

@@ -9,7 +9,7 @@
 #include "qrvl/original/PlayerJournal.h"
 #include "qrvl/original/phone/CJournal.h"
 
-#include "norv/application/KeyCode.h"
+#include "norv/base/KeyCode.h"
 #include "norv/vfs/Vfs.h"
 
 #include <cstdlib>

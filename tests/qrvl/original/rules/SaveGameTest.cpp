@@ -5,7 +5,7 @@
 #include "qrvl/original/FGDataWriter.h"
 #include "qrvl/original/SaveGame.h"
 
-#include "norv/base/CRC32.h"
+#include "norv/base/core/CRC32.h"
 #include "norv/vfs/Vfs.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "norv/application/sdl/SdlApplication.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/Surface.h"
 #include "norv/graphics/Tint.h"
 

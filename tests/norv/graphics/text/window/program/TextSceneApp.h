@@ -5,7 +5,7 @@
 #pragma once
 
 #include "norv/application/sdl/SdlApplication.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/ScreenText.h"
 

@@ -1,8 +1,8 @@
 // The byte stream interface every file and stream of the engine implements.
 #pragma once
 
-#include "norv/base/NarrowString.h"
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/RefCounter.h"
 
 namespace Norv {
 

@@ -1,4 +1,4 @@
-#include "norv/base/IOStream.h"
+#include "norv/base/core/IOStream.h"
 
 namespace Norv {
 

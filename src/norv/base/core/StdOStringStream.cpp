@@ -1,4 +1,4 @@
-#include "norv/base/StdOStringStream.h"
+#include "norv/base/core/StdOStringStream.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // UTF-8 encoding and decoding, including the old 5- and 6-byte forms.
-#include "norv/base/Unicode.h"
+#include "norv/base/core/Unicode.h"
 
 #include <cstdint>
 

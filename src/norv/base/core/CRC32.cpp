@@ -1,4 +1,4 @@
-#include "norv/base/CRC32.h"
+#include "norv/base/core/CRC32.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "norv/base/DecodeHex.h"
+#include "norv/base/core/DecodeHex.h"
 
 namespace Norv {
 

@@ -1,7 +1,7 @@
 // Conversions between the two string types.
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
-#include "norv/base/Unicode.h"
+#include "norv/base/core/Unicode.h"
 
 #include <vector>
 

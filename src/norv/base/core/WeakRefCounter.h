@@ -1,7 +1,7 @@
 // Second base of objects that can be weakly referenced (caches, entities).
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 namespace Norv {
 

@@ -1,8 +1,8 @@
 // A weak reference: yields the object while it lives, null afterwards.
 #pragma once
 
-#include "norv/base/SmartPtr.h"
-#include "norv/base/WeakRefCounter.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakRefCounter.h"
 
 namespace Norv {
 

@@ -1,7 +1,7 @@
 // The MT19937 random generator used by particle effects.
 #pragma once
 
-#include "norv/base/RefCounter.h"
+#include "norv/base/core/RefCounter.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "norv/base/RNG.h"
+#include "norv/base/core/RNG.h"
 
 #include <ctime>
 

@@ -1,7 +1,7 @@
 // A small string builder over NarrowString.
 #pragma once
 
-#include "norv/base/NarrowString.h"
+#include "norv/base/core/NarrowString.h"
 
 namespace Norv {
 
