@@ -11,6 +11,16 @@ function(norv_test_program name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
 endfunction()
 
+# norv_display_test(<name> LIBS ... [PROPERTIES ...])
+# A GoogleTest program like norv_test whose tests draw into windows of their
+# own, labelled "display". The windows could take the keyboard from the
+# window tests, so they take the display input lock.
+function(norv_display_test name)
+    cmake_parse_arguments(ARG "" "" "LIBS;PROPERTIES" ${ARGN})
+    norv_test(${name} LIBS ${ARG_LIBS} LABELS display
+        PROPERTIES RESOURCE_LOCK x_display_input ${ARG_PROPERTIES})
+endfunction()
+
 # norv_window_test(<name> LIBS ... [PROGRAMS ...] [PROPERTIES ...])
 # A GoogleTest program like norv_test, labelled "display" and linked with the
 # window-test harness (norv_testharness). PROGRAMS are the targets its tests
@@ -18,8 +28,7 @@ endfunction()
 # so they never run at the same time as each other.
 function(norv_window_test name)
     cmake_parse_arguments(ARG "" "" "LIBS;PROGRAMS;PROPERTIES" ${ARGN})
-    norv_test(${name} LIBS ${ARG_LIBS} norv_testharness LABELS display
-        PROPERTIES RESOURCE_LOCK x_display_input TIMEOUT 120 ${ARG_PROPERTIES})
+    norv_display_test(${name} LIBS ${ARG_LIBS} norv_testharness PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
     if(ARG_PROGRAMS)
         add_dependencies(${name} ${ARG_PROGRAMS})
     endif()

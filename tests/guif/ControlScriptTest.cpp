@@ -1,6 +1,6 @@
 // The script methods of controls: marks, alpha, positions, sizes,
 // representations and changes to the tree.
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The graphic items' values, sizes and boxes as descriptions and scripts
 // set them.
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include "guif/Graphic.h"
 #include "guif/Sprite.h"

@@ -1,5 +1,5 @@
 // Localised controls follow the language key of the text dictionary.
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include "guif/LocalisedControl.h"
 #include "norv/base/Registry.h"

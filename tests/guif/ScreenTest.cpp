@@ -1,6 +1,6 @@
 // The screen: handlers, touch picking, updates, names and the script
 // classes' object identity and ownership.
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include "guif/Sprite.h"
 #include "norv/base/TextDict.h"

@@ -1,7 +1,7 @@
 // Text items and text controls built from descriptions with a font made by
 // the real font tool: texts, ids, language changes, measuring, scrolling
 // and text blocks.
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include "guif/ColorText.h"
 #include "guif/ScrollableTextLine.h"

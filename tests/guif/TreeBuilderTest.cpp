@@ -1,6 +1,6 @@
 // Building control and graphic trees from descriptions, as a script does
 // through InsertFromXml and AddRepresentation.
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include "guif/Rectangle.h"
 

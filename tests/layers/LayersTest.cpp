@@ -2,10 +2,11 @@
 // it is allowed to use, so no cycle can come back. A new edge is a decision:
 // add it here and to the README's "Layers" table.
 #include "IncludeLayers.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <algorithm>
 
 namespace fs = std::filesystem;
 
@@ -62,26 +63,20 @@ class LayersFixtureTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() / ("layers-" + std::to_string(getpid()));
         Write("src/app/App.h", "#include \"engine/Engine.h\"\n#include <vector>\n");
         Write("src/engine/Engine.h", "#include \"engine/core/Core.h\"\n");
         Write("src/engine/core/Core.h", "#include \"Local.h\"\n");
         Write("src/engine/core/Local.h", "");
     }
-    void TearDown() override { fs::remove_all(root); }
-
-    void Write(std::string const& file, std::string const& text)
-    {
-        fs::create_directories((root / file).parent_path());
-        std::ofstream(root / file) << text;
-    }
+    void Write(std::string const& file, std::string const& text) { temp.Write(file, text); }
 
     std::vector<Layer> const layers = {
         {"core", "src/engine/core", {}},
         {"engine", "src/engine", {"core"}},
         {"app", "src/app", {"engine"}},
     };
-    fs::path root;
+    TempFolder temp;
+    fs::path const root = temp.path;
 };
 
 TEST_F(LayersFixtureTest, IncludesDownTheLayersPass)

@@ -2,7 +2,7 @@
 // semantics and defaults, and a table of malformed files.
 #include "contrib/pvr/PVRTPFXParser.h"
 
-#include "../../norv/vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"
 

@@ -2,8 +2,8 @@
 // GLSL compiler.
 #include "contrib/pvr/PVRTShader.h"
 
-#include "../../norv/vfs/TempFolder.h"
-#include "GLWindow.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/GLWindow.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"
 
@@ -21,7 +21,7 @@ const char* const kVertexSource = "attribute vec4 inVertex;\n"
 const char* const kFragmentSource = "varying vec2 texCoord;\n"
                                     "void main() { gl_FragColor = vec4(texCoord, 0.0, 1.0); }\n";
 
-class PVRTShaderTest : public GLWindowTest {
+class PVRTShaderTest : public GLTest::GLWindow {
 protected:
     void SetUp() override
     {

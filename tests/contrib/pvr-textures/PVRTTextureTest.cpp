@@ -2,8 +2,8 @@
 // software PVRTC path, refusals and malformed files.
 #include "contrib/pvr/PVRTTexture.h"
 
-#include "../../norv/vfs/TempFolder.h"
-#include "GLWindow.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/GLWindow.h"
 #include "PvrFile.h"
 #include "contrib/pvr/PVRTDecompress.h"
 #include "contrib/pvr/PVRTglesExt.h"
@@ -34,7 +34,7 @@ std::string Sequence(size_t bytes)
     return data;
 }
 
-class PVRTTextureTest : public GLWindowTest {
+class PVRTTextureTest : public GLTest::GLWindow {
 protected:
     void SetUp() override
     {

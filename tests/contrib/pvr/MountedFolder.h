@@ -3,10 +3,8 @@
 #pragma once
 
 #include "norv/vfs/Vfs.h"
+#include "tests/support/TempFolder.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,28 +13,14 @@ class MountedFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/pvrt-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
         Norv::Vfs::Initialize();
-        ASSERT_NE(Norv::MountNative(folder + "/", "", 0), nullptr);
+        ASSERT_NE(Norv::MountNative(temp.path + "/", "", 0), nullptr);
     }
-    void TearDown() override
-    {
-        Norv::Vfs::Shutdown();
-        std::system(("rm -rf '" + folder + "'").c_str());
-    }
+    void TearDown() override { Norv::Vfs::Shutdown(); }
 
-    std::string Path(char const* name) const { return folder + "/" + name; }
-    void Write(char const* name, std::string const& bytes) const
-    {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-    }
-    std::string ReadHostFile(char const* name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string Path(char const* name) const { return temp / name; }
+    void Write(char const* name, std::string const& bytes) const { temp.Write(name, bytes); }
+    std::string ReadHostFile(char const* name) const { return temp.Read(name); }
 
-    std::string folder;
+    TempFolder temp;
 };

@@ -1,6 +1,6 @@
 // Screens drawn into a real window: positions, alphas, compositing and what
 // hidden controls leave out, read back pixel by pixel.
-#include "DrawnScreen.h"
+#include "tests/support/DrawnScreen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Text controls drawn into a real window: language changes at the next
 // draw, the text box's clipping, scrolling and alpha, and the scrolling
 // line's clip.
-#include "DrawnScreen.h"
+#include "tests/support/DrawnScreen.h"
 
 #include "guif/ColorText.h"
 #include "guif/ScrollableTextLine.h"

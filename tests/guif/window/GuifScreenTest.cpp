@@ -3,7 +3,7 @@
 // click on its button reaches the script's handler, which switches the
 // button's representation and the caption's text. NORV_UPDATE_REFERENCES=1 writes new references
 // from the screenshots (look at them before committing them).
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ReferenceShot.h"

@@ -1,6 +1,8 @@
 // The Linux desktop layer: language and country from the locale environment,
 // and the browser launcher started without a shell.
 #include "norv/application/DesktopServices.h"
+#include "tests/support/Environment.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -64,20 +66,8 @@ class BrowserTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char folderTemplate[] = "/tmp/norv-browser-XXXXXX";
-        ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-        folder = folderTemplate;
         record = folder + "/arguments";
-        oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-        setenv("PATH", folder.c_str(), 1);
-    }
-
-    void TearDown() override
-    {
-        setenv("PATH", oldPath.c_str(), 1);
-        unlink(record.c_str());
-        unlink((folder + "/xdg-open").c_str());
-        rmdir(folder.c_str());
+        environment.Set("PATH", folder);
     }
 
     void InstallLauncher()
@@ -98,9 +88,10 @@ protected:
         return text.str();
     }
 
-    std::string folder;
+    TempFolder temp;
+    std::string const folder = temp.path;
     std::string record;
-    std::string oldPath;
+    NorvTest::Environment environment;
 };
 
 TEST_F(BrowserTest, PassesTheAddressAsOneUtf8Argument)

@@ -1,7 +1,7 @@
 // registry.xml: writing a subtree, reading it back and saving safely.
 #include "norv/base/Registry.h"
 
-#include "../vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"
 

@@ -1,7 +1,7 @@
 // The text dictionary: loading languages, falling back to ids, placeholders.
 #include "norv/base/TextDict.h"
 
-#include "../vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "norv/base/Registry.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"

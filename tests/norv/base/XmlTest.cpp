@@ -2,7 +2,7 @@
 #include "norv/base/Xml.h"
 #include "norv/base/XmlIt.h"
 
-#include "../vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"

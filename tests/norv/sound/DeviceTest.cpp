@@ -1,7 +1,7 @@
 // The mixer on real output: SDL's disk driver records exactly what an
 // offline mix of the same sources gives, and without any device the mixer
 // runs on silently.
-#include "DetachedMixer.h"
+#include "tests/support/DetachedMixer.h"
 #include "MountedFolderTest.h"
 
 #include "norv/base/core/SmartPtr.h"
@@ -29,7 +29,7 @@ using Norv::AudioSource;
 using Norv::Mixer;
 using Norv::SmartPtr;
 using Norv::WeakPtr;
-using SoundTest::Environment;
+using NorvTest::Environment;
 
 constexpr AudioFormat kGameFormat{2, 44100};
 constexpr Norv::MixerParams kGameParams{16384, 4};

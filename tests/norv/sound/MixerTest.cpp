@@ -1,5 +1,5 @@
 // The mixer's frame fill, driven directly with the device closed.
-#include "DetachedMixer.h"
+#include "tests/support/DetachedMixer.h"
 #include "SampleSource.h"
 
 #include "norv/sound/EffectVolumeShift.h"

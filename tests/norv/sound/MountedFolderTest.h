@@ -2,7 +2,7 @@
 // file system.
 #pragma once
 
-#include "../vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/vfs/Vfs.h"
 

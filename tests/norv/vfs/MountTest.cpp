@@ -1,5 +1,5 @@
 // Name resolution through native mounts: order, fall-through, mount points.
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/NativeMount.h"

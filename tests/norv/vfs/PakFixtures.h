@@ -2,7 +2,7 @@
 // by field (raw blocks, raw table) so a test can make any field lie.
 #pragma once
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/vfs/LittleEndian.h"
 

@@ -1,5 +1,5 @@
 // Shipped files from the Resources folder and the user's own data folder.
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"

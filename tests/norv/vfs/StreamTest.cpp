@@ -1,5 +1,5 @@
 // Host files and in-memory files.
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/CachedFile.h"

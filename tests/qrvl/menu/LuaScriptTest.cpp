@@ -1,6 +1,6 @@
 // The contract between a screen script and its owner: the globals it sees,
 // its messages through "callback" and the program's calls into it.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"

@@ -2,7 +2,7 @@
 // own menu scripts: the splash's timeline and skips, the main menu's
 // buttons and questions, the pause menu and the answers of the yes/no
 // dialog, which a stand-in for the HUD's yes/no page gives.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/base/AssetDict.h"
 #include "norv/base/Registry.h"

@@ -3,7 +3,7 @@
 // system for the files to live in.
 #pragma once
 
-#include "tests/norv/vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/vfs/Vfs.h"
 

@@ -4,7 +4,7 @@
 #include "qrvl/original/FGResLoader.h"
 #include "qrvl/original/PresentationHooks.h"
 
-#include "../../norv/vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "norv/vfs/Vfs.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The sound front over the real mixer, pulled offline: effects and music by
 // name, the volume settings, looping music and stopping it by name.
-#include "../../norv/sound/DetachedMixer.h"
-#include "../../norv/vfs/TempFolder.h"
+#include "tests/support/DetachedMixer.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/base/AssetDict.h"
 #include "norv/base/Registry.h"
@@ -106,7 +106,7 @@ TEST_F(SoundFrontTest, TheDeviceRecordsWhatTheFrontPlays)
     // Room for the silent buffers SDL writes before the device is unpaused,
     // and then for the sounds.
     size_t const recordedBytes = 256 * kGameParams.frameBytes;
-    SoundTest::Environment env;
+    NorvTest::Environment env;
     env.Set("SDL_AUDIODRIVER", "disk");
     env.Set("SDL_DISKAUDIOFILE", recording);
     env.Set("SDL_DISKAUDIODELAY", "0");

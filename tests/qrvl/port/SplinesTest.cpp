@@ -1,6 +1,6 @@
 // The paths file through the real file system, malformed files refused
 // whole, and the curves built from its records.
-#include "../../norv/vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/vfs/Vfs.h"
 #include "qrvl/port/Nurbs.h"

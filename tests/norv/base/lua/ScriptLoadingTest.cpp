@@ -2,6 +2,7 @@
 // the engine's require, failures and their messages.
 #include "norv/base/Lua.h"
 #include "norv/vfs/Vfs.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +19,13 @@ class ScriptLoadingTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/norv-lua-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
         Norv::Vfs::Initialize();
         Norv::MountNative(folder + "/", "", 0);
         lua.RegisterLibrary(Lua::LibBase);
     }
-    void TearDown() override
-    {
-        Norv::Vfs::Shutdown();
-        std::filesystem::remove_all(folder);
-    }
+    void TearDown() override { Norv::Vfs::Shutdown(); }
 
-    void Write(std::string const& name, std::string const& bytes)
-    {
-        std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
-    }
+    void Write(std::string const& name, std::string const& bytes) { temp.Write(name, bytes); }
 
     // Writes `text` as `name` and compiles it with the Lua compiler into the
     // precompiled twin beside it, keeping the source name in its debug data.
@@ -61,7 +52,8 @@ protected:
         return message;
     }
 
-    std::string folder;
+    TempFolder temp;
+    std::string const folder = temp.path;
     Lua lua;
     lua_State* L = lua.GetState();
 };

@@ -1,6 +1,6 @@
 // Quads drawn into an offscreen target and read back, with and without
 // shaders and buffer objects.
-#include "GLWindow.h"
+#include "tests/support/GLWindow.h"
 
 #include <GL/gl.h>
 
@@ -16,7 +16,7 @@ using namespace GLTest;
 
 Color const kBlue(0, 0, 255, 0);  // RGBA8888 targets clear with alpha 0
 
-class BatcherDraw : public GLWindow, public ::testing::WithParamInterface<Config> {
+class BatcherDraw : public GLEngineWindow, public ::testing::WithParamInterface<Config> {
 protected:
     void SetUp() override { StartOpenGL(GetParam()); }
 };

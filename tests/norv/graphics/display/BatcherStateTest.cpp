@@ -1,6 +1,6 @@
 // When the batcher flushes: state compare, index thresholds, key colours,
 // blending, and restoring its state after GL was used directly.
-#include "GLWindow.h"
+#include "tests/support/GLWindow.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -15,7 +15,7 @@ namespace {
 using namespace Norv;
 using namespace GLTest;
 
-class BatcherState : public GLWindow {
+class BatcherState : public GLEngineWindow {
 protected:
     void SetUp() override
     {

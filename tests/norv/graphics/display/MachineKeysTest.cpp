@@ -1,6 +1,6 @@
 // The "/machine" keys answer the window's size and the GL capabilities as
 // they are at each read.
-#include "GLWindow.h"
+#include "tests/support/GLWindow.h"
 
 #include <SDL.h>
 
@@ -13,7 +13,7 @@ namespace {
 using namespace Norv;
 using namespace GLTest;
 
-class MachineKeys : public GLWindow {
+class MachineKeys : public GLEngineWindow {
 protected:
     void SetUp() override { AddMachineKeys(*registry); }
 

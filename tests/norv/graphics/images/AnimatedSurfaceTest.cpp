@@ -1,5 +1,5 @@
 // Animations read from their description and played by their clock.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/graphics/AnimatedSurface.h"
 #include "norv/graphics/GraphicsAssets.h"

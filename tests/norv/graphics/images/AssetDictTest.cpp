@@ -1,6 +1,6 @@
 // The asset dictionary's caching rules, with images and fonts read from
 // real files.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/GraphicsAssets.h"

@@ -1,6 +1,6 @@
 // Bitmap fonts: the definition's rules, and fonts made by mkfont from a
 // real TrueType font.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/graphics/FontEx.h"
 #include "norv/graphics/GraphicsAssets.h"

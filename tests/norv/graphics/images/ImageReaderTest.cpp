@@ -1,6 +1,6 @@
 // Every image format decodes files made by the test writers to the expected
 // pixels.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/graphics/ImageLoader.h"
 #include "norv/graphics/LoadSurface.h"

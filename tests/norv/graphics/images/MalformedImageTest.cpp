@@ -1,5 +1,5 @@
 // Damaged and lying image files are refused cleanly.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/graphics/LoadSurface.h"
 

@@ -1,6 +1,6 @@
 // The sideways carousel and the card choice on screens built from
 // descriptions.
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include "qrvl/menu/CGuifFrameTouchCarousel.h"
 #include "qrvl/menu/CGuifPageChooseCard.h"

@@ -4,7 +4,7 @@
 // at the keyboard who presses what each turn asks for.
 #pragma once
 
-#include "tests/norv/vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tests/qrvl/original/FrameworkTestSupport.h"
 
 #include "qrvl/original/GameScreens.h"

@@ -3,7 +3,7 @@
 // themselves.
 #pragma once
 
-#include "tests/norv/vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/base/TextDict.h"
 #include "norv/vfs/Vfs.h"

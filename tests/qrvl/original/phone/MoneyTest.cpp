@@ -3,7 +3,7 @@
 #include "qrvl/original/phone/CLocalise.h"
 #include "qrvl/original/phone/GameUtil.h"
 
-#include "tests/norv/vfs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include "norv/base/TextDict.h"
 #include "norv/vfs/Vfs.h"

@@ -7,6 +7,8 @@
 
 #include "norv/base/core/CRC32.h"
 #include "norv/vfs/Vfs.h"
+#include "tests/support/Environment.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,28 +26,7 @@ namespace {
 // inside a temporary data home, mounted over the board's folder as the
 // game mounts the user's folder.
 struct SaveFolder {
-    SaveFolder()
-    {
-        char pattern[] = "/tmp/qrvl-saves-XXXXXX";
-        home = mkdtemp(pattern);
-        const char* old = std::getenv("XDG_DATA_HOME");
-        hadHome = old != nullptr;
-        if (old)
-            oldHome = old;
-        setenv("XDG_DATA_HOME", home.c_str(), 1);
-        path = home + "/Quorvel/";
-    }
-    ~SaveFolder()
-    {
-        for (const char* name : {"quorvel.sav", "quorvelpnp.sav", "quorvelparty.sav"})
-            std::remove((path + name).c_str());
-        rmdir(path.c_str());
-        rmdir(home.c_str());
-        if (hadHome)
-            setenv("XDG_DATA_HOME", oldHome.c_str(), 1);
-        else
-            unsetenv("XDG_DATA_HOME");
-    }
+    SaveFolder() { environment.Set("XDG_DATA_HOME", home.path); }
     void mount() const
     {
         Norv::MountNative(Norv::PosixPath("Quorvel/"), "", Norv::VfsMount::FallThrough | Norv::VfsMount::UserFiles);
@@ -60,10 +41,9 @@ struct SaveFolder {
         mkdir(path.c_str(), 0700);
         std::ofstream(path + name, std::ios::binary) << content;
     }
-    std::string home;
-    std::string oldHome;
-    bool hadHome = false;
-    std::string path;
+    TempFolder home;
+    NorvTest::Environment environment;
+    std::string const path = home / "Quorvel/";
 };
 
 void saveGame(RulesFixture& game, SaveGame& save)

@@ -1,7 +1,7 @@
 // Loaded images drawn in a real window: a PNG, a JPEG, a DXT1 DDS uploaded
 // compressed, an animation's second frame and text from a glyph sheet made
 // by mkfont. The screenshot is written beside the test's build files.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/application/sdl/GLDriverPin.h"
 

@@ -1,6 +1,6 @@
 // The HUD bar's description with its rendered pictures, drawn into a window
 // with a transfer from the bank in flight, and again halfway through a slide.
-#include "DrawnScreen.h"
+#include "tests/support/DrawnScreen.h"
 
 #include "qrvl/menu/HudSlide.h"
 #include "qrvl/menu/TransferFlight.h"

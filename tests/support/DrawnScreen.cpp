@@ -1,5 +1,6 @@
 // The drawn screen fixture.
-#include "DrawnScreen.h"
+#include "tests/support/DrawnScreen.h"
+#include "tests/harness/TestWindow.h"
 
 #include "norv/application/sdl/GLDriverPin.h"
 #include "norv/graphics/OpenGL.h"
@@ -87,7 +88,7 @@ void DrawnScreen::SaveShot() const
     spec.height = kHeight;
     spec.rows = shot;
     std::string const name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    ImageTest::WriteFile(std::string(NORV_TEST_BINARY_DIR) + "/" + name + ".png", ImageTest::WritePng(spec));
+    ImageTest::WriteFile(NorvTest::OutputPath(name + ".png"), ImageTest::WritePng(spec));
 }
 
 } // namespace GuifTest

@@ -2,7 +2,7 @@
 // the drawing back from.
 #pragma once
 
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include "norv/graphics/sdl/SdlDisplay.h"
 #include "tests/harness/Image.h"

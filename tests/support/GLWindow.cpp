@@ -1,5 +1,5 @@
-// The OpenGL window fixture of the drawing tests.
-#include "GLWindow.h"
+// The OpenGL window fixtures of the drawing and texture tests.
+#include "tests/support/GLWindow.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -31,7 +31,7 @@ void GLWindow::TearDownTestSuite()
     SDL_Quit();
 }
 
-void GLWindow::StartOpenGL(Config const& config)
+void GLEngineWindow::StartOpenGL(Config const& config)
 {
     shadersDisabled = !config.shaders;
     vboDisabled = !config.buffers;
@@ -41,14 +41,14 @@ void GLWindow::StartOpenGL(Config const& config)
     ASSERT_EQ(Batcher().UsesShaders(), config.shaders);
 }
 
-void GLWindow::TearDown()
+void GLEngineWindow::TearDown()
 {
     display.Release();
     ShutdownOpenGL();
     shadersDisabled = vboDisabled = false;
 }
 
-OpenGLBatcher& GLWindow::Batcher() const
+OpenGLBatcher& GLEngineWindow::Batcher() const
 {
     return static_cast<OpenGLBatcher&>(*g_batcher);
 }

@@ -1,5 +1,5 @@
 // Test-only writers of image files in every format the readers take.
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "norv/base/AssetDict.h"
 #include "norv/graphics/MemPixelData.h"
@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 
+#include <cerrno> // program_invocation_short_name
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -194,10 +195,11 @@ Bytes PixelAt(Surface& surface, int x, int y)
 
 std::string FreshFolder(std::string const& name)
 {
-    // Tests run in parallel processes: each gets a folder of its own.
+    // Tests run in parallel processes: each gets a folder of its own, kept
+    // after the run for a look.
     ::testing::TestInfo const* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string const path = std::string(NORV_TEST_BINARY_DIR) + "/" + name + "-" + test->test_suite_name() + "." +
-                             test->name() + "/";
+    std::string const path = std::string(NORV_TEST_FIXTURE_DIR) + "/" + program_invocation_short_name + "/" + name +
+                             "-" + test->test_suite_name() + "." + test->name() + "/";
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);
     return path;

@@ -1,5 +1,5 @@
 // The screen fixture of the GUI tests.
-#include "GuifFixture.h"
+#include "tests/support/GuifFixture.h"
 
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"

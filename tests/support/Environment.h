@@ -1,9 +1,5 @@
-// Mixers whose frames the test pulls itself, and scoped environment
-// variables for choosing SDL's audio driver.
+// Environment variables set for a scope, with the old values put back.
 #pragma once
-
-#include "norv/base/core/SmartPtr.h"
-#include "norv/sound/Mixer.h"
 
 #include <cstdlib>
 #include <optional>
@@ -11,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace SoundTest {
+namespace NorvTest {
 
 // Sets environment variables for a scope and puts the old values back.
 class Environment {
@@ -36,16 +32,4 @@ private:
     std::vector<std::pair<std::string, std::optional<std::string>>> saved;
 };
 
-// A mixer with its device closed before it ever pulled a frame: made on the
-// silent device, whose first pull waits a whole frame period, and paused at
-// once.
-inline Norv::SmartPtr<Norv::Mixer> DetachedMixer(Norv::AudioFormat const& format, Norv::MixerParams const& params)
-{
-    Environment env;
-    env.Set("SDL_AUDIODRIVER", "no-such-driver");
-    Norv::SmartPtr<Norv::Mixer> mixer(new Norv::Mixer(format, params));
-    mixer->Pause(Norv::Mixer::PauseFocus, true);
-    return mixer;
-}
-
-} // namespace SoundTest
+} // namespace NorvTest

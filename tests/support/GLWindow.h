@@ -1,5 +1,5 @@
-// Test fixture: a real SDL OpenGL window with the engine's OpenGL set up,
-// offscreen targets and pixel read-back.
+// Test fixtures with a real SDL OpenGL window: the bare window, and the window
+// with the engine's OpenGL set up, offscreen targets and pixel read-back.
 #pragma once
 
 #include "norv/base/core/SmartPtr.h"
@@ -17,8 +17,8 @@ struct Config {
     bool buffers;
 };
 
-// Opens the window for the test suite and sets OpenGL up again, with the
-// configuration's switches, for every test.
+// Opens the window for the test suite: one per suite, since SDL 1.2 has one
+// window at a time.
 class GLWindow : public ::testing::Test {
 public:
     static constexpr int kWidth = 160;
@@ -26,7 +26,11 @@ public:
 
     static void SetUpTestSuite();
     static void TearDownTestSuite();
+};
 
+// The window with the engine's OpenGL set up again, with the configuration's
+// switches, for every test.
+class GLEngineWindow : public GLWindow {
 protected:
     void StartOpenGL(Config const& config);
     void TearDown() override;

@@ -13,7 +13,7 @@ class TempFolder {
 public:
     TempFolder()
     {
-        char pattern[] = "/tmp/norv-vfs-XXXXXX";
+        char pattern[] = "/tmp/norv-test-XXXXXX";
         char* made = mkdtemp(pattern);
         EXPECT_NE(made, nullptr);
         path = made ? made : "";

@@ -3,7 +3,7 @@
 // script code in the screen's state.
 #pragma once
 
-#include "ImageFixtures.h"
+#include "tests/support/ImageFixtures.h"
 
 #include "guif/Screen.h"
 #include "norv/base/core/SmartPtr.h"
