@@ -40,8 +40,12 @@ public:
     // True the first time it is asked in a run: a player is told once that
     // the game cannot be saved, however many saves fail.
     static bool TakeFailureNotice();
+    // Whether the user's folder takes saves at all; set at start.
+    static void SetFolderWritable(bool writable) { folderWritable = writable; }
+    static bool FolderWritable() { return folderWritable; }
 
 private:
+    static inline bool folderWritable = true;
     std::unique_ptr<FGDataWriter> writer;
     std::unique_ptr<FGDataReader> reader;
     FGFileSystem* fileSystem = nullptr;
