@@ -485,8 +485,6 @@ void Board::answerBranch()
     BoardSpace* fork = car->GetCurrentSpace();
     int choice;
     if (player->isComputer()) {
-        if (player->getSecondFlag())
-            return; // such a player makes no choice; the board waits
         choice = engine.rand() % 2;
     } else {
         choice = engine.lastChoice;

@@ -65,6 +65,15 @@ TEST(Rules, CollegeForkCostsAComputerPlayerFiftyThousand)
     }
 }
 
+TEST(Rules, AComputerPlayerWithTheSecondFlagChoosesAtAFork)
+{
+    RulesFixture game(2);
+    game.players[0].init(3, "S_PLYR_BOB", 0, true, true, &game.cars[0], 0);
+    game.putCar(1, 0);
+    EXPECT_EQ(Board::kIdle, landOn(game, 0, 40));
+    EXPECT_NE(-1, game.board->getStoredForkIndex());
+}
+
 TEST(Rules, BackOnAForkAsksAgainAndStillCharges)
 {
     RulesFixture game(2);
