@@ -6,7 +6,6 @@
 #include "norv/vfs/Vfs.h"
 
 #include <cstdio>
-#include <vector>
 
 namespace Norv {
 
@@ -87,45 +86,6 @@ void ReadValue(XmlIt const& element, NarrowString const& type, RegistryKey& key)
         SetFromContent<NarrowString>(element, key);
 }
 
-// True when the file holds exactly `text`. Reading back catches a write that
-// failed only when the file was closed and flushed.
-bool HoldsExactly(char const* name, NarrowString const& text)
-{
-    SmartPtr<File> file(OpenFile(name));
-    if (!file || file->GetLength() != static_cast<int>(text.size()))
-        return false;
-    std::vector<char> bytes(text.size() + 1);
-    return file->Read(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(text.size())
-        && NarrowString(bytes.data(), text.size()) == text;
-}
-
-// Writes under a temporary name and renames that over the old file once it
-// is complete, so a failed or interrupted save leaves the old file whole.
-bool WriteReplacing(NarrowString const& fileName, NarrowString const& text)
-{
-    NarrowString const temporary = fileName + ".tmp";
-    {
-        SmartPtr<File> file(VfsCreateFile(temporary.c_str()));
-        if (!file) {
-            std::fprintf(stderr, "Registry: cannot create \"%s\"\n", temporary.c_str());
-            return false;
-        }
-        if (file->Write(text.data(), static_cast<int>(text.size())) != static_cast<int>(text.size())) {
-            std::fprintf(stderr, "Registry: writing \"%s\" failed\n", temporary.c_str());
-            return false;
-        }
-    }
-    if (!HoldsExactly(temporary.c_str(), text)) {
-        std::fprintf(stderr, "Registry: \"%s\" did not reach the disk whole\n", temporary.c_str());
-        return false;
-    }
-    if (!VfsRenameFile(temporary.c_str(), fileName.c_str())) {
-        std::fprintf(stderr, "Registry: cannot replace \"%s\"\n", fileName.c_str());
-        return false;
-    }
-    return true;
-}
-
 // Names read from a file become path components, so they may not hold '/'.
 bool IsComponentName(NarrowString const& name)
 {
@@ -148,7 +108,7 @@ NarrowString Registry::Save(NarrowString const& path)
 bool Registry::Save(NarrowString const& fileName, NarrowString const& path)
 {
     NarrowString const text = Save(path);
-    return !text.empty() && WriteReplacing(fileName, text);
+    return !text.empty() && VfsReplaceFile(fileName.c_str(), text.data(), static_cast<int>(text.size()));
 }
 
 void Registry::FillChild(RegistryNode* node, NarrowString& text, NarrowString const& name, int depth)

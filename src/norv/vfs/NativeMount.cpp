@@ -1,9 +1,10 @@
 #include "norv/vfs/NativeMount.h"
 
+#include "norv/vfs/posix/ReplaceHostFile.h"
 #include "norv/vfs/posix/ResourceFile.h"
 #include "norv/vfs/posix/UserDataFile.h"
 
-#include <cstdio>
+#include <cerrno>
 
 namespace Norv {
 
@@ -20,21 +21,24 @@ File* NativeMount::OpenFile(char const* name)
 
 File* NativeMount::VfsCreateFile(char const* name)
 {
-    return Open(name, true);
+    return (GetFlags() & ReadOnly) ? nullptr : Open(name, true);
 }
 
-bool NativeMount::RenameFile(char const* from, char const* to)
+int NativeMount::ReplaceFile(char const* name, void const* bytes, int length)
 {
-    if (!from || !to)
-        return false;
-    NarrowString const source = HostPath(from), target = HostPath(to);
-    return !source.empty() && !target.empty() && std::rename(source.c_str(), target.c_str()) == 0;
-}
-
-NarrowString NativeMount::HostPath(char const* name) const
-{
+    if (!name || (GetFlags() & ReadOnly))
+        return kNotWritable;
     NarrowString const path = root + name;
-    return (GetFlags() & UserFiles) ? UserDataFile::MakePath(path.c_str(), false) : path;
+    if (!(GetFlags() & UserFiles))
+        return ReplaceHostFile(path, bytes, static_cast<size_t>(length));
+    NarrowString const hostPath = UserDataFile::MakePath(path.c_str(), false);
+    if (hostPath.empty())
+        return kNotWritable;
+    int const error = ReplaceHostFile(hostPath, bytes, static_cast<size_t>(length));
+    // The user's folders are made when the first file goes into them.
+    return error == ENOENT ? ReplaceHostFile(UserDataFile::MakePath(path.c_str(), true), bytes,
+                                             static_cast<size_t>(length))
+                           : error;
 }
 
 File* NativeMount::Open(char const* name, bool create)

@@ -14,12 +14,10 @@ public:
 
     File* OpenFile(char const* name) override;
     File* VfsCreateFile(char const* name) override;
-    bool RenameFile(char const* from, char const* to) override;
+    int ReplaceFile(char const* name, void const* bytes, int length) override;
 
 private:
     File* Open(char const* name, bool create);
-    // Where a name of this mount lives on the host.
-    NarrowString HostPath(char const* name) const;
 
     NarrowString root;
 };

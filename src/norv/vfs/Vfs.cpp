@@ -5,7 +5,9 @@
 #include "norv/vfs/VfsStaticData.h"
 #include "norv/vfs/posix/ResourceFile.h"
 
+#include <atomic>
 #include <cstdio>
+#include <cstring>
 
 namespace Norv {
 
@@ -37,6 +39,14 @@ Result Resolve(char const* name, Attempt attempt)
     }
     return Result();
 }
+
+// Tries at a write before it is left: enough for a passing fault, few
+// enough that a full disk does not hold up the game.
+constexpr int kWriteAttempts = 3;
+
+// A run of failed writes (a full disk, a folder made read-only) is reported
+// once, not at every save.
+std::atomic<bool> g_failureReported{false};
 
 bool Link(VfsMount* mount)
 {
@@ -106,11 +116,30 @@ File* VfsCreateFile(char const* name)
     return Resolve<File*>(name, [](VfsMount& mount, char const* rest) { return mount.VfsCreateFile(rest); });
 }
 
-bool VfsRenameFile(char const* from, char const* to)
+bool VfsReplaceFile(char const* name, void const* bytes, int length)
 {
-    return to && Resolve<bool>(from, [to](VfsMount& mount, char const* rest) {
-        return mount.MatchPath(to) && mount.RenameFile(rest, to + mount.GetMountPoint().size());
-    });
+    if (length < 0 || (length > 0 && !bytes))
+        return false;
+    int error = 0;
+    for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+        bool const tried = Resolve<bool>(name, [&](VfsMount& mount, char const* rest) {
+            int const result = mount.ReplaceFile(rest, bytes, length);
+            if (result == VfsMount::kNotWritable)
+                return false;
+            error = result;
+            return true;
+        });
+        if (!tried)
+            return false; // nowhere to write: the caller was told at start
+        if (error == 0) {
+            g_failureReported = false;
+            return true;
+        }
+    }
+    if (!g_failureReported.exchange(true))
+        std::fprintf(stderr, "vfs: cannot write \"%s\" (%s); the previous file is kept\n", name,
+                     std::strerror(error));
+    return false;
 }
 
 CachedFile* CacheFile(char const* name)

@@ -44,10 +44,12 @@ File* OpenFile(char const* name);
 // A new file opened for writing, or null when no mount can create it.
 File* VfsCreateFile(char const* name);
 
-// Moves the file `from` to `to` in the first mount that can, replacing an
-// older `to` in one step: a file written under a temporary name takes the
-// place of the old one only once it is complete.
-bool VfsRenameFile(char const* from, char const* to);
+// The one way the game writes a file of its own: `length` bytes replace
+// `name` in the first mount that writes files, durably and in one step. A
+// write that fails is tried a few times and then left, the old file kept
+// byte for byte; the first failure after a success is reported on stderr.
+// False when the file was not written or no mount writes files.
+bool VfsReplaceFile(char const* name, void const* bytes, int length);
 
 // Always a new cached file holding the whole of `name`; empty (false) when
 // the name cannot be read.

@@ -16,7 +16,13 @@ public:
         FallThrough = 1,
         // A native mount's files are the user's own, kept in the user data folder.
         UserFiles = 2,
+        // A native mount that never creates or replaces files (the shipped
+        // resources, or a user folder that cannot be written).
+        ReadOnly = 4,
     };
+
+    // What ReplaceFile returns for a name this mount cannot write.
+    static constexpr int kNotWritable = -1;
 
     VfsMount(char const* mountPoint, int flags);
 
@@ -24,9 +30,10 @@ public:
     // name after the mount point; null when this mount has none.
     virtual File* OpenFile(char const* name) = 0;
     virtual File* VfsCreateFile(char const* name) = 0;
-    // Moves the file `from` to `to` (both after the mount point), replacing
-    // an older `to` in one step; false when this mount cannot.
-    virtual bool RenameFile(char const*, char const*) { return false; }
+    // Replaces the file `name` with `length` bytes so that it holds either
+    // its old or its new contents whatever happens: 0 when written, an errno
+    // value when the write failed, kNotWritable when this mount writes no files.
+    virtual int ReplaceFile(char const*, void const*, int) { return kNotWritable; }
 
     // The mount point is a case-blind prefix of `name`; "" matches all.
     bool MatchPath(char const* name) const;

@@ -130,6 +130,9 @@ private:
     void answerBranch();
     void chooseCollegeCareer();
     void takeChosenCareer(bool loseJobFirst);
+    // Takes a career on offer from its pile, or keeps the present one.
+    void takeOfferedCareer(CareerCard* card);
+    CardPile* careerOfferPile() const;
     void buyStarterHome();
     void buyBetterHome();
     void changeCareer();
@@ -215,6 +218,8 @@ private:
     bool pensionSpin = false;
 
     CareerCard* offeredCareers[2] = {nullptr, nullptr};
+    // The pile the careers on offer come from.
+    CardPile* offerPile = nullptr;
     bool singleCareer = false;
     QuorvelCard* reserveTiles = nullptr;
     bool tileShortage = false;

@@ -54,8 +54,9 @@ void Board::spin()
 {
     presenter->panToSpinner();
     if (!presenter->isWheelSpinning() && currentPlayer && currentPlayer->isComputer()) {
-        // A player whose wheel refuses random spins is left waiting.
-        if (!presenter->doRandomSpin(currentPlayer->getSecondFlag()))
+        // A computer player's spin is never refused: a saved second flag
+        // would otherwise leave it waiting for ever.
+        if (!presenter->doRandomSpin(false))
             return;
     }
     state = 1;

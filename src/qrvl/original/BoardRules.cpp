@@ -258,7 +258,7 @@ void Board::activate()
         if (engine.lastChoice == 0) {
             state = 48;
             presenter->hideSpinner();
-            screens->pushChooseSmallCard(0, collegeCareerPile->getNumCards());
+            screens->pushChooseSmallCard(0, careerOfferPile()->getNumCards());
         } else {
             currentPlayer->payRaise();
             currentPlayer->payRaise();
@@ -355,7 +355,7 @@ void Board::processSpace()
             state = 8;
             chooseCollegeCareer();
         } else {
-            screens->pushChooseSmallCard(0, collegeCareerPile->getNumCards());
+            screens->pushChooseSmallCard(0, careerOfferPile()->getNumCards());
             presenter->hideSpinner();
         }
         break;
@@ -485,8 +485,6 @@ void Board::answerBranch()
     BoardSpace* fork = car->GetCurrentSpace();
     int choice;
     if (player->isComputer()) {
-        if (player->getSecondFlag())
-            return; // such a player makes no choice; the board waits
         choice = engine.rand() % 2;
     } else {
         choice = engine.lastChoice;
@@ -511,25 +509,33 @@ void Board::answerBranch()
     state = kIdle;
 }
 
+CardPile* Board::careerOfferPile() const
+{
+    // Once the college careers are all taken, the others are offered, so a
+    // student never leaves the choice without a career.
+    return collegeCareerPile->getNumCards() > 0 ? collegeCareerPile : careerPile;
+}
+
 void Board::chooseCollegeCareer()
 {
     Player* player = currentPlayer;
     offeredCareers[0] = offeredCareers[1] = nullptr;
-    int left = collegeCareerPile->getNumCards();
+    offerPile = careerOfferPile();
+    int left = offerPile->getNumCards();
     singleCareer = left <= 1;
     if (left > 1) {
         Card* first;
         Card* second;
-        collegeCareerPile->drawTwo(&first, &second);
+        offerPile->drawTwo(&first, &second);
         offeredCareers[0] = static_cast<CareerCard*>(first);
         offeredCareers[1] = static_cast<CareerCard*>(second);
     } else if (left == 1) {
-        offeredCareers[0] = static_cast<CareerCard*>(collegeCareerPile->getCards());
+        offeredCareers[0] = static_cast<CareerCard*>(offerPile->getCards());
     } else {
         offeredCareers[0] = player->getCareer();
     }
     if (!offeredCareers[0]) {
-        // No card in the pile and no career to keep: nothing can be offered.
+        // No card in either pile and no career to keep: nothing can be offered.
         RulesEngine::get().fatal("no career to offer");
         state = kIdle;
         return;
@@ -540,10 +546,8 @@ void Board::chooseCollegeCareer()
         if (offeredCareers[1] && offeredCareers[1]->salary > card->salary)
             card = offeredCareers[1];
         player->loseJob(careerPile, collegeCareerPile);
-        if (!collegeCareerPile->drawThisCard(card))
-            card = player->getCareer();
-        player->takeJob(card, true);
-        screens->pushChooseCareer(player, card, nullptr, kComputerChoiceMs);
+        takeOfferedCareer(card);
+        screens->pushChooseCareer(player, player->getCareer(), nullptr, kComputerChoiceMs);
         return;
     }
     if (!offeredCareers[1])
@@ -551,17 +555,25 @@ void Board::chooseCollegeCareer()
     screens->pushChooseCareer(player, offeredCareers[0], offeredCareers[1], -1);
 }
 
+void Board::takeOfferedCareer(CareerCard* card)
+{
+    Player* player = currentPlayer;
+    if (!card)
+        return;
+    if (offerPile && offerPile->drawThisCard(card))
+        player->takeJob(card, offerPile == collegeCareerPile); // the pile it goes back to
+    else if (player->getCareer())
+        player->takeJob(player->getCareer(), player->isCollege()); // both piles were empty: it stays
+}
+
 void Board::takeChosenCareer(bool loseJobFirst)
 {
     Player* player = currentPlayer;
     int choice = RulesEngine::get().lastChoice;
     CareerCard* card = (choice == 1 && offeredCareers[1]) ? offeredCareers[1] : offeredCareers[0];
-    if (card && !collegeCareerPile->drawThisCard(card))
-        card = player->getCareer(); // the pile was empty: the present career stays
     if (loseJobFirst)
         player->loseJob(careerPile, collegeCareerPile);
-    if (card)
-        player->takeJob(card, true);
+    takeOfferedCareer(card);
     if (!player->isComputer())
         RulesEngine::get().playSound("menu_open");
     offeredCareers[0] = offeredCareers[1] = nullptr;

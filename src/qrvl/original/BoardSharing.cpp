@@ -25,7 +25,6 @@ constexpr int kBabyGift = 5000;
 constexpr int kSpinToWinOdds = 10;          // wheel numbers out of 100 for one number
 constexpr int kSpinToWinPrizeFactor = 10;
 constexpr int kDefaultWager = 5000;
-constexpr int kNoCardWaitMs = 120000;       // until the player dismisses it
 constexpr int kPnpFlag = 0x80;
 
 int atLeast(int ms, int floor)
@@ -598,8 +597,9 @@ void Board::drawShareTheWealth()
     Player* player = currentPlayer;
     ShareTheWealthCard* card = static_cast<ShareTheWealthCard*>(shareTheWealthPile->drawOne(true));
     if (!card) {
-        popup({{"S_NO_SHARE_THE_WEALTH", {}}}, -1);
-        waitThen(kNoCardWaitMs, kIdle);
+        // A short wait that a tap or the next-event button ends sooner.
+        popup({{"S_NO_SHARE_THE_WEALTH", {}}}, kLongWaitMs);
+        waitThen(kLongWaitMs, kIdle);
         return;
     }
     player->addShareTheWealth(card);

@@ -14,11 +14,15 @@
 #include "norv/sound/Mixer.h"
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/posix/PlatformFolders.h"
+#include "norv/vfs/posix/UserDataFile.h"
 #include "qrvl/original/FGEngine.h"
 #include "qrvl/original/FrontEndHooks.h"
 #include "qrvl/original/GameFlowHooks.h"
 #include "qrvl/original/PresentationHooks.h"
 #include "qrvl/original/QuorvelEngine.h"
+#include "qrvl/original/SaveGame.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -30,7 +34,9 @@ constexpr Norv::MixerParams kMixerParams = {16384, 4};
 // Mount flags of the engine's mount calls.
 constexpr int kFirstPakFlags = 0;
 constexpr int kPakFlags = Norv::VfsMount::FallThrough;
-constexpr int kResourcesFlags = Norv::VfsMount::FallThrough;
+// The shipped files are only read: nothing the game writes may land there
+// and leak into later runs.
+constexpr int kResourcesFlags = Norv::VfsMount::FallThrough | Norv::VfsMount::ReadOnly;
 constexpr int kUserFlags = Norv::VfsMount::FallThrough | Norv::VfsMount::UserFiles;
 constexpr char const* kUserFolder = "Quorvel/";
 // The mouse pointer's picture, kept for the whole run.
@@ -95,6 +101,7 @@ void FGApp::OnStartup()
         languageFiles[entry.key] = entry.file;
     CreateServices();
     Norv::g_registry->Load(kRegistryFile, false, "");
+    Norv::g_registry->Set(kVersionKey, Norv::NarrowString(QUORVEL_VERSION));
     InitLocale();
     ChooseDefaultLanguage();
     NORV_REGISTER_CALLBACK(Norv::g_registry, kLanguageKey, &FGApp::OnLanguageChange, this);
@@ -123,7 +130,15 @@ void FGApp::MountFiles()
     MountPakIfNamed(FrontEndHooks::Get().GetBkgPak(), kPakFlags);
     MountPakIfNamed(FrontEndHooks::Get().GetAssetsPak(), kPakFlags);
     Norv::MountNative(Norv::ResourcesFolder() + "/", "", kResourcesFlags);
-    Norv::MountNative(kUserFolder, "", kUserFlags);
+    // The user's folder is made once, here. When it cannot be written the
+    // game still reads it but saves nothing, and says so once.
+    Norv::NarrowString const userFolder = Norv::UserDataFile::MakePath(kUserFolder, false);
+    bool const writable = Norv::PrepareWritableFolder(userFolder);
+    if (!writable)
+        std::fprintf(stderr, "Quorvel: the folder \"%s\" cannot be written; progress will not be saved\n",
+                     userFolder.c_str());
+    SaveGame::SetFolderWritable(writable);
+    Norv::MountNative(kUserFolder, "", writable ? kUserFlags : kUserFlags | Norv::VfsMount::ReadOnly);
 }
 
 void FGApp::CreateServices()

@@ -28,6 +28,8 @@ public:
     // The language of a start whose setting names none the game has.
     static constexpr char const* kDefaultLanguage = "en";
     static constexpr char const* kOsLanguageKey = "/qrvl/settings/OsLanguage";
+    // The game's version, set at every start for the about texts.
+    static constexpr char const* kVersionKey = "/application/version";
 
     FGApp();
     ~FGApp() override;

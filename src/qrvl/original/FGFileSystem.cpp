@@ -1,5 +1,5 @@
 // File reads through the paks and the virtual file system, and CRC-trailed
-// writes that replace a file only once the new one is complete.
+// writes through the file system's one replacing writer.
 #include "qrvl/original/FGFileSystem.h"
 
 #include "norv/base/core/CRC32.h"
@@ -14,28 +14,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-namespace {
-
-// Attempts at a write before it is given up, as the game has always made
-// them: a failure with a passing cause gets more chances.
-constexpr int kWriteAttempts = 1025;
-
-// Stdio reports some write faults only when the file is closed, which the
-// engine's streams do not pass on: read the file back to be sure it holds
-// exactly the bytes meant for it.
-bool HoldsExactly(char const* name, unsigned char const* body, int length, unsigned char const* trailer)
-{
-    Norv::SmartPtr<Norv::File> file(Norv::OpenFile(name));
-    int const expected = length + (trailer ? FGFileSystem::kTrailerBytes : 0);
-    FGData written;
-    if (!file || file->GetLength() != expected || !written.init(expected) || !written.readFrom(*file, expected))
-        return false;
-    return (length == 0 || std::memcmp(written.getData(), body, static_cast<size_t>(length)) == 0) &&
-           (!trailer || std::memcmp(written.getData() + length, trailer, FGFileSystem::kTrailerBytes) == 0);
-}
-
-} // namespace
 
 FGFileSystem::FGFileSystem()
     : primaryPakName("res.pak")
@@ -121,34 +99,21 @@ int FGFileSystem::getFileLength(char const* name) const
 
 bool FGFileSystem::putFile(char const* name, FGData const* data)
 {
-    int const length = data ? data->getLength() : 0;
-    for (int attempt = 0; attempt < kWriteAttempts; ++attempt)
-        if (putFile(name, data, 0, length))
-            return true;
-    std::fprintf(stderr, "FGFileSystem: could not write \"%s\"; the previous file is kept\n", name);
-    return false;
+    return putFile(name, data, 0, data ? data->getLength() : 0);
 }
 
 bool FGFileSystem::putFile(char const* name, FGData const* data, int offset, int length)
 {
     if (!name || (data && (offset < 0 || length < 0 || offset > data->getLength() - length)))
         return false;
-    std::string const temporary = std::string(name) + kTemporarySuffix;
-    unsigned char const* body = data ? data->getData() + offset : nullptr;
-    int const bodyLength = data ? length : 0;
-    std::vector<unsigned char> trailer;
-    Norv::AppendLittleEndian32(trailer, CalculateChecksum(body, bodyLength));
-    {
-        Norv::SmartPtr<Norv::File> file(Norv::VfsCreateFile(temporary.c_str()));
-        if (!file)
-            return false;
-        bool const written = !data || (file->Write(body, bodyLength) == bodyLength &&
-                                       file->Write(trailer.data(), kTrailerBytes) == kTrailerBytes);
-        if (!written)
-            return false;
-    } // closed here, before it is checked and renamed
-    return HoldsExactly(temporary.c_str(), body, bodyLength, data ? trailer.data() : nullptr) &&
-           Norv::VfsRenameFile(temporary.c_str(), name);
+    // Without data the file is left empty, with no trailer.
+    std::vector<unsigned char> file;
+    if (data) {
+        unsigned char const* body = data->getData() + offset;
+        file.assign(body, body + length);
+        Norv::AppendLittleEndian32(file, CalculateChecksum(body, length));
+    }
+    return Norv::VfsReplaceFile(name, file.data(), static_cast<int>(file.size()));
 }
 
 uint32_t FGFileSystem::CalculateChecksum(unsigned char const* bytes, int n)
@@ -163,6 +128,13 @@ bool FGFileSystem::CheckFileIntegrity(char const* name)
         int const bodyLength = file->getLength() - kTrailerBytes;
         if (Norv::DecodeLittleEndian32(file->getData() + bodyLength) == CalculateChecksum(file->getData(), bodyLength))
             return true;
+    }
+    // The damaged bytes are kept aside, so a player's game can still be
+    // mended by hand; only the latest damaged copy is kept.
+    if (file && file->getLength() > 0) {
+        std::string const kept = std::string(name) + kDamagedSuffix;
+        std::fprintf(stderr, "FGFileSystem: \"%s\" is damaged; its bytes are kept in \"%s\"\n", name, kept.c_str());
+        Norv::VfsReplaceFile(kept.c_str(), file->getData(), file->getLength());
     }
     putFile(name, nullptr);
     return false;

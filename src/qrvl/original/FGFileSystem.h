@@ -20,8 +20,8 @@ public:
     // The id under which init() adds the primary pak.
     static constexpr int kPrimaryPakId = 99999;
     static constexpr int kTrailerBytes = 4;
-    // A new file is written under its name with this appended, then renamed.
-    static constexpr char const* kTemporarySuffix = ".tmp";
+    // A file that fails its check is kept under its name with this appended.
+    static constexpr char const* kDamagedSuffix = ".bad";
 
     FGFileSystem();
     ~FGFileSystem();
@@ -49,16 +49,17 @@ public:
     int getFileLength(char const* name) const;
     bool fileExists(char const* name) const { return getFileLength(name) != -1; }
 
-    // Writes the data's bytes and their trailer; without data an empty file
-    // (no trailer). False when the file could not be written: the old file
-    // is then left as it was.
+    // Replaces the file with the data's bytes and their trailer, durably;
+    // without data an empty file (no trailer). False when the file could not
+    // be written: the old file is then left byte for byte.
     bool putFile(char const* name, FGData const* data);
-    // The same for `length` bytes of the data from `offset`, in one attempt.
+    // The same for `length` bytes of the data from `offset`.
     bool putFile(char const* name, FGData const* data, int offset, int length);
 
     static uint32_t CalculateChecksum(unsigned char const* bytes, int n);
     // True for a file whose trailer matches its body; a missing, short or
-    // damaged file is replaced by an empty one and false is returned.
+    // damaged file is replaced by an empty one and false is returned. The
+    // bytes of a damaged file are first copied to its ".bad" file.
     bool CheckFileIntegrity(char const* name);
     // There is no space limit to check on this platform.
     bool brewVerifySaveSpace(int) const { return true; }

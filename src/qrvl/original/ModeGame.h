@@ -123,6 +123,7 @@ public:
     void rankPlayers();
     void newCareer();
     void saveGame();
+    void flushSave();
 
     // Access.
     virtual Player* getPlayerForStatus() const;

@@ -2,6 +2,7 @@
 // buttons, the keyboard, a click on the popup screen and pausing.
 #include "qrvl/original/ModeGame.h"
 
+#include "qrvl/original/Board.h"
 #include "qrvl/original/BoardPresenter.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/GameScreens.h"
@@ -55,6 +56,7 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
     case kButtonNextEvent:
         if (state == MoveDone) {
             HudPages::Get().EnableNextEventButton(false);
+            board->CancelDelay();
         } else if (state == ShowEvents) {
             if (currentPlayerObject()->eventPending()) {
                 PNPNextPlayer();
@@ -103,6 +105,9 @@ void ModeGame::keyPressed(int key)
 void ModeGame::onTouchUp(int x, int y, int id)
 {
     hud->onTouchUp(x, y, id);
+    // A tap ends a message the board waits on, as the next-event button does.
+    if (state == MoveDone && board)
+        board->CancelDelay();
 }
 
 void ModeGame::pause()

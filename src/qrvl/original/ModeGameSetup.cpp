@@ -49,6 +49,9 @@ constexpr int kAnswerQuit = -3;
 constexpr int kLastState = ModeGame::TurnStart;
 // The journal flag of a player who has made the first choice.
 constexpr unsigned kJournalChosePath = 32;
+// Told once when a save cannot be written, long enough to be read.
+constexpr char const* kCannotSaveText = "S_CANNOT_SAVE";
+constexpr int kCannotSavePopupMs = 4000;
 
 bool isSavedState(int state)
 {
@@ -237,7 +240,15 @@ void ModeGame::saveGame()
     writer->writeInt(roller);
     writer->writeInt(humanIndex);
     saveSpecific(writer);
-    saveGameFile->flushToDisk();
+    flushSave();
+}
+
+void ModeGame::flushSave()
+{
+    // A failed save keeps the previous one on the disk; the player hears of
+    // it once, not after every move.
+    if (!saveGameFile->flushToDisk() && SaveGame::TakeFailureNotice())
+        screens->presenter().showInfoPopup({{kCannotSaveText, {}}}, kCannotSavePopupMs);
 }
 
 void ModeGame::quit()
@@ -246,7 +257,7 @@ void ModeGame::quit()
         state == PlayersChosen)
         SaveGame::DeleteAll();
     else
-        saveGameFile->flushToDisk();
+        flushSave();
     engine->getModeManager()->setMode(screens->createMainMenu());
     state = Quitting;
 }

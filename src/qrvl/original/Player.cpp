@@ -214,7 +214,7 @@ void Player::sellHouse()
 {
     if (!house)
         return;
-    transactCash(house->saleValue);
+    transactCash(house->saleValue > 0 ? house->saleValue : 0); // -1: a house with no sale value
     delete house;
     house = nullptr;
 }

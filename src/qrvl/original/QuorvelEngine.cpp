@@ -101,6 +101,17 @@ void QuorvelEngine::init()
         loadingScreen = FrontEndHooks::Get().CreateLoadingScreen(*this);
 }
 
+namespace {
+
+// A language number the game has no texts for (a damaged or foreign
+// options file) stands for the first language.
+int KnownLanguage(int index)
+{
+    return index >= 0 && index < CLocalise::kLanguageCount ? index : 0;
+}
+
+} // namespace
+
 void QuorvelEngine::readOptions()
 {
     std::unique_ptr<FGData> const options = getFileSystem().getFile(kOptionsFile);
@@ -114,7 +125,7 @@ void QuorvelEngine::readOptions()
         return;
     }
     unsigned char const* bytes = options->getData();
-    setLanguage(bytes[kOptionsLanguage]);
+    setLanguage(KnownLanguage(bytes[kOptionsLanguage]));
     // The splash switches sound on.
     sound.setSoundOn(false);
     sound.setVibrateOn(bytes[kOptionsVibrateOn] == 1);
@@ -128,7 +139,7 @@ bool QuorvelEngine::writeOptions()
 {
     FGSoundManager const& sound = getSoundManager();
     FGDataWriter writer;
-    writer.writeByte(static_cast<unsigned char>(getLanguage()));
+    writer.writeByte(static_cast<unsigned char>(KnownLanguage(getLanguage())));
     writer.writeBoolean(sound.isSoundOn());
     writer.writeBoolean(sound.isVibrateOn());
     writer.writeBoolean(optionFlag);

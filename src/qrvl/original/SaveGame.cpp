@@ -10,6 +10,8 @@
 #include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
 
+#include <utility>
+
 namespace {
 const char* const kFileNames[] = {"quorvel.sav", "quorvelpnp.sav", "quorvelparty.sav"};
 }
@@ -37,14 +39,27 @@ FGDataWriter* SaveGame::getDataWriter()
     return writer.get();
 }
 
-void SaveGame::flushToDisk()
+bool SaveGame::flushToDisk()
 {
     data = writer->getData();
+    bool saved = true;
     if (data && data->getLength() > 0) {
-        DeleteAll();
-        fileSystem->putFile(fileName(type), data.get());
+        // The new save is on the disk before any other is emptied, so a
+        // crash or a failed write never leaves the player without a game.
+        saved = fileSystem->putFile(fileName(type), data.get());
+        if (saved)
+            for (SaveType other : {kParty, kPassAndPlay, kSingle})
+                if (other != type && Exists(fileName(other)))
+                    Delete(fileName(other));
     }
     data.reset();
+    return saved;
+}
+
+bool SaveGame::TakeFailureNotice()
+{
+    static bool noticed = false;
+    return !std::exchange(noticed, true);
 }
 
 void SaveGame::readFromDisk()

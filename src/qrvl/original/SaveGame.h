@@ -23,8 +23,10 @@ public:
     void init(SaveType saveType);
     // A fresh stream holding the version; the caller writes the body.
     FGDataWriter* getDataWriter();
-    // Writes what the stream holds, after emptying every saved game.
-    void flushToDisk();
+    // Writes what the stream holds to this type's file and then empties the
+    // other saved games. False when the save could not be written: every
+    // file is then left as it was.
+    bool flushToDisk();
     void readFromDisk();
     // The stream after its version; null when nothing was read or the
     // version is another, so a loader never reads a body it cannot know.
@@ -35,8 +37,15 @@ public:
     static bool ExistsAny();
     static void Delete(const char* name);
     static void DeleteAll();
+    // True the first time it is asked in a run: a player is told once that
+    // the game cannot be saved, however many saves fail.
+    static bool TakeFailureNotice();
+    // Whether the user's folder takes saves at all; set at start.
+    static void SetFolderWritable(bool writable) { folderWritable = writable; }
+    static bool FolderWritable() { return folderWritable; }
 
 private:
+    static inline bool folderWritable = true;
     std::unique_ptr<FGDataWriter> writer;
     std::unique_ptr<FGDataReader> reader;
     FGFileSystem* fileSystem = nullptr;

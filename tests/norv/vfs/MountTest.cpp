@@ -26,6 +26,11 @@ protected:
         SmartPtr<File> file(OpenFile(name));
         return file ? ReadAll(*file) : "<none>";
     }
+    bool OnDisk(std::string const& relative)
+    {
+        struct stat info;
+        return stat((folder / relative).c_str(), &info) == 0;
+    }
 
     TempFolder folder;
 };
@@ -102,16 +107,25 @@ TEST_F(MountTest, CreatesFilesInTheNewestWritableMount)
     EXPECT_EQ(folder.Read("old/made.txt"), "made");
 }
 
-TEST_F(MountTest, RenamingReplacesTheTargetInTheMountThatHasTheFile)
+TEST_F(MountTest, ReplacingWritesTheNewestMountThatWritesFiles)
 {
     MountNative(folder / "old/", "", 0);
-    MountNative(folder / "new/", "", VfsMount::FallThrough);
-    folder.Write("old/next.txt", "next");
-    EXPECT_TRUE(VfsRenameFile("next.txt", "only-old.txt"));
-    EXPECT_EQ(folder.Read("old/only-old.txt"), "next");
-    EXPECT_EQ(Contents("next.txt"), "<none>");
-    EXPECT_FALSE(VfsRenameFile("nowhere.txt", "shared.txt"));
-    EXPECT_EQ(Contents("shared.txt"), "new shared");
-    EXPECT_FALSE(VfsRenameFile(nullptr, "shared.txt"));
-    EXPECT_FALSE(VfsRenameFile("shared.txt", nullptr));
+    MountNative(folder / "new/", "", VfsMount::FallThrough | VfsMount::ReadOnly);
+    EXPECT_TRUE(VfsReplaceFile("shared.txt", "replaced", 8));
+    EXPECT_EQ(folder.Read("old/shared.txt"), "replaced");
+    EXPECT_EQ(folder.Read("new/shared.txt"), "new shared");
+    EXPECT_FALSE(OnDisk("old/shared.txt.tmp"));
+    EXPECT_TRUE(VfsReplaceFile("empty.txt", nullptr, 0));
+    EXPECT_EQ(folder.Read("old/empty.txt"), "");
+    SmartPtr<File> created(VfsCreateFile("created.txt"));
+    EXPECT_TRUE(created);
+    EXPECT_TRUE(OnDisk("old/created.txt"));
+
+    // A mount that writes files but fails keeps the write: it never falls
+    // through to an older folder.
+    MountNative(folder / "missing-folder/", "", VfsMount::FallThrough);
+    EXPECT_FALSE(VfsReplaceFile("shared.txt", "lost", 4));
+    EXPECT_EQ(folder.Read("old/shared.txt"), "replaced");
+    EXPECT_FALSE(VfsReplaceFile(nullptr, "x", 1));
+    EXPECT_FALSE(VfsReplaceFile("shared.txt", "x", -1));
 }

@@ -25,6 +25,27 @@ constexpr int kColourTolerance = 2;
 // over the splash instead.
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
+// The notice's cream card, in the middle of the window below its title.
+constexpr Rgb kNoticeColour = {0xff, 0xfa, 0xf0};
+constexpr double kMenuTimeoutSeconds = 40.0;
+
+// Every file below `folder` with its size and time of change.
+std::string Listing(std::filesystem::path const& folder)
+{
+    std::ostringstream listing;
+    for (auto const& entry : std::filesystem::recursive_directory_iterator(folder))
+        listing << entry.path() << ' ' << (entry.is_regular_file() ? entry.file_size() : 0) << ' '
+                << entry.last_write_time().time_since_epoch().count() << '\n';
+    return listing.str();
+}
+
+size_t Occurrences(std::string const& text, std::string const& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
 
 std::string ReadFile(std::filesystem::path const& path)
 {
@@ -117,6 +138,32 @@ TEST_F(QuorvelProgramTest, ThePlayersLanguageHoldsUntilTheSystemLanguageChanges)
     EXPECT_NE(ReadFile(file).find(language("de")), std::string::npos);
     runOnce("it_IT.UTF-8");
     EXPECT_NE(ReadFile(file).find(language("it")), std::string::npos);
+}
+
+TEST_F(QuorvelProgramTest, AnUnwritableUserFolderSavesNothingAndSaysSoOnce)
+{
+    // The data home is a file, so the game's folder cannot be made in it.
+    std::filesystem::remove_all(dataHome);
+    std::ofstream(dataHome) << "not a folder";
+    std::filesystem::path const resources =
+        std::filesystem::path(ProgramPath("quorvel")).parent_path().parent_path() / "Resources";
+    std::string const shipped = Listing(resources);
+
+    ASSERT_TRUE(Start("en_GB.UTF-8")) << game.Output();
+    std::string const shot = OutputPath("quorvel-cannot-save.png");
+    Image image;
+    EXPECT_TRUE(WaitUntil([&] { return window.Screenshot(shot) && image.Load(shot)
+                                    && image.RegionIs(kWidth / 2 - 40, kHeight / 2 + 60, 80, 40, kNoticeColour,
+                                                      kColourTolerance); },
+                          kMenuTimeoutSeconds))
+        << "no notice over the main menu; see " << shot << "\n" << game.Output();
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kExitTimeoutSeconds), 0) << game.Output();
+
+    EXPECT_EQ(Occurrences(game.Output(), "cannot be written"), 1u) << game.Output();
+    EXPECT_EQ(Occurrences(game.Output(), "cannot write"), 0u) << game.Output();
+    EXPECT_EQ(Listing(resources), shipped);
+    EXPECT_EQ(ReadFile(dataHome), "not a folder");
 }
 
 } // namespace

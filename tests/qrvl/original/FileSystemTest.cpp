@@ -77,7 +77,12 @@ TEST_F(FileSystemTest, AnyFlippedByteEmptiesTheFileAtTheCheck)
         EXPECT_FALSE(files.CheckFileIntegrity("highscore.sav")) << i;
         EXPECT_TRUE(Exists("highscore.sav")) << i;
         EXPECT_EQ(folder.Read("highscore.sav"), "") << i;
+        EXPECT_EQ(folder.Read("highscore.sav.bad"), bad) << i; // the latest damaged bytes
     }
+    // An empty file has nothing to keep and leaves the last damaged copy alone.
+    std::string const kept = folder.Read("highscore.sav.bad");
+    EXPECT_FALSE(files.CheckFileIntegrity("highscore.sav"));
+    EXPECT_EQ(folder.Read("highscore.sav.bad"), kept);
 }
 
 TEST_F(FileSystemTest, MissingAndShortFilesFailTheCheckAndAreCreatedEmpty)
@@ -102,7 +107,12 @@ TEST_F(FileSystemTest, AFailedWriteKeepsThePreviousFile)
     std::string const previous = folder.Read("quorvel.sav");
     // The temporary name is taken by a folder, so no new file can be made.
     ASSERT_EQ(mkdir((folder / "quorvel.sav.tmp").c_str(), 0755), 0);
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(Put("quorvel.sav", "a new game"));
+    EXPECT_FALSE(Put("quorvel.sav", "a newer game"));
+    std::string const reported = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(reported.find("quorvel.sav"), reported.rfind("quorvel.sav")) << "reported once: " << reported;
+    EXPECT_NE(reported.find("quorvel.sav"), std::string::npos);
     EXPECT_EQ(folder.Read("quorvel.sav"), previous);
     EXPECT_TRUE(files.CheckFileIntegrity("quorvel.sav"));
     EXPECT_FALSE(files.CheckFileIntegrity("quorvel.sav.tmp/x"));

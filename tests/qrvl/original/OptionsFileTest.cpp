@@ -4,6 +4,8 @@
 #include "FrameworkTestSupport.h"
 
 #include "norv/base/core/CRC32.h"
+#include "qrvl/original/FGData.h"
+#include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/phone/CLocalise.h"
 
@@ -88,6 +90,28 @@ TEST_F(OptionsFileTest, DamagedOrShortOptionsGiveTheDefaults)
     EXPECT_TRUE(engine->isFirstRun());
     EXPECT_EQ(engine->getLanguage(), 0);
     EXPECT_TRUE(engine->getSoundManager().isVibrateOn());
+}
+
+TEST_F(OptionsFileTest, ALanguageTheGameLacksLoadsAndSavesAsTheFirst)
+{
+    for (int language : {6, 255}) {
+        {
+            std::unique_ptr<QuorvelEngine> engine = Start();
+            engine->setLanguage(CLocalise::kGerman);
+            ASSERT_TRUE(engine->writeOptions());
+        }
+        std::string options = folder.Read("options.dat");
+        options[0] = static_cast<char>(language);
+        FGData body;
+        body.duplicate(reinterpret_cast<unsigned char const*>(options.data()), static_cast<int>(options.size()) - 4);
+        std::unique_ptr<QuorvelEngine> engine = Start();
+        ASSERT_TRUE(engine->getFileSystem().putFile(QuorvelEngine::kOptionsFile, &body));
+        engine = Start();
+        EXPECT_EQ(engine->getLanguage(), 0) << language;
+        engine->setLanguage(language);
+        ASSERT_TRUE(engine->writeOptions());
+        EXPECT_EQ(folder.Read("options.dat")[0], '\0') << language;
+    }
 }
 
 } // namespace

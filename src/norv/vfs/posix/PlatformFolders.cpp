@@ -1,8 +1,8 @@
 #include "norv/vfs/posix/PlatformFolders.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -85,11 +85,23 @@ bool CreateFolders(NarrowString const& path)
         return false;
     for (size_t slash = path.find('/', 1); slash != NarrowString::npos; slash = path.find('/', slash + 1))
         mkdir(path.substr(0, slash).c_str(), 0755);
-    if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
-        std::fprintf(stderr, "vfs: cannot create the folder %s\n", path.c_str());
+    if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
         return false;
-    }
     return IsFolder(path);
+}
+
+bool PrepareWritableFolder(NarrowString const& path)
+{
+    if (!CreateFolders(path))
+        return false;
+    // An unnamed file tells the truth where permissions do not (a read-only
+    // file system); file systems without them are asked for permission.
+    int const probe = open(path.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (probe >= 0) {
+        close(probe);
+        return true;
+    }
+    return (errno == EOPNOTSUPP || errno == EISDIR) && access(path.c_str(), W_OK | X_OK) == 0;
 }
 
 } // namespace Norv

@@ -22,4 +22,7 @@ NarrowString UserDataFolder();
 // Creates `path` and any missing parent folders; true when it exists after.
 bool CreateFolders(NarrowString const& path);
 
+// Creates `path` as CreateFolders does; true when files can be made in it.
+bool PrepareWritableFolder(NarrowString const& path);
+
 } // namespace Norv

@@ -26,7 +26,9 @@ bool UserDataFile::OpenExisting(char const* name)
 
 bool UserDataFile::OpenNew(char const* name)
 {
-    return PosixFile::OpenNew(MakePath(name, true).c_str());
+    // The folders are made for the first file that goes into them, not
+    // before every write.
+    return PosixFile::OpenNew(MakePath(name, false).c_str()) || PosixFile::OpenNew(MakePath(name, true).c_str());
 }
 
 } // namespace Norv

@@ -122,6 +122,12 @@ void ModeMainMenu::rememberState()
 void ModeMainMenu::tick()
 {
     GuifMenu::tick();
+    if (!SaveGame::FolderWritable() && SaveGame::TakeFailureNotice()) {
+        ModeYesNo* notice = new ModeYesNo;
+        notice->init(FGStringManager::getString("S_CANNOT_SAVE_TITLE"), FGStringManager::getString("S_CANNOT_SAVE"),
+                     nullptr, nullptr, false, true);
+        qrvl::PushMode(notice);
+    }
     if (s_CheckSaveFileIntegrity) {
         s_CheckSaveFileIntegrity = false;
         CheckSaveFileIntegrity();

@@ -98,6 +98,11 @@ TEST_F(PlayerTest, WorthCountsTheHouseBySaleValueOrPrice)
     EXPECT_EQ(PlayerJournal::hashName("je_starter_home"), journal->getEntryId(1));
     EXPECT_EQ(PlayerJournal::hashName("je_new_home"), journal->getEntryId(2));
     EXPECT_EQ(1138u, PlayerJournal::hashName(""));
+    // A house with no sale value sells for nothing, not for -1.
+    int const beforeSale = player.getCash();
+    player.sellHouse();
+    EXPECT_EQ(beforeSale, player.getCash());
+    EXPECT_EQ(nullptr, player.getHouse());
 }
 
 TEST_F(PlayerTest, FamilyFillsSeatsInOrderAndNeverOverflows)

@@ -81,6 +81,8 @@ public:
     int spinAndRun(int seat, int steps);
     // Ticks until the board is idle or asks the in-game mode for something.
     int runBoard(int maxSteps = 20000);
+    // One tick of the clock, the cars and the board.
+    void step();
     // Plays a whole game of turns until every player has retired.
     int playToEnd(int maxTurns);
     // Places the cars on their starts: college for even seats, a career for odd.
@@ -103,7 +105,6 @@ public:
     int count;
 
 private:
-    void step();
     void startSpin();
     void playTurn(int seat);
     bool isRequest(int state) const;

@@ -65,6 +65,15 @@ TEST(Rules, CollegeForkCostsAComputerPlayerFiftyThousand)
     }
 }
 
+TEST(Rules, AComputerPlayerWithTheSecondFlagChoosesAtAFork)
+{
+    RulesFixture game(2);
+    game.players[0].init(3, "S_PLYR_BOB", 0, true, true, &game.cars[0], 0);
+    game.putCar(1, 0);
+    EXPECT_EQ(Board::kIdle, landOn(game, 0, 40));
+    EXPECT_NE(-1, game.board->getStoredForkIndex());
+}
+
 TEST(Rules, BackOnAForkAsksAgainAndStillCharges)
 {
     RulesFixture game(2);
@@ -88,9 +97,17 @@ TEST(Rules, CollegeCareers)
     EXPECT_GE(game.players[0].getCareer()->id, CareerCard::kFirstCollegeId);
     EXPECT_EQ(5, game.collegeCareers.getNumCards());
 
-    // With the pile empty the present career is kept.
+    // With the college pile empty the other careers are offered; with both
+    // empty the present career is kept.
     while (!game.collegeCareers.empty())
         delete game.collegeCareers.drawOne(true);
+    int const careersLeft = game.careers.getNumCards();
+    landOn(game, 0, 9);
+    ASSERT_NE(nullptr, game.players[0].getCareer());
+    EXPECT_LT(game.players[0].getCareer()->id, CareerCard::kFirstCollegeId);
+    EXPECT_EQ(careersLeft - 1, game.careers.getNumCards());
+    while (!game.careers.empty())
+        delete game.careers.drawOne(true);
     CareerCard* present = game.players[0].getCareer();
     landOn(game, 0, 9);
     EXPECT_EQ(present, game.players[0].getCareer());
@@ -99,10 +116,11 @@ TEST(Rules, CollegeCareers)
     game.makeHuman(1);
     game.collegeCareers.putBack(CareerCard::create(6));
     game.collegeCareers.putBack(CareerCard::create(10));
+    int const collegeLeft = game.collegeCareers.getNumCards();
     game.screens.careerChoice = 1;
     landOn(game, 1, 9);
     ASSERT_NE(nullptr, game.players[1].getCareer());
-    EXPECT_EQ(1, game.collegeCareers.getNumCards());
+    EXPECT_EQ(collegeLeft - 1, game.collegeCareers.getNumCards());
 }
 
 TEST(Rules, EmptyTilePileTurnsIntoASteal)
@@ -254,14 +272,30 @@ TEST(Rules, ShareTheWealthDraws)
 {
     RulesFixture game(2);
     game.putCar(1, 0);
+    unsigned before = game.engine.timeMs();
     landOn(game, 0, 17);
+    unsigned const drawing = game.engine.timeMs() - before;
     EXPECT_EQ(20, game.shareTheWealth.getNumCards());
     while (!game.shareTheWealth.empty())
         delete game.shareTheWealth.drawOne(true);
-    unsigned before = game.engine.timeMs();
+    // An empty pile is said as briefly as a card is shown, and a tap ends
+    // the wait at once.
+    before = game.engine.timeMs();
     EXPECT_EQ(Board::kIdle, landOn(game, 0, 17));
-    EXPECT_GE(game.engine.timeMs() - before, 120000u);
+    EXPECT_LE(game.engine.timeMs() - before, drawing);
     EXPECT_TRUE(game.presenter.sawPopup("S_NO_SHARE_THE_WEALTH"));
+
+    game.presenter.popups.clear();
+    game.putCar(0, 16);
+    game.board->setCurrPlayer(0);
+    game.board->setForcedStepCount(stepsTo(game, 16, 17));
+    game.board->startSpin(2500, -1);
+    for (int tick = 0; tick < 2000 && !game.presenter.sawPopup("S_NO_SHARE_THE_WEALTH"); ++tick)
+        game.step();
+    game.board->CancelDelay();
+    before = game.engine.timeMs();
+    EXPECT_EQ(Board::kIdle, game.runBoard());
+    EXPECT_LT(game.engine.timeMs() - before, 500u);
 }
 
 TEST(Rules, PassAndPlayQueuesNotices)
