@@ -21,9 +21,11 @@ constexpr float kDrumRing = 0.35f;
 constexpr int kHarmonics = 12;
 constexpr float kVibratoHz = 5.0f;
 
-// A small deterministic noise source, so a score always renders the same.
+// A small deterministic noise source. Each note seeds its own, so a note
+// sounds the same in every pass of a loop and a score always renders alike.
 struct Noise {
-    uint32_t state = 0x2545F491u;
+    explicit Noise(uint32_t seed) : state(seed * 2654435761u + 0x2545F491u) {}
+    uint32_t state;
     float Next()
     {
         state ^= state << 13;
@@ -188,14 +190,15 @@ std::vector<float> Render(Score const& score)
     size_t const length = score.looping ? loop * copies : loop + tail;
 
     std::vector<float> mix(length * 2, 0.0f);
-    Noise noise;
     for (size_t v = 0; v < score.voices.size(); ++v) {
         Voice const& voice = score.voices[v];
         std::vector<float> track(length, 0.0f);
         for (int copy = 0; copy < copies; ++copy) {
-            for (Note const& note : score.notes) {
+            for (size_t n = 0; n < score.notes.size(); ++n) {
+                Note const& note = score.notes[n];
                 if (note.voice != static_cast<int>(v))
                     continue;
+                Noise noise(static_cast<uint32_t>(n + 1));
                 size_t const start = copy * loop + static_cast<size_t>(note.startBeat * spb * kSampleRate);
                 float const held = note.beats * spb;
                 size_t const count = std::min(static_cast<size_t>((held + Tail(voice)) * kSampleRate), length - start);
