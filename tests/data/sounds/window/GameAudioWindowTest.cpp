@@ -1,7 +1,7 @@
 // The game's sound as a player hears it: SDL's disk audio driver records the
 // real program's mix through the splash and the main menu, and the recording
 // holds the title tune from its first note, and the menu's click on top of
-// it when a button is pressed.
+// it when a button is pressed, each at the volume the player's settings give.
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
@@ -46,6 +46,19 @@ constexpr long kCompared = 8192;
 // A sound is found when the recording follows it this closely (normalised
 // correlation; 1 is a perfect match at some volume).
 constexpr double kFound = 0.9;
+// The player's settings: music at half volume, which the game plays an
+// eighth as loud (three bits quieter), and effects at full volume.
+constexpr char const* kSettings = R"(<?xml version="1.0" encoding="utf-8"?>
+<registry>
+	<node name="/qrvl/settings">
+		<key name="MusicVolume" type="int">50</key>
+		<key name="SfxVolume" type="int">100</key>
+	</node>
+</registry>
+)";
+constexpr double kMusicGain = 1.0 / 8;
+constexpr double kEffectsGain = 1.0;
+constexpr double kGainTolerance = 0.02;
 
 // Left channel samples as doubles.
 using Signal = std::vector<double>;
@@ -88,6 +101,18 @@ struct Match {
     double correlation = 0;
 };
 
+// The volume at which the recording plays the sound from `at` on.
+double GainAt(Signal const& recording, long at, Signal const& sound)
+{
+    double both = 0, played = 0;
+    long const count = std::min<long>(kCompared, static_cast<long>(sound.size()));
+    for (long i = 0; i < count; ++i) {
+        both += recording[at + i] * sound[i];
+        played += sound[i] * sound[i];
+    }
+    return played > 0 ? both / played : 0;
+}
+
 // Where around `near` the sound starts in the recording.
 Match FindSound(Signal const& recording, Signal const& sound, long near)
 {
@@ -118,7 +143,8 @@ protected:
         dataHome = OutputPath("quorvel-sound-data-home");
         recording = OutputPath("quorvel-sound.raw");
         std::filesystem::remove_all(dataHome);
-        std::filesystem::create_directories(dataHome);
+        std::filesystem::create_directories(dataHome + "/Quorvel");
+        std::ofstream(dataHome + "/Quorvel/registry.xml") << kSettings;
         std::filesystem::remove(recording);
         Norv::Vfs::Initialize();
         ASSERT_TRUE(Norv::MountPak(QUORVEL_RESOURCES_DIR "/sound.pak", "", 0));
@@ -153,7 +179,7 @@ protected:
     TestWindow window;
 };
 
-TEST_F(GameAudioWindowTest, TheMainMenuPlaysTheThemeAndClicksOnAButton)
+TEST_F(GameAudioWindowTest, TheMainMenuPlaysTheThemeAndClicksOnAButtonAtTheSettingsVolumes)
 {
     Signal const theme = DecodeFromPak("theme_music.ogg");
     Signal const click = DecodeFromPak("fe_select.wav");
@@ -192,19 +218,18 @@ TEST_F(GameAudioWindowTest, TheMainMenuPlaysTheThemeAndClicksOnAButton)
     EXPECT_GT(tune.correlation, kFound) << "no title tune in the recording";
     ASSERT_GE(tune.at, 0);
 
+    double const gain = GainAt(recorded, tune.at, theme);
+    EXPECT_NEAR(gain, kMusicGain, kGainTolerance) << "the music volume setting is not applied";
+
     // Take the tune away at its recorded volume; what stays is the click.
-    double gain = 0, power = 0;
-    for (long i = 0; i < kCompared; ++i) {
-        gain += recorded[tune.at + i] * theme[i];
-        power += theme[i] * theme[i];
-    }
-    gain /= power;
     Signal rest(recorded.size(), 0.0);
     for (long i = tune.at; i < static_cast<long>(recorded.size()); ++i)
         rest[i] = recorded[i] - gain * theme[(i - tune.at) % static_cast<long>(theme.size())];
     long const clickStart = FirstLouderThan(rest, clickedAfter, 2000);
     ASSERT_GE(clickStart, 0) << "nothing but the tune after the button was pressed";
-    EXPECT_GT(FindSound(rest, click, clickStart).correlation, kFound) << "no menu click in the recording";
+    Match const clicked = FindSound(rest, click, clickStart);
+    EXPECT_GT(clicked.correlation, kFound) << "no menu click in the recording";
+    EXPECT_NEAR(GainAt(rest, clicked.at, click), kEffectsGain, kGainTolerance) << "the effects volume is not applied";
 }
 
 } // namespace
