@@ -5,7 +5,7 @@ BackOnEscape('Back')
 
 -- The languages in the order the button steps through them.
 local languages = {
-  { code = 'en', text = 'S_ENGLISH' }, { code = 'en_am', text = 'S_ENGLISH' },
+  { code = 'en', text = 'S_ENGLISH' }, { code = 'en_am', text = 'S_ENGLISH_US' },
   { code = 'fr', text = 'S_FRENCH' }, { code = 'it', text = 'S_ITALIAN' },
   { code = 'de', text = 'S_GERMAN' }, { code = 'es', text = 'S_SPANISH' },
 }
