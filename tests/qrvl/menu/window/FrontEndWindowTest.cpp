@@ -47,6 +47,21 @@ constexpr int kBoardX = 512 - 230 + 60;
 constexpr int kBoardY = 154 - 30 + 50;
 constexpr Rgb kPurple = {0x9b, 0x4f, 0xd0};
 
+// The info page's text box and its arrows (base layout, normal art): the box
+// at the panel's left plus 30, 60 below the panel's top, 520 x 330; each
+// arrow 60 pixels square right of it, at the box's top and bottom.
+constexpr int kTextLeft = 192 + 30;
+constexpr int kTextTop = 154 + 60;
+constexpr int kTextWidth = 520;
+constexpr int kTextBottom = kTextTop + 330;
+constexpr int kArrowX = 192 + 566;
+// A spot on an arrow's blue disc, left of its white triangle.
+constexpr int kArrowDiscX = kArrowX + 8;
+constexpr int kUpArrowDiscY = kTextTop + 30;
+constexpr int kDownArrowDiscY = kTextBottom - 60 + 30;
+constexpr Rgb kArrowBlue = {0x2f, 0x7f, 0xdc};
+constexpr Rgb kTextInk = {0x1e, 0x3c, 0x5a};
+
 class FrontEndWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -63,6 +78,19 @@ protected:
         std::string const path = OutputPath(name);
         Image shot;
         return WaitUntil([&] { return window.Screenshot(path) && shot.Load(path) && check(shot); }, kWaitSeconds);
+    }
+
+    // Starts the game and waits for the main menu.
+    void StartToMainMenu()
+    {
+        ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
+                               {{"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}}));
+        ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
+        ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+        ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+        ASSERT_TRUE(WaitForShot("quorvel-menu-main.png", [](Image const& shot) {
+            return shot.RegionIs(kLogoBadgeX, kLogoBadgeY, 4, 4, kLogoOrange, kTolerance);
+        })) << game.Output();
     }
 
     std::string dataHome;
@@ -130,6 +158,58 @@ TEST_F(FrontEndWindowTest, SplashThenMainMenuThenHelpAndBack)
     })) << game.Output();
     ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+// A help text longer than its box: the down arrow says there is more, the
+// wheel brings the last line into the box, where the text stops; a drag
+// takes it back to the top and the Down key moves it again.
+TEST_F(FrontEndWindowTest, HelpTextScrollsToItsLastLine)
+{
+    ASSERT_NO_FATAL_FAILURE(StartToMainMenu());
+    ASSERT_TRUE(window.Click(kButtonX, kHelpButtonY));
+    ASSERT_TRUE(window.Click(kButtonX, kPanelButtonY(4)));
+    ASSERT_TRUE(window.Click(kButtonX, kPanelButtonY(0)));
+    auto const arrowShown = [](Image const& shot, int discY) {
+        return shot.RegionIs(kArrowDiscX, discY, 4, 4, kArrowBlue, kTolerance);
+    };
+    ASSERT_TRUE(WaitForShot("quorvel-help-scroll-top.png", [&](Image const& shot) {
+        return arrowShown(shot, kDownArrowDiscY) && !arrowShown(shot, kUpArrowDiscY);
+    })) << game.Output();
+
+    constexpr int kNotches = 30;
+    for (int notch = 0; notch < kNotches; ++notch)
+        ASSERT_TRUE(window.Click(kWidth / 2, kTextTop + 100, 5));
+    auto const atTheEnd = [&](Image const& shot) {
+        return arrowShown(shot, kUpArrowDiscY) && !arrowShown(shot, kDownArrowDiscY);
+    };
+    ASSERT_TRUE(WaitForShot("quorvel-help-scroll-end.png", atTheEnd)) << game.Output();
+    // The last line sits at the bottom of the box: ink in its band, and one
+    // more notch changes nothing.
+    Image end;
+    ASSERT_TRUE(end.Load(OutputPath("quorvel-help-scroll-end.png")));
+    bool inked = false;
+    for (int y = kTextBottom - 30; y < kTextBottom && !inked; ++y)
+        for (int x = kTextLeft; x < kTextLeft + kTextWidth && !inked; ++x)
+            inked = end.RegionIs(x, y, 1, 1, kTextInk, 40);
+    EXPECT_TRUE(inked);
+    ASSERT_TRUE(window.Click(kWidth / 2, kTextTop + 100, 5));
+    EXPECT_TRUE(WaitForShot("quorvel-help-scroll-after.png", [&](Image const& shot) { return shot.Matches(end, 0); }));
+
+    // Dragging the text down takes it back to the top.
+    ASSERT_TRUE(window.MouseMove(kWidth / 2, kTextTop + 20));
+    ASSERT_TRUE(window.MouseDown(1));
+    for (int y = kTextTop + 40; y <= kTextBottom - 10; y += 40)
+        ASSERT_TRUE(window.MouseMove(kWidth / 2, y));
+    ASSERT_TRUE(window.MouseMove(kWidth / 2, kHeight - 10));
+    ASSERT_TRUE(window.MouseUp(1));
+    ASSERT_TRUE(WaitForShot("quorvel-help-scroll-dragged.png", [&](Image const& shot) {
+        return !arrowShown(shot, kUpArrowDiscY) && arrowShown(shot, kDownArrowDiscY);
+    })) << game.Output();
+
+    ASSERT_TRUE(window.Key("Down"));
+    EXPECT_TRUE(WaitForShot("quorvel-help-scroll-key.png",
+                            [&](Image const& shot) { return arrowShown(shot, kUpArrowDiscY); }))
+        << game.Output();
 }
 
 } // namespace
