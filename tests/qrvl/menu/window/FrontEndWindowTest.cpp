@@ -9,7 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
 
 namespace {
 
@@ -61,6 +67,48 @@ constexpr int kUpArrowDiscY = kTextTop + 30;
 constexpr int kDownArrowDiscY = kTextBottom - 60 + 30;
 constexpr Rgb kArrowBlue = {0x2f, 0x7f, 0xdc};
 constexpr Rgb kTextInk = {0x1e, 0x3c, 0x5a};
+// The main menu's settings button (fifth), and the settings page's music
+// button (second on the panel).
+constexpr int kSettingsButtonY = 220 + 4 * 66 + 26;
+constexpr int kMusicButtonY = kPanelButtonY(1);
+constexpr int kButtonHalfWidth = 150;
+constexpr int kButtonHalfHeight = 22;
+
+// True when the settings' music button looks the same in both pictures.
+bool MusicButtonsMatch(Image const& a, Image const& b)
+{
+    for (int y = kMusicButtonY - kButtonHalfHeight; y < kMusicButtonY + kButtonHalfHeight; ++y)
+        for (int x = kButtonX - kButtonHalfWidth; x < kButtonX + kButtonHalfWidth; ++x)
+            if (!SameColour(a.Pixel(x, y), b.Pixel(x, y), kTolerance))
+                return false;
+    return true;
+}
+
+// The loudness of the samples SDL's disk driver wrote between two offsets of
+// its file (signed 16-bit, little-endian): the root mean square.
+double Loudness(std::string const& path, std::uintmax_t from, std::uintmax_t to)
+{
+    std::ifstream file(path, std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(from & ~std::uintmax_t(1)));
+    std::vector<char> bytes(static_cast<size_t>(to - from) & ~size_t(1));
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    double sum = 0;
+    size_t const count = static_cast<size_t>(file.gcount()) / 2;
+    for (size_t i = 0; i < count; ++i) {
+        auto const sample = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                                      (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+        sum += double(sample) * sample;
+    }
+    return count ? std::sqrt(sum / double(count)) : 0.0;
+}
+
+// The loudness of the next `seconds` of the game's sound.
+double ListenFor(std::string const& path, double seconds)
+{
+    std::uintmax_t const from = std::filesystem::file_size(path);
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    return Loudness(path, from, std::filesystem::file_size(path));
+}
 
 class FrontEndWindowTest : public testing::Test {
 protected:
@@ -80,11 +128,21 @@ protected:
         return WaitUntil([&] { return window.Screenshot(path) && shot.Load(path) && check(shot); }, kWaitSeconds);
     }
 
-    // Starts the game and waits for the main menu.
-    void StartToMainMenu()
+    // Starts the game and waits for the main menu; sound goes to `audioFile`
+    // through SDL's disk driver when one is named.
+    void StartToMainMenu(std::string const& audioFile = "")
     {
+        std::vector<ChildProcess::EnvChange> environment = {{"SDL_AUDIODRIVER", "dummy"},
+                                                            {"XDG_DATA_HOME", dataHome.c_str()}};
+        if (!audioFile.empty())
+            environment = {{"SDL_AUDIODRIVER", "disk"},
+                           {"SDL_DISKAUDIOFILE", audioFile.c_str()},
+                           // A pause per buffer keeps the file near real time (without one
+                           // SDL writes as fast as it can mix).
+                           {"SDL_DISKAUDIODELAY", "20"},
+                           {"XDG_DATA_HOME", dataHome.c_str()}};
         ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
-                               {{"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}}));
+                               environment));
         ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
@@ -210,6 +268,56 @@ TEST_F(FrontEndWindowTest, HelpTextScrollsToItsLastLine)
     EXPECT_TRUE(WaitForShot("quorvel-help-scroll-key.png",
                             [&](Image const& shot) { return arrowShown(shot, kUpArrowDiscY); }))
         << game.Output();
+}
+
+// The music volume set in the settings is heard at once, kept in
+// registry.xml, and shown again after a restart.
+TEST_F(FrontEndWindowTest, MusicVolumeIsHeardAtOnceAndKeptAcrossARestart)
+{
+    std::string const audio = OutputPath("quorvel-settings-sound.raw");
+    ASSERT_NO_FATAL_FAILURE(StartToMainMenu(audio));
+    ASSERT_TRUE(window.Click(kButtonX, kSettingsButtonY));
+    auto const settingsShown = [](Image const& shot) {
+        return shot.RegionIs(kButtonX - 300, 500, 10, 10, kPanel, kTolerance);
+    };
+    ASSERT_TRUE(WaitForShot("quorvel-settings-before.png", settingsShown)) << game.Output();
+    Image before;
+    ASSERT_TRUE(before.Load(OutputPath("quorvel-settings-before.png")));
+    double const loud = ListenFor(audio, 1.0);
+
+    // From full, one press turns the music off.
+    ASSERT_TRUE(window.Click(kButtonX, kMusicButtonY));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    double const quiet = ListenFor(audio, 1.0);
+    // The music ships with the sound data; without it both are silence.
+    if (loud > 0.0) {
+        EXPECT_LT(quiet, loud / 4) << "music " << loud << " then " << quiet;
+    }
+    ASSERT_TRUE(WaitForShot("quorvel-settings-after.png", [&](Image const& shot) {
+        return settingsShown(shot) && !shot.Matches(before, kTolerance);
+    })) << game.Output();
+    Image changed;
+    ASSERT_TRUE(changed.Load(OutputPath("quorvel-settings-after.png")));
+
+    // Back, exit, yes: the settings are written on the way out.
+    ASSERT_TRUE(window.Key("Escape"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(window.Click(kButtonX, kExitButtonY));
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
+    ASSERT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+    std::filesystem::remove(audio);
+    std::ifstream registry(dataHome + "/Quorvel/registry.xml");
+    std::stringstream saved;
+    saved << registry.rdbuf();
+    EXPECT_NE(saved.str().find("<key name=\"MusicVolume\" type=\"int\">0</key>"), std::string::npos) << saved.str();
+
+    // After a restart the music button reads as it was left.
+    ASSERT_NO_FATAL_FAILURE(StartToMainMenu());
+    ASSERT_TRUE(window.Click(kButtonX, kSettingsButtonY));
+    EXPECT_TRUE(WaitForShot("quorvel-settings-restarted.png", [&](Image const& shot) {
+        return settingsShown(shot) && MusicButtonsMatch(shot, changed);
+    })) << game.Output();
 }
 
 } // namespace
