@@ -270,6 +270,32 @@ TEST_F(FrontEndWindowTest, HelpTextScrollsToItsLastLine)
         << game.Output();
 }
 
+// In a window far below the smallest supported size the message and its OK
+// key fit inside the window, and OK ends the game.
+TEST_F(FrontEndWindowTest, TooSmallMessageFitsATinyWindow)
+{
+    constexpr int kTinyWidth = 320;
+    constexpr int kTinyHeight = 200;
+    // The OK key's middle: a button's height above the bottom, centred.
+    constexpr int kOkX = kTinyWidth / 2;
+    constexpr int kOkY = kTinyHeight - 62 + 26;
+    constexpr Rgb kKeyOrange = {0xff, 0xb5, 0x2e};
+    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kTinyWidth), "-h",
+                            std::to_string(kTinyHeight)},
+                           {{"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}}));
+    ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kTinyWidth, kTinyHeight)) << game.Output();
+    ASSERT_TRUE(WaitForShot("quorvel-too-small.png", [](Image const& shot) {
+        return shot.RegionIs(kOkX - 100, kOkY + 6, 40, 6, kKeyOrange, 40) &&
+               shot.RegionIs(0, 80, 10, 10, kPanel, kTolerance);
+    })) << game.Output();
+    // The message's text is drawn in the window, above the key.
+    Image shot;
+    ASSERT_TRUE(shot.Load(OutputPath("quorvel-too-small.png")));
+    EXPECT_FALSE(shot.RegionIs(8, 8, kTinyWidth - 16, 40, kPanel, kTolerance));
+    ASSERT_TRUE(window.Click(kOkX, kOkY));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
 // The music volume set in the settings is heard at once, kept in
 // registry.xml, and shown again after a restart.
 TEST_F(FrontEndWindowTest, MusicVolumeIsHeardAtOnceAndKeptAcrossARestart)
