@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -268,6 +269,46 @@ TEST_F(FrontEndWindowTest, HelpTextScrollsToItsLastLine)
     EXPECT_TRUE(WaitForShot("quorvel-help-scroll-key.png",
                             [&](Image const& shot) { return arrowShown(shot, kUpArrowDiscY); }))
         << game.Output();
+}
+
+// The backdrop keeps its shape in a wide window: the main menu's sun is as
+// tall as it is wide (its extent in the screenshot, within 2 %).
+TEST_F(FrontEndWindowTest, WideWindowKeepsTheSunRound)
+{
+    constexpr int kWideWidth = 1920;
+    constexpr int kWideHeight = 1080;
+    constexpr Rgb kSunYellow = {0xff, 0xd8, 0x4a};
+    constexpr int kSunTolerance = 12;
+    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWideWidth), "-h",
+                            std::to_string(kWideHeight)},
+                           {{"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}}));
+    ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWideWidth, kWideHeight)) << game.Output();
+    ASSERT_TRUE(window.Click(kWideWidth / 2, kWideHeight / 2));
+    ASSERT_TRUE(window.Click(kWideWidth / 2, kWideHeight / 2));
+    // A spot in the logo badge (large art, right of its name) marks the main menu.
+    constexpr int kWideBadgeX = 1250;
+    constexpr int kWideBadgeY = 200;
+    ASSERT_TRUE(WaitForShot("quorvel-menu-wide.png", [](Image const& shot) {
+        return shot.RegionIs(kWideBadgeX, kWideBadgeY, 4, 4, kLogoOrange, kTolerance);
+    })) << game.Output();
+
+    Image shot;
+    ASSERT_TRUE(shot.Load(OutputPath("quorvel-menu-wide.png")));
+    int left = kWideWidth, right = -1, top = kWideHeight, bottom = -1;
+    for (int y = 0; y < kWideHeight; ++y) {
+        for (int x = kWideWidth / 2; x < kWideWidth; ++x) {
+            if (SameColour(shot.Pixel(x, y), kSunYellow, kSunTolerance)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    ASSERT_GT(right, left) << "no sun found";
+    double const width = right - left + 1;
+    double const height = bottom - top + 1;
+    EXPECT_NEAR(width / height, 1.0, 0.02) << width << " x " << height;
 }
 
 // In a window far below the smallest supported size the message and its OK
