@@ -45,7 +45,7 @@ std::vector<std::pair<std::string, LabelKind>> const kLabelsSetByCode = {
     {"S_CONTINUEPARTY", kButton}, {"S_ENGLISH", kButton}, {"S_ENGLISH_US", kButton}, {"S_FRENCH", kButton},
     {"S_GERMAN", kButton},        {"S_ITALIAN", kButton}, {"S_SPANISH", kButton},    {"S_HELP1", kTitle},
     {"S_HELP2", kTitle},          {"S_HELP3", kTitle},    {"S_HELP4", kTitle},       {"S_HELP5", kTitle},
-    {"S_HELP6", kTitle},          {"S_ABOUT", kTitle},
+    {"S_HELP6", kTitle},          {"S_ABOUT", kTitle},    {"S_NO_BROWSER_TITLE", kTitle},
 };
 char const* const kVolumeLabels[] = {"S_MUSIC_VOLUME", "S_SFX_VOLUME"};
 char const* const kVolumeLevels[] = {"S_VOLUME_OFF", "S_VOLUME_LOW", "S_VOLUME_MEDIUM", "S_VOLUME_HIGH",

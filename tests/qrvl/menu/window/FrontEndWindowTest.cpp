@@ -271,6 +271,38 @@ TEST_F(FrontEndWindowTest, HelpTextScrollsToItsLastLine)
         << game.Output();
 }
 
+// Without a program to open web pages, following the licence link tells the
+// player so; OK returns to the menu and the game goes on.
+TEST_F(FrontEndWindowTest, LinkWithoutABrowserSaysSo)
+{
+    // The message's OK key, where the yes/no page puts it.
+    constexpr int kOkY = 154 + 390 + 26;
+    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
+                           {{"SDL_AUDIODRIVER", "dummy"},
+                            {"XDG_DATA_HOME", dataHome.c_str()},
+                            {"PATH", "/nonexistent"}}));
+    ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
+    ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+    ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-main.png", [](Image const& shot) {
+        return shot.RegionIs(kLogoBadgeX, kLogoBadgeY, 4, 4, kLogoOrange, kTolerance);
+    })) << game.Output();
+    ASSERT_TRUE(window.Click(kButtonX, kHelpButtonY));
+    ASSERT_TRUE(window.Click(kButtonX, kPanelButtonY(1)));
+    // Both questions answered yes.
+    ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
+    ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
+    ASSERT_TRUE(WaitForShot("quorvel-no-browser.png", [](Image const& shot) {
+        return shot.RegionIs(kYesKeyX - 100, kOkY + 8, 40, 6, {0xff, 0xb5, 0x2e}, 40);
+    })) << game.Output();
+    EXPECT_NE(game.Output().find("Could not start xdg-open"), std::string::npos) << game.Output();
+    ASSERT_TRUE(window.Click(kYesKeyX, kOkY));
+    EXPECT_TRUE(WaitForShot("quorvel-no-browser-closed.png", [](Image const& shot) {
+        return !shot.RegionIs(kYesKeyX - 100, kOkY + 8, 40, 6, {0xff, 0xb5, 0x2e}, 40);
+    })) << game.Output();
+    EXPECT_TRUE(game.IsRunning());
+}
+
 // The backdrop keeps its shape in a wide window: the main menu's sun is as
 // tall as it is wide (its extent in the screenshot, within 2 %).
 TEST_F(FrontEndWindowTest, WideWindowKeepsTheSunRound)
