@@ -28,6 +28,8 @@ GuifInfoMenu::GuifInfoMenu(char const* titleId, char const* textId, int color) :
         box->SetText(1, textId);
         box->UpdateTexts();
     }
+    // The page starts at the top, its arrows showing whether there is more.
+    script->CallFunction("TextChanged", Lua::Arguments());
     if (Guif::TransformedSprite* board = FindTransformedSprite(screen, "BoardImage"))
         board->SetImage(BoardPicture(color));
 }

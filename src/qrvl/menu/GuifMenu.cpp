@@ -48,6 +48,13 @@ void GuifMenu::onTouchDown(int x, int y, int id) { script->OnTouchDown(x, y, id)
 void GuifMenu::onTouchMove(int x, int y, int id) { script->OnTouchMove(x, y, id); }
 void GuifMenu::keyPressed(int key) { script->OnKeyDown(static_cast<Norv::KeyCode>(key)); }
 
+void GuifMenu::mouseWheel(int steps)
+{
+    Lua::Arguments args;
+    args.Push(steps);
+    script->CallFunction("OnWheel", args);
+}
+
 void GuifMenu::Show(ModeMenu* menu) { PushMode(menu); }
 
 void GuifMenu::Back()

@@ -24,6 +24,8 @@ public:
     void onTouchDown(int x, int y, int id) override;
     void onTouchMove(int x, int y, int id) override;
     void keyPressed(int key) override;
+    // Hands the notches to the script's Screen:OnWheel(steps), when it has one.
+    void mouseWheel(int steps) override;
     virtual void OnSend(Norv::NarrowString const& command, Norv::NarrowString const& argument);
 
     // A name already mapped keeps its first id.

@@ -265,6 +265,18 @@ void FGApp::OnKeyRelease(Norv::KeyCode key)
         engine->entKeyReleased(key);
 }
 
+void FGApp::OnScrollUp(int, int)
+{
+    if (engine)
+        engine->entMouseWheel(-1);
+}
+
+void FGApp::OnScrollDown(int, int)
+{
+    if (engine)
+        engine->entMouseWheel(1);
+}
+
 bool FGApp::OpenWebBrowser(Norv::WideString const& url)
 {
     Norv::NarrowString const address(url);

@@ -44,6 +44,8 @@ public:
     void OnTouchDown(int x, int y, int id) override;
     void OnTouchUp(int x, int y, int id) override;
     void OnTouchMove(int x, int y, int id) override;
+    void OnScrollUp(int x, int y) override;
+    void OnScrollDown(int x, int y) override;
     bool OpenWebBrowser(Norv::WideString const& url) override;
 
     FGEngine* getEngine() const { return engine.get(); }

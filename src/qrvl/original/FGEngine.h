@@ -72,6 +72,8 @@ public:
     void entTouchUp(int x, int y, int id) { onTouchUp(x, y, id); }
     void entTouchDown(int x, int y, int id) { onTouchDown(x, y, id); }
     void entTouchMove(int x, int y, int id) { onTouchMove(x, y, id); }
+    // Wheel notches: positive towards the end of a page (the wheel turned down).
+    void entMouseWheel(int steps) { onMouseWheel(steps); }
     void keyStateChange(int key, bool down);
     void timerCallback();
 
@@ -88,6 +90,7 @@ public:
     virtual void onTouchUp(int, int, int) {}
     virtual void onTouchDown(int, int, int) {}
     virtual void onTouchMove(int, int, int) {}
+    virtual void onMouseWheel(int) {}
     virtual bool shouldRender() { return true; }
     virtual bool isKeyDown(int key);
     virtual bool wasKeyDownSinceTick(int key);

@@ -204,6 +204,12 @@ void QuorvelEngine::onTouchMove(int x, int y, int id)
         modeManager->onTouchMove(x, y, id);
 }
 
+void QuorvelEngine::onMouseWheel(int steps)
+{
+    if (acceptsInput())
+        modeManager->mouseWheel(steps);
+}
+
 void QuorvelEngine::onButtonSelected(CGuiFrameTouchButton* button)
 {
     if (!acceptsInput() || !button)

@@ -49,6 +49,7 @@ public:
     void onTouchUp(int x, int y, int id) override;
     void onTouchDown(int x, int y, int id) override;
     void onTouchMove(int x, int y, int id) override;
+    void onMouseWheel(int steps) override;
     bool shouldRender() override;
     float GetTimeDistortionFactor() const override;
 

@@ -19,6 +19,9 @@ function Screen:OnTouchUp(x, y, id)
   held = nil
 end
 
+-- Wheel notches (positive downwards); pages that scroll replace this.
+function Screen:OnWheel(steps) end
+
 -- Menus that map their buttons hear a release as "TouchUp:<name>"; a
 -- script may replace this with its own.
 function Released(name)

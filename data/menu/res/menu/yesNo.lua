@@ -2,7 +2,12 @@
 -- with OK. A key is pressed by releasing a touch on it: the dialogue's
 -- mode keeps touch-downs to itself.
 require('menu/menuButtons.lua')
-screen:GetControl('root'):InsertFromXml('menu/yesNo.xml')
+-- A window too small for the panel (down to 320 x 200) gets the compact
+-- page: the text across the window in the small serif, the keys at the
+-- bottom, each a button's height apart.
+KEY_X, KEY_STEP = screenWidth / 2 - 160 * S, 62 * S
+local compact = screenWidth < 640 * S or screenHeight < 480 * S
+screen:GetControl('root'):InsertFromXml(compact and 'menu/yesNoCompact.xml' or 'menu/yesNo.xml')
 
 local presses = { YesKey = 'YesKeyPressed', NoKey = 'NoKeyPressed', OKKey = 'OKKeyPressed' }
 

@@ -18,6 +18,11 @@ int Line::CalcHeight(FontEx const* font)
     height = 0;
     for (SmartPtr<Word> const& word : words)
         height = std::max(height, word->CalcHeight(font));
+    // A blank line (two line feeds in a row) is as tall as a space of its font.
+    if (words.empty()) {
+        FontEx const* own = font ? font : (breakFormat ? breakFormat->GetOwnFont() : nullptr);
+        height = own ? own->GetRect(L' ').height : 0;
+    }
     return height;
 }
 

@@ -298,14 +298,24 @@ void Typesetter::WrapLines(ParsedText& parsed, int width) const
     parsed.lines.clear();
     StartLine(parsed);
     int used = 0;
+    bool const keepBlanks = parsed.root && parsed.root->GetBlanksMode() == Format::KeepBlanks;
     for (auto word = parsed.words.begin(); word != parsed.words.end(); ++word) {
         Word& current = **word;
         Line& line = *parsed.lines.back();
         if (current.IsNewLine()) {
-            DropTrailingBlank(line);
-            if (line.words.empty())
-                line.breakFormat = current.GetFormat();
-            StartLine(parsed);
+            // A run of line breaks ends one line; where white space is kept
+            // as it stands, every line feed ends one, so the blank line
+            // between two paragraphs stays.
+            long const feeds = keepBlanks ? std::count_if(current.characters.begin(), current.characters.end(),
+                                                          [](SmartPtr<Character> const& c) { return c->code == L'\n'; })
+                                          : 1;
+            for (long i = 0; i < std::max(feeds, 1L); ++i) {
+                Line& ended = *parsed.lines.back();
+                DropTrailingBlank(ended);
+                if (ended.words.empty())
+                    ended.breakFormat = current.GetFormat();
+                StartLine(parsed);
+            }
             used = 0;
         } else if (used + current.width <= width) {
             line.words.push_back(*word);

@@ -6,6 +6,7 @@
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/PresentationHooks.h"
+#include "qrvl/original/frontend/BrowserLink.h"
 #include "qrvl/original/frontend/ModeHelp.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CLocalise.h"
@@ -103,6 +104,6 @@ void ModeLegal::activate()
         return;
     }
     if (state == SecondBrowserQuestion && yes && address)
-        qrvl::OpenWebBrowser(address);
+        qrvl::FollowWebLink(address);
     state = None;
 }

@@ -1,4 +1,5 @@
 // The main menu.
+#include "qrvl/original/frontend/BrowserLink.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
 
 #include "qrvl/menu/GuifSettingsMenu.h"
@@ -281,7 +282,7 @@ void ModeMainMenu::activate()
         } else {
             secondBrowserQuestion = false;
             if (yes) {
-                qrvl::OpenWebBrowser(FGStringManager::getString("S_MORE_GAMES_URL"));
+                qrvl::FollowWebLink(FGStringManager::getString("S_MORE_GAMES_URL"));
                 return;
             }
         }

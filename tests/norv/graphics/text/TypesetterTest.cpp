@@ -182,6 +182,19 @@ TEST_F(TypesetterTest, WrapsSplitsAndPlacesLines)
     }
 }
 
+// Where white space is kept, each line feed ends a line: a blank line
+// between paragraphs takes a line's height.
+TEST_F(TypesetterTest, KeptBlanksKeepTheBlankLinesBetweenParagraphs)
+{
+    RectT<int> const wide(0, 0, 100, 0);
+    EXPECT_EQ(LinesOf(Rich(RichString(L"a\n\nb", Blanks(Format::KeepBlanks)), wide)),
+              (std::vector<LineOut>{{L"a", 0, 0}, {L"b", 0, 40}}));
+    EXPECT_EQ(LinesOf(Rich(RichString(L"a\n\n\nb", Blanks(Format::KeepBlanks)), wide)),
+              (std::vector<LineOut>{{L"a", 0, 0}, {L"b", 0, 60}}));
+    EXPECT_EQ(LinesOf(Rich(RichString(L"a\n\nb", Blanks(Format::TrimAndCollapse)), wide)),
+              (std::vector<LineOut>{{L"a", 0, 0}, {L"b", 0, 20}}));
+}
+
 TEST_F(TypesetterTest, BottomAlignmentAndTheRectanglesOrigin)
 {
     Format format = FormatWith(Format::LineSpacingSet | Format::VerticalAlignSet | Format::HorizontalAlignSet);

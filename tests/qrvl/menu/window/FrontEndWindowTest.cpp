@@ -9,7 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
 
 namespace {
 
@@ -47,6 +54,63 @@ constexpr int kBoardX = 512 - 230 + 60;
 constexpr int kBoardY = 154 - 30 + 50;
 constexpr Rgb kPurple = {0x9b, 0x4f, 0xd0};
 
+// The info page's text box and its arrows (base layout, normal art): the box
+// at the panel's left plus 30, 60 below the panel's top, 520 x 330; each
+// arrow 60 pixels square right of it, at the box's top and bottom.
+constexpr int kTextLeft = 192 + 30;
+constexpr int kTextTop = 154 + 60;
+constexpr int kTextWidth = 520;
+constexpr int kTextBottom = kTextTop + 330;
+constexpr int kArrowX = 192 + 566;
+// A spot on an arrow's blue disc, left of its white triangle.
+constexpr int kArrowDiscX = kArrowX + 8;
+constexpr int kUpArrowDiscY = kTextTop + 30;
+constexpr int kDownArrowDiscY = kTextBottom - 60 + 30;
+constexpr Rgb kArrowBlue = {0x2f, 0x7f, 0xdc};
+constexpr Rgb kTextInk = {0x1e, 0x3c, 0x5a};
+// The main menu's settings button (fifth), and the settings page's music
+// button (second on the panel).
+constexpr int kSettingsButtonY = 220 + 4 * 66 + 26;
+constexpr int kMusicButtonY = kPanelButtonY(1);
+constexpr int kButtonHalfWidth = 150;
+constexpr int kButtonHalfHeight = 22;
+
+// True when the settings' music button looks the same in both pictures.
+bool MusicButtonsMatch(Image const& a, Image const& b)
+{
+    for (int y = kMusicButtonY - kButtonHalfHeight; y < kMusicButtonY + kButtonHalfHeight; ++y)
+        for (int x = kButtonX - kButtonHalfWidth; x < kButtonX + kButtonHalfWidth; ++x)
+            if (!SameColour(a.Pixel(x, y), b.Pixel(x, y), kTolerance))
+                return false;
+    return true;
+}
+
+// The loudness of the samples SDL's disk driver wrote between two offsets of
+// its file (signed 16-bit, little-endian): the root mean square.
+double Loudness(std::string const& path, std::uintmax_t from, std::uintmax_t to)
+{
+    std::ifstream file(path, std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(from & ~std::uintmax_t(1)));
+    std::vector<char> bytes(static_cast<size_t>(to - from) & ~size_t(1));
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    double sum = 0;
+    size_t const count = static_cast<size_t>(file.gcount()) / 2;
+    for (size_t i = 0; i < count; ++i) {
+        auto const sample = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                                      (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+        sum += double(sample) * sample;
+    }
+    return count ? std::sqrt(sum / double(count)) : 0.0;
+}
+
+// The loudness of the next `seconds` of the game's sound.
+double ListenFor(std::string const& path, double seconds)
+{
+    std::uintmax_t const from = std::filesystem::file_size(path);
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    return Loudness(path, from, std::filesystem::file_size(path));
+}
+
 class FrontEndWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -63,6 +127,29 @@ protected:
         std::string const path = OutputPath(name);
         Image shot;
         return WaitUntil([&] { return window.Screenshot(path) && shot.Load(path) && check(shot); }, kWaitSeconds);
+    }
+
+    // Starts the game and waits for the main menu; sound goes to `audioFile`
+    // through SDL's disk driver when one is named.
+    void StartToMainMenu(std::string const& audioFile = "")
+    {
+        std::vector<ChildProcess::EnvChange> environment = {{"SDL_AUDIODRIVER", "dummy"},
+                                                            {"XDG_DATA_HOME", dataHome.c_str()}};
+        if (!audioFile.empty())
+            environment = {{"SDL_AUDIODRIVER", "disk"},
+                           {"SDL_DISKAUDIOFILE", audioFile.c_str()},
+                           // A pause per buffer keeps the file near real time (without one
+                           // SDL writes as fast as it can mix).
+                           {"SDL_DISKAUDIODELAY", "20"},
+                           {"XDG_DATA_HOME", dataHome.c_str()}};
+        ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
+                               environment));
+        ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
+        ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+        ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+        ASSERT_TRUE(WaitForShot("quorvel-menu-main.png", [](Image const& shot) {
+            return shot.RegionIs(kLogoBadgeX, kLogoBadgeY, 4, 4, kLogoOrange, kTolerance);
+        })) << game.Output();
     }
 
     std::string dataHome;
@@ -130,6 +217,206 @@ TEST_F(FrontEndWindowTest, SplashThenMainMenuThenHelpAndBack)
     })) << game.Output();
     ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+// A help text longer than its box: the down arrow says there is more, the
+// wheel brings the last line into the box, where the text stops; a drag
+// takes it back to the top and the Down key moves it again.
+TEST_F(FrontEndWindowTest, HelpTextScrollsToItsLastLine)
+{
+    ASSERT_NO_FATAL_FAILURE(StartToMainMenu());
+    ASSERT_TRUE(window.Click(kButtonX, kHelpButtonY));
+    ASSERT_TRUE(window.Click(kButtonX, kPanelButtonY(4)));
+    ASSERT_TRUE(window.Click(kButtonX, kPanelButtonY(0)));
+    auto const arrowShown = [](Image const& shot, int discY) {
+        return shot.RegionIs(kArrowDiscX, discY, 4, 4, kArrowBlue, kTolerance);
+    };
+    ASSERT_TRUE(WaitForShot("quorvel-help-scroll-top.png", [&](Image const& shot) {
+        return arrowShown(shot, kDownArrowDiscY) && !arrowShown(shot, kUpArrowDiscY);
+    })) << game.Output();
+
+    constexpr int kNotches = 30;
+    for (int notch = 0; notch < kNotches; ++notch)
+        ASSERT_TRUE(window.Click(kWidth / 2, kTextTop + 100, 5));
+    auto const atTheEnd = [&](Image const& shot) {
+        return arrowShown(shot, kUpArrowDiscY) && !arrowShown(shot, kDownArrowDiscY);
+    };
+    ASSERT_TRUE(WaitForShot("quorvel-help-scroll-end.png", atTheEnd)) << game.Output();
+    // The last line sits at the bottom of the box: ink in its band, and one
+    // more notch changes nothing.
+    Image end;
+    ASSERT_TRUE(end.Load(OutputPath("quorvel-help-scroll-end.png")));
+    bool inked = false;
+    for (int y = kTextBottom - 30; y < kTextBottom && !inked; ++y)
+        for (int x = kTextLeft; x < kTextLeft + kTextWidth && !inked; ++x)
+            inked = end.RegionIs(x, y, 1, 1, kTextInk, 40);
+    EXPECT_TRUE(inked);
+    ASSERT_TRUE(window.Click(kWidth / 2, kTextTop + 100, 5));
+    EXPECT_TRUE(WaitForShot("quorvel-help-scroll-after.png", [&](Image const& shot) { return shot.Matches(end, 0); }));
+
+    // Dragging the text down takes it back to the top.
+    ASSERT_TRUE(window.MouseMove(kWidth / 2, kTextTop + 20));
+    ASSERT_TRUE(window.MouseDown(1));
+    for (int y = kTextTop + 40; y <= kTextBottom - 10; y += 40)
+        ASSERT_TRUE(window.MouseMove(kWidth / 2, y));
+    ASSERT_TRUE(window.MouseMove(kWidth / 2, kHeight - 10));
+    ASSERT_TRUE(window.MouseUp(1));
+    ASSERT_TRUE(WaitForShot("quorvel-help-scroll-dragged.png", [&](Image const& shot) {
+        return !arrowShown(shot, kUpArrowDiscY) && arrowShown(shot, kDownArrowDiscY);
+    })) << game.Output();
+
+    ASSERT_TRUE(window.Key("Down"));
+    EXPECT_TRUE(WaitForShot("quorvel-help-scroll-key.png",
+                            [&](Image const& shot) { return arrowShown(shot, kUpArrowDiscY); }))
+        << game.Output();
+}
+
+// Without a program to open web pages, following the licence link tells the
+// player so; OK returns to the menu and the game goes on.
+TEST_F(FrontEndWindowTest, LinkWithoutABrowserSaysSo)
+{
+    // The message's OK key, where the yes/no page puts it.
+    constexpr int kOkY = 154 + 390 + 26;
+    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
+                           {{"SDL_AUDIODRIVER", "dummy"},
+                            {"XDG_DATA_HOME", dataHome.c_str()},
+                            {"PATH", "/nonexistent"}}));
+    ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
+    ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+    ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+    ASSERT_TRUE(WaitForShot("quorvel-menu-main.png", [](Image const& shot) {
+        return shot.RegionIs(kLogoBadgeX, kLogoBadgeY, 4, 4, kLogoOrange, kTolerance);
+    })) << game.Output();
+    ASSERT_TRUE(window.Click(kButtonX, kHelpButtonY));
+    ASSERT_TRUE(window.Click(kButtonX, kPanelButtonY(1)));
+    // Both questions answered yes.
+    ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
+    ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
+    ASSERT_TRUE(WaitForShot("quorvel-no-browser.png", [](Image const& shot) {
+        return shot.RegionIs(kYesKeyX - 100, kOkY + 8, 40, 6, {0xff, 0xb5, 0x2e}, 40);
+    })) << game.Output();
+    EXPECT_NE(game.Output().find("Could not start xdg-open"), std::string::npos) << game.Output();
+    ASSERT_TRUE(window.Click(kYesKeyX, kOkY));
+    EXPECT_TRUE(WaitForShot("quorvel-no-browser-closed.png", [](Image const& shot) {
+        return !shot.RegionIs(kYesKeyX - 100, kOkY + 8, 40, 6, {0xff, 0xb5, 0x2e}, 40);
+    })) << game.Output();
+    EXPECT_TRUE(game.IsRunning());
+}
+
+// The backdrop keeps its shape in a wide window: the main menu's sun is as
+// tall as it is wide (its extent in the screenshot, within 2 %).
+TEST_F(FrontEndWindowTest, WideWindowKeepsTheSunRound)
+{
+    constexpr int kWideWidth = 1920;
+    constexpr int kWideHeight = 1080;
+    constexpr Rgb kSunYellow = {0xff, 0xd8, 0x4a};
+    constexpr int kSunTolerance = 12;
+    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWideWidth), "-h",
+                            std::to_string(kWideHeight)},
+                           {{"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}}));
+    ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWideWidth, kWideHeight)) << game.Output();
+    ASSERT_TRUE(window.Click(kWideWidth / 2, kWideHeight / 2));
+    ASSERT_TRUE(window.Click(kWideWidth / 2, kWideHeight / 2));
+    // A spot in the logo badge (large art, right of its name) marks the main menu.
+    constexpr int kWideBadgeX = 1250;
+    constexpr int kWideBadgeY = 200;
+    ASSERT_TRUE(WaitForShot("quorvel-menu-wide.png", [](Image const& shot) {
+        return shot.RegionIs(kWideBadgeX, kWideBadgeY, 4, 4, kLogoOrange, kTolerance);
+    })) << game.Output();
+
+    Image shot;
+    ASSERT_TRUE(shot.Load(OutputPath("quorvel-menu-wide.png")));
+    int left = kWideWidth, right = -1, top = kWideHeight, bottom = -1;
+    for (int y = 0; y < kWideHeight; ++y) {
+        for (int x = kWideWidth / 2; x < kWideWidth; ++x) {
+            if (SameColour(shot.Pixel(x, y), kSunYellow, kSunTolerance)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    ASSERT_GT(right, left) << "no sun found";
+    double const width = right - left + 1;
+    double const height = bottom - top + 1;
+    EXPECT_NEAR(width / height, 1.0, 0.02) << width << " x " << height;
+}
+
+// In a window far below the smallest supported size the message and its OK
+// key fit inside the window, and OK ends the game.
+TEST_F(FrontEndWindowTest, TooSmallMessageFitsATinyWindow)
+{
+    constexpr int kTinyWidth = 320;
+    constexpr int kTinyHeight = 200;
+    // The OK key's middle: a button's height above the bottom, centred.
+    constexpr int kOkX = kTinyWidth / 2;
+    constexpr int kOkY = kTinyHeight - 62 + 26;
+    constexpr Rgb kKeyOrange = {0xff, 0xb5, 0x2e};
+    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kTinyWidth), "-h",
+                            std::to_string(kTinyHeight)},
+                           {{"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}}));
+    ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kTinyWidth, kTinyHeight)) << game.Output();
+    ASSERT_TRUE(WaitForShot("quorvel-too-small.png", [](Image const& shot) {
+        return shot.RegionIs(kOkX - 100, kOkY + 6, 40, 6, kKeyOrange, 40) &&
+               shot.RegionIs(0, 80, 10, 10, kPanel, kTolerance);
+    })) << game.Output();
+    // The message's text is drawn in the window, above the key.
+    Image shot;
+    ASSERT_TRUE(shot.Load(OutputPath("quorvel-too-small.png")));
+    EXPECT_FALSE(shot.RegionIs(8, 8, kTinyWidth - 16, 40, kPanel, kTolerance));
+    ASSERT_TRUE(window.Click(kOkX, kOkY));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+// The music volume set in the settings is heard at once, kept in
+// registry.xml, and shown again after a restart.
+TEST_F(FrontEndWindowTest, MusicVolumeIsHeardAtOnceAndKeptAcrossARestart)
+{
+    std::string const audio = OutputPath("quorvel-settings-sound.raw");
+    ASSERT_NO_FATAL_FAILURE(StartToMainMenu(audio));
+    ASSERT_TRUE(window.Click(kButtonX, kSettingsButtonY));
+    auto const settingsShown = [](Image const& shot) {
+        return shot.RegionIs(kButtonX - 300, 500, 10, 10, kPanel, kTolerance);
+    };
+    ASSERT_TRUE(WaitForShot("quorvel-settings-before.png", settingsShown)) << game.Output();
+    Image before;
+    ASSERT_TRUE(before.Load(OutputPath("quorvel-settings-before.png")));
+    double const loud = ListenFor(audio, 1.0);
+
+    // From full, one press turns the music off.
+    ASSERT_TRUE(window.Click(kButtonX, kMusicButtonY));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    double const quiet = ListenFor(audio, 1.0);
+    // The music ships with the sound data; without it both are silence.
+    if (loud > 0.0) {
+        EXPECT_LT(quiet, loud / 4) << "music " << loud << " then " << quiet;
+    }
+    ASSERT_TRUE(WaitForShot("quorvel-settings-after.png", [&](Image const& shot) {
+        return settingsShown(shot) && !shot.Matches(before, kTolerance);
+    })) << game.Output();
+    Image changed;
+    ASSERT_TRUE(changed.Load(OutputPath("quorvel-settings-after.png")));
+
+    // Back, exit, yes: the settings are written on the way out.
+    ASSERT_TRUE(window.Key("Escape"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(window.Click(kButtonX, kExitButtonY));
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    ASSERT_TRUE(window.Click(kYesKeyX, kYesKeyY));
+    ASSERT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+    std::filesystem::remove(audio);
+    std::ifstream registry(dataHome + "/Quorvel/registry.xml");
+    std::stringstream saved;
+    saved << registry.rdbuf();
+    EXPECT_NE(saved.str().find("<key name=\"MusicVolume\" type=\"int\">0</key>"), std::string::npos) << saved.str();
+
+    // After a restart the music button reads as it was left.
+    ASSERT_NO_FATAL_FAILURE(StartToMainMenu());
+    ASSERT_TRUE(window.Click(kButtonX, kSettingsButtonY));
+    EXPECT_TRUE(WaitForShot("quorvel-settings-restarted.png", [&](Image const& shot) {
+        return settingsShown(shot) && MusicButtonsMatch(shot, changed);
+    })) << game.Output();
 }
 
 } // namespace

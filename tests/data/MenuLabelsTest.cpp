@@ -1,0 +1,146 @@
+// Every menu label fits its control in every language at both asset sizes:
+// the label's width as the typesetter lays it out (the sum of its glyph
+// advances in the label's font) against the room its button or title
+// board leaves inside the rounded ends.
+#include "norv/base/Registry.h"
+#include "norv/base/TextDict.h"
+#include "norv/vfs/NativeMount.h"
+#include "norv/vfs/Vfs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+char const* const kLanguageFiles[] = {
+    "texts/englishUK.xml", "texts/english.xml", "texts/french.xml",
+    "texts/italian.xml",   "texts/german.xml",  "texts/spanish.xml",
+};
+
+struct AssetSize {
+    char const* folder;
+    double scale; // the menus' S: large art is 1.4 times normal
+};
+AssetSize const kSizes[] = {{"normal", 1.0}, {"large", 1.4}};
+
+struct LabelKind {
+    char const* representation;
+    char const* font;
+    int room; // at normal size: the control's width less its rounded ends
+};
+// A button is 320 wide with ends of radius 25; a title board's label 400.
+LabelKind const kButton = {"buttonLabel", "arial_main_menu", 320 - 2 * 20};
+LabelKind const kTitle = {"titleLabel", "arial_title", 400 - 2 * 10};
+
+// Labels that code and scripts put on buttons and title boards.
+std::vector<std::pair<std::string, LabelKind>> const kLabelsSetByCode = {
+    {"S_CONTINUEPARTY", kButton}, {"S_ENGLISH", kButton}, {"S_ENGLISH_US", kButton}, {"S_FRENCH", kButton},
+    {"S_GERMAN", kButton},        {"S_ITALIAN", kButton}, {"S_SPANISH", kButton},    {"S_HELP1", kTitle},
+    {"S_HELP2", kTitle},          {"S_HELP3", kTitle},    {"S_HELP4", kTitle},       {"S_HELP5", kTitle},
+    {"S_HELP6", kTitle},          {"S_ABOUT", kTitle},    {"S_NO_BROWSER_TITLE", kTitle},
+};
+char const* const kVolumeLabels[] = {"S_MUSIC_VOLUME", "S_SFX_VOLUME"};
+char const* const kVolumeLevels[] = {"S_VOLUME_OFF", "S_VOLUME_LOW", "S_VOLUME_MEDIUM", "S_VOLUME_HIGH",
+                                     "S_VOLUME_FULL"};
+
+std::string ReadFile(std::filesystem::path const& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// A font's glyph widths by character code, from its built definition.
+std::map<wchar_t, int> GlyphWidths(std::string const& size, std::string const& font)
+{
+    std::map<wchar_t, int> widths;
+    std::string const definition = ReadFile(std::string(QUORVEL_ASSETS_DIR) + "/" + size + "/fonts/" + font + ".xml");
+    std::regex const glyph(R"re(<char code="(\d+)"[^>]* width="(\d+)")re");
+    for (std::sregex_iterator it(definition.begin(), definition.end(), glyph), end; it != end; ++it)
+        widths[static_cast<wchar_t>(std::stoi((*it)[1]))] = std::stoi((*it)[2]);
+    return widths;
+}
+
+// The labels the menu descriptions name, with the kind of their control.
+std::vector<std::pair<std::string, LabelKind>> LabelsOfDescriptions()
+{
+    std::vector<std::pair<std::string, LabelKind>> labels;
+    std::regex const label(R"(<text>(S_\w+)</text>\s*<representation file='menu/(buttonLabel|titleLabel)\.xml')");
+    for (auto const& entry : std::filesystem::directory_iterator(QUORVEL_SOURCE_ROOT "/data/menu/res/menu")) {
+        if (entry.path().extension() != ".xml")
+            continue;
+        std::string const description = ReadFile(entry.path());
+        for (std::sregex_iterator it(description.begin(), description.end(), label), end; it != end; ++it)
+            labels.emplace_back((*it)[1], (*it)[2] == "buttonLabel" ? kButton : kTitle);
+    }
+    return labels;
+}
+
+class MenuLabelsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Norv::Vfs::Initialize();
+        Norv::MountNative(QUORVEL_RESOURCES_DIR "/", "", Norv::VfsMount::FallThrough);
+        Norv::g_registry = new Norv::Registry;
+    }
+    void TearDown() override
+    {
+        Norv::g_registry.Release();
+        Norv::Vfs::Shutdown();
+    }
+
+    Norv::TextDict dict;
+};
+
+TEST_F(MenuLabelsTest, EveryLabelFitsItsControlInEveryLanguageAndSize)
+{
+    std::vector<std::pair<std::string, LabelKind>> labels = LabelsOfDescriptions();
+    ASSERT_GT(labels.size(), 20u) << "the descriptions' labels were not found";
+    labels.insert(labels.end(), kLabelsSetByCode.begin(), kLabelsSetByCode.end());
+
+    for (AssetSize const& size : kSizes) {
+        std::map<std::string, std::map<wchar_t, int>> fonts;
+        for (LabelKind const& kind : {kButton, kTitle})
+            fonts[kind.font] = GlyphWidths(size.folder, kind.font);
+        ASSERT_FALSE(fonts[kButton.font].empty()) << size.folder;
+
+        auto const widthOf = [&](std::wstring const& text, LabelKind const& kind) {
+            int width = 0;
+            for (wchar_t const code : text)
+                width += fonts[kind.font][code];
+            return width;
+        };
+        auto const check = [&](char const* file, std::string const& what, std::wstring const& text,
+                               LabelKind const& kind) {
+            int const room = static_cast<int>(kind.room * size.scale);
+            EXPECT_LE(widthOf(text, kind), room)
+                << file << " " << what << " at " << size.folder << " size: \"" << Norv::NarrowString(text) << "\"";
+        };
+
+        for (char const* file : kLanguageFiles) {
+            ASSERT_TRUE(dict.LoadStrings(file)) << file;
+            for (auto const& [id, kind] : labels)
+                check(file, id, dict.GetText(id), kind);
+            // The settings' volume buttons: "Music: \0" filled with each level.
+            for (char const* label : kVolumeLabels) {
+                for (char const* level : kVolumeLevels) {
+                    std::wstring text = dict.GetText(label);
+                    text.replace(text.find(L"\\0"), 2, dict.GetText(level));
+                    check(file, std::string(label) + " " + level, text, kButton);
+                }
+            }
+        }
+    }
+}
+
+} // namespace
