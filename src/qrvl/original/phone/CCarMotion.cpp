@@ -34,14 +34,14 @@ void CCarMotion::Place(BoardSpace* space)
     path = space->path;
     if (!path)
         return;
-    distance = static_cast<int>(space->pathDistance);
+    distance = std::trunc(space->pathDistance);
     PlaceOnPath();
 }
 
 void CCarMotion::PlaceOnPath()
 {
     if (path && entity)
-        *entity = HeadingAt(*path, static_cast<float>(distance));
+        *entity = HeadingAt(*path, distance);
 }
 
 void CCarMotion::SetNextWaypoint(BoardSpace* space, bool, bool last)
@@ -75,17 +75,19 @@ bool CCarMotion::Tick(int ms)
         return true;
     }
     if (state == kDriving) {
+        // The fraction of a unit is carried over, so that short frames move
+        // the car as well as long ones.
         float const step = static_cast<float>(ms) * maxSpeed->Get();
-        distance = static_cast<int>(static_cast<float>(distance) + step);
-        bool const arrived = static_cast<float>(distance) >= target->pathDistance;
+        distance += step;
+        bool const arrived = distance >= target->pathDistance;
         if (arrived) {
             if (lastWaypoint) {
-                distance = static_cast<int>(target->pathDistance);
+                distance = std::trunc(target->pathDistance);
                 state = kIdle;
             }
-        } else if (path && static_cast<float>(distance) >= path->GetLength()) {
+        } else if (path && distance >= path->GetLength()) {
             // The path ends before the target: turn onto the target's path.
-            distance = static_cast<int>(static_cast<float>(distance) - step);
+            distance -= step;
             SetupSlide(target->path.Get(), target->pathDistance);
         }
         PlaceOnPath();
@@ -102,7 +104,7 @@ bool CCarMotion::Tick(int ms)
         }
         if (turnProgress == 1.0f) {
             path = target->path;
-            distance = target->startsPath ? 0 : static_cast<int>(target->pathDistance);
+            distance = target->startsPath ? 0.0f : std::trunc(target->pathDistance);
             PlaceOnPath();
             state = kDriving;
         }

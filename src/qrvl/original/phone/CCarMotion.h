@@ -34,7 +34,7 @@ public:
     bool Tick(int ms) override;
 
     int GetState() const { return state; }
-    int GetDistance() const { return distance; }
+    float GetDistance() const { return distance; }
     Nurbs* GetPath() const { return path.Get(); }
 
     // The rotation of a matrix's 3x3 part as a unit quaternion.
@@ -49,7 +49,7 @@ private:
 
     PVRTMat4* entity = nullptr;
     Norv::SmartPtr<Nurbs> path;
-    int distance = 0;
+    float distance = 0.0f;
     BoardSpace* target = nullptr;
     bool lastWaypoint = false;
     int state = kIdle;
