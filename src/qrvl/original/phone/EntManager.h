@@ -1,0 +1,33 @@
+// The factory of the board's entities and the cache of their models: every
+// entity drawn from one model file shares one loaded model.
+#pragma once
+
+#include "norv/base/NarrowString.h"
+#include "norv/base/SmartPtr.h"
+#include "qrvl/original/phone/CEnt.h"
+#include "qrvl/original/phone/CEntImpl.h"
+
+#include <map>
+
+class EntManager {
+public:
+    static EntManager& Get();
+
+    // A new entity on the cached model of `file`, loaded from folder + file
+    // on the first request; a model that failed to load stays cached and
+    // draws nothing. The folder is not part of the key.
+    CEnt* CreateEnt(char const* file, char const* folder);
+    // Always loads a fresh model, caches it in place of any older one of
+    // that name and returns it.
+    CEntImpl* GetModel(char const* file, char const* folder);
+
+    // Forgets every cached model; entities keep theirs alive.
+    void Clear() { cache.clear(); }
+
+private:
+    EntManager() = default;
+
+    CEntImpl& CachedModel(char const* file, char const* folder);
+
+    std::map<Norv::NarrowString, Norv::SmartPtr<CEntImpl>> cache;
+};

@@ -1,0 +1,174 @@
+// Entities drawn from a model file written by our own POD writer: the
+// textured quad on both drawing paths, its node animation, its pick colour,
+// and one load for every entity of a file.
+#include "DrawingWindow.h"
+#include "SceneFiles.h"
+
+#include "norv/application/ShellSettings.h"
+#include "norv/graphics/OpenGL.h"
+#include "qrvl/original/phone/CEnt.h"
+#include "qrvl/original/phone/EntManager.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr unsigned int kRed = 0xFF0000FF;
+constexpr unsigned int kBlue = 0x0000FFFF;
+// Texel centres of the 2 x 2 texture fall a quarter of the quad in from
+// each side, where linear filtering gives nearly the texel's own colour:
+// the pixel's centre lies half a pixel further in, 1/64 of the way to the
+// other texel.
+constexpr int kFilterTolerance = 8;
+constexpr int kLeftQuarter = DrawingWindowTest::kSide / 4;
+constexpr int kRightQuarter = DrawingWindowTest::kSide * 3 / 4;
+constexpr int kMiddleRow = DrawingWindowTest::kSide / 2;
+
+class EntityDrawingTest : public DrawingWindowTest {
+protected:
+    void SetUp() override
+    {
+        DrawingWindowTest::SetUp();
+        EntManager::Get().Clear();
+        ASSERT_TRUE(WriteQuadPod(Path("quad.pod"), "quad.png", "quad", 1.0f));
+        ASSERT_TRUE(WriteTwoColourPvr(Path("quad.pvr"), kRed, kBlue));
+    }
+    void TearDown() override
+    {
+        EntManager::Get().Clear();
+        Norv::shadersDisabled = false;
+        DrawingWindowTest::TearDown();
+    }
+};
+
+TEST_F(EntityDrawingTest, ATexturedQuadDrawsOnBothPathsAndFollowsItsNodeKeys)
+{
+    for (bool noShaders : {false, true}) {
+        SCOPED_TRACE(noShaders ? "fixed function" : "shaders available");
+        Norv::shadersDisabled = noShaders;
+        Norv::InitializeOpenGL();
+        // The engine unbinds the batcher's program and its attribute arrays
+        // before the world draws.
+        if (!noShaders) {
+            glUseProgram(0);
+            for (GLuint array = 0; array < 3; ++array)
+                glDisableVertexAttribArray(array);
+        }
+        EXPECT_EQ(Norv::GetGLCaps().glsl, !noShaders);
+
+        Norv::SmartPtr<CEnt> quad(EntManager::Get().CreateEnt("quad.pod", ""));
+        ASSERT_TRUE(quad->GetModel().IsLoaded());
+        ASSERT_NE(quad->GetModel().textures.at(0), 0u);
+        EXPECT_EQ(quad->GetModel().alphaFlags.at(0), 1); // RGBA 8888
+
+        Clear();
+        quad->Render();
+        EXPECT_LE(Distance(Pixel(kLeftQuarter, kMiddleRow), Rgb(kRed)), kFilterTolerance);
+        EXPECT_LE(Distance(Pixel(kRightQuarter, kMiddleRow), Rgb(kBlue)), kFilterTolerance);
+
+        // One frame at 30 per second reaches frame 1, where the node's keys
+        // move the quad half the window to the right.
+        quad->Update(1.0f / 30.0f);
+        EXPECT_EQ(int(quad->frame), 1);
+        Clear();
+        quad->Render();
+        EXPECT_EQ(Pixel(kLeftQuarter, kMiddleRow), Rgb(0x000000FF));
+        EXPECT_LE(Distance(Pixel(kSide / 2 + kLeftQuarter, kMiddleRow), Rgb(kRed)), kFilterTolerance);
+
+        // A placed entity's own matrix replaces the node's keys.
+        quad->SetPosition(PVRTVec3(0.0f, 0.0f, 0.0f));
+        Clear();
+        quad->Render();
+        EXPECT_LE(Distance(Pixel(kLeftQuarter, kMiddleRow), Rgb(kRed)), kFilterTolerance);
+        EntManager::Get().Clear();
+    }
+}
+
+TEST_F(EntityDrawingTest, ThePickPassDrawsExactlyThePickColour)
+{
+    Norv::SmartPtr<CEnt> quad(EntManager::Get().CreateEnt("quad.pod", ""));
+    Clear();
+    quad->ColorRender(); // alpha 0: out of the pick pass
+    EXPECT_EQ(Pixel(kSide / 2, kMiddleRow), Rgb(0x000000FF));
+
+    quad->SetColor(PVRTVec4(0x12 / 255.0f, 0x34 / 255.0f, 0x56 / 255.0f, 1.0f));
+    glDisable(GL_TEXTURE_2D);
+    Clear();
+    quad->ColorRender();
+    EXPECT_EQ(Pixel(kLeftQuarter, kMiddleRow), Rgb(0x123456FF));
+    EXPECT_EQ(Pixel(kRightQuarter, kMiddleRow), Rgb(0x123456FF));
+
+    quad->visible = false;
+    Clear();
+    quad->ColorRender();
+    EXPECT_EQ(Pixel(kSide / 2, kMiddleRow), Rgb(0x000000FF));
+}
+
+TEST_F(EntityDrawingTest, EntitiesOfOneFileShareOneLoad)
+{
+    Norv::SmartPtr<CEnt> first(EntManager::Get().CreateEnt("quad.pod", ""));
+    // Gone from the disk: a second load would find nothing.
+    ASSERT_EQ(std::remove(Path("quad.pod").c_str()), 0);
+    Norv::SmartPtr<CEnt> second(EntManager::Get().CreateEnt("quad.pod", ""));
+    EXPECT_EQ(&first->GetModel(), &second->GetModel());
+    EXPECT_TRUE(second->GetModel().IsLoaded());
+
+    // A model is loaded afresh only on request, and then replaces the
+    // cached one; entities keep theirs.
+    CEntImpl* fresh = EntManager::Get().GetModel("quad.pod", "");
+    EXPECT_FALSE(fresh->IsLoaded());
+    Norv::SmartPtr<CEnt> third(EntManager::Get().CreateEnt("quad.pod", ""));
+    EXPECT_EQ(&third->GetModel(), fresh);
+    EXPECT_TRUE(first->GetModel().IsLoaded());
+}
+
+TEST_F(EntityDrawingTest, AMissingOrUnreadableModelDrawsNothing)
+{
+    std::FILE* junk = std::fopen(Path("junk.pod").c_str(), "wb");
+    ASSERT_NE(junk, nullptr);
+    std::fputs("not a model", junk);
+    std::fclose(junk);
+    for (char const* file : {"missing.pod", "junk.pod"}) {
+        Norv::SmartPtr<CEnt> entity(EntManager::Get().CreateEnt(file, ""));
+        EXPECT_FALSE(entity->GetModel().IsLoaded()) << file;
+        entity->SetColor(PVRTVec4(1.0f, 1.0f, 1.0f, 1.0f));
+        Clear();
+        entity->Render();
+        entity->ColorRender();
+        entity->Update(0.1f);
+        EXPECT_EQ(Pixel(kSide / 2, kMiddleRow), Rgb(0x000000FF)) << file;
+    }
+}
+
+// Alpha comes from the pixel type in the texture's 52-byte header; a file
+// too short to hold one has none, whatever its first bytes say.
+TEST_F(EntityDrawingTest, AlphaComesFromTheTexturesHeader)
+{
+    struct Case {
+        char const* what;
+        unsigned int headerSize, pixelType, dataBytes;
+        unsigned char alpha;
+    } const cases[] = {
+        {"RGB 565", 52, 0x13, 8, 0},
+        {"RGBA 4444", 52, 0x10, 8, 1},
+        {"old header, RGBA 8888, 48 bytes", 44, 0x12, 4, 0},
+    };
+    for (Case const& c : cases) {
+        unsigned int header[13] = {c.headerSize, 1, 1, 0, c.pixelType, c.dataBytes, c.dataBytes * 8, 0, 0, 0, 0,
+                                   0x21525650, 1};
+        if (c.dataBytes == 8)
+            header[2] = 2; // 2 x 1 at 16 bits
+        std::string bytes(reinterpret_cast<char const*>(header), c.headerSize);
+        bytes += std::string(c.dataBytes, '\x7f');
+        std::FILE* file = std::fopen(Path("plain.pvr").c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+        ASSERT_TRUE(WriteQuadPod(Path("plain.pod"), "plain.png", "quad", 0.0f));
+        CEntImpl* model = EntManager::Get().GetModel("plain.pod", "");
+        ASSERT_NE(model->textures.at(0), 0u) << c.what;
+        EXPECT_EQ(model->alphaFlags.at(0), c.alpha) << c.what;
+    }
+}
+
+} // namespace
