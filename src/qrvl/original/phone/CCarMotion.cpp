@@ -3,6 +3,7 @@
 #include "qrvl/original/phone/CCarMotion.h"
 
 #include "qrvl/original/BoardSpace.h"
+#include "qrvl/original/phone/CEnt.h"
 #include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/MatrixUtil.h"
 
@@ -40,8 +41,10 @@ void CCarMotion::Place(BoardSpace* space)
 
 void CCarMotion::PlaceOnPath()
 {
-    if (path && entity)
-        *entity = HeadingAt(*path, distance);
+    if (path && entity) {
+        entity->worldMatrix = HeadingAt(*path, distance);
+        entity->MatrixUpdated();
+    }
 }
 
 void CCarMotion::SetNextWaypoint(BoardSpace* space, bool, bool last)
@@ -58,7 +61,7 @@ void CCarMotion::SetNextWaypoint(BoardSpace* space, bool, bool last)
 
 void CCarMotion::SetupSlide(Nurbs* newPath, float atDistance)
 {
-    PVRTMat4 const startMatrix = entity ? *entity : PVRTMat4::Identity();
+    PVRTMat4 const startMatrix = entity ? entity->worldMatrix : PVRTMat4::Identity();
     PVRTMat4 const targetMatrix = newPath ? HeadingAt(*newPath, atDistance) : startMatrix;
     startRotation = Mat2Quat(startMatrix);
     endRotation = Mat2Quat(targetMatrix);
@@ -98,9 +101,9 @@ bool CCarMotion::Tick(int ms)
         if (entity) {
             PVRTQUATERNIONf turned;
             PVRTMatrixQuaternionSlerpF(turned, startRotation, endRotation, turnProgress);
-            PVRTVec3 const position = Util::GetPos(*entity);
-            PVRTMatrixRotationQuaternionF(*entity, turned);
-            Util::SetPos(*entity, position);
+            PVRTVec3 const position = Util::GetPos(entity->worldMatrix);
+            PVRTMatrixRotationQuaternionF(entity->worldMatrix, turned);
+            Util::SetPos(entity->worldMatrix, position);
         }
         if (turnProgress == 1.0f) {
             path = target->path;

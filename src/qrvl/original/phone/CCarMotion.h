@@ -13,6 +13,7 @@
 #include "norv/base/SmartPtr.h"
 
 class BoardSpace;
+class CEnt;
 
 class CCarMotion : public CarMotion {
 public:
@@ -21,10 +22,10 @@ public:
     // Writes the tuning values.
     CCarMotion();
 
-    // The world matrix of the car's entity, written by the motion; null
-    // until the entity attaches itself.
-    void SetEntityMatrix(PVRTMat4* matrix) { entity = matrix; }
-    PVRTMat4 const* GetEntityMatrix() const { return entity; }
+    // The car's entity, whose world matrix the motion writes; null until
+    // the entity attaches itself. The entity owns the motion.
+    void SetEntity(CEnt* car) { entity = car; }
+    CEnt* GetEntity() const { return entity; }
 
     // Stands the car on the space's path at the space; state and target
     // stay.
@@ -47,7 +48,7 @@ private:
     void PlaceOnPath();
     void SetupSlide(Nurbs* newPath, float atDistance);
 
-    PVRTMat4* entity = nullptr;
+    CEnt* entity = nullptr;
     Norv::SmartPtr<Nurbs> path;
     float distance = 0.0f;
     BoardSpace* target = nullptr;

@@ -120,7 +120,7 @@ void CEnt::SetCarMotion(CCarMotion* motion, bool)
 {
     carMotion = motion;
     if (motion)
-        motion->SetEntityMatrix(&worldMatrix);
+        motion->SetEntity(this);
 }
 
 void CEnt::Init()

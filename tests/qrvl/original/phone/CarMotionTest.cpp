@@ -41,14 +41,15 @@ protected:
         Lay(corner, north, 30.0f, true);
         // Further along its path than the east path is long.
         Lay(end, north, 1500.0f, false);
-        motion.SetEntityMatrix(&matrix);
+        motion.SetEntity(entity.Get());
         motion.Place(&start);
     }
 
     Norv::SmartPtr<Nurbs> east;
     Norv::SmartPtr<Nurbs> north;
     BoardSpace start, middle, corner, end;
-    PVRTMat4 matrix = PVRTMat4::Identity();
+    Norv::SmartPtr<CEnt> entity = PlacedEntity();
+    PVRTMat4& matrix = entity->worldMatrix;
     CCarMotion motion;
 };
 
