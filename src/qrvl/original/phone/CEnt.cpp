@@ -4,8 +4,14 @@
 #include "qrvl/original/phone/CCarMotion.h"
 #include "qrvl/original/phone/CClickerMotion.h"
 #include "qrvl/original/phone/CSpinnerMotion.h"
+#include "qrvl/original/phone/EntManager.h"
+#include "qrvl/original/phone/SkinningShader.h"
+#include "norv/graphics/OpenGL.h"
 #include "qrvl/port/SoundManager.h"
 
+#include "contrib/pvr/PVRTMat3.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -90,11 +96,26 @@ GLvoid const* Offset(CPODData const& data)
 
 CEnt::CEnt(CEntImpl& impl) : model(&impl)
 {
+    CPVRTModelPOD const& pod = model->model;
+    if (pod.nNumMesh && pod.pMesh[0].sBoneWeight.n && Norv::GetGLCaps().glsl)
+        skinning = EntManager::Get().GetSkinningShader();
 }
 
 CEnt::CEnt(CEnt const& other)
-    : Norv::RefCounter(), Norv::WeakRefCounter(), spin(other.spin), touchFlags(other.touchFlags), model(other.model)
+    : Norv::RefCounter(), Norv::WeakRefCounter(), skinning(other.skinning), spin(other.spin),
+      touchFlags(other.touchFlags), model(other.model)
 {
+}
+
+bool CEnt::LoadShaders()
+{
+    skinning = EntManager::Get().GetSkinningShader();
+    return true;
+}
+
+bool CEnt::DrawsSkinned() const
+{
+    return skinning && skinning->program;
 }
 
 CEnt::~CEnt()
@@ -213,7 +234,10 @@ void CEnt::Render()
     SetPodFrame();
     CPVRTModelPOD const& pod = model->model;
     glMatrixMode(GL_MODELVIEW);
-    for (unsigned int n = 0; n < pod.nNumMeshNode; ++n) {
+    // A skinned model draws all its nodes in one pass, once.
+    if (DrawsSkinned())
+        RenderSkinned();
+    for (unsigned int n = 0; n < pod.nNumMeshNode && !DrawsSkinned(); ++n) {
         SPODNode const& node = pod.pNode[n];
         if (node.nIdx < 0 || unsigned(node.nIdx) >= pod.nNumMesh)
             continue;
@@ -277,6 +301,88 @@ void CEnt::Render()
     glMultMatrixf(worldMatrix.f);
     RenderChildren();
     glPopMatrix();
+}
+
+void CEnt::RenderSkinned()
+{
+    CPVRTModelPOD& pod = model->model;
+    SkinningShader const& shader = *skinning;
+    GLint const* uniform = shader.uniforms;
+    // The camera is the modelview matrix the caller set.
+    PVRTMat4 projection, camera;
+    glGetFloatv(GL_PROJECTION_MATRIX, projection.f);
+    glGetFloatv(GL_MODELVIEW_MATRIX, camera.f);
+    PVRTMat4 const viewProjection = projection * camera * worldMatrix;
+    glDisable(GL_CULL_FACE);
+    glUseProgram(shader.program);
+    glUniformMatrix4fv(uniform[SkinningShader::ViewProjMatrix], 1, GL_FALSE, viewProjection.f);
+    for (unsigned int n = 0; n < pod.nNumMeshNode; ++n) {
+        SPODNode const& node = pod.pNode[n];
+        if (node.nIdx < 0 || unsigned(node.nIdx) >= pod.nNumMesh)
+            continue;
+        SPODMesh const& mesh = pod.pMesh[node.nIdx];
+        PVRTMat4 const nodeProjection = viewProjection * pod.GetWorldMatrix(node);
+        glUniformMatrix4fv(uniform[SkinningShader::MVPMatrix], 1, GL_FALSE, nodeProjection.f);
+        int const material = node.nIdxMaterial;
+        glBindTexture(GL_TEXTURE_2D,
+                      material >= 0 && unsigned(material) < model->textures.size() ? model->textures[material] : 0);
+        glBindBuffer(GL_ARRAY_BUFFER, model->vertexBuffers[node.nIdx]);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, model->indexBuffers[node.nIdx]);
+        // A stream the mesh lacks reads as zeros.
+        auto stream = [](GLuint attribute, CPODData const& data, GLenum type, GLboolean normalise) {
+            if (!data.n) {
+                glDisableVertexAttribArray(attribute);
+                glVertexAttrib4f(attribute, 0.0f, 0.0f, 0.0f, 0.0f);
+                return;
+            }
+            glEnableVertexAttribArray(attribute);
+            glVertexAttribPointer(attribute, GLint(data.n), type, normalise, GLsizei(data.nStride), Offset(data));
+        };
+        auto typeOf = [](CPODData const& data) {
+            return data.eType == EPODDataFloat ? GLenum(GL_FLOAT) : GLenum(GL_UNSIGNED_BYTE);
+        };
+        stream(SkinningShader::Vertex, mesh.sVertex, GL_FLOAT, GL_FALSE);
+        stream(SkinningShader::Normal, mesh.sNormals, GL_FLOAT, GL_FALSE);
+        stream(SkinningShader::TexCoord, mesh.nNumUVW ? mesh.psUVW[0] : CPODData {}, GL_FLOAT, GL_FALSE);
+        stream(SkinningShader::BoneIndex, mesh.sBoneIdx, GL_UNSIGNED_BYTE, GL_FALSE);
+        stream(SkinningShader::BoneWeight, mesh.sBoneWeight, typeOf(mesh.sBoneWeight), GL_TRUE);
+
+        CPVRTBoneBatches const& batches = mesh.sBoneBatches;
+        bool const skinned = mesh.sBoneIdx.n && mesh.sBoneWeight.n;
+        for (int b = 0; b < std::max(batches.nBatchCnt, 1); ++b) {
+            if (skinned && b < batches.nBatchCnt) {
+                glUniform1i(uniform[SkinningShader::BoneCount], GLint(mesh.sBoneIdx.n));
+                int const bones = std::min(batches.pnBatchBoneCnt[b], SkinningShader::kMaxBatchBones);
+                PVRTMat4 matrices[SkinningShader::kMaxBatchBones];
+                PVRTMat3 normals[SkinningShader::kMaxBatchBones];
+                for (int i = 0; i < bones; ++i) {
+                    int const bone = batches.pnBatches[b * batches.nBatchBoneMax + i];
+                    if (bone < 0 || unsigned(bone) >= pod.nNumNode)
+                        continue;
+                    matrices[i] = pod.GetBoneWorldMatrix(node, pod.pNode[bone]);
+                    normals[i] = PVRTMat3(matrices[i].inverse().transpose());
+                }
+                glUniformMatrix4fv(uniform[SkinningShader::BoneMatrixArray], bones, GL_FALSE, matrices[0].f);
+                glUniformMatrix3fv(uniform[SkinningShader::BoneMatrixArrayIT], bones, GL_FALSE, normals[0].f);
+            } else {
+                glUniform1i(uniform[SkinningShader::BoneCount], 0);
+            }
+            int const first = skinned && b < batches.nBatchCnt ? batches.pnBatchOffset[b] : 0;
+            int const end = skinned && b + 1 < batches.nBatchCnt ? batches.pnBatchOffset[b + 1] : int(mesh.nNumFaces);
+            if (end <= first)
+                continue;
+            if (model->indexBuffers[node.nIdx])
+                glDrawElements(GL_TRIANGLES, GLsizei((end - first) * 3), GL_UNSIGNED_SHORT,
+                               reinterpret_cast<GLvoid const*>(size_t(first) * 3 * sizeof(GLushort)));
+            else
+                glDrawArrays(GL_TRIANGLES, first * 3, (end - first) * 3);
+        }
+        for (GLuint attribute = 0; attribute < SkinningShader::AttributeCount; ++attribute)
+            glDisableVertexAttribArray(attribute);
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    glUseProgram(0);
 }
 
 void CEnt::RenderChildren()

@@ -18,6 +18,7 @@
 class CCarMotion;
 class CSpinnerMotion;
 class CClickerMotion;
+struct SkinningShader;
 
 // A model localiser switches a model's texts with the language.
 class CModelLocaliser {
@@ -33,8 +34,8 @@ public:
     static constexpr int kTouchReversesAnimation = 2;
 
     explicit CEnt(CEntImpl& model);
-    // A new entity on the same model with the same spin and touch flags;
-    // everything else fresh.
+    // A new entity on the same model with the same skinning, spin and
+    // touch flags; everything else fresh.
     CEnt(CEnt const& other);
     ~CEnt() override;
     CEnt& operator=(CEnt const&) = delete;
@@ -63,6 +64,8 @@ public:
 
     void AddChild(CEnt* child) { children.push_back(child); }
     void RandomAnim();
+    // Takes the shared skinning program.
+    bool LoadShaders();
 
     void RenderChildren();
     void RenderParticles(PVRTMat4 const& inverseView);
@@ -73,6 +76,9 @@ public:
     CSpinnerMotion* spinnerMotion = nullptr;
     CClickerMotion* clickerMotion = nullptr;
     CModelLocaliser* modelLocaliser = nullptr;
+    // Set for a model whose meshes carry bone weights while shaders are
+    // available.
+    SkinningShader* skinning = nullptr;
     float frame = 0.0f;
     float animationSpeed = 1.0f;
     bool placed = false;
@@ -96,6 +102,9 @@ private:
     PVRTMat4 NodeMatrix(unsigned int node) const;
     // Binds the mesh's buffers, sets the vertex pointer and draws it.
     void DrawMesh(unsigned int mesh) const;
+    bool DrawsSkinned() const;
+    // Every mesh node once through the skinning program.
+    void RenderSkinned();
 
     Norv::SmartPtr<CEntImpl> model;
 };

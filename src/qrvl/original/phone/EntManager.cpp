@@ -1,6 +1,17 @@
 // The entity factory and its model cache.
 #include "qrvl/original/phone/EntManager.h"
 
+#include "contrib/pvr/PVRTShader.h"
+#include "contrib/pvr/PVRTString.h"
+#include "norv/graphics/OpenGL.h"
+
+namespace {
+
+char const kVertexShaderFile[] = "VertShader.vsh";
+char const kFragmentShaderFile[] = "FragShader.fsh";
+
+} // namespace
+
 EntManager& EntManager::Get()
 {
     static EntManager manager;
@@ -28,4 +39,38 @@ CEntImpl* EntManager::GetModel(char const* file, char const* folder)
     model->Load(file, folder);
     cache[file] = model;
     return model.Get();
+}
+
+EntManager::~EntManager()
+{
+    if (vertexShader) {
+        glDeleteProgram(skinning.program);
+        glDeleteShader(vertexShader);
+        glDeleteShader(fragmentShader);
+    }
+}
+
+SkinningShader* EntManager::GetSkinningShader()
+{
+    LoadSkinShader();
+    return &skinning;
+}
+
+void EntManager::LoadSkinShader()
+{
+    if (skinning.program || !Norv::GetGLCaps().glsl)
+        return;
+    // Failures are silent: skinned models then draw unskinned.
+    CPVRTString error;
+    if (PVRTShaderLoadFromFile("", kVertexShaderFile, GL_VERTEX_SHADER, 0, &vertexShader, &error) != PVR_SUCCESS
+        || PVRTShaderLoadFromFile("", kFragmentShaderFile, GL_FRAGMENT_SHADER, 0, &fragmentShader, &error)
+            != PVR_SUCCESS)
+        return;
+    if (PVRTCreateProgram(&skinning.program, vertexShader, fragmentShader,
+                          const_cast<char const**>(SkinningShader::kAttributeNames), SkinningShader::AttributeCount,
+                          &error)
+        != PVR_SUCCESS)
+        return;
+    for (int i = 0; i < SkinningShader::UniformCount; ++i)
+        skinning.uniforms[i] = glGetUniformLocation(skinning.program, SkinningShader::kUniformNames[i]);
 }

@@ -6,6 +6,7 @@
 #include "norv/base/SmartPtr.h"
 #include "qrvl/original/phone/CEnt.h"
 #include "qrvl/original/phone/CEntImpl.h"
+#include "qrvl/original/phone/SkinningShader.h"
 
 #include <map>
 
@@ -21,13 +22,24 @@ public:
     // that name and returns it.
     CEntImpl* GetModel(char const* file, char const* folder);
 
+    // The shared skinning program, compiled on first use from
+    // "VertShader.vsh" and "FragShader.fsh" when shaders are available; its
+    // program stays 0 while they do not compile.
+    SkinningShader* GetSkinningShader();
+
     // Forgets every cached model; entities keep theirs alive.
     void Clear() { cache.clear(); }
 
 private:
     EntManager() = default;
+    ~EntManager();
+
+    void LoadSkinShader();
 
     CEntImpl& CachedModel(char const* file, char const* folder);
 
     std::map<Norv::NarrowString, Norv::SmartPtr<CEntImpl>> cache;
+    SkinningShader skinning;
+    GLuint vertexShader = 0;
+    GLuint fragmentShader = 0;
 };

@@ -8,6 +8,7 @@
 #include "norv/graphics/OpenGL.h"
 #include "qrvl/original/phone/CEnt.h"
 #include "qrvl/original/phone/EntManager.h"
+#include "qrvl/original/phone/SkinningShader.h"
 
 #include <cstdio>
 
@@ -81,6 +82,47 @@ TEST_F(EntityDrawingTest, ATexturedQuadDrawsOnBothPathsAndFollowsItsNodeKeys)
         quad->Render();
         EXPECT_LE(Distance(Pixel(kLeftQuarter, kMiddleRow), Rgb(kRed)), kFilterTolerance);
         EntManager::Get().Clear();
+    }
+}
+
+// A skinned model follows its bone through the shader and stands at rest
+// on the fixed-function path; either way each of its nodes is drawn once,
+// which additive blending shows: a second drawing would double the colour.
+TEST_F(EntityDrawingTest, ASkinnedModelFollowsItsBoneAndIsDrawnOnce)
+{
+    ASSERT_NE(Norv::MountNative(SHADER_DIR, "", Norv::VfsMount::FallThrough), nullptr);
+    ASSERT_TRUE(WriteSkinnedPod(Path("skinned.pod"), "dim.png", 0.5f));
+    constexpr unsigned int kDim = 0x400000FF;
+    ASSERT_TRUE(WriteTwoColourPvr(Path("dim.pvr"), kDim, kDim));
+    // The bone rises half the window's half height: a quarter of the rows.
+    constexpr int kBottomRow = 4;
+    constexpr int kTopRow = kSide - 4;
+    for (bool noShaders : {false, true}) {
+        SCOPED_TRACE(noShaders ? "fixed function" : "shaders available");
+        Norv::shadersDisabled = noShaders;
+        Norv::InitializeOpenGL();
+        if (!noShaders) {
+            glUseProgram(0);
+            for (GLuint array = 0; array < 3; ++array)
+                glDisableVertexAttribArray(array);
+        }
+        EntManager::Get().Clear();
+        Norv::SmartPtr<CEnt> skinned(EntManager::Get().CreateEnt("skinned.pod", ""));
+        ASSERT_TRUE(skinned->GetModel().IsLoaded());
+        EXPECT_EQ(skinned->skinning != nullptr, !noShaders);
+        if (skinned->skinning)
+            ASSERT_NE(skinned->skinning->program, 0u) << "the shaders compile and link";
+
+        skinned->Update(1.0f / 30.0f);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE);
+        Clear();
+        skinned->Render();
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        for (int x : {kLeftQuarter, kRightQuarter}) {
+            EXPECT_EQ(Pixel(x, kTopRow), Rgb(kDim)) << x;
+            EXPECT_EQ(Pixel(x, kBottomRow), Rgb(noShaders ? kDim : 0x000000FF)) << x;
+        }
     }
 }
 

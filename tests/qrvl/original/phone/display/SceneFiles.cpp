@@ -52,7 +52,95 @@ void BuildQuadMesh(SPODMesh& quad)
     PVRTMatrixIdentityF(quad.mUnpackMatrix);
 }
 
+// The material of both test models: white, with diffuse texture 0.
+void BuildMaterial(CPVRTModelPOD& model, char const* textureName)
+{
+    model.nNumTexture = 1;
+    model.pTexture = static_cast<SPODTexture*>(std::calloc(1, sizeof(SPODTexture)));
+    model.pTexture[0].pszName = CText(textureName);
+    model.nNumMaterial = 1;
+    model.pMaterial = static_cast<SPODMaterial*>(std::calloc(1, sizeof(SPODMaterial)));
+    SPODMaterial& material = model.pMaterial[0];
+    material.pszName = CText("quad");
+    material.nIdxTexDiffuse = 0;
+    material.nIdxTexAmbient = material.nIdxTexSpecularColour = material.nIdxTexSpecularLevel = -1;
+    material.nIdxTexBump = material.nIdxTexEmissive = material.nIdxTexGlossiness = -1;
+    material.nIdxTexOpacity = material.nIdxTexReflection = material.nIdxTexRefraction = -1;
+    material.fMatOpacity = 1.0f;
+    for (int i = 0; i < 3; ++i)
+        material.pfMatAmbient[i] = material.pfMatDiffuse[i] = 1.0f;
+}
+
+void SetStill(SPODNode& node, char const* name, int mesh)
+{
+    node.nIdx = mesh;
+    node.pszName = CText(name);
+    node.nIdxParent = -1;
+    node.pfAnimPosition = CArray<float>({0, 0, 0});
+    node.pfAnimRotation = CArray<float>({0, 0, 0, 1});
+    node.pfAnimScale = CArray<float>({1, 1, 1, 0, 0, 0, 0});
+}
+
+// A quad from x0 to x1: position, texture coordinates, one bone index byte
+// (padded to 4) and one float weight, 28 bytes a vertex.
+void BuildSkinnedHalf(SPODMesh& half, float x0, float x1)
+{
+    half.nNumVertex = 4;
+    half.nNumFaces = 2;
+    half.nNumUVW = 1;
+    struct Vertex {
+        float position[3];
+        float uv[2];
+        uint8_t bone[4];
+        float weight;
+    };
+    static_assert(sizeof(Vertex) == 28, "packed as the streams say");
+    std::vector<Vertex> const vertices = {{{x0, -1, 0}, {0, 1}, {0}, 1.0f}, {{x1, -1, 0}, {1, 1}, {0}, 1.0f},
+                                          {{x0, 1, 0}, {0, 0}, {0}, 1.0f}, {{x1, 1, 0}, {1, 0}, {0}, 1.0f}};
+    half.pInterleaved = reinterpret_cast<unsigned char*>(CArray(vertices));
+    SetStream(half.sVertex, EPODDataFloat, 3, 28, 0);
+    half.psUVW = static_cast<CPODData*>(std::calloc(1, sizeof(CPODData)));
+    SetStream(half.psUVW[0], EPODDataFloat, 2, 28, 12);
+    SetStream(half.sBoneIdx, EPODDataUnsignedByte, 1, 28, 20);
+    SetStream(half.sBoneWeight, EPODDataFloat, 1, 28, 24);
+    half.sFaces.eType = EPODDataUnsignedShort;
+    half.sFaces.n = 1;
+    half.sFaces.nStride = 2;
+    half.sFaces.pData = reinterpret_cast<unsigned char*>(CArray<uint16_t>({0, 1, 2, 2, 1, 3}));
+    // One batch of the one bone, node 2.
+    half.sBoneBatches.nBatchBoneMax = 1;
+    half.sBoneBatches.nBatchCnt = 1;
+    half.sBoneBatches.pnBatches = new int[1] {2};
+    half.sBoneBatches.pnBatchBoneCnt = new int[1] {1};
+    half.sBoneBatches.pnBatchOffset = new int[1] {0};
+    PVRTMatrixIdentityF(half.mUnpackMatrix);
+}
+
 } // namespace
+
+bool WriteSkinnedPod(std::string const& path, char const* textureName, float rise)
+{
+    CPVRTModelPOD model;
+    model.nNumFrame = 2;
+    model.nFPS = 30;
+    model.nNumMesh = 2;
+    model.pMesh = static_cast<SPODMesh*>(std::calloc(2, sizeof(SPODMesh)));
+    BuildSkinnedHalf(model.pMesh[0], -1.0f, 0.0f);
+    BuildSkinnedHalf(model.pMesh[1], 0.0f, 1.0f);
+    model.nNumNode = 3;
+    model.nNumMeshNode = 2;
+    model.pNode = static_cast<SPODNode*>(std::calloc(3, sizeof(SPODNode)));
+    SetStill(model.pNode[0], "left", 0);
+    SetStill(model.pNode[1], "right", 1);
+    SPODNode& bone = model.pNode[2];
+    SetStill(bone, "bone", -1);
+    bone.nIdxMaterial = -1;
+    bone.nAnimFlags = ePODHasPositionAni;
+    std::free(bone.pfAnimPosition);
+    bone.pfAnimPosition = CArray<float>({0, 0, 0, 0, rise, 0});
+    BuildMaterial(model, textureName);
+    return model.SavePOD(path.c_str()) == 0;
+}
 
 bool WriteQuadPod(std::string const& path, char const* textureName, char const* nodeName, float shiftAtFrameOne)
 {
@@ -73,20 +161,7 @@ bool WriteQuadPod(std::string const& path, char const* textureName, char const* 
     node.pfAnimRotation = CArray<float>({0, 0, 0, 1});
     node.pfAnimScale = CArray<float>({1, 1, 1, 0, 0, 0, 0});
 
-    model.nNumTexture = 1;
-    model.pTexture = static_cast<SPODTexture*>(std::calloc(1, sizeof(SPODTexture)));
-    model.pTexture[0].pszName = CText(textureName);
-    model.nNumMaterial = 1;
-    model.pMaterial = static_cast<SPODMaterial*>(std::calloc(1, sizeof(SPODMaterial)));
-    SPODMaterial& material = model.pMaterial[0];
-    material.pszName = CText("quad");
-    material.nIdxTexDiffuse = 0;
-    material.nIdxTexAmbient = material.nIdxTexSpecularColour = material.nIdxTexSpecularLevel = -1;
-    material.nIdxTexBump = material.nIdxTexEmissive = material.nIdxTexGlossiness = -1;
-    material.nIdxTexOpacity = material.nIdxTexReflection = material.nIdxTexRefraction = -1;
-    material.fMatOpacity = 1.0f;
-    for (int i = 0; i < 3; ++i)
-        material.pfMatAmbient[i] = material.pfMatDiffuse[i] = 1.0f;
+    BuildMaterial(model, textureName);
     return model.SavePOD(path.c_str()) == 0;
 }
 
