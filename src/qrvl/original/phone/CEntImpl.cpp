@@ -49,6 +49,13 @@ Norv::NarrowString TexturePath(char const* folder, char const* storedName)
     return Norv::NarrowString(folder) + name + ".pvr";
 }
 
+void DeleteTextures(std::vector<GLuint> const& textures)
+{
+    for (GLuint texture : textures)
+        if (texture)
+            glDeleteTextures(1, &texture);
+}
+
 } // namespace
 
 CEntImpl::~CEntImpl()
@@ -58,9 +65,17 @@ CEntImpl::~CEntImpl()
     for (GLuint buffer : indexBuffers)
         if (buffer)
             glDeleteBuffers(1, &buffer);
-    for (GLuint texture : textures)
-        if (texture)
-            glDeleteTextures(1, &texture);
+    if (!textureOwner)
+        DeleteTextures(textures);
+}
+
+void CEntImpl::ShareTextures(CEntImpl& owner)
+{
+    if (!textureOwner)
+        DeleteTextures(textures);
+    textures = owner.textures;
+    alphaFlags = owner.alphaFlags;
+    textureOwner = &owner;
 }
 
 void CEntImpl::Load(char const* file, char const* folder)

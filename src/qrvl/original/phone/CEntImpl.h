@@ -5,6 +5,7 @@
 
 #include "contrib/pvr/PVRTModelPOD.h"
 #include "norv/base/RefCounter.h"
+#include "norv/base/SmartPtr.h"
 
 #include <SDL_opengl.h>
 
@@ -28,6 +29,9 @@ public:
 
     // Buffers exist once the model has loaded.
     bool IsLoaded() const { return !indexBuffers.empty(); }
+    // Drops this model's own textures for those of `owner`, which stays
+    // alive as long as this model draws with them.
+    void ShareTextures(CEntImpl& owner);
 
     CPVRTModelPOD model;
     std::vector<GLuint> vertexBuffers;
@@ -37,4 +41,8 @@ public:
     // texture has an alpha channel.
     std::vector<GLuint> textures;
     std::vector<unsigned char> alphaFlags;
+
+private:
+    // The model whose textures these are, when they are not this model's.
+    Norv::SmartPtr<CEntImpl> textureOwner;
 };

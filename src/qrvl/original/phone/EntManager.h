@@ -22,6 +22,11 @@ public:
     // that name and returns it.
     CEntImpl* GetModel(char const* file, char const* folder);
 
+    // The model of a seat's peg (seat 0 to 5): the geometry of one of three
+    // peg files and the pink or blue texture set. The first request loads
+    // all twelve peg models, sharing two texture sets among them.
+    CEntImpl* GetPegModel(bool pink, char const* folder, int seat);
+
     // The shared skinning program, compiled on first use from
     // "VertShader.vsh" and "FragShader.fsh" when shaders are available; its
     // program stays 0 while they do not compile.
@@ -35,6 +40,7 @@ private:
     ~EntManager();
 
     void LoadSkinShader();
+    void SpawnPegEntDefs(char const* folder);
 
     CEntImpl& CachedModel(char const* file, char const* folder);
 

@@ -214,3 +214,50 @@ TEST_F(EntityDrawingTest, AlphaComesFromTheTexturesHeader)
 }
 
 } // namespace
+
+namespace {
+
+// Twelve peg models from six files: a seat's geometry follows its number,
+// its colour only the texture set of its key; the first request loads them
+// all and later ones load nothing.
+TEST_F(EntityDrawingTest, PegModelsShareTwoTextureSets)
+{
+    for (int file = 1; file <= 3; ++file) {
+        for (bool pink : {true, false}) {
+            std::string const name = std::string(pink ? "pinkpeg" : "bluepeg") + std::to_string(file);
+            ASSERT_TRUE(WriteQuadPod(Path((name + ".pod").c_str()), pink ? "pink.png" : "blue.png", name.c_str(), 0));
+        }
+    }
+    ASSERT_TRUE(WriteTwoColourPvr(Path("pink.pvr"), 0xFF80C0FF, 0xFF80C0FF));
+    ASSERT_TRUE(WriteTwoColourPvr(Path("blue.pvr"), kBlue, kBlue));
+
+    EntManager& manager = EntManager::Get();
+    CEntImpl* pinkOwner = manager.GetPegModel(true, "", 0);
+    CEntImpl* blueOwner = manager.GetPegModel(false, "", 1);
+    GLuint const pinkSet = pinkOwner->textures.at(0);
+    GLuint const blueSet = blueOwner->textures.at(0);
+    ASSERT_NE(pinkSet, 0u);
+    ASSERT_NE(blueSet, 0u);
+    EXPECT_NE(pinkSet, blueSet);
+    for (int file = 1; file <= 3; ++file)
+        for (char const* colour : {"pink", "blue"})
+            ASSERT_EQ(std::remove(Path((colour + std::string("peg") + std::to_string(file) + ".pod").c_str()).c_str()), 0);
+
+    for (int seat = 0; seat < 6; ++seat) {
+        std::string const geometry = (seat % 2 ? "bluepeg" : "pinkpeg") + std::to_string(seat / 2 + 1);
+        for (bool pink : {true, false}) {
+            CEntImpl* model = manager.GetPegModel(pink, "", seat);
+            ASSERT_TRUE(model->IsLoaded()) << seat;
+            EXPECT_STREQ(model->model.pNode[0].pszName, geometry.c_str()) << seat;
+            EXPECT_EQ(model->textures.at(0), pink ? pinkSet : blueSet) << seat;
+        }
+    }
+
+    // The shared sets draw: a blue peg on pink geometry shows blue.
+    Norv::SmartPtr<CEnt> peg(new CEnt(*manager.GetPegModel(false, "", 0)));
+    Clear();
+    peg->Render();
+    EXPECT_EQ(Pixel(kSide / 2, kMiddleRow), Rgb(kBlue));
+}
+
+} // namespace
