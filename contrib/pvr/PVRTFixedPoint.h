@@ -26,21 +26,29 @@ inline int32_t PVRTXMUL(int32_t a, int32_t b)
     return static_cast<int32_t>(static_cast<int64_t>(a) * b / 65536);
 }
 
+// A quotient over a zero divisor: the largest value of the dividend's
+// sign, or 0 for 0, in place of the processor's divide trap.
+inline int32_t PVRTXOverZero(int64_t dividend)
+{
+    return dividend > 0 ? INT32_MAX : dividend < 0 ? -INT32_MAX : 0;
+}
+
 // a / b, a widened by 16 bits and divided toward zero.
 inline int32_t PVRTXDIV(int32_t a, int32_t b)
 {
-    return static_cast<int32_t>(static_cast<int64_t>(a) * 65536 / b);
+    int64_t const wide = static_cast<int64_t>(a) * 65536;
+    return b ? static_cast<int32_t>(wide / b) : PVRTXOverZero(wide);
 }
 
 // 1 / b and 2 / b.
 inline int32_t PVRTXRECIP(int32_t b)
 {
-    return static_cast<int32_t>((INT64_C(1) << 32) / b);
+    return b ? static_cast<int32_t>((INT64_C(1) << 32) / b) : INT32_MAX;
 }
 
 inline int32_t PVRTXTWOOVER(int32_t b)
 {
-    return static_cast<int32_t>((INT64_C(1) << 33) / b);
+    return b ? static_cast<int32_t>((INT64_C(1) << 33) / b) : INT32_MAX;
 }
 
 // Trigonometry of fixed-point radians through 1024-entry tables.

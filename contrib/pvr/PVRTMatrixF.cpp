@@ -170,8 +170,9 @@ void PVRTMatrixVec3CrossProductF(PVRTVECTOR3f& out, PVRTVECTOR3f const& a, PVRTV
 
 void PVRTMatrixVec3NormalizeF(PVRTVECTOR3f& out, PVRTVECTOR3f const& in)
 {
-    float const inverseLength
-        = static_cast<float>(1.0 / std::sqrt(static_cast<double>(in.x * in.x + in.y * in.y + in.z * in.z)));
+    double const lengthSquared = static_cast<double>(in.x * in.x + in.y * in.y + in.z * in.z);
+    // A zero vector stays zero rather than becoming NaN.
+    float const inverseLength = lengthSquared > 0.0 ? static_cast<float>(1.0 / std::sqrt(lengthSquared)) : 0.0f;
     out.x = in.x * inverseLength;
     out.y = in.y * inverseLength;
     out.z = in.z * inverseLength;

@@ -29,8 +29,10 @@ void PVRTMatrixQuaternionToAxisAngleF(PVRTQUATERNIONf const& q, PVRTVECTOR3f& ax
 {
     // Below this the axis is ill-defined (angle near 0) and is taken as is.
     constexpr float kSmallSine = 0.0005f;
-    angle = 2.0f * std::acos(q.w);
-    float s = std::sqrt(1.0f - q.w * q.w);
+    // Rounding can leave w a hair outside -1 .. 1, where acos is NaN.
+    float const w = std::max(-1.0f, std::min(q.w, 1.0f));
+    angle = 2.0f * std::acos(w);
+    float s = std::sqrt(1.0f - w * w);
     if (std::fabs(s) < kSmallSine)
         s = 1.0f;
     axis = {q.x / s, q.y / s, q.z / s};

@@ -37,8 +37,9 @@ void PVRTMatrixQuaternionToAxisAngleX(PVRTQUATERNIONx const& q, PVRTVECTOR3x& ax
 {
     // Below this the axis is ill-defined (angle near 0) and is taken as is.
     constexpr int32_t kSmallSine = 32; // 0.0005
-    angle = 2 * PVRTXACOS(q.w);
-    int32_t s = PVRTXSqrtOfSquares(PVRTX_ONE - PVRTXSquare(q.w));
+    int32_t const w = std::max(-PVRTX_ONE, std::min(q.w, PVRTX_ONE));
+    angle = 2 * PVRTXACOS(w);
+    int32_t s = PVRTXSqrtOfSquares(PVRTX_ONE - PVRTXSquare(w));
     if (std::abs(s) < kSmallSine)
         s = PVRTX_ONE;
     axis = {PVRTXDIV(q.x, s), PVRTXDIV(q.y, s), PVRTXDIV(q.z, s)};

@@ -5,6 +5,17 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace {
+
+// Positions past the end read as the end, as the standard string's
+// bounded forms do, so no read or write leaves the buffer.
+CPVRTString::size_type Clamp(CPVRTString::size_type pos, CPVRTString::size_type size)
+{
+    return std::min(pos, size);
+}
+
+} // namespace
+
 CPVRTString::CPVRTString() : m_pString(static_cast<char*>(calloc(1, 1))), m_Size(0), m_Capacity(1)
 {
 }
@@ -97,6 +108,7 @@ CPVRTString& CPVRTString::assign(CPVRTString const& s)
 
 CPVRTString& CPVRTString::assign(CPVRTString const& s, size_type pos, size_type n)
 {
+    pos = Clamp(pos, s.m_Size);
     return Assign(s.m_pString + pos, std::min(n, s.m_Size - pos));
 }
 
@@ -126,6 +138,7 @@ CPVRTString& CPVRTString::append(CPVRTString const& s)
 
 CPVRTString& CPVRTString::append(CPVRTString const& s, size_type pos, size_type n)
 {
+    pos = Clamp(pos, s.m_Size);
     return Append(s.m_pString + pos, std::min(n, s.m_Size - pos));
 }
 
@@ -142,8 +155,10 @@ CPVRTString::size_type CPVRTString::copy(char* dest, size_type n, size_type pos)
 {
     if (!dest)
         return 0;
-    memcpy(dest, m_pString + pos, std::min(m_Size - pos, n));
-    return n;
+    pos = Clamp(pos, m_Size);
+    size_type const count = std::min(m_Size - pos, n);
+    memcpy(dest, m_pString + pos, count);
+    return count;
 }
 
 void CPVRTString::clear()
@@ -156,7 +171,8 @@ void CPVRTString::clear()
 
 CPVRTString& CPVRTString::erase(size_type pos, size_type n)
 {
-    if (n == npos || pos + n >= m_Size) {
+    pos = Clamp(pos, m_Size);
+    if (n >= m_Size - pos) {
         m_Size = pos;
         m_pString[pos] = 0;
     } else {
@@ -208,6 +224,7 @@ int CPVRTString::compare(char const* s) const
 
 int CPVRTString::CompareParts(size_type pos, size_type n, char const* right, size_type rightLength) const
 {
+    pos = Clamp(pos, m_Size);
     size_type const leftLength = std::min(m_Size - pos, n);
     size_type const shorter = std::min(leftLength, rightLength);
     for (size_type i = 0; i < shorter; ++i) {
@@ -238,6 +255,7 @@ int CPVRTString::compare(size_type pos, size_type n, char const* s, size_type co
 
 int CPVRTString::compare(size_type pos, size_type n, CPVRTString const& s, size_type pos2, size_type count2) const
 {
+    pos2 = Clamp(pos2, s.m_Size);
     return CompareParts(pos, n, s.m_pString + pos2, std::min(s.m_Size - pos2, count2));
 }
 

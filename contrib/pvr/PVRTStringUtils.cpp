@@ -39,13 +39,14 @@ CPVRTString PVRTStringGetFileName(CPVRTString const& s)
 CPVRTString PVRTStringStripWhiteSpaceFromStartOf(CPVRTString const& s)
 {
     CPVRTString::size_type const first = s.find_first_not_of(kWhiteSpace);
-    return first == CPVRTString::npos ? s : s.substr(first);
+    // Nothing but white space strips to nothing.
+    return first == CPVRTString::npos ? CPVRTString() : s.substr(first);
 }
 
 CPVRTString PVRTStringStripWhiteSpaceFromEndOf(CPVRTString const& s)
 {
     CPVRTString::size_type const last = s.find_last_not_of(kWhiteSpace);
-    return last == CPVRTString::npos ? s : s.substr(0, last + 1);
+    return last == CPVRTString::npos ? CPVRTString() : s.substr(0, last + 1);
 }
 
 CPVRTString PVRTStringFromFormattedList(char const* format, va_list args)

@@ -146,6 +146,9 @@ EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* da
 
     const unsigned int surfaceCount = header.surfaceCount;
     const unsigned int levelCount = (flags & PVRTEX_MIPMAP) ? header.mipMapCount + 1 : 1;
+    if (loadFromLevel >= levelCount)
+        return Fail("PVRTTextureLoadFromPointer failed: the texture has no such level.\n");
+    const unsigned int uploadedLevels = levelCount - loadFromLevel;
 
     // Drain errors left by earlier calls so only this load's own count.
     while (glGetError() != GL_NO_ERROR) {
@@ -209,7 +212,11 @@ EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* da
         headerOut->magic = PVRTEX_IDENTIFIER;
         headerOut->surfaceCount = surfaceCount;
     }
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, header.mipMapCount ? GL_LINEAR_MIPMAP_NEAREST : GL_LINEAR);
+    // Sampling stops at the last level uploaded, and a mipmap filter is only
+    // asked for when there are levels below level 0: a filter reaching for
+    // a missing level samples black.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(uploadedLevels - 1));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, uploadedLevels > 1 ? GL_LINEAR_MIPMAP_NEAREST : GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     return PVR_SUCCESS;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 #include <vector>
 
 namespace {
@@ -59,8 +60,10 @@ public:
 
 class CStrip {
 public:
-    CStrip(unsigned int const* triangleIndices, unsigned int count)
-        : tris(count), stripCount(count)
+    // The improvement passes draw from a generator of the stripper's own,
+    // started at `seed`: the program's rand() sequence is left alone.
+    CStrip(unsigned int const* triangleIndices, unsigned int count, unsigned int seed)
+        : tris(count), stripCount(count), random(seed + 1)
     {
         growth.reserve(count);
         touched.reserve(count);
@@ -92,6 +95,7 @@ private:
     unsigned int stripCount;
     std::vector<CTri*> growth;
     std::vector<CTri*> touched;
+    std::minstd_rand random;
 };
 
 void CStrip::FindNeighbours()
@@ -235,7 +239,7 @@ void CStrip::StripImprove()
     int idlePasses = 0;
     while (idlePasses < 2) {
         for (size_t i = 0; i < tris.size(); ++i)
-            order[i] = {unsigned(std::rand()) * unsigned(std::rand()), &tris[i]};
+            order[i] = {unsigned(random()) * unsigned(random()), &tris[i]};
         std::stable_sort(order.begin(), order.end(), [](Keyed const& a, Keyed const& b) { return a.key < b.key; });
         bool grew = false;
         for (Keyed const& k : order)
@@ -292,8 +296,7 @@ void PVRTTriStrip(unsigned int** strips, unsigned int** stripLengths, unsigned i
     *stripLengths = nullptr;
     *stripCount = 0;
     for (unsigned int seed = 0; seed < kSeedCount; ++seed) {
-        std::srand(seed);
-        CStrip stripper(triangles, triangleCount);
+        CStrip stripper(triangles, triangleCount, seed);
         stripper.StripFromEdges();
         stripper.StripImprove();
         if (*strips && stripper.StripCount() >= *stripCount)

@@ -25,5 +25,10 @@ public:
     float dot(PVRTVec2 const& v) const { return x * v.x + y * v.y; }
     float lenSqr() const { return dot(*this); }
     float length() const { return std::sqrt(lenSqr()); }
-    PVRTVec2 normalized() const { return *this * (1.0f / length()); }
+    // A zero vector has no direction and stays zero rather than NaN.
+    PVRTVec2 normalized() const
+    {
+        float const len = length();
+        return len > 0.0f ? *this * (1.0f / len) : *this;
+    }
 };

@@ -36,7 +36,12 @@ public:
     }
     float lenSqr() const { return dot(*this); }
     float length() const { return std::sqrt(lenSqr()); }
-    PVRTVec3 normalized() const { return *this / length(); }
+    // A zero vector has no direction and stays zero rather than NaN.
+    PVRTVec3 normalized() const
+    {
+        float const len = length();
+        return len > 0.0f ? *this / len : PVRTVec3();
+    }
     PVRTVec3& normalize() { return *this = normalized(); }
 
     float* ptr() { return &x; }

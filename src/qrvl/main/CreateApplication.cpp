@@ -6,6 +6,7 @@
 #include "qrvl/original/frontend/GameFrontEnd.h"
 #include "qrvl/original/FGApp.h"
 #include "qrvl/original/InGameFlow.h"
+#include "qrvl/original/phone/EngineHooks.h"
 
 Norv::SdlApplication* Norv::CreateApplication()
 {
@@ -16,5 +17,6 @@ Norv::SdlApplication* Norv::CreateApplication()
     FrontEndHooks::Install(new GameFrontEnd);
     qrvl::HudHooks::Install(new qrvl::GuifHudHooks);
     GameFlowHooks::Install(new InGameFlow);
+    PresentationHooks::Install(new EngineHooks);
     return new FGApp;
 }

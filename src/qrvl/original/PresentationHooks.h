@@ -18,6 +18,8 @@ public:
     virtual void LoadSplashResources() {}
     // Also builds the HUD pages.
     virtual void LoadFrontendResources() {}
+    // Asked by the splash while its logos show, over their total time.
+    virtual void LoadIngameResources(int) {}
     // The length of the last frame in milliseconds.
     virtual int GetLastFrameTimeMs() { return 0; }
 

@@ -4,6 +4,8 @@
 
 #include "norv/base/Registry.h"
 
+#include <algorithm>
+
 namespace {
 
 Norv::NarrowString const kTuningRoot = "/qrvl/";
@@ -36,6 +38,18 @@ void Read(Norv::NarrowString const& path, PVRTVec3& value)
     Read(path + "_z", value.z);
 }
 
+template <class T>
+T Clamp(T value, T lowest, T highest)
+{
+    return std::max(lowest, std::min(value, highest));
+}
+
+PVRTVec3 Clamp(PVRTVec3 const& value, PVRTVec3 const& lowest, PVRTVec3 const& highest)
+{
+    return PVRTVec3(
+        Clamp(value.x, lowest.x, highest.x), Clamp(value.y, lowest.y, highest.y), Clamp(value.z, lowest.z, highest.z));
+}
+
 } // namespace
 
 template <class T>
@@ -45,11 +59,20 @@ RegistryVar<T>::RegistryVar(char const* name, T defaultValue) : path(kTuningRoot
 }
 
 template <class T>
+RegistryVar<T>::RegistryVar(char const* name, T defaultValue, T lowest_, T highest_)
+    : RegistryVar(name, defaultValue)
+{
+    ranged = true;
+    lowest = lowest_;
+    highest = highest_;
+}
+
+template <class T>
 T RegistryVar<T>::Get() const
 {
     T value = fallback;
     Read(path, value);
-    return value;
+    return ranged ? Clamp(value, lowest, highest) : value;
 }
 
 template <class T>

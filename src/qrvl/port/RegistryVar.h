@@ -12,6 +12,9 @@ class RegistryVar : public Norv::RefCounter {
 public:
     // Writes the default over whatever the key held.
     RegistryVar(char const* name, T defaultValue);
+    // A value read back is kept within lowest .. highest (per component):
+    // for values that divide, whatever a script or the registry file says.
+    RegistryVar(char const* name, T defaultValue, T lowest, T highest);
 
     // The registry's value; the default when the key is gone or unreadable.
     T Get() const;
@@ -22,6 +25,9 @@ public:
 private:
     Norv::NarrowString path;
     T fallback;
+    bool ranged = false;
+    T lowest {};
+    T highest {};
 };
 
 extern template class RegistryVar<float>;

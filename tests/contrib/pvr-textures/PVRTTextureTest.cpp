@@ -191,13 +191,42 @@ TEST_F(PVRTTextureTest, LoadFromLevelDropsLeadingLevels)
     EXPECT_EQ(std::string(pixels.begin(), pixels.end()), data.substr(64, 16));
 }
 
-TEST_F(PVRTTextureTest, MipMapCountWithoutTheFlagUploadsLevelZeroOnly)
+// Sampling reaches only levels that were uploaded; a mipmap filter over
+// missing levels would make the texture incomplete and sample black.
+TEST_F(PVRTTextureTest, SamplingStopsAtTheLastUploadedLevel)
 {
-    PvrFile file(2, 2, OGL_RGBA_8888, 32);
-    file.header.mipMapCount = 1;
-    ASSERT_EQ(Load(file.Bytes(Sequence(16))), 0u) << log;
-    EXPECT_EQ(LevelWidth(1), 0);
-    EXPECT_EQ(MinFilter(), GL_LINEAR_MIPMAP_NEAREST);
+    struct Case {
+        char const* what;
+        unsigned int flags, mipMapCount, loadFromLevel;
+        GLint minFilter, maxLevel;
+    } const cases[] = {
+        {"count without the flag", 0, 1, 0, GL_LINEAR, 0},
+        {"full chain", PVRTEX_MIPMAP, 2, 0, GL_LINEAR_MIPMAP_NEAREST, 2},
+        {"short chain", PVRTEX_MIPMAP, 1, 0, GL_LINEAR_MIPMAP_NEAREST, 1},
+        {"from the last level", PVRTEX_MIPMAP, 2, 2, GL_LINEAR, 0},
+    };
+    for (Case const& c : cases) {
+        PvrFile file(4, 4, OGL_RGBA_8888 | c.flags, 32);
+        file.header.mipMapCount = c.mipMapCount;
+        ASSERT_EQ(Load(file.Bytes(Sequence((16 + 4 + 1) * 4)), nullptr, true, c.loadFromLevel), 0u) << c.what << log;
+        EXPECT_EQ(MinFilter(), c.minFilter) << c.what;
+        GLint maxLevel = -1;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, &maxLevel);
+        EXPECT_EQ(maxLevel, c.maxLevel) << c.what;
+        glDeleteTextures(1, &name);
+        name = 0;
+    }
+}
+
+TEST_F(PVRTTextureTest, LoadingFromALevelPastTheLastFails)
+{
+    PvrFile file(4, 4, OGL_RGBA_8888 | PVRTEX_MIPMAP, 32);
+    file.header.mipMapCount = 2;
+    EXPECT_EQ(Load(file.Bytes(Sequence((16 + 4 + 1) * 4)), nullptr, true, 3), 1u);
+    EXPECT_EQ(name, 0u);
+    EXPECT_EQ(log, "PVRTTextureLoadFromPointer failed: the texture has no such level.\n");
+    EXPECT_EQ(Load(PvrFile(2, 2, OGL_RGBA_8888, 32).Bytes(Sequence(16)), nullptr, true, 1), 1u);
+    EXPECT_EQ(name, 0u);
 }
 
 TEST_F(PVRTTextureTest, UnsupportedLayoutsAreRefusedWithTheirMessages)

@@ -113,4 +113,15 @@ TEST(PVRTTriStrip, ClosedMeshesAndEmptyListsFinish)
     EXPECT_EQ(none.count, 0u);
 }
 
+TEST(PVRTTriStrip, LeavesTheProgramsRandomSequenceAlone)
+{
+    std::vector<unsigned int> grid = GridTriangles(4);
+    std::srand(77);
+    int const expected = std::rand();
+    std::srand(77);
+    Strips strips;
+    PVRTTriStrip(&strips.indices, &strips.lengths, &strips.count, grid.data(), unsigned(grid.size() / 3));
+    EXPECT_EQ(std::rand(), expected);
+}
+
 } // namespace

@@ -182,3 +182,26 @@ TEST(PVRTFixedPoint, QuaternionsFollowTheFloatTwins)
     PVRTMatrixQuaternionNormalizeX(zero);
     EXPECT_EQ(zero.w, 0);
 }
+
+// A zero divisor saturates instead of raising the processor's divide trap,
+// so normalising a zero vector gives zero and the process lives on.
+TEST(PVRTFixedPoint, ZeroDivisorsSaturate)
+{
+    EXPECT_EQ(PVRTXDIV(0x10000, 0), INT32_MAX);
+    EXPECT_EQ(PVRTXDIV(-0x10000, 0), -INT32_MAX);
+    EXPECT_EQ(PVRTXDIV(0, 0), 0);
+    EXPECT_EQ(PVRTXRECIP(0), INT32_MAX);
+    EXPECT_EQ(PVRTXTWOOVER(0), INT32_MAX);
+
+    PVRTVECTOR3x out = {1, 1, 1};
+    PVRTMatrixVec3NormalizeX(out, PVRTVECTOR3x {0, 0, 0});
+    EXPECT_EQ(out.x, 0);
+    EXPECT_EQ(out.y, 0);
+    EXPECT_EQ(out.z, 0);
+
+    PVRTQUATERNIONx const aboveOne = {0, 0, 0, PVRTX_ONE + 3};
+    PVRTVECTOR3x axis;
+    int32_t angle = -1;
+    PVRTMatrixQuaternionToAxisAngleX(aboveOne, axis, angle);
+    EXPECT_EQ(angle, 0);
+}

@@ -251,3 +251,38 @@ TEST(PVRTQuaternion, RotationMatrixIsTheTransposedColumnRotation)
     // The toolkit's Z rotation has the same sign convention.
     ExpectMatrixNear(fromQuaternion, PVRTMat4::RotationZ(0.6f));
 }
+
+// Degenerate input gives finite numbers a caller can carry on with, never
+// NaN: a zero vector, a camera looking at its own position, a unit
+// quaternion whose w rounding put a hair above 1.
+TEST(PVRTMath, DegenerateInputStaysFinite)
+{
+    auto expectFinite = [](float const* values, int count, char const* what) {
+        for (int i = 0; i < count; ++i)
+            EXPECT_TRUE(std::isfinite(values[i])) << what << " element " << i;
+    };
+    PVRTVec3 const zero;
+    PVRTVec3 const unit = zero.normalized();
+    expectFinite(unit.ptr(), 3, "PVRTVec3::normalized");
+    EXPECT_EQ(unit.lenSqr(), 0.0f);
+    PVRTVec2 const flat = PVRTVec2(0.0f, 0.0f).normalized();
+    EXPECT_EQ(flat.x, 0.0f);
+    EXPECT_EQ(flat.y, 0.0f);
+    PVRTVECTOR3f out = {1.0f, 1.0f, 1.0f};
+    PVRTMatrixVec3NormalizeF(out, PVRTVECTOR3f {0.0f, 0.0f, 0.0f});
+    expectFinite(&out.x, 3, "PVRTMatrixVec3NormalizeF");
+
+    PVRTVec3 const eye(3.0f, 4.0f, 5.0f);
+    PVRTMat4 const view = PVRTMat4::LookAt(eye, eye, PVRTVec3(0.0f, 1.0f, 0.0f), true);
+    expectFinite(view.f, 16, "PVRTMat4::LookAt");
+    PVRTMATRIXf lookAt;
+    PVRTMatrixLookAtRHF(lookAt, eye, eye, PVRTVECTOR3f {0.0f, 1.0f, 0.0f});
+    expectFinite(lookAt.f, 16, "PVRTMatrixLookAtRHF");
+
+    PVRTQUATERNIONf const almostIdentity = {0.0f, 0.0f, 0.0f, 1.0000001f};
+    PVRTVECTOR3f axis;
+    float angle = 1.0f;
+    PVRTMatrixQuaternionToAxisAngleF(almostIdentity, axis, angle);
+    EXPECT_EQ(angle, 0.0f);
+    expectFinite(&axis.x, 3, "PVRTMatrixQuaternionToAxisAngleF");
+}

@@ -79,7 +79,29 @@ TEST(PVRTString, PathAndWhiteSpaceHelpers)
     EXPECT_STREQ(PVRTStringGetFileName("c.pvr").c_str(), "c.pvr");
     EXPECT_STREQ(PVRTStringStripWhiteSpaceFromStartOf(" \t\nx y ").c_str(), "x y ");
     EXPECT_STREQ(PVRTStringStripWhiteSpaceFromEndOf(" x y\r\n").c_str(), " x y");
-    EXPECT_STREQ(PVRTStringStripWhiteSpaceFromEndOf(" \t ").c_str(), " \t ");
+    // Nothing but spaces strips to nothing from either end.
+    EXPECT_STREQ(PVRTStringStripWhiteSpaceFromEndOf(" \t ").c_str(), "");
+    EXPECT_STREQ(PVRTStringStripWhiteSpaceFromStartOf(" \t ").c_str(), "");
     EXPECT_STREQ(PVRTStringFromFormattedStr("%d-%s", 7, "x").c_str(), "7-x");
     EXPECT_EQ(PVRTStringFromFormattedStr("%2000d", 1).length(), 1023u);
+}
+
+// Positions past the end read as the end: nothing outside the buffer is
+// read or written, as the sanitizer build checks.
+TEST(PVRTString, PositionsPastTheEndAreClamped)
+{
+    CPVRTString const abc("abc");
+    EXPECT_STREQ(abc.substr(5, 2).c_str(), "");
+    EXPECT_STREQ(CPVRTString("x").append(abc, 9, 2).c_str(), "x");
+    EXPECT_STREQ(CPVRTString("x").assign(abc, 4, CPVRTString::npos).c_str(), "");
+    EXPECT_EQ(abc.compare(7, 2, "") , 0);
+    EXPECT_EQ(abc.compare(7, 2, "a"), -1);
+    EXPECT_EQ(abc.compare(0, 3, abc, 8, 1), 1);
+    EXPECT_STREQ(CPVRTString(abc).erase(6, 1).c_str(), "abc");
+    EXPECT_STREQ(CPVRTString(abc).erase(1, 10).c_str(), "a");
+
+    char copied[11] = "----------";
+    EXPECT_EQ(abc.copy(copied, 10, 0), 3u);
+    EXPECT_STREQ(copied, "abc-------");
+    EXPECT_EQ(abc.copy(copied, 10, 8), 0u);
 }

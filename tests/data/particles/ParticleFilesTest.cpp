@@ -5,7 +5,7 @@
 // RGBA textures in the data.
 #include "contrib/ezxml/ezxml.h"
 #include "contrib/pvr/PVRTTexture.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/base/Xml.h"
 #include "norv/base/XmlIt.h"
 #include "norv/vfs/File.h"

@@ -4,7 +4,7 @@
 // each music track's end runs on into its start without a click.
 #include "UsedSoundNames.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioSource.h"
 #include "norv/vfs/Vfs.h"
 

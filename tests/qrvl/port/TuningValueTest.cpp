@@ -34,6 +34,22 @@ TEST_F(TuningValueTest, EveryGetReadsTheRegistryAgain)
     EXPECT_EQ(step.Get(), 9);
 }
 
+// A ranged value reads back within its range whatever the registry holds.
+TEST_F(TuningValueTest, ARangedValueIsClampedOnRead)
+{
+    RegistryVar<float> speed("SpinnerMaxSpeed", 150.0f, 0.001f, 1000.0f);
+    struct Case {
+        float stored, read;
+    } const cases[] = {{0.0f, 0.001f}, {-5.0f, 0.001f}, {2000.0f, 1000.0f}, {42.0f, 42.0f}};
+    for (Case const& c : cases) {
+        Norv::g_registry->Set("/qrvl/SpinnerMaxSpeed", c.stored);
+        EXPECT_EQ(speed.Get(), c.read) << c.stored;
+    }
+    RegistryVar<int> time("PanTime", 1000, 1, 60000);
+    Norv::g_registry->Set("/qrvl/PanTime", 0);
+    EXPECT_EQ(time.Get(), 1);
+}
+
 TEST_F(TuningValueTest, AVectorLivesInThreeFloatKeys)
 {
     RegistryVar<PVRTVec3> offset("CamCarChaseOffset", PVRTVec3(0.0f, 150.0f, -380.0f));

@@ -21,7 +21,10 @@ qrvl::ResManager& Layout()
 
 FGMode* GameFrontEnd::CreateSplashMode() { return new ModeSplash; }
 
-Norv::SmartPtr<LoadingScreen> GameFrontEnd::CreateLoadingScreen(QuorvelEngine&) { return new ScriptLoadingScreen; }
+Norv::SmartPtr<LoadingScreen> GameFrontEnd::CreateLoadingScreen(QuorvelEngine& engine)
+{
+    return new ScriptLoadingScreen(engine);
+}
 
 Norv::NarrowString GameFrontEnd::GetBkgPak() { return Layout().GetBkgPak(); }
 Norv::NarrowString GameFrontEnd::GetAssetsPak() { return Layout().GetAssetsPak(); }

@@ -9,6 +9,7 @@
 #include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/FGSoundManager.h"
 #include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/PresentationHooks.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CLocalise.h"
@@ -223,6 +224,7 @@ void ModeSplash::ProcessSoundPromptOption()
 
 void ModeSplash::LoadIngameDataBehindSplash()
 {
+    PresentationHooks::Get().LoadIngameResources(totalMs);
     countdown = totalMs;
     state = Loading;
 }

@@ -7,12 +7,12 @@
 
 #include <vector>
 
-CBoardMotions::CBoardMotions(PVRTMat4 const* wheelMatrix) : clicker(&spinner)
+CBoardMotions::CBoardMotions(CEnt* wheel) : clicker(&spinner)
 {
     spinner.Init();
     spinner.SetCamera(&camera);
     clicker.Init();
-    camera.SetSpinner(wheelMatrix);
+    camera.SetSpinner(wheel);
     camera.SnapToSpinner();
 }
 
@@ -42,5 +42,5 @@ void CBoardMotions::panToCar(Car* car)
 void CBoardMotions::panToEvent(Car* car, bool marriage)
 {
     if (CCarMotion const* motion = MotionOf(car))
-        camera.PanToEvent(motion->GetEntityMatrix(), marriage);
+        camera.PanToEvent(motion->GetEntity(), marriage);
 }

@@ -16,8 +16,8 @@ class CCarMotion;
 
 class CBoardMotions : public BoardPresenter {
 public:
-    // The wheel entity's world matrix is the target of the wheel shots.
-    explicit CBoardMotions(PVRTMat4 const* wheelMatrix);
+    // The wheel entity is the target of the wheel shots.
+    explicit CBoardMotions(CEnt* wheel);
 
     // The camera first, so the wheel sees its arrival; the clicker last, so
     // it sees the wheel's new angle.

@@ -80,12 +80,12 @@ CCameraController::CCameraController()
 
 PVRTVec3 CCameraController::TargetPos() const
 {
-    return target ? Util::GetPos(*target) : PVRTVec3();
+    return target ? Util::GetPos(target->worldMatrix) : PVRTVec3();
 }
 
 PVRTVec3 CCameraController::Rot(PVRTVec3 const& v) const
 {
-    return target ? Util::RotateVec(*target, v) : v;
+    return target ? Util::RotateVec(target->worldMatrix, v) : v;
 }
 
 void CCameraController::SnapToSpinner()
@@ -98,21 +98,21 @@ void CCameraController::SnapToSpinner()
 void CCameraController::PanToCar(CCarMotion const& car, std::vector<unsigned> const& shots, bool freeLook)
 {
     if (freeLook) {
-        StartTransition(car.GetEntityMatrix(), kFreeLook, &car);
+        StartTransition(car.GetEntity(), kFreeLook, &car);
         return;
     }
     if (shots.empty())
         return;
     unsigned const pick = shots[(static_cast<unsigned>(std::rand()) % shots.size()) & 0xFFFF];
-    StartTransition(car.GetEntityMatrix(), static_cast<eOffsetType>(pick + 1), &car);
+    StartTransition(car.GetEntity(), static_cast<eOffsetType>(pick + 1), &car);
 }
 
-void CCameraController::PanToEvent(PVRTMat4 const* entity, bool marriage)
+void CCameraController::PanToEvent(CEnt* entity, bool marriage)
 {
     StartTransition(entity, marriage ? kMarriage : kEvent);
 }
 
-void CCameraController::PanToPeg(PVRTMat4 const* entity)
+void CCameraController::PanToPeg(CEnt* entity)
 {
     StartTransition(entity, kPeg);
 }
@@ -120,7 +120,7 @@ void CCameraController::PanToPeg(PVRTMat4 const* entity)
 void CCameraController::PanToSpinner(bool freeLook)
 {
     if (spinner)
-        StartTransition(spinner, freeLook ? kFreeLook : kSpinnerShot);
+        StartTransition(spinner.Get(), freeLook ? kFreeLook : kSpinnerShot);
 }
 
 void CCameraController::ShotOffsets(eOffsetType forShot, PVRTVec3& move, PVRTVec3& look) const
@@ -139,9 +139,9 @@ void CCameraController::ShotOffsets(eOffsetType forShot, PVRTVec3& move, PVRTVec
     }
 }
 
-void CCameraController::StartTransition(PVRTMat4 const* entity, eOffsetType newShot, CCarMotion const* car)
+void CCameraController::StartTransition(CEnt* entity, eOffsetType newShot, CCarMotion const* car)
 {
-    if (entity == target && (newShot == shot || (IsCarShot(newShot) && IsCarShot(shot))))
+    if (entity == target.Get() && (newShot == shot || (IsCarShot(newShot) && IsCarShot(shot))))
         return;
     target = entity;
     targetCar = car;
@@ -248,7 +248,7 @@ void CCameraController::SetupZoomOut()
 
 void CCameraController::SetupPan()
 {
-    lookEntity = nullptr;
+    lookEntity = Norv::WeakPtr<CEnt>();
     // From where the eye is now, so that it does not jump.
     moveOffset = (haveLast ? lastEye : PVRTVec3()) - TargetPos();
     moveEntity = target;
@@ -270,7 +270,7 @@ void CCameraController::SetupFreeLook()
     UpdateMatrix();
     interpolator.Stop();
     moveOffset = lookOffset = PVRTVec3();
-    lookEntity = moveEntity = nullptr;
+    lookEntity = moveEntity = Norv::WeakPtr<CEnt>();
     freeLookPos = TargetPos();
 }
 
@@ -310,7 +310,7 @@ void CCameraController::UpdateState(int ms)
     }
     if (shot == kCircle) {
         lookOffset = Rot(carLook->Get());
-        if (targetCar && targetCar->GetState() != CCarMotion::kIdle)
+        if (TargetCar() && TargetCar()->GetState() != CCarMotion::kIdle)
             circleAngle += static_cast<float>(ms) * carCircleSpeed->Get() * kDegreesToRadians;
         moveOffset = TurnedAboutVertical(carCircle->Get(), circleAngle);
     } else if ((shot == kChase || shot == kTopDown) && target) {
@@ -352,10 +352,10 @@ void CCameraController::Update(int frameMs)
         camera->SetCamera(view);
         return;
     }
-    PVRTVec3 const eye = Util::GetPos(*moveEntity) + currentMoveOffset;
+    PVRTVec3 const eye = Util::GetPos(moveEntity->worldMatrix) + currentMoveOffset;
     PVRTVec3 at;
     if (lookEntity)
-        at = Util::GetPos(*lookEntity) + currentLookOffset;
+        at = Util::GetPos(lookEntity->worldMatrix) + currentLookOffset;
     else if (haveLast)
         at = eye - lastEye + lastAt; // the viewing direction stays
     else

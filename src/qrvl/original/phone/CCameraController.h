@@ -15,6 +15,8 @@
 #include "contrib/pvr/PVRTVec2.h"
 #include "contrib/pvr/PVRTVec3.h"
 #include "norv/base/core/SmartPtr.h"
+#include "norv/base/core/WeakPtr.h"
+#include "qrvl/original/phone/CEnt.h"
 
 #include <vector>
 
@@ -36,18 +38,18 @@ public:
     // Writes the tuning values.
     CCameraController();
 
-    // The wheel entity's world matrix, the target of the wheel shots.
-    void SetSpinner(PVRTMat4 const* wheel) { spinner = wheel; }
+    // The wheel entity, the target of the wheel shots.
+    void SetSpinner(CEnt* wheel) { spinner = wheel; }
     // Cuts straight to the wheel.
     void SnapToSpinner();
     // One of the shots (numbered from 0) the car's route allows, picked at
     // random; free look over the car instead when asked.
     void PanToCar(CCarMotion const& car, std::vector<unsigned> const& shots, bool freeLook);
-    void PanToEvent(PVRTMat4 const* entity, bool marriage);
-    void PanToPeg(PVRTMat4 const* entity);
+    void PanToEvent(CEnt* entity, bool marriage);
+    void PanToPeg(CEnt* entity);
     void PanToSpinner(bool freeLook);
     // `car` is the target's motion when the target is a car.
-    void StartTransition(PVRTMat4 const* entity, eOffsetType newShot, CCarMotion const* car = nullptr);
+    void StartTransition(CEnt* entity, eOffsetType newShot, CCarMotion const* car = nullptr);
 
     // Once per frame with the frame's milliseconds; while skipping every
     // transition completes at once.
@@ -68,6 +70,7 @@ public:
     void MoveXZ(PVRTVec2 const& point);
 
 private:
+    CCarMotion const* TargetCar() const { return target ? targetCar : nullptr; }
     PVRTVec3 TargetPos() const;
     PVRTVec3 Rot(PVRTVec3 const& v) const;
     void ShotOffsets(eOffsetType forShot, PVRTVec3& move, PVRTVec3& look) const;
@@ -88,15 +91,18 @@ private:
     int state = kNone;
     PVRTVec3 moveOffset, lookOffset;
     PVRTVec3 currentMoveOffset, currentLookOffset;
-    PVRTMat4 const* lookEntity = nullptr;
-    PVRTMat4 const* moveEntity = nullptr;
+    // Entities are held weakly: the board may free them while the camera
+    // moves, and the camera then holds still.
+    Norv::WeakPtr<CEnt> lookEntity;
+    Norv::WeakPtr<CEnt> moveEntity;
     bool haveLast = false;
     PVRTVec3 lastEye, lastAt;
     PVRTMat4 view;
     Interpolator interpolator;
-    PVRTMat4 const* target = nullptr;
+    Norv::WeakPtr<CEnt> target;
+    // Owned by the target's entity: read only while the target lives.
     CCarMotion const* targetCar = nullptr;
-    PVRTMat4 const* spinner = nullptr;
+    Norv::WeakPtr<CEnt> spinner;
     eOffsetType shot = kNoShot;
     CAverager<PVRTVec3> chaseAverager;
     CAverager<PVRTVec3> topDownAverager;

@@ -3,6 +3,7 @@
 #include "qrvl/original/phone/CCarMotion.h"
 
 #include "qrvl/original/BoardSpace.h"
+#include "qrvl/original/phone/CEnt.h"
 #include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/MatrixUtil.h"
 
@@ -34,14 +35,16 @@ void CCarMotion::Place(BoardSpace* space)
     path = space->path;
     if (!path)
         return;
-    distance = static_cast<int>(space->pathDistance);
+    distance = std::trunc(space->pathDistance);
     PlaceOnPath();
 }
 
 void CCarMotion::PlaceOnPath()
 {
-    if (path && entity)
-        *entity = HeadingAt(*path, static_cast<float>(distance));
+    if (path && entity) {
+        entity->worldMatrix = HeadingAt(*path, distance);
+        entity->MatrixUpdated();
+    }
 }
 
 void CCarMotion::SetNextWaypoint(BoardSpace* space, bool, bool last)
@@ -58,7 +61,7 @@ void CCarMotion::SetNextWaypoint(BoardSpace* space, bool, bool last)
 
 void CCarMotion::SetupSlide(Nurbs* newPath, float atDistance)
 {
-    PVRTMat4 const startMatrix = entity ? *entity : PVRTMat4::Identity();
+    PVRTMat4 const startMatrix = entity ? entity->worldMatrix : PVRTMat4::Identity();
     PVRTMat4 const targetMatrix = newPath ? HeadingAt(*newPath, atDistance) : startMatrix;
     startRotation = Mat2Quat(startMatrix);
     endRotation = Mat2Quat(targetMatrix);
@@ -75,17 +78,19 @@ bool CCarMotion::Tick(int ms)
         return true;
     }
     if (state == kDriving) {
+        // The fraction of a unit is carried over, so that short frames move
+        // the car as well as long ones.
         float const step = static_cast<float>(ms) * maxSpeed->Get();
-        distance = static_cast<int>(static_cast<float>(distance) + step);
-        bool const arrived = static_cast<float>(distance) >= target->pathDistance;
+        distance += step;
+        bool const arrived = distance >= target->pathDistance;
         if (arrived) {
             if (lastWaypoint) {
-                distance = static_cast<int>(target->pathDistance);
+                distance = std::trunc(target->pathDistance);
                 state = kIdle;
             }
-        } else if (path && static_cast<float>(distance) >= path->GetLength()) {
+        } else if (path && distance >= path->GetLength()) {
             // The path ends before the target: turn onto the target's path.
-            distance = static_cast<int>(static_cast<float>(distance) - step);
+            distance -= step;
             SetupSlide(target->path.Get(), target->pathDistance);
         }
         PlaceOnPath();
@@ -96,13 +101,13 @@ bool CCarMotion::Tick(int ms)
         if (entity) {
             PVRTQUATERNIONf turned;
             PVRTMatrixQuaternionSlerpF(turned, startRotation, endRotation, turnProgress);
-            PVRTVec3 const position = Util::GetPos(*entity);
-            PVRTMatrixRotationQuaternionF(*entity, turned);
-            Util::SetPos(*entity, position);
+            PVRTVec3 const position = Util::GetPos(entity->worldMatrix);
+            PVRTMatrixRotationQuaternionF(entity->worldMatrix, turned);
+            Util::SetPos(entity->worldMatrix, position);
         }
         if (turnProgress == 1.0f) {
             path = target->path;
-            distance = target->startsPath ? 0 : static_cast<int>(target->pathDistance);
+            distance = target->startsPath ? 0.0f : std::trunc(target->pathDistance);
             PlaceOnPath();
             state = kDriving;
         }

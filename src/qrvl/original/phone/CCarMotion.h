@@ -13,6 +13,7 @@
 #include "norv/base/core/SmartPtr.h"
 
 class BoardSpace;
+class CEnt;
 
 class CCarMotion : public CarMotion {
 public:
@@ -21,10 +22,10 @@ public:
     // Writes the tuning values.
     CCarMotion();
 
-    // The world matrix of the car's entity, written by the motion; null
-    // until the entity attaches itself.
-    void SetEntityMatrix(PVRTMat4* matrix) { entity = matrix; }
-    PVRTMat4 const* GetEntityMatrix() const { return entity; }
+    // The car's entity, whose world matrix the motion writes; null until
+    // the entity attaches itself. The entity owns the motion.
+    void SetEntity(CEnt* car) { entity = car; }
+    CEnt* GetEntity() const { return entity; }
 
     // Stands the car on the space's path at the space; state and target
     // stay.
@@ -34,7 +35,7 @@ public:
     bool Tick(int ms) override;
 
     int GetState() const { return state; }
-    int GetDistance() const { return distance; }
+    float GetDistance() const { return distance; }
     Nurbs* GetPath() const { return path.Get(); }
 
     // The rotation of a matrix's 3x3 part as a unit quaternion.
@@ -47,9 +48,9 @@ private:
     void PlaceOnPath();
     void SetupSlide(Nurbs* newPath, float atDistance);
 
-    PVRTMat4* entity = nullptr;
+    CEnt* entity = nullptr;
     Norv::SmartPtr<Nurbs> path;
-    int distance = 0;
+    float distance = 0.0f;
     BoardSpace* target = nullptr;
     bool lastWaypoint = false;
     int state = kIdle;

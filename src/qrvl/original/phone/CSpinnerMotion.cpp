@@ -27,13 +27,25 @@ constexpr int kMaxDragBlur = 200;
 // ten, so this bound only stops a deceleration tuned to nothing.
 constexpr int kSkipStepMs = 1000;
 constexpr int kMaxSkipSteps = 1000;
+// The speed factors divide the drag blur: tuned to 0 or below they are read
+// as this much, and no more than the largest speed a float carries.
+constexpr float kSmallestSpeedFactor = 1e-6f;
+constexpr float kLargestSpeedFactor = 1e30f;
+
+// A blur level, capped before it becomes an integer so that a huge level
+// never overflows the conversion.
+int BlurLevel(float level, int cap)
+{
+    return static_cast<int>(std::min(level, static_cast<float>(cap)));
+}
 
 } // namespace
 
 CSpinnerMotion::CSpinnerMotion()
     : deltaAverager(0.0f, 4), speedAverager(0.0f, 4),
-      speedModifier(new RegistryVar<float>("SpinnerSpeedModifier", 0.0006756757f)),
-      maxSpeed(new RegistryVar<float>("SpinnerMaxSpeed", 150.0f)),
+      speedModifier(new RegistryVar<float>(
+          "SpinnerSpeedModifier", 0.0006756757f, kSmallestSpeedFactor, kLargestSpeedFactor)),
+      maxSpeed(new RegistryVar<float>("SpinnerMaxSpeed", 150.0f, kSmallestSpeedFactor, kLargestSpeedFactor)),
       minSpeed(new RegistryVar<float>("SpinnerMinSpeed", 35.0f)),
       minSpeedRandom(new RegistryVar<float>("SpinnerMinSpeedRandom", 70.0f)),
       deceleration(new RegistryVar<float>("SpinnerDeceleration", 0.015f))
@@ -164,13 +176,13 @@ bool CSpinnerMotion::DoRandomSpin(bool refuse)
 int CSpinnerMotion::GetBlur() const
 {
     if (state == kSpinning)
-        return std::min(kMaxSpinBlur, static_cast<int>(std::fabs(speed) / (maxSpeed->Get() / kBlurSteps)));
+        return BlurLevel(std::fabs(speed) / (maxSpeed->Get() / kBlurSteps), kMaxSpinBlur);
     float turned = angle - previousAngle;
     if (turned > kPi)
         turned -= 2.0f * kPi;
     if (turned < -kPi)
         turned += 2.0f * kPi;
-    return std::min(kMaxDragBlur, static_cast<int>(std::fabs(turned) / speedModifier->Get() / maxSpeed->Get() * kPi));
+    return BlurLevel(std::fabs(turned) / speedModifier->Get() / maxSpeed->Get() * kPi, kMaxDragBlur);
 }
 
 void CSpinnerMotion::UpdateBlur()

@@ -7,7 +7,7 @@
 #include "tests/harness/Image.h"
 #include "tests/harness/TestWindow.h"
 
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioSource.h"
 #include "norv/vfs/Vfs.h"
 

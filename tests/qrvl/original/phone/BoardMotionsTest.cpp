@@ -33,8 +33,8 @@ protected:
 
 TEST_F(BoardMotionsTest, ASpinRunsToASpinResultAndTheCameraFollowsTheCar)
 {
-    PVRTMat4 wheel = PVRTMat4::Identity();
-    CBoardMotions motions(&wheel);
+    Norv::SmartPtr<CEnt> wheel = PlacedEntity();
+    CBoardMotions motions(wheel.Get());
     BoardPresenter& presenter = motions;
     EXPECT_TRUE(presenter.destinationReached());
 
@@ -52,10 +52,9 @@ TEST_F(BoardMotionsTest, ASpinRunsToASpinResultAndTheCameraFollowsTheCar)
     EXPECT_GE(value, 1);
     EXPECT_LE(value, 10);
 
-    PVRTMat4 carMatrix = PVRTMat4::Identity();
-    Util::SetPos(carMatrix, PVRTVec3(500, 0, 500));
+    Norv::SmartPtr<CEnt> carEntity = PlacedEntity(PVRTVec3(500, 0, 500));
     CCarMotion carMotion;
-    carMotion.SetEntityMatrix(&carMatrix);
+    carMotion.SetEntity(carEntity.Get());
     Car car;
     car.init(0, &carMotion);
     presenter.panToCar(&car); // not attached: nothing

@@ -54,9 +54,10 @@ protected:
     // (true: the other branch), until the last space; false on a jump.
     void DriveFrom(int first, bool forkChoice)
     {
-        PVRTMat4 matrix = PVRTMat4::Identity();
+        Norv::SmartPtr<CEnt> entity = PlacedEntity();
+        PVRTMat4& matrix = entity->worldMatrix;
         CCarMotion motion;
-        motion.SetEntityMatrix(&matrix);
+        motion.SetEntity(entity.Get());
         Car car;
         car.init(0, &motion);
         BoardSpace* at = board.getSpace(first);

@@ -7,6 +7,7 @@
 #include "qrvl/original/phone/CSpinnerMotion.h"
 #include "qrvl/original/phone/MatrixUtil.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -18,11 +19,10 @@ protected:
     void SetUp() override
     {
         MotionTest::SetUp();
-        Util::SetPos(wheel, PVRTVec3(0, 0, 0));
         Util::SetPos(carMatrix, PVRTVec3(1000, 0, 500));
         Util::SetPos(eventMatrix, PVRTVec3(-800, 0, 300));
-        car.SetEntityMatrix(&carMatrix);
-        camera.SetSpinner(&wheel);
+        car.SetEntity(carEntity.Get());
+        camera.SetSpinner(wheel.Get());
         camera.SnapToSpinner();
     }
 
@@ -37,9 +37,11 @@ protected:
         return frames;
     }
 
-    PVRTMat4 wheel = PVRTMat4::Identity();
-    PVRTMat4 carMatrix = PVRTMat4::Identity();
-    PVRTMat4 eventMatrix = PVRTMat4::Identity();
+    Norv::SmartPtr<CEnt> wheel = PlacedEntity();
+    Norv::SmartPtr<CEnt> carEntity = PlacedEntity();
+    Norv::SmartPtr<CEnt> eventEntity = PlacedEntity();
+    PVRTMat4& carMatrix = carEntity->worldMatrix;
+    PVRTMat4& eventMatrix = eventEntity->worldMatrix;
     CCarMotion car;
     CCameraController camera;
 };
@@ -47,7 +49,7 @@ protected:
 TEST_F(CameraControllerTest, ANewCarShotZoomsOutPansAndZoomsIn)
 {
     EXPECT_EQ(camera.GetState(), CCameraController::kSpinnerView);
-    camera.StartTransition(&carMatrix, CCameraController::kChase, &car);
+    camera.StartTransition(carEntity.Get(), CCameraController::kChase, &car);
     EXPECT_EQ(camera.GetState(), CCameraController::kZoomingOut);
     EXPECT_FALSE(camera.DestinationReached());
     int const frames = FramesToArrive();
@@ -62,17 +64,17 @@ TEST_F(CameraControllerTest, ANewCarShotZoomsOutPansAndZoomsIn)
     EXPECT_NEAR(eye.z, 500.0f - 380.0f, 1.0f);
 
     // The same car in another follow shot, or the same shot again: nothing.
-    camera.StartTransition(&carMatrix, CCameraController::kCircle, &car);
+    camera.StartTransition(carEntity.Get(), CCameraController::kCircle, &car);
     EXPECT_EQ(camera.GetShot(), CCameraController::kChase);
-    camera.StartTransition(&carMatrix, CCameraController::kChase, &car);
+    camera.StartTransition(carEntity.Get(), CCameraController::kChase, &car);
     EXPECT_EQ(camera.GetState(), CCameraController::kCarView);
 }
 
 TEST_F(CameraControllerTest, AnEventFromTheCarViewBlendsInTheRotateTime)
 {
-    camera.StartTransition(&carMatrix, CCameraController::kChase, &car);
+    camera.StartTransition(carEntity.Get(), CCameraController::kChase, &car);
     FramesToArrive();
-    camera.PanToEvent(&eventMatrix, false);
+    camera.PanToEvent(eventEntity.Get(), false);
     EXPECT_EQ(camera.GetState(), CCameraController::kBlending);
     int const frames = FramesToArrive();
     EXPECT_GE(frames * kFrameMs, 1000);
@@ -83,7 +85,7 @@ TEST_F(CameraControllerTest, AnEventFromTheCarViewBlendsInTheRotateTime)
 TEST_F(CameraControllerTest, WhileSkippingATransitionCompletesInOneFrame)
 {
     CSkipManager::GetSkipManager().SetSkipping(true);
-    camera.StartTransition(&carMatrix, CCameraController::kTopDown, &car);
+    camera.StartTransition(carEntity.Get(), CCameraController::kTopDown, &car);
     EXPECT_FALSE(camera.DestinationReached());
     camera.Update(kFrameMs);
     EXPECT_TRUE(camera.DestinationReached());
@@ -94,7 +96,7 @@ TEST_F(CameraControllerTest, TheWheelTakesNoDragWhileTheCameraMoves)
 {
     CSpinnerMotion spinner;
     spinner.SetCamera(&camera);
-    camera.StartTransition(&carMatrix, CCameraController::kChase, &car);
+    camera.StartTransition(carEntity.Get(), CCameraController::kChase, &car);
     spinner.AddTouchDelta(0.3f);
     EXPECT_EQ(spinner.state, CSpinnerMotion::kIdle);
     FramesToArrive();
@@ -139,6 +141,29 @@ TEST_F(CameraControllerTest, ACarShotIsPickedFromTheRouteAtRandomAndNoneWithoutO
     std::srand(11);
     camera.PanToCar(car, {0, 2}, false);
     EXPECT_EQ(camera.GetShot(), static_cast<CCameraController::eOffsetType>(expected + 1));
+}
+
+} // namespace
+
+namespace {
+
+// The board may free its entities while the camera moves: the camera then
+// holds still where it was instead of reading freed memory.
+TEST_F(CameraControllerTest, FreedEntitiesLeaveTheCameraStill)
+{
+    camera.StartTransition(carEntity.Get(), CCameraController::kCircle, &car);
+    for (int frame = 0; frame < 10; ++frame)
+        camera.Update(kFrameMs);
+    PVRTMat4 const before = camera.GetCamera();
+    carEntity.Release();
+    wheel.Release();
+    for (int frame = 0; frame < 200; ++frame)
+        camera.Update(kFrameMs);
+    camera.PanToSpinner(false);
+    camera.Update(kFrameMs);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_TRUE(std::isfinite(camera.GetCamera().f[i])) << i;
+    EXPECT_EQ(camera.GetCamera().f[12], before.f[12]);
 }
 
 } // namespace

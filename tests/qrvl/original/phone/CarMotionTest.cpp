@@ -41,30 +41,31 @@ protected:
         Lay(corner, north, 30.0f, true);
         // Further along its path than the east path is long.
         Lay(end, north, 1500.0f, false);
-        motion.SetEntityMatrix(&matrix);
+        motion.SetEntity(entity.Get());
         motion.Place(&start);
     }
 
     Norv::SmartPtr<Nurbs> east;
     Norv::SmartPtr<Nurbs> north;
     BoardSpace start, middle, corner, end;
-    PVRTMat4 matrix = PVRTMat4::Identity();
+    Norv::SmartPtr<CEnt> entity = PlacedEntity();
+    PVRTMat4& matrix = entity->worldMatrix;
     CCarMotion motion;
 };
 
-TEST_F(CarMotionTest, DrivesWholeUnitsPerFrameAndStopsOnItsLastSpace)
+TEST_F(CarMotionTest, DrivesAtItsSpeedPerFrameAndStopsOnItsLastSpace)
 {
     EXPECT_NEAR(Util::GetPos(matrix).x, -50.0f, 1e-3f);
     motion.SetNextWaypoint(&middle, true, true);
     EXPECT_EQ(motion.GetState(), CCarMotion::kDriving);
     EXPECT_FALSE(motion.Tick(16));
-    EXPECT_EQ(motion.GetDistance(), 12);
-    EXPECT_FALSE(motion.Tick(1)); // 0.75 units are truncated away
-    EXPECT_EQ(motion.GetDistance(), 12);
-    int ticks = 1;
+    EXPECT_EQ(motion.GetDistance(), 12.0f);
+    EXPECT_FALSE(motion.Tick(1)); // the 0.75 of a unit is kept
+    EXPECT_EQ(motion.GetDistance(), 12.75f);
+    int ticks = 2;
     while (!motion.Tick(16))
         ++ticks;
-    EXPECT_EQ(ticks + 1, 34); // 34 steps of 12 reach 400
+    EXPECT_EQ(ticks + 1, 35); // 12.75 and 33 steps of 12 reach 400
     EXPECT_EQ(motion.GetState(), CCarMotion::kIdle);
     EXPECT_EQ(motion.GetDistance(), 400);
     EXPECT_NEAR(Util::GetPos(matrix).x, 350.0f, 1e-2f);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "norv/base/Registry.h"
+#include "qrvl/original/phone/CEnt.h"
 #include "qrvl/original/phone/CSkipManager.h"
 
 #include <gtest/gtest.h>
@@ -20,3 +21,14 @@ protected:
         Norv::g_registry = nullptr;
     }
 };
+
+// An entity on an empty model: a world matrix at `at` for the camera and
+// the car motions to hold.
+inline Norv::SmartPtr<CEnt> PlacedEntity(PVRTVec3 const& at = PVRTVec3())
+{
+    Norv::SmartPtr<CEnt> entity(new CEnt(*new CEntImpl));
+    entity->worldMatrix.f[12] = at.x;
+    entity->worldMatrix.f[13] = at.y;
+    entity->worldMatrix.f[14] = at.z;
+    return entity;
+}

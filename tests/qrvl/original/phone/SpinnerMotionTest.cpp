@@ -88,6 +88,19 @@ TEST_F(SpinnerMotionTest, AFullSpeedFlickSetsEveryEffect)
     EXPECT_FALSE(wheel.IsBlured());
 }
 
+// Speed factors tuned to 0 no longer divide the drag blur by zero.
+TEST_F(SpinnerMotionTest, ZeroSpeedFactorsGiveAFiniteBlur)
+{
+    CSpinnerMotion wheel;
+    Norv::g_registry->Set("/qrvl/SpinnerMaxSpeed", 0.0f);
+    Norv::g_registry->Set("/qrvl/SpinnerSpeedModifier", 0.0f);
+    wheel.AddTouchDelta(0.2f);
+    wheel.Update(kFrameMs);
+    int const blur = wheel.GetBlur();
+    EXPECT_GE(blur, 0);
+    EXPECT_LE(blur, 200);
+}
+
 TEST_F(SpinnerMotionTest, AWeakFlickDriftsWithoutASpin)
 {
     CSpinnerMotion wheel;

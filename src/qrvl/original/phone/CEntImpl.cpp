@@ -1,0 +1,129 @@
+// Loading a shared model: POD scene, buffers and textures.
+#include "qrvl/original/phone/CEntImpl.h"
+
+#include "contrib/pvr/PVRTModelPODTools.h"
+#include "contrib/pvr/PVRTTexture.h"
+#include "norv/base/core/NarrowString.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/vfs/File.h"
+#include "norv/vfs/Vfs.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// The texture's extension as the exporter stored it, replaced by ".pvr".
+constexpr size_t kExtensionLength = 4;
+// Where the pixel type sits in a PVR header, and the header's length.
+constexpr int kPixelTypeOffset = 16;
+constexpr int kPvrHeaderBytes = 52;
+
+// Pixel types of a PVR file that carry alpha: RGBA 4444, 5551 and 8888,
+// luminance-alpha 88, BGRA 8888 and 8-bit alpha.
+bool PixelTypeHasAlpha(unsigned char type)
+{
+    switch (type) {
+    case 0x10: case 0x11: case 0x12: case 0x17: case 0x1A: case 0x1B: return true;
+    default: return false;
+    }
+}
+
+// Whether the PVR file's header names a pixel type with alpha; a file too
+// short for a header has none.
+unsigned char ReadAlphaFlag(char const* path)
+{
+    Norv::SmartPtr<Norv::File> file(Norv::OpenFile(path));
+    if (!file)
+        return 0;
+    unsigned char header[kPvrHeaderBytes];
+    if (file->Read(header, kPvrHeaderBytes) != kPvrHeaderBytes)
+        return 0;
+    return PixelTypeHasAlpha(header[kPixelTypeOffset]) ? 1 : 0;
+}
+
+Norv::NarrowString TexturePath(char const* folder, char const* storedName)
+{
+    Norv::NarrowString name(storedName ? storedName : "");
+    name = name.substr(0, name.size() > kExtensionLength ? name.size() - kExtensionLength : 0);
+    return Norv::NarrowString(folder) + name + ".pvr";
+}
+
+void DeleteTextures(std::vector<GLuint> const& textures)
+{
+    for (GLuint texture : textures)
+        if (texture)
+            glDeleteTextures(1, &texture);
+}
+
+} // namespace
+
+CEntImpl::~CEntImpl()
+{
+    if (!vertexBuffers.empty())
+        glDeleteBuffers(GLsizei(vertexBuffers.size()), vertexBuffers.data());
+    for (GLuint buffer : indexBuffers)
+        if (buffer)
+            glDeleteBuffers(1, &buffer);
+    if (!textureOwner)
+        DeleteTextures(textures);
+}
+
+void CEntImpl::ShareTextures(CEntImpl& owner)
+{
+    if (!textureOwner)
+        DeleteTextures(textures);
+    textures = owner.textures;
+    alphaFlags = owner.alphaFlags;
+    textureOwner = &owner;
+}
+
+void CEntImpl::Load(char const* file, char const* folder)
+{
+    if (!LoadModel((Norv::NarrowString(folder) + file).c_str()))
+        return;
+    if (!LoadVBOs())
+        return;
+    textures.assign(model.nNumMaterial, 0);
+    alphaFlags.assign(model.nNumMaterial, 0);
+    for (unsigned int i = 0; i < model.nNumMaterial; ++i) {
+        int const texture = model.pMaterial[i].nIdxTexDiffuse;
+        if (texture < 0 || unsigned(texture) >= model.nNumTexture)
+            continue;
+        Norv::NarrowString const path = TexturePath(folder, model.pTexture[texture].pszName);
+        if (PVRTTextureLoadFromPVR(path.c_str(), &textures[i], nullptr, true, 0) != PVR_SUCCESS) {
+            textures[i] = 0;
+            continue;
+        }
+        alphaFlags[i] = ReadAlphaFlag(path.c_str());
+    }
+}
+
+bool CEntImpl::LoadVBOs()
+{
+    if (model.nNumMesh == 0 || !model.pMesh[0].pInterleaved)
+        return false;
+    vertexBuffers.assign(model.nNumMesh, 0);
+    indexBuffers.assign(model.nNumMesh, 0);
+    glGenBuffers(GLsizei(model.nNumMesh), vertexBuffers.data());
+    for (unsigned int i = 0; i < model.nNumMesh; ++i) {
+        SPODMesh const& mesh = model.pMesh[i];
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffers[i]);
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(mesh.sVertex.nStride) * mesh.nNumVertex, mesh.pInterleaved,
+                     GL_STATIC_DRAW);
+        if (mesh.sFaces.pData) {
+            glGenBuffers(1, &indexBuffers[i]);
+            glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffers[i]);
+            glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(PVRTModelPODCountIndices(mesh)) * sizeof(GLushort),
+                         mesh.sFaces.pData, GL_STATIC_DRAW);
+        }
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    return true;
+}
+
+bool CEntImpl::LoadModel(char const* path)
+{
+    return model.ReadFromFile(path) == 0;
+}

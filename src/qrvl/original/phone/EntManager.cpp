@@ -1,0 +1,119 @@
+// The entity factory and its model cache.
+#include "qrvl/original/phone/EntManager.h"
+
+#include "contrib/pvr/PVRTShader.h"
+#include "contrib/pvr/PVRTString.h"
+#include "norv/graphics/OpenGL.h"
+
+#include <cstdio>
+
+namespace {
+
+char const kVertexShaderFile[] = "VertShader.vsh";
+char const kFragmentShaderFile[] = "FragShader.fsh";
+
+// The pegs of the six seats: three geometry files of each colour; a seat's
+// colour comes from the texture set its key names.
+constexpr int kPegFiles = 3;
+
+Norv::NarrowString PegName(bool pink, int number)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, pink ? "pinkpeg%d.pod" : "bluepeg%d.pod", number);
+    return name;
+}
+
+} // namespace
+
+EntManager& EntManager::Get()
+{
+    static EntManager manager;
+    return manager;
+}
+
+CEntImpl& EntManager::CachedModel(char const* file, char const* folder)
+{
+    Norv::SmartPtr<CEntImpl>& slot = cache[file];
+    if (!slot) {
+        slot = new CEntImpl;
+        slot->Load(file, folder);
+    }
+    return *slot;
+}
+
+CEnt* EntManager::CreateEnt(char const* file, char const* folder)
+{
+    return new CEnt(CachedModel(file, folder));
+}
+
+CEntImpl* EntManager::GetModel(char const* file, char const* folder)
+{
+    Norv::SmartPtr<CEntImpl> model(new CEntImpl);
+    model->Load(file, folder);
+    cache[file] = model;
+    return model.Get();
+}
+
+EntManager::~EntManager()
+{
+    if (vertexShader) {
+        glDeleteProgram(skinning.program);
+        glDeleteShader(vertexShader);
+        glDeleteShader(fragmentShader);
+    }
+}
+
+SkinningShader* EntManager::GetSkinningShader()
+{
+    LoadSkinShader();
+    return &skinning;
+}
+
+void EntManager::LoadSkinShader()
+{
+    if (skinning.program || !Norv::GetGLCaps().glsl)
+        return;
+    // Failures are silent: skinned models then draw unskinned.
+    CPVRTString error;
+    if (PVRTShaderLoadFromFile("", kVertexShaderFile, GL_VERTEX_SHADER, 0, &vertexShader, &error) != PVR_SUCCESS
+        || PVRTShaderLoadFromFile("", kFragmentShaderFile, GL_FRAGMENT_SHADER, 0, &fragmentShader, &error)
+            != PVR_SUCCESS)
+        return;
+    if (PVRTCreateProgram(&skinning.program, vertexShader, fragmentShader,
+                          const_cast<char const**>(SkinningShader::kAttributeNames), SkinningShader::AttributeCount,
+                          &error)
+        != PVR_SUCCESS)
+        return;
+    for (int i = 0; i < SkinningShader::UniformCount; ++i)
+        skinning.uniforms[i] = glGetUniformLocation(skinning.program, SkinningShader::kUniformNames[i]);
+}
+
+CEntImpl* EntManager::GetPegModel(bool pink, char const* folder, int seat)
+{
+    Norv::NarrowString const key = PegName(pink, seat + 1);
+    if (!cache.count(key))
+        SpawnPegEntDefs(folder);
+    return cache[key].Get();
+}
+
+// Seat n (1 to 6) takes the geometry of pink peg file (n + 1) / 2 when odd
+// and of blue peg file n / 2 when even, in both colours.
+void EntManager::SpawnPegEntDefs(char const* folder)
+{
+    auto load = [&](bool pinkFile, int file, bool pinkKey, int seat) -> CEntImpl& {
+        Norv::SmartPtr<CEntImpl>& slot = cache[PegName(pinkKey, seat)];
+        slot = new CEntImpl;
+        slot->Load(PegName(pinkFile, file).c_str(), folder);
+        return *slot;
+    };
+    CEntImpl& pinkSet = load(true, 1, true, 1);
+    CEntImpl& blueSet = load(false, 1, false, 2);
+    for (int file = 2; file <= kPegFiles; ++file) {
+        load(true, file, true, 2 * file - 1).ShareTextures(pinkSet);
+        load(false, file, false, 2 * file).ShareTextures(blueSet);
+    }
+    for (int file = 1; file <= kPegFiles; ++file) {
+        load(true, file, false, 2 * file - 1).ShareTextures(blueSet);
+        load(false, file, true, 2 * file).ShareTextures(pinkSet);
+    }
+}

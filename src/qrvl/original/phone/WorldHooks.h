@@ -1,0 +1,24 @@
+// What the 3D layer's driver asks of the board scene: its loading steps, its
+// per-frame update and drawing, and clearing it. The defaults stand for a
+// game whose board is not built: nothing is loaded or drawn.
+#pragma once
+
+#include "qrvl/original/InstalledHooks.h"
+
+class FGResLoader;
+
+class WorldHooks : public InstalledHooks<WorldHooks> {
+public:
+    virtual ~WorldHooks() = default;
+
+    // Empties the loader and queues the scene's loading steps in it.
+    virtual void SetupLoader(FGResLoader&) {}
+    // Performs one queued step.
+    virtual void LoadStep(int, int) {}
+    // Camera, wheel and clicker motions, then the entities.
+    virtual void Update() {}
+    // True once the scene can be drawn (it has its camera).
+    virtual bool CanRender() { return false; }
+    virtual void Render() {}
+    virtual void Clear() {}
+};
