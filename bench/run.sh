@@ -95,6 +95,12 @@ print_table() {
     local per_second
     per_second=$(awk -v g="${VALUE[rules.games]}" -v s="${VALUE[rules.cpu_total_s]}" 'BEGIN { printf "%.0f", g / s }')
     row "Whole rules games per CPU-second (rules fixture)" "$per_second" "-" "-"
+    cat <<'NOTES'
+
+Not measured: a running game's memory, the in-game load and the board's
+frame time (the 3D board and its loader are not in the game yet); no peer
+engine is compared.
+NOTES
 }
 
 measure_and_print() {
