@@ -185,6 +185,25 @@ TEST_F(MenuModesTest, TheSplashGivesWayToTheMainMenuAfterItsTimeline)
     EXPECT_TRUE(engine->isInFrontEnd());
 }
 
+TEST_F(MenuModesTest, TheSplashReadsThePicturesOfItsLaterPhasesAfterItsFirstFrame)
+{
+    Start();
+    Tick();
+    auto* splash = TopAs<ModeSplash>();
+    ASSERT_NE(splash, nullptr);
+    ASSERT_NE(splash->GetScreen(), nullptr);
+    EXPECT_NE(splash->GetScreen()->FindControl("KesmidLogo"), nullptr);
+    for (char const* later : {"VornakLogo", "background"})
+        EXPECT_EQ(splash->GetScreen()->FindControl(later), nullptr) << later;
+    Tick();
+    for (char const* later : {"VornakLogo", "background"})
+        EXPECT_NE(splash->GetScreen()->FindControl(later), nullptr) << later;
+    // The developer's logo still takes its turn.
+    splash->onTouchUp(10, 10, 0);
+    EXPECT_EQ(splash->GetPhase(), ModeSplash::SecondLogo);
+    EXPECT_TRUE(splash->GetScreen()->FindControl("VornakLogo")->GetVisibleFlag());
+}
+
 TEST_F(MenuModesTest, SkippingJumpsToTheNextLogo)
 {
     Start();

@@ -2,7 +2,9 @@
 #include "norv/application/sdl/SdlApplication.h"
 
 #include "norv/application/AppGlobals.h"
+#include "norv/application/BenchFrameLimit.h"
 #include "norv/application/DesktopServices.h"
+#include "norv/application/FramePacer.h"
 #include "norv/application/ShellSettings.h"
 #include "norv/application/sdl/BareGLSetup.h"
 #include "norv/application/sdl/GLDriverPin.h"
@@ -11,9 +13,11 @@
 
 #include <SDL_opengl.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace Norv {
 
@@ -33,6 +37,11 @@ SmartPtr<GraphicsSetup>& GraphicsSlot()
 void ReportSdlError(char const* step)
 {
     std::fprintf(stderr, "%s failed: %s\n", step, SDL_GetError());
+}
+
+double SteadySeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
@@ -127,6 +136,8 @@ bool SdlApplication::SetVideoMode(int width, int height, bool full)
 int SdlApplication::Run()
 {
     OnStartup();
+    FramePacer pacer;
+    BenchFrameLimit benchLimit = BenchFrameLimit::FromEnvironment();
     Uint32 last = SDL_GetTicks();
     for (;;) {
         SDL_Event event;
@@ -136,8 +147,14 @@ int SdlApplication::Run()
             std::int32_t const elapsedMs = static_cast<std::int32_t>(now - last);
             PrivateTick(elapsedMs / 1000.0f);
             last = now;
-            if (IsPaused())
+            if (IsPaused()) {
                 SDL_Delay(kPausedSleepMs);
+                continue;
+            }
+            double const presented = SteadySeconds();
+            if (benchLimit.CountFrame(presented))
+                Exit();
+            std::this_thread::sleep_for(std::chrono::duration<double>(pacer.SleepAfterFrame(presented)));
             continue;
         }
         inputContext->OnEvent(event);

@@ -16,6 +16,7 @@
 
 #include <SDL_opengl.h>
 
+#include <cstdio>
 #include <memory>
 
 char const ModeSplash::className[] = "ModeSplash";
@@ -61,6 +62,20 @@ void ModeSplash::init()
                                          qrvl::LuaHelper::setupLuaGlobals(lua);
                                      });
     firstLogo = screen->FindControl("KesmidLogo");
+    ApplyTimeline();
+}
+
+// The second logo, the partner's and the background are read after the
+// first frame, which needs none of them.
+void ModeSplash::LoadLaterPictures()
+{
+    Norv::Lua* lua = screen ? screen->GetLua() : nullptr;
+    if (!lua)
+        return;
+    int const top = lua_gettop(lua->GetState());
+    if (char const* error = lua->Call("LoadLaterPictures", 0, 0))
+        std::fprintf(stderr, "The splash's later pictures: %s\n", error);
+    lua_settop(lua->GetState(), top);
     secondLogo = screen->FindControl("VornakLogo");
     partnerLogo = hasPartner ? screen->FindControl("PartnerLogo") : nullptr;
     background = screen->FindControl("background");
@@ -134,6 +149,9 @@ void ModeSplash::RunStartupChecks()
 
 void ModeSplash::tick()
 {
+    // The first tick comes before the first frame; the second after it.
+    if (++ticks == 2)
+        LoadLaterPictures();
     int const frameMs = qrvl::LastFrameMs();
     double const seconds = frameMs / 1000.0;
     if (screen)

@@ -50,6 +50,7 @@ public:
     int GetElapsed() const { return elapsed; }
     int GetCountdown() const { return countdown; }
     bool HasPartnerLogo() const { return hasPartner; }
+    qrvl::TranslatableScreen* GetScreen() const { return screen.Get(); }
 
 private:
     void ProcessLanguage();
@@ -57,6 +58,7 @@ private:
     void ProcessUserMusicPromptOption();
     void LoadIngameDataBehindSplash();
     void RunStartupChecks();
+    void LoadLaterPictures();
     void ApplyTimeline();
     void ShowOnly(Guif::Control* shown, int alpha);
 
@@ -72,4 +74,5 @@ private:
     Guif::Control* secondLogo = nullptr;
     Guif::Control* partnerLogo = nullptr;
     Guif::Control* background = nullptr;
+    int ticks = 0;
 };

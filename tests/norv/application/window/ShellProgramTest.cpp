@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <sstream>
+#include <string>
 #include <thread>
 
 namespace {
@@ -71,6 +72,19 @@ TEST_F(ShellProgramTest, RefusedMultisamplingFallsBackToAPlainWindow)
     EXPECT_NE(shell.Output().find("Opening a multisampled window failed"), std::string::npos) << shell.Output();
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
+}
+
+TEST_F(ShellProgramTest, BenchmarkFrameLimitEndsTheRunAfterFramesPacedAtSixtyPerSecond)
+{
+    constexpr int kFrames = 30;
+    auto const started = std::chrono::steady_clock::now();
+    ASSERT_TRUE(shell.Start({ProgramPath("quorvel-shell"), "-w", "320", "-h", "240", "--no-vsync"},
+                            {{"SDL_AUDIODRIVER", "dummy"}, {"QUORVEL_BENCH_FRAMES", std::to_string(kFrames).c_str()}}));
+    EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
+    std::chrono::duration<double> const ran = std::chrono::steady_clock::now() - started;
+    EXPECT_NE(shell.Output().find("bench: first frame at "), std::string::npos) << shell.Output();
+    // Only a lower bound: an unpaced loop draws these frames in a blink.
+    EXPECT_GE(ran.count(), (kFrames - 1) / 60.0);
 }
 
 TEST(ShellWithoutDisplayTest, ExitsWithAMessageInsteadOfCrashing)

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Builds the game and its benchmarks, measures them under a display (the
+# current one, or a private Xvfb) and prints one table: each figure of the
+# game beside its floor measured in the same run.
+#   bench/run.sh [build-dir]
+set -euo pipefail
+source "$(dirname "$0")/../scripts/setup.sh"
+build="${1:-$QUORVEL_ROOT/build}"
+build_log="$(mktemp)"
+if ! quorvel_build "$build" >"$build_log" 2>&1; then
+    cat "$build_log"
+    exit 1
+fi
+rm -f "$build_log"
+bin="$build/bin"
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+user_data="$(mktemp -d)"
+trap 'rm -rf "$user_data"' EXIT
+
+# The splash lasts 13 s; the main menu is measured after it has settled.
+readonly menu_frames=$((60 * 26))
+readonly idle_from=15 idle_seconds=10
+readonly start_runs=5
+
+# launch KEYS-PREFIX FRAMES [bench-launch options] -- program...: runs it and
+# stores every key=value it reports as VALUE[prefix.key].
+declare -A VALUE
+launch() {
+    local prefix="$1" frames="$2"; shift 2
+    local line
+    while IFS= read -r line; do
+        VALUE[$prefix.${line%%=*}]="${line#*=}"
+    done < <(XDG_DATA_HOME="$user_data" QUORVEL_BENCH_FRAMES="$frames" "$bin/bench-launch" "$@")
+}
+
+median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+
+start_to_first_frame() {
+    local runs_game=() runs_floor=() i
+    for ((i = 0; i < start_runs; i++)); do
+        launch floor 1 -- "$bin/bench-floor-window" -w 1024 -h 768
+        runs_floor+=("${VALUE[floor.first_frame_s]}")
+        launch game 1 -- "$bin/quorvel" -w 1024 -h 768
+        runs_game+=("${VALUE[game.first_frame_s]}")
+    done
+    VALUE[start.game]=$(median "${runs_game[@]}")
+    VALUE[start.floor]=$(median "${runs_floor[@]}")
+}
+
+main_menu() {
+    local size="$1" width="${1%x*}" height="${1#*x}"
+    launch "menu$size" "$menu_frames" --cpu-window "$idle_from" "$idle_seconds" -- \
+        "$bin/quorvel" -w "$width" -h "$height"
+    launch "floor$size" "$menu_frames" --cpu-window "$idle_from" "$idle_seconds" -- \
+        "$bin/bench-floor-window" -w "$width" -h "$height"
+}
+
+rules_games() {
+    # 30 whole games of computer players a pass, through the rules fixture.
+    local passes=20
+    launch rules 0 -- "$build/tests/test_qrvl_rules" --gtest_filter=WholeGame.ManySeedsFinish \
+        --gtest_repeat=$passes --gtest_brief=1
+    VALUE[rules.games]=$((30 * passes))
+}
+
+measure() {
+    start_to_first_frame
+    main_menu 1024x768
+    main_menu 1920x1080
+    launch quads 0 -- "$bin/bench-quads" -w 1024 -h 768
+    rules_games
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'; }
+
+row() { printf '| %s | %s | %s | %s |\n' "$1" "$2" "$3" "${4:-$(ratio "$2" "$3")}"; }
+
+print_table() {
+    echo "| Measure | Quorvel | Floor | Ratio |"
+    echo "|---|---|---|---|"
+    row "Start to first frame, 1024x768 (s, median of $start_runs)" "${VALUE[start.game]}" "${VALUE[start.floor]}"
+    local size
+    for size in 1024x768 1920x1080; do
+        row "Main menu $size, peak resident (MiB)" "${VALUE[menu$size.peak_rss_mib]}" "${VALUE[floor$size.peak_rss_mib]}"
+        row "Main menu $size, steady resident (MiB)" "${VALUE[menu$size.steady_rss_mib]}" "${VALUE[floor$size.steady_rss_mib]}"
+        row "  of which heap and other private memory (MiB)" "${VALUE[menu$size.anon_mib]}" "${VALUE[floor$size.anon_mib]}"
+        row "  of which program, libraries and mapped files (MiB)" "${VALUE[menu$size.file_mib]}" "${VALUE[floor$size.file_mib]}"
+        row "Idle main menu $size, one core over ${idle_seconds} s (%)" "${VALUE[menu$size.cpu_window_pct]}" "${VALUE[floor$size.cpu_window_pct]}"
+    done
+    local sprite
+    for sprite in 8 32; do
+        row "2D quads per second, ${sprite} px sprites (floor: raw OpenGL, one vertex buffer)" \
+            "${VALUE[quads.quads_engine_$sprite]}" "${VALUE[quads.quads_raw_$sprite]}"
+    done
+    local per_second
+    per_second=$(awk -v g="${VALUE[rules.games]}" -v s="${VALUE[rules.cpu_total_s]}" 'BEGIN { printf "%.0f", g / s }')
+    row "Whole rules games per CPU-second (rules fixture)" "$per_second" "-" "-"
+    cat <<'NOTES'
+
+Not measured: a running game's memory, the in-game load and the board's
+frame time (the 3D board and its loader are not in the game yet); no peer
+engine is compared.
+NOTES
+}
+
+measure_and_print() {
+    measure
+    print_table
+}
+quorvel_with_display measure_and_print

@@ -1,0 +1,86 @@
+// The main loop's frame schedule and the benchmark-only frame limit.
+#include "norv/application/BenchFrameLimit.h"
+#include "norv/application/FramePacer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+using Norv::BenchFrameLimit;
+using Norv::FramePacer;
+
+constexpr double kPeriod = FramePacer::kFramePeriod;
+constexpr double kTolerance = 1e-9;
+
+// Runs frames that each take `work` seconds and sleep what the pacer says;
+// returns when the last frame ended.
+double RunFrames(FramePacer& pacer, double start, int frames, double work)
+{
+    double now = start;
+    for (int i = 0; i < frames; ++i) {
+        now += work;
+        now += pacer.SleepAfterFrame(now);
+    }
+    return now;
+}
+
+TEST(FramePacerTest, QuickFramesAreSpreadOneSixtiethApart)
+{
+    FramePacer pacer;
+    double const first = RunFrames(pacer, 100.0, 1, 0.002);
+    double const later = RunFrames(pacer, first, 60, 0.002);
+    EXPECT_NEAR(later - first, 60 * kPeriod, kTolerance);
+}
+
+TEST(FramePacerTest, SwapThatAlreadyWaitsForTheDisplayGetsNoExtraSleep)
+{
+    FramePacer pacer;
+    double const first = RunFrames(pacer, 0.0, 1, 0.001);
+    // With vsync each swap returns one refresh after the previous one.
+    for (int frame = 1; frame <= 3; ++frame)
+        EXPECT_NEAR(pacer.SleepAfterFrame(first + frame * kPeriod), 0.0, kTolerance) << frame;
+}
+
+TEST(FramePacerTest, LateFramesAreFollowedAtOnceWithoutARushAfterALongStall)
+{
+    FramePacer pacer;
+    double now = RunFrames(pacer, 0.0, 3, 0.001);
+    // Slightly late: no sleep, and the schedule stays on its grid.
+    now += kPeriod * 1.5;
+    EXPECT_EQ(pacer.SleepAfterFrame(now), 0.0);
+    // A stall of a second: the next quick frame waits a full period again
+    // instead of running many frames back to back.
+    now += 1.0;
+    EXPECT_EQ(pacer.SleepAfterFrame(now), 0.0);
+    now += 0.001;
+    EXPECT_NEAR(pacer.SleepAfterFrame(now), kPeriod - 0.001, kTolerance);
+}
+
+TEST(BenchFrameLimitTest, EndsOnTheAskedFrameAndOnlyWhenAsked)
+{
+    struct Case {
+        char const* value;
+        long endsOn; // 0: never
+    } const cases[] = {
+        {nullptr, 0}, {"", 0}, {"0", 0}, {"-3", 0}, {"ten", 0}, {"5x", 0}, {"1", 1}, {"3", 3},
+    };
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.value ? c.value : "(unset)");
+        if (c.value)
+            setenv(BenchFrameLimit::kVariable, c.value, 1);
+        else
+            unsetenv(BenchFrameLimit::kVariable);
+        BenchFrameLimit limit = BenchFrameLimit::FromEnvironment();
+        EXPECT_EQ(limit.IsActive(), c.endsOn != 0);
+        long endedOn = 0;
+        for (long frame = 1; frame <= 5 && endedOn == 0; ++frame)
+            if (limit.CountFrame(frame * kPeriod))
+                endedOn = frame;
+        EXPECT_EQ(endedOn, c.endsOn);
+    }
+    unsetenv(BenchFrameLimit::kVariable);
+}
+
+} // namespace
