@@ -15,6 +15,16 @@ if(NORV_SANITIZE)
     add_link_options(${sanitize_flags})
 endif()
 
+# The fuzzing build (scripts/fuzz.sh, clang only): every object carries
+# libFuzzer's coverage hooks and both sanitizers; tests/fuzz links the
+# harnesses with libFuzzer's own main.
+option(NORV_FUZZ "Build the fuzz harnesses for libFuzzer (clang)" OFF)
+if(NORV_FUZZ)
+    set(fuzz_flags -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${fuzz_flags})
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # ThreadSanitizer cannot be combined with AddressSanitizer: a build of its own.
 option(NORV_TSAN "Build with ThreadSanitizer" OFF)
 if(NORV_TSAN)

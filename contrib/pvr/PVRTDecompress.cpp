@@ -170,12 +170,12 @@ void InterpolateColours(const int* p, const int* q, const int* r, const int* s, 
     result[kAlpha] += result[kAlpha] >> 4;
 }
 
-unsigned int PVRTDecompressPVRTCDataSize(int do2bitMode, int width, int height)
+uint64_t PVRTDecompressPVRTCDataSize(int do2bitMode, int width, int height)
 {
     if (width <= 0 || height <= 0 || !util_number_is_power_2(width) || !util_number_is_power_2(height))
         return 0;
     int blockWidth = do2bitMode ? 8 : 4;
-    return unsigned(BlockCount(width, blockWidth)) * unsigned(BlockCount(height, kPvrtcBlockHeight)) * kPvrtcBlockBytes;
+    return uint64_t(BlockCount(width, blockWidth)) * uint64_t(BlockCount(height, kPvrtcBlockHeight)) * kPvrtcBlockBytes;
 }
 
 void PVRTDecompressPVRTC(const void* data, int do2bitMode, int width, int height, unsigned char* result)

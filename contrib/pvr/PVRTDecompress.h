@@ -2,6 +2,8 @@
 // data, used where the OpenGL driver cannot take the compressed data itself.
 #pragma once
 
+#include <cstdint>
+
 // Decodes one PVRTC level of width x height pixels (powers of two) into
 // 32-bit red, green, blue, alpha pixels. The data holds
 // PVRTDecompressPVRTCDataSize bytes; sizes that are not powers of two are
@@ -10,7 +12,7 @@ void PVRTDecompressPVRTC(const void* data, int do2bitMode, int width, int height
 
 // Bytes of PVRTC data that decoding a level of this size reads (at least
 // 2 x 2 blocks); 0 for a size the decoder refuses.
-unsigned int PVRTDecompressPVRTCDataSize(int do2bitMode, int width, int height);
+uint64_t PVRTDecompressPVRTCDataSize(int do2bitMode, int width, int height);
 
 // Address of block (xPos, yPos) of an xSize x ySize block grid, in blocks.
 unsigned int TwiddleUV(unsigned int ySize, unsigned int xSize, unsigned int yPos, unsigned int xPos);

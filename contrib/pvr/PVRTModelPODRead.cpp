@@ -28,11 +28,12 @@ public:
 
 private:
     // Reads count 32-bit values from a block of `length` bytes and skips
-    // the rest of the block.
+    // the rest of the block. A block running past the end of the data is
+    // refused before any value is stored, so no count outlives its failure.
     template <typename T>
     bool ReadValues(T* values, unsigned int count, unsigned int length)
     {
-        if (length < count * 4u)
+        if (length < count * 4u || length > m_source.BytesLeft())
             return false;
         for (unsigned int i = 0; i < count; ++i)
             if (!m_source.Read32(values[i]))
@@ -264,11 +265,11 @@ bool PODReader::ReadMesh(SPODMesh& mesh)
         switch (tag) {
         case MeshNumVtx: return ReadValues(&mesh.nNumVertex, 1, length);
         case MeshNumFaces: return ReadValues(&mesh.nNumFaces, 1, length);
-        case MeshNumUVW: {
-            bool const ok = ReadCount(mesh.nNumUVW, mesh.psUVW, length);
+        case MeshNumUVW:
+            if (!ReadCount(mesh.nNumUVW, mesh.psUVW, length))
+                return false;
             sizes.uvwBytes.assign(mesh.nNumUVW, 0u);
-            return ok;
-        }
+            return true;
         case MeshFaces: return ReadCPODData(mesh.sFaces, tag, true, sizes.faceBytes);
         case MeshStripLength: return ReadArray32(mesh.pnStripLength, length, sizes.stripEntries);
         case MeshNumStrips: return ReadValues(&mesh.nNumStrips, 1, length);

@@ -19,11 +19,12 @@ constexpr GLenum kCompressedRgbPvrtc2 = 0x8C01;
 constexpr GLenum kCompressedRgbaPvrtc4 = 0x8C02;
 constexpr GLenum kCompressedRgbaPvrtc2 = 0x8C03;
 
-// Larger sides overflow the size arithmetic, and no OpenGL driver takes them.
-constexpr unsigned int kMaxSide = 1u << 20;
+// The engine's own image loaders' limit: a larger side is a damaged header,
+// and its decode buffer alone would run to gigabytes.
+constexpr unsigned int kMaxSide = 16384;
 
 // A side of at most kMaxSide pixels halves down to 1 x 1 in this many steps.
-constexpr unsigned int kMaxMipMapCount = 20;
+constexpr unsigned int kMaxMipMapCount = 14;
 // A cube map's six faces; every surface goes to the same texture anyway.
 constexpr unsigned int kMaxSurfaces = 6;
 

@@ -16,6 +16,11 @@ namespace {
 // What an animation file starts with.
 char const kXmlDeclaration[] = "<?xml version=\"1.0\"";
 
+// Frames are still images. Set while an animation's frames load, so an
+// animation named as a frame (itself, or one naming it back) is refused
+// instead of being read over and over without end.
+thread_local bool loadingFrames = false;
+
 SmartPtr<Surface> LoadFrameImage(NarrowString const& name)
 {
     if (g_assetDict)
@@ -32,6 +37,10 @@ bool AnimImageLoader::Compatible(SeekableStream* stream)
 
 Surface* AnimImageLoader::Read()
 {
+    if (loadingFrames) {
+        std::fprintf(stderr, "An animation frame cannot be an animation\n");
+        return nullptr;
+    }
     SmartPtr<Xml> document(Xml::LoadFromFile(stream.Get()));
     if (!document || !document->GetTree())
         return nullptr;
@@ -49,7 +58,9 @@ Surface* AnimImageLoader::Read()
         element.GetAttribute("time", milliseconds);
         element.GetAttribute("x", frame.x);
         element.GetAttribute("y", frame.y);
+        loadingFrames = true;
         frame.surface = LoadFrameImage(image);
+        loadingFrames = false;
         frame.time = static_cast<float>(milliseconds / 1000.0);
         frames.push_back(frame);
     }

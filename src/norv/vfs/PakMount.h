@@ -27,6 +27,11 @@ public:
 
     FileDesc const* FindFile(char const* name) const;
 
+    // The directory's entries in their stored order, for tools and tests
+    // that walk a whole archive.
+    size_t GetEntryCount() const { return directory.size(); }
+    char const* GetEntryName(size_t index) const { return GetName(directory[index]); }
+
     // Reads from the archive's stream at `offset`; entries of one archive may
     // be read from several threads at once.
     int ReadAt(int64_t offset, void* buffer, int bytes);

@@ -182,6 +182,11 @@ TEST(PVRTDecompressPVRTC, SmallLevelsReadExactlyTheirTwoByTwoBlocks)
     }
 }
 
+TEST(PVRTDecompressPVRTC, DataSizeOfHugeSidesDoesNotWrap)
+{
+    EXPECT_EQ(PVRTDecompressPVRTCDataSize(1, 524288, 524288), uint64_t(1) << 36);
+}
+
 TEST(PVRTDecompressPVRTC, SizesThatAreNotPowersOfTwoAreRefused)
 {
     EXPECT_EQ(PVRTDecompressPVRTCDataSize(0, 12, 8), 0u);

@@ -301,6 +301,8 @@ TEST_F(PVRTTextureTest, MalformedFilesFailCleanly)
     PvrFile shortPvrtc(8, 8, OGL_PVRTC4, 4);
     PvrFile zeroBitPvrtc(64, 64, OGL_PVRTC4, 0);
     PvrFile oddPvrtc(12, 12, OGL_PVRTC4, 4);
+    // Its data size once wrapped to 0 in 32 bits and passed the truncation check.
+    PvrFile hugePvrtc(524288, 524288, OGL_PVRTC2, 2);
 
     struct Case {
         const char* what;
@@ -324,6 +326,8 @@ TEST_F(PVRTTextureTest, MalformedFilesFailCleanly)
         {"pvrtc cut short", shortPvrtc.Bytes(RedPvrtcBlocks(2))},
         {"pvrtc bit count 0", zeroBitPvrtc.Bytes(RedPvrtcBlocks(2))},
         {"pvrtc not a power of two", oddPvrtc.Bytes(RedPvrtcBlocks(16))},
+        {"pvrtc of 524288 x 524288", hugePvrtc.Bytes("")},
+        {"side above 16384", rgba(16385, 1).Bytes(Sequence(16385 * 4))},
     };
     for (Case const& c : cases) {
         EXPECT_EQ(Load(c.bytes), 1u) << c.what;

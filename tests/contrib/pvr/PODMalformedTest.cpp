@@ -77,6 +77,10 @@ std::vector<MalformedCase> MalformedCases()
             .Value(9002, 8)
             .Values(9003, {0, 0, 0, 0})
             .Close(6010);
+    // The count block's length runs past the end: the count it read must
+    // not outlive the failure (it once sized a 16 GiB table).
+    PODBytes uvwCountPastTheEnd;
+    uvwCountPastTheEnd.Marker(6002, 0x7FFFFFF0).U32(0xFFFFFFFF);
     PODBytes uvwMissing;
     uvwMissing.Value(6002, 2).Open(6010).Close(6010);
     PODBytes batchesLie;
@@ -150,6 +154,7 @@ std::vector<MalformedCase> MalformedCases()
         {"more strips than lengths", PODSceneFile(PODMeshFile(2, stripsTooLong))},
         {"more texture streams than declared", PODSceneFile(PODMeshFile(2, uvwBeyondCount))},
         {"fewer texture streams than declared", PODSceneFile(PODMeshFile(2, uvwMissing))},
+        {"texture-stream count block past the end", PODSceneFile(PODMeshFile(2, uvwCountPastTheEnd))},
         {"bone batches beyond their arrays", PODSceneFile(PODMeshFile(0, batchesLie))},
         {"parent loop", PODSceneFile(parentLoop)},
         {"parent outside the nodes", PODSceneFile(parentOutside)},

@@ -155,4 +155,21 @@ TEST_F(AnimationFile, AScriptTakesOverTheClock)
     EXPECT_EQ(animation.GetCurrentFrame(), 0u);
 }
 
+TEST_F(AnimationFile, AnimationsAsFramesAreRefused)
+{
+    // Each names itself or the other twice: read as frames they once
+    // loaded without end.
+    WriteFrames();
+    WriteText("self.xml", "<?xml version=\"1.0\"?>\n<animation><frame image=\"self.xml\" time=\"1\"/>"
+                          "<frame image=\"self.xml\" time=\"1\"/></animation>\n");
+    WriteText("ping.xml", "<?xml version=\"1.0\"?>\n<animation><frame image=\"pong.xml\" time=\"1\"/>"
+                          "<frame image=\"red.png\" time=\"1\"/></animation>\n");
+    WriteText("pong.xml", "<?xml version=\"1.0\"?>\n<animation><frame image=\"ping.xml\" time=\"1\"/></animation>\n");
+    for (char const* name : {"self.xml", "ping.xml", "pong.xml"})
+        EXPECT_FALSE(SmartPtr<Surface>(LoadSurface(NarrowString(name)))) << name;
+    // The refusal leaves later animations alone.
+    WriteText("still.xml", "<?xml version=\"1.0\"?>\n<animation><frame image=\"red.png\" time=\"1\"/></animation>\n");
+    EXPECT_TRUE(SmartPtr<Surface>(LoadSurface(NarrowString("still.xml"))));
+}
+
 } // namespace
