@@ -100,9 +100,20 @@ void ModeGame::keyPressed(int key)
     }
 }
 
+void ModeGame::drawSelf(Norv::Surface* surface)
+{
+    hud->drawSelf(surface);
+}
+
 void ModeGame::onTouchUp(int x, int y, int id)
 {
     hud->onTouchUp(x, y, id);
+    HudPages::Get().OnTouchUp(x, y, id);
+}
+
+void ModeGame::onTouchMove(int x, int y, int id)
+{
+    HudPages::Get().OnTouchMove(x, y, id);
 }
 
 void ModeGame::pause()

@@ -21,6 +21,14 @@ qrvl::ResManager& Layout()
 
 FGMode* GameFrontEnd::CreateSplashMode() { return new ModeSplash; }
 
+FGMode* GameFrontEnd::CreateMainMenu(char const* messageId)
+{
+    ModeMainMenu* menu = new ModeMainMenu;
+    menu->init();
+    menu->ShowMessage(messageId);
+    return menu;
+}
+
 Norv::SmartPtr<LoadingScreen> GameFrontEnd::CreateLoadingScreen(QuorvelEngine&) { return new ScriptLoadingScreen; }
 
 Norv::NarrowString GameFrontEnd::GetBkgPak() { return Layout().GetBkgPak(); }

@@ -7,6 +7,7 @@
 class GameFrontEnd : public FrontEndHooks {
 public:
     FGMode* CreateSplashMode() override;
+    FGMode* CreateMainMenu(char const* messageId) override;
     Norv::SmartPtr<LoadingScreen> CreateLoadingScreen(QuorvelEngine& engine) override;
     Norv::NarrowString GetBkgPak() override;
     Norv::NarrowString GetAssetsPak() override;

@@ -122,6 +122,13 @@ void ModeMainMenu::rememberState()
 void ModeMainMenu::tick()
 {
     GuifMenu::tick();
+    if (messageId) {
+        ModeYesNo* message = new ModeYesNo;
+        message->init(FGStringManager::getString(messageId), nullptr, nullptr, nullptr, false, true);
+        qrvl::PushMode(message);
+        messageId = nullptr;
+        return;
+    }
     if (s_CheckSaveFileIntegrity) {
         s_CheckSaveFileIntegrity = false;
         CheckSaveFileIntegrity();
