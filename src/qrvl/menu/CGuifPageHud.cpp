@@ -4,7 +4,8 @@
 #include "guif/TransformedSprite.h"
 #include "norv/application/Time.h"
 #include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/LuaHelper.h"
+#include "qrvl/menu/HudHitBox.h"
+#include "qrvl/menu/HudPageScript.h"
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/menu/ScreenControls.h"
@@ -88,23 +89,10 @@ Norv::Lunar<CGuifPageHud>::RegType CGuifPageHud::methods[] = {
 
 CGuifPageHud::CGuifPageHud() : screen(new TranslatableScreen(0, nullptr))
 {
-    LuaHelper::runScreenScript(screen->GetLua(), kScriptFile, [this](Norv::Lua* lua) {
-        Norv::Lunar<CGuifPageHud>::Register(lua->GetState());
-        Norv::Lunar<CGuifPageHud>::push(lua->GetState(), this, false);
-        lua->RegisterGlobal("callback");
-        LuaHelper::setupLuaGlobals(lua);
-    });
-    Guif::Control* background = screen->FindControl("HUDMidBkg");
-    Guif::TransformedSprite* backgroundSprite = FindTransformedSprite(screen.Get(), "HUDMidBkg");
-    if (!background || !backgroundSprite || !screen->FindControl("NextEventButton")) {
+    RunHudPageScript(screen->GetLua(), kScriptFile, this);
+    bar = HudHitBox::Of(screen.Get(), "HUDMidBkg");
+    if (bar.IsEmpty() || !screen->FindControl("NextEventButton"))
         std::fprintf(stderr, "HUD bar: %s lacks some of its controls\n", kScriptFile);
-    } else {
-        ResManager const* layout = ResManager::GetInstance();
-        barX = static_cast<int>(background->CalculateX()) + (layout ? layout->GetOffsetX() : 0);
-        barY = static_cast<int>(background->CalculateY()) + (layout ? layout->GetOffsetY() : 0);
-        barWidth = static_cast<int>(backgroundSprite->GetWidth());
-        barHeight = static_cast<int>(backgroundSprite->GetHeight());
-    }
     ShowControl(screen.Get(), "TransferImage", false);
     for (char const* item : kMoneyItems)
         ShowControl(screen.Get(), item, false);
@@ -305,8 +293,8 @@ void CGuifPageHud::UpdateTransferTab(int ms)
     if (tabRise == 0 && !tabShown)
         tab->SetVisibleFlag(false);
     ResManager const* layout = ResManager::GetInstance();
-    float const baseHeight = static_cast<float>(layout ? layout->GetBaseHeight() : barY + barHeight);
-    tab->SetY(baseHeight + static_cast<float>(barHeight) * std::sin(-static_cast<float>(tabRise) / kTabRiseTop));
+    float const baseHeight = static_cast<float>(layout ? layout->GetBaseHeight() : bar.y + bar.height);
+    tab->SetY(baseHeight + static_cast<float>(bar.height) * std::sin(-static_cast<float>(tabRise) / kTabRiseTop));
 }
 
 void CGuifPageHud::StartTransfer(int mode, int amount)
@@ -371,7 +359,7 @@ bool CGuifPageHud::Contains(int x, int y) const
 {
     if (nextEventShown)
         return true;
-    return barX <= x && x <= barX + barWidth && barY <= y && y <= barY + barHeight;
+    return bar.Contains(x, y);
 }
 
 void CGuifPageHud::onTouchUp(int x, int y, int id)

@@ -6,6 +6,7 @@
 #include "norv/base/Lunar.h"
 #include "norv/base/SmartPtr.h"
 #include "norv/base/WeakRefCounter.h"
+#include "qrvl/menu/HudHitBox.h"
 #include "qrvl/menu/HudSlide.h"
 #include "qrvl/menu/TransferDisplay.h"
 #include "qrvl/menu/TransferFlight.h"
@@ -71,7 +72,7 @@ public:
     void ForceOffScreen();
     HudSlide& GetSlide() { return slide; }
     int GetScrollPosition() const { return slide.GetPosition(); }
-    int GetBarHeight() const { return barHeight; }
+    int GetBarHeight() const { return bar.height; }
 
     // The transfer animation, driven by the transfer overlay.
     void StartTransfer(int mode, int amount) override;
@@ -107,10 +108,7 @@ private:
     int tabRise = 0;
     bool tabShown = false;
     bool buttonsEnabled = true;
-    int barX = 0;
-    int barY = 0;
-    int barWidth = 0;
-    int barHeight = 0;
+    HudHitBox bar;
 };
 
 } // namespace qrvl

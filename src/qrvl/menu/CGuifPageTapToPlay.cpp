@@ -1,11 +1,9 @@
 // The tap-to-play bar.
 #include "qrvl/menu/CGuifPageTapToPlay.h"
 
-#include "guif/TransformedSprite.h"
 #include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/LuaHelper.h"
+#include "qrvl/menu/HudPageScript.h"
 #include "qrvl/menu/MenuSupport.h"
-#include "qrvl/menu/ResManager.h"
 #include "qrvl/menu/ScreenControls.h"
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/FGStringManager.h"
@@ -40,23 +38,10 @@ Norv::Lunar<CGuifPageTapToPlay>::RegType CGuifPageTapToPlay::methods[] = {
 
 CGuifPageTapToPlay::CGuifPageTapToPlay() : screen(new TranslatableScreen(0, nullptr))
 {
-    LuaHelper::runScreenScript(screen->GetLua(), kScriptFile, [this](Norv::Lua* lua) {
-        Norv::Lunar<CGuifPageTapToPlay>::Register(lua->GetState());
-        Norv::Lunar<CGuifPageTapToPlay>::push(lua->GetState(), this, false);
-        lua->RegisterGlobal("callback");
-        LuaHelper::setupLuaGlobals(lua);
-    });
-    Guif::Control* button = screen->FindControl("TapToPlayButton");
-    Guif::TransformedSprite* sprite = FindTransformedSprite(screen.Get(), "TapToPlayButton");
-    if (!button || !sprite || !FindTextLine(screen.Get(), "TapMessage")) {
+    RunHudPageScript(screen->GetLua(), kScriptFile, this);
+    button = HudHitBox::Of(screen.Get(), "TapToPlayButton");
+    if (button.IsEmpty() || !FindTextLine(screen.Get(), "TapMessage"))
         std::fprintf(stderr, "Tap-to-play bar: %s lacks some of its controls\n", kScriptFile);
-        return;
-    }
-    ResManager const* layout = ResManager::GetInstance();
-    buttonX = static_cast<int>(button->CalculateX()) + (layout ? layout->GetOffsetX() : 0);
-    buttonY = static_cast<int>(button->CalculateY()) + (layout ? layout->GetOffsetY() : 0);
-    buttonWidth = static_cast<int>(sprite->GetWidth());
-    buttonHeight = static_cast<int>(sprite->GetHeight());
 }
 
 std::string CGuifPageTapToPlay::TapMessage(char const* pattern, char const* name)
@@ -113,7 +98,7 @@ void CGuifPageTapToPlay::onTouchUp(int x, int y, int id)
 
 bool CGuifPageTapToPlay::Contains(int x, int y) const
 {
-    return buttonX <= x && x <= buttonX + buttonWidth && buttonY <= y && y <= buttonY + buttonHeight;
+    return button.Contains(x, y);
 }
 
 } // namespace qrvl

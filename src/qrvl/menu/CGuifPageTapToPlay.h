@@ -5,6 +5,7 @@
 #include "norv/base/Lunar.h"
 #include "norv/base/SmartPtr.h"
 #include "norv/base/WeakRefCounter.h"
+#include "qrvl/menu/HudHitBox.h"
 #include "qrvl/menu/HudModeMachine.h"
 #include "qrvl/menu/HudSlide.h"
 #include "qrvl/menu/TranslatableScreen.h"
@@ -39,7 +40,7 @@ public:
     void drawSelf(Norv::Surface* surface);
     void onTouchUp(int x, int y, int id);
     bool Contains(int x, int y) const;
-    int GetButtonHeight() const { return buttonHeight; }
+    int GetButtonHeight() const { return button.height; }
     HudSlide& GetSlide() { return slide; }
 
     int l_BarTapped(lua_State* L);
@@ -51,10 +52,7 @@ public:
 private:
     Norv::SmartPtr<TranslatableScreen> screen;
     HudSlide slide;
-    int buttonX = 0;
-    int buttonY = 0;
-    int buttonWidth = 0;
-    int buttonHeight = 0;
+    HudHitBox button;
 };
 
 } // namespace qrvl

@@ -1,8 +1,10 @@
 // The HUD pages' owner, their HUD mode and their routing.
 #include "qrvl/menu/GuifHudManager.h"
 
+#include "qrvl/menu/CGuifPageAIOverlay.h"
 #include "qrvl/menu/CGuifPageHud.h"
 #include "qrvl/menu/CGuifPageHudOverlay.h"
+#include "qrvl/menu/CGuifPagePauseButton.h"
 #include "qrvl/menu/CGuifPageTapToPlay.h"
 #include "qrvl/menu/CGuifPageYesNo.h"
 #include "qrvl/menu/HudTransitions.h"
@@ -27,10 +29,12 @@ void GuifHudManager::Setup()
     yesNo = std::make_unique<CGuifPageYesNo>();
     hud = std::make_unique<CGuifPageHud>();
     tapToPlay = std::make_unique<CGuifPageTapToPlay>();
+    pauseButton = std::make_unique<CGuifPagePauseButton>();
     overlay = std::make_unique<CGuifPageHudOverlay>(*hud);
-    yesNo->visible = hud->visible = tapToPlay->visible = false;
+    aiOverlay = std::make_unique<CGuifPageAIOverlay>();
+    yesNo->visible = aiOverlay->visible = hud->visible = tapToPlay->visible = pauseButton->visible = false;
     overlay->visible = false;
-    aiOverlayShown = zoomShown = false;
+    zoomShown = false;
     hide = false;
 }
 
@@ -67,6 +71,10 @@ void GuifHudManager::drawSelf(Norv::Surface* surface)
         hud->drawSelf(surface);
     if (yesNo->visible)
         yesNo->drawSelf(surface);
+    if (!hide && aiOverlay->visible)
+        aiOverlay->drawSelf(surface);
+    if (!hide && pauseButton->visible)
+        pauseButton->drawSelf(surface);
 }
 
 void GuifHudManager::onTouchUp(int x, int y, int id)
@@ -79,6 +87,10 @@ void GuifHudManager::onTouchUp(int x, int y, int id)
         hud->onTouchUp(x, y, id);
     if (yesNo->visible)
         yesNo->onTouchUp(x, y, id);
+    if (!hide && aiOverlay->visible)
+        aiOverlay->onTouchUp(x, y, id);
+    if (!hide && pauseButton->visible)
+        pauseButton->onTouchUp(x, y, id);
 }
 
 void GuifHudManager::onTouchMove(int x, int y, int id)
@@ -89,6 +101,8 @@ void GuifHudManager::onTouchMove(int x, int y, int id)
         yesNo->onTouchMove(x, y, id);
     if (hud->visible)
         hud->onTouchMove(x, y, id);
+    if (aiOverlay->visible)
+        aiOverlay->onTouchMove(x, y, id);
 }
 
 void GuifHudManager::keyPressed(int key)
@@ -105,7 +119,9 @@ bool GuifHudManager::Contains(int x, int y) const
         return true;
     if (hud->GetSlide().IsOnScreen() && hud->Contains(x, y))
         return true;
-    return aiOverlayShown;
+    if (pauseButton->visible && pauseButton->Contains(x, y))
+        return true;
+    return aiOverlay->visible;
 }
 
 int GuifHudManager::GetCurrentHudElementHeight() const
@@ -143,7 +159,19 @@ void GuifHudManager::SetCurrentPlayer(Player* player, bool resetButtons)
     }
 }
 
-void GuifHudManager::ShowAIOverlay(bool) { aiOverlayShown = true; }
+void GuifHudManager::ShowAIOverlay(bool fastForward)
+{
+    if (!aiOverlay)
+        return;
+    aiOverlay->visible = true;
+    aiOverlay->setFFActive(fastForward);
+}
+
+void GuifHudManager::HideAIOverlay()
+{
+    if (aiOverlay)
+        aiOverlay->visible = false;
+}
 
 void GuifHudManager::EnterYesNoModalDialogue(char const* title, char const* text, char const* text2, bool okOnly)
 {

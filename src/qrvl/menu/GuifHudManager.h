@@ -16,8 +16,10 @@ class Surface;
 
 namespace qrvl {
 
+class CGuifPageAIOverlay;
 class CGuifPageHud;
 class CGuifPageHudOverlay;
+class CGuifPagePauseButton;
 class CGuifPageTapToPlay;
 class CGuifPageYesNo;
 
@@ -52,10 +54,8 @@ public:
     // With resetButtons the HUD bar's buttons are enabled for people only.
     void SetCurrentPlayer(Player* player, bool resetButtons);
     Player* GetCurrentPlayer() const { return currentPlayer; }
-    // The computer-turn overlay has no page yet: only its flag is kept.
     void ShowAIOverlay(bool fastForward);
-    void HideAIOverlay() { aiOverlayShown = false; }
-    bool IsAIOverlayShown() const { return aiOverlayShown; }
+    void HideAIOverlay();
     void ShowZoomOverlay() { zoomShown = true; }
 
     // Texts already looked up; null for the ones not given. Both do
@@ -70,6 +70,8 @@ public:
     CGuifPageHud* GetHud() const { return hud.get(); }
     CGuifPageHudOverlay* GetHudOverlay() const { return overlay.get(); }
     CGuifPageTapToPlay* GetTapToPlay() const { return tapToPlay.get(); }
+    CGuifPagePauseButton* GetPauseButton() const { return pauseButton.get(); }
+    CGuifPageAIOverlay* GetAIOverlay() const { return aiOverlay.get(); }
 
     // While set, the pages other than the map are neither drawn nor touched.
     bool hide = false;
@@ -80,10 +82,11 @@ private:
     std::unique_ptr<CGuifPageHudOverlay> overlay;
     std::unique_ptr<CGuifPageHud> hud;
     std::unique_ptr<CGuifPageTapToPlay> tapToPlay;
+    std::unique_ptr<CGuifPagePauseButton> pauseButton;
+    std::unique_ptr<CGuifPageAIOverlay> aiOverlay;
     std::unique_ptr<CGuifPageYesNo> yesNo;
     HudModeMachine machine;
     Player* currentPlayer = nullptr;
-    bool aiOverlayShown = false;
     bool zoomShown = false;
 };
 

@@ -125,6 +125,8 @@ public:
     void rankPlayers();
     void newCareer();
     void saveGame();
+    // The pause button is offered unless a popup or the events wait.
+    void setSoftkeys();
 
     // Access.
     virtual Player* getPlayerForStatus() const;

@@ -1,6 +1,8 @@
 // The game's front-end hooks.
 #include "qrvl/original/frontend/GameFrontEnd.h"
 
+#include "qrvl/menu/CGuifPagePauseButton.h"
+#include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/HudTransitions.h"
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
@@ -46,5 +48,11 @@ BaseLayout GameFrontEnd::GetBaseLayout()
 }
 
 void GameFrontEnd::ClearHudTransitions() { qrvl::HudTransitions::Clear(); }
+
+void GameFrontEnd::SetPauseButtonShown(bool shown)
+{
+    if (qrvl::CGuifPagePauseButton* button = qrvl::GuifHudManager::GetHudManager().GetPauseButton())
+        button->visible = shown;
+}
 
 void GameFrontEnd::RequestSaveFileCheck() { ModeMainMenu::s_CheckSaveFileIntegrity = true; }

@@ -13,5 +13,6 @@ public:
     Norv::NarrowString GetAssetsPak() override;
     BaseLayout GetBaseLayout() override;
     void ClearHudTransitions() override;
+    void SetPauseButtonShown(bool shown) override;
     void RequestSaveFileCheck() override;
 };
