@@ -2,8 +2,8 @@
 #include "norv/application/ShellSettings.h"
 #include "norv/application/sdl/SdlMain.h"
 #include "norv/graphics/sdl/SdlGraphicsSetup.h"
-#include "qrvl/menu/GuifHudHooks.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
+#include "qrvl/original/frontend/HudPresentation.h"
 #include "qrvl/original/FGApp.h"
 #include "qrvl/original/InGameFlow.h"
 #include "qrvl/original/phone/EngineHooks.h"
@@ -15,7 +15,8 @@ Norv::SdlApplication* Norv::CreateApplication()
     g_applicationName = "Quorvel";
     SdlApplication::UseGraphicsSetup(new SdlGraphicsSetup);
     FrontEndHooks::Install(new GameFrontEnd);
-    qrvl::HudHooks::Install(new qrvl::GuifHudHooks);
+    // The HUD pages are built and installed with the front end's resources.
+    PresentationHooks::Install(new qrvl::HudPresentation);
     GameFlowHooks::Install(new InGameFlow);
     PresentationHooks::Install(new EngineHooks);
     return new FGApp;

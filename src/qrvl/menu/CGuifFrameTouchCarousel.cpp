@@ -92,7 +92,8 @@ void CGuifFrameTouchCarousel::Update(Norv::NorvFloat const& seconds)
 {
     if (!IsMoving())
         return;
-    int const step = static_cast<int>(std::lround(width * seconds / g_scrollTime));
+    // At least a pixel a frame: a very short frame must not leave it moving forever.
+    int const step = std::max(1, static_cast<int>(std::lround(width * seconds / g_scrollTime)));
     int const next = offset < target ? std::min(target, offset + step) : std::max(target, offset - step);
     UpdateOffset(next);
     if (!wrap)

@@ -40,6 +40,11 @@ void CGuifPageHudOverlay::SetCurrPlayer(int character)
     if (slot < 0)
         return;
     currentSlot = slot;
+    // The other transfers only show money the rules have already moved;
+    // an all-players pay moves its own, so it is settled rather than lost.
+    for (TransferEntry const& entry : queue)
+        if (entry.settle)
+            entry.settle(*this);
     queue.clear();
 }
 
@@ -111,13 +116,17 @@ int CGuifPageHudOverlay::EnterMoneyTransferWithBank(int who, int value, bool app
 int CGuifPageHudOverlay::EnterMoneyTransferWithAllPlayers(int value, bool byChild)
 {
     int found[kMaxPlayers - 1];
-    int const count = CollectPayers(byChild, found);
+    int const count = CollectPayers(currentSlot, byChild, found);
     if (count == 0)
         return -1;
     MementoRAII guard(*this);
     for (unsigned slot = 0; slot < playerCount; ++slot)
         tallies[slot] = PlayerAt(slot)->getCash();
     Queue([value, byChild](CGuifPageHudOverlay& self) { self._EnterMoneyTransferWithAllPlayers(value, byChild); });
+    int const payee = currentSlot;
+    queue.back().settle = [payee, value, byChild](CGuifPageHudOverlay& self) {
+        self.SettleAllPlayersPay(payee, value, byChild);
+    };
     return kCashTransferMs * count;
 }
 
@@ -232,7 +241,7 @@ void CGuifPageHudOverlay::_EnterMoneyTransferWithBank(int who, int value)
 
 void CGuifPageHudOverlay::_EnterMoneyTransferWithAllPlayers(int value, bool byChild)
 {
-    payersLeft = CollectPayers(byChild, payers);
+    payersLeft = CollectPayers(currentSlot, byChild, payers);
     if (payersLeft == 0)
         return;
     baseAmount = value;
@@ -262,18 +271,43 @@ void CGuifPageHudOverlay::_EnterQuorvelCardTransferFromBank()
     ShowNewTransferee();
 }
 
-int CGuifPageHudOverlay::CollectPayers(bool byChild, int* out) const
+int CGuifPageHudOverlay::CollectPayers(int payee, bool byChild, int* out) const
 {
     int count = 0;
     for (unsigned slot = 0; slot < playerCount; ++slot) {
         Player* player = PlayerAt(static_cast<int>(slot));
-        if (static_cast<int>(slot) == currentSlot || !player)
+        if (static_cast<int>(slot) == payee || !player)
             continue;
         if (byChild && player->getNumChildren() == 0)
             continue;
         out[count++] = static_cast<int>(slot);
     }
     return count;
+}
+
+void CGuifPageHudOverlay::SettleAllPlayersPay(int payee, int value, bool byChild)
+{
+    Player* receiver = PlayerAt(payee);
+    if (!receiver)
+        return;
+    int found[kMaxPlayers - 1];
+    int const count = CollectPayers(payee, byChild, found);
+    for (int k = 0; k < count; ++k) {
+        Player* payer = PlayerAt(found[k]);
+        int const due = byChild ? value * payer->getNumChildren() : value;
+        receiver->transactCash(due);
+        payer->transactCash(-due);
+    }
+}
+
+bool CGuifPageHudOverlay::IsAllPlayersPayInProgress() const
+{
+    if (mode == MoneyFromAllPlayers)
+        return true;
+    for (TransferEntry const& entry : queue)
+        if (entry.settle)
+            return true;
+    return false;
 }
 
 int CGuifPageHudOverlay::PayerAmount(int slot) const

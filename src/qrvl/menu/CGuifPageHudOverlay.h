@@ -58,7 +58,8 @@ public:
     void Update(int ms);
 
     bool IsInTransfer() const { return mode != NoTransfer; }
-    bool IsAllPlayersPayInProgress() const { return mode == MoneyFromAllPlayers; }
+    // Running or still queued.
+    bool IsAllPlayersPayInProgress() const;
     bool IsInCashTransfer() const;
     // How much of the running amount the money figure shows by now.
     int GetCashTallyDelta() const;
@@ -90,6 +91,9 @@ private:
     struct TransferEntry {
         LSTransferMemento memento;
         std::function<void(CGuifPageHudOverlay&)> start;
+        // Moves the money of a transfer dropped before it ran; empty for
+        // transfers whose money the rules have moved.
+        std::function<void(CGuifPageHudOverlay&)> settle;
     };
 
     void StoreToMemento(LSTransferMemento& memento) const;
@@ -109,9 +113,10 @@ private:
     void SetNotInTransfer();
     void ShowNewTransferee();
     void ShowRealFigures();
-    // The players other than the current one who pay, in turn order.
-    int CollectPayers(bool perChild, int* out) const;
+    // The players other than the payee who pay, in turn order.
+    int CollectPayers(int payee, bool perChild, int* out) const;
     int PayerAmount(int slot) const;
+    void SettleAllPlayersPay(int payee, int value, bool byChild);
     Player* PlayerAt(int slot) const;
 
     TransferDisplay& display;

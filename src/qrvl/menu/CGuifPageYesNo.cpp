@@ -3,7 +3,7 @@
 
 #include "guif/TextBox.h"
 #include "guif/TextLine.h"
-#include "qrvl/menu/LuaHelper.h"
+#include "qrvl/menu/HudPageScript.h"
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/menu/YesNoLabels.h"
 #include "qrvl/original/QuorvelEngine.h"
@@ -38,12 +38,7 @@ Norv::Lunar<CGuifPageYesNo>::RegType CGuifPageYesNo::methods[] = {
 
 CGuifPageYesNo::CGuifPageYesNo() : screen(new TranslatableScreen(0, nullptr))
 {
-    LuaHelper::runScreenScript(screen->GetLua(), kScriptFile, [this](Norv::Lua* lua) {
-        Norv::Lunar<CGuifPageYesNo>::Register(lua->GetState());
-        Norv::Lunar<CGuifPageYesNo>::push(lua->GetState(), this, false);
-        lua->RegisterGlobal("callback");
-        LuaHelper::setupLuaGlobals(lua);
-    });
+    RunHudPageScript(screen->GetLua(), kScriptFile, this);
     header = dynamic_cast<Guif::TextLine*>(screen->FindControl("Header"));
     subtext = dynamic_cast<Guif::TextBox*>(screen->FindControl("Subtext"));
     yesKey = screen->FindControl("YesKey");

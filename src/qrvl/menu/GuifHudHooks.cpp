@@ -1,6 +1,7 @@
 // The menus' hooks handed to the HUD manager.
 #include "qrvl/menu/GuifHudHooks.h"
 
+#include "qrvl/menu/CGuifPageHud.h"
 #include "qrvl/menu/GuifHudManager.h"
 
 namespace qrvl {
@@ -18,5 +19,24 @@ void GuifHudHooks::DrawSelf(Norv::Surface* surface) { GuifHudManager::GetHudMana
 void GuifHudHooks::OnTouchUp(int x, int y, int id) { GuifHudManager::GetHudManager().onTouchUp(x, y, id); }
 void GuifHudHooks::OnTouchMove(int x, int y, int id) { GuifHudManager::GetHudManager().onTouchMove(x, y, id); }
 void GuifHudHooks::KeyPressed(int key) { GuifHudManager::GetHudManager().keyPressed(key); }
+
+
+void GuifHudHooks::ResetHud()
+{
+    if (CGuifPageHud* bar = GuifHudManager::GetHudManager().GetHud())
+        bar->ResetHud();
+}
+
+void GuifHudHooks::SetExploreText()
+{
+    if (CGuifPageHud* bar = GuifHudManager::GetHudManager().GetHud())
+        bar->SetExploreText();
+}
+
+void GuifHudHooks::SetWheelText()
+{
+    if (CGuifPageHud* bar = GuifHudManager::GetHudManager().GetHud())
+        bar->SetWheelText();
+}
 
 } // namespace qrvl

@@ -14,6 +14,9 @@ public:
     void OnTouchUp(int x, int y, int id) override;
     void OnTouchMove(int x, int y, int id) override;
     void KeyPressed(int key) override;
+    void ResetHud() override;
+    void SetExploreText() override;
+    void SetWheelText() override;
 };
 
 } // namespace qrvl

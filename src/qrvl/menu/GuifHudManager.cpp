@@ -1,7 +1,15 @@
-// The HUD pages' owner and their routing.
+// The HUD pages' owner, their HUD mode and their routing.
 #include "qrvl/menu/GuifHudManager.h"
 
+#include "qrvl/menu/CGuifPageAIOverlay.h"
+#include "qrvl/menu/CGuifPageHud.h"
+#include "qrvl/menu/CGuifPageHudOverlay.h"
+#include "qrvl/menu/CGuifPagePauseButton.h"
+#include "qrvl/menu/CGuifPageTapToPlay.h"
 #include "qrvl/menu/CGuifPageYesNo.h"
+#include "qrvl/menu/HudTransitions.h"
+#include "qrvl/original/Player.h"
+#include "qrvl/original/PresentationHooks.h"
 
 namespace qrvl {
 
@@ -11,37 +19,158 @@ GuifHudManager& GuifHudManager::GetHudManager()
     return manager;
 }
 
+GuifHudManager::GuifHudManager() = default;
+GuifHudManager::~GuifHudManager() = default;
+
 void GuifHudManager::Setup()
 {
     if (IsSetUp())
         return;
     yesNo = std::make_unique<CGuifPageYesNo>();
-    yesNo->visible = false;
+    hud = std::make_unique<CGuifPageHud>();
+    tapToPlay = std::make_unique<CGuifPageTapToPlay>();
+    pauseButton = std::make_unique<CGuifPagePauseButton>();
+    overlay = std::make_unique<CGuifPageHudOverlay>(*hud);
+    aiOverlay = std::make_unique<CGuifPageAIOverlay>();
+    yesNo->visible = aiOverlay->visible = hud->visible = tapToPlay->visible = pauseButton->visible = false;
+    overlay->visible = false;
+    zoomShown = false;
     hide = false;
 }
 
+void GuifHudManager::Update(unsigned ms)
+{
+    if (!hud || (!hud->visible && !tapToPlay->visible))
+        return;
+    int const step = static_cast<int>(ms);
+    tapToPlay->Update(step);
+    hud->Update(step);
+    overlay->Update(step);
+    switch (machine.Step(step, hud->GetSlide(), tapToPlay->GetSlide())) {
+    case HudModeMachine::TapBarComingOn:
+        tapToPlay->SetPlayerName(currentPlayer);
+        break;
+    case HudModeMachine::TapBarRemembersExplore:
+        tapToPlay->modeOnTap = HudModeMachine::HudOnThenTapToPlay;
+        break;
+    case HudModeMachine::Nothing:
+        break;
+    }
+}
+
+// The hide flag covers the bars while the game shows a popup; a question
+// asked over that popup (pausing and quitting, say) must still be seen
+// and answered, so the yes/no page ignores it.
 void GuifHudManager::drawSelf(Norv::Surface* surface)
 {
-    if (!hide && yesNo && yesNo->visible)
+    if (!yesNo)
+        return;
+    if (!hide && tapToPlay->visible)
+        tapToPlay->drawSelf(surface);
+    if (!hide && hud->visible)
+        hud->drawSelf(surface);
+    if (yesNo->visible)
         yesNo->drawSelf(surface);
+    if (!hide && aiOverlay->visible)
+        aiOverlay->drawSelf(surface);
+    if (!hide && pauseButton->visible)
+        pauseButton->drawSelf(surface);
 }
 
 void GuifHudManager::onTouchUp(int x, int y, int id)
 {
-    if (!hide && yesNo && yesNo->visible)
+    if (!yesNo)
+        return;
+    if (!hide && tapToPlay->visible)
+        tapToPlay->onTouchUp(x, y, id);
+    if (!hide && hud->visible)
+        hud->onTouchUp(x, y, id);
+    if (yesNo->visible)
         yesNo->onTouchUp(x, y, id);
+    if (!hide && aiOverlay->visible)
+        aiOverlay->onTouchUp(x, y, id);
+    if (!hide && pauseButton->visible)
+        pauseButton->onTouchUp(x, y, id);
 }
 
 void GuifHudManager::onTouchMove(int x, int y, int id)
 {
-    if (yesNo && yesNo->visible)
+    if (!yesNo)
+        return;
+    if (yesNo->visible)
         yesNo->onTouchMove(x, y, id);
+    if (hud->visible)
+        hud->onTouchMove(x, y, id);
+    if (aiOverlay->visible)
+        aiOverlay->onTouchMove(x, y, id);
 }
 
 void GuifHudManager::keyPressed(int key)
 {
     if (yesNo && yesNo->visible)
         yesNo->keyPressed(key);
+}
+
+bool GuifHudManager::Contains(int x, int y) const
+{
+    if (!yesNo)
+        return false;
+    if (tapToPlay->GetSlide().IsOnScreen() && tapToPlay->Contains(x, y))
+        return true;
+    if (hud->GetSlide().IsOnScreen() && hud->Contains(x, y))
+        return true;
+    if (pauseButton->visible && pauseButton->Contains(x, y))
+        return true;
+    return aiOverlay->visible;
+}
+
+int GuifHudManager::GetCurrentHudElementHeight() const
+{
+    if (!yesNo)
+        return 0;
+    if (tapToPlay->GetSlide().IsOnScreen())
+        return tapToPlay->GetButtonHeight();
+    return hud->GetSlide().IsOnScreen() ? hud->GetBarHeight() : 0;
+}
+
+void GuifHudManager::ShowHud()
+{
+    if (hud)
+        hud->visible = tapToPlay->visible = true;
+}
+
+void GuifHudManager::HideHud()
+{
+    if (hud)
+        hud->visible = tapToPlay->visible = false;
+}
+
+void GuifHudManager::SetCurrentPlayer(Player* player, bool resetButtons)
+{
+    currentPlayer = player;
+    if (!hud || !player)
+        return;
+    overlay->SetCurrPlayer(player->getCharacter());
+    tapToPlay->SetPlayerName(player);
+    hud->SetPlayerDetails(player);
+    if (resetButtons) {
+        hud->EnableNextEventButton(false);
+        hud->EnableHud(!player->isComputer());
+    }
+}
+
+void GuifHudManager::ShowAIOverlay(bool fastForward)
+{
+    if (!aiOverlay)
+        return;
+    aiOverlay->visible = true;
+    aiOverlay->setFFActive(fastForward);
+}
+
+void GuifHudManager::HideAIOverlay()
+{
+    if (aiOverlay)
+        aiOverlay->visible = false;
 }
 
 void GuifHudManager::EnterYesNoModalDialogue(char const* title, char const* text, char const* text2, bool okOnly)
@@ -56,6 +185,11 @@ void GuifHudManager::ExitYesNoModalDialogue()
 {
     if (yesNo)
         yesNo->visible = false;
+}
+
+bool GuifHudManager::IsTransitioning() const
+{
+    return HudTransitions::GetRunning() != 0 && !PresentationHooks::Get().IsSkipping();
 }
 
 } // namespace qrvl

@@ -64,4 +64,9 @@ void HudSlide::Update(int ms)
     position = state == SlidingOn ? kFullyOn - eased : eased;
 }
 
+int HudSlide::Drop(int height) const
+{
+    return static_cast<int>((1.0f - static_cast<float>(position) / kFullyOn) * static_cast<float>(height));
+}
+
 } // namespace qrvl

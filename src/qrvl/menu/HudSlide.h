@@ -23,6 +23,8 @@ public:
     int GetPosition() const { return position; }
     bool IsOnScreen() const { return state == OnScreen; }
     bool IsOffScreen() const { return state == OffScreen; }
+    // How far below its place the bar is drawn on a surface of that height.
+    int Drop(int height) const;
 
 private:
     ScrollState state = OffScreen;

@@ -34,4 +34,40 @@ void SetLineText(Guif::Screen* screen, char const* name, Norv::NarrowString cons
         line->SetText(text, raw);
 }
 
+void ShowControl(Guif::Screen* screen, char const* name, bool shown)
+{
+    if (Guif::Control* control = screen ? screen->FindControl(name) : nullptr) {
+        control->SetVisibilityExists(true);
+        control->SetVisibleFlag(shown);
+    }
+}
+
+void SetControlActive(Guif::Screen* screen, char const* name, bool active)
+{
+    if (Guif::Control* control = screen ? screen->FindControl(name) : nullptr)
+        control->SetTouchableFlag(active);
+}
+
+void SetControlAlpha(Guif::Screen* screen, char const* name, int alpha)
+{
+    if (Guif::Control* control = screen ? screen->FindControl(name) : nullptr)
+        control->SetOwnAlpha(alpha);
+}
+
+void PlaceControl(Guif::Screen* screen, char const* name, float x, float y, bool shown)
+{
+    if (Guif::Control* control = screen ? screen->FindControl(name) : nullptr) {
+        control->SetX(x);
+        control->SetY(y);
+        control->SetVisibilityExists(true);
+        control->SetVisibleFlag(shown);
+    }
+}
+
+void SetSpriteImage(Guif::Screen* screen, char const* name, char const* image)
+{
+    if (Guif::TransformedSprite* sprite = FindTransformedSprite(screen, name))
+        sprite->SetImage(image);
+}
+
 } // namespace qrvl

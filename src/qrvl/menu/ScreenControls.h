@@ -17,4 +17,13 @@ Guif::TransformedSprite* FindTransformedSprite(Guif::Screen* screen, char const*
 // control is skipped.
 void SetLineText(Guif::Screen* screen, char const* name, Norv::NarrowString const& text, bool raw);
 
+// Changes to a named control that a missing control skips.
+void ShowControl(Guif::Screen* screen, char const* name, bool shown);
+// Active controls take touches.
+void SetControlActive(Guif::Screen* screen, char const* name, bool active);
+void SetControlAlpha(Guif::Screen* screen, char const* name, int alpha);
+void PlaceControl(Guif::Screen* screen, char const* name, float x, float y, bool shown);
+// The picture of the control's first turnable picture.
+void SetSpriteImage(Guif::Screen* screen, char const* name, char const* image);
+
 } // namespace qrvl

@@ -19,6 +19,9 @@ public:
 
     // The first mode, made with new and not yet initialised; null for none.
     virtual FGMode* CreateSplashMode() { return nullptr; }
+    // The main menu, made with new and initialised, that shows the message
+    // of a text id over itself (null: none); null when there is no menu.
+    virtual FGMode* CreateMainMenu(char const*) { return nullptr; }
     // The screen shown while a game loads; null for none.
     virtual Norv::SmartPtr<LoadingScreen> CreateLoadingScreen(QuorvelEngine&) { return {}; }
 

@@ -95,6 +95,14 @@ void Hud::displaySpinner(int value, int ms)
     spinnerShown = true;
 }
 
+void Hud::drawSelf(Norv::Surface* surface)
+{
+    if (popupScreenShown)
+        HudPages::Get().DrawPopup(surface, infoText);
+    else
+        HudPages::Get().DrawSelf(surface);
+}
+
 void Hud::onTouchUp(int, int, int)
 {
     if (!popupScreenShown)

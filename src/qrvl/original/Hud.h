@@ -9,6 +9,10 @@
 
 class Player;
 
+namespace Norv {
+class Surface;
+}
+
 class Hud {
 public:
     // Length of a money text buffer, terminating zero included.
@@ -46,6 +50,8 @@ public:
     bool isSpinnerShown() const { return spinnerShown; }
     int getSpinnerValue() const { return spinnerValue; }
 
+    // The HUD pages over the board.
+    void drawSelf(Norv::Surface* surface);
     // A click while the popup screen is up is the next-event button.
     void onTouchUp(int x, int y, int id);
     void tick();

@@ -6,7 +6,13 @@
 
 #include "qrvl/original/InstalledHooks.h"
 
+#include <string>
+
 class Player;
+
+namespace Norv {
+class Surface;
+}
 
 class HudPages : public InstalledHooks<HudPages> {
 public:
@@ -19,7 +25,12 @@ public:
     virtual void StartWheelMode() {}
     virtual void StartExploreMode() {}
 
-    // The HUD as a whole.
+    // The HUD as a whole: its pages drawn over the board and their input.
+    virtual void DrawSelf(Norv::Surface*) {}
+    // The popup screen with its text, drawn in place of the pages.
+    virtual void DrawPopup(Norv::Surface*, const std::string&) {}
+    virtual void OnTouchUp(int, int, int) {}
+    virtual void OnTouchMove(int, int, int) {}
     virtual void SetHudMode(int) {}
     virtual void ShowHud() {}
     virtual void HideHud() {}

@@ -199,6 +199,7 @@ void ModeGame::tick()
         return;
     if (computerToggleCooldown > 0)
         --computerToggleCooldown;
+    setSoftkeys();
     if (numPlayers < 1 || allRetired()) {
         setCurrState(GameOver);
         screens->pushEndgame(players, numPlayers, hud.get());
@@ -625,9 +626,17 @@ void ModeGame::doLoseTurn()
         announceCurrPlayer(false);
 }
 
+void ModeGame::setSoftkeys()
+{
+    engine->positiveSoftkeyShow(false);
+    engine->negativeSoftkeyShow(!popupActive && state != SkipReport && state != ShowEvents);
+}
+
 void ModeGame::deactivate()
 {
     QuorvelMode::deactivate();
+    engine->positiveSoftkeyShow(false);
+    engine->negativeSoftkeyShow(false);
     HudPages& pages = HudPages::Get();
     pages.SetOverlayVisible(false);
     pages.HideAIOverlay();

@@ -103,7 +103,9 @@ public:
     void deactivate() override;
     void buttonSelected(CGuiFrameTouchButton* button) override;
     void keyPressed(int key) override;
+    void drawSelf(Norv::Surface* surface) override;
     void onTouchUp(int x, int y, int id) override;
+    void onTouchMove(int x, int y, int id) override;
     void pause() override;
     float GetTimeDistortionFactor() const override;
 
@@ -124,6 +126,8 @@ public:
     void newCareer();
     void saveGame();
     void flushSave();
+    // The pause button is offered unless a popup or the events wait.
+    void setSoftkeys();
 
     // Access.
     virtual Player* getPlayerForStatus() const;

@@ -102,12 +102,23 @@ void ModeGame::keyPressed(int key)
     }
 }
 
+void ModeGame::drawSelf(Norv::Surface* surface)
+{
+    hud->drawSelf(surface);
+}
+
 void ModeGame::onTouchUp(int x, int y, int id)
 {
     hud->onTouchUp(x, y, id);
+    HudPages::Get().OnTouchUp(x, y, id);
     // A tap ends a message the board waits on, as the next-event button does.
     if (state == MoveDone && board)
         board->CancelDelay();
+}
+
+void ModeGame::onTouchMove(int x, int y, int id)
+{
+    HudPages::Get().OnTouchMove(x, y, id);
 }
 
 void ModeGame::pause()

@@ -29,3 +29,29 @@ inline int sexOfCharacter(int character)
 }
 
 } // namespace PlayerEnums
+
+namespace PlayerEnums {
+
+// The HUD's pictures of each character: the tab portrait and the peg slider.
+constexpr const char* g_PlayerTabs[kCharacters] = {
+    "menu/gfx/TabBob.png@linear",    "menu/gfx/TabRachel.png@linear", "menu/gfx/TabJohn.png@linear",
+    "menu/gfx/TabMary.png@linear",   "menu/gfx/TabJoan.png@linear",   "menu/gfx/TabErnie.png@linear",
+    "menu/gfx/TabMale03.png@linear", "menu/gfx/TabMale04.png@linear", "menu/gfx/TabFemale03.png@linear",
+    "menu/gfx/TabFemale04.png@linear"};
+constexpr const char* g_PlayerPegs[kCharacters] = {
+    "menu/gfx/slider.png@linear",   "menu/gfx/slider02.png@linear", "menu/gfx/slider.png@linear",
+    "menu/gfx/slider02.png@linear", "menu/gfx/slider02.png@linear", "menu/gfx/slider.png@linear",
+    "menu/gfx/slider.png@linear",   "menu/gfx/slider.png@linear",   "menu/gfx/slider02.png@linear",
+    "menu/gfx/slider02.png@linear"};
+
+} // namespace PlayerEnums
+
+namespace ColourEnums {
+
+constexpr int kColours = 6;
+// The tab background of each car colour.
+constexpr const char* g_ColourTabs[kColours] = {
+    "menu/gfx/TabBgRed.png@linear",   "menu/gfx/TabBgOrange.png@linear", "menu/gfx/TabBgBlue.png@linear",
+    "menu/gfx/TabBgGreen.png@linear", "menu/gfx/TabBgYellow.png@linear", "menu/gfx/TabBgPurple.png@linear"};
+
+} // namespace ColourEnums

@@ -17,6 +17,7 @@
 
 #include <SDL_opengl.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -25,6 +26,8 @@ namespace {
 constexpr int kPositiveSoftkeyCode = 0;
 constexpr int kNegativeSoftkeyCode = 2;
 constexpr int kLoadComplete = 100;
+// The main menu's message when a game cannot start.
+constexpr char const* kGameNotStartedText = "S_GAME_NOT_STARTED";
 // The options file: language, sound on, vibrate on and the option flag, one
 // byte each; music and effects levels, big-endian 16 bits each; a zero
 // byte; then the version text with its zero byte.
@@ -288,12 +291,18 @@ void QuorvelEngine::startGameMode()
         kind = GameFlowHooks::PassAndPlay;
     else if (gameMode == GameModeParty)
         kind = GameFlowHooks::Party;
-    if (FGMode* game = GameFlowHooks::Get().CreateGameMode(kind, loadSaved)) {
-        if (modeManager)
-            modeManager->setMode(game);
-        else
-            delete game;
+    FGMode* next = GameFlowHooks::Get().CreateGameMode(kind, loadSaved);
+    if (!next) {
+        // The board or the saved game could not be read, or the variant is
+        // not built: back to the main menu, saying so.
+        std::fprintf(stderr, "framework: the game could not start\n");
+        sound.StopSoundSpec("ingame_music");
+        next = FrontEndHooks::Get().CreateMainMenu(kGameNotStartedText);
     }
+    if (next && modeManager)
+        modeManager->setMode(next);
+    else
+        delete next;
 }
 
 void QuorvelEngine::onDrawSelf(Norv::Surface* surface)

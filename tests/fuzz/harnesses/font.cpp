@@ -1,6 +1,6 @@
 // Font definitions: the glyph rectangles and kerning read, then measured.
 #include "FuzzFolder.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/FontEx.h"
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size)

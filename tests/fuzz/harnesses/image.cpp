@@ -1,7 +1,7 @@
 // Images in every format the engine reads (PNG, JPEG, DDS, PVR, ETC, RLE,
 // 565 and the animation XML that names other images), decoded whole.
 #include "FuzzFolder.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/LoadSurface.h"
 #include "norv/graphics/Surface.h"
 

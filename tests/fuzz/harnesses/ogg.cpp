@@ -1,7 +1,7 @@
 // Ogg Vorbis sounds: the header read, then every sample filled, rewound and
 // sought as the mixer does.
 #include "FuzzFolder.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioOgg.h"
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size)

@@ -1,7 +1,7 @@
 // Pak archives: mounted, then every entry of the directory opened and read
 // to its end.
 #include "FuzzFolder.h"
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/PakMount.h"
 #include "norv/vfs/Vfs.h"
 

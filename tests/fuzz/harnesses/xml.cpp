@@ -1,5 +1,5 @@
 // XML documents: any bytes parse into a tree or are refused.
-#include "norv/base/SmartPtr.h"
+#include "norv/base/core/SmartPtr.h"
 #include "norv/base/Xml.h"
 
 #include <cstring>

@@ -429,6 +429,39 @@ TEST_F(MainMenuTest, PauseMenuReturnsToTheGame)
     EXPECT_EQ(calls[1], "wheel");
 }
 
+TEST_F(MainMenuTest, AQuestionRemovedWithoutAnAnswerReadsAsNo)
+{
+    auto* pause = new ModePause;
+    pause->init(nullptr, nullptr);
+    engine->getModeManager()->pushMode(pause);
+    Tick();
+    Press("ExitGameButton");
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    // Taken away by anything but its page: the game goes on.
+    engine->getModeManager()->popMode();
+    Tick();
+    EXPECT_EQ(Top(), pause);
+    EXPECT_EQ(engine->lastChoice, ModeYesNo::kNoAnswer);
+}
+
+TEST_F(MainMenuTest, AGameThatCannotStartBringsBackTheMenuWithAMessage)
+{
+    // No game flow is installed, so no game mode can be made.
+    Press("MainMenuButton");
+    ASSERT_TRUE(menu->IsLaunchPending());
+    // As the menu does at its next draw.
+    engine->launchGame(false, QuorvelEngine::GameMode(0), false);
+    for (int ms = 0; ms < 10000 && !TopAs<ModeYesNo>(); ms += 100)
+        Tick();
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    EXPECT_EQ(calls.back(), "question:S_GAME_NOT_STARTED:ok");
+    Answer(3);
+    auto* again = TopAs<ModeMainMenu>();
+    ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(again->IsLaunchPending());
+    EXPECT_TRUE(engine->isInFrontEnd());
+}
+
 // The game's own yes/no page answering through its script.
 class YesNoPageTest : public MainMenuTest {
 protected:

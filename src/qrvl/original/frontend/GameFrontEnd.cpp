@@ -1,6 +1,8 @@
 // The game's front-end hooks.
 #include "qrvl/original/frontend/GameFrontEnd.h"
 
+#include "qrvl/menu/CGuifPagePauseButton.h"
+#include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/HudTransitions.h"
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
@@ -20,6 +22,14 @@ qrvl::ResManager& Layout()
 } // namespace
 
 FGMode* GameFrontEnd::CreateSplashMode() { return new ModeSplash; }
+
+FGMode* GameFrontEnd::CreateMainMenu(char const* messageId)
+{
+    ModeMainMenu* menu = new ModeMainMenu;
+    menu->init();
+    menu->ShowMessage(messageId);
+    return menu;
+}
 
 Norv::SmartPtr<LoadingScreen> GameFrontEnd::CreateLoadingScreen(QuorvelEngine& engine)
 {
@@ -41,5 +51,11 @@ BaseLayout GameFrontEnd::GetBaseLayout()
 }
 
 void GameFrontEnd::ClearHudTransitions() { qrvl::HudTransitions::Clear(); }
+
+void GameFrontEnd::SetPauseButtonShown(bool shown)
+{
+    if (qrvl::CGuifPagePauseButton* button = qrvl::GuifHudManager::GetHudManager().GetPauseButton())
+        button->visible = shown;
+}
 
 void GameFrontEnd::RequestSaveFileCheck() { ModeMainMenu::s_CheckSaveFileIntegrity = true; }

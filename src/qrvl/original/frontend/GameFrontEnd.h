@@ -7,10 +7,12 @@
 class GameFrontEnd : public FrontEndHooks {
 public:
     FGMode* CreateSplashMode() override;
+    FGMode* CreateMainMenu(char const* messageId) override;
     Norv::SmartPtr<LoadingScreen> CreateLoadingScreen(QuorvelEngine& engine) override;
     Norv::NarrowString GetBkgPak() override;
     Norv::NarrowString GetAssetsPak() override;
     BaseLayout GetBaseLayout() override;
     void ClearHudTransitions() override;
+    void SetPauseButtonShown(bool shown) override;
     void RequestSaveFileCheck() override;
 };

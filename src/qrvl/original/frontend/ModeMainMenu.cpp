@@ -123,11 +123,20 @@ void ModeMainMenu::rememberState()
 void ModeMainMenu::tick()
 {
     GuifMenu::tick();
+    // One notice at a time: the menu ticks again once the first is closed.
+    if (messageId) {
+        ModeYesNo* message = new ModeYesNo;
+        message->init(FGStringManager::getString(messageId), nullptr, nullptr, nullptr, false, true);
+        qrvl::PushMode(message);
+        messageId = nullptr;
+        return;
+    }
     if (!SaveGame::FolderWritable() && SaveGame::TakeFailureNotice()) {
         ModeYesNo* notice = new ModeYesNo;
         notice->init(FGStringManager::getString("S_CANNOT_SAVE_TITLE"), FGStringManager::getString("S_CANNOT_SAVE"),
                      nullptr, nullptr, false, true);
         qrvl::PushMode(notice);
+        return;
     }
     if (s_CheckSaveFileIntegrity) {
         s_CheckSaveFileIntegrity = false;

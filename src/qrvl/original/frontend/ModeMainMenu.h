@@ -42,6 +42,9 @@ public:
     // when it was damaged (and has been emptied).
     bool CheckSaveFileIntegrity();
 
+    // Shows the text of the id in an OK box once the menu runs; null: none.
+    void ShowMessage(char const* textId) { messageId = textId; }
+
     int GetChosenAction() const { return action; }
     bool IsLaunchPending() const { return launchPending; }
 
@@ -66,4 +69,5 @@ private:
     bool launchAtNextDraw = false;
     bool initialised = false;
     int action = 0;
+    char const* messageId = nullptr;
 };

@@ -24,9 +24,10 @@ void ModeYesNo::tick()
     QuorvelMode::tick();
     if (hud)
         hud->tick();
-    // Whatever removes the dialog without an answer leaves "yes" below.
+    // Whatever removes the dialog without an answer leaves "no" below: a
+    // dismissal must never quit a game or delete a save.
     if (QuorvelEngine* engine = qrvl::GetGameEngine())
-        engine->lastChoice = 0;
+        engine->lastChoice = kNoAnswer;
 }
 
 void ModeYesNo::drawSelf(Norv::Surface* surface)

@@ -9,6 +9,9 @@ class Hud;
 
 class ModeYesNo : public QuorvelMode {
 public:
+    // What the mode below reads when the dialog goes without an answer.
+    static constexpr int kNoAnswer = 1;
+
     void tick() override;
     void drawSelf(Norv::Surface* surface) override;
     void onTouchUp(int x, int y, int id) override;

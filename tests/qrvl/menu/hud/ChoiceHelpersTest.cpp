@@ -83,6 +83,22 @@ TEST_F(ChoiceScreen, CarouselScrollsOneItemInTwentyFourFramesAndStopsAtTheEnds)
     EXPECT_EQ(carousel.GetCurrentFocus(), 1);
 }
 
+TEST_F(ChoiceScreen, CarouselStopsEvenWithVeryShortFrames)
+{
+    CGuifFrameTouchCarousel carousel;
+    carousel.Init(*screen, "STW", 4, 3, false);
+    carousel.SnapToFocus(0);
+    carousel.ScrollToNext();
+    // A thousandth of a second moves less than half a pixel.
+    int frames = 0;
+    while (carousel.IsMoving() && frames < 1000) {
+        carousel.Update(Norv::NorvFloat(0.001f));
+        ++frames;
+    }
+    EXPECT_FALSE(carousel.IsMoving());
+    EXPECT_EQ(carousel.GetCurrentFocus(), 1);
+}
+
 TEST_F(ChoiceScreen, CarouselOfTwoNeverWrapsAndOfOneNeverMoves)
 {
     CGuifFrameTouchCarousel two;

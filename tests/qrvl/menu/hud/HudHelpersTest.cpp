@@ -1,4 +1,6 @@
-// The flying items' timing, the map's conversions and the yes/no texts.
+// The flying items' timing, the map's conversions, the yes/no texts and the
+// tap-to-play message.
+#include "qrvl/menu/CGuifPageTapToPlay.h"
 #include "qrvl/menu/MapProjection.h"
 #include "qrvl/menu/TransferFlight.h"
 #include "qrvl/menu/YesNoLabels.h"
@@ -105,4 +107,22 @@ TEST(YesNoLabels, HeaderAndBodyFromTheGivenTexts)
     }
     EXPECT_EQ(std::string(YesNoLabels::From(nullptr, nullptr, nullptr, false).body.c_str()), "");
     EXPECT_EQ(std::string(YesNoLabels::From(nullptr, "A", nullptr, false).header.c_str()), "");
+}
+
+TEST(TapToPlay, TheNameFillsOnlyTheFirstPlaceholder)
+{
+    struct Case {
+        char const* pattern;
+        char const* name;
+        char const* expected;
+    } const cases[] = {
+        {"%s, tap here to play!", "Bob", "Bob, tap here to play!"},
+        // A translation is never a format: other conversions stay as text.
+        {"%s %s %d %n", "Ann", "Ann %s %d %n"},
+        {"Tap here to play!", "Bob", "Tap here to play!"},
+        {"%s!", "100%s", "100%s!"},
+        {nullptr, "Bob", ""},
+    };
+    for (Case const& c : cases)
+        EXPECT_EQ(qrvl::CGuifPageTapToPlay::TapMessage(c.pattern, c.name), c.expected) << (c.pattern ? c.pattern : "null");
 }

@@ -280,3 +280,22 @@ TEST_F(TransferOverlay, TheRulesWaitForSlidesExceptWhileSkipping)
     EXPECT_FALSE(presenter.isTransitioning());
     qrvl::HudTransitions::Clear();
 }
+
+TEST_F(TransferOverlay, AQueuedAllPlayersPayIsSettledWhenTheCurrentPlayerChanges)
+{
+    // A bank transfer runs; the all-players pay waits behind it.
+    overlay.EnterMoneyTransferWithBank(3, 500, false);
+    overlay.Update(0);
+    EXPECT_EQ(overlay.EnterMoneyTransferWithAllPlayers(300, false), 2 * 3800);
+    EXPECT_TRUE(overlay.IsAllPlayersPayInProgress());
+
+    overlay.SetCurrPlayer(7);
+    EXPECT_EQ(overlay.QueuedTransfers(), 0u);
+    EXPECT_FALSE(overlay.IsAllPlayersPayInProgress());
+    EXPECT_EQ(players[0].getCash(), 10600);
+    EXPECT_EQ(players[1].getCash(), 9700);
+    EXPECT_EQ(players[2].getCash(), 9700);
+    // Nothing is paid twice once the bank transfer has run out.
+    Run(2 * 3800);
+    EXPECT_EQ(players[0].getCash(), 10600);
+}

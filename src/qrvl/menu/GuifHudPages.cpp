@@ -1,0 +1,102 @@
+// The in-game flow's HUD hooks.
+#include "qrvl/menu/GuifHudPages.h"
+
+#include "qrvl/menu/CGuifPageHud.h"
+#include "qrvl/menu/CGuifPageHudOverlay.h"
+#include "qrvl/menu/CGuifPagePopup.h"
+#include "qrvl/menu/GuifHudManager.h"
+
+namespace qrvl {
+
+namespace {
+
+GuifHudManager& Manager() { return GuifHudManager::GetHudManager(); }
+
+// The HUD bar, which exists once the pages are built.
+template <class Action>
+void WithBar(Action action)
+{
+    if (CGuifPageHud* bar = Manager().GetHud())
+        action(*bar);
+}
+
+} // namespace
+
+void GuifHudPages::SetMessage(const char* text)
+{
+    WithBar([text](CGuifPageHud& bar) { bar.SetMessage(text, CGuifPageHud::Plain); });
+}
+
+void GuifHudPages::EnableNextEventButton(bool on)
+{
+    WithBar([on](CGuifPageHud& bar) { bar.EnableNextEventButton(on); });
+}
+
+void GuifHudPages::EnableHud(bool on)
+{
+    WithBar([on](CGuifPageHud& bar) { bar.EnableHud(on); });
+}
+
+void GuifHudPages::StartWheelMode()
+{
+    WithBar([](CGuifPageHud& bar) { bar.StartWheelMode(); });
+}
+
+void GuifHudPages::StartExploreMode()
+{
+    WithBar([](CGuifPageHud& bar) { bar.StartExploreMode(); });
+}
+
+GuifHudPages::GuifHudPages() = default;
+GuifHudPages::~GuifHudPages() = default;
+
+void GuifHudPages::DrawPopup(Norv::Surface* surface, const std::string& text)
+{
+    if (!popup)
+        popup = std::make_unique<CGuifPagePopup>();
+    popup->SetText(text);
+    popup->drawSelf(surface);
+}
+
+void GuifHudPages::DrawSelf(Norv::Surface* surface) { Manager().drawSelf(surface); }
+void GuifHudPages::OnTouchUp(int x, int y, int id) { Manager().onTouchUp(x, y, id); }
+void GuifHudPages::OnTouchMove(int x, int y, int id) { Manager().onTouchMove(x, y, id); }
+
+void GuifHudPages::SetHudMode(int mode)
+{
+    if (mode >= HudModeMachine::BothOff && mode <= HudModeMachine::HudOnThenTapToPlay)
+        Manager().SetHudMode(static_cast<HudModeMachine::HudMode>(mode));
+}
+
+void GuifHudPages::ShowHud() { Manager().ShowHud(); }
+void GuifHudPages::HideHud() { Manager().HideHud(); }
+void GuifHudPages::SetHideAll(bool hide) { Manager().hide = hide; }
+bool GuifHudPages::IsTransitioning() { return Manager().IsTransitioning(); }
+
+void GuifHudPages::SetCurrentPlayer(Player* player, bool resetButtons)
+{
+    Manager().SetCurrentPlayer(player, resetButtons);
+}
+
+void GuifHudPages::ShowAIOverlay(bool fastForward) { Manager().ShowAIOverlay(fastForward); }
+void GuifHudPages::HideAIOverlay() { Manager().HideAIOverlay(); }
+
+void GuifHudPages::SetOverlayVisible(bool visible)
+{
+    if (CGuifPageHudOverlay* overlay = Manager().GetHudOverlay())
+        overlay->visible = visible;
+}
+
+bool GuifHudPages::IsOverlayVisible()
+{
+    CGuifPageHudOverlay* overlay = Manager().GetHudOverlay();
+    return overlay && overlay->visible;
+}
+
+bool GuifHudPages::IsOverlayInTransfer()
+{
+    CGuifPageHudOverlay* overlay = Manager().GetHudOverlay();
+    return overlay && overlay->IsInTransfer();
+}
+
+} // namespace qrvl

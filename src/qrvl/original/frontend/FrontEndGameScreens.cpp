@@ -1,0 +1,69 @@
+// The game's own screens behind the in-game flow.
+#include "qrvl/original/frontend/FrontEndGameScreens.h"
+
+#include "qrvl/menu/GuifHudManager.h"
+#include "qrvl/menu/HudBoardPresenter.h"
+#include "qrvl/menu/MenuSupport.h"
+#include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/ModePause.h"
+#include "qrvl/original/frontend/ModeYesNo.h"
+#include "qrvl/original/phone/CLocalise.h"
+
+#include <memory>
+#include <vector>
+
+BoardPresenter& FrontEndGameScreens::presenter()
+{
+    static std::unique_ptr<qrvl::HudBoardPresenter> shown;
+    qrvl::CGuifPageHudOverlay* overlay = qrvl::GuifHudManager::GetHudManager().GetHudOverlay();
+    if (!overlay)
+        return GameScreens::presenter();
+    if (!shown)
+        shown = std::make_unique<qrvl::HudBoardPresenter>(*overlay);
+    return *shown;
+}
+
+std::string FrontEndGameScreens::Render(const RuleMessage& message)
+{
+    std::string out;
+    for (RuleText const& part : message) {
+        if (!out.empty())
+            out += ' ';
+        if (part.id.empty()) {
+            for (std::string const& arg : part.args)
+                out += arg;
+            continue;
+        }
+        std::vector<char const*> args;
+        for (std::string const& arg : part.args)
+            args.push_back(arg.c_str());
+        out += CLocalise::Fill(FGStringManager::getString(part.id.c_str()), args.data(), static_cast<int>(args.size()));
+    }
+    return out;
+}
+
+void FrontEndGameScreens::pushYesNo(const RuleMessage& title, const RuleMessage& text, const RuleMessage& text2)
+{
+    std::string const shownTitle = Render(title);
+    std::string const shownText = Render(text);
+    std::string const shownText2 = Render(text2);
+    ModeYesNo* question = new ModeYesNo;
+    question->init(shownTitle.c_str(), shownText.empty() ? nullptr : shownText.c_str(),
+                   shownText2.empty() ? nullptr : shownText2.c_str(), nullptr, false, false);
+    qrvl::PushMode(question);
+}
+
+void FrontEndGameScreens::pushPause(Player* player, Hud* hud)
+{
+    ModePause* pause = new ModePause;
+    pause->init(player, hud);
+    qrvl::PushMode(pause);
+}
+
+FGMode* FrontEndGameScreens::createMainMenu()
+{
+    ModeMainMenu* menu = new ModeMainMenu;
+    menu->init();
+    return menu;
+}

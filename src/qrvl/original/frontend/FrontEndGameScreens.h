@@ -1,0 +1,18 @@
+// The game's own screens behind the in-game flow: the pause menu, the
+// rules' yes/no questions, the HUD's transfer overlay as the board's
+// presentation, and the main menu that a game hands back to. The choice
+// screens keep their instant answers until they have pages of their own.
+#pragma once
+
+#include "qrvl/original/GameScreens.h"
+
+class FrontEndGameScreens : public GameScreens {
+public:
+    BoardPresenter& presenter() override;
+    void pushYesNo(const RuleMessage& title, const RuleMessage& text, const RuleMessage& text2) override;
+    void pushPause(Player* player, Hud* hud) override;
+    FGMode* createMainMenu() override;
+
+    // The text a rule message reads in the current language.
+    static std::string Render(const RuleMessage& message);
+};
