@@ -20,7 +20,7 @@ if [ $# -lt 2 ]; then
 fi
 shift
 
-cache=${QUORVEL_DATA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel-data}
+cache=${QUORVEL_DATA_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/quorvel-data}
 key=$(for source in "${sources[@]}"; do basename "$source"; sha256sum < "$source"; done | sha256sum | cut -c1-32)
 kept=$cache/$key-$(basename "$output")
 

@@ -20,6 +20,9 @@ constexpr float kDrumRing = 0.35f;
 // far below half the sample rate for the notes a score plays.
 constexpr int kHarmonics = 12;
 constexpr float kVibratoHz = 5.0f;
+// A piece played once ends where its tail has faded below this level
+// (about -60 dB after normalising), not after the longest tail possible.
+constexpr float kAudible = 1e-3f;
 
 // A small deterministic noise source. Each note seeds its own, so a note
 // sounds the same in every pass of a loop and a score always renders alike.
@@ -220,6 +223,12 @@ std::vector<float> Render(Score const& score)
         peak = std::max(peak, std::fabs(s));
     for (float& s : mix)
         s *= kPeak / peak;
+    if (!score.looping) {
+        size_t end = mix.size();
+        while (end > 0 && std::fabs(mix[end - 1]) < kAudible)
+            --end;
+        mix.resize(end + end % 2);
+    }
     return mix;
 }
 

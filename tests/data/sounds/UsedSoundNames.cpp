@@ -24,6 +24,9 @@ char const* const kBoardSounds[] = {
     "bi_snow_tapped",    "bi_water_tapped",
 };
 
+// The journal viewer turns its pages with this.
+char const* const kJournalViewerSounds[] = {"next_card"};
+
 void ScanFolder(fs::path const& root, char const* folder, std::set<std::string> const& extensions,
                 std::map<std::string, std::string>& found)
 {
@@ -61,5 +64,7 @@ std::map<std::string, std::string> FindUsedSoundNames(std::string const& sourceR
     }
     for (char const* sound : kBoardSounds)
         found.emplace(sound, "the board's scenery");
+    for (char const* sound : kJournalViewerSounds)
+        found.emplace(sound, "the journal viewer");
     return found;
 }

@@ -9,6 +9,6 @@
 // lowercase string literals on the lines of src/ and of data/'s scripts that
 // call something named after a sound (playSound, PlayMenuSound,
 // payWithSound ...) or set a variable named sound; from the journal's
-// events; and from the board's scenery and ground, whose tap sounds sit in
-// the world's loading tables.
+// events; from the board's scenery and ground, whose tap sounds sit in the
+// world's loading tables; and the journal viewer's page turn.
 std::map<std::string, std::string> FindUsedSoundNames(std::string const& sourceRoot);
