@@ -3,7 +3,7 @@
 #include "norv/application/sdl/SdlMain.h"
 #include "norv/graphics/sdl/SdlGraphicsSetup.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
-#include "qrvl/original/frontend/HudPresentation.h"
+#include "qrvl/original/frontend/GameHudHooks.h"
 #include "qrvl/original/FGApp.h"
 #include "qrvl/original/InGameFlow.h"
 #include "qrvl/original/phone/EngineHooks.h"
@@ -15,9 +15,10 @@ Norv::SdlApplication* Norv::CreateApplication()
     g_applicationName = "Quorvel";
     SdlApplication::UseGraphicsSetup(new SdlGraphicsSetup);
     FrontEndHooks::Install(new GameFrontEnd);
-    // The HUD pages are built and installed with the front end's resources.
-    PresentationHooks::Install(new qrvl::HudPresentation);
     GameFlowHooks::Install(new InGameFlow);
+    // The 3D layer's driver runs the presentation and builds the HUD pages
+    // with the front end's resources.
     PresentationHooks::Install(new EngineHooks);
+    EngineHudHooks::Install(new qrvl::GameHudHooks);
     return new FGApp;
 }
