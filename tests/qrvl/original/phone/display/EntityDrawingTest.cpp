@@ -110,8 +110,9 @@ TEST_F(EntityDrawingTest, ASkinnedModelFollowsItsBoneAndIsDrawnOnce)
         Norv::SmartPtr<CEnt> skinned(EntManager::Get().CreateEnt("skinned.pod", ""));
         ASSERT_TRUE(skinned->GetModel().IsLoaded());
         EXPECT_EQ(skinned->skinning != nullptr, !noShaders);
-        if (skinned->skinning)
+        if (skinned->skinning) {
             ASSERT_NE(skinned->skinning->program, 0u) << "the shaders compile and link";
+        }
 
         skinned->Update(1.0f / 30.0f);
         glEnable(GL_BLEND);
