@@ -62,6 +62,25 @@ bool ReadPair(ezxml* root, char const* element, char const* first, char const* s
     return true;
 }
 
+// An element's "min" and "max" integers as a range of floats divided by
+// `divisor`; false, leaving the range alone, without the element.
+bool ReadIntRange(ezxml* root, char const* element, float& min, float& max, float divisor = 1.0f)
+{
+    int low = 0, high = 0;
+    if (!ReadPair(root, element, "min", "max", low, high))
+        return false;
+    min = float(low) / divisor;
+    max = float(high) / divisor;
+    return true;
+}
+
+// Both ends of an integer range times `scale`, truncated.
+void ScaleRange(int& min, int& max, float scale)
+{
+    min = int(float(min) * scale);
+    max = int(float(max) * scale);
+}
+
 bool ReadValue(ezxml* root, char const* element, char const* attribute, float& value)
 {
     Norv::XmlIt it(root, element);
@@ -176,51 +195,26 @@ void Particles::LoadFromXml(ezxml* root)
     if (velocityBox) {
         box.Store(velocityMin, velocityMax);
     } else {
-        int low = 0, high = 0;
-        if (ReadPair(root, "vely", "min", "max", low, high)) {
-            verticalMin = float(low);
-            verticalMax = float(high);
-        }
-        if (ReadPair(root, "velxz", "min", "max", low, high)) {
-            radialMin = float(low);
-            radialMax = float(high);
-        }
+        ReadIntRange(root, "vely", verticalMin, verticalMax);
+        ReadIntRange(root, "velxz", radialMin, radialMax);
     }
-
-    int low = 0, high = 0;
-    if (ReadPair(root, "spinrange", "min", "max", low, high)) {
-        spinMin = float(low);
-        spinMax = float(high);
-    }
-    if (ReadPair(root, "rotationrange", "min", "max", low, high)) {
-        rotationMin = float(low);
-        rotationMax = float(high);
-    }
+    ReadIntRange(root, "spinrange", spinMin, spinMax);
+    ReadIntRange(root, "rotationrange", rotationMin, rotationMax);
     if (ReadValue(root, "life", "val", life) && life != kForever) {
         life /= kMillisecondsPerSecond;
         // A finite emitter starts spent: bursts restart their copies.
         if (life > 0.0f)
             elapsed = life;
     }
-    if (ReadPair(root, "liferange", "min", "max", low, high)) {
-        lifeMin = float(low) / kMillisecondsPerSecond;
-        lifeMax = float(high) / kMillisecondsPerSecond;
-    }
+    ReadIntRange(root, "liferange", lifeMin, lifeMax, kMillisecondsPerSecond);
     float const heightScale = static_cast<float>(g_baseHeight) / kReferenceHeight;
     if (!ReadPair(root, "sizerange", "min", "max", sizeMin, sizeMax)
-        && ReadPair(root, "sizerangeScaled", "min", "max", sizeMin, sizeMax)) {
-        sizeMin = int(float(sizeMin) * heightScale);
-        sizeMax = int(float(sizeMax) * heightScale);
-    }
+        && ReadPair(root, "sizerangeScaled", "min", "max", sizeMin, sizeMax))
+        ScaleRange(sizeMin, sizeMax, heightScale);
     ReadPair(root, "sizechangerange", "min", "max", sizeChangeMin, sizeChangeMax);
-    if (ReadPair(root, "sizechangerangeScaled", "min", "max", sizeChangeMin, sizeChangeMax)) {
-        sizeChangeMin = int(float(sizeChangeMin) * heightScale);
-        sizeChangeMax = int(float(sizeChangeMax) * heightScale);
-    }
-    if (ReadPair(root, "emittime", "min", "max", low, high)) {
-        intervalMin = float(low) / kMillisecondsPerSecond;
-        intervalMax = float(high) / kMillisecondsPerSecond;
-    }
+    if (ReadPair(root, "sizechangerangeScaled", "min", "max", sizeChangeMin, sizeChangeMax))
+        ScaleRange(sizeChangeMin, sizeChangeMax, heightScale);
+    ReadIntRange(root, "emittime", intervalMin, intervalMax, kMillisecondsPerSecond);
     Norv::XmlIt maximum(root, "maxparticles");
     if (maximum)
         maximum.GetAttribute("val", maxParticles);

@@ -232,74 +232,80 @@ void CEnt::Render()
     if (!model->IsLoaded() || !visible)
         return;
     SetPodFrame();
-    CPVRTModelPOD const& pod = model->model;
     glMatrixMode(GL_MODELVIEW);
     // A skinned model draws all its nodes in one pass, once.
-    if (DrawsSkinned())
+    if (DrawsSkinned()) {
         RenderSkinned();
-    for (unsigned int n = 0; n < pod.nNumMeshNode && !DrawsSkinned(); ++n) {
-        SPODNode const& node = pod.pNode[n];
-        if (node.nIdx < 0 || unsigned(node.nIdx) >= pod.nNumMesh)
-            continue;
-        SPODMesh const& mesh = pod.pMesh[node.nIdx];
-        glPushMatrix();
-        glMultMatrixf(NodeMatrix(n).f);
-
-        TextureEffect const effect = EffectOf(node.pszName);
-        if (effect != TextureEffect::None)
-            ApplyTextureEffect(effect, frame, animationSpeed);
-
-        int const material = node.nIdxMaterial;
-        if (pod.nNumMaterial && material >= 0 && unsigned(material) < pod.nNumMaterial
-            && unsigned(material) < model->textures.size()) {
-            glBindTexture(GL_TEXTURE_2D, model->textures[material]);
-            if (model->alphaFlags[material])
-                glEnable(GL_BLEND);
-            SetMaterialColours(pod.pMaterial[material].pfMatAmbient, pod.pMaterial[material].pfMatDiffuse);
-        } else {
-            glBindTexture(GL_TEXTURE_2D, 0);
-            SetMaterialColours(kWhite, kWhite);
-        }
-
-        glBindBuffer(GL_ARRAY_BUFFER, model->vertexBuffers[node.nIdx]);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        bool const textured = mesh.nNumUVW > 0 && mesh.psUVW;
-        glClientActiveTexture(GL_TEXTURE0);
-        SetClientArray(GL_TEXTURE_COORD_ARRAY, textured);
-        if (textured) {
-            glEnable(GL_TEXTURE_2D);
-            glTexCoordPointer(2, GL_FLOAT, GLsizei(mesh.psUVW[0].nStride), Offset(mesh.psUVW[0]));
-        }
-        bool const normals = mesh.sNormals.n > 0;
-        SetClientArray(GL_NORMAL_ARRAY, normals);
-        if (normals)
-            glNormalPointer(GL_FLOAT, GLsizei(mesh.sNormals.nStride), Offset(mesh.sNormals));
-        glColor4f(1.0f, 1.0f, 1.0f, alpha);
-        bool const colours = mesh.sVtxColours.n > 0;
-        SetClientArray(GL_COLOR_ARRAY, colours);
-        if (colours) {
-            glColorPointer(GLint(PVRTModelPODDataTypeComponentCount(mesh.sVtxColours.eType) * mesh.sVtxColours.n),
-                           GL_UNSIGNED_BYTE, GLsizei(mesh.sVtxColours.nStride), Offset(mesh.sVtxColours));
-        }
-
-        DrawMesh(unsigned(node.nIdx));
-
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-        if (textured)
-            glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-        if (normals)
-            glDisableClientState(GL_NORMAL_ARRAY);
-        if (colours)
-            glDisableClientState(GL_COLOR_ARRAY);
-        if (effect != TextureEffect::None)
-            ResetTextureMatrix();
-        glDisable(GL_BLEND);
-        glPopMatrix();
+    } else {
+        for (unsigned int n = 0; n < model->model.nNumMeshNode; ++n)
+            RenderNode(n);
     }
     glPushMatrix();
     glMultMatrixf(worldMatrix.f);
     RenderChildren();
+    glPopMatrix();
+}
+
+void CEnt::RenderNode(unsigned int n)
+{
+    CPVRTModelPOD const& pod = model->model;
+    SPODNode const& node = pod.pNode[n];
+    if (node.nIdx < 0 || unsigned(node.nIdx) >= pod.nNumMesh)
+        return;
+    SPODMesh const& mesh = pod.pMesh[node.nIdx];
+    glPushMatrix();
+    glMultMatrixf(NodeMatrix(n).f);
+
+    TextureEffect const effect = EffectOf(node.pszName);
+    if (effect != TextureEffect::None)
+        ApplyTextureEffect(effect, frame, animationSpeed);
+
+    int const material = node.nIdxMaterial;
+    if (pod.nNumMaterial && material >= 0 && unsigned(material) < pod.nNumMaterial
+        && unsigned(material) < model->textures.size()) {
+        glBindTexture(GL_TEXTURE_2D, model->textures[material]);
+        if (model->alphaFlags[material])
+            glEnable(GL_BLEND);
+        SetMaterialColours(pod.pMaterial[material].pfMatAmbient, pod.pMaterial[material].pfMatDiffuse);
+    } else {
+        glBindTexture(GL_TEXTURE_2D, 0);
+        SetMaterialColours(kWhite, kWhite);
+    }
+
+    glBindBuffer(GL_ARRAY_BUFFER, model->vertexBuffers[node.nIdx]);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    bool const textured = mesh.nNumUVW > 0 && mesh.psUVW;
+    glClientActiveTexture(GL_TEXTURE0);
+    SetClientArray(GL_TEXTURE_COORD_ARRAY, textured);
+    if (textured) {
+        glEnable(GL_TEXTURE_2D);
+        glTexCoordPointer(2, GL_FLOAT, GLsizei(mesh.psUVW[0].nStride), Offset(mesh.psUVW[0]));
+    }
+    bool const normals = mesh.sNormals.n > 0;
+    SetClientArray(GL_NORMAL_ARRAY, normals);
+    if (normals)
+        glNormalPointer(GL_FLOAT, GLsizei(mesh.sNormals.nStride), Offset(mesh.sNormals));
+    glColor4f(1.0f, 1.0f, 1.0f, alpha);
+    bool const colours = mesh.sVtxColours.n > 0;
+    SetClientArray(GL_COLOR_ARRAY, colours);
+    if (colours) {
+        glColorPointer(GLint(PVRTModelPODDataTypeComponentCount(mesh.sVtxColours.eType) * mesh.sVtxColours.n),
+                       GL_UNSIGNED_BYTE, GLsizei(mesh.sVtxColours.nStride), Offset(mesh.sVtxColours));
+    }
+
+    DrawMesh(unsigned(node.nIdx));
+
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    if (textured)
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    if (normals)
+        glDisableClientState(GL_NORMAL_ARRAY);
+    if (colours)
+        glDisableClientState(GL_COLOR_ARRAY);
+    if (effect != TextureEffect::None)
+        ResetTextureMatrix();
+    glDisable(GL_BLEND);
     glPopMatrix();
 }
 

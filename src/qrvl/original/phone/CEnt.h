@@ -103,6 +103,8 @@ private:
     // Binds the mesh's buffers, sets the vertex pointer and draws it.
     void DrawMesh(unsigned int mesh) const;
     bool DrawsSkinned() const;
+    // One mesh node through the fixed-function pipeline.
+    void RenderNode(unsigned int node);
     // Every mesh node once through the skinning program.
     void RenderSkinned();
 

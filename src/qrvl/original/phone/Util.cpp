@@ -1,4 +1,4 @@
-// The application's name and version texts.
+// The application's version text.
 #include "qrvl/original/phone/Util.h"
 
 namespace Util {
@@ -6,11 +6,6 @@ namespace Util {
 char const* GetAppVersion()
 {
     return "1.0.2.123456";
-}
-
-char const* GetAppName()
-{
-    return "Quorvel";
 }
 
 } // namespace Util

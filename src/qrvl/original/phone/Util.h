@@ -1,9 +1,8 @@
-// The application's name and version texts.
+// The application's version text.
 #pragma once
 
 namespace Util {
 
 char const* GetAppVersion();
-char const* GetAppName();
 
 } // namespace Util

@@ -27,6 +27,21 @@ constexpr int kMiddleRow = DrawingWindowTest::kSide / 2;
 
 class EntityDrawingTest : public DrawingWindowTest {
 protected:
+    // Starts the engine's drawing with shaders or, as "--no-shaders" does,
+    // without; the engine unbinds its batcher's program and attribute
+    // arrays before the board draws.
+    static void UseDrawingPath(bool noShaders)
+    {
+        Norv::shadersDisabled = noShaders;
+        Norv::InitializeOpenGL();
+        EXPECT_EQ(Norv::GetGLCaps().glsl, !noShaders);
+        if (!noShaders) {
+            glUseProgram(0);
+            for (GLuint array = 0; array < 3; ++array)
+                glDisableVertexAttribArray(array);
+        }
+    }
+
     void SetUp() override
     {
         DrawingWindowTest::SetUp();
@@ -46,16 +61,7 @@ TEST_F(EntityDrawingTest, ATexturedQuadDrawsOnBothPathsAndFollowsItsNodeKeys)
 {
     for (bool noShaders : {false, true}) {
         SCOPED_TRACE(noShaders ? "fixed function" : "shaders available");
-        Norv::shadersDisabled = noShaders;
-        Norv::InitializeOpenGL();
-        // The engine unbinds the batcher's program and its attribute arrays
-        // before the world draws.
-        if (!noShaders) {
-            glUseProgram(0);
-            for (GLuint array = 0; array < 3; ++array)
-                glDisableVertexAttribArray(array);
-        }
-        EXPECT_EQ(Norv::GetGLCaps().glsl, !noShaders);
+        UseDrawingPath(noShaders);
 
         Norv::SmartPtr<CEnt> quad(EntManager::Get().CreateEnt("quad.pod", ""));
         ASSERT_TRUE(quad->GetModel().IsLoaded());
@@ -99,19 +105,14 @@ TEST_F(EntityDrawingTest, ASkinnedModelFollowsItsBoneAndIsDrawnOnce)
     constexpr int kTopRow = kSide - 4;
     for (bool noShaders : {false, true}) {
         SCOPED_TRACE(noShaders ? "fixed function" : "shaders available");
-        Norv::shadersDisabled = noShaders;
-        Norv::InitializeOpenGL();
-        if (!noShaders) {
-            glUseProgram(0);
-            for (GLuint array = 0; array < 3; ++array)
-                glDisableVertexAttribArray(array);
-        }
+        UseDrawingPath(noShaders);
         EntManager::Get().Clear();
         Norv::SmartPtr<CEnt> skinned(EntManager::Get().CreateEnt("skinned.pod", ""));
         ASSERT_TRUE(skinned->GetModel().IsLoaded());
         EXPECT_EQ(skinned->skinning != nullptr, !noShaders);
-        if (skinned->skinning)
+        if (skinned->skinning) {
             ASSERT_NE(skinned->skinning->program, 0u) << "the shaders compile and link";
+        }
 
         skinned->Update(1.0f / 30.0f);
         glEnable(GL_BLEND);
