@@ -1,12 +1,12 @@
-// A real SDL OpenGL window with the game's virtual file system over a
+// The shared OpenGL test window with the game's virtual file system over a
 // fresh temporary folder, for the tests that draw entities and particles.
 #pragma once
 
-#include "norv/application/sdl/GLDriverPin.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"
+#include "tests/support/GLWindow.h"
+#include "tests/support/TempFolder.h"
 
-#include <SDL/SDL.h>
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
@@ -15,26 +15,17 @@
 #include <cstdlib>
 #include <string>
 
-class DrawingWindowTest : public ::testing::Test {
+class DrawingWindowTest : public GLTest::GLWindow {
 public:
+    // The square of the window the tests draw into.
     static constexpr int kSide = 64;
+    static_assert(kSide <= kWidth && kSide <= kHeight, "the drawing square fits the window");
 
 protected:
-    static void SetUpTestSuite()
-    {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        ASSERT_NE(SDL_SetVideoMode(kSide, kSide, 32, SDL_OPENGL), nullptr) << SDL_GetError();
-        Norv::PinGLDrivers();
-    }
-    static void TearDownTestSuite() { SDL_Quit(); }
-
     void SetUp() override
     {
-        char pattern[] = "/tmp/qrvl-draw-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
         Norv::Vfs::Initialize();
-        ASSERT_NE(Norv::MountNative((folder + "/").c_str(), "", Norv::VfsMount::FallThrough), nullptr);
+        ASSERT_NE(Norv::MountNative((folder.path + "/").c_str(), "", Norv::VfsMount::FallThrough), nullptr);
         // Camera and projection at identity: the window shows -1..1.
         glViewport(0, 0, kSide, kSide);
         glMatrixMode(GL_PROJECTION);
@@ -47,13 +38,9 @@ protected:
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         Clear();
     }
-    void TearDown() override
-    {
-        Norv::Vfs::Shutdown();
-        std::system(("rm -rf '" + folder + "'").c_str());
-    }
+    void TearDown() override { Norv::Vfs::Shutdown(); }
 
-    std::string Path(char const* name) const { return folder + "/" + name; }
+    std::string Path(char const* name) const { return folder / name; }
 
     static void Clear()
     {
@@ -84,5 +71,5 @@ protected:
                 static_cast<unsigned char>(colour >> 8)};
     }
 
-    std::string folder;
+    TempFolder folder;
 };
