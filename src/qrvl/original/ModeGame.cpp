@@ -245,7 +245,9 @@ void ModeGame::runStep()
         break;
     case ComputerCollege:
     case CollegeRoute:
-        if (presenter.destinationReached()) {
+        // The tuition may still be settling (a Share the Wealth card played
+        // against it): the first spin waits for the board to be done.
+        if (presenter.destinationReached() && board->getState() == Board::kIdle) {
             hud->hideArrowPopupText();
             announceCurrPlayer(false);
         }
