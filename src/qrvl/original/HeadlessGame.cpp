@@ -15,8 +15,8 @@ namespace {
 constexpr int kPersonSpinMs = 250;
 constexpr int kComputerSpinMs = 2500;
 constexpr int kRandomSpinSpeed = -1;
-// More board requests in one turn than any turn makes.
-constexpr int kMaxRequestsPerTurn = 1000;
+// More game time in one turn than any turn takes: an hour.
+constexpr unsigned kMaxTurnMs = 3600000;
 // Worth at retirement: each child, each loan.
 constexpr int kWorthPerChild = 10000;
 constexpr int kWorthPerLoan = 25000;
@@ -26,10 +26,12 @@ const int kColours[] = {3, 2, 0, 1, 4, 5};
 
 } // namespace
 
-HeadlessGame::HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presenter, InstantChoices& screens)
+HeadlessGame::HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presenter, InstantChoices& screens,
+                           int stepMs)
     : count(numPlayers)
     , shown(presenter)
     , answers(screens)
+    , stepMs(stepMs)
 {
     RulesEngine::get().srand(seed);
     careers.init();
@@ -83,9 +85,10 @@ bool HeadlessGame::isRequest(int state) const
 void HeadlessGame::step()
 {
     RulesEngine& engine = RulesEngine::get();
-    engine.advance(kStepMs);
+    engine.advance(stepMs);
+    turnMs += static_cast<unsigned>(stepMs);
     for (int i = 0; i < count; ++i)
-        cars[i].Tick(kStepMs);
+        cars[i].Tick(stepMs);
     board->tick();
     if (answers.takePending())
         board->activate();
@@ -100,7 +103,7 @@ void HeadlessGame::step()
 
 int HeadlessGame::runBoard(int maxSteps)
 {
-    for (int i = 0; i < maxSteps; ++i) {
+    for (int i = 0; i < maxSteps && turnMs < kMaxTurnMs; ++i) {
         step();
         if (isRequest(board->getState()))
             return board->getState();
@@ -149,8 +152,9 @@ void HeadlessGame::playTurn(int seat)
         BoardSpace* space = cars[seat].GetCurrentSpace();
         return !player->isRetired() && space->IsStopSpace() && space->type != BoardSpace::RT;
     };
+    turnMs = 0;
     startSpin();
-    for (int request = 0; request < kMaxRequestsPerTurn; ++request) {
+    while (turnMs < kMaxTurnMs) {
         int state = runBoard();
         switch (state) {
         case Board::kIdle:
@@ -174,9 +178,10 @@ void HeadlessGame::playTurn(int seat)
             }
             if (int gift = TurnRules::WeddingGift(board->getSpinnerValue()); gift > 0)
                 shown.enterMoneyTransferWithAllPlayers(gift, false);
-            while (!board->doneSpinningForGifts())
-                if (runBoard() < 0)
-                    return;
+            while (!board->doneSpinningForGifts() && turnMs < kMaxTurnMs)
+                runBoard();
+            if (turnMs >= kMaxTurnMs)
+                break;
             if (!spinsAgain())
                 return;
             weddingSpun = false;
@@ -197,6 +202,25 @@ void HeadlessGame::playTurn(int seat)
         }
     }
     fault("a turn that never ends");
+}
+
+void HeadlessGame::save(FGDataWriter* writer)
+{
+    careers.save(writer);
+    collegeCareers.save(writer);
+    tiles.save(writer);
+    shareTheWealth.save(writer);
+    for (int i = 0; i < count; ++i)
+        players[i].save(writer);
+    board->save(writer);
+}
+
+bool HeadlessGame::load(FGDataReader* reader)
+{
+    bool ok = careers.load(reader) && collegeCareers.load(reader) && tiles.load(reader) && shareTheWealth.load(reader);
+    for (int i = 0; ok && i < count; ++i)
+        ok = players[i].load(reader, &cars[i]);
+    return ok && board->load(reader);
 }
 
 int HeadlessGame::playToEnd(int maxTurns)

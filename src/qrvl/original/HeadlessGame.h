@@ -17,14 +17,18 @@
 #include <vector>
 
 class BoardPresenter;
+class FGDataReader;
+class FGDataWriter;
 class InstantChoices;
 
 class HeadlessGame {
 public:
-    // The length of one tick of the game's clock.
+    // The length of one tick of the game's clock, by default about the
+    // in-game mode's frame; longer ticks play faster.
     static constexpr int kStepMs = 50;
 
-    HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presenter, InstantChoices& screens);
+    HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presenter, InstantChoices& screens,
+                 int stepMs = kStepMs);
     ~HeadlessGame();
     HeadlessGame(const HeadlessGame&) = delete;
     HeadlessGame& operator=(const HeadlessGame&) = delete;
@@ -50,6 +54,9 @@ public:
     // One player's turn, as the in-game mode plays it around the board's moves.
     void playTurn(int seat);
     bool allRetired() const;
+    // The game's saved form: the piles, the players and the board.
+    void save(FGDataWriter* writer);
+    bool load(FGDataReader* reader);
     int retirementWorth(const Player* player) const;
 
     // What went wrong, in order: a board that never rests, a turn that never ends.
@@ -81,6 +88,8 @@ private:
     BoardPresenter& shown;
     InstantChoices& answers;
     std::vector<std::string> faultList;
+    int stepMs;
+    unsigned turnMs = 0;
     int watchedState = -1;
     unsigned stateSince = 0;
     unsigned longestState = 0;
