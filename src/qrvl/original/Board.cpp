@@ -22,7 +22,8 @@
 
 namespace {
 
-Board* theBoard = nullptr;
+// Per thread, as the installed rules engine is: a simulator plays games side by side.
+thread_local Board* theBoard = nullptr;
 
 // Tiles put aside from a full pile for players retiring to the millionaire home.
 constexpr int kReserveTileCount = 3;

@@ -20,6 +20,7 @@
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/SaveGame.h"
+#include "qrvl/original/TurnRules.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
 #include "qrvl/original/phone/CLocalise.h"
 #include "qrvl/port/SoundManager.h"
@@ -33,12 +34,6 @@ constexpr int kInvestMs = 3000;
 constexpr int kComputerCareerMs = 3000;
 constexpr int kPopupMs = 120000;
 constexpr int kRandomSpinSpeed = -1;
-// Wedding gifts by the number spun, and the pension per number.
-constexpr int kBigGiftFrom = 8;
-constexpr int kSmallGiftFrom = 5;
-constexpr int kBigGift = 10000;
-constexpr int kSmallGift = 5000;
-constexpr int kPensionPerNumber = 10000;
 // What a computer player pays for an investment number; it buys 1 to 9 only.
 constexpr int kInvestmentPrice = 10000;
 constexpr int kComputerInvestments = 9;
@@ -246,7 +241,9 @@ void ModeGame::runStep()
         break;
     case ComputerCollege:
     case CollegeRoute:
-        if (presenter.destinationReached()) {
+        // The tuition may still be settling (a Share the Wealth card played
+        // against it): the first spin waits for the board to be done.
+        if (presenter.destinationReached() && board->getState() == Board::kIdle) {
             hud->hideArrowPopupText();
             announceCurrPlayer(false);
         }
@@ -356,13 +353,11 @@ void ModeGame::chooseRoute()
 void ModeGame::newCareer()
 {
     Player* player = currentPlayerObject();
-    CareerCard* card = careerPile->getNumCards() > 0 ? static_cast<CareerCard*>(careerPile->drawOne(true))
-                                                     : player->getCareer();
+    CareerCard* card = TurnRules::TakeNewCareer(*player, *careerPile);
     if (!card) {
         FGEngine::fatal("AI drew NULL career card!");
         return;
     }
-    player->takeJob(card, false);
     screens->pushChooseCareer(player, card, nullptr, player->isComputer() ? kComputerCareerMs : -1);
 }
 
@@ -419,7 +414,7 @@ void ModeGame::weddingGifts()
 {
     Player* player = currentPlayerObject();
     int value = board->getSpinnerValue();
-    int gift = value >= kBigGiftFrom ? kBigGift : (value >= kSmallGiftFrom ? kSmallGift : 0);
+    int gift = TurnRules::WeddingGift(value);
     setCurrState(WeddingGifts);
     if (gift == 0) {
         showInfo(player->isComputer() ? text("S_AI_WED_NO_GIFT", player->getName()) : text("S_HUM_WED_NO_GIFT"),
@@ -443,7 +438,7 @@ void ModeGame::weddingGifts()
 void ModeGame::pension()
 {
     Player* player = currentPlayerObject();
-    int amount = board->getSpinnerValue() * kPensionPerNumber;
+    int amount = TurnRules::Pension(board->getSpinnerValue());
     std::string money = Hud::moneyText(amount);
     showInfo(player->isComputer() ? text("S_AI_PENSION", player->getName()) : text("S_HUM_PENSION", money.c_str()),
              kGiftMs);

@@ -6,7 +6,8 @@
 #include <cstdio>
 
 namespace {
-RulesEngine* installed = nullptr;
+// Per thread, so that a simulator can play games side by side.
+thread_local RulesEngine* installed = nullptr;
 }
 
 RulesEngine& RulesEngine::get()

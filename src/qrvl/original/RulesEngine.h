@@ -12,7 +12,8 @@ public:
 
     // The engine in use: the installed one, else a process-wide default.
     static RulesEngine& get();
-    // Installs an engine (null returns to the default); not owned.
+    // Installs an engine for the calling thread (null returns to the
+    // default); not owned.
     static void install(RulesEngine* engine);
 
     // The framework's linear congruential generator: 0..32767.

@@ -297,9 +297,10 @@ TEST_F(MainMenuTest, ExitAsksAndOnlyYesEndsTheGame)
     EXPECT_TRUE(engine->isExitRequested());
 }
 
-TEST_F(MainMenuTest, ANewGameOverASaveAsksBeforeDeletingIt)
+TEST_F(MainMenuTest, ANewGameOverASaveAsksBeforeDeletingTheSaveOfItsType)
 {
     WriteSave("quorvel.sav", true);
+    WriteSave("quorvelpnp.sav", true);
     menu->init();
     Press("PassNPlayButton");
     ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
@@ -312,7 +313,9 @@ TEST_F(MainMenuTest, ANewGameOverASaveAsksBeforeDeletingIt)
     Answer(0);
     EXPECT_TRUE(menu->IsLaunchPending());
     EXPECT_EQ(menu->GetChosenAction(), ModeMainMenu::NewPassAndPlay);
-    EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
+    EXPECT_EQ(std::filesystem::file_size(SavePath("quorvelpnp.sav")), 0u);
+    // The single game goes only when the new game has saved itself.
+    EXPECT_GT(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
 }
 
 TEST_F(MainMenuTest, ADamagedSaveTurnsContinueIntoANewGame)
@@ -325,6 +328,22 @@ TEST_F(MainMenuTest, ADamagedSaveTurnsContinueIntoANewGame)
     EXPECT_TRUE(fresh.IsLaunchPending()) << ::testing::PrintToString(calls);
     EXPECT_EQ(fresh.GetChosenAction(), ModeMainMenu::NewGame);
     EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
+    std::ifstream kept(SavePath("quorvel.sav.bad"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "damaged game");
+}
+
+TEST_F(MainMenuTest, ContinueChecksTheSaveItLoads)
+{
+    // Continue loads the pass-and-play game: a damaged single game beside
+    // it is neither checked nor emptied.
+    WriteSave("quorvelpnp.sav", true);
+    WriteSave("quorvel.sav", false);
+    ModeMainMenu fresh;
+    fresh.init();
+    fresh.OnLuaCallback("", "TouchUp:ContinueButton");
+    EXPECT_TRUE(fresh.IsLaunchPending());
+    EXPECT_EQ(fresh.GetChosenAction(), ModeMainMenu::ContinuePassAndPlay);
+    EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 12u);
 }
 
 TEST_F(MainMenuTest, HelpAndSettingsOpenAndCloseOverTheMenu)

@@ -18,6 +18,8 @@
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/port/SoundManager.h"
 
+#include <cstring>
+
 ModeMainMenu* ModeMainMenu::s_pSingleton = nullptr;
 bool ModeMainMenu::s_CheckSaveFileIntegrity = false;
 
@@ -56,6 +58,28 @@ int NewGameFor(int id)
     default:
         return id;
     }
+}
+
+// The save a game of this action continues, or replaces when it is new.
+char const* SaveFileFor(int id)
+{
+    switch (id) {
+    case ModeMainMenu::ContinuePassAndPlay:
+    case ModeMainMenu::NewPassAndPlay:
+    case ModeMainMenu::PassAndPlayAlias:
+        return kPassAndPlaySave;
+    case ModeMainMenu::ContinueParty:
+    case ModeMainMenu::NewParty:
+        return kPartySave;
+    default:
+        return kSingleSave;
+    }
+}
+
+// The save the continue button loads.
+char const* ContinuedSave()
+{
+    return SaveGame::Exists(kPassAndPlaySave) ? kPassAndPlaySave : kSingleSave;
 }
 
 bool IsGame(int id)
@@ -146,19 +170,20 @@ void ModeMainMenu::tick()
 
 bool ModeMainMenu::CheckSaveFileIntegrity()
 {
+    return CheckSaveFileIntegrity(ContinuedSave());
+}
+
+bool ModeMainMenu::CheckSaveFileIntegrity(char const* file)
+{
+    if (!SaveGame::Exists(file))
+        return true;
     QuorvelEngine* engine = qrvl::GetGameEngine();
-    struct {
-        char const* file;
-        bool* flag;
-    } const saves[] = {{kSingleSave, &singleSave}, {kPassAndPlaySave, &passAndPlaySave}, {kPartySave, &partySave}};
-    for (auto const& save : saves) {
-        if (!SaveGame::Exists(save.file))
-            continue;
-        bool const intact = engine && engine->getFileSystem().CheckFileIntegrity(save.file);
-        *save.flag = intact;
-        return intact;
-    }
-    return true;
+    bool const intact = engine && engine->getFileSystem().CheckFileIntegrity(file);
+    bool* const flags[] = {&singleSave, &passAndPlaySave, &partySave};
+    for (int type : {SaveGame::kSingle, SaveGame::kPassAndPlay, SaveGame::kParty})
+        if (std::strcmp(file, SaveGame::fileName(SaveGame::SaveType(type))) == 0)
+            *flags[type] = intact;
+    return intact;
 }
 
 void ModeMainMenu::drawSelf(Norv::Surface* surface)
@@ -212,7 +237,7 @@ void ModeMainMenu::buttonSelected(CGuiFrameTouchButton* button)
 
     if (IsGame(id)) {
         qrvl::HudHooks::Get().ResetHud();
-        bool const intact = CheckSaveFileIntegrity();
+        bool const intact = CheckSaveFileIntegrity(SaveFileFor(id));
         bool const isContinue = id == Continue || id == ContinuePassAndPlay || id == ContinueParty;
         if (isContinue && intact) {
             action = id;
@@ -303,11 +328,9 @@ void ModeMainMenu::activate()
         deleteQuestion = false;
         if (!yes)
             return;
-        for (char const* save : {kSingleSave, kPassAndPlaySave, kPartySave})
-            if (SaveGame::Exists(save)) {
-                SaveGame::Delete(save);
-                break;
-            }
+        // The new game's own type is replaced; another type's save goes
+        // only once the new game is safely saved.
+        SaveGame::Delete(SaveFileFor(action));
         initiateLoad();
         return;
     }

@@ -38,9 +38,10 @@ public:
     void deactivate() override;
     void buttonSelected(CGuiFrameTouchButton* button) override;
 
-    // Checks the first save present (single, pass-and-play, party); false
-    // when it was damaged (and has been emptied).
+    // Checks the save the continue button loads; true when it is intact or
+    // there is none. A damaged one is emptied (kept as its ".bad" copy).
     bool CheckSaveFileIntegrity();
+    bool CheckSaveFileIntegrity(char const* file);
 
     // Shows the text of the id in an OK box once the menu runs; null: none.
     void ShowMessage(char const* textId) { messageId = textId; }

@@ -14,6 +14,7 @@
 #include "qrvl/original/PNPPlayerInfo.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/SaveGame.h"
+#include "qrvl/original/ShareTheWealthCard.h"
 
 #include <cstdint>
 #include <cstring>
@@ -297,4 +298,45 @@ TEST_F(InGameTest, TheHighestSpinPlaysFirstAndTiesGoToTheEarlierSeat)
         Tick();
     Game()->buttonSelected(&fastForward);
     EXPECT_FLOAT_EQ(Game()->GetTimeDistortionFactor(), 1.0f);
+}
+
+namespace {
+
+int payCards(const Player* player)
+{
+    int count = 0;
+    for (const Card* card = player->getShareTheWealthCards(); card; card = card->next)
+        count += card->id == ShareTheWealthCard::kSharePay;
+    return count;
+}
+
+} // namespace
+
+TEST_F(InGameTest, AComputerStudentPlaysItsPayCardAtTheTuition)
+{
+    int studentsWithACard = 0;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        StartProgram(seed);
+        ASSERT_NE(Launch(QuorvelEngine::GameModeSingle, false), nullptr);
+        int student = -1;
+        int cardsBefore = 0;
+        for (int i = 0; i < kMaxTicks && Play(); ++i) {
+            ModeGame* game = Game();
+            if (!game)
+                continue;
+            if (student < 0 && game->getCurrState() == ModeGame::ComputerCollege) {
+                student = game->getCurrentPlayerIndex();
+                cardsBefore = payCards(game->getPlayer(student));
+            } else if (student >= 0 && game->getCurrState() == ModeGame::Spinning &&
+                       game->getCurrentPlayerIndex() == student) {
+                if (cardsBefore > 0) {
+                    ++studentsWithACard;
+                    EXPECT_EQ(payCards(game->getPlayer(student)), cardsBefore - 1) << "seed " << seed;
+                }
+                break;
+            }
+        }
+        StopProgram();
+    }
+    EXPECT_GT(studentsWithACard, 0);
 }

@@ -48,24 +48,8 @@ struct SaveFolder {
 
 void saveGame(RulesFixture& game, SaveGame& save)
 {
-    FGDataWriter* writer = save.getDataWriter();
-    game.careers.save(writer);
-    game.collegeCareers.save(writer);
-    game.tiles.save(writer);
-    game.shareTheWealth.save(writer);
-    for (int i = 0; i < game.count; ++i)
-        game.players[i].save(writer);
-    game.board->save(writer);
+    game.save(save.getDataWriter());
     save.flushToDisk();
-}
-
-bool loadGame(RulesFixture& game, FGDataReader* reader)
-{
-    bool ok = game.careers.load(reader) && game.collegeCareers.load(reader) && game.tiles.load(reader)
-              && game.shareTheWealth.load(reader);
-    for (int i = 0; ok && i < game.count; ++i)
-        ok = game.players[i].load(reader, &game.cars[i]);
-    return ok && game.board->load(reader);
 }
 
 } // namespace
@@ -160,7 +144,7 @@ TEST(SaveGameFile, AGameSavedMidwayContinuesToTheEnd)
     save.readFromDisk();
     FGDataReader* reader = save.getDataReader();
     ASSERT_NE(nullptr, reader);
-    ASSERT_TRUE(loadGame(game, reader));
+    ASSERT_TRUE(game.load(reader));
     for (int i = 0; i < game.count; ++i) {
         EXPECT_EQ(cash[i], game.players[i].getCash());
         EXPECT_TRUE(game.cars[i].isPlaced());

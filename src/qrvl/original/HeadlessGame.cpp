@@ -1,0 +1,272 @@
+#include "qrvl/original/HeadlessGame.h"
+
+#include "qrvl/original/BoardPresenter.h"
+#include "qrvl/original/BoardSpace.h"
+#include "qrvl/original/CardPile.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/InstantChoices.h"
+#include "qrvl/original/QuorvelCard.h"
+#include "qrvl/original/RulesEngine.h"
+#include "qrvl/original/TurnRules.h"
+
+namespace {
+
+// A spin of a person, of a computer player (-1: the wheel's random speed).
+constexpr int kPersonSpinMs = 250;
+constexpr int kComputerSpinMs = 2500;
+constexpr int kRandomSpinSpeed = -1;
+// More game time in one turn than any turn takes: an hour.
+constexpr unsigned kMaxTurnMs = 3600000;
+// Worth at retirement: each child, each loan.
+constexpr int kWorthPerChild = 10000;
+constexpr int kWorthPerLoan = 25000;
+
+const char* const kNames[] = {"S_PLYR_BOB", "S_PLYR_RACHEL", "S_PLYR_JOHN", "S_PLYR_MARY", "S_PLYR_JOAN", "S_PLYR_ERNIE"};
+const int kColours[] = {3, 2, 0, 1, 4, 5};
+
+} // namespace
+
+HeadlessGame::HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presenter, InstantChoices& screens,
+                           int stepMs)
+    : count(numPlayers)
+    , shown(presenter)
+    , answers(screens)
+    , stepMs(stepMs)
+{
+    RulesEngine::get().srand(seed);
+    careers.init();
+    collegeCareers.init();
+    tiles.init();
+    shareTheWealth.init();
+    for (int i = 0; i < Board::kMaxPlayers; ++i) {
+        order[i] = &players[i];
+        players[i].init(kColours[i], kNames[i], i % 2, true, false, &cars[i], i);
+        players[i].setPassNPlayId(i);
+        players[i].CreateJournal();
+    }
+    board = std::make_unique<Board>();
+    if (!board->init(order, &tiles, &careers, &collegeCareers, &shareTheWealth, numPlayers, &presenter, &screens))
+        fault("the board could not be read");
+    board->setNumPlayers(numPlayers);
+}
+
+HeadlessGame::~HeadlessGame()
+{
+    board.reset();
+}
+
+void HeadlessGame::fault(std::string what)
+{
+    faultList.push_back(std::move(what));
+}
+
+void HeadlessGame::makeHuman(int seat)
+{
+    players[seat].setComputer(false);
+    board->setHumanIndex(seat);
+}
+
+void HeadlessGame::putCar(int seat, int space)
+{
+    cars[seat].Place(board->getSpace(space));
+}
+
+bool HeadlessGame::isRequest(int state) const
+{
+    switch (state) {
+    case Board::kIdle: case Board::kLostJob: case Board::kSpinToWinSpin: case Board::kFirstRollerResult:
+    case Board::kSpinAgain: case Board::kWeddingGiftSpin: case Board::kPensionSpin:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void HeadlessGame::step()
+{
+    RulesEngine& engine = RulesEngine::get();
+    engine.advance(stepMs);
+    turnMs += static_cast<unsigned>(stepMs);
+    for (int i = 0; i < count; ++i)
+        cars[i].Tick(stepMs);
+    board->tick();
+    if (answers.takePending())
+        board->activate();
+    int const state = board->getState();
+    if (state != watchedState) {
+        watchedState = state;
+        stateSince = engine.timeMs();
+    } else if (engine.timeMs() - stateSince > longestState) {
+        longestState = engine.timeMs() - stateSince;
+    }
+}
+
+int HeadlessGame::runBoard(int maxSteps)
+{
+    for (int i = 0; i < maxSteps && turnMs < kMaxTurnMs; ++i) {
+        step();
+        if (isRequest(board->getState()))
+            return board->getState();
+    }
+    fault("the board never came to rest; state " + std::to_string(board->getState()));
+    return -1;
+}
+
+void HeadlessGame::startSpin()
+{
+    Player* player = board->getCurrPlayer();
+    if (player->isComputer())
+        board->startSpin(kComputerSpinMs, kRandomSpinSpeed);
+    else
+        board->startSpin(kPersonSpinMs);
+}
+
+int HeadlessGame::spinAndRun(int seat, int steps)
+{
+    board->setCurrPlayer(seat);
+    board->setForcedStepCount(steps);
+    startSpin();
+    int state = runBoard();
+    board->setForcedStepCount(0);
+    return state;
+}
+
+int HeadlessGame::retirementWorth(const Player* player) const
+{
+    int worth = player->getCash() + kWorthPerChild * player->getNumChildren() - kWorthPerLoan * player->getLoans();
+    if (player->getHouse())
+        worth += player->getHouse()->price;
+    for (Card* tile = player->getQuorvelCards(); tile; tile = tile->next)
+        worth += static_cast<QuorvelCard*>(tile)->value;
+    return worth;
+}
+
+void HeadlessGame::playTurn(int seat)
+{
+    board->setCurrPlayer(seat);
+    Player* player = &players[seat];
+    bool weddingSpun = false;
+    bool pensionSpun = false;
+    // After a move: a stop space other than retirement gives another spin.
+    auto spinsAgain = [&]() {
+        BoardSpace* space = cars[seat].GetCurrentSpace();
+        return !player->isRetired() && space->IsStopSpace() && space->type != BoardSpace::RT;
+    };
+    turnMs = 0;
+    startSpin();
+    while (turnMs < kMaxTurnMs) {
+        int state = runBoard();
+        switch (state) {
+        case Board::kIdle:
+            if (!spinsAgain())
+                return;
+            startSpin();
+            break;
+        case Board::kLostJob:
+            TurnRules::TakeNewCareer(*player, careers);
+            player->loseJob(&careers, &collegeCareers);
+            return;
+        case Board::kSpinToWinSpin:
+        case Board::kSpinAgain:
+            startSpin();
+            break;
+        case Board::kWeddingGiftSpin:
+            if (!weddingSpun) {
+                weddingSpun = true;
+                startSpin();
+                break;
+            }
+            if (int gift = TurnRules::WeddingGift(board->getSpinnerValue()); gift > 0)
+                shown.enterMoneyTransferWithAllPlayers(gift, false);
+            while (!board->doneSpinningForGifts() && turnMs < kMaxTurnMs)
+                runBoard();
+            if (turnMs >= kMaxTurnMs)
+                break;
+            if (!spinsAgain())
+                return;
+            weddingSpun = false;
+            startSpin();
+            break;
+        case Board::kPensionSpin:
+            if (!pensionSpun) {
+                pensionSpun = true;
+                startSpin();
+                break;
+            }
+            player->transactCash(TurnRules::Pension(board->getSpinnerValue()));
+            board->doneSpinningForPension();
+            return;
+        default:
+            fault("unexpected board state " + std::to_string(state));
+            return;
+        }
+    }
+    fault("a turn that never ends");
+}
+
+void HeadlessGame::save(FGDataWriter* writer)
+{
+    careers.save(writer);
+    collegeCareers.save(writer);
+    tiles.save(writer);
+    shareTheWealth.save(writer);
+    for (int i = 0; i < count; ++i)
+        players[i].save(writer);
+    board->save(writer);
+}
+
+bool HeadlessGame::load(FGDataReader* reader)
+{
+    bool ok = careers.load(reader) && collegeCareers.load(reader) && tiles.load(reader) && shareTheWealth.load(reader);
+    for (int i = 0; ok && i < count; ++i)
+        ok = players[i].load(reader, &cars[i]);
+    return ok && board->load(reader);
+}
+
+int HeadlessGame::playToEnd(int maxTurns)
+{
+    startGame();
+    return playTurns(maxTurns);
+}
+
+void HeadlessGame::startGame()
+{
+    // Every other player takes college, the rest a career.
+    for (int seat = 0; seat < count; ++seat) {
+        board->setCurrPlayer(seat);
+        bool college = seat % 2 == 0;
+        if (!college)
+            players[seat].takeJob(static_cast<CareerCard*>(careers.drawOne(true)), false);
+        board->placeCarForStart(&cars[seat], college);
+        runBoard();
+    }
+}
+
+bool HeadlessGame::allRetired() const
+{
+    for (int i = 0; i < count; ++i)
+        if (!players[i].isRetired())
+            return false;
+    return true;
+}
+
+int HeadlessGame::playTurns(int maxTurns)
+{
+    int turns = 0;
+    for (; turns < maxTurns && faultList.empty(); ++turns) {
+        if (allRetired())
+            break;
+        int seat = turns % count;
+        Player& player = players[seat];
+        if (player.isRetired())
+            continue;
+        if (player.getLoseNextTurn()) {
+            player.setLoseNextTurn(false);
+            continue;
+        }
+        playTurn(seat);
+        if (afterTurn)
+            afterTurn(*this, afterTurnUser);
+    }
+    return turns;
+}
