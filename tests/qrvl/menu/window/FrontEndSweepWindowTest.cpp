@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <thread>
 
@@ -20,6 +21,7 @@ using namespace NorvTest;
 
 constexpr double kWaitSeconds = 30.0;
 constexpr int kTolerance = 6;
+// The logo badge and the buttons share one sunny orange.
 constexpr Rgb kLogoOrange = {0xff, 0xb5, 0x2e};
 // What the game logs for a text too big for its box.
 constexpr char const* kOverflowLog = "ColorText: ";
@@ -31,6 +33,11 @@ struct Sweep {
     int height;
     double scale; // the menus' S: 1 with normal art, 1.4 with large
 };
+
+void PrintTo(Sweep const& sweep, std::ostream* out)
+{
+    *out << sweep.name << " at " << sweep.width << "x" << sweep.height;
+}
 
 // The layout of the menu scripts at one window size (a supported base size,
 // so the menus fill the window).
@@ -128,8 +135,17 @@ TEST_P(FrontEndSweepTest, NoTextLeavesItsControl)
     Shoot("high-scores");
     ASSERT_NO_FATAL_FAILURE(Escape());
 
-    // The exit question, and yes.
+    // The exit question, and yes once its key is there.
     ASSERT_TRUE(window.Click(x, layout.MainButtonY(6)));
+    std::string const questionShot = OutputPath(std::string("quorvel-sweep-") + sweep.name + "-question-wait.png");
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return window.Screenshot(questionShot) && shot.Load(questionShot) &&
+                   shot.RegionIs(int(x - 100 * sweep.scale), int(layout.YesKeyY() + 4 * sweep.scale), 40, 4,
+                                 kLogoOrange, 40);
+        },
+        kWaitSeconds))
+        << game.Output();
     Shoot("exit-question");
     ASSERT_TRUE(window.Click(x, layout.YesKeyY()));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
