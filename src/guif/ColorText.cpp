@@ -5,6 +5,7 @@
 #include "norv/graphics/text/FontSet.h"
 #include "norv/graphics/text/Typesetter.h"
 
+#include <cstdio>
 #include <memory>
 
 namespace Guif {
@@ -85,6 +86,23 @@ void ColorText::PrepareText()
     screenText = new Norv::ScreenText(format, text, Norv::Extent(width, height));
     if (shadow)
         screenText->flags |= Norv::ScreenText::DrawShadow;
+    ReportOverflow(format);
+}
+
+void ColorText::ReportOverflow(Norv::Text::Format const& format) const
+{
+    if (width <= 0 || height <= 0)
+        return;
+    // Laid out to the box's width with no height limit: what the text needs.
+    Norv::Text::Format unbounded = format;
+    unbounded.verticalAlign = Norv::Text::Format::VAlignTop;
+    std::unique_ptr<Norv::Text::DrawBit[]> const bits(
+        Norv::Text::Typesetter().TypesetRich(Norv::RichString(text, unbounded), Norv::RectT<int>(0, 0, width, 0)));
+    int const needWidth = Norv::Text::Typesetter::CalcWidthReal(bits.get());
+    int const needHeight = Norv::Text::Typesetter::CalcHeightReal(bits.get());
+    if (needWidth > width || needHeight > height)
+        std::fprintf(stderr, "ColorText: \"%s\" needs %d x %d, its box is %d x %d\n",
+                     Norv::NarrowString(text).c_str(), needWidth, needHeight, width, height);
 }
 
 } // namespace Guif

@@ -26,6 +26,8 @@ public:
     Norv::Color GetColor() const { return color; }
 
 private:
+    // Logs a text that does not fit its box on one line or wrapped.
+    void ReportOverflow(Norv::Text::Format const& format) const;
     // Lays the text out again after any change.
     void PrepareText();
 
