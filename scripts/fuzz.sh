@@ -36,7 +36,20 @@ else
 fi
 
 CC=clang CXX=clang++ cmake -S "$QUORVEL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORV_FUZZ=ON >/dev/null
-cmake --build "$build" --parallel "${QUORVEL_JOBS:-$(nproc)}" --target "${targets[@]/#/fuzz_}"
+cmake --build "$build" --parallel "${QUORVEL_JOBS:-$(nproc)}" --target fuzz_seed_corpus "${targets[@]/#/fuzz_}"
+
+# The seeds a harness's CTest replays. Those the data build makes come from
+# the normal build/ when it has them; the fuzzing build makes no data.
+seeds_of() {
+    local path
+    for path in $(ctest --test-dir "$build" -N -V -R "^fuzz\.$1\$" | sed -n 's/^[0-9]*: Test command: [^ ]* //p' | tr -d '"'); do
+        if [ -e "$path" ]; then
+            echo "$path"
+        elif [ -e "${path/#$build/$QUORVEL_ROOT/build}" ]; then
+            echo "${path/#$build/$QUORVEL_ROOT/build}"
+        fi
+    done
+}
 
 # One reader: its seeds are the folders and files its CTest replays.
 fuzz_one() {
@@ -45,7 +58,7 @@ fuzz_one() {
     local log="$build/logs/$name.log"
     mkdir -p "$corpus" "$regressions" "$build/logs"
     local seeds
-    seeds=$(ctest --test-dir "$build" -N -V -R "^fuzz\.$name\$" | sed -n 's/^[0-9]*: Test command: [^ ]* //p' | tr -d '"')
+    seeds=$(seeds_of "$name")
     local status=0
     (
         cd "$build/fuzz"
@@ -64,8 +77,8 @@ fuzz_one() {
     return $status
 }
 
-export -f fuzz_one
-export build fuzz_dir seconds
+export -f fuzz_one seeds_of
+export build fuzz_dir seconds QUORVEL_ROOT
 status=0
 printf '%s\n' "${targets[@]}" | xargs -P "${FUZZ_JOBS:-1}" -I{} bash -c 'fuzz_one "$@"' _ {} || status=1
 exit $status
