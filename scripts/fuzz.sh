@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes the file readers with libFuzzer (Debian's clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer).
-#   scripts/fuzz.sh [reader|all] [seconds]
-# Builds the harnesses of tests/fuzz into build-fuzz/ and runs one reader, or
-# every reader in turn, for the given time each (default: all, 60 seconds),
+#   scripts/fuzz.sh [reader[,reader...]|all] [seconds]
+# Builds the harnesses of tests/fuzz into build-fuzz/ and runs the readers
+# named, or every reader, for the given time each (default: all, 60 seconds),
 # with 2 GiB of memory and 10 seconds per input at most. New inputs go to
 # build-fuzz/corpus/<reader>/; a crash, leak, timeout or out-of-memory input
 # is saved as tests/fuzz/regressions/<reader>/<kind>-<hash>, which every build's
@@ -31,12 +31,27 @@ readers() {
 if [ "$reader" = all ]; then
     targets=($(readers))
 else
-    readers | grep -qx "$reader" || { echo "no harness for '$reader'; readers: $(readers | tr '\n' ' ')" >&2; exit 2; }
-    targets=("$reader")
+    IFS=, read -r -a targets <<<"$reader"
+    for name in "${targets[@]}"; do
+        readers | grep -qx "$name" || { echo "no harness for '$name'; readers: $(readers | tr '\n' ' ')" >&2; exit 2; }
+    done
 fi
 
 CC=clang CXX=clang++ cmake -S "$QUORVEL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORV_FUZZ=ON >/dev/null
-cmake --build "$build" --parallel "${QUORVEL_JOBS:-$(nproc)}" --target "${targets[@]/#/fuzz_}"
+cmake --build "$build" --parallel "${QUORVEL_JOBS:-$(nproc)}" --target fuzz_seed_corpus "${targets[@]/#/fuzz_}"
+
+# The seeds a harness's CTest replays. Those the data build makes come from
+# the normal build/ when it has them; the fuzzing build makes no data.
+seeds_of() {
+    local path
+    for path in $(ctest --test-dir "$build" -N -V -R "^fuzz\.$1\$" | sed -n 's/^[0-9]*: Test command: [^ ]* //p' | tr -d '"'); do
+        if [ -e "$path" ]; then
+            echo "$path"
+        elif [ -e "${path/#$build/$QUORVEL_ROOT/build}" ]; then
+            echo "${path/#$build/$QUORVEL_ROOT/build}"
+        fi
+    done
+}
 
 # One reader: its seeds are the folders and files its CTest replays.
 fuzz_one() {
@@ -44,13 +59,19 @@ fuzz_one() {
     local corpus="$build/corpus/$name" regressions="$fuzz_dir/regressions/$name"
     local log="$build/logs/$name.log"
     mkdir -p "$corpus" "$regressions" "$build/logs"
-    local seeds
-    seeds=$(ctest --test-dir "$build" -N -V -R "^fuzz\.$name\$" | sed -n 's/^[0-9]*: Test command: [^ ]* //p' | tr -d '"')
+    # libFuzzer reads folders: single seed files join the working corpus.
+    local seeds=() seed
+    for seed in $(seeds_of "$name"); do
+        if [ -d "$seed" ]; then
+            seeds+=("$seed")
+        else
+            cp "$seed" "$corpus/"
+        fi
+    done
     local status=0
     (
         cd "$build/fuzz"
-        # shellcheck disable=SC2086
-        ./fuzz_$name "$corpus" $seeds -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=2048 \
+        ./fuzz_$name "$corpus" "${seeds[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=2048 \
             -timeout=10 -max_len=65536 -print_final_stats=1 -artifact_prefix="$regressions/" \
             >"$log" 2>&1
     ) || status=$?
@@ -64,8 +85,14 @@ fuzz_one() {
     return $status
 }
 
-export -f fuzz_one
-export build fuzz_dir seconds
-status=0
-printf '%s\n' "${targets[@]}" | xargs -P "${FUZZ_JOBS:-1}" -I{} bash -c 'fuzz_one "$@"' _ {} || status=1
-exit $status
+fuzz_all() {
+    printf '%s\n' "${targets[@]}" | xargs -P "${FUZZ_JOBS:-1}" -I{} bash -c 'fuzz_one "$@"' _ {}
+}
+
+export -f fuzz_one seeds_of
+export build fuzz_dir seconds QUORVEL_ROOT
+# The texture loader's harness needs a display; sound goes nowhere; the
+# system libraries' own leaks are CI's known ones.
+export SDL_AUDIODRIVER=dummy
+export LSAN_OPTIONS="suppressions=$QUORVEL_ROOT/.ci/lsan.supp:print_suppressions=0"
+quorvel_with_display fuzz_all

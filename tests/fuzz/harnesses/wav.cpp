@@ -1,6 +1,6 @@
-// WAV sounds: the header read, then every sample filled, rewound and
-// sought as the mixer does.
+// WAV sounds: the header read, then the samples played through.
 #include "FuzzFolder.h"
+#include "SoundSource.h"
 #include "norv/base/core/SmartPtr.h"
 #include "norv/sound/AudioWave.h"
 
@@ -8,14 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size)
 {
     FuzzFolder::Write("input.wav", data, size);
     Norv::SmartPtr<Norv::AudioWave> wave(Norv::AudioWave::Create(Norv::NarrowString("input.wav")));
-    if (!wave)
-        return 0;
-    char buffer[4096];
-    while (wave->Fill(buffer, sizeof buffer) > 0) {
-    }
-    wave->Seek(wave->Size() / 2);
-    wave->Fill(buffer, sizeof buffer);
-    wave->Restart();
-    wave->Fill(buffer, sizeof buffer);
+    if (wave)
+        SoundSource::PlayThrough(*wave);
     return 0;
 }
