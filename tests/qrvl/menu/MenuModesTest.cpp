@@ -21,6 +21,7 @@
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/HudPages.h"
 #include "qrvl/original/QuorvelEngine.h"
+#include "qrvl/original/frontend/FrontEndGameScreens.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
 #include "qrvl/original/frontend/ModeHelp.h"
 #include "qrvl/original/frontend/ModeHighScores.h"
@@ -440,6 +441,15 @@ TEST_F(MainMenuTest, AGameThatCannotStartBringsBackTheMenuWithAMessage)
     auto* again = TopAs<ModeMainMenu>();
     ASSERT_NE(again, nullptr);
     EXPECT_FALSE(again->IsLaunchPending());
+    EXPECT_TRUE(engine->isInFrontEnd());
+}
+
+TEST_F(MainMenuTest, TheGameHandsBackToAMainMenuInTheFrontEnd)
+{
+    engine->setInFrontEnd(false);
+    FrontEndGameScreens screens;
+    std::unique_ptr<FGMode> next(screens.createMainMenu());
+    EXPECT_NE(dynamic_cast<ModeMainMenu*>(next.get()), nullptr);
     EXPECT_TRUE(engine->isInFrontEnd());
 }
 
