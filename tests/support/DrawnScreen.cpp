@@ -36,10 +36,15 @@ void DrawnScreen::TearDown()
 
 void DrawnScreen::Draw(float dx, float dy)
 {
+    Draw([&](Norv::Surface* target) { screen->Render(target, dx, dy); });
+}
+
+void DrawnScreen::Draw(std::function<void(Norv::Surface*)> const& drawing)
+{
     Norv::SdlSurface* target = display->GetScreen();
     ASSERT_TRUE(target->Lock());
     target->Clear(Norv::Color(0, 0, 0));
-    screen->Render(target, dx, dy);
+    drawing(target);
     Norv::g_batcher->Commit();
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

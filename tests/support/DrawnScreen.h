@@ -7,6 +7,8 @@
 #include "norv/graphics/sdl/SdlDisplay.h"
 #include "tests/harness/Image.h"
 
+#include <functional>
+
 namespace GuifTest {
 
 class DrawnScreen : public ScreenFixture {
@@ -22,6 +24,8 @@ protected:
 
     // Clears the window to black, draws the screen and reads it back.
     void Draw(float dx = 0, float dy = 0);
+    // The same with a drawing of the caller's own.
+    void Draw(std::function<void(Norv::Surface*)> const& drawing);
     NorvTest::Rgb At(int x, int y) const;
     // Whether the pixel is within a few levels of the colour.
     ::testing::AssertionResult Near(int x, int y, NorvTest::Rgb expected, int tolerance = 3) const;

@@ -5,6 +5,7 @@
 #include "norv/application/Time.h"
 #include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/HudHitBox.h"
+#include "qrvl/menu/HudImages.h"
 #include "qrvl/menu/HudPageScript.h"
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/menu/ResManager.h"
@@ -14,7 +15,6 @@
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/Hud.h"
 #include "qrvl/original/Player.h"
-#include "qrvl/original/PlayerEnums.h"
 #include "qrvl/original/PresentationHooks.h"
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
@@ -62,12 +62,6 @@ MessageBox MessageBoxOf(unsigned style)
         return {"menu/gfx/UImessageBoxLeft.png@linear", "menu/gfx/UImessageBoxMid.png@linear",
                 "menu/gfx/UImessageBoxRight.png@linear"};
     }
-}
-
-template <class Table, int N>
-char const* Pick(Table const (&table)[N], int index)
-{
-    return table[index >= 0 && index < N ? index : 0];
 }
 
 bool Skipping() { return PresentationHooks::Get().IsSkipping(); }
@@ -155,9 +149,9 @@ void CGuifPageHud::SetPlayerDetails(Player* player)
     SetLineText(screen.Get(), "NameLabel", player->getName(), true);
     SetPlayerMoney(player->getCash());
     SetPlayerQuorvelCardCount(player->getNumQuorvelCards());
-    SetSpriteImage(screen.Get(), "PlayerImage", Pick(PlayerEnums::g_PlayerTabs, player->getCharacter()));
-    SetSpriteImage(screen.Get(), "SliderImage", Pick(PlayerEnums::g_PlayerPegs, player->getCharacter()));
-    SetSpriteImage(screen.Get(), "PlayerImageBkg", Pick(ColourEnums::g_ColourTabs, player->getColor()));
+    SetSpriteImage(screen.Get(), "PlayerImage", TabImageOf(player->getCharacter()));
+    SetSpriteImage(screen.Get(), "SliderImage", PegImageOf(player->getCharacter()));
+    SetSpriteImage(screen.Get(), "PlayerImageBkg", TabBackgroundOf(player->getColor()));
 }
 
 void CGuifPageHud::SetPlayerMoney(int amount)
@@ -318,9 +312,9 @@ void CGuifPageHud::ShowTransferElements(int colour, int character)
     tabRise = 0;
     bool const bank = colour < 0;
     ShowControl(screen.Get(), "TransferPlayerImage", !bank);
-    SetSpriteImage(screen.Get(), "TransferImage", bank ? kBankTab : Pick(ColourEnums::g_ColourTabs, colour));
+    SetSpriteImage(screen.Get(), "TransferImage", bank ? kBankTab : TabBackgroundOf(colour));
     if (!bank)
-        SetSpriteImage(screen.Get(), "TransferPlayerImage", Pick(PlayerEnums::g_PlayerTabs, character));
+        SetSpriteImage(screen.Get(), "TransferPlayerImage", TabImageOf(character));
 }
 
 void CGuifPageHud::HideTransferElements() { tabShown = false; }

@@ -2,13 +2,13 @@
 #include "qrvl/menu/CGuifPageTapToPlay.h"
 
 #include "qrvl/menu/GuifHudManager.h"
+#include "qrvl/menu/HudImages.h"
 #include "qrvl/menu/HudPageScript.h"
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/menu/ScreenControls.h"
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/Player.h"
-#include "qrvl/original/PlayerEnums.h"
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 
@@ -20,12 +20,6 @@ namespace qrvl {
 namespace {
 
 constexpr char const* kScriptFile = "menu/tapToPlay.lua";
-
-template <class Table, int N>
-char const* Pick(Table const (&table)[N], int index)
-{
-    return table[index >= 0 && index < N ? index : 0];
-}
 
 } // namespace
 
@@ -59,9 +53,9 @@ void CGuifPageTapToPlay::SetPlayerName(Player* player)
         return;
     char const* id = (player->getJournalFlags() & kTapOrSpinFlag) ? "S_TAP_OR_SPIN" : "S_PLAYER_TAP_TO_PLAY";
     SetLineText(screen.Get(), "TapMessage", TapMessage(FGStringManager::getString(id), player->getName()), true);
-    SetSpriteImage(screen.Get(), "PlayerImage", Pick(PlayerEnums::g_PlayerTabs, player->getCharacter()));
-    SetSpriteImage(screen.Get(), "SliderImage", Pick(PlayerEnums::g_PlayerPegs, player->getCharacter()));
-    SetSpriteImage(screen.Get(), "PlayerImageBkg", Pick(ColourEnums::g_ColourTabs, player->getColor()));
+    SetSpriteImage(screen.Get(), "PlayerImage", TabImageOf(player->getCharacter()));
+    SetSpriteImage(screen.Get(), "SliderImage", PegImageOf(player->getCharacter()));
+    SetSpriteImage(screen.Get(), "PlayerImageBkg", TabBackgroundOf(player->getColor()));
 }
 
 void CGuifPageTapToPlay::OnBarPressed()

@@ -3,6 +3,9 @@
 
 #include "qrvl/menu/CGuifPageHud.h"
 #include "qrvl/menu/GuifHudManager.h"
+#include "qrvl/menu/MenuSupport.h"
+#include "qrvl/original/FGModeManager.h"
+#include "qrvl/original/ModeGame.h"
 
 namespace qrvl {
 
@@ -37,6 +40,14 @@ void GuifHudHooks::SetWheelText()
 {
     if (CGuifPageHud* bar = GuifHudManager::GetHudManager().GetHud())
         bar->SetWheelText();
+}
+
+bool GuifHudHooks::IsFreeLook()
+{
+    QuorvelEngine* engine = GetGameEngine();
+    FGModeManager* modes = engine ? engine->getModeManager() : nullptr;
+    auto* game = modes ? dynamic_cast<ModeGame*>(modes->getPreviousMode(1)) : nullptr;
+    return game && game->getCurrState() == ModeGame::FreeLook;
 }
 
 } // namespace qrvl

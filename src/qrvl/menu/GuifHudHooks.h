@@ -17,6 +17,8 @@ public:
     void ResetHud() override;
     void SetExploreText() override;
     void SetWheelText() override;
+    // Whether the game under the pause menu is looking round the board.
+    bool IsFreeLook() override;
 };
 
 } // namespace qrvl

@@ -34,7 +34,6 @@ void GuifHudManager::Setup()
     aiOverlay = std::make_unique<CGuifPageAIOverlay>();
     yesNo->visible = aiOverlay->visible = hud->visible = tapToPlay->visible = pauseButton->visible = false;
     overlay->visible = false;
-    zoomShown = false;
     hide = false;
 }
 

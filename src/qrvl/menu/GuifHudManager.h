@@ -56,7 +56,8 @@ public:
     Player* GetCurrentPlayer() const { return currentPlayer; }
     void ShowAIOverlay(bool fastForward);
     void HideAIOverlay();
-    void ShowZoomOverlay() { zoomShown = true; }
+    // The zoom buttons go with the 3D board's camera and have no page yet.
+    void ShowZoomOverlay() {}
 
     // Texts already looked up; null for the ones not given. Both do
     // nothing before Setup.
@@ -87,7 +88,6 @@ private:
     std::unique_ptr<CGuifPageYesNo> yesNo;
     HudModeMachine machine;
     Player* currentPlayer = nullptr;
-    bool zoomShown = false;
 };
 
 } // namespace qrvl

@@ -35,6 +35,9 @@ public:
     void SetOverlayVisible(bool visible) override;
     bool IsOverlayVisible() override;
     bool IsOverlayInTransfer() override;
+    // The map has no page yet: a map asked for closes at once, so the
+    // explore button never leaves the player without a way back.
+    bool IsMapPressed() override { return true; }
 
 private:
     // Built the first time a popup shows.

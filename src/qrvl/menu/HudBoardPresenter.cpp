@@ -1,9 +1,8 @@
 // The rules' transfers handed to the HUD overlay.
 #include "qrvl/menu/HudBoardPresenter.h"
 
-#include "qrvl/menu/HudTransitions.h"
+#include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/original/Player.h"
-#include "qrvl/original/PresentationHooks.h"
 
 namespace qrvl {
 
@@ -67,7 +66,7 @@ bool HudBoardPresenter::isAllPlayersPayInProgress() const
 
 bool HudBoardPresenter::isTransitioning() const
 {
-    return HudTransitions::GetRunning() != 0 && !PresentationHooks::Get().IsSkipping();
+    return GuifHudManager::GetHudManager().IsTransitioning();
 }
 
 } // namespace qrvl

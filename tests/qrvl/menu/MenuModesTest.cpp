@@ -11,6 +11,7 @@
 #include "guif/ColorText.h"
 #include "guif/TextBox.h"
 #include "guif/TextLine.h"
+#include "qrvl/menu/CGuifPageHud.h"
 #include "qrvl/menu/CGuifPageYesNo.h"
 #include "qrvl/menu/GuifHudHooks.h"
 #include "qrvl/menu/GuifHudManager.h"
@@ -20,7 +21,10 @@
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/HudPages.h"
+#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/QuorvelEngine.h"
+#include "qrvl/original/frontend/FrontEndGameScreens.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
 #include "qrvl/original/frontend/ModeHelp.h"
 #include "qrvl/original/frontend/ModeHighScores.h"
@@ -481,6 +485,15 @@ TEST_F(MainMenuTest, AGameThatCannotStartBringsBackTheMenuWithAMessage)
     EXPECT_TRUE(engine->isInFrontEnd());
 }
 
+TEST_F(MainMenuTest, TheGameHandsBackToAMainMenuInTheFrontEnd)
+{
+    engine->setInFrontEnd(false);
+    FrontEndGameScreens screens;
+    std::unique_ptr<FGMode> next(screens.createMainMenu());
+    EXPECT_NE(dynamic_cast<ModeMainMenu*>(next.get()), nullptr);
+    EXPECT_TRUE(engine->isInFrontEnd());
+}
+
 // The game's own yes/no page answering through its script.
 class YesNoPageTest : public MainMenuTest {
 protected:
@@ -534,6 +547,29 @@ TEST_F(YesNoPageTest, TheExitQuestionAnswersThroughItsKeys)
     EXPECT_EQ(engine->lastChoice, ModePause::kQuitToMainMenu);
     Tick();
     EXPECT_EQ(Top(), menu);
+}
+
+// Records the buttons that reach the top of the mode stack.
+class ButtonRecorder : public QuorvelMode {
+public:
+    void buttonSelected(CGuiFrameTouchButton* button) override { ids.push_back(button->id); }
+    std::vector<int> ids;
+};
+
+TEST_F(YesNoPageTest, TheHudBarsButtonsReachTheGameWithTheirIds)
+{
+    // The pages are built the first time a question needs them.
+    Ask("S_SURE_QUIT", nullptr, nullptr, false);
+    qrvl::CGuifPageHud* bar = qrvl::GuifHudManager::GetHudManager().GetHud();
+    ASSERT_NE(bar, nullptr);
+    auto* game = new ButtonRecorder;
+    engine->getModeManager()->setMode(game);
+    Tick();
+    ASSERT_EQ(Top(), game);
+    for (char const* press : {"SpinnerButtonPressed", "ExploreButtonPressed", "MoneyButtonPressed",
+                              "InvestButtonPressed", "InfoButtonPressed", "NextEventButtonPressed"})
+        bar->GetScreen()->GetLua()->Execute((std::string("callback:") + press + "()").c_str());
+    EXPECT_EQ(game->ids, (std::vector<int>{200, 201, 202, 203, 204, -2}));
 }
 
 TEST_F(YesNoPageTest, TextsAndKeysFollowTheQuestion)

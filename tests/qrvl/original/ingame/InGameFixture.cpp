@@ -68,6 +68,12 @@ void RecordingScreens::pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPlaye
     GameScreens::pushPassAndPlaySetUp(players, hud, info);
 }
 
+FGMode* RecordingScreens::createMainMenu()
+{
+    mainMenu = GameScreens::createMainMenu();
+    return mainMenu;
+}
+
 bool RecordingScreens::pushedAny(const std::string& kind) const
 {
     for (const std::string& seen : pushed) {

@@ -36,6 +36,9 @@ public:
     void pushEndgame(Player** players, int count, Hud* hud) override;
     void pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPlayerInfo* info) override;
     bool pushedAny(const std::string& kind) const;
+    // The menu the game hands back to, remembered.
+    FGMode* createMainMenu() override;
+    FGMode* mainMenu = nullptr;
 
     std::vector<std::string> pushed;
     // At the end: how many played and whether every one had retired.

@@ -80,6 +80,10 @@ TEST_F(InGameTest, ASingleGameIsPlayedToTheEndAndItsSavedGameDeleted)
         }
     }
     EXPECT_EQ(Game(), nullptr) << "the game never ended";
+    // The game hands the stack over to the main menu: the one mode left.
+    ASSERT_NE(screens->mainMenu, nullptr);
+    EXPECT_EQ(engine->getModeManager()->getCurrentMode(), screens->mainMenu);
+    EXPECT_EQ(engine->getModeManager()->getNumModes(), 1);
     EXPECT_GT(turns, 20);
     EXPECT_TRUE(everyTurnSaved);
     EXPECT_FALSE(SavedExists("quorvel.sav"));

@@ -1,0 +1,128 @@
+// The HUD manager's real pages in a window: which of them count a point as
+// on the HUD, and the order they are drawn in when they overlap.
+#include "DrawnScreen.h"
+
+#include "qrvl/menu/CGuifPageAIOverlay.h"
+#include "qrvl/menu/CGuifPageHud.h"
+#include "qrvl/menu/CGuifPagePauseButton.h"
+#include "qrvl/menu/CGuifPageTapToPlay.h"
+#include "qrvl/menu/CGuifPageYesNo.h"
+#include "qrvl/menu/GuifHudManager.h"
+#include "qrvl/menu/ResManager.h"
+
+#include "norv/vfs/Vfs.h"
+#include "norv/vfs/VfsMount.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qrvl::GuifHudManager;
+
+// The game's base layout, the window's size.
+constexpr int kLayoutWidth = 1024;
+constexpr int kLayoutHeight = 768;
+
+class HudManagerDrawing : public GuifTest::DrawnScreen {
+protected:
+    HudManagerDrawing() : DrawnScreen(kLayoutWidth, kLayoutHeight) {}
+
+    void SetUp() override
+    {
+        DrawnScreen::SetUp();
+        ASSERT_TRUE(Norv::MountNative(HUD_DATA_DIR, "", Norv::VfsMount::FallThrough));
+        ASSERT_TRUE(Norv::MountNative(HUD_ASSETS_DIR, "", Norv::VfsMount::FallThrough));
+        qrvl::g_resManager = new qrvl::ResManager;
+        qrvl::g_resManager->Init(kLayoutWidth, kLayoutHeight);
+        manager.Setup();
+        ASSERT_TRUE(manager.IsSetUp());
+    }
+    void TearDown() override
+    {
+        qrvl::g_resManager.Release();
+        DrawnScreen::TearDown();
+    }
+
+    // Everything hidden and off screen, as after Setup.
+    void Reset()
+    {
+        manager.HideHud();
+        manager.HideAIOverlay();
+        manager.ExitYesNoModalDialogue();
+        manager.GetPauseButton()->visible = false;
+        manager.GetHud()->ForceOffScreen();
+        manager.GetHud()->EnableNextEventButton(false);
+        manager.GetTapToPlay()->GetSlide().ForceOffScreen();
+        manager.hide = false;
+    }
+
+    GuifHudManager& manager = GuifHudManager::GetHudManager();
+};
+
+TEST_F(HudManagerDrawing, ContainsAndDrawingFollowThePagesInTheirOrder)
+{
+    // Points: on the bars' buttons, on the pause button, and on the board.
+    struct Point {
+        int x, y;
+    };
+    Point const onBar{520, 740};
+    Point const onPause{kWidth - 50, 50};
+    Point const onBoard{500, 300};
+    enum Page { TapBar = 1, HudBar = 2, Pause = 4, AIOverlay = 8, NextEvent = 16 };
+    struct Case {
+        char const* what;
+        int pages;
+        Point at;
+        bool contained;
+    } const cases[] = {
+        {"nothing shown", 0, onBar, false},
+        {"tap bar on the bar", TapBar, onBar, true},
+        {"tap bar off the bar", TapBar, onBoard, false},
+        {"HUD bar on the bar", HudBar, onBar, true},
+        {"HUD bar off the bar", HudBar, onBoard, false},
+        {"next event waits: anywhere", HudBar | NextEvent, onBoard, true},
+        {"pause button on it", Pause, onPause, true},
+        {"pause button elsewhere", Pause, onBoard, false},
+        {"computer turn: anywhere", AIOverlay, onBoard, true},
+    };
+    for (Case const& c : cases) {
+        Reset();
+        if (c.pages & (TapBar | HudBar))
+            manager.ShowHud();
+        if (c.pages & TapBar)
+            manager.GetTapToPlay()->GetSlide().ForceOnScreen();
+        if (c.pages & HudBar)
+            manager.GetHud()->GetSlide().ForceOnScreen();
+        if (c.pages & NextEvent)
+            manager.GetHud()->EnableNextEventButton(true);
+        manager.GetPauseButton()->visible = (c.pages & Pause) != 0;
+        if (c.pages & AIOverlay)
+            manager.ShowAIOverlay(false);
+        EXPECT_EQ(manager.Contains(c.at.x, c.at.y), c.contained) << c.what;
+    }
+
+    // The HUD bar is drawn over the tap-to-play bar, the question over the
+    // HUD bar and the pause button last; the hide flag keeps the bars away
+    // but not the question.
+    Reset();
+    manager.ShowHud();
+    manager.GetTapToPlay()->GetSlide().ForceOnScreen();
+    manager.GetHud()->GetSlide().ForceOnScreen();
+    manager.GetPauseButton()->visible = true;
+    Draw([&](Norv::Surface* surface) { manager.drawSelf(surface); });
+    SaveShot();
+    // The HUD bar's white message box, where the tap bar has its message.
+    EXPECT_TRUE(Near(450, 670, {0xff, 0xff, 0xff}, 8));
+    // One of the pause sign's white bars.
+    EXPECT_TRUE(Near(kWidth - 84 + 27, 16 + 33, {0xff, 0xff, 0xff}, 8));
+
+    manager.EnterYesNoModalDialogue("Quit?", nullptr, nullptr, false);
+    manager.hide = true;
+    Draw([&](Norv::Surface* surface) { manager.drawSelf(surface); });
+    SaveShot();
+    // The question's cream panel over the bars' place, and no pause button.
+    EXPECT_TRUE(Near(212, 700, {0xff, 0xfa, 0xf0}, 8));
+    EXPECT_EQ(LitPixels(kWidth - 80, 20, 60, 60), 0);
+}
+
+} // namespace
