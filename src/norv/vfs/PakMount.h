@@ -8,6 +8,7 @@
 #include "norv/vfs/VfsMount.h"
 
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace Norv {
@@ -26,6 +27,8 @@ public:
     File* VfsCreateFile(char const*) override { return nullptr; }
 
     FileDesc const* FindFile(char const* name) const;
+    // The entries' names in directory order.
+    std::vector<std::string> GetEntryNames() const;
 
     // Reads from the archive's stream at `offset`; entries of one archive may
     // be read from several threads at once.
