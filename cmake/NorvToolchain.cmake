@@ -8,6 +8,12 @@ if(CCACHE_PROGRAM)
 endif()
 
 set(NORV_WARNINGS -Wall -Wextra)
+# CI builds with warnings as errors; developers' builds only warn, so a new
+# compiler's new warning never stops someone from building.
+option(NORV_WERROR "Treat compiler warnings as errors" OFF)
+if(NORV_WERROR)
+    list(APPEND NORV_WARNINGS -Werror)
+endif()
 
 if(NORV_SANITIZE)
     set(sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -2,17 +2,9 @@
 #include "guif/Image.h"
 
 #include "guif/ItemValues.h"
-#include "norv/base/Lua.h"
 #include "norv/graphics/GraphicsAssets.h"
 
 namespace Guif {
-
-char const Image::className[] = "Image";
-
-Norv::Lunar<Image>::RegType Image::methods[] = {
-    {"SetImage", &Image::l_SetImage},
-    {nullptr, nullptr},
-};
 
 Image::Image(Norv::XmlIt const& element, OverrideMap const* overrides)
 {
@@ -37,12 +29,6 @@ void Image::Render(Norv::Surface* surface, int alpha)
 Norv::RectT<int> Image::GetBoundingBox()
 {
     return image ? Norv::RectT<int>(0, 0, image->GetWidth(), image->GetHeight()) : Norv::RectT<int>();
-}
-
-int Image::l_SetImage(lua_State* L)
-{
-    image = Norv::g_assetDict->Get<Norv::Surface>(Norv::Lua(L).CheckString(1), false);
-    return 0;
 }
 
 } // namespace Guif

@@ -6,13 +6,6 @@
 
 namespace Guif {
 
-char const LocalisedControl::className[] = "LocalisedControl";
-
-Norv::Lunar<LocalisedControl>::RegType LocalisedControl::methods[] = {
-    GUIF_CONTROL_SCRIPT_METHODS(LocalisedControl),
-    {nullptr, nullptr},
-};
-
 LocalisedControl::LocalisedControl(Norv::XmlIt const& element, DocumentCache* cache, Screen* screen)
     : Control(element, cache, screen)
 {

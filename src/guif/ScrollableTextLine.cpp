@@ -8,14 +8,6 @@
 
 namespace Guif {
 
-char const ScrollableTextLine::className[] = "ScrollableTextLine";
-
-Norv::Lunar<ScrollableTextLine>::RegType ScrollableTextLine::methods[] = {
-    GUIF_CONTROL_SCRIPT_METHODS(ScrollableTextLine),
-    GUIF_TEXT_LINE_SCRIPT_METHODS(ScrollableTextLine),
-    {nullptr, nullptr},
-};
-
 ScrollableTextLine::ScrollableTextLine(Norv::XmlIt const& element, DocumentCache* cache, Screen* screen)
     : TextLine(element, cache, screen)
 {

@@ -2,7 +2,6 @@
 #include "guif/TextBox.h"
 
 #include "guif/ItemValues.h"
-#include "norv/base/Lua.h"
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"
 #include "norv/graphics/GraphicsAssets.h"
@@ -12,16 +11,6 @@
 #include <cstdio>
 
 namespace Guif {
-
-namespace {
-
-// Sizes from scripts and descriptions; a negative one means nothing.
-unsigned int Size(double value)
-{
-    return static_cast<unsigned int>(std::max(TruncateToInt(value), 0));
-}
-
-} // namespace
 
 TextBox::TextBox() : format(new Norv::Text::Format()) {}
 
@@ -197,73 +186,5 @@ void TextBox::Render(Norv::Surface* surface)
         restoredX, restoredY, std::max(std::min(old.x + old.width, surface->GetWidth()) - restoredX, 0),
         std::max(std::min(old.y + old.height, surface->GetHeight()) - restoredY, 0)));
 }
-
-int TextBox::l_GetHeight(lua_State* L)
-{
-    Norv::Lua(L).PushNumber(height);
-    return 1;
-}
-
-int TextBox::l_GetTextHeight(lua_State* L)
-{
-    Norv::Lua(L).PushNumber(textHeight);
-    return 1;
-}
-
-int TextBox::l_SetPosition(lua_State* L)
-{
-    scrollPosition = TruncateToInt(Norv::Lua(L).CheckNumber(1));
-    return 0;
-}
-
-int TextBox::l_GetTextPosition(lua_State* L)
-{
-    Norv::Lua(L).PushNumber(scrollPosition);
-    return 1;
-}
-
-int TextBox::l_SetText(lua_State* L)
-{
-    Norv::Lua lua(L);
-    double const index = lua.CheckNumber(1);
-    Norv::NarrowString const key = lua.CheckString(2);
-    SetText(index >= 1 ? Size(index) : 0, key);
-    return 0;
-}
-
-int TextBox::l_SetWidth(lua_State* L)
-{
-    SetWidth(Size(Norv::Lua(L).CheckNumber(1)));
-    return 0;
-}
-
-int TextBox::l_SetHeight(lua_State* L)
-{
-    SetHeight(Size(Norv::Lua(L).CheckNumber(1)));
-    return 0;
-}
-
-int TextBox::l_SetSize(lua_State* L)
-{
-    Norv::Lua lua(L);
-    SetSize(Size(lua.CheckNumber(1)), Size(lua.CheckNumber(2)));
-    return 0;
-}
-
-char const TextBox::className[] = "TextBox";
-
-Norv::Lunar<TextBox>::RegType TextBox::methods[] = {
-    GUIF_CONTROL_SCRIPT_METHODS(TextBox),
-    {"GetHeight", &TextBox::l_GetHeight},
-    {"GetTextHeight", &TextBox::l_GetTextHeight},
-    {"SetPosition", &TextBox::l_SetPosition},
-    {"SetText", &TextBox::l_SetText},
-    {"SetWidth", &TextBox::l_SetWidth},
-    {"SetHeight", &TextBox::l_SetHeight},
-    {"SetSize", &TextBox::l_SetSize},
-    {"SetTextPosition", &TextBox::l_SetPosition},
-    {"GetTextPosition", &TextBox::l_GetTextPosition},
-    {nullptr, nullptr},
-};
 
 } // namespace Guif

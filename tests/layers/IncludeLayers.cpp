@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <regex>
 
 namespace fs = std::filesystem;
 
@@ -36,6 +35,22 @@ std::string Locate(fs::path const& root, std::string const& header)
     return {};
 }
 
+// The header of a quoted #include line, or empty for any other line.
+std::string QuotedInclude(std::string const& line)
+{
+    size_t at = line.find_first_not_of(" \t");
+    if (at == std::string::npos || line[at] != '#')
+        return {};
+    at = line.find_first_not_of(" \t", at + 1);
+    if (at == std::string::npos || line.compare(at, 7, "include") != 0)
+        return {};
+    at = line.find_first_not_of(" \t", at + 7);
+    if (at == std::string::npos || line[at] != '"')
+        return {};
+    size_t const end = line.find('"', at + 1);
+    return end == std::string::npos ? std::string() : line.substr(at + 1, end - at - 1);
+}
+
 } // namespace
 
 std::vector<std::string> ReachableFrom(std::vector<Layer> const& layers, std::string const& library)
@@ -61,7 +76,6 @@ std::vector<std::string> ReachableFrom(std::vector<Layer> const& layers, std::st
 
 std::vector<CrossingInclude> FindCrossingIncludes(fs::path const& root, std::vector<Layer> const& layers)
 {
-    static std::regex const includeLine(R"re(^\s*#\s*include\s*"([^"]+)")re");
     std::vector<CrossingInclude> crossings;
     for (Layer const& layer : layers) {
         fs::path const folder = root / layer.folder;
@@ -76,11 +90,9 @@ std::vector<CrossingInclude> FindCrossingIncludes(fs::path const& root, std::vec
                 continue; // a nested library's file, checked as that library's
             std::vector<std::string> const allowed = ReachableFrom(layers, from->library);
             std::ifstream in(entry.path());
-            std::smatch match;
             for (std::string line; std::getline(in, line);) {
-                if (!std::regex_search(line, match, includeLine))
-                    continue;
-                std::string const header = Locate(root, match[1]);
+                std::string const written = QuotedInclude(line);
+                std::string const header = written.empty() ? std::string() : Locate(root, written);
                 if (header.empty())
                     continue;
                 Layer const* to = OwnerOf(layers, header);
@@ -88,7 +100,7 @@ std::vector<CrossingInclude> FindCrossingIncludes(fs::path const& root, std::vec
                     continue;
                 if (to && std::find(allowed.begin(), allowed.end(), to->library) != allowed.end())
                     continue;
-                crossings.push_back({file, match[1], from->library, to ? to->library : std::string()});
+                crossings.push_back({file, written, from->library, to ? to->library : std::string()});
             }
         }
     }

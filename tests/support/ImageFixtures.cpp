@@ -12,11 +12,9 @@
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 
-#include <cerrno> // program_invocation_short_name
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 
 namespace ImageTest {
@@ -193,18 +191,6 @@ Bytes PixelAt(Surface& surface, int x, int y)
     return Bytes(pixel, pixel + bytes);
 }
 
-std::string FreshFolder(std::string const& name)
-{
-    // Tests run in parallel processes: each gets a folder of its own, kept
-    // after the run for a look.
-    ::testing::TestInfo const* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string const path = std::string(NORV_TEST_FIXTURE_DIR) + "/" + program_invocation_short_name + "/" + name +
-                             "-" + test->test_suite_name() + "." + test->name() + "/";
-    std::filesystem::remove_all(path);
-    std::filesystem::create_directories(path);
-    return path;
-}
-
 bool WriteFile(std::string const& path, Bytes const& bytes)
 {
     std::ofstream out(path, std::ios::binary);
@@ -220,7 +206,6 @@ bool MakeFont(std::string const& trueType, int pixels, std::string const& defini
 
 void MountedAssets::SetUp()
 {
-    folder = FreshFolder("files");
     Vfs::Initialize();
     MountNative(folder.c_str(), "", 0);
     g_assetDict = new AssetDict();

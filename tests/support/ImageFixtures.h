@@ -5,6 +5,7 @@
 #include "norv/base/core/SmartPtr.h"
 #include "norv/graphics/Surface.h"
 #include "norv/vfs/SeekableStream.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -47,8 +48,6 @@ Bytes Concat(std::vector<Bytes> const& parts);
 Norv::SmartPtr<Norv::SeekableStream> StreamOf(Bytes const& bytes);
 // The bytes of pixel (x, y) of a loaded surface's texture copy.
 Bytes PixelAt(Norv::Surface& surface, int x, int y);
-// A folder below the test's build folder for the running test, made empty.
-std::string FreshFolder(std::string const& name);
 bool WriteFile(std::string const& path, Bytes const& bytes);
 // Runs the real mkfont on a TrueType font.
 bool MakeFont(std::string const& trueType, int pixels, std::string const& definition);
@@ -60,7 +59,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::string folder;
+    TempFolder temp;
+    std::string const folder = temp.path + "/";
 };
 
 } // namespace ImageTest

@@ -8,6 +8,7 @@
 #include "BoardRoad.h"
 
 #include "qrvl/original/Board.h"
+#include "norv/base/core/Pi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,6 @@ constexpr float kLaneLead = 20.0f;
 // A lane leaves the road this steeply (multiples of its offset per share
 // of its length), so that its first space already stands clear.
 constexpr float kLaneSteepness = 2.5f;
-constexpr float kPi = 3.14159265f;
 
 struct Lane {
     int fork; // the space it branches off, -1 for a start of its own
@@ -111,7 +111,7 @@ std::vector<SplineRecord> BuildBoardPaths(Board& board)
         for (int j = 0; j < k; ++j) {
             float const share = static_cast<float>(j + 1) / static_cast<float>(k + 1);
             float const along = (from + (to - from) * share) * kSpacing;
-            float const outwards = lane.fork >= 0 ? std::min(1.0f, kLaneSteepness * std::sin(kPi * share)) : 1.0f;
+            float const outwards = lane.fork >= 0 ? std::min(1.0f, kLaneSteepness * std::sin(Norv::kPiF * share)) : 1.0f;
             points[lane.spaces[j]] = shape.PointAt(along) + shape.OutwardAt(along) * (kLaneOffset * outwards);
         }
     }

@@ -1,12 +1,12 @@
 // Rows run along x, alternately east and west, from the south row (-z) to
 // the north; each turn is a half circle on the side the row ends.
 #include "BoardRoad.h"
+#include "norv/base/core/Pi.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 // Arc length over which the direction is measured.
 constexpr float kDirectionStep = 1.0f;
 
@@ -14,7 +14,7 @@ constexpr float kDirectionStep = 1.0f;
 
 BoardRoad::BoardRoad(float length, int rowCount, float turnRadius)
     : rows(rowCount > 0 ? rowCount : 1), radius(turnRadius),
-      rowLength((length - static_cast<float>(rows - 1) * kPi * turnRadius) / static_cast<float>(rows))
+      rowLength((length - static_cast<float>(rows - 1) * Norv::kPiF * turnRadius) / static_cast<float>(rows))
 {
 }
 
@@ -32,7 +32,7 @@ PVRTVec3 BoardRoad::PointAt(float arcLength) const
         if (left <= rowLength || row == rows - 1)
             return PVRTVec3(startX + direction * left, 0.0f, z);
         left -= rowLength;
-        float const turnLength = kPi * radius;
+        float const turnLength = Norv::kPiF * radius;
         if (left <= turnLength) {
             // Half a circle round (row end, z + radius), bulging outwards.
             float const angle = left / radius;

@@ -1,6 +1,9 @@
-// norvpak: packs a folder into a pak archive the engine mounts.
+// norvpak: packs a folder into a pak archive the engine mounts, or lists the
+// entries of an archive.
 #include "ContainerWriter.h"
 #include "PakBuilder.h"
+
+#include "norv/vfs/PakMount.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,14 +13,31 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: norvpak [--block-size <bytes>] <folder> <archive.pak>\n");
+    std::fprintf(stderr, "usage: norvpak [--block-size <bytes>] <folder> <archive.pak>\n"
+                         "       norvpak --list <archive.pak>\n");
     return 2;
+}
+
+// Prints the archive's entry names, one a line.
+int List(char const* archive)
+{
+    Norv::SmartPtr<Norv::PakMount> const pak(new Norv::PakMount(Norv::PosixPath(archive), "", 0));
+    if (!pak->IsLoaded()) {
+        std::fprintf(stderr, "norvpak: %s is not a readable pak archive\n", archive);
+        return 1;
+    }
+    for (std::string const& name : pak->GetEntryNames())
+        std::printf("%s\n", name.c_str());
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::strcmp(argv[1], "--list") == 0)
+        return argc == 3 ? List(argv[2]) : Usage();
+
     unsigned blockSize = NorvPak::ContainerWriter::kDefaultBlockSize;
     int arg = 1;
     if (arg + 1 < argc && std::strcmp(argv[arg], "--block-size") == 0) {

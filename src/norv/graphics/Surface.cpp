@@ -9,6 +9,7 @@
 #include "norv/graphics/OpenGLBatcher.h"
 #include "norv/graphics/PixelDataGL.h"
 #include "norv/graphics/Vector2.h"
+#include "norv/base/core/Pi.h"
 
 namespace Norv {
 
@@ -27,7 +28,7 @@ std::vector<Vector2<float>> CircleRim(float radius)
     std::vector<Vector2<float>> rim;
     if (segments <= 0)
         return rim;
-    float const step = 2.0f * static_cast<float>(M_PI) / static_cast<float>(segments);
+    float const step = 2.0f * Norv::kPiF / static_cast<float>(segments);
     float const c = std::cos(step);
     float const s = std::sin(step);
     Vector2<float> point(radius, 0);

@@ -94,6 +94,15 @@ FileDesc const* PakMount::FindFile(char const* name) const
     return nullptr;
 }
 
+std::vector<std::string> PakMount::GetEntryNames() const
+{
+    std::vector<std::string> entryNames;
+    entryNames.reserve(directory.size());
+    for (FileDesc const& entry : directory)
+        entryNames.emplace_back(GetName(entry));
+    return entryNames;
+}
+
 File* PakMount::OpenFile(char const* name)
 {
     FileDesc const* entry = FindFile(name);

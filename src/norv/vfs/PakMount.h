@@ -8,6 +8,7 @@
 #include "norv/vfs/VfsMount.h"
 
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace Norv {
@@ -26,6 +27,8 @@ public:
     File* VfsCreateFile(char const*) override { return nullptr; }
 
     FileDesc const* FindFile(char const* name) const;
+    // The entries' names in directory order.
+    std::vector<std::string> GetEntryNames() const;
 
     // The directory's entries in their stored order, for tools and tests
     // that walk a whole archive.

@@ -9,13 +9,13 @@ HudModeMachine::StepResult HudModeMachine::Step(int ms, HudSlide& hud, HudSlide&
 {
     autoHideTimer = std::max(0, autoHideTimer - ms);
     switch (mode) {
-    case BothOff:
+    case kHudBothOff:
         if (hud.IsOnScreen())
             hud.StartScrollOff();
         if (tap.IsOnScreen())
             tap.StartScrollOff();
         return Nothing;
-    case TapToPlayOn:
+    case kHudTapToPlay:
         if (hud.IsOnScreen())
             hud.StartScrollOff();
         if (hud.IsOffScreen() && tap.IsOffScreen()) {
@@ -23,24 +23,24 @@ HudModeMachine::StepResult HudModeMachine::Step(int ms, HudSlide& hud, HudSlide&
             return TapBarComingOn;
         }
         return Nothing;
-    case HudOn:
+    case kHudOn:
         if (tap.IsOnScreen())
             tap.StartScrollOff();
         if (tap.IsOffScreen() && hud.IsOffScreen())
             hud.StartScrollOn();
         return Nothing;
-    case HudOffThenOn:
+    case kHudOffThenOn:
         if (tap.IsOnScreen())
             tap.StartScrollOff();
         if (hud.IsOnScreen())
             hud.StartScrollOff();
         if (hud.IsOffScreen()) {
-            mode = HudOn;
+            mode = kHudOn;
             hud.StartScrollOn();
         }
         return Nothing;
-    case HudOnThenBothOff:
-    case HudOnThenTapToPlay:
+    case kHudOnThenBothOff:
+    case kHudOnThenTapToPlay:
         break;
     }
     if (tap.IsOnScreen())
@@ -51,11 +51,11 @@ HudModeMachine::StepResult HudModeMachine::Step(int ms, HudSlide& hud, HudSlide&
     }
     if (!hud.IsOnScreen() || autoHideTimer != 0)
         return Nothing;
-    if (mode == HudOnThenBothOff) {
-        mode = BothOff;
+    if (mode == kHudOnThenBothOff) {
+        mode = kHudBothOff;
         return Nothing;
     }
-    mode = TapToPlayOn;
+    mode = kHudTapToPlay;
     return TapBarRemembersExplore;
 }
 

@@ -3,20 +3,12 @@
 #pragma once
 
 #include "qrvl/menu/HudSlide.h"
+#include "qrvl/original/HudMode.h"
 
 namespace qrvl {
 
 class HudModeMachine {
 public:
-    enum HudMode {
-        BothOff = 0,
-        TapToPlayOn = 1,
-        HudOn = 2,
-        HudOffThenOn = 3,
-        HudOnThenBothOff = 4,
-        HudOnThenTapToPlay = 5,
-    };
-
     // What the owner must do for the tap-to-play bar after a step.
     enum StepResult {
         Nothing = 0,
@@ -39,7 +31,7 @@ public:
     StepResult Step(int ms, HudSlide& hud, HudSlide& tapToPlay);
 
 private:
-    HudMode mode = BothOff;
+    HudMode mode = kHudBothOff;
     int autoHideTimer = 0;
 };
 

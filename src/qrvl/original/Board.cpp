@@ -161,7 +161,7 @@ int Board::placeCarForStart(Car* car, bool atFirstSpace)
     static constexpr int kCareerStartSpace = 12;
     int index = atFirstSpace ? 0 : kCareerStartSpace;
     car->Place(&spaces[index]);
-    state = 10;
+    state = kPlacedForStart;
     return index;
 }
 

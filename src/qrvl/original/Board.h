@@ -25,15 +25,72 @@ public:
     static constexpr int kMaxPlayers = 6;
     static constexpr const char* kBoardFileName = "quorvelBoard.txt";
 
-    // States the in-game mode reads; the others are the board's own steps.
-    enum RequestState {
-        kIdle = 0,
-        kLostJob = 22,
-        kSpinToWinSpin = 40,
-        kFirstRollerResult = 41,
-        kSpinAgain = 50,
-        kWeddingGiftSpin = 53,
-        kPensionSpin = 56,
+    // The rule states. Their values are saved with a game and the in-game
+    // mode reads the request states: never renumber them.
+    enum State {
+        kIdle = 0,  // the move is over
+        kTakeSpinResult = 1,
+        kShowSpinResult = 2,
+        kDriving = 3,
+        kProcessSpace = 4,
+        kPauseSpaceShown = 5,
+        kTileFromBank = 6,
+        kNoTileLeft = 7,
+        kCollegeCareerChosen = 8,
+        kSpaceShown = 9,
+        kPlacedForStart = 10,
+        kForkAnswer = 11,
+        kToNextWedding = 12,
+        kStarterHouseAnswer = 13,
+        kBetterHouseAnswer = 14,
+        kBetterHouseChosen = 15,
+        kWeddingCardWait = 16,
+        kRetireAnswer = 17,
+        kPanToCar = 19,
+        kPanToSpinner = 20,
+        kLostJobShown = 21,
+        kLostJob = 22,  // the in-game mode takes over
+        kCareerChangeAnswer = 23,
+        kCareerChangeChosen = 24,
+        kPaidForkAnswer = 25,
+        kComputerChoiceShown = 26,
+        kStartAnimation = 27,
+        kArrived = 28,
+        kTimedWait = 29,  // waits, then goes to nextState
+        kUsePayCardAnswer = 30,
+        kExemptionAnswer = 31,
+        kPayCardTargetAnswer = 32,
+        kUseCollectCardAnswer = 33,
+        kPlayShareCard = 34,
+        kAskUsePayCard = 35,
+        kAskUseCollectCard = 36,
+        kSpinAfterPan = 37,
+        kLawsuit = 38,
+        kSpinToWin = 39,
+        kSpinToWinSpin = 40,  // the in-game mode takes over
+        kFirstRollerResult = 41,  // the in-game mode takes over
+        kBabyCardWait = 42,
+        kLookAhead = 44,  // answered again after a back: the decision is kept
+        kLookAheadForkAnswer = 45,
+        kForkAgain = 46,
+        kLookAheadFork = 47,
+        kCareerChangeCardAnswer = 48,
+        kCollegeCareerAnswer = 49,
+        kSpinAgain = 50,  // the in-game mode takes over
+        kStealAnswer = 51,
+        kStealTile = 52,
+        kWeddingGiftSpin = 53,  // the in-game mode takes over
+        kBabyGifts = 54,
+        kDayCare = 55,
+        kPensionSpin = 56,  // the in-game mode takes over
+        kShareTheWealthShown = 57,
+        kShareTheWealthAnswer = 58,
+        kSuedExemptionAnswer = 59,
+        kFamilyAnimation = 60,
+        kWeddingCardShown = 61,
+        kBabyCardShown = 62,
+        kBabyCardHidden = 63,
+        kPartyWaypoint = 64,
     };
 
     Board();
@@ -83,7 +140,7 @@ public:
     void startSpin(int minPanMs);
     void forceSpin(int);
     void spin();
-    bool isSpinning() const { return state >= 1 && state <= 3; }
+    bool isSpinning() const { return state >= kTakeSpinResult && state <= kDriving; }
     void prepareToMove(int count);
     BoardSpace* getNextSpace(BoardSpace* from, int choice);
     bool spaceEmpty(const BoardSpace* space) const;

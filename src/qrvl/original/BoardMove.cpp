@@ -35,7 +35,7 @@ void Board::startSpin(int minPanMs)
     presenter->enableHud(false);
     spinnerValue = -1;
     presenter->hideArrowPopup();
-    state = 20;
+    state = kPanToSpinner;
     waitTimer.start(kPanMs);
     presenter->panToSpinner();
     panTimer.start(minPanMs > kPanMs ? minPanMs : kPanMs);
@@ -59,7 +59,7 @@ void Board::spin()
         if (!presenter->doRandomSpin(false))
             return;
     }
-    state = 1;
+    state = kTakeSpinResult;
     waitTimer.start(spinSpeed * kSpinMsPerSpeed);
     presenter->hideArrowPopup();
     presenter->hideInfoPopup();
@@ -86,7 +86,7 @@ void Board::tickSpinResult()
 
 void Board::endSpin()
 {
-    state = 2;
+    state = kShowSpinResult;
     waitTimer.start(kShowNumberMs);
     presenter->displaySpinner(spinnerValue, kShowNumberMs);
     Player* winner = nullptr;
@@ -133,19 +133,19 @@ void Board::leaveSpinResult()
         return;
     }
     waitTimer.start(kPanMs);
-    state = 19;
+    state = kPanToCar;
     presenter->panToCar(currentPlayer->getCar());
 }
 
 void Board::startMoveAnimation()
 {
-    state = 27;
+    state = kStartAnimation;
     currentPlayer->getCar()->PlayStartAnim();
 }
 
 void Board::prepareToMove(int count)
 {
-    state = 3;
+    state = kDriving;
     waitTimer.start(kStartDriveMs);
     if (count == -1)
         count = forcedStepCount != 0 ? forcedStepCount : spinnerValue;
@@ -193,7 +193,7 @@ BoardSpace* Board::getNextSpace(BoardSpace* from, int choice)
     if (choice != -1 && fork) {
         index = choice == 1 ? from->next : from->value;
     } else if (forkStored) {
-        bool lookAhead = state == 44 || state == 45;
+        bool lookAhead = state == kLookAhead || state == kLookAheadForkAnswer;
         if (!lookAhead) {
             index = forkIndex;
             forkStored = false;
@@ -246,39 +246,39 @@ void Board::tickMove()
 {
     Car* car = currentPlayer->getCar();
     switch (state) {
-    case 1:
+    case kTakeSpinResult:
         tickSpinResult();
         break;
-    case 2:
+    case kShowSpinResult:
         if (DoneWaiting())
             leaveSpinResult();
         break;
-    case 3:
+    case kDriving:
         if (car->getState() == Car::kPaused && car->GetCurrentSpace()->IsPauseSpace()) {
             RulesEngine::get().playSound("player_get_cash");
             car->GetCurrentSpace()->Process(currentPlayer, presenter);
             presenter->showSpace(car->GetCurrentSpace(), kPauseSpaceMs);
             displayTimer.start(kPauseSpaceMs);
-            state = 5;
+            state = kPauseSpaceShown;
         } else if (car->getState() == Car::kArrived) {
             car->PlayEndAnim();
-            state = 28;
+            state = kArrived;
             trailTimer.start(kTrailMs);
         }
         break;
-    case 5:
+    case kPauseSpaceShown:
         if (displayTimer.isOver()) {
-            state = 3;
+            state = kDriving;
             car->setState(Car::kMoving);
         }
         break;
-    case 19:
-    case 20:
+    case kPanToCar:
+    case kPanToSpinner:
         if (!DoneWaiting() || !presenter->destinationReached())
             break;
-        if (state == 20) {
+        if (state == kPanToSpinner) {
             presenter->panToSpinner();
-            state = 37;
+            state = kSpinAfterPan;
         } else if (currentPlayer->isRetired()) {
             state = kIdle;
         } else {
@@ -286,15 +286,15 @@ void Board::tickMove()
             startMoveAnimation();
         }
         break;
-    case 27:
+    case kStartAnimation:
         if (car->StartAnimFinished())
             prepareToMove(-1);
         break;
-    case 28:
+    case kArrived:
         if (car->EndAnimFinished())
-            state = 4;
+            state = kProcessSpace;
         break;
-    case 37:
+    case kSpinAfterPan:
         if (panTimer.isOver())
             spin();
         break;

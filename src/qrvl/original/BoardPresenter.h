@@ -4,6 +4,7 @@
 // camera is always there. The HUD pages and the 3D layer override them.
 #pragma once
 
+#include "qrvl/original/HudMode.h"
 #include "qrvl/original/RuleText.h"
 
 class BoardSpace;

@@ -46,7 +46,7 @@ bool Board::DoneWaiting() const
 
 void Board::CancelDelay()
 {
-    if (state == 29)
+    if (state == kTimedWait)
         waitTimer.start(0);
 }
 
@@ -57,7 +57,7 @@ void Board::popup(const RuleMessage& message, int ms)
 
 void Board::waitThen(int ms, int then)
 {
-    state = 29;
+    state = kTimedWait;
     waitTimer.start(ms);
     nextState = then;
 }
@@ -69,10 +69,10 @@ void Board::setCurrState(int newState)
     case kWeddingGiftSpin:
         weddingGiftSpin = true;
         break;
-    case 54:
+    case kBabyGifts:
         startBabyGifts();
         break;
-    case 55:
+    case kDayCare:
         startDayCare();
         break;
     case kPensionSpin:
@@ -85,10 +85,10 @@ void Board::setCurrState(int newState)
 
 bool Board::doneSpinningForGifts()
 {
-    if (state == 51)
+    if (state == kStealAnswer)
         return false;
     if (tileShortage) {
-        setCurrState(52);
+        setCurrState(kStealTile);
         return false;
     }
     weddingGiftSpin = false;
@@ -98,7 +98,7 @@ bool Board::doneSpinningForGifts()
 void Board::displayCurrSpace(int nextStateAfter, int ms)
 {
     presenter->showSpace(currentPlayer->getCar()->GetCurrentSpace(), ms);
-    presenter->setHudMode(4);
+    presenter->setHudMode(kHudOnThenBothOff);
     if (nextStateAfter != -1) {
         state = nextStateAfter;
         waitTimer.start(ms);
@@ -107,7 +107,7 @@ void Board::displayCurrSpace(int nextStateAfter, int ms)
 
 void Board::showSpaceThen(int ms, int then)
 {
-    displayCurrSpace(29, ms);
+    displayCurrSpace(kTimedWait, ms);
     nextState = then;
 }
 
@@ -121,121 +121,122 @@ void Board::tick()
 void Board::tickState()
 {
     switch (state) {
-    case 1: case 2: case 3: case 5: case 19: case 20: case 27: case 28: case 37:
+    case kTakeSpinResult: case kShowSpinResult: case kDriving: case kPauseSpaceShown: case kPanToCar:
+    case kPanToSpinner: case kStartAnimation: case kArrived: case kSpinAfterPan:
         tickMove();
         break;
-    case 4:
+    case kProcessSpace:
         processSpace();
         break;
-    case 6:
+    case kTileFromBank:
         if (DoneWaiting())
             state = kIdle;
         break;
-    case 7:
-        showSpaceThen(kSpaceTextMs, 52);
+    case kNoTileLeft:
+        showSpaceThen(kSpaceTextMs, kStealTile);
         break;
-    case 8:
-    case 24:
-        takeChosenCareer(state == 24);
+    case kCollegeCareerChosen:
+    case kCareerChangeChosen:
+        takeChosenCareer(state == kCareerChangeChosen);
         break;
-    case 9:
-    case 26:
+    case kSpaceShown:
+    case kComputerChoiceShown:
         if (DoneWaiting() && !presenter->isInCashTransfer())
             state = kIdle;
         break;
-    case 10:
+    case kPlacedForStart:
         if (currentPlayer->getCar()->isReady())
-            state = 4;
+            state = kProcessSpace;
         break;
-    case 11: case 25: case 45:
+    case kForkAnswer: case kPaidForkAnswer: case kLookAheadForkAnswer:
         answerBranch();
         break;
-    case 12:
+    case kToNextWedding:
         if (DoneWaiting())
             moveToNextWedding();
         break;
-    case 14:
+    case kBetterHouseAnswer:
         if (RulesEngine::get().lastChoice == 0) {
             currentPlayer->sellHouse();
-            state = 15;
+            state = kBetterHouseChosen;
             screens->pushChooseHouse(currentPlayer, betterHouses, -1, nullptr);
         } else {
             state = kIdle;
         }
         break;
-    case 16:
+    case kWeddingCardWait:
         if (DoneWaiting())
-            showSpaceEvent(61, kWeddingCardMs);
+            showSpaceEvent(kWeddingCardShown, kWeddingCardMs);
         break;
-    case 21:
+    case kLostJobShown:
         if (DoneWaiting())
             state = kLostJob;
         break;
-    case 29:
+    case kTimedWait:
         if (DoneWaiting() && !presenter->isInCashTransfer()) {
             presenter->hideInfoPopup();
             setCurrState(nextState);
         }
         break;
-    case 34:
+    case kPlayShareCard:
         if (DoneWaiting())
             useSTWCard(cardHolder, cardTarget, cardKind, amount);
         break;
-    case 35:
+    case kAskUsePayCard:
         askPayCard();
         break;
-    case 36:
+    case kAskUseCollectCard:
         askCollectCard();
         break;
-    case 38:
+    case kLawsuit:
         startLawsuit();
         break;
-    case 39:
+    case kSpinToWin:
         startSpinToWin();
         break;
-    case 42:
+    case kBabyCardWait:
         if (DoneWaiting())
-            showSpaceEvent(62, kBabyCardMs);
+            showSpaceEvent(kBabyCardShown, kBabyCardMs);
         break;
-    case 44:
+    case kLookAhead:
         // The fork was answered again after a back: the decision is kept for the next move.
         state = kIdle;
         break;
-    case 46:
+    case kForkAgain:
         forkSpace = getSpaceIndex(currentPlayer->getCar()->GetCurrentSpace());
-        state = 45;
+        state = kLookAheadForkAnswer;
         screens->pushBranch(currentPlayer->getCar()->GetCurrentSpace()->branchType);
         break;
-    case 52:
+    case kStealTile:
         startSteal();
         break;
-    case 54:
+    case kBabyGifts:
         if (DoneWaiting() && !presenter->isAllPlayersPayInProgress())
-            state = tileShortage ? 52 : kIdle;
+            state = tileShortage ? kStealTile : kIdle;
         break;
-    case 55:
+    case kDayCare:
         if (DoneWaiting() && !presenter->isAllPlayersPayInProgress())
             state = kIdle;
         break;
-    case 57:
+    case kShareTheWealthShown:
         if (DoneWaiting())
             drawShareTheWealth();
         break;
-    case 60:
+    case kFamilyAnimation:
         if (DoneWaiting() && presenter->destinationReached())
             processSpacePostAnim();
         break;
-    case 61:
+    case kWeddingCardShown:
         if (DoneWaiting())
             hideSpaceEvent(kWeddingGiftSpin);
         break;
-    case 62:
+    case kBabyCardShown:
         if (DoneWaiting() && !presenter->isInCashTransfer())
-            hideSpaceEvent(63);
+            hideSpaceEvent(kBabyCardHidden);
         break;
-    case 63:
+    case kBabyCardHidden:
         if (DoneWaiting())
-            setCurrState(54);
+            setCurrState(kBabyGifts);
         break;
     default:
         break;
@@ -246,17 +247,17 @@ void Board::activate()
 {
     RulesEngine& engine = RulesEngine::get();
     switch (state) {
-    case 13: case 15: case kLostJob: case 58:
+    case kStarterHouseAnswer: case kBetterHouseChosen: case kLostJob: case kShareTheWealthAnswer:
         state = kIdle;
         break;
-    case 17:
+    case kRetireAnswer:
         if (isPNP)
             queueEventForOthers(Event::kRetired, currentPlayer->getHome());
         state = kIdle;
         break;
-    case 23:
+    case kCareerChangeAnswer:
         if (engine.lastChoice == 0) {
-            state = 48;
+            state = kCareerChangeCardAnswer;
             presenter->hideSpinner();
             screens->pushChooseSmallCard(0, careerOfferPile()->getNumCards());
         } else {
@@ -265,36 +266,36 @@ void Board::activate()
             state = kIdle;
         }
         break;
-    case 30:
+    case kUsePayCardAnswer:
         answerPayCard();
         break;
-    case 31:
+    case kExemptionAnswer:
         answerBlock();
         break;
-    case 32:
+    case kPayCardTargetAnswer:
         answerPayCardTarget();
         break;
-    case 33:
+    case kUseCollectCardAnswer:
         answerCollectCard();
         break;
-    case 38:
+    case kLawsuit:
         answerLawsuit();
         break;
-    case 39:
+    case kSpinToWin:
         answerSpinToWin();
         break;
-    case 48:
-        state = 24;
+    case kCareerChangeCardAnswer:
+        state = kCareerChangeChosen;
         chooseCollegeCareer();
         break;
-    case 49:
-        state = 8;
+    case kCollegeCareerAnswer:
+        state = kCollegeCareerChosen;
         chooseCollegeCareer();
         break;
-    case 51:
+    case kStealAnswer:
         answerSteal();
         break;
-    case 59:
+    case kSuedExemptionAnswer:
         answerSuedExemption();
         break;
     default:
@@ -326,33 +327,33 @@ void Board::processSpace()
         }
         QuorvelCard* tile = static_cast<QuorvelCard*>(tilePile->drawOne(true));
         if (!tile) {
-            state = 7;
+            state = kNoTileLeft;
             break;
         }
         presenter->enterQuorvelCardTransferFromBank(player->isComputer() ? 0 : tile->value);
         player->addQuorvelCard(tile);
-        displayCurrSpace(6, kSpaceTextMs);
+        displayCurrSpace(kTileFromBank, kSpaceTextMs);
         engine.playSound(space->type == BoardSpace::LF ? "good_sound" : "player_holiday");
         break;
     }
     case BoardSpace::LJ:
         engine.playSound(player->isFemale() ? "player_lose_job_f" : "player_lose_job_m");
-        showSpaceThen(kSpaceTextMs, 21);
+        showSpaceThen(kSpaceTextMs, kLostJobShown);
         break;
     case BoardSpace::BB:
     case BoardSpace::GM:
-        state = 60;
+        state = kFamilyAnimation;
         waitTimer.start(kEventPanMs);
         presenter->panToEvent(car, space->type == BoardSpace::GM);
         break;
     case BoardSpace::S2:
-        showSpaceThen(kSpaceTextMs, 39);
+        showSpaceThen(kSpaceTextMs, kSpinToWin);
         break;
     case BoardSpace::CC:
-        state = 49;
+        state = kCollegeCareerAnswer;
         if (player->isComputer()) {
             engine.playSound("good_sound");
-            state = 8;
+            state = kCollegeCareerChosen;
             chooseCollegeCareer();
         } else {
             screens->pushChooseSmallCard(0, careerOfferPile()->getNumCards());
@@ -377,17 +378,17 @@ void Board::processSpace()
         doBranchSpace(player);
         break;
     case BoardSpace::LS:
-        showSpaceThen(kSpaceTextMs, 38);
+        showSpaceThen(kSpaceTextMs, kLawsuit);
         break;
     case BoardSpace::EL:
-        displayCurrSpace(12, kSpaceTextMs);
+        displayCurrSpace(kToNextWedding, kSpaceTextMs);
         break;
     case BoardSpace::SA:
         showSpaceThen(kSpaceTextMs, kSpinAgain);
         engine.playSound("player_school");
         break;
     case BoardSpace::OC:
-        showSpaceThen(kSpaceTextMs, 55);
+        showSpaceThen(kSpaceTextMs, kDayCare);
         break;
     case BoardSpace::PN:
         showSpaceThen(kSpaceTextMs, kPensionSpin);
@@ -396,14 +397,14 @@ void Board::processSpace()
         retire();
         break;
     case BoardSpace::SW:
-        displayCurrSpace(57, kSpaceTextMs);
+        displayCurrSpace(kShareTheWealthShown, kSpaceTextMs);
         break;
     default:
         // Spaces without a rule of their own: some end the move without a word.
         if (space->displayCode == 0 || space->displayCode == 12)
             state = kIdle;
         else
-            displayCurrSpace(9, kSpaceTextMs);
+            displayCurrSpace(kSpaceShown, kSpaceTextMs);
         break;
     }
 }
@@ -414,10 +415,10 @@ void Board::processSpacePostAnim()
     const BoardSpace* space = player->getCar()->GetCurrentSpace();
     space->ProcessPostAnim(player);
     if (space->type == BoardSpace::GM) {
-        handleSpaceEvent(player, 16, Event::kMarried, -1);
+        handleSpaceEvent(player, kWeddingCardWait, Event::kMarried, -1);
         presenter->addToReport({{"", {player->getName()}}, {"S_GTMRRY_M", {}}});
     } else {
-        handleSpaceEvent(player, 42, Event::kChild, space->value);
+        handleSpaceEvent(player, kBabyCardWait, Event::kChild, space->value);
         static const char* const kBirthTexts[] = {"S_HADBOY", "S_HADGRL", "S_HADTWN"};
         int kind = space->value >= 0 && space->value <= 2 ? space->value : 0;
         presenter->addToReport({{"", {player->getName()}}, {kBirthTexts[kind], {}}});
@@ -444,9 +445,9 @@ void Board::showSpaceEvent(int nextStateAfter, int ms)
 {
     state = nextStateAfter;
     waitTimer.start(ms);
-    presenter->setHudMode(0);
+    presenter->setHudMode(kHudBothOff);
     presenter->enableHud(false);
-    if (nextStateAfter == 61) {
+    if (nextStateAfter == kWeddingCardShown) {
         presenter->showEventCard("S_GET_MARRIED", "S_PLY_WED", "menu/gfx/JNL_Marriage.png@linear");
         return;
     }
@@ -474,7 +475,7 @@ void Board::doBranchSpace(Player* player)
     const BoardSpace* space = player->getCar()->GetCurrentSpace();
     if (!player->isComputer())
         screens->pushBranch(space->branchType);
-    state = space->type == BoardSpace::B5 ? 25 : 11;
+    state = space->type == BoardSpace::B5 ? kPaidForkAnswer : kForkAnswer;
 }
 
 void Board::answerBranch()
@@ -488,8 +489,8 @@ void Board::answerBranch()
         choice = engine.rand() % 2;
     } else {
         choice = engine.lastChoice;
-        if (choice == -1) {
-            state = 46;
+        if (choice == kAnswerBack) {
+            state = kForkAgain;
             return;
         }
     }
@@ -541,7 +542,7 @@ void Board::chooseCollegeCareer()
         return;
     }
     if (player->isComputer()) {
-        state = 26;
+        state = kComputerChoiceShown;
         CareerCard* card = offeredCareers[0];
         if (offeredCareers[1] && offeredCareers[1]->salary > card->salary)
             card = offeredCareers[1];
@@ -585,17 +586,17 @@ void Board::changeCareer()
     Player* player = currentPlayer;
     if (!player->isComputer()) {
         screens->pushBranch(player->getCar()->GetCurrentSpace()->branchType);
-        state = 23;
+        state = kCareerChangeAnswer;
         return;
     }
     if (RulesEngine::get().rand() % 2 == 0) {
-        state = 24;
+        state = kCareerChangeChosen;
         chooseCollegeCareer();
         return;
     }
     player->payRaise();
     player->payRaise();
-    state = 26;
+    state = kComputerChoiceShown;
     popup({{"", {player->getName()}}, {"S_20K", {}}}, kComputerChoiceMs);
     waitTimer.start(kComputerChoiceMs);
 }
@@ -604,14 +605,14 @@ void Board::buyStarterHome()
 {
     Player* player = currentPlayer;
     if (!player->isComputer()) {
-        state = 13;
+        state = kStarterHouseAnswer;
         screens->pushChooseHouse(player, starterHouses, -1, nullptr);
         return;
     }
     HouseCard* card = static_cast<HouseCard*>(starterHouses->drawOne(true));
     if (card)
         player->buyHouse(card);
-    state = 26;
+    state = kComputerChoiceShown;
     screens->pushChooseHouse(player, starterHouses, kComputerChoiceMs, card);
 }
 
@@ -619,8 +620,8 @@ void Board::buyBetterHome()
 {
     Player* player = currentPlayer;
     if (!player->isComputer()) {
-        state = 14;
-        presenter->setHudMode(0);
+        state = kBetterHouseAnswer;
+        presenter->setHudMode(kHudBothOff);
         HouseCard* house = player->getHouse();
         RuleMessage text2{{"S_BTRHM2", {std::to_string(house ? house->price : 0), std::to_string(house ? house->saleValue : 0)}}};
         screens->pushYesNo({{"S_BTRHM", {}}}, {{"S_BTRHM1", {}}}, text2);
@@ -628,7 +629,7 @@ void Board::buyBetterHome()
     }
     // Without a better house left to buy, the player keeps its own.
     if (RulesEngine::get().rand() % 2 == 0 || betterHouses->empty()) {
-        state = 26;
+        state = kComputerChoiceShown;
         waitTimer.start(kComputerChoiceMs);
         popup({{"", {player->getName()}}, {"S_AI_NOSELL", {}}}, kComputerChoiceMs);
         return;
@@ -636,7 +637,7 @@ void Board::buyBetterHome()
     HouseCard* card = static_cast<HouseCard*>(betterHouses->drawOne(true));
     player->sellHouse();
     player->buyHouse(card);
-    state = 26;
+    state = kComputerChoiceShown;
     screens->pushChooseHouse(player, betterHouses, kComputerChoiceMs, card);
 }
 
@@ -646,7 +647,7 @@ void Board::retire()
     RulesEngine& engine = RulesEngine::get();
     if (!player->isComputer()) {
         screens->pushRetire(player, &reserveTiles);
-        state = 17;
+        state = kRetireAnswer;
         engine.playSound("player_retire");
         return;
     }

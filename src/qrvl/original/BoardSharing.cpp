@@ -95,13 +95,13 @@ void Board::payBank(Player* player, const BoardSpace* space)
     bool perChild = space->type == BoardSpace::PC || space->type == BoardSpace::SF || space->type == BoardSpace::HK;
     int due = perChild ? BoardSpace::calcPayPerChild(player, space->value) : space->value;
     if (due == 0) {
-        displayCurrSpace(9, kSpaceTextMs);
+        displayCurrSpace(kSpaceShown, kSpaceTextMs);
         return;
     }
     RulesEngine::get().vibrate(250);
     Player* richest = playerWithMostCash(currentPlayerIndex);
     if (!player->hasSTWCard(ShareTheWealthCard::kSharePay) || !richest) {
-        displayCurrSpace(9, kSpaceTextMs);
+        displayCurrSpace(kSpaceShown, kSpaceTextMs);
         return;
     }
     amount = due;
@@ -109,15 +109,15 @@ void Board::payBank(Player* player, const BoardSpace* space)
         cardHolder = player;
         cardTarget = richest;
         cardKind = ShareTheWealthCard::kSharePay;
-        showSpaceThen(kSpaceTextMs, 34);
+        showSpaceThen(kSpaceTextMs, kPlayShareCard);
     } else {
-        showSpaceThen(kSpaceTextMs, 35);
+        showSpaceThen(kSpaceTextMs, kAskUsePayCard);
     }
 }
 
 void Board::askPayCard()
 {
-    state = 30;
+    state = kUsePayCardAnswer;
     screens->pushYesNo({{"S_USE_PAY", {}}}, {{"S_PLYR_USE_PAY", {std::to_string(amount)}}}, {});
 }
 
@@ -131,7 +131,7 @@ void Board::answerPayCard()
         useSTWCard(currentPlayer, players[1 - currentPlayerIndex], ShareTheWealthCard::kSharePay, amount);
         return;
     }
-    state = 32;
+    state = kPayCardTargetAnswer;
     screens->pushChoosePlayer(players, numPlayers, currentPlayerIndex, 0x60 | (isPNP ? kPnpFlag : 0));
 }
 
@@ -156,7 +156,7 @@ void Board::collectFromBank(Player* landing, const BoardSpace* space)
     lander = landing;
     amount = space->value;
     if (!isPNP && human && human != landing && human->hasSTWCard(ShareTheWealthCard::kShareCollect)) {
-        showSpaceThen(kSpaceTextMs, 36);
+        showSpaceThen(kSpaceTextMs, kAskUseCollectCard);
         return;
     }
     for (int i = 0; i < numPlayers; ++i) {
@@ -167,18 +167,18 @@ void Board::collectFromBank(Player* landing, const BoardSpace* space)
             candidates[count++] = other;
     }
     if (count == 0) {
-        displayCurrSpace(9, kSpaceTextMs);
+        displayCurrSpace(kSpaceShown, kSpaceTextMs);
         return;
     }
     cardHolder = candidates[RulesEngine::get().rand() % count];
     cardTarget = landing;
     cardKind = ShareTheWealthCard::kShareCollect;
-    showSpaceThen(kSpaceTextMs, 34);
+    showSpaceThen(kSpaceTextMs, kPlayShareCard);
 }
 
 void Board::askCollectCard()
 {
-    state = 33;
+    state = kUseCollectCardAnswer;
     const char* pronoun = lander->isFemale() ? "S_SHE" : "S_HE";
     screens->pushYesNo({{"S_USE_COLLECT", {}}},
                        {{"S_AI_LAND_COLLECT", {lander->getName(), std::to_string(amount), pronoun}}}, {});
@@ -260,7 +260,7 @@ void Board::doAIvsHumanUseSTW(Player* holder, Player* target, int sum, int kind,
     cardKind = kind;
     amount = sum;
     if (targetBlocks) {
-        state = 31;
+        state = kExemptionAnswer;
         screens->pushYesNo({{"S_USE_EXMPT", {}}}, text, {{"S_PL_EXMPT", {}}});
         return;
     }
@@ -346,7 +346,7 @@ void Board::suePlayer(Player* suing, Player* suedPlayer)
     sued = suedPlayer;
     bool exempt = sued->hasSTWCard(ShareTheWealthCard::kExemption);
     if (exempt && !sued->isComputer() && !isPNP) {
-        state = 59;
+        state = kSuedExemptionAnswer;
         screens->pushYesNo({{"S_USE_EXMPT", {}}}, {{"S_AI_SUE", {suer->getName(), sued->getName()}}},
                            {{"S_PL_EXMPT", {}}});
         return;
@@ -427,7 +427,7 @@ void Board::startSteal()
     } else if (stealCandidateCount == 2) {
         stealFrom(stealCandidates[1]);
     } else {
-        state = 51;
+        state = kStealAnswer;
         screens->pushChoosePlayer(stealCandidates, stealCandidateCount, 0, 0x48 | (isPNP ? kPnpFlag : 0));
     }
 }
@@ -554,7 +554,7 @@ void Board::startSpinToWin()
 
 void Board::answerSpinToWin()
 {
-    if (RulesEngine::get().lastChoice == -1) {
+    if (RulesEngine::get().lastChoice == kAnswerBack) {
         state = kIdle;
         return;
     }
@@ -604,7 +604,7 @@ void Board::drawShareTheWealth()
     }
     player->addShareTheWealth(card);
     if (!player->isComputer()) {
-        state = 58;
+        state = kShareTheWealthAnswer;
         screens->pushShowShareTheWealth(card);
         return;
     }

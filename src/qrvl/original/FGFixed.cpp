@@ -1,5 +1,6 @@
 // Fixed-point arithmetic and the table trigonometry of the framework.
 #include "qrvl/original/FGFixed.h"
+#include "norv/base/core/Pi.h"
 
 #include <array>
 #include <cinttypes>
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 constexpr int kUnitsPerStep = FGFixed::kAngleUnitsPerTurn / FGFixed::kTableSteps;
 // The tangent table's steps are a quarter as wide as the sine table's.
@@ -28,7 +28,7 @@ StepTable MakeTable(double (*function)(double))
 {
     StepTable table{};
     for (int k = 0; k < FGFixed::kTableSteps; ++k)
-        table[static_cast<size_t>(k)] = Rounded(function(2.0 * kPi * k / FGFixed::kTableSteps));
+        table[static_cast<size_t>(k)] = Rounded(function(2.0 * Norv::kPi * k / FGFixed::kTableSteps));
     return table;
 }
 
@@ -49,7 +49,7 @@ TangentTable const& Tangents()
     static TangentTable const table = [] {
         TangentTable made{};
         for (int k = 0; k < FGFixed::kTableSteps; ++k)
-            made[static_cast<size_t>(k)] = Rounded(std::tan(k * (kPi / 2) / FGFixed::kTableSteps));
+            made[static_cast<size_t>(k)] = Rounded(std::tan(k * (Norv::kPi / 2) / FGFixed::kTableSteps));
         made[FGFixed::kTableSteps] = FGFixed::kTangentInfinity;
         return made;
     }();

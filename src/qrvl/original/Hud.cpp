@@ -13,7 +13,6 @@ namespace {
 // The button a click on the popup screen sends: the next-event button.
 constexpr int kNextEventButton = -2;
 // The HUD mode in which both bars are off.
-constexpr int kHudModeOff = 0;
 }
 
 void Hud::init()
@@ -69,7 +68,7 @@ void Hud::showPopupText(const char* textId, int ms)
 void Hud::showTutorial()
 {
     showPopupText("S_GAME_START_I3D", kUntimed);
-    HudPages::Get().SetHudMode(kHudModeOff);
+    HudPages::Get().SetHudMode(kHudBothOff);
     tutorialShown = true;
 }
 

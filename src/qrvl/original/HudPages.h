@@ -4,6 +4,7 @@
 // without HUD pages: nothing is shown and nothing slides.
 #pragma once
 
+#include "qrvl/original/HudMode.h"
 #include "qrvl/original/InstalledHooks.h"
 
 #include <string>

@@ -37,18 +37,10 @@ constexpr int kRandomSpinSpeed = -1;
 // What a computer player pays for an investment number; it buys 1 to 9 only.
 constexpr int kInvestmentPrice = 10000;
 constexpr int kComputerInvestments = 9;
-// HUD modes: both bars off, the HUD bar on.
-constexpr int kHudOff = 0;
-constexpr int kHudBar = 1;
 // The journal flag of a player who has made the first choice.
 constexpr unsigned kJournalChosePath = 32;
 // The card type of the face-down career screen.
 constexpr int kCareerCards = 1;
-// The board's states while it waits for the answer of a fork.
-constexpr int kBoardForkWait = 11;
-constexpr int kBoardForkWaitAgain = 25;
-constexpr int kAnswerBack = -1;
-constexpr int kAnswerQuit = -3;
 
 } // namespace
 
@@ -71,7 +63,7 @@ void ModeGame::showInfo(const std::string& message, int ms)
 void ModeGame::showPopup(const char* textId)
 {
     HudPages& pages = HudPages::Get();
-    pages.SetHudMode(kHudOff);
+    pages.SetHudMode(kHudBothOff);
     pages.SetHideAll(true);
     hud->showPopupText(textId, kPopupMs);
     waitTimer.start(kPopupMs);
@@ -154,7 +146,7 @@ void ModeGame::setCurrState(int newState)
         break;
     case Wheel:
         pages.StartWheelMode();
-        pages.SetHudMode(kHudBar);
+        pages.SetHudMode(kHudTapToPlay);
         pages.ShowHud();
         hud->hideArrowPopupText();
         hud->displaySpinner(board->getSpinnerValue() < 0 ? 0 : board->getSpinnerValue(), Hud::kUntimed);
@@ -172,7 +164,7 @@ void ModeGame::setCurrState(int newState)
         presenter.panToCar(currentPlayerObject()->getCar());
         break;
     case TurnStart:
-        pages.SetHudMode(kHudBar);
+        pages.SetHudMode(kHudTapToPlay);
         break;
     default:
         break;
@@ -274,7 +266,7 @@ void ModeGame::runStep()
             wheelTurning = false;
             board->startSpin(1);
             setCurrState(Spinning);
-            HudPages::Get().SetHudMode(kHudOff);
+            HudPages::Get().SetHudMode(kHudBothOff);
         }
         break;
     case WeddingGifts:
@@ -684,7 +676,7 @@ void ModeGame::activate()
     if (state == Quitting)
         return;
     showCorrectAIOverlay();
-    if ((board->getState() == kBoardForkWait || board->getState() == kBoardForkWaitAgain) && answer == kAnswerBack)
+    if ((board->getState() == Board::kForkAnswer || board->getState() == Board::kPaidForkAnswer) && answer == kAnswerBack)
         setCurrState(ChoiceCancelled);
     RulesEngine::get().lastChoice = engine->lastChoice;
     board->activate();
@@ -729,7 +721,7 @@ void ModeGame::activateState()
         announceCurrRoller();
         break;
     case ChoiceCancelled:
-        if (board->getState() != kBoardForkWait && board->getState() != kBoardForkWaitAgain)
+        if (board->getState() != Board::kForkAnswer && board->getState() != Board::kPaidForkAnswer)
             break;
         [[fallthrough]];
     case Resume:

@@ -45,7 +45,6 @@ using PlayerEnums::kCharacters;
 constexpr int kInitialComputerShareCards = 3;
 // The lowest spin for first, below every number of the wheel.
 constexpr int kBelowEverySpin = -10;
-constexpr int kAnswerQuit = -3;
 constexpr int kLastState = ModeGame::TurnStart;
 // The journal flag of a player who has made the first choice.
 constexpr unsigned kJournalChosePath = 32;

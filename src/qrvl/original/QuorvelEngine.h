@@ -9,6 +9,7 @@
 #include "qrvl/original/FGResLoader.h"
 #include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/LoadingScreen.h"
+#include "qrvl/original/ScreenAnswer.h"
 
 #include "norv/base/core/SmartPtr.h"
 

@@ -4,6 +4,8 @@
 // the engine object installs itself in its place.
 #pragma once
 
+#include "qrvl/original/ScreenAnswer.h"
+
 class FGFileSystem;
 
 class RulesEngine {

@@ -5,6 +5,7 @@
 #include "contrib/pvr/PVRTMatrix.h"
 #include "contrib/pvr/PVRTQuaternion.h"
 #include "contrib/pvr/PVRTVec2.h"
+#include "norv/base/core/Pi.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ TEST(PVRTMatrix, TranslationSitsInElementsTwelveToFourteen)
 TEST(PVRTMatrix, ProductOrderOfClassAndFunctionForms)
 {
     PVRTMat4 const t = PVRTMat4::Translation(10.0f, 0.0f, 0.0f);
-    PVRTMat4 const r = PVRTMat4::RotationZ(static_cast<float>(M_PI) / 2.0f);
+    PVRTMat4 const r = PVRTMat4::RotationZ(Norv::kPiF / 2.0f);
     // t * r rotates first: (1, 0, 0) turns to (0, -1, 0) under this
     // rotation's sign convention, then moves by 10 along x.
     PVRTVec4 const p = (t * r) * PVRTVec4(1.0f, 0.0f, 0.0f, 1.0f);
@@ -132,7 +133,7 @@ TEST(PVRTMatrix, PerspectiveAndLookAtCases)
     // The field-of-view form ends in the same matrix: 90 degrees at near
     // 100 spans 200 units.
     PVRTMat4 const fov
-        = PVRTMat4::PerspectiveFov(static_cast<float>(M_PI) / 2.0f, 1.0f, 100.0f, 5000.0f, PVRTMat4::OGL, true);
+        = PVRTMat4::PerspectiveFov(Norv::kPiF / 2.0f, 1.0f, 100.0f, 5000.0f, PVRTMat4::OGL, true);
     ExpectMatrixNear(fov, p);
 
     PVRTMat4 const view = PVRTMat4::LookAt(PVRTVec3(0, 0, 10), PVRTVec3(0, 0, 0), PVRTVec3(0, 1, 0), true);

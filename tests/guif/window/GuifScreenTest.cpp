@@ -4,6 +4,7 @@
 // button's representation and the caption's text. NORV_UPDATE_REFERENCES=1 writes new references
 // from the screenshots (look at them before committing them).
 #include "tests/support/ImageFixtures.h"
+#include "tests/support/TempFolder.h"
 
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ReferenceShot.h"
@@ -120,7 +121,8 @@ void WriteScreen(std::string const& folder)
 
 TEST(GuifScreen, DrawsItsTreeAndAnswersAClick)
 {
-    std::string const folder = ImageTest::FreshFolder("screen");
+    TempFolder screenFolder;
+    std::string const folder = screenFolder.path + "/";
     WriteScreen(folder);
     ChildProcess program;
     TestWindow window;

@@ -2,6 +2,7 @@
 #include "norv/graphics/MemPixelData.h"
 #include "norv/graphics/Surface.h"
 #include "norv/graphics/TriangleEngine.h"
+#include "norv/base/core/Pi.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TEST(TriangleEngine, FlipsReorderTextureCoordinates)
 
 TEST(TriangleEngine, QuarterTurnAboutTheCentre)
 {
-    Quad const q = Transform(static_cast<float>(M_PI) / 2, Vector2<float>(1, 1), Point2<float>(4, 2),
+    Quad const q = Transform(Norv::kPiF / 2, Vector2<float>(1, 1), Point2<float>(4, 2),
                              TriangleEngine::FlipNone);
     // The top-left corner (-4, -2) from the pivot turns to (2, -4).
     ExpectCorner(q.corners[0], 102, 46);

@@ -7,7 +7,9 @@
 #include "norv/vfs/LittleEndian.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 // Runs the packer; true when it succeeded.
@@ -18,6 +20,20 @@ inline bool Pack(std::string const& folder, std::string const& pak, unsigned blo
         command += " --block-size " + std::to_string(blockSize);
     command += " '" + folder + "' '" + pak + "' 2>/dev/null";
     return std::system(command.c_str()) == 0;
+}
+
+// Runs the packer's listing of an archive; its exit status, with what it
+// printed in `listing`.
+inline int List(std::string const& pak, std::string& listing)
+{
+    FILE* out = popen((std::string(NORVPAK_PROGRAM) + " --list '" + pak + "' 2>/dev/null").c_str(), "r");
+    if (!out)
+        return -1;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
+        listing.append(buffer, got);
+    int const status = pclose(out);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 using Bytes = std::vector<unsigned char>;

@@ -8,6 +8,7 @@
 #include "norv/vfs/VfsStaticData.h"
 #include "norv/vfs/VirtualFile.h"
 
+#include <algorithm>
 #include <map>
 #include <thread>
 
@@ -211,6 +212,30 @@ TEST_F(PakTest, TwoThreadsReadOneArchive)
     second.join();
     EXPECT_EQ(results[0], files[names[0]]);
     EXPECT_EQ(results[1], files[names[1]]);
+}
+
+TEST_F(PakTest, TheListingNamesEveryEntryOnceALine)
+{
+    std::string listing;
+    ASSERT_EQ(List(pak, listing), 0);
+    std::vector<std::string> listed;
+    for (size_t start = 0, end; (end = listing.find('\n', start)) != std::string::npos; start = end + 1)
+        listed.push_back(listing.substr(start, end - start));
+    std::vector<std::string> expected;
+    for (auto const& file : files)
+        expected.push_back(file.first);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, expected);
+}
+
+TEST(Packer, ListingRefusesWhatIsNotAnArchive)
+{
+    TempFolder folder;
+    folder.Write("text.pak", "not an archive at all");
+    std::string listing;
+    EXPECT_EQ(List(folder / "text.pak", listing), 1);
+    EXPECT_EQ(List(folder / "missing.pak", listing), 1);
+    EXPECT_EQ(listing, "");
 }
 
 TEST(Packer, RefusesNamesThatDifferOnlyByCase)

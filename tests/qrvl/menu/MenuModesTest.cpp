@@ -432,7 +432,7 @@ TEST_F(MainMenuTest, PauseMenuQuitsOnlyOnYes)
 
     Press("ExitGameButton");
     Answer(0);
-    EXPECT_EQ(engine->lastChoice, ModePause::kQuitToMainMenu);
+    EXPECT_EQ(engine->lastChoice, kAnswerQuit);
     Tick();
     EXPECT_EQ(Top(), menu);
 }
@@ -544,7 +544,7 @@ TEST_F(YesNoPageTest, TheExitQuestionAnswersThroughItsKeys)
     EXPECT_EQ(engine->lastChoice, 0);
     // The pause menu reads the yes as quitting the game.
     Tick();
-    EXPECT_EQ(engine->lastChoice, ModePause::kQuitToMainMenu);
+    EXPECT_EQ(engine->lastChoice, kAnswerQuit);
     Tick();
     EXPECT_EQ(Top(), menu);
 }

@@ -53,7 +53,7 @@ void ModePause::activate()
     exitQuestionOpen = false;
     QuorvelEngine* engine = qrvl::GetGameEngine();
     if (engine && engine->lastChoice == 0) {
-        engine->lastChoice = kQuitToMainMenu;
+        engine->lastChoice = kAnswerQuit;
         qrvl::PopMode();
         SoundManager::GetInstance().Stop();
     }

@@ -10,9 +10,6 @@ class Player;
 class ModePause : public qrvl::GuifMenu {
 public:
     enum Button { ReturnToGame = 0, Settings = 1, GameHelp = 3, ExitGame = 4 };
-    // What the in-game mode reads in lastChoice as the request to quit.
-    static constexpr int kQuitToMainMenu = -3;
-
     ModePause();
 
     virtual void init(Player* player, Hud* hud);

@@ -7,6 +7,7 @@
 #include "qrvl/original/phone/CCarMotion.h"
 #include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/MatrixUtil.h"
+#include "norv/base/core/Pi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +21,7 @@ using Var3 = RegistryVar<PVRTVec3>;
 // and that of the instant matrix of a cut.
 PVRTVec3 const kUp(0.0f, 0.99503714f, -0.09950372f);
 PVRTVec3 const kCutUp(0.0f, 1.0f, 0.1f);
-constexpr float kDegreesToRadians = 0.017453292f;
+constexpr float kDegreesToRadians = Norv::kPiF / 180.0f;
 // The following camera swings after its car over this many frames.
 constexpr unsigned kFollowFrames = 16;
 // While skipping, transitions run in steps of a second; a transition takes

@@ -5,6 +5,7 @@
 #include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/CSpinnerMotion.h"
 #include "qrvl/port/SoundManager.h"
+#include "norv/base/core/Pi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,18 +13,17 @@
 namespace {
 
 constexpr int kSegments = 10;
-constexpr float kSegment = 0.62831855f;
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kPi = 3.14159265f;
+constexpr float kTwoPi = 2.0f * Norv::kPiF;
+constexpr float kSegment = kTwoPi / kSegments;
 // A sweep that reaches this share of a segment counts as reaching its end.
 constexpr float kWholeSegment = 0.999f;
 constexpr float kSegmentStart = 0.001f;
 
 float WrapHalfTurn(float d)
 {
-    if (d > kPi)
+    if (d > Norv::kPiF)
         d -= kTwoPi;
-    if (d < -kPi)
+    if (d < -Norv::kPiF)
         d += kTwoPi;
     return d;
 }

@@ -6,6 +6,7 @@
 #include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/CameraProgress.h"
+#include "norv/base/core/Pi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +14,7 @@
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
-constexpr float kPi = 3.14159265f;
+constexpr double kTwoPi = 2.0 * Norv::kPi;
 // Share of the release speed that the wheel keeps.
 constexpr float kReleaseFactor = 0.85f;
 // Levels of the effects: the speed in 256ths of the top speed, and the blur
@@ -178,11 +178,11 @@ int CSpinnerMotion::GetBlur() const
     if (state == kSpinning)
         return BlurLevel(std::fabs(speed) / (maxSpeed->Get() / kBlurSteps), kMaxSpinBlur);
     float turned = angle - previousAngle;
-    if (turned > kPi)
-        turned -= 2.0f * kPi;
-    if (turned < -kPi)
-        turned += 2.0f * kPi;
-    return BlurLevel(std::fabs(turned) / speedModifier->Get() / maxSpeed->Get() * kPi, kMaxDragBlur);
+    if (turned > Norv::kPiF)
+        turned -= 2.0f * Norv::kPiF;
+    if (turned < -Norv::kPiF)
+        turned += 2.0f * Norv::kPiF;
+    return BlurLevel(std::fabs(turned) / speedModifier->Get() / maxSpeed->Get() * Norv::kPiF, kMaxDragBlur);
 }
 
 void CSpinnerMotion::UpdateBlur()

@@ -65,7 +65,7 @@ TEST(HudModeMachine, TapToPlayWaitsForTheHudBarToLeave)
     HudSlide hud = SettledOn();
     HudSlide tap;
     HudModeMachine machine;
-    machine.SetHudMode(HudModeMachine::TapToPlayOn);
+    machine.SetHudMode(kHudTapToPlay);
     EXPECT_EQ(machine.Step(0, hud, tap), HudModeMachine::Nothing);
     EXPECT_EQ(hud.GetState(), HudSlide::SlidingOff);
     for (int ms = 0; ms < 500; ms += 100) {
@@ -86,9 +86,9 @@ TEST(HudModeMachine, ModeThreeComesOnAtOnceWhenTheBarIsAlreadyOff)
     HudSlide hud;
     HudSlide tap = SettledOn();
     HudModeMachine machine;
-    machine.SetHudMode(HudModeMachine::HudOffThenOn);
+    machine.SetHudMode(kHudOffThenOn);
     machine.Step(16, hud, tap);
-    EXPECT_EQ(machine.GetHudMode(), HudModeMachine::HudOn);
+    EXPECT_EQ(machine.GetHudMode(), kHudOn);
     EXPECT_EQ(hud.GetState(), HudSlide::SlidingOn);
     EXPECT_EQ(tap.GetState(), HudSlide::SlidingOff);
 }
@@ -98,7 +98,7 @@ TEST(HudModeMachine, AutoHideCountsFromTheStartOfTheSlideAndCanBeExtended)
     HudSlide hud;
     HudSlide tap;
     HudModeMachine machine;
-    machine.SetHudMode(HudModeMachine::HudOnThenBothOff);
+    machine.SetHudMode(kHudOnThenBothOff);
     machine.Step(0, hud, tap);
     EXPECT_EQ(machine.GetAutoHideTimer(), HudModeMachine::kAutoHideMs);
     int elapsed = 0;
@@ -111,7 +111,7 @@ TEST(HudModeMachine, AutoHideCountsFromTheStartOfTheSlideAndCanBeExtended)
     while (elapsed < 2000)
         frame(100);
     machine.ResetAutoHideTimer();
-    while (machine.GetHudMode() != HudModeMachine::BothOff)
+    while (machine.GetHudMode() != kHudBothOff)
         frame(100);
     EXPECT_EQ(elapsed, 5000);
     EXPECT_TRUE(hud.IsOnScreen());
@@ -124,9 +124,9 @@ TEST(HudModeMachine, AutoHideOverAnAlreadyShownBarDoesNotRestartTheTimer)
     HudSlide hud = SettledOn();
     HudSlide tap;
     HudModeMachine machine;
-    machine.SetHudMode(HudModeMachine::HudOnThenTapToPlay);
+    machine.SetHudMode(kHudOnThenTapToPlay);
     EXPECT_EQ(machine.Step(16, hud, tap), HudModeMachine::TapBarRemembersExplore);
-    EXPECT_EQ(machine.GetHudMode(), HudModeMachine::TapToPlayOn);
+    EXPECT_EQ(machine.GetHudMode(), kHudTapToPlay);
     machine.Step(16, hud, tap);
     EXPECT_EQ(hud.GetState(), HudSlide::SlidingOff);
 }

@@ -8,6 +8,7 @@
 #include "norv/graphics/MemPixelData.h"
 #include "norv/graphics/TriangleEngine.h"
 #include "norv/graphics/sdl/SdlGraphicsSetup.h"
+#include "norv/base/core/Pi.h"
 
 using namespace Norv;
 
@@ -65,7 +66,7 @@ void DrawingSceneApp::OnRender(Surface* screen)
     screen->Blit(4, 4, sprite.Get(), whole);
     TriangleEngine::Blit(screen, sprite.Get(), 40, 20, 0.0f, Vector2<float>(2, 1.5f), centre,
                          TriangleEngine::FlipNone);
-    TriangleEngine::Blit(screen, sprite.Get(), 80, 20, static_cast<float>(M_PI) / 6, Vector2<float>(1.5f, 1.5f),
+    TriangleEngine::Blit(screen, sprite.Get(), 80, 20, Norv::kPiF / 6, Vector2<float>(1.5f, 1.5f),
                          centre, TriangleEngine::FlipNone);
     TriangleEngine::Blit(screen, sprite.Get(), 112, 12, 0.0f, Vector2<float>(1, 1), centre,
                          TriangleEngine::FlipHorizontal);
