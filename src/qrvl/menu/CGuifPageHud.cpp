@@ -174,7 +174,7 @@ void CGuifPageHud::SetMessage(char const* text, unsigned style)
     SetSpriteImage(screen.Get(), "NotificationRightBkg", box.right);
     SetLineText(screen.Get(), "NotificationMessage", text ? text : "", true);
     GuifHudManager& manager = GuifHudManager::GetHudManager();
-    manager.SetHudMode(HudModeMachine::HudOn);
+    manager.SetHudMode(kHudOn);
     manager.ResetHudAutoHideTimer();
 }
 
@@ -188,7 +188,7 @@ void CGuifPageHud::StartExploreMode()
     SetExploreText();
     exploreMode = true;
     GuifHudManager& manager = GuifHudManager::GetHudManager();
-    manager.SetHudMode(HudModeMachine::HudOnThenTapToPlay);
+    manager.SetHudMode(kHudOnThenTapToPlay);
     manager.ShowZoomOverlay();
 }
 
@@ -298,7 +298,7 @@ void CGuifPageHud::StartTransfer(int mode, int amount)
         transferTime = 0;
         return;
     }
-    GuifHudManager::GetHudManager().SetHudMode(HudModeMachine::HudOn);
+    GuifHudManager::GetHudManager().SetHudMode(kHudOn);
     direction = amount > 0;
     // Modes 3 and 4 move a tile; the others move money.
     cashAnimation = mode != 3 && mode != 4;

@@ -47,7 +47,7 @@ public:
 
     bool visible = false;
     // The HUD mode a tap sets.
-    HudModeMachine::HudMode modeOnTap = HudModeMachine::HudOn;
+    HudMode modeOnTap = kHudOn;
 
 private:
     Norv::SmartPtr<TranslatableScreen> screen;

@@ -50,7 +50,7 @@ void GuifHudManager::Update(unsigned ms)
         tapToPlay->SetPlayerName(currentPlayer);
         break;
     case HudModeMachine::TapBarRemembersExplore:
-        tapToPlay->modeOnTap = HudModeMachine::HudOnThenTapToPlay;
+        tapToPlay->modeOnTap = kHudOnThenTapToPlay;
         break;
     case HudModeMachine::Nothing:
         break;

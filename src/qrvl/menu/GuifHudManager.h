@@ -47,8 +47,8 @@ public:
 
     void ShowHud();
     void HideHud();
-    void SetHudMode(HudModeMachine::HudMode mode) { machine.SetHudMode(mode); }
-    HudModeMachine::HudMode GetHudMode() const { return machine.GetHudMode(); }
+    void SetHudMode(HudMode mode) { machine.SetHudMode(mode); }
+    HudMode GetHudMode() const { return machine.GetHudMode(); }
     void ResetHudAutoHideTimer() { machine.ResetAutoHideTimer(); }
     int GetHudAutoHideTimer() const { return machine.GetAutoHideTimer(); }
     // With resetButtons the HUD bar's buttons are enabled for people only.

@@ -64,8 +64,8 @@ void GuifHudPages::OnTouchMove(int x, int y, int id) { Manager().onTouchMove(x, 
 
 void GuifHudPages::SetHudMode(int mode)
 {
-    if (mode >= HudModeMachine::BothOff && mode <= HudModeMachine::HudOnThenTapToPlay)
-        Manager().SetHudMode(static_cast<HudModeMachine::HudMode>(mode));
+    if (mode >= kHudBothOff && mode <= kHudOnThenTapToPlay)
+        Manager().SetHudMode(static_cast<HudMode>(mode));
 }
 
 void GuifHudPages::ShowHud() { Manager().ShowHud(); }

@@ -1,6 +1,6 @@
 // The HUD manager's real pages in a window: which of them count a point as
 // on the HUD, and the order they are drawn in when they overlap.
-#include "DrawnScreen.h"
+#include "tests/support/DrawnScreen.h"
 
 #include "qrvl/menu/CGuifPageAIOverlay.h"
 #include "qrvl/menu/CGuifPageHud.h"
