@@ -1,14 +1,13 @@
 // registry.xml: writing a subtree, reading it back and saving safely.
 #include "norv/base/Registry.h"
 
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 #include "norv/vfs/NativeMount.h"
 #include "norv/vfs/Vfs.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -101,29 +100,6 @@ TEST_F(RegistryFile, SavingAMissingNodeMakesNoFile)
     EXPECT_EQ(registry.Save("/qrvl/settings"), "");
     EXPECT_EQ(registry.GetNode("/qrvl", false, false), nullptr);
 }
-
-// Lets the process write files of at most `bytes`; a longer write fails
-// with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved;
-    void (*previousHandler)(int);
-};
 
 TEST_F(RegistryFile, AFailedWriteLeavesThePreviousFileWhole)
 {

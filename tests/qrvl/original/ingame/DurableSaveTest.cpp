@@ -1,5 +1,6 @@
 // Saved games that survive the program being killed while it writes them,
 // and writes that fail without touching the previous save.
+#include "tests/support/FileSizeLimit.h"
 #include "InGameFixture.h"
 
 #include "qrvl/original/FGData.h"
@@ -8,7 +9,6 @@
 
 #include <csignal>
 #include <random>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -62,29 +62,6 @@ protected:
                 playing->saveGame();
         _exit(1);
     }
-};
-
-// Lets the process write files of at most `bytes`; a longer write fails
-// with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved;
-    void (*previousHandler)(int);
 };
 
 } // namespace
