@@ -3,12 +3,9 @@
 // code and the scripts use.
 #include "UsedTextIds.h"
 
-#include "norv/base/Registry.h"
-#include "norv/base/TextDict.h"
+#include "BuiltResources.h"
 #include "norv/base/Xml.h"
 #include "norv/base/XmlIt.h"
-#include "norv/vfs/NativeMount.h"
-#include "norv/vfs/Vfs.h"
 
 #include <gtest/gtest.h>
 
@@ -139,23 +136,7 @@ std::map<std::string, std::string> SpaceTextTable()
     return table;
 }
 
-// The built Resources folder mounted as the program mounts it.
-class LanguageFilesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Norv::Vfs::Initialize();
-        Norv::MountNative(QUORVEL_RESOURCES_DIR "/", "", Norv::VfsMount::FallThrough);
-        Norv::g_registry = new Norv::Registry;
-    }
-    void TearDown() override
-    {
-        Norv::g_registry.Release();
-        Norv::Vfs::Shutdown();
-    }
-
-    Norv::TextDict dict;
-};
+class LanguageFilesTest : public BuiltResources {};
 
 TEST_F(LanguageFilesTest, EveryFileLoadsAndPublishesItsLanguage)
 {

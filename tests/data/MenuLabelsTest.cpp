@@ -2,10 +2,7 @@
 // the label's width as the typesetter lays it out (the sum of its glyph
 // advances in the label's font) against the room its button or title
 // board leaves inside the rounded ends.
-#include "norv/base/Registry.h"
-#include "norv/base/TextDict.h"
-#include "norv/vfs/NativeMount.h"
-#include "norv/vfs/Vfs.h"
+#include "BuiltResources.h"
 
 #include <gtest/gtest.h>
 
@@ -85,22 +82,7 @@ std::vector<std::pair<std::string, LabelKind>> LabelsOfDescriptions()
     return labels;
 }
 
-class MenuLabelsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Norv::Vfs::Initialize();
-        Norv::MountNative(QUORVEL_RESOURCES_DIR "/", "", Norv::VfsMount::FallThrough);
-        Norv::g_registry = new Norv::Registry;
-    }
-    void TearDown() override
-    {
-        Norv::g_registry.Release();
-        Norv::Vfs::Shutdown();
-    }
-
-    Norv::TextDict dict;
-};
+class MenuLabelsTest : public BuiltResources {};
 
 TEST_F(MenuLabelsTest, EveryLabelFitsItsControlInEveryLanguageAndSize)
 {
