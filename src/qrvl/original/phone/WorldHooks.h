@@ -15,6 +15,9 @@ public:
     virtual void SetupLoader(FGResLoader&) {}
     // Performs one queued step.
     virtual void LoadStep(int, int) {}
+    // Once the game mode starts: the camera, the ambient particles, and
+    // updates run again.
+    virtual void Init() {}
     // Camera, wheel and clicker motions, then the entities.
     virtual void Update() {}
     // True once the scene can be drawn (it has its camera).

@@ -1,0 +1,19 @@
+// The spinner wheel and its clicker: "spinner.pod" with its sharp and
+// blurred faces and their normal maps, and "ratchett.pod".
+#pragma once
+
+#include "HeightField.h"
+
+#include <string>
+
+// The wheel's ten numbers round its face. Seen from above, a direction
+// (sin a, cos a) from the centre, a in radians from +z towards +x, falls
+// on segment floor(a / (2 pi / 10)), which shows that number plus one.
+int WheelNumberAt(float angle);
+
+// How far the clicker's tip reaches in from the rim, over the numbers.
+constexpr float kClickerReach = 70.0f;
+// The wheel's face stands this high above the land at its centre.
+constexpr float kWheelHeight = 40.0f;
+
+bool WriteWheel(std::string const& folder, Layout const& layout, HeightField const& land);
