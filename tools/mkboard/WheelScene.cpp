@@ -81,7 +81,7 @@ Rgba Face(float x, float z)
     float angle = std::atan2(x, z);
     if (angle < 0.0f)
         angle += 2.0f * kPi;
-    int const segment = std::min(9, int(angle / kSegment));
+    int const segment = WheelNumberAt(angle) - 1;
     if (r > 0.97f)
         return Hex(0x2b2d42);
     if (r > 0.9f) {
@@ -97,7 +97,7 @@ Rgba Face(float x, float z)
     if (std::fabs(std::remainder(angle, kSegment)) * r < 0.008f)
         return Hex(0xffffff);
     // The number, upright for a reader looking from beyond the rim.
-    float const centre = (float(segment) + 0.5f) * kSegment;
+    float const centre = 2.0f * kPi - (float(segment) + 0.5f) * kSegment;
     float const s = std::sin(centre), c = std::cos(centre);
     float const glyphHeight = 0.24f;
     float const dx = x - 0.68f * s, dz = z - 0.68f * c;
@@ -151,7 +151,7 @@ PVRTVec3 const kUp(0.0f, 1.0f, 0.0f);
 
 int WheelNumberAt(float angle)
 {
-    float a = std::fmod(angle, 2.0f * kPi);
+    float a = std::fmod(-angle, 2.0f * kPi);
     if (a < 0.0f)
         a += 2.0f * kPi;
     return std::min(9, int(a / kSegment)) + 1;

@@ -7,8 +7,9 @@
 #include <string>
 
 // The wheel's ten numbers round its face. Seen from above, a direction
-// (sin a, cos a) from the centre, a in radians from +z towards +x, falls
-// on segment floor(a / (2 pi / 10)), which shows that number plus one.
+// (sin a, cos a) from the centre, a in radians from +z towards +x, shows
+// the number floor(-a / (2 pi / 10)) + 1 (a taken round into 0..2 pi):
+// the numbers count up the way the wheel turns away from the clicker.
 int WheelNumberAt(float angle);
 
 // How far the clicker's tip reaches in from the rim, over the numbers.

@@ -2,10 +2,8 @@
 // description, and checks them.
 //   mkboard <quorvelBoard.txt> <layout.txt> <output folder>
 //   mkboard --check <quorvelBoard.txt> <layout.txt> <folder>
-#include "BoardPaths.h"
-#include "BoardScene.h"
+#include "BoardFiles.h"
 #include "LayoutCheck.h"
-#include "WheelScene.h"
 
 #include "qrvl/original/Board.h"
 #include "qrvl/original/FGData.h"
@@ -14,6 +12,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -54,26 +53,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "mkboard: %s\n", fault.c_str());
         return faults.empty() ? 0 : 1;
     }
-    HeightField const land(layout);
-    BoardRoad const road(layout.road, land);
-    std::vector<SplineRecord> const records = BuildBoardPaths(board, road, layout);
-    if (records.empty()) {
-        std::fprintf(stderr, "mkboard: the board has no spaces to lay out\n");
-        return 1;
-    }
-    // The road's car path reaches a spacing past the last space.
-    float const needed = float(records.front().points.size()) * layout.spacing;
-    if (road.Length() < needed) {
-        std::fprintf(stderr, "mkboard: the road's waypoints make %.0f units of road; the board needs %.0f\n",
-                     double(road.Length()), double(needed));
-        return 1;
-    }
-    std::vector<unsigned char> const bytes = EncodeSplines(records);
-    std::ofstream out(folder + "/splines.bin", std::ios::binary);
-    out.write(reinterpret_cast<char const*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush() || !WriteBoardScene(folder, board, layout, land, records) || !WriteGroundPatches(folder, layout, land)
-        || !WriteWheel(folder, layout, land)) {
-        std::fprintf(stderr, "mkboard: cannot write the board's files into %s\n", folder.c_str());
+    if (!WriteBoardFiles(board, layout, folder, error)) {
+        std::fprintf(stderr, "mkboard: %s\n", error.c_str());
         return 1;
     }
     return 0;

@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+class Board;
 class FGResLoader;
 
 class CWorld {
@@ -93,6 +94,10 @@ private:
 
     void RenderModel(CEntImpl& model, PVRTMat4 const& matrix);
     void ColorRender();
+    void BuildSpaceQuads(Board& rules);
+    // What the pick pass's pixel names: an entity, a space or the ground.
+    void PickAt(int x, int y, unsigned char const* pixel);
+    void PickGround(int x, int y, unsigned char const* pixel);
     void File(char const* name, CEnt* entity) { named[name].push_back(entity); }
 
     bool loading = false;
@@ -122,5 +127,6 @@ public:
     void Update() override { CWorld::GetWorld().Update(); }
     bool CanRender() override { return CWorld::GetWorld().HasScene(); }
     void Render() override { CWorld::GetWorld().Render(); }
+    void Touch(int x, int y) override { CWorld::GetWorld().Touch(x, y); }
     void Clear() override { CWorld::GetWorld().Clear(); }
 };

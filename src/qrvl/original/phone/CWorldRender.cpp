@@ -3,6 +3,7 @@
 // its clicker, the cars, the scenery, the particles and the marker.
 #include "qrvl/original/phone/CWorld.h"
 
+#include "qrvl/original/Board.h"
 #include "qrvl/original/phone/CEngine.h"
 
 #include "norv/graphics/OpenGL.h"
@@ -194,6 +195,68 @@ void CWorld::Render()
 
 void CWorld::ColorRender()
 {
-    // Picking comes with the next change; a pending pick is dropped.
+    int const x = int(pickX);
+    int const y = int(pickY);
+    glScissor(x, y, 1, 1);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_DEPTH_TEST);
+    SetMaterial(kWhite, kWhite);
+    glClientActiveTexture(GL_TEXTURE0);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+
+    // Ground patches, then the spaces over them, then the touchables.
+    if (!collisionMesh.empty()) {
+        glVertexPointer(3, GL_FLOAT, sizeof(CollMeshData), &collisionMesh[0].position);
+        glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(CollMeshData), collisionMesh[0].colour);
+        glDrawArrays(GL_QUADS, 0, GLsizei(collisionMesh.size()));
+    }
+    glDisableClientState(GL_COLOR_ARRAY);
+    if (Board* rules = Board::GetBoard()) {
+        if (spaceQuads.empty())
+            BuildSpaceQuads(*rules);
+        glDisable(GL_CULL_FACE);
+        glEnableClientState(GL_COLOR_ARRAY);
+        glVertexPointer(3, GL_FLOAT, sizeof(SpaceQuadVertex), &spaceQuads[0].position);
+        glColorPointer(4, GL_FLOAT, sizeof(SpaceQuadVertex), &spaceQuads[0].colour);
+        glDrawArrays(GL_QUADS, 0, GLsizei(spaceQuads.size()));
+        glDisableClientState(GL_COLOR_ARRAY);
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_CULL_FACE);
+    }
+    for (auto const& entry : named)
+        for (Norv::SmartPtr<CEnt> const& entity : entry.second)
+            entity->ColorRender();
+
+    unsigned char pixel[4] = {0, 0, 0, 0};
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    glScissor(viewport[0], viewport[1], viewport[2], viewport[3]);
+    PickAt(x, y, pixel);
+
     pickPending = false;
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, kAlphaReference);
+    glEnable(GL_TEXTURE_2D);
+    glClear(GL_DEPTH_BUFFER_BIT);
+}
+
+void CWorld::BuildSpaceQuads(Board& rules)
+{
+    for (int i = 0; i < Board::kNumSpaces; ++i) {
+        float const* at = rules.getSpace(i)->position;
+        PVRTVec4 const colour(1.0f, 1.0f, float(i) / 255.0f, 1.0f);
+        for (PVRTVec3 const& corner :
+             {PVRTVec3(at[0] - 100, at[1], at[2] + 100), PVRTVec3(at[0] - 100, at[1], at[2] - 100),
+              PVRTVec3(at[0] + 100, at[1], at[2] - 100), PVRTVec3(at[0] + 100, at[1], at[2] + 100)})
+            spaceQuads.push_back({corner, colour});
+    }
 }

@@ -23,5 +23,8 @@ public:
     // True once the scene can be drawn (it has its camera).
     virtual bool CanRender() { return false; }
     virtual void Render() {}
+    // A tap at window pixel (x, y), y counted from the bottom: picked by
+    // the next drawing.
+    virtual void Touch(int, int) {}
     virtual void Clear() {}
 };
