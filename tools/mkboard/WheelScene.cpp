@@ -109,7 +109,7 @@ Rgba Face(float x, float z)
 template <typename Paint>
 Picture FacePicture(Paint paint)
 {
-    Picture picture(512, 512);
+    Picture picture(256, 256);
     picture.Fill([&](float u, float v) { return paint(u * 2.0f - 1.0f, v * 2.0f - 1.0f); });
     return picture;
 }

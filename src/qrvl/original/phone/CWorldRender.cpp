@@ -5,6 +5,7 @@
 
 #include "qrvl/original/Board.h"
 #include "qrvl/original/phone/CEngine.h"
+#include "qrvl/original/phone/MeshDrawing.h"
 
 #include "norv/graphics/OpenGL.h"
 
@@ -19,33 +20,16 @@ constexpr float kAlphaReference = 0.2f;
 constexpr int kScrollingNodes[2] = {48, 60};
 float const kWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 
-GLvoid const* Offset(CPODData const& data)
-{
-    return reinterpret_cast<GLvoid const*>(data.Offset());
-}
-
-void SetClientArray(GLenum array, bool on)
-{
-    if (on)
-        glEnableClientState(array);
-    else
-        glDisableClientState(array);
-}
-
-void SetMaterial(float const* ambient, float const* diffuse)
-{
-    float const a[4] = {ambient[0], ambient[1], ambient[2], 1.0f};
-    float const d[4] = {diffuse[0], diffuse[1], diffuse[2], 1.0f};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, a);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, d);
-}
-
 bool Scrolls(unsigned int node)
 {
     return node == unsigned(kScrollingNodes[0]) || node == unsigned(kScrollingNodes[1]);
 }
 
 } // namespace
+
+using MeshDrawing::Offset;
+using MeshDrawing::SetClientArray;
+using MeshDrawing::SetMaterialColours;
 
 void CWorld::RenderModel(CEntImpl& model, PVRTMat4 const& matrix)
 {
@@ -74,12 +58,12 @@ void CWorld::RenderModel(CEntImpl& model, PVRTMat4 const& matrix)
         int const material = node.nIdxMaterial;
         if (material >= 0 && unsigned(material) < pod.nNumMaterial && unsigned(material) < model.textures.size()) {
             glBindTexture(GL_TEXTURE_2D, model.textures[std::size_t(material)]);
-            SetMaterial(pod.pMaterial[material].pfMatAmbient, pod.pMaterial[material].pfMatDiffuse);
+            SetMaterialColours(pod.pMaterial[material].pfMatAmbient, pod.pMaterial[material].pfMatDiffuse);
             float const* colour = pod.pMaterial[material].pfMatDiffuse;
             glColor4f(colour[0], colour[1], colour[2], 1.0f);
         } else {
             glBindTexture(GL_TEXTURE_2D, 0);
-            SetMaterial(kWhite, kWhite);
+            SetMaterialColours(kWhite, kWhite);
             glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
         }
         glBindBuffer(GL_ARRAY_BUFFER, model.vertexBuffers[n]);
@@ -203,7 +187,7 @@ void CWorld::ColorRender()
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_DEPTH_TEST);
-    SetMaterial(kWhite, kWhite);
+    SetMaterialColours(kWhite, kWhite);
     glClientActiveTexture(GL_TEXTURE0);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);

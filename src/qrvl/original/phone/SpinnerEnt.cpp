@@ -4,6 +4,7 @@
 
 #include "qrvl/original/phone/CSpinnerMotion.h"
 #include "qrvl/original/phone/CWorld.h"
+#include "qrvl/original/phone/MeshDrawing.h"
 
 #include "contrib/pvr/PVRTTexture.h"
 
@@ -16,11 +17,6 @@ constexpr float kLightDistance = 100.0f;
 // How strongly the face is lit straight on, whatever the camera does.
 constexpr float kFillLight = 2.0f;
 
-GLvoid const* Offset(CPODData const& data)
-{
-    return reinterpret_cast<GLvoid const*>(data.Offset());
-}
-
 GLuint LoadTexture(Norv::NarrowString const& name)
 {
     GLuint texture = 0;
@@ -29,7 +25,21 @@ GLuint LoadTexture(Norv::NarrowString const& name)
     return texture;
 }
 
+// A texture unit that combines its texture with the unit before it.
+void Combine(GLenum unit, GLuint texture, GLint operation)
+{
+    glActiveTexture(unit);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, operation);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PREVIOUS);
+}
+
 } // namespace
+
+using MeshDrawing::Offset;
 
 SpinnerEntImpl::~SpinnerEntImpl() = default;
 
@@ -79,20 +89,9 @@ void SpinnerEnt::Render()
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glMultMatrixf(model.f);
-    glActiveTexture(GL_TEXTURE0);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, impl.textures[blurred ? SpinnerEntImpl::kBlurredNormals : SpinnerEntImpl::kSharpNormals]);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_DOT3_RGB);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PREVIOUS);
-    glActiveTexture(GL_TEXTURE1);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, impl.textures[blurred ? SpinnerEntImpl::kBlurredBase : SpinnerEntImpl::kSharpBase]);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_TEXTURE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_PREVIOUS);
+    Combine(GL_TEXTURE0, impl.textures[blurred ? SpinnerEntImpl::kBlurredNormals : SpinnerEntImpl::kSharpNormals],
+            GL_DOT3_RGB);
+    Combine(GL_TEXTURE1, impl.textures[blurred ? SpinnerEntImpl::kBlurredBase : SpinnerEntImpl::kSharpBase], GL_MODULATE);
     glColor4f(0.5f * light.x + 0.5f, 0.5f * light.y + 0.5f, 0.5f * light.z + 0.5f, 1.0f);
 
     SPODMesh const& mesh = pod.pMesh[0];
