@@ -2,6 +2,8 @@
 // envelope each, a few drum hits from noise and swept sines, and an echo.
 #include "Synth.h"
 
+#include "norv/base/core/Pi.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -9,7 +11,6 @@
 namespace MkMusic {
 namespace {
 
-constexpr float kPi = 3.14159265f;
 // The loudest sample of a rendered piece, leaving room for the encoder.
 constexpr float kPeak = 0.89f;
 // Longest natural ring of the decaying waves, in seconds.
@@ -103,12 +104,12 @@ void RenderDrum(char hit, Noise& noise, float* out, size_t count)
         float const t = static_cast<float>(i) / kSampleRate;
         float sample = 0.0f;
         if (hit == 'k') {
-            phase += 2 * kPi * (48.0f + 110.0f * std::exp(-t * 30.0f)) / kSampleRate;
+            phase += 2 * Norv::kPiF * (48.0f + 110.0f * std::exp(-t * 30.0f)) / kSampleRate;
             sample = std::sin(phase) * std::exp(-t * 9.0f);
         } else if (hit == 's') {
             float const n = noise.Next();
             low += 0.35f * (n - low);
-            phase += 2 * kPi * 190.0f / kSampleRate;
+            phase += 2 * Norv::kPiF * 190.0f / kSampleRate;
             sample = (0.6f * (n - low) + 0.4f * std::sin(phase)) * std::exp(-t * 22.0f);
         } else {
             float const n = noise.Next();
@@ -151,13 +152,13 @@ void RenderNote(Voice const& voice, Note const& note, float held, Noise& noise, 
     float modulator = 0.0f;
     for (size_t i = 0; i < count; ++i) {
         float const t = static_cast<float>(i) / kSampleRate;
-        float const bend = std::pow(2.0f, voice.vibrato * std::sin(2 * kPi * kVibratoHz * t) / 12.0f);
-        float const step = 2 * kPi * note.frequency * bend / kSampleRate;
-        phase = std::fmod(phase + step, 2 * kPi * 64);
+        float const bend = std::pow(2.0f, voice.vibrato * std::sin(2 * Norv::kPiF * kVibratoHz * t) / 12.0f);
+        float const step = 2 * Norv::kPiF * note.frequency * bend / kSampleRate;
+        phase = std::fmod(phase + step, 2 * Norv::kPiF * 64);
         float sample;
         if (voice.wave == Wave::Bell) {
             // A struck bell: a bright inharmonic start mellowing as it rings.
-            modulator = std::fmod(modulator + step * 3.5f, 2 * kPi * 64);
+            modulator = std::fmod(modulator + step * 3.5f, 2 * Norv::kPiF * 64);
             float const index = 2.5f * std::exp(-t * 4.0f);
             sample = std::sin(phase + index * std::sin(modulator)) * std::exp(-t * 2.8f) *
                      std::min(1.0f, t / 0.002f);

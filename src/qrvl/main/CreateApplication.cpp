@@ -6,6 +6,7 @@
 #include "qrvl/original/frontend/GameHudHooks.h"
 #include "qrvl/original/FGApp.h"
 #include "qrvl/original/InGameFlow.h"
+#include "qrvl/original/phone/CWorld.h"
 #include "qrvl/original/phone/EngineHooks.h"
 
 Norv::SdlApplication* Norv::CreateApplication()
@@ -19,6 +20,7 @@ Norv::SdlApplication* Norv::CreateApplication()
     // The 3D layer's driver runs the presentation and builds the HUD pages
     // with the front end's resources.
     PresentationHooks::Install(new EngineHooks);
+    WorldHooks::Install(new CWorldHooks);
     EngineHudHooks::Install(new qrvl::GameHudHooks);
     return new FGApp;
 }

@@ -637,6 +637,8 @@ void ModeGame::activate()
         return;
     }
     SetEmergencySpinnerTitle();
+    // The engine's flag hides the board while it is true.
+    engine->setRenderWorld(false);
     engine->setWorldPaused(false);
     HudPages::Get().HideAIOverlay();
     HudPages::Get().ShowHud();
@@ -646,6 +648,8 @@ void ModeGame::activate()
         if (engine->lastChoice == kAnswerQuit) {
             engine->lastChoice = 0;
             quit();
+            engine->setRenderWorld(true);
+            engine->setWorldPaused(true);
             return;
         }
         showCorrectAIOverlay();

@@ -104,6 +104,7 @@ public:
     void buttonSelected(CGuiFrameTouchButton* button) override;
     void keyPressed(int key) override;
     void drawSelf(Norv::Surface* surface) override;
+    void onTouchDown(int x, int y, int id) override;
     void onTouchUp(int x, int y, int id) override;
     void onTouchMove(int x, int y, int id) override;
     void pause() override;
@@ -228,4 +229,7 @@ private:
     void buyComputerInvestment();
     void showCorrectAIOverlay();
     void spinAtRandom();
+    // Where the finger went down: a touch that stays put picks on the board.
+    int touchDownX = 0;
+    int touchDownY = 0;
 };

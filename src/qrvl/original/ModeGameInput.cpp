@@ -5,6 +5,7 @@
 #include "qrvl/original/Board.h"
 #include "qrvl/original/BoardPresenter.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/WorldHooks.h"
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/Hud.h"
 #include "qrvl/original/HudPages.h"
@@ -107,8 +108,20 @@ void ModeGame::drawSelf(Norv::Surface* surface)
     hud->drawSelf(surface);
 }
 
+void ModeGame::onTouchDown(int x, int y, int)
+{
+    touchDownX = x;
+    touchDownY = y;
+}
+
 void ModeGame::onTouchUp(int x, int y, int id)
 {
+    // A touch that moved at most this far (squared pixels) is a tap.
+    int const kTapDistance = 99;
+    int const dx = x - touchDownX;
+    int const dy = y - touchDownY;
+    if (dx * dx + dy * dy <= kTapDistance)
+        WorldHooks::Get().Touch(x, engine->getScreenHeight() - y);
     hud->onTouchUp(x, y, id);
     HudPages::Get().OnTouchUp(x, y, id);
     // A tap ends a message the board waits on, as the next-event button does.

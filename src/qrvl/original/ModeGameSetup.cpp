@@ -21,6 +21,7 @@
 #include "qrvl/original/SaveGame.h"
 #include "qrvl/original/ShareTheWealthCard.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
+#include "qrvl/original/phone/WorldHooks.h"
 #include "qrvl/port/SoundManager.h"
 
 #include <cstring>
@@ -75,6 +76,7 @@ ModeGame::ModeGame()
 
 ModeGame::~ModeGame()
 {
+    WorldHooks::Get().Clear();
     board.reset();
     for (Player*& player : players) {
         delete player;
@@ -100,6 +102,7 @@ bool ModeGame::init(bool load, bool isPassAndPlay)
         car = std::make_unique<Car>();
     hud = std::make_unique<Hud>();
     hud->init();
+    WorldHooks::Get().Init();
     bool built = false;
     if (load) {
         built = loadGame();

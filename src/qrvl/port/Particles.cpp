@@ -3,6 +3,7 @@
 #include "qrvl/port/Particles.h"
 
 #include "contrib/pvr/PVRTTexture.h"
+#include "norv/base/core/Pi.h"
 #include "norv/base/core/RNG.h"
 #include "norv/base/core/SmartPtr.h"
 #include "norv/base/Xml.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 // An emitter life that never runs out.
 constexpr float kForever = -1.0f;
 constexpr float kDegreesToRadians = 0.017453292f;
@@ -284,7 +284,7 @@ void Particles::Emit()
     p.position.x = Between(emitMin.x, emitMax.x, Draw());
     p.position.y = Between(emitMin.y, emitMax.y, Draw());
     p.position.z = Between(emitMin.z, emitMax.z, Draw());
-    float const angle = 2.0f * kPi * Draw();
+    float const angle = 2.0f * Norv::kPiF * Draw();
     if (radius != 0.0f)
         p.position += PVRTVec3(std::cos(angle), 0.0f, std::sin(angle)) * radius;
     if (radialMin != 0.0f || radialMax != 0.0f) {

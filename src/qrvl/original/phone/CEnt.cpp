@@ -5,11 +5,13 @@
 #include "qrvl/original/phone/CClickerMotion.h"
 #include "qrvl/original/phone/CSpinnerMotion.h"
 #include "qrvl/original/phone/EntManager.h"
+#include "qrvl/original/phone/MeshDrawing.h"
 #include "qrvl/original/phone/SkinningShader.h"
 #include "norv/graphics/OpenGL.h"
 #include "qrvl/port/SoundManager.h"
 
 #include "contrib/pvr/PVRTMat3.h"
+#include "norv/base/core/Pi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +20,6 @@
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr float kNegatedDegreesToRadians = -0.017453292f;
 
 // Texture-matrix effects chosen by a node's name.
@@ -67,32 +68,14 @@ void ResetTextureMatrix()
     glMatrixMode(GL_MODELVIEW);
 }
 
-// Each client array on or off as this mesh needs it, whatever the 2D
-// layer's batcher left enabled.
-void SetClientArray(GLenum array, bool on)
-{
-    if (on)
-        glEnableClientState(array);
-    else
-        glDisableClientState(array);
-}
-
-void SetMaterialColours(float const* ambient, float const* diffuse)
-{
-    float const a[4] = {ambient[0], ambient[1], ambient[2], 1.0f};
-    float const d[4] = {diffuse[0], diffuse[1], diffuse[2], 1.0f};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, a);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, d);
-}
-
 float const kWhite[3] = {1.0f, 1.0f, 1.0f};
 
-GLvoid const* Offset(CPODData const& data)
-{
-    return reinterpret_cast<GLvoid const*>(data.Offset());
-}
 
 } // namespace
+
+using MeshDrawing::Offset;
+using MeshDrawing::SetClientArray;
+using MeshDrawing::SetMaterialColours;
 
 CEnt::CEnt(CEntImpl& impl) : model(&impl)
 {
@@ -177,7 +160,7 @@ void CEnt::Update(float seconds)
             frame += frames;
     }
     if (spin) {
-        frame += seconds * kPi;
+        frame += seconds * Norv::kPiF;
         PVRTVec3 const position(worldMatrix.f[12], worldMatrix.f[13], worldMatrix.f[14]);
         worldMatrix = PVRTMat4::RotationY(frame);
         worldMatrix.f[12] = position.x;

@@ -84,6 +84,11 @@ void CEntImpl::Load(char const* file, char const* folder)
         return;
     if (!LoadVBOs())
         return;
+    LoadTextures(folder);
+}
+
+void CEntImpl::LoadTextures(char const* folder)
+{
     textures.assign(model.nNumMaterial, 0);
     alphaFlags.assign(model.nNumMaterial, 0);
     for (unsigned int i = 0; i < model.nNumMaterial; ++i) {

@@ -26,6 +26,9 @@ public:
     // faces, one of its 16-bit indices; false without interleaved meshes.
     bool LoadVBOs();
     bool LoadModel(char const* path);
+    // Each material's diffuse texture from folder + its name with ".pvr"
+    // for its extension; a texture that fails to load stays 0.
+    void LoadTextures(char const* folder);
 
     // Buffers exist once the model has loaded.
     bool IsLoaded() const { return !indexBuffers.empty(); }

@@ -1,6 +1,8 @@
 // The entity factory and its model cache.
 #include "qrvl/original/phone/EntManager.h"
 
+#include "qrvl/original/phone/SpinnerEnt.h"
+
 #include "contrib/pvr/PVRTShader.h"
 #include "contrib/pvr/PVRTString.h"
 #include "norv/graphics/OpenGL.h"
@@ -44,6 +46,13 @@ CEntImpl& EntManager::CachedModel(char const* file, char const* folder)
 CEnt* EntManager::CreateEnt(char const* file, char const* folder)
 {
     return new CEnt(CachedModel(file, folder));
+}
+
+CEnt* EntManager::CreateSpinnerEnt(char const* file, char const* folder)
+{
+    SpinnerEntImpl* model = new SpinnerEntImpl;
+    model->Load(file, folder);
+    return new SpinnerEnt(*model);
 }
 
 CEntImpl* EntManager::GetModel(char const* file, char const* folder)

@@ -21,6 +21,8 @@ public:
     // Always loads a fresh model, caches it in place of any older one of
     // that name and returns it.
     CEntImpl* GetModel(char const* file, char const* folder);
+    // The spinner wheel on a freshly loaded wheel model.
+    CEnt* CreateSpinnerEnt(char const* file, char const* folder);
 
     // The model of a seat's peg (seat 0 to 5): the geometry of one of three
     // peg files and the pink or blue texture set. The first request loads

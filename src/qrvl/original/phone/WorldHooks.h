@@ -15,10 +15,16 @@ public:
     virtual void SetupLoader(FGResLoader&) {}
     // Performs one queued step.
     virtual void LoadStep(int, int) {}
+    // Once the game mode starts: the camera, the ambient particles, and
+    // updates run again.
+    virtual void Init() {}
     // Camera, wheel and clicker motions, then the entities.
     virtual void Update() {}
     // True once the scene can be drawn (it has its camera).
     virtual bool CanRender() { return false; }
     virtual void Render() {}
+    // A tap at window pixel (x, y), y counted from the bottom: picked by
+    // the next drawing.
+    virtual void Touch(int, int) {}
     virtual void Clear() {}
 };

@@ -17,10 +17,10 @@
 
 namespace {
 
-// Space tiles are about this wide; no two may overlap.
-constexpr float kMinSpaceGap = 120.0f;
-// A car stands this close to its space's point at most.
-constexpr float kMaxStandOff = 80.0f;
+// Space plates are 180 wide; no two may overlap.
+constexpr float kMinSpaceGap = 180.0f;
+// A car stands on its space's plate: within half a plate of its point.
+constexpr float kMaxStandOff = 95.0f;
 // Most a car may move in one 16 ms frame: a frame's drive, or the short
 // step from a lane's end onto the road.
 constexpr float kMaxFrameMove = 90.0f;

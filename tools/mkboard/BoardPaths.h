@@ -4,6 +4,8 @@
 // the other starts, each lane leaving and rejoining the road.
 #pragma once
 
+#include "BoardRoad.h"
+
 #include "qrvl/port/SplinesWriter.h"
 
 #include <vector>
@@ -11,4 +13,4 @@
 class Board;
 
 // Empty when the board has no chain of spaces.
-std::vector<SplineRecord> BuildBoardPaths(Board& board);
+std::vector<SplineRecord> BuildBoardPaths(Board& board, BoardRoad const& road, Layout const& layout);

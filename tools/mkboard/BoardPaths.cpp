@@ -5,7 +5,6 @@
 // rejoins the road, so a car leaves and rejoins without a jump.
 #include "BoardPaths.h"
 
-#include "BoardRoad.h"
 
 #include "qrvl/original/Board.h"
 #include "norv/base/core/Pi.h"
@@ -15,13 +14,6 @@
 
 namespace {
 
-// World units between neighbouring spaces along the road.
-constexpr float kSpacing = 150.0f;
-// How far a side lane runs beside the road.
-constexpr float kLaneOffset = 300.0f;
-// The road's shape: rows and the radius of its turns.
-constexpr int kRoadRows = 4;
-constexpr float kTurnRadius = 550.0f;
 // A lane's path begins this far from its fork towards its first space: the
 // curve starts halfway, so a car taking the lane barely moves as it turns.
 constexpr float kLaneLead = 20.0f;
@@ -53,10 +45,23 @@ std::vector<int> Chain(Board& board, int first, std::vector<int> const& stopAt)
     return chain;
 }
 
+// How near a point comes to the placements; none at all outside the
+// camera's reach.
+float Clearance(Layout const& layout, PVRTVec3 const& point)
+{
+    if (!layout.Reaches(point.x, point.z))
+        return 0.0f;
+    float nearest = 1e9f;
+    for (Placement const& p : layout.placements)
+        nearest = std::min(nearest, PVRTVec3(point.x - p.position.x, 0.0f, point.z - p.position.z).length());
+    return nearest;
+}
+
 } // namespace
 
-std::vector<SplineRecord> BuildBoardPaths(Board& board)
+std::vector<SplineRecord> BuildBoardPaths(Board& board, BoardRoad const& shape, Layout const& layout)
 {
+    float const spacing = layout.spacing;
     int const n = Board::kNumSpaces;
     std::vector<bool> entered(n, false);
     for (int i = 0; i < n; ++i) {
@@ -100,19 +105,48 @@ std::vector<SplineRecord> BuildBoardPaths(Board& board)
             addLane(space, board.getSpace(space)->value);
     }
 
-    BoardRoad const shape(static_cast<float>(road.size() + 1) * kSpacing, kRoadRows, kTurnRadius);
     std::vector<PVRTVec3> points(n);
     for (std::size_t r = 0; r < road.size(); ++r)
-        points[road[r]] = shape.PointAt(static_cast<float>(r) * kSpacing);
+        points[road[r]] = shape.PointAt(static_cast<float>(r) * spacing);
     for (Lane const& lane : lanes) {
         int const k = static_cast<int>(lane.spaces.size());
         float const to = static_cast<float>(roadIndex[lane.join]);
         float const from = lane.fork >= 0 ? static_cast<float>(roadIndex[lane.fork]) : to - static_cast<float>(k + 1);
-        for (int j = 0; j < k; ++j) {
-            float const share = static_cast<float>(j + 1) / static_cast<float>(k + 1);
-            float const along = (from + (to - from) * share) * kSpacing;
-            float const outwards = lane.fork >= 0 ? std::min(1.0f, kLaneSteepness * std::sin(Norv::kPiF * share)) : 1.0f;
-            points[lane.spaces[j]] = shape.PointAt(along) + shape.OutwardAt(along) * (kLaneOffset * outwards);
+        // The lane runs on the side of the road that keeps clear of the
+        // placements and, of two such sides, on the one where its spaces
+        // stand further apart (the outside of a bend).
+        float best = -1.0f;
+        for (float side : {1.0f, -1.0f}) {
+            // The lane's course, finely, then its spaces evenly along it.
+            auto laneAt = [&](float share) {
+                float const along = (from + (to - from) * share) * spacing;
+                float const outwards = lane.fork >= 0 ? std::min(1.0f, kLaneSteepness * std::sin(Norv::kPiF * share)) : 1.0f;
+                PVRTVec3 point = shape.PointAt(along) + shape.LeftAt(along) * (side * layout.laneOffset * outwards);
+                point.y = shape.HeightAt(point.x, point.z);
+                return point;
+            };
+            int const samples = 400;
+            std::vector<float> course(1, 0.0f);
+            for (int i = 1; i <= samples; ++i)
+                course.push_back(course.back() + (laneAt(float(i) / samples) - laneAt(float(i - 1) / samples)).length());
+            std::vector<PVRTVec3> lanePoints;
+            float clearest = 1e9f;
+            float gap = 1e9f;
+            for (int j = 0; j < k; ++j) {
+                float const wanted = course.back() * static_cast<float>(j + 1) / static_cast<float>(k + 1);
+                int const i = int(std::lower_bound(course.begin(), course.end(), wanted) - course.begin());
+                PVRTVec3 const point = laneAt(float(i) / samples);
+                if (!lanePoints.empty())
+                    gap = std::min(gap, (point - lanePoints.back()).length());
+                lanePoints.push_back(point);
+                clearest = std::min(clearest, Clearance(layout, point));
+            }
+            float const score = (clearest >= layout.clearance ? 1e6f : 0.0f) + std::min(clearest, layout.clearance) + gap;
+            if (score <= best)
+                continue;
+            best = score;
+            for (int j = 0; j < k; ++j)
+                points[lane.spaces[j]] = lanePoints[j];
         }
     }
 
@@ -130,8 +164,8 @@ std::vector<SplineRecord> BuildBoardPaths(Board& board)
     // The road's path reaches a spacing past its ends, so that its first
     // and last spaces lie on it.
     std::vector<PVRTVec3> roadPath = pointsOf(road);
-    roadPath.insert(roadPath.begin(), shape.PointAt(-kSpacing));
-    roadPath.push_back(shape.PointAt(static_cast<float>(road.size()) * kSpacing));
+    roadPath.insert(roadPath.begin(), shape.PointAt(-spacing));
+    roadPath.push_back(shape.PointAt(static_cast<float>(road.size()) * spacing));
     records.push_back({Spline::kCarPath, static_cast<uint32_t>(road.front()), roadPath});
     for (Lane const& lane : lanes) {
         std::vector<PVRTVec3> lanePath = pointsOf(lane.spaces);
@@ -140,7 +174,7 @@ std::vector<SplineRecord> BuildBoardPaths(Board& board)
             PVRTVec3 const fork = points[lane.fork];
             lanePath.insert(lanePath.begin(), {fork, fork + (first - fork).normalized() * kLaneLead});
         } else {
-            lanePath.insert(lanePath.begin(), first - (points[lane.join] - first).normalized() * kSpacing);
+            lanePath.insert(lanePath.begin(), first - (points[lane.join] - first).normalized() * spacing);
         }
         lanePath.push_back(points[lane.join]);
         records.push_back({Spline::kCarPath, static_cast<uint32_t>(lane.spaces.front()), lanePath});

@@ -1,0 +1,95 @@
+// The board tool's checker catches a road laid across a building, and the
+// wheel's painted numbers are the ones the clicker reads.
+#include "BoardFiles.h"
+#include "LayoutCheck.h"
+#include "WheelScene.h"
+
+#include "contrib/pvr/PVRTMat4.h"
+#include "qrvl/original/Board.h"
+#include "qrvl/original/FGData.h"
+#include "qrvl/original/phone/CClickerMotion.h"
+#include "qrvl/original/phone/CSpinnerMotion.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+class MkboardTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::ifstream in(BOARD_DATA_DIR "/quorvelBoard.txt", std::ios::binary);
+        std::vector<unsigned char> const text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_TRUE(data.duplicate(text.data(), static_cast<int>(text.size())));
+        ASSERT_TRUE(board.readBoardFile(&data, nullptr));
+        std::string error;
+        ASSERT_TRUE(ReadLayout(BOARD_DATA_DIR "/layout.txt", layout, error)) << error;
+    }
+
+    FGData data;
+    Board board;
+    Layout layout;
+};
+
+TEST_F(MkboardTest, TheShippedLayoutPassesItsChecks)
+{
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(WriteBoardFiles(board, layout, folder / "", error)) << error;
+    std::vector<std::string> const faults = CheckBoardFiles(board, layout, folder / "");
+    EXPECT_TRUE(faults.empty()) << faults.front();
+}
+
+TEST_F(MkboardTest, ARoadThroughTheChurchIsReported)
+{
+    // The first stretch of road bent to run over the church.
+    Layout crossing = layout;
+    crossing.road.insert(crossing.road.begin() + 2, {2434.0f, 1343.0f});
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(WriteBoardFiles(board, crossing, folder / "", error)) << error;
+    std::vector<std::string> const faults = CheckBoardFiles(board, crossing, folder / "");
+    bool church = false;
+    for (std::string const& fault : faults)
+        church = church || fault.find("from the church") != std::string::npos;
+    EXPECT_TRUE(church);
+}
+
+TEST_F(MkboardTest, AMissingOrShortFileIsAFault)
+{
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(WriteBoardFiles(board, layout, folder / "", error)) << error;
+    folder.Write("collision.dat", std::string("\x05\0\0\0", 4) + std::string(20, '\0'));
+    std::remove((folder / "ratchett.pod").c_str());
+    std::vector<std::string> const faults = CheckBoardFiles(board, layout, folder / "");
+    ASSERT_EQ(faults.size(), 2u);
+    EXPECT_NE(faults[0].find("collision.dat"), std::string::npos);
+    EXPECT_NE(faults[1].find("ratchett.pod"), std::string::npos);
+}
+
+// The clicker stands beyond the rim at +z; the wheel is drawn turned by
+// the motion's angle about Y, so the face under the clicker lies in the
+// direction the inverse turn gives.
+TEST(WheelNumbersTest, TheNumberUnderTheClickerIsTheOneTheRulesRead)
+{
+    CSpinnerMotion wheel;
+    wheel.Init();
+    CClickerMotion clicker(&wheel);
+    for (int step = 0; step < 200; ++step) {
+        wheel.AddTouchDelta(0.0314159f * 1.37f);
+        wheel.Update(16);
+        clicker.Init();
+        float const angle = wheel.GetAngleNormalised();
+        PVRTVec4 const local = PVRTMat4::RotationY(angle).inverse() * PVRTVec4(0.0f, 0.0f, 1.0f, 0.0f);
+        int const painted = WheelNumberAt(std::atan2(local.x, local.z));
+        ASSERT_EQ(painted, clicker.GetValuePointedTo()) << "at " << angle;
+    }
+}
+
+} // namespace

@@ -1,0 +1,12 @@
+// Everything mkboard writes, from a board and its layout, into a folder.
+#pragma once
+
+#include "Layout.h"
+
+#include <string>
+
+class Board;
+
+// False with a message when the layout does not fit the board or a file
+// cannot be written.
+bool WriteBoardFiles(Board& board, Layout const& layout, std::string const& folder, std::string& error);

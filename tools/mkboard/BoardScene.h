@@ -1,0 +1,24 @@
+// The board's scene and ground patches, built from the layout and the
+// paths: "board.pod" (land, road, water, streams and a plate for every
+// space), "collision.dat" and "collision.pod".
+#pragma once
+
+#include "BoardRoad.h"
+
+#include "qrvl/port/SplinesWriter.h"
+
+#include <string>
+#include <vector>
+
+class Board;
+
+// Mesh nodes with a meaning of their own in "board.pod".
+constexpr int kWaterNode = 6;
+constexpr int kStreamNodes[2] = {48, 60};
+
+// Every space's point, from the space-point records and the next links.
+std::vector<PVRTVec3> SpacePoints(Board& board, std::vector<SplineRecord> const& records);
+
+bool WriteBoardScene(std::string const& folder, Board& board, Layout const& layout, HeightField const& land,
+                     std::vector<SplineRecord> const& records);
+bool WriteGroundPatches(std::string const& folder, Layout const& layout, HeightField const& land);

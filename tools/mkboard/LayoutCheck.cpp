@@ -1,0 +1,177 @@
+#include "LayoutCheck.h"
+
+#include "BoardRoad.h"
+#include "BoardScene.h"
+
+#include "contrib/pvr/PVRTModelPOD.h"
+#include "qrvl/original/Board.h"
+#include "qrvl/port/Splines.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+
+namespace {
+
+// Paths are checked at points this far apart along them.
+constexpr float kPathStep = 10.0f;
+// Two spaces' plates (180 wide) must not touch; their 200-wide pick
+// squares may overlap a little on a bend, where the later space wins.
+constexpr float kMinSpaceGap = 180.0f;
+
+std::vector<char> ReadAll(std::string const& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::string Format(char const* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(char const* format, ...)
+{
+    char text[256];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    return text;
+}
+
+void CheckPaths(Board& board, Layout const& layout, std::string const& folder, std::vector<std::string>& faults)
+{
+    std::vector<char> const bytes = ReadAll(folder + "/splines.bin");
+    Splines splines;
+    if (!splines.Parse(reinterpret_cast<unsigned char const*>(bytes.data()), bytes.size())) {
+        faults.push_back("splines.bin does not read");
+        return;
+    }
+    std::vector<PVRTVec3> points(Board::kNumSpaces, PVRTVec3(NAN, NAN, NAN));
+    std::vector<std::vector<PVRTVec3>> paths;
+    for (unsigned i = 0; i < splines.GetCount(); ++i) {
+        Spline const& spline = *splines.GetSpline(i);
+        std::vector<PVRTVec3> list;
+        for (unsigned p = 0; p < spline.GetCount(); ++p)
+            list.push_back(spline.GetPos(p));
+        if (spline.GetType() == Spline::kCarPath) {
+            paths.push_back(list);
+            continue;
+        }
+        int index = int(spline.GetStartPos());
+        for (std::size_t p = 0; p < list.size() && index >= 0 && index < Board::kNumSpaces; ++p) {
+            points[std::size_t(index)] = list[p];
+            index = board.getSpace(index)->next;
+        }
+    }
+    for (int i = 0; i < Board::kNumSpaces; ++i) {
+        PVRTVec3 const& p = points[std::size_t(i)];
+        if (std::isnan(p.x)) {
+            faults.push_back(Format("space %d has no point", i));
+            continue;
+        }
+        bool onPath = false;
+        for (std::vector<PVRTVec3> const& path : paths)
+            for (PVRTVec3 const& q : path)
+                onPath = onPath || (q - p).length() < 1.0f;
+        if (!onPath)
+            faults.push_back(Format("space %d lies on no path", i));
+        if (!layout.Reaches(p.x, p.z))
+            faults.push_back(Format("space %d at (%.0f, %.0f) is out of the camera's reach", i, double(p.x), double(p.z)));
+        for (int j = 0; j < i; ++j)
+            if ((points[std::size_t(j)] - p).length() < kMinSpaceGap)
+                faults.push_back(Format("spaces %d and %d are %.0f apart", j, i, double((points[std::size_t(j)] - p).length())));
+    }
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        std::vector<PVRTVec3> level = paths[k];
+        for (PVRTVec3& p : level)
+            p.y = 0.0f;
+        std::set<std::string> reported;
+        for (PVRTVec3 const& p : SmoothThrough(level, kPathStep))
+            for (Placement const& placement : layout.placements) {
+                float const d = std::hypot(p.x - placement.position.x, p.z - placement.position.z);
+                if (d < layout.clearance && reported.insert(placement.name).second)
+                    faults.push_back(Format("path %zu passes %.0f from the %s at (%.0f, %.0f)", k, double(d), placement.name.c_str(), double(placement.position.x), double(placement.position.z)));
+            }
+    }
+}
+
+void CheckGroundPatches(std::string const& folder, std::vector<std::string>& faults)
+{
+    std::vector<char> const bytes = ReadAll(folder + "/collision.dat");
+    uint32_t count = 0;
+    if (bytes.size() < 4 || (std::memcpy(&count, bytes.data(), 4), bytes.size() != 4 + std::size_t(count) * 16)) {
+        faults.push_back("collision.dat's count does not match its records");
+        return;
+    }
+    std::set<uint32_t> colours;
+    for (uint32_t i = 0; i < count; ++i) {
+        unsigned char const* colour = reinterpret_cast<unsigned char const*>(bytes.data()) + 4 + i * 16 + 12;
+        uint32_t const key = uint32_t(colour[0]) << 24 | uint32_t(colour[1]) << 16 | uint32_t(colour[2]) << 8 | colour[3];
+        bool const ground = colour[0] == 254 || colour[0] == 253 || colour[0] == 251 || colour[0] == 250;
+        if (!ground || colour[3] != 255 || (colour[0] == 255 && colour[1] == 255) || !colours.insert(key).second) {
+            faults.push_back(Format("ground patch %u has the colour (%d, %d, %d, %d)", i, colour[0], colour[1], colour[2], colour[3]));
+            return;
+        }
+    }
+}
+
+bool LoadPod(std::string const& folder, char const* file, CPVRTModelPOD& model, std::vector<std::string>& faults)
+{
+    std::vector<char> const bytes = ReadAll(folder + "/" + file);
+    if (bytes.empty() || model.ReadFromMemory(bytes.data(), bytes.size()) != 0) {
+        faults.push_back(Format("%s does not load", file));
+        return false;
+    }
+    for (unsigned i = 0; i < model.nNumTexture; ++i) {
+        std::string name = model.pTexture[i].pszName ? model.pTexture[i].pszName : "";
+        name = name.substr(0, name.size() > 4 ? name.size() - 4 : 0) + ".pvr";
+        if (ReadAll(folder + "/" + name).empty())
+            faults.push_back(Format("%s's texture %s is missing", file, name.c_str()));
+    }
+    return true;
+}
+
+void CheckModels(std::string const& folder, std::vector<std::string>& faults)
+{
+    CPVRTModelPOD board;
+    if (LoadPod(folder, "board.pod", board, faults)) {
+        std::set<std::string> names;
+        for (unsigned i = 0; i < board.nNumMeshNode; ++i) {
+            if (board.pNode[i].nIdx != int(i))
+                faults.push_back(Format("board.pod's node %u draws mesh %d", i, board.pNode[i].nIdx));
+            names.insert(board.pNode[i].pszName ? board.pNode[i].pszName : "");
+        }
+        auto named = [&](int node, char const* prefix) {
+            return unsigned(node) < board.nNumMeshNode && !std::strncmp(board.pNode[node].pszName, prefix, std::strlen(prefix));
+        };
+        if (!named(kWaterNode, "water") || !named(kStreamNodes[0], "stream") || !named(kStreamNodes[1], "stream"))
+            faults.push_back("board.pod's water and stream nodes are not in their places");
+        for (int i = 0; i < Board::kNumSpaces; ++i)
+            if (!names.count("space" + std::to_string(i)))
+                faults.push_back(Format("board.pod has no plate for space %d", i));
+        if (board.nNumCamera == 0)
+            faults.push_back("board.pod has no camera");
+    }
+    CPVRTModelPOD other[3];
+    LoadPod(folder, "collision.pod", other[0], faults);
+    LoadPod(folder, "ratchett.pod", other[1], faults);
+    if (LoadPod(folder, "spinner.pod", other[2], faults)) {
+        for (char const* name : {"wheel.pvr", "wheel_blur.pvr", "wheelNormal.pvr", "wheelNormal_blur.pvr"})
+            if (ReadAll(folder + "/" + name).empty())
+                faults.push_back(Format("the wheel's texture %s is missing", name));
+    }
+}
+
+} // namespace
+
+std::vector<std::string> CheckBoardFiles(Board& board, Layout const& layout, std::string const& folder)
+{
+    std::vector<std::string> faults;
+    CheckPaths(board, layout, folder, faults);
+    CheckGroundPatches(folder, faults);
+    CheckModels(folder, faults);
+    return faults;
+}
