@@ -1,7 +1,8 @@
 // The front-end modes on the real engine and mode stack, running the game's
 // own menu scripts: the splash's timeline and skips, the main menu's
-// buttons and questions, the pause menu and the answers of the yes/no
-// dialog, which a stand-in for the HUD's yes/no page gives.
+// buttons and questions, the pause menu, the answers of the yes/no
+// dialog, which a stand-in for the HUD's yes/no page gives, and the pages
+// where players are set up and chosen.
 #include "tests/support/ImageFixtures.h"
 
 #include "norv/base/AssetDict.h"
@@ -20,12 +21,18 @@
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/HudPages.h"
+#include "qrvl/original/GameScreens.h"
+#include "qrvl/original/PNPPlayerInfo.h"
+#include "qrvl/original/Player.h"
+#include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
+#include "qrvl/original/frontend/ModeChoosePlayer.h"
 #include "qrvl/original/frontend/ModeHelp.h"
 #include "qrvl/original/frontend/ModeHighScores.h"
 #include "qrvl/original/frontend/ModeLegal.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
 #include "qrvl/original/frontend/ModeSplash.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
@@ -546,6 +553,180 @@ TEST_F(YesNoPageTest, TextsAndKeysFollowTheQuestion)
         Tick();
         EXPECT_EQ(Top(), menu);
     }
+}
+
+// The player pages over the main menu, driven through their scripts.
+class ChoosePlayerTest : public MainMenuTest {
+protected:
+    ModeChoosePlayer* Open(int flags, Player** players = nullptr)
+    {
+        auto* mode = new ModeChoosePlayer;
+        mode->init(players, nullptr, -1, flags, name, sizeof name);
+        engine->getModeManager()->pushMode(mode);
+        Tick();
+        return mode;
+    }
+
+    // Releases a control of the page shown, as a click does.
+    void Release(ModeChoosePlayer* mode, char const* control)
+    {
+        Norv::Lua* lua = mode->GetCurrentScreen()->GetLua();
+        lua->PushString(control);
+        ASSERT_EQ(lua->Call("Released", 1, 0), nullptr) << control;
+        Tick();
+    }
+
+    bool Shown(ModeChoosePlayer* mode, char const* control)
+    {
+        Guif::Control* found = mode->GetCurrentScreen()->FindControl(control);
+        return found && found->GetVisibleFlag();
+    }
+
+    char name[8] = {};
+};
+
+TEST_F(ChoosePlayerTest, TheSetUpAnswersColourCharacterAndPlayersWithTheTypedName)
+{
+    ModeChoosePlayer* mode = Open(ModeChoosePlayer::kSetUp);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::ColourPage);
+    Release(mode, "Colour2");
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::CharacterPage);
+    Release(mode, "Character5");
+    ASSERT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    EXPECT_TRUE(Shown(mode, "OKKey"));
+
+    // The first letter replaces the pre-filled name in upper case.
+    for (int key : {Norv::KEY_A, Norv::KEY_N, Norv::KEY_N, Norv::KEY_A})
+        mode->keyPressed(key);
+    EXPECT_STREQ(name, "Anna");
+    Release(mode, "Key66");
+    EXPECT_STREQ(name, "AnnaB");
+    for (int i = 0; i < 5; ++i)
+        mode->keyPressed(Norv::KEY_BACK);
+    EXPECT_FALSE(Shown(mode, "OKKey"));
+    // OK is no answer while the name is only spaces or empty.
+    Release(mode, "OKKey");
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    for (int key : {Norv::KEY_SHIFT, Norv::KEY_Z})
+        mode->keyPressed(key);
+    mode->keyReleased(Norv::KEY_SHIFT);
+    mode->keyPressed(Norv::KEY_O);
+    EXPECT_STREQ(name, "Zo");
+    Release(mode, "OKKey");
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NumberPage);
+
+    // Back walks the pages backwards without losing the name.
+    Release(mode, "BackButton");
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    Release(mode, "OKKey");
+    Release(mode, "Number4");
+    EXPECT_EQ(engine->lastChoice, 2 * 65536 + 5 * 256 + 4);
+    EXPECT_EQ(engine->lastChoice, GameScreens::packSetUp(2, 5, 4));
+    EXPECT_STREQ(name, "Zo");
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(ChoosePlayerTest, BackOnTheColourPageAsksAndOnlyYesQuits)
+{
+    ModeChoosePlayer* mode = Open(ModeChoosePlayer::kSetUp);
+    Release(mode, "BackButton");
+    EXPECT_EQ(calls.back(), "question:S_CONFIRM_QUIT");
+    Answer(1);
+    ASSERT_EQ(Top(), mode);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::ColourPage);
+    Release(mode, "BackButton");
+    Answer(0);
+    EXPECT_EQ(engine->lastChoice, ModeChoosePlayer::kQuit);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(ChoosePlayerTest, ListsOfferOnlyEligiblePlayersAndIgnoreOtherNumbers)
+{
+    Player person, rich, poor;
+    person.setComputer(false);
+    rich.setComputer(true);
+    poor.setComputer(true);
+    rich.addQuorvelCard(new QuorvelCard(50000));
+    Player* seats[ModeChoosePlayer::kMaxListed] = {&person, nullptr, &poor, &rich};
+
+    // Taking a tile: only computer players holding one are offered.
+    ModeChoosePlayer* mode = Open(ModeChoosePlayer::kTile | ModeChoosePlayer::kFilter, seats);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::ChooseList);
+    ASSERT_EQ(mode->GetCount(), 1);
+    EXPECT_TRUE(Shown(mode, "Player1Frame"));
+    EXPECT_FALSE(Shown(mode, "Player2Frame"));
+    EXPECT_FALSE(Shown(mode, "BackButton"));
+    engine->lastChoice = 42;
+    Release(mode, "Player2Frame");
+    EXPECT_EQ(engine->lastChoice, 42);
+    EXPECT_EQ(Top(), mode);
+    Release(mode, "Player1Frame");
+    EXPECT_EQ(engine->lastChoice, 3);
+    EXPECT_EQ(Top(), menu);
+
+    // Suing: every computer player.
+    mode = Open(ModeChoosePlayer::kLawsuit | ModeChoosePlayer::kFilter, seats);
+    ASSERT_EQ(mode->GetCount(), 2);
+    EXPECT_EQ(mode->GetSeat(0), 2);
+    EXPECT_EQ(mode->GetSeat(1), 3);
+    Release(mode, "Player2Frame");
+    EXPECT_EQ(engine->lastChoice, 3);
+}
+
+TEST_F(ChoosePlayerTest, PassAndPlaySetsUpEachPlayerAndBackFreesWhatItPasses)
+{
+    PNPPlayerInfo info;
+    auto* mode = new ModePNPChoosePlayer;
+    mode->init(nullptr, nullptr, &info);
+    engine->getModeManager()->pushMode(mode);
+    Tick();
+    ASSERT_EQ(mode->GetState(), ModeChoosePlayer::NumberPage);
+    EXPECT_FALSE(Shown(mode, "Number1"));
+    Release(mode, "BackButton");
+    Answer(1);
+    ASSERT_EQ(Top(), mode);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NumberPage);
+
+    Release(mode, "Number2");
+    Release(mode, "Colour1");
+    Release(mode, "Character3");
+    ASSERT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    for (int key : {Norv::KEY_A, Norv::KEY_B})
+        mode->keyPressed(key);
+    Release(mode, "OKKey");
+    EXPECT_EQ(mode->GetPlayerIndex(), 1);
+    EXPECT_STREQ(info.name[0], "Ab");
+    Guif::Control* taken = mode->GetCurrentScreen()->FindControl("Colour1");
+    ASSERT_NE(taken, nullptr);
+    EXPECT_FALSE(taken->GetTouchableFlag());
+
+    // Back on the second player's colour page: the first player's name
+    // again, then the character and the colour freed on the way back.
+    Release(mode, "BackButton");
+    EXPECT_EQ(mode->GetPlayerIndex(), 0);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    EXPECT_STREQ(mode->GetName(), "Ab");
+    Release(mode, "BackButton");
+    EXPECT_EQ(info.character[0], -1);
+    Release(mode, "BackButton");
+    EXPECT_EQ(info.colour[0], -1);
+    EXPECT_TRUE(taken->GetTouchableFlag());
+
+    Release(mode, "Colour1");
+    Release(mode, "Character3");
+    Release(mode, "OKKey");
+    Release(mode, "Colour2");
+    Release(mode, "Character4");
+    Release(mode, "OKKey");
+    EXPECT_EQ(engine->lastChoice, ModePNPChoosePlayer::kPlayersChosen);
+    EXPECT_EQ(Top(), menu);
+    EXPECT_EQ(info.count, 2);
+    EXPECT_EQ(info.colour[0], 1);
+    EXPECT_EQ(info.colour[1], 2);
+    EXPECT_EQ(info.character[1], 4);
+    // The names nobody typed stay the pre-filled ones.
+    EXPECT_TRUE(info.defaultName[0] && info.defaultName[1]);
 }
 
 TEST(GuifInfoMenuTest, UnknownBoardColoursGiveTheRedBoard)

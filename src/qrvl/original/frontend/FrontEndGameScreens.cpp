@@ -5,7 +5,9 @@
 #include "qrvl/menu/HudBoardPresenter.h"
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/frontend/ModeChoosePlayer.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CLocalise.h"
@@ -59,6 +61,20 @@ void FrontEndGameScreens::pushPause(Player* player, Hud* hud)
     ModePause* pause = new ModePause;
     pause->init(player, hud);
     qrvl::PushMode(pause);
+}
+
+void FrontEndGameScreens::pushSetUp(Player** players, Hud* hud, char* name, int nameBytes)
+{
+    ModeChoosePlayer* setUp = new ModeChoosePlayer;
+    setUp->init(players, hud, -1, ModeChoosePlayer::kSetUp, name, nameBytes);
+    qrvl::PushMode(setUp);
+}
+
+void FrontEndGameScreens::pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPlayerInfo* info)
+{
+    ModePNPChoosePlayer* setUp = new ModePNPChoosePlayer;
+    setUp->init(players, hud, info);
+    qrvl::PushMode(setUp);
 }
 
 FGMode* FrontEndGameScreens::createMainMenu()
