@@ -53,5 +53,9 @@ constexpr int kColours = 6;
 constexpr const char* g_ColourTabs[kColours] = {
     "menu/gfx/TabBgRed.png@linear",   "menu/gfx/TabBgOrange.png@linear", "menu/gfx/TabBgBlue.png@linear",
     "menu/gfx/TabBgGreen.png@linear", "menu/gfx/TabBgYellow.png@linear", "menu/gfx/TabBgPurple.png@linear"};
+// The marker of a number of the wheel that a player of each colour holds.
+constexpr const char* g_WagerTabs[kColours] = {
+    "menu/gfx/wagerTabRed.png@linear",   "menu/gfx/wagerTabOrange.png@linear", "menu/gfx/wagerTabBlue.png@linear",
+    "menu/gfx/wagerTabGreen.png@linear", "menu/gfx/wagerTabYellow.png@linear", "menu/gfx/wagerTabPurple.png@linear"};
 
 } // namespace ColourEnums

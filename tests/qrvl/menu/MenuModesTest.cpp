@@ -34,6 +34,7 @@
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
+#include "qrvl/original/frontend/ModeSpin2Win.h"
 #include "qrvl/original/frontend/ModeSplash.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/menu/GuifInfoMenu.h"
@@ -727,6 +728,120 @@ TEST_F(ChoosePlayerTest, PassAndPlaySetsUpEachPlayerAndBackFreesWhatItPasses)
     EXPECT_EQ(info.character[1], 4);
     // The names nobody typed stay the pre-filled ones.
     EXPECT_TRUE(info.defaultName[0] && info.defaultName[1]);
+}
+
+// Spin to Win and investment numbers over the main menu, through their scripts.
+class Spin2WinTest : public MainMenuTest {
+protected:
+    void Push(ModeSpin2Win* mode)
+    {
+        engine->getModeManager()->pushMode(mode);
+        Tick();
+    }
+    void Release(ModeSpin2Win* mode, char const* control)
+    {
+        Norv::Lua* lua = mode->GetCurrentScreen()->GetLua();
+        lua->PushString(control);
+        ASSERT_EQ(lua->Call("Released", 1, 0), nullptr) << control;
+        Tick();
+    }
+    bool Shown(ModeSpin2Win* mode, char const* control)
+    {
+        Guif::Control* found = mode->GetCurrentScreen()->FindControl(control);
+        return found && found->GetVisibleFlag();
+    }
+};
+
+TEST_F(Spin2WinTest, TheStakeStaysWithinItsBoundsAndIsStoredWithTheNumber)
+{
+    Player player;
+    auto* mode = new ModeSpin2Win;
+    mode->init(nullptr, &player);
+    Push(mode);
+    EXPECT_FALSE(Shown(mode, "OKKey"));
+    Release(mode, "Wheel4");
+    EXPECT_TRUE(Shown(mode, "Number4Wager"));
+    EXPECT_TRUE(Shown(mode, "OKKey"));
+    Release(mode, "OKKey");
+    ASSERT_EQ(mode->GetPage(), ModeSpin2Win::WagerPage);
+    EXPECT_FALSE(Shown(mode, "WagerLeftArrow"));
+    Release(mode, "WagerLeftArrow");
+    EXPECT_EQ(mode->GetWager(), ModeSpin2Win::kMinWager);
+    for (int i = 0; i < 10; ++i)
+        Release(mode, "WagerRightArrow");
+    EXPECT_EQ(mode->GetWager(), ModeSpin2Win::kMaxWager);
+    EXPECT_FALSE(Shown(mode, "WagerRightArrow"));
+    EXPECT_TRUE(Shown(mode, "WagerLeftArrow"));
+    Release(mode, "WagerLeftArrow");
+    Release(mode, "OKKey");
+    EXPECT_EQ(engine->lastChoice, ModeSpin2Win::kConfirmed);
+    ASSERT_EQ(player.getSpin2WinCount(), 1);
+    EXPECT_EQ(player.getSpin2WinNumbers()[0], 3);
+    EXPECT_EQ(player.getWager(), 45000);
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(Spin2WinTest, NumbersBeyondTheAllowedAreRefusedAndPressingAgainRemovesOne)
+{
+    Player player;
+    auto* mode = new ModeSpin2Win;
+    mode->init(nullptr, &player);
+    mode->SetAllowed(2);
+    Push(mode);
+    for (char const* number : {"Wheel3", "Wheel7", "Wheel9"})
+        Release(mode, number);
+    ASSERT_EQ(mode->GetChosenCount(), 2);
+    EXPECT_EQ(mode->GetChosen(0), 2);
+    EXPECT_EQ(mode->GetChosen(1), 6);
+    EXPECT_FALSE(Shown(mode, "Number9Wager"));
+    Release(mode, "Wheel3");
+    Release(mode, "Wheel9");
+    EXPECT_EQ(mode->GetChosen(0), 6);
+    EXPECT_EQ(mode->GetChosen(1), 8);
+    EXPECT_FALSE(mode->numberIsTaken(2));
+}
+
+TEST_F(Spin2WinTest, BackAsksAndYesLeavesWithoutAStake)
+{
+    Player player;
+    auto* mode = new ModeSpin2Win;
+    mode->init(nullptr, &player);
+    Push(mode);
+    Release(mode, "BackButton");
+    EXPECT_EQ(calls.back(), "question:S_QUIT_S2W");
+    Answer(1);
+    ASSERT_EQ(Top(), mode);
+    Release(mode, "BackButton");
+    Answer(0);
+    EXPECT_EQ(engine->lastChoice, -1);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+    EXPECT_EQ(player.getSpin2WinCount(), 0);
+}
+
+TEST_F(Spin2WinTest, AnInvestmentRefusesOwnedNumbersAndChargesOnce)
+{
+    Player player;
+    player.setColor(2);
+    player.transactCash(20000);
+    int const cash = player.getCash();
+    int owners[ModeSpin2Win::kNumbers] = {6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
+    owners[4] = 0;
+    auto* mode = new ModeSpin2Win;
+    mode->init(&player, nullptr, owners);
+    Push(mode);
+    EXPECT_EQ(mode->GetPage(), ModeSpin2Win::InvestmentPage);
+    EXPECT_TRUE(Shown(mode, "Number5Wager"));
+    Release(mode, "Wheel5");
+    EXPECT_EQ(mode->GetChosenCount(), 0);
+    engine->lastChoice = 42;
+    Release(mode, "Wheel6");
+    Release(mode, "OKKey");
+    EXPECT_EQ(player.getCash(), cash - ModeSpin2Win::kInvestmentPrice);
+    EXPECT_EQ(player.getInvestment(), 5);
+    EXPECT_EQ(owners[5], 2);
+    EXPECT_EQ(engine->lastChoice, 42);
+    EXPECT_EQ(Top(), menu);
 }
 
 TEST(GuifInfoMenuTest, UnknownBoardColoursGiveTheRedBoard)

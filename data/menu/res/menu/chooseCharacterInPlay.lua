@@ -1,3 +1,3 @@
 -- The players of a game, to look at or to choose one.
 require('menu/playerPages.lua')
-ShowPlayerPage('menu/chooseCharacterInPlay.xml')
+ShowPage('menu/chooseCharacterInPlay.xml')

@@ -1,3 +1,3 @@
 -- The set-up's colour page.
 require('menu/playerPages.lua')
-ShowPlayerPage('menu/chooseColour.xml')
+ShowPage('menu/chooseColour.xml')

@@ -1,3 +1,3 @@
 -- The set-up's character page.
 require('menu/playerPages.lua')
-ShowPlayerPage('menu/choosePlayer.xml')
+ShowPage('menu/choosePlayer.xml')

@@ -9,6 +9,7 @@
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
+#include "qrvl/original/frontend/ModeSpin2Win.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CLocalise.h"
 
@@ -75,6 +76,13 @@ void FrontEndGameScreens::pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPl
     ModePNPChoosePlayer* setUp = new ModePNPChoosePlayer;
     setUp->init(players, hud, info);
     qrvl::PushMode(setUp);
+}
+
+void FrontEndGameScreens::pushSpin2Win(Player* player)
+{
+    ModeSpin2Win* spin = new ModeSpin2Win;
+    spin->init(nullptr, player);
+    qrvl::PushMode(spin);
 }
 
 FGMode* FrontEndGameScreens::createMainMenu()

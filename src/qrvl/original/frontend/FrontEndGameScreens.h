@@ -1,6 +1,7 @@
 // The game's own screens behind the in-game flow: the pause menu, the
 // rules' yes/no questions, the HUD's transfer overlay as the board's
-// presentation, the single game's and pass-and-play set-ups, and the main menu that a game
+// presentation, the single game's and pass-and-play set-ups, Spin to Win,
+// and the main menu that a game
 // hands back to. The other choice screens keep their instant answers until
 // they have pages of their own.
 #pragma once
@@ -14,6 +15,7 @@ public:
     void pushPause(Player* player, Hud* hud) override;
     void pushSetUp(Player** players, Hud* hud, char* name, int nameBytes) override;
     void pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPlayerInfo* info) override;
+    void pushSpin2Win(Player* player) override;
     FGMode* createMainMenu() override;
 
     // The text a rule message reads in the current language.
