@@ -29,6 +29,7 @@
 #include "qrvl/original/frontend/GameFrontEnd.h"
 #include "qrvl/original/frontend/ModeChoosePlayer.h"
 #include "qrvl/original/frontend/ModeHelp.h"
+#include "qrvl/original/frontend/ModeInvest.h"
 #include "qrvl/original/frontend/ModeHighScores.h"
 #include "qrvl/original/frontend/ModeLegal.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
@@ -841,6 +842,51 @@ TEST_F(Spin2WinTest, AnInvestmentRefusesOwnedNumbersAndChargesOnce)
     EXPECT_EQ(player.getInvestment(), 5);
     EXPECT_EQ(owners[5], 2);
     EXPECT_EQ(engine->lastChoice, 42);
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, ABoughtInvestmentIsANumberNobodyHeldAndNothingIsSoldWhenAllAreHeld)
+{
+    Player player;
+    player.transactCash(20000);
+    int const cash = player.getCash();
+    int taken[ModeInvest::kNumbers] = {1, 1, 1, 1, 1, 1, 1, 0, 1, 1};
+    ModeInvest buy;
+    buy.init(&player, nullptr, taken);
+    EXPECT_EQ(buy.GetNumber(), 7);
+    EXPECT_EQ(player.getInvestment(), 7);
+    EXPECT_EQ(taken[7], 1);
+    EXPECT_EQ(player.getCash(), cash - ModeInvest::kPrice);
+
+    auto* none = new ModeInvest;
+    none->init(&player, nullptr, taken);
+    EXPECT_EQ(none->GetNumber(), -1);
+    EXPECT_EQ(player.getCash(), cash - ModeInvest::kPrice);
+    engine->getModeManager()->pushMode(none);
+    Tick();
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, TheStatusLauncherKeepsTheOverviewUntilItIsDone)
+{
+    Player first, second;
+    Player* players[ModeChoosePlayer::kMaxListed] = {&first, &second};
+    auto* launcher = new ModeLaunchStatus;
+    launcher->init(players, nullptr, nullptr, &first);
+    engine->getModeManager()->pushMode(launcher);
+    Tick();
+    Tick();
+    auto* overview = TopAs<ModeChoosePlayer>();
+    ASSERT_NE(overview, nullptr);
+    EXPECT_EQ(overview->GetState(), ModeChoosePlayer::OverviewList);
+    EXPECT_EQ(overview->GetCount(), 2);
+    engine->getModeManager()->popMode();
+    Tick();
+    EXPECT_EQ(Top(), launcher);
+    launcher->SetDone();
+    Tick();
+    Tick();
     EXPECT_EQ(Top(), menu);
 }
 
