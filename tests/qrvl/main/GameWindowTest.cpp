@@ -104,7 +104,7 @@ protected:
     }
 
     // New Game, then the set-up: purple, the sixth character, the name typed
-    // over the pre-filled one, and three players.
+    // over the pre-filled one, and three players; then the opponents.
     void SetUpNewGame()
     {
         ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
@@ -123,6 +123,9 @@ protected:
         ASSERT_TRUE(window.Click(kNameOkX, kNameOkY));
         std::this_thread::sleep_for(kPageChange);
         ASSERT_TRUE(window.Click(kThreePlayersX, kThreePlayersY));
+        // The two opponents are presented; Return accepts them.
+        std::this_thread::sleep_for(kPageChange * 4);
+        ASSERT_TRUE(window.Key("Return"));
     }
 
     // The number of players in the saved game and the names they are saved

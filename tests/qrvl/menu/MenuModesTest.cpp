@@ -21,6 +21,7 @@
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/HudPages.h"
+#include "qrvl/original/CareerCard.h"
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/PNPPlayerInfo.h"
 #include "qrvl/original/Player.h"
@@ -36,6 +37,7 @@
 #include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
 #include "qrvl/original/frontend/ModeSpin2Win.h"
+#include "qrvl/original/frontend/ModeStatus.h"
 #include "qrvl/original/frontend/ModeSplash.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/menu/GuifInfoMenu.h"
@@ -674,6 +676,13 @@ TEST_F(ChoosePlayerTest, ListsOfferOnlyEligiblePlayersAndIgnoreOtherNumbers)
     EXPECT_EQ(mode->GetSeat(1), 3);
     Release(mode, "Player2Frame");
     EXPECT_EQ(engine->lastChoice, 3);
+
+    // Nobody to sue: the list leaves at once, as Back does.
+    Player* alone[ModeChoosePlayer::kMaxListed] = {&person};
+    Open(ModeChoosePlayer::kLawsuit | ModeChoosePlayer::kFilter, alone);
+    Tick();
+    EXPECT_EQ(engine->lastChoice, ModeChoosePlayer::Back);
+    EXPECT_EQ(Top(), menu);
 }
 
 TEST_F(ChoosePlayerTest, PassAndPlaySetsUpEachPlayerAndBackFreesWhatItPasses)
@@ -887,6 +896,86 @@ TEST_F(MainMenuTest, TheStatusLauncherKeepsTheOverviewUntilItIsDone)
     launcher->SetDone();
     Tick();
     Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+// A status screen over the main menu, stepped through its script.
+class StatusTest : public MainMenuTest {
+protected:
+    ModeStatus* Open(Player* player, bool current, ModeStatus::StatusMode mode = ModeStatus::OnTabs)
+    {
+        auto* status = new ModeStatus;
+        status->init(nullptr, player, current, owners, ModeStatus::InvestAllowed, mode);
+        engine->getModeManager()->pushMode(status);
+        Tick();
+        return status;
+    }
+    void Release(ModeStatus* status, char const* control)
+    {
+        Norv::Lua* lua = status->GetScreen()->GetLua();
+        lua->PushString(control);
+        ASSERT_EQ(lua->Call("Released", 1, 0), nullptr) << control;
+        Tick();
+    }
+    Norv::WideString Shown(ModeStatus* status, char const* control)
+    {
+        auto* line = dynamic_cast<Guif::TextLine*>(status->GetScreen()->FindControl(control));
+        Guif::ColorText* text = line ? line->GetColorText() : nullptr;
+        return text ? text->GetText() : Norv::WideString(L"?");
+    }
+
+    int owners[ModeSpin2Win::kNumbers] = {6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
+};
+
+TEST_F(StatusTest, TheCardsTabIsSkippedForAComputerAndForAnotherPassAndPlayPlayer)
+{
+    Player computer;
+    computer.setComputer(true);
+    ModeStatus* status = Open(&computer, false);
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::PlayerTab);
+    Release(status, "DownArrow");
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::InvestmentTab);
+    Release(status, "DownArrow");
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::HouseTab);
+    Release(status, "UpArrow");
+    Release(status, "UpArrow");
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::PlayerTab);
+    Release(status, "UpArrow");
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::CareerTab);
+
+    Player person;
+    person.setComputer(false);
+    ModeStatus other;
+    other.init(nullptr, &person, false, owners, ModeStatus::InvestAllowed, ModeStatus::OnTabs);
+    EXPECT_TRUE(other.IsValidPage(ModeStatus::CardsTab));
+    engine->launchGame(false, QuorvelEngine::GameModePassAndPlay, false);
+    EXPECT_FALSE(other.IsValidPage(ModeStatus::CardsTab));
+    other.init(nullptr, &person, true, owners, ModeStatus::InvestAllowed, ModeStatus::OnTabs);
+    EXPECT_TRUE(other.IsValidPage(ModeStatus::CardsTab));
+}
+
+TEST_F(StatusTest, OpeningOnTheInvestmentOfAPlayerWhoInvestedSaysSoAndClosesWithTheMessage)
+{
+    Player person;
+    person.setInvestment(3);
+    Open(&person, true, ModeStatus::OnInvestment);
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    EXPECT_EQ(calls.back(), "question:S_ALREADY_INVESTED:ok");
+    Answer(3);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(StatusTest, ACareerWithoutATopSalaryShowsNoLimit)
+{
+    Player person;
+    person.takeJob(CareerCard::create(1), false);
+    ModeStatus* status = Open(&person, true);
+    for (int i = 0; i < 4; ++i)
+        Release(status, "DownArrow");
+    ASSERT_EQ(status->GetCurrentPage(), ModeStatus::CareerTab);
+    EXPECT_EQ(Shown(status, "CareerMaxLabel"), Norv::WideString(L"S_NONE"));
+    Release(status, "BackButton");
     EXPECT_EQ(Top(), menu);
 }
 

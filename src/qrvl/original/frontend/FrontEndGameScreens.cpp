@@ -10,6 +10,7 @@
 #include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
 #include "qrvl/original/frontend/ModeSpin2Win.h"
+#include "qrvl/original/frontend/ModeStatus.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CLocalise.h"
 
@@ -64,6 +65,24 @@ void FrontEndGameScreens::pushPause(Player* player, Hud* hud)
     qrvl::PushMode(pause);
 }
 
+void FrontEndGameScreens::pushChoosePlayer(Player** candidates, int count, int currentPosition, int flags)
+{
+    // The screen looks at six seats; the candidates may be fewer.
+    Player* seats[ModeChoosePlayer::kMaxListed] = {};
+    for (int i = 0; i < count && i < ModeChoosePlayer::kMaxListed; ++i)
+        seats[i] = candidates[i];
+    ModeChoosePlayer* choice = new ModeChoosePlayer;
+    choice->init(seats, nullptr, currentPosition, flags, nullptr, 0);
+    qrvl::PushMode(choice);
+}
+
+void FrontEndGameScreens::pushOpponents(Player** seats, int, int humanIndex)
+{
+    ModeChoosePlayer* opponents = new ModeChoosePlayer;
+    opponents->init(seats, nullptr, humanIndex, ModeChoosePlayer::kOpponents | ModeChoosePlayer::kFilter, nullptr, 0);
+    qrvl::PushMode(opponents);
+}
+
 void FrontEndGameScreens::pushSetUp(Player** players, Hud* hud, char* name, int nameBytes)
 {
     ModeChoosePlayer* setUp = new ModeChoosePlayer;
@@ -83,6 +102,23 @@ void FrontEndGameScreens::pushSpin2Win(Player* player)
     ModeSpin2Win* spin = new ModeSpin2Win;
     spin->init(nullptr, player);
     qrvl::PushMode(spin);
+}
+
+bool FrontEndGameScreens::pushStatus(Player* player, Hud* hud, int* owners, int investRefusal, int mode)
+{
+    ModeStatus* status = new ModeStatus;
+    status->init(hud, player, true, owners, investRefusal, static_cast<ModeStatus::StatusMode>(mode));
+    qrvl::PushMode(status);
+    return true;
+}
+
+bool FrontEndGameScreens::pushOverview(Player** players, Hud* hud, int* owners, int investRefusal)
+{
+    ModeChoosePlayer* overview = new ModeChoosePlayer;
+    overview->init(players, hud, -1, 0, nullptr, 0);
+    overview->setInvestInfo(owners, investRefusal);
+    qrvl::PushMode(overview);
+    return true;
 }
 
 FGMode* FrontEndGameScreens::createMainMenu()

@@ -12,6 +12,7 @@
 #include "qrvl/original/phone/GameUtil.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PlayerEnums.h"
+#include "qrvl/original/frontend/ModeStatus.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/port/SoundManager.h"
@@ -216,6 +217,12 @@ void ModeChoosePlayer::activate()
     }
     if (!HasFlag(kPassAndPlay))
         selectAScreen();
+    // A choice with nobody to choose is no choice: it leaves as Back does.
+    if ((state == ChooseList || state == ShareCardList) && count == 0) {
+        if (engine)
+            engine->lastChoice = Back;
+        qrvl::PopMode();
+    }
 }
 
 void ModeChoosePlayer::deactivate()
@@ -402,10 +409,15 @@ void ModeChoosePlayer::buttonSelected(CGuiFrameTouchButton* button)
         }
         break;
     case OverviewList:
-        if (id == Back)
+        if (id == Back) {
             qrvl::PopMode();
-        else if (listedPlayer)
+        } else if (listedPlayer) {
             answer(seats[id]);
+            qrvl::PlayMenuSound("menu_open");
+            ModeStatus* status = new ModeStatus;
+            status->init(hud, listed[id], seats[id] == currentIndex, investOwners, investRefusal, ModeStatus::OnTabs);
+            qrvl::PushMode(status);
+        }
         break;
     default:
         break;

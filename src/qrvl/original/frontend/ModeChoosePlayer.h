@@ -66,6 +66,14 @@ public:
     // A press shows on the key held down until it is released.
     void onTouchDown(int x, int y, int id) override;
 
+    // What the status screens opened from the overview hand on: each
+    // number's owner and why an investment may not be bought.
+    void setInvestInfo(int* owners, int refusal)
+    {
+        investOwners = owners;
+        investRefusal = refusal;
+    }
+
     int GetState() const { return state; }
     int GetCount() const { return count; }
     int GetSeat(int listed) const { return seats[listed]; }
@@ -110,4 +118,6 @@ protected:
     Norv::SmartPtr<qrvl::TranslatableScreen> screens[5];
     Guif::Control* cursor = nullptr;
     float cursorCentreX = 0.0f;
+    int* investOwners = nullptr;
+    int investRefusal = 0;
 };
