@@ -32,6 +32,13 @@ inline int sexOfCharacter(int character)
 
 namespace PlayerEnums {
 
+// The entry of a picture table; an index outside it gives the first.
+template <int N>
+constexpr const char* PictureAt(const char* const (&table)[N], int index)
+{
+    return table[index >= 0 && index < N ? index : 0];
+}
+
 // The HUD's pictures of each character: the tab portrait and the peg slider.
 constexpr const char* g_PlayerTabs[kCharacters] = {
     "menu/gfx/TabBob.png@linear",    "menu/gfx/TabRachel.png@linear", "menu/gfx/TabJohn.png@linear",

@@ -273,6 +273,20 @@ protected:
         ASSERT_EQ(Top(), menu);
     }
 
+    // Releases a control of a scripted page, as a click does.
+    void ReleaseOn(qrvl::TranslatableScreen* screen, char const* control)
+    {
+        Norv::Lua* lua = screen->GetLua();
+        lua->PushString(control);
+        ASSERT_EQ(lua->Call("Released", 1, 0), nullptr) << control;
+        Tick();
+    }
+    static bool Visible(Guif::Screen* screen, char const* control)
+    {
+        Guif::Control* found = screen->FindControl(control);
+        return found && found->GetVisibleFlag();
+    }
+
     ModeMainMenu* menu = nullptr;
 };
 
@@ -571,20 +585,8 @@ protected:
         return mode;
     }
 
-    // Releases a control of the page shown, as a click does.
-    void Release(ModeChoosePlayer* mode, char const* control)
-    {
-        Norv::Lua* lua = mode->GetCurrentScreen()->GetLua();
-        lua->PushString(control);
-        ASSERT_EQ(lua->Call("Released", 1, 0), nullptr) << control;
-        Tick();
-    }
-
-    bool Shown(ModeChoosePlayer* mode, char const* control)
-    {
-        Guif::Control* found = mode->GetCurrentScreen()->FindControl(control);
-        return found && found->GetVisibleFlag();
-    }
+    void Release(ModeChoosePlayer* mode, char const* control) { ReleaseOn(mode->GetCurrentScreen(), control); }
+    bool Shown(ModeChoosePlayer* mode, char const* control) { return Visible(mode->GetCurrentScreen(), control); }
 
     char name[8] = {};
 };
@@ -748,18 +750,8 @@ protected:
         engine->getModeManager()->pushMode(mode);
         Tick();
     }
-    void Release(ModeSpin2Win* mode, char const* control)
-    {
-        Norv::Lua* lua = mode->GetCurrentScreen()->GetLua();
-        lua->PushString(control);
-        ASSERT_EQ(lua->Call("Released", 1, 0), nullptr) << control;
-        Tick();
-    }
-    bool Shown(ModeSpin2Win* mode, char const* control)
-    {
-        Guif::Control* found = mode->GetCurrentScreen()->FindControl(control);
-        return found && found->GetVisibleFlag();
-    }
+    void Release(ModeSpin2Win* mode, char const* control) { ReleaseOn(mode->GetCurrentScreen(), control); }
+    bool Shown(ModeSpin2Win* mode, char const* control) { return Visible(mode->GetCurrentScreen(), control); }
 };
 
 TEST_F(Spin2WinTest, TheStakeStaysWithinItsBoundsAndIsStoredWithTheNumber)
@@ -910,13 +902,7 @@ protected:
         Tick();
         return status;
     }
-    void Release(ModeStatus* status, char const* control)
-    {
-        Norv::Lua* lua = status->GetScreen()->GetLua();
-        lua->PushString(control);
-        ASSERT_EQ(lua->Call("Released", 1, 0), nullptr) << control;
-        Tick();
-    }
+    void Release(ModeStatus* status, char const* control) { ReleaseOn(status->GetScreen(), control); }
     Norv::WideString Shown(ModeStatus* status, char const* control)
     {
         auto* line = dynamic_cast<Guif::TextLine*>(status->GetScreen()->FindControl(control));

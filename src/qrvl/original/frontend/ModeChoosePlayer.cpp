@@ -31,12 +31,6 @@ constexpr char const* kPortraitBackgrounds[PlayerEnums::kCharacters] = {
     "SarahBkg",   "BobBkg",  "JoanBkg", "ErnieBkg",  "ZoeBkg"};
 constexpr int kCursorBlinkMs = 300;
 
-template <int N>
-char const* Pick(char const* const (&table)[N], int index)
-{
-    return table[index >= 0 && index < N ? index : 0];
-}
-
 char const* Text(char const* id) { return FGStringManager::getString(id); }
 
 } // namespace
@@ -169,11 +163,11 @@ void ModeChoosePlayer::FillPlayersList(char const* header, bool hideBack, bool h
             continue;
         Player const* player = listed[n - 1];
         std::snprintf(control, sizeof control, "Player%dImage", n);
-        qrvl::SetSpriteImage(screen, control, Pick(PlayerEnums::g_PlayerTabs, player->getCharacter()));
+        qrvl::SetSpriteImage(screen, control, PlayerEnums::PictureAt(PlayerEnums::g_PlayerTabs, player->getCharacter()));
         std::snprintf(control, sizeof control, "Player%dSliderImage", n);
-        qrvl::SetSpriteImage(screen, control, Pick(PlayerEnums::g_PlayerPegs, player->getCharacter()));
+        qrvl::SetSpriteImage(screen, control, PlayerEnums::PictureAt(PlayerEnums::g_PlayerPegs, player->getCharacter()));
         std::snprintf(control, sizeof control, "Player%dImageBkg", n);
-        qrvl::SetSpriteImage(screen, control, Pick(ColourEnums::g_ColourTabs, player->getColor()));
+        qrvl::SetSpriteImage(screen, control, PlayerEnums::PictureAt(ColourEnums::g_ColourTabs, player->getColor()));
         std::snprintf(control, sizeof control, "Player%dName", n);
         qrvl::SetLineText(screen, control, player->getName(), true);
         char text[32];
@@ -306,15 +300,15 @@ void ModeChoosePlayer::UpdatePortraitName()
 void ModeChoosePlayer::ShowNameEntryPortrait(int shownCharacter, int shownColour)
 {
     Guif::Screen* screen = GetCurrentScreen();
-    qrvl::SetSpriteImage(screen, "PlayerImage", Pick(PlayerEnums::g_PlayerTabs, shownCharacter));
-    qrvl::SetSpriteImage(screen, "SliderImage", Pick(PlayerEnums::g_PlayerPegs, shownCharacter));
-    qrvl::SetSpriteImage(screen, "PlayerImageBkg", Pick(ColourEnums::g_ColourTabs, shownColour));
+    qrvl::SetSpriteImage(screen, "PlayerImage", PlayerEnums::PictureAt(PlayerEnums::g_PlayerTabs, shownCharacter));
+    qrvl::SetSpriteImage(screen, "SliderImage", PlayerEnums::PictureAt(PlayerEnums::g_PlayerPegs, shownCharacter));
+    qrvl::SetSpriteImage(screen, "PlayerImageBkg", PlayerEnums::PictureAt(ColourEnums::g_ColourTabs, shownColour));
 }
 
 void ModeChoosePlayer::SetPortraitColours(int shownColour)
 {
     for (char const* control : kPortraitBackgrounds)
-        qrvl::SetSpriteImage(GetCurrentScreen(), control, Pick(ColourEnums::g_ColourTabs, shownColour));
+        qrvl::SetSpriteImage(GetCurrentScreen(), control, PlayerEnums::PictureAt(ColourEnums::g_ColourTabs, shownColour));
 }
 
 void ModeChoosePlayer::AskToQuit()

@@ -24,10 +24,7 @@ constexpr int kWagerRollMs = 1000;
 
 char const* Text(char const* id) { return FGStringManager::getString(id); }
 
-char const* WagerTab(int colour)
-{
-    return ColourEnums::g_WagerTabs[colour >= 0 && colour < ColourEnums::kColours ? colour : 0];
-}
+char const* WagerTab(int colour) { return PlayerEnums::PictureAt(ColourEnums::g_WagerTabs, colour); }
 
 void SetHudOn() { qrvl::GuifHudManager::GetHudManager().SetHudMode(qrvl::HudModeMachine::HudOn); }
 

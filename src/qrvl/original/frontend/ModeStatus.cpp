@@ -29,12 +29,6 @@ constexpr char const* kTabIcons[ModeStatus::kTabs] = {"PlayerTabIcon", "LTITabIc
 
 char const* Text(char const* id) { return FGStringManager::getString(id); }
 
-template <int N>
-char const* Pick(char const* const (&table)[N], int index)
-{
-    return table[index >= 0 && index < N ? index : 0];
-}
-
 std::string Number(int value)
 {
     char text[16];
@@ -112,9 +106,9 @@ void ModeStatus::Step(int direction)
 void ModeStatus::PopulateScreens()
 {
     Guif::Screen* shown = screen.Get();
-    qrvl::SetSpriteImage(shown, "PlayerImage", Pick(PlayerEnums::g_PlayerTabs, player->getCharacter()));
-    qrvl::SetSpriteImage(shown, "SliderImage", Pick(PlayerEnums::g_PlayerPegs, player->getCharacter()));
-    qrvl::SetSpriteImage(shown, "PlayerImageBkg", Pick(ColourEnums::g_ColourTabs, player->getColor()));
+    qrvl::SetSpriteImage(shown, "PlayerImage", PlayerEnums::PictureAt(PlayerEnums::g_PlayerTabs, player->getCharacter()));
+    qrvl::SetSpriteImage(shown, "SliderImage", PlayerEnums::PictureAt(PlayerEnums::g_PlayerPegs, player->getCharacter()));
+    qrvl::SetSpriteImage(shown, "PlayerImageBkg", PlayerEnums::PictureAt(ColourEnums::g_ColourTabs, player->getColor()));
     qrvl::SetLineText(shown, "PlayerName", player->getName(), true);
     int const number = player->getInvestment();
     qrvl::SetLineText(shown, "LTIWagerLabel", number >= 0 ? Number(number + 1) : std::string(), true);
