@@ -163,6 +163,16 @@ void GameScreens::pushPassAndPlaySetUp(Player**, Hud*, PNPPlayerInfo* info)
     });
 }
 
+bool GameScreens::pushStatus(Player*, Hud*, int*, int, int)
+{
+    return false;
+}
+
+bool GameScreens::pushOverview(Player**, Hud*, int*, int)
+{
+    return false;
+}
+
 FGMode* GameScreens::createMainMenu()
 {
     return new QuorvelMode;

@@ -47,6 +47,13 @@ public:
     virtual void pushEndgame(Player** players, int count, Hud* hud);
     // Leaves -3 when quitting is confirmed.
     virtual void pushPause(Player* player, Hud* hud);
+    // A player's status: mode 0 on its tabs, 1 buying an investment number,
+    // 2 on its Share the Wealth cards; investRefusal 1 while the order of
+    // play is open, 2 off the player's turn. False when nothing is shown.
+    virtual bool pushStatus(Player* player, Hud* hud, int* owners, int investRefusal, int mode);
+    // The players to look at, each one's status a tap away. False when
+    // nothing is shown.
+    virtual bool pushOverview(Player** players, Hud* hud, int* owners, int investRefusal);
     // Fills the record and leaves 10, or -3 to quit.
     virtual void pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPlayerInfo* info);
     // The main menu that replaces the game when it is left.

@@ -32,6 +32,12 @@ public:
     // The owner of an investment number nobody holds.
     static constexpr int kNoOwner = 6;
     static constexpr int kNameBytes = 8;
+    // How the status screen opens, and why an investment may not be bought.
+    static constexpr int kStatusOnInvestment = 1;
+    static constexpr int kStatusOnCards = 2;
+    static constexpr int kInvestAllowed = 0;
+    static constexpr int kInvestAfterTurnOrder = 1;
+    static constexpr int kInvestOnOwnTurnOnly = 2;
 
     // Turn states; their numbers are written into saved games.
     enum State {
@@ -117,6 +123,11 @@ public:
     virtual void announceCurrPlayer(bool special) { announceCurrPlayer(special, false, false); }
     void announceCurrPlayer(bool special, bool wedding) { announceCurrPlayer(special, wedding, false); }
     virtual void announceCurrRoller();
+    // The status screen of the player whose turn it is (or who spins for first).
+    void enterStatusScreen(int mode);
+    void enterPlayerOverview();
+    // The world and the sounds wait while a screen is looked at over the game.
+    void pauseForScreen();
     virtual void nextPlayer();
     virtual void doNextPlayer();
     virtual void doLoseTurn();

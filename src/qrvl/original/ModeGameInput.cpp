@@ -9,6 +9,7 @@
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/Hud.h"
 #include "qrvl/original/HudPages.h"
+#include "qrvl/port/SoundManager.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/QuorvelEngine.h"
 
@@ -45,6 +46,15 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
         break;
     case kButtonMap:
         setCurrState(state == FreeLook ? Map : FreeLook);
+        break;
+    case kButtonMoney:
+        enterStatusScreen(kStatusOnCards);
+        break;
+    case kButtonInvest:
+        enterStatusScreen(kStatusOnInvestment);
+        break;
+    case kButtonInfo:
+        enterPlayerOverview();
         break;
     case kButtonPause:
         pausePending = true;
@@ -132,6 +142,37 @@ void ModeGame::onTouchUp(int x, int y, int id)
 void ModeGame::onTouchMove(int x, int y, int id)
 {
     HudPages::Get().OnTouchMove(x, y, id);
+}
+
+void ModeGame::pauseForScreen()
+{
+    pausePending = true;
+    engine->megaPause();
+    HudPages::Get().HideHud();
+    engine->setWorldPaused(true);
+}
+
+void ModeGame::enterStatusScreen(int mode)
+{
+    Player* player = spinningForFirst ? players[roller] : currentPlayerObject();
+    if (!player)
+        return;
+    if (player->getInvestment() < 0)
+        SoundManager::GetInstance().PlaySound("menu_open");
+    int const refusal = spinningForFirst ? kInvestAfterTurnOrder : kInvestAllowed;
+    if (screens->pushStatus(player, hud.get(), investmentOwners, refusal, mode))
+        pauseForScreen();
+}
+
+void ModeGame::enterPlayerOverview()
+{
+    int refusal = kInvestOnOwnTurnOnly;
+    if (spinningForFirst)
+        refusal = kInvestAfterTurnOrder;
+    else if (getPlayerForStatus() == currentPlayerObject())
+        refusal = kInvestAllowed;
+    if (screens->pushOverview(players, hud.get(), investmentOwners, refusal))
+        pauseForScreen();
 }
 
 void ModeGame::pause()

@@ -32,6 +32,13 @@ inline int sexOfCharacter(int character)
 
 namespace PlayerEnums {
 
+// The entry of a picture table; an index outside it gives the first.
+template <int N>
+constexpr const char* PictureAt(const char* const (&table)[N], int index)
+{
+    return table[index >= 0 && index < N ? index : 0];
+}
+
 // The HUD's pictures of each character: the tab portrait and the peg slider.
 constexpr const char* g_PlayerTabs[kCharacters] = {
     "menu/gfx/TabBob.png@linear",    "menu/gfx/TabRachel.png@linear", "menu/gfx/TabJohn.png@linear",
@@ -53,5 +60,9 @@ constexpr int kColours = 6;
 constexpr const char* g_ColourTabs[kColours] = {
     "menu/gfx/TabBgRed.png@linear",   "menu/gfx/TabBgOrange.png@linear", "menu/gfx/TabBgBlue.png@linear",
     "menu/gfx/TabBgGreen.png@linear", "menu/gfx/TabBgYellow.png@linear", "menu/gfx/TabBgPurple.png@linear"};
+// The marker of a number of the wheel that a player of each colour holds.
+constexpr const char* g_WagerTabs[kColours] = {
+    "menu/gfx/wagerTabRed.png@linear",   "menu/gfx/wagerTabOrange.png@linear", "menu/gfx/wagerTabBlue.png@linear",
+    "menu/gfx/wagerTabGreen.png@linear", "menu/gfx/wagerTabYellow.png@linear", "menu/gfx/wagerTabPurple.png@linear"};
 
 } // namespace ColourEnums

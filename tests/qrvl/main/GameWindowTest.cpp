@@ -1,7 +1,9 @@
 // A game as a player meets it in the real program started from its built
-// Resources: New Game shows the HUD over the board and saves the game; the
-// pause button pauses, Exit and Yes reach the main menu, Continue resumes;
-// and with no board file the main menu comes back with a message.
+// Resources: New Game sets up the players (colour, character, name, number)
+// and shows the HUD over the board with the person's colour, and saves the
+// game with those players; the pause button pauses, Exit and Yes reach the
+// main menu, Continue resumes; and with no board file the main menu comes
+// back with a message.
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
@@ -9,9 +11,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -24,6 +32,8 @@ constexpr double kWaitSeconds = 30.0;
 // a frame, which takes a while on a busy machine's software renderer.
 constexpr double kHudSeconds = 40.0;
 constexpr int kTolerance = 6;
+// Time for a set-up page to follow the click that opens it.
+constexpr std::chrono::milliseconds kPageChange{500};
 // A spot inside the main menu's logo badge, right of its name.
 constexpr int kLogoBadgeX = 252 + 478;
 constexpr int kLogoBadgeY = 24 + 60;
@@ -34,11 +44,25 @@ constexpr int kNewGameY = 220 + 26;
 constexpr int kContinueY = 220 + 66 + 26;
 // The continue button's orange once a saved game can be continued.
 constexpr Rgb kButtonOrange = {0xff, 0xb5, 0x2e};
-// The tab background of the person's car colour (the set-up's green), at
+// The set-up pages on their panel (top left at 192, 154): the red colour,
+// the purple colour, the sixth character, the OK beside the name and the
+// button for three players.
+constexpr int kRedColourX = 352;
+constexpr int kRedColourY = 280;
+constexpr Rgb kRed = {0xe8, 0x4a, 0x5f};
+constexpr int kPurpleColourX = 672;
+constexpr int kPurpleColourY = 440;
+constexpr int kSixthCharacterX = 276;
+constexpr int kSixthCharacterY = 440;
+constexpr int kNameOkX = 602;
+constexpr int kNameOkY = 334;
+constexpr int kThreePlayersX = 512;
+constexpr int kThreePlayersY = 154 + 3 * 56 - 26 + 30;
+// The tab background of the person's car colour (the set-up's purple), at
 // the edge of the portrait on the bar at the bottom of the screen.
 constexpr int kTabX = 24 + 10;
 constexpr int kTabY = 604 + 60;
-constexpr Rgb kPersonsTab = {0x4c, 0xc2, 0x7a};
+constexpr Rgb kPersonsTab = {0x9b, 0x6b, 0xd6};
 // The blue of the bar itself, whoever's turn it is.
 constexpr int kBarX = 520;
 constexpr int kBarY = 740;
@@ -79,6 +103,69 @@ protected:
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
         ASSERT_TRUE(WaitForShot("quorvel-game-menu.png", MainMenuShown)) << game.Output();
+    }
+
+    // New Game, then the set-up: purple, the sixth character, the name typed
+    // over the pre-filled one, and three players; then the opponents.
+    void SetUpNewGame()
+    {
+        ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
+        ASSERT_TRUE(WaitForShot("quorvel-game-colours.png", [](Image const& shot) {
+            return shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance);
+        })) << game.Output();
+        ASSERT_TRUE(window.Click(kPurpleColourX, kPurpleColourY));
+        ASSERT_TRUE(WaitForShot("quorvel-game-characters.png", [](Image const& shot) {
+            return !shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance);
+        })) << game.Output();
+        ASSERT_TRUE(window.Click(kSixthCharacterX, kSixthCharacterY));
+        // The name page comes with the click; keys wait for it.
+        std::this_thread::sleep_for(kPageChange);
+        for (char const* key : {"z", "o", "e"})
+            ASSERT_TRUE(window.Key(key));
+        ASSERT_TRUE(window.Click(kNameOkX, kNameOkY));
+        std::this_thread::sleep_for(kPageChange);
+        ASSERT_TRUE(window.Click(kThreePlayersX, kThreePlayersY));
+        // The two opponents are presented; Return accepts them.
+        std::this_thread::sleep_for(kPageChange * 4);
+        ASSERT_TRUE(window.Key("Return"));
+    }
+
+    // The number of players in the saved game and the names they are saved
+    // with, read from the body's start: the turn, the first-round flag, ten
+    // investment owners and four piles, each a count and as many ints.
+    struct SavedPlayers {
+        int count = -1;
+        bool holdsTypedName = false;
+    };
+    SavedPlayers ReadSavedPlayers() const
+    {
+        std::ifstream file(dataHome / "Quorvel" / "quorvel.sav", std::ios::binary);
+        std::vector<unsigned char> const bytes((std::istreambuf_iterator<char>(file)), {});
+        size_t at = 0;
+        auto readInt = [&]() -> std::int64_t {
+            if (at + 4 > bytes.size())
+                return -1;
+            std::int64_t const value = std::int64_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+            at += 4;
+            return value;
+        };
+        SavedPlayers saved;
+        readInt();  // version
+        readInt();  // current player
+        at += 1;    // first round
+        at += 10 * 4;
+        for (int pile = 0; pile < 4; ++pile) {
+            std::int64_t const cards = readInt();
+            if (cards < 0)
+                return saved;
+            at += static_cast<size_t>(cards) * 4;
+        }
+        saved.count = static_cast<int>(readInt());
+        // Each player's record starts with its name, stored as its length
+        // and its bytes; the records after the first are not read through.
+        std::string const text(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(at, bytes.size())), bytes.end());
+        saved.holdsTypedName = text.find(std::string("\0\0\0\x03Zoe", 7)) != std::string::npos;
+        return saved;
     }
 
     static bool MainMenuShown(Image const& shot)
@@ -141,12 +228,16 @@ protected:
 TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
 {
     StartToMainMenu();
-    ASSERT_TRUE(TapUntil(kButtonX, kNewGameY, "quorvel-game-hud.png", PersonsHudShown, kHudSeconds)) << game.Output();
+    SetUpNewGame();
+    ASSERT_TRUE(TapUntil(kWidth / 2, kHeight / 3, "quorvel-game-hud.png", PersonsHudShown, kHudSeconds)) << game.Output();
 
     // The person spins for the first turn with the space bar; the computer
     // players follow, and the game is saved once the order of play is known.
     ASSERT_TRUE(window.Key("space"));
     ASSERT_TRUE(WaitUntil([&] { return SavedGameBytes() > 0; }, kWaitSeconds)) << game.Output();
+    SavedPlayers const saved = ReadSavedPlayers();
+    EXPECT_EQ(saved.count, 3);
+    EXPECT_TRUE(saved.holdsTypedName);
 
     // The pause button, which a popup hides until a tap closes it.
     ASSERT_TRUE(TapUntil(kPauseButtonX, kPauseButtonY, "quorvel-game-pause.png", PauseMenuShown)) << game.Output();

@@ -1,7 +1,8 @@
 // The front-end modes on the real engine and mode stack, running the game's
 // own menu scripts: the splash's timeline and skips, the main menu's
-// buttons and questions, the pause menu and the answers of the yes/no
-// dialog, which a stand-in for the HUD's yes/no page gives.
+// buttons and questions, the pause menu, the answers of the yes/no
+// dialog, which a stand-in for the HUD's yes/no page gives, and the pages
+// where players are set up and chosen.
 #include "tests/support/ImageFixtures.h"
 
 #include "norv/base/AssetDict.h"
@@ -21,16 +22,26 @@
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/HudPages.h"
+#include "qrvl/original/CareerCard.h"
+#include "qrvl/original/GameScreens.h"
+#include "qrvl/original/PNPPlayerInfo.h"
+#include "qrvl/original/Player.h"
+#include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/QuorvelMode.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/frontend/FrontEndGameScreens.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
+#include "qrvl/original/frontend/ModeChoosePlayer.h"
 #include "qrvl/original/frontend/ModeHelp.h"
+#include "qrvl/original/frontend/ModeInvest.h"
 #include "qrvl/original/frontend/ModeHighScores.h"
 #include "qrvl/original/frontend/ModeLegal.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
+#include "qrvl/original/frontend/ModeSpin2Win.h"
+#include "qrvl/original/frontend/ModeStatus.h"
 #include "qrvl/original/frontend/ModeSplash.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/menu/GuifInfoMenu.h"
@@ -264,6 +275,20 @@ protected:
         engine->getModeManager()->setMode(menu);
         Tick();
         ASSERT_EQ(Top(), menu);
+    }
+
+    // Releases a control of a scripted page, as a click does.
+    void ReleaseOn(qrvl::TranslatableScreen* screen, char const* control)
+    {
+        Norv::Lua* lua = screen->GetLua();
+        lua->PushString(control);
+        ASSERT_EQ(lua->Call("Released", 1, 0), nullptr) << control;
+        Tick();
+    }
+    static bool Visible(Guif::Screen* screen, char const* control)
+    {
+        Guif::Control* found = screen->FindControl(control);
+        return found && found->GetVisibleFlag();
     }
 
     ModeMainMenu* menu = nullptr;
@@ -601,6 +626,398 @@ TEST_F(YesNoPageTest, TextsAndKeysFollowTheQuestion)
         Tick();
         EXPECT_EQ(Top(), menu);
     }
+}
+
+// The player pages over the main menu, driven through their scripts.
+class ChoosePlayerTest : public MainMenuTest {
+protected:
+    ModeChoosePlayer* Open(int flags, Player** players = nullptr)
+    {
+        auto* mode = new ModeChoosePlayer;
+        mode->init(players, nullptr, -1, flags, name, sizeof name);
+        engine->getModeManager()->pushMode(mode);
+        Tick();
+        return mode;
+    }
+
+    void Release(ModeChoosePlayer* mode, char const* control) { ReleaseOn(mode->GetCurrentScreen(), control); }
+    bool Shown(ModeChoosePlayer* mode, char const* control) { return Visible(mode->GetCurrentScreen(), control); }
+
+    char name[8] = {};
+};
+
+TEST_F(ChoosePlayerTest, TheSetUpAnswersColourCharacterAndPlayersWithTheTypedName)
+{
+    ModeChoosePlayer* mode = Open(ModeChoosePlayer::kSetUp);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::ColourPage);
+    Release(mode, "Colour2");
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::CharacterPage);
+    Release(mode, "Character5");
+    ASSERT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    EXPECT_TRUE(Shown(mode, "OKKey"));
+
+    // The first letter replaces the pre-filled name in upper case.
+    for (int key : {Norv::KEY_A, Norv::KEY_N, Norv::KEY_N, Norv::KEY_A})
+        mode->keyPressed(key);
+    EXPECT_STREQ(name, "Anna");
+    Release(mode, "Key66");
+    EXPECT_STREQ(name, "AnnaB");
+    for (int i = 0; i < 5; ++i)
+        mode->keyPressed(Norv::KEY_BACK);
+    EXPECT_FALSE(Shown(mode, "OKKey"));
+    // OK is no answer while the name is only spaces or empty.
+    Release(mode, "OKKey");
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    for (int key : {Norv::KEY_SHIFT, Norv::KEY_Z})
+        mode->keyPressed(key);
+    mode->keyReleased(Norv::KEY_SHIFT);
+    mode->keyPressed(Norv::KEY_O);
+    EXPECT_STREQ(name, "Zo");
+    Release(mode, "OKKey");
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NumberPage);
+
+    // Back walks the pages backwards without losing the name.
+    Release(mode, "BackButton");
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    Release(mode, "OKKey");
+    Release(mode, "Number4");
+    EXPECT_EQ(engine->lastChoice, 2 * 65536 + 5 * 256 + 4);
+    EXPECT_EQ(engine->lastChoice, GameScreens::packSetUp(2, 5, 4));
+    EXPECT_STREQ(name, "Zo");
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(ChoosePlayerTest, BackOnTheColourPageAsksAndOnlyYesQuits)
+{
+    ModeChoosePlayer* mode = Open(ModeChoosePlayer::kSetUp);
+    Release(mode, "BackButton");
+    EXPECT_EQ(calls.back(), "question:S_CONFIRM_QUIT");
+    Answer(1);
+    ASSERT_EQ(Top(), mode);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::ColourPage);
+    Release(mode, "BackButton");
+    Answer(0);
+    EXPECT_EQ(engine->lastChoice, ModeChoosePlayer::kQuit);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(ChoosePlayerTest, ListsOfferOnlyEligiblePlayersAndIgnoreOtherNumbers)
+{
+    Player person, rich, poor;
+    person.setComputer(false);
+    rich.setComputer(true);
+    poor.setComputer(true);
+    rich.addQuorvelCard(new QuorvelCard(50000));
+    Player* seats[ModeChoosePlayer::kMaxListed] = {&person, nullptr, &poor, &rich};
+
+    // Taking a tile: only computer players holding one are offered.
+    ModeChoosePlayer* mode = Open(ModeChoosePlayer::kTile | ModeChoosePlayer::kFilter, seats);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::ChooseList);
+    ASSERT_EQ(mode->GetCount(), 1);
+    EXPECT_TRUE(Shown(mode, "Player1Frame"));
+    EXPECT_FALSE(Shown(mode, "Player2Frame"));
+    EXPECT_FALSE(Shown(mode, "BackButton"));
+    engine->lastChoice = 42;
+    Release(mode, "Player2Frame");
+    EXPECT_EQ(engine->lastChoice, 42);
+    EXPECT_EQ(Top(), mode);
+    Release(mode, "Player1Frame");
+    EXPECT_EQ(engine->lastChoice, 3);
+    EXPECT_EQ(Top(), menu);
+
+    // Suing: every computer player.
+    mode = Open(ModeChoosePlayer::kLawsuit | ModeChoosePlayer::kFilter, seats);
+    ASSERT_EQ(mode->GetCount(), 2);
+    EXPECT_EQ(mode->GetSeat(0), 2);
+    EXPECT_EQ(mode->GetSeat(1), 3);
+    Release(mode, "Player2Frame");
+    EXPECT_EQ(engine->lastChoice, 3);
+
+    // Nobody to sue: the list leaves at once, as Back does.
+    Player* alone[ModeChoosePlayer::kMaxListed] = {&person};
+    Open(ModeChoosePlayer::kLawsuit | ModeChoosePlayer::kFilter, alone);
+    Tick();
+    EXPECT_EQ(engine->lastChoice, ModeChoosePlayer::Back);
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(ChoosePlayerTest, PassAndPlaySetsUpEachPlayerAndBackFreesWhatItPasses)
+{
+    PNPPlayerInfo info;
+    auto* mode = new ModePNPChoosePlayer;
+    mode->init(nullptr, nullptr, &info);
+    engine->getModeManager()->pushMode(mode);
+    Tick();
+    ASSERT_EQ(mode->GetState(), ModeChoosePlayer::NumberPage);
+    EXPECT_FALSE(Shown(mode, "Number1"));
+    Release(mode, "BackButton");
+    Answer(1);
+    ASSERT_EQ(Top(), mode);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NumberPage);
+
+    Release(mode, "Number2");
+    Release(mode, "Colour1");
+    Release(mode, "Character3");
+    ASSERT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    for (int key : {Norv::KEY_A, Norv::KEY_B})
+        mode->keyPressed(key);
+    Release(mode, "OKKey");
+    EXPECT_EQ(mode->GetPlayerIndex(), 1);
+    EXPECT_STREQ(info.name[0], "Ab");
+    Guif::Control* taken = mode->GetCurrentScreen()->FindControl("Colour1");
+    ASSERT_NE(taken, nullptr);
+    EXPECT_FALSE(taken->GetTouchableFlag());
+
+    // Back on the second player's colour page: the first player's name
+    // again, then the character and the colour freed on the way back.
+    Release(mode, "BackButton");
+    EXPECT_EQ(mode->GetPlayerIndex(), 0);
+    EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NamePage);
+    EXPECT_STREQ(mode->GetName(), "Ab");
+    Release(mode, "BackButton");
+    EXPECT_EQ(info.character[0], -1);
+    Release(mode, "BackButton");
+    EXPECT_EQ(info.colour[0], -1);
+    EXPECT_TRUE(taken->GetTouchableFlag());
+
+    Release(mode, "Colour1");
+    Release(mode, "Character3");
+    Release(mode, "OKKey");
+    Release(mode, "Colour2");
+    Release(mode, "Character4");
+    Release(mode, "OKKey");
+    EXPECT_EQ(engine->lastChoice, ModePNPChoosePlayer::kPlayersChosen);
+    EXPECT_EQ(Top(), menu);
+    EXPECT_EQ(info.count, 2);
+    EXPECT_EQ(info.colour[0], 1);
+    EXPECT_EQ(info.colour[1], 2);
+    EXPECT_EQ(info.character[1], 4);
+    // The names nobody typed stay the pre-filled ones.
+    EXPECT_TRUE(info.defaultName[0] && info.defaultName[1]);
+}
+
+// Spin to Win and investment numbers over the main menu, through their scripts.
+class Spin2WinTest : public MainMenuTest {
+protected:
+    void Push(ModeSpin2Win* mode)
+    {
+        engine->getModeManager()->pushMode(mode);
+        Tick();
+    }
+    void Release(ModeSpin2Win* mode, char const* control) { ReleaseOn(mode->GetCurrentScreen(), control); }
+    bool Shown(ModeSpin2Win* mode, char const* control) { return Visible(mode->GetCurrentScreen(), control); }
+};
+
+TEST_F(Spin2WinTest, TheStakeStaysWithinItsBoundsAndIsStoredWithTheNumber)
+{
+    Player player;
+    auto* mode = new ModeSpin2Win;
+    mode->init(nullptr, &player);
+    Push(mode);
+    EXPECT_FALSE(Shown(mode, "OKKey"));
+    Release(mode, "Wheel4");
+    EXPECT_TRUE(Shown(mode, "Number4Wager"));
+    EXPECT_TRUE(Shown(mode, "OKKey"));
+    Release(mode, "OKKey");
+    ASSERT_EQ(mode->GetPage(), ModeSpin2Win::WagerPage);
+    EXPECT_FALSE(Shown(mode, "WagerLeftArrow"));
+    Release(mode, "WagerLeftArrow");
+    EXPECT_EQ(mode->GetWager(), ModeSpin2Win::kMinWager);
+    for (int i = 0; i < 10; ++i)
+        Release(mode, "WagerRightArrow");
+    EXPECT_EQ(mode->GetWager(), ModeSpin2Win::kMaxWager);
+    EXPECT_FALSE(Shown(mode, "WagerRightArrow"));
+    EXPECT_TRUE(Shown(mode, "WagerLeftArrow"));
+    Release(mode, "WagerLeftArrow");
+    Release(mode, "OKKey");
+    EXPECT_EQ(engine->lastChoice, ModeSpin2Win::kConfirmed);
+    ASSERT_EQ(player.getSpin2WinCount(), 1);
+    EXPECT_EQ(player.getSpin2WinNumbers()[0], 3);
+    EXPECT_EQ(player.getWager(), 45000);
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(Spin2WinTest, NumbersBeyondTheAllowedAreRefusedAndPressingAgainRemovesOne)
+{
+    Player player;
+    auto* mode = new ModeSpin2Win;
+    mode->init(nullptr, &player);
+    mode->SetAllowed(2);
+    Push(mode);
+    for (char const* number : {"Wheel3", "Wheel7", "Wheel9"})
+        Release(mode, number);
+    ASSERT_EQ(mode->GetChosenCount(), 2);
+    EXPECT_EQ(mode->GetChosen(0), 2);
+    EXPECT_EQ(mode->GetChosen(1), 6);
+    EXPECT_FALSE(Shown(mode, "Number9Wager"));
+    Release(mode, "Wheel3");
+    Release(mode, "Wheel9");
+    EXPECT_EQ(mode->GetChosen(0), 6);
+    EXPECT_EQ(mode->GetChosen(1), 8);
+    EXPECT_FALSE(mode->numberIsTaken(2));
+}
+
+TEST_F(Spin2WinTest, BackAsksAndYesLeavesWithoutAStake)
+{
+    Player player;
+    auto* mode = new ModeSpin2Win;
+    mode->init(nullptr, &player);
+    Push(mode);
+    Release(mode, "BackButton");
+    EXPECT_EQ(calls.back(), "question:S_QUIT_S2W");
+    Answer(1);
+    ASSERT_EQ(Top(), mode);
+    Release(mode, "BackButton");
+    Answer(0);
+    EXPECT_EQ(engine->lastChoice, -1);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+    EXPECT_EQ(player.getSpin2WinCount(), 0);
+}
+
+TEST_F(Spin2WinTest, AnInvestmentRefusesOwnedNumbersAndChargesOnce)
+{
+    Player player;
+    player.setColor(2);
+    player.transactCash(20000);
+    int const cash = player.getCash();
+    int owners[ModeSpin2Win::kNumbers] = {6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
+    owners[4] = 0;
+    auto* mode = new ModeSpin2Win;
+    mode->init(&player, nullptr, owners);
+    Push(mode);
+    EXPECT_EQ(mode->GetPage(), ModeSpin2Win::InvestmentPage);
+    EXPECT_TRUE(Shown(mode, "Number5Wager"));
+    Release(mode, "Wheel5");
+    EXPECT_EQ(mode->GetChosenCount(), 0);
+    engine->lastChoice = 42;
+    Release(mode, "Wheel6");
+    Release(mode, "OKKey");
+    EXPECT_EQ(player.getCash(), cash - ModeSpin2Win::kInvestmentPrice);
+    EXPECT_EQ(player.getInvestment(), 5);
+    EXPECT_EQ(owners[5], 2);
+    EXPECT_EQ(engine->lastChoice, 42);
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, ABoughtInvestmentIsANumberNobodyHeldAndNothingIsSoldWhenAllAreHeld)
+{
+    Player player;
+    player.transactCash(20000);
+    int const cash = player.getCash();
+    int taken[ModeInvest::kNumbers] = {1, 1, 1, 1, 1, 1, 1, 0, 1, 1};
+    ModeInvest buy;
+    buy.init(&player, nullptr, taken);
+    EXPECT_EQ(buy.GetNumber(), 7);
+    EXPECT_EQ(player.getInvestment(), 7);
+    EXPECT_EQ(taken[7], 1);
+    EXPECT_EQ(player.getCash(), cash - ModeInvest::kPrice);
+
+    auto* none = new ModeInvest;
+    none->init(&player, nullptr, taken);
+    EXPECT_EQ(none->GetNumber(), -1);
+    EXPECT_EQ(player.getCash(), cash - ModeInvest::kPrice);
+    engine->getModeManager()->pushMode(none);
+    Tick();
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, TheStatusLauncherKeepsTheOverviewUntilItIsDone)
+{
+    Player first, second;
+    Player* players[ModeChoosePlayer::kMaxListed] = {&first, &second};
+    auto* launcher = new ModeLaunchStatus;
+    launcher->init(players, nullptr, nullptr, &first);
+    engine->getModeManager()->pushMode(launcher);
+    Tick();
+    Tick();
+    auto* overview = TopAs<ModeChoosePlayer>();
+    ASSERT_NE(overview, nullptr);
+    EXPECT_EQ(overview->GetState(), ModeChoosePlayer::OverviewList);
+    EXPECT_EQ(overview->GetCount(), 2);
+    engine->getModeManager()->popMode();
+    Tick();
+    EXPECT_EQ(Top(), launcher);
+    launcher->SetDone();
+    Tick();
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+// A status screen over the main menu, stepped through its script.
+class StatusTest : public MainMenuTest {
+protected:
+    ModeStatus* Open(Player* player, bool current, ModeStatus::StatusMode mode = ModeStatus::OnTabs)
+    {
+        auto* status = new ModeStatus;
+        status->init(nullptr, player, current, owners, ModeStatus::InvestAllowed, mode);
+        engine->getModeManager()->pushMode(status);
+        Tick();
+        return status;
+    }
+    void Release(ModeStatus* status, char const* control) { ReleaseOn(status->GetScreen(), control); }
+    Norv::WideString Shown(ModeStatus* status, char const* control)
+    {
+        auto* line = dynamic_cast<Guif::TextLine*>(status->GetScreen()->FindControl(control));
+        Guif::ColorText* text = line ? line->GetColorText() : nullptr;
+        return text ? text->GetText() : Norv::WideString(L"?");
+    }
+
+    int owners[ModeSpin2Win::kNumbers] = {6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
+};
+
+TEST_F(StatusTest, TheCardsTabIsSkippedForAComputerAndForAnotherPassAndPlayPlayer)
+{
+    Player computer;
+    computer.setComputer(true);
+    ModeStatus* status = Open(&computer, false);
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::PlayerTab);
+    Release(status, "DownArrow");
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::InvestmentTab);
+    Release(status, "DownArrow");
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::HouseTab);
+    Release(status, "UpArrow");
+    Release(status, "UpArrow");
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::PlayerTab);
+    Release(status, "UpArrow");
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::CareerTab);
+
+    Player person;
+    person.setComputer(false);
+    ModeStatus other;
+    other.init(nullptr, &person, false, owners, ModeStatus::InvestAllowed, ModeStatus::OnTabs);
+    EXPECT_TRUE(other.IsValidPage(ModeStatus::CardsTab));
+    engine->launchGame(false, QuorvelEngine::GameModePassAndPlay, false);
+    EXPECT_FALSE(other.IsValidPage(ModeStatus::CardsTab));
+    other.init(nullptr, &person, true, owners, ModeStatus::InvestAllowed, ModeStatus::OnTabs);
+    EXPECT_TRUE(other.IsValidPage(ModeStatus::CardsTab));
+}
+
+TEST_F(StatusTest, OpeningOnTheInvestmentOfAPlayerWhoInvestedSaysSoAndClosesWithTheMessage)
+{
+    Player person;
+    person.setInvestment(3);
+    Open(&person, true, ModeStatus::OnInvestment);
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    EXPECT_EQ(calls.back(), "question:S_ALREADY_INVESTED:ok");
+    Answer(3);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(StatusTest, ACareerWithoutATopSalaryShowsNoLimit)
+{
+    Player person;
+    person.takeJob(CareerCard::create(1), false);
+    ModeStatus* status = Open(&person, true);
+    for (int i = 0; i < 4; ++i)
+        Release(status, "DownArrow");
+    ASSERT_EQ(status->GetCurrentPage(), ModeStatus::CareerTab);
+    EXPECT_EQ(Shown(status, "CareerMaxLabel"), Norv::WideString(L"S_NONE"));
+    Release(status, "BackButton");
+    EXPECT_EQ(Top(), menu);
 }
 
 TEST(GuifInfoMenuTest, UnknownBoardColoursGiveTheRedBoard)

@@ -5,8 +5,12 @@
 #include "qrvl/menu/HudBoardPresenter.h"
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/frontend/ModeChoosePlayer.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
+#include "qrvl/original/frontend/ModeSpin2Win.h"
+#include "qrvl/original/frontend/ModeStatus.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CLocalise.h"
 
@@ -59,6 +63,62 @@ void FrontEndGameScreens::pushPause(Player* player, Hud* hud)
     ModePause* pause = new ModePause;
     pause->init(player, hud);
     qrvl::PushMode(pause);
+}
+
+void FrontEndGameScreens::pushChoosePlayer(Player** candidates, int count, int currentPosition, int flags)
+{
+    // The screen looks at six seats; the candidates may be fewer.
+    Player* seats[ModeChoosePlayer::kMaxListed] = {};
+    for (int i = 0; i < count && i < ModeChoosePlayer::kMaxListed; ++i)
+        seats[i] = candidates[i];
+    ModeChoosePlayer* choice = new ModeChoosePlayer;
+    choice->init(seats, nullptr, currentPosition, flags, nullptr, 0);
+    qrvl::PushMode(choice);
+}
+
+void FrontEndGameScreens::pushOpponents(Player** seats, int, int humanIndex)
+{
+    ModeChoosePlayer* opponents = new ModeChoosePlayer;
+    opponents->init(seats, nullptr, humanIndex, ModeChoosePlayer::kOpponents | ModeChoosePlayer::kFilter, nullptr, 0);
+    qrvl::PushMode(opponents);
+}
+
+void FrontEndGameScreens::pushSetUp(Player** players, Hud* hud, char* name, int nameBytes)
+{
+    ModeChoosePlayer* setUp = new ModeChoosePlayer;
+    setUp->init(players, hud, -1, ModeChoosePlayer::kSetUp, name, nameBytes);
+    qrvl::PushMode(setUp);
+}
+
+void FrontEndGameScreens::pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPlayerInfo* info)
+{
+    ModePNPChoosePlayer* setUp = new ModePNPChoosePlayer;
+    setUp->init(players, hud, info);
+    qrvl::PushMode(setUp);
+}
+
+void FrontEndGameScreens::pushSpin2Win(Player* player)
+{
+    ModeSpin2Win* spin = new ModeSpin2Win;
+    spin->init(nullptr, player);
+    qrvl::PushMode(spin);
+}
+
+bool FrontEndGameScreens::pushStatus(Player* player, Hud* hud, int* owners, int investRefusal, int mode)
+{
+    ModeStatus* status = new ModeStatus;
+    status->init(hud, player, true, owners, investRefusal, static_cast<ModeStatus::StatusMode>(mode));
+    qrvl::PushMode(status);
+    return true;
+}
+
+bool FrontEndGameScreens::pushOverview(Player** players, Hud* hud, int* owners, int investRefusal)
+{
+    ModeChoosePlayer* overview = new ModeChoosePlayer;
+    overview->init(players, hud, -1, 0, nullptr, 0);
+    overview->setInvestInfo(owners, investRefusal);
+    qrvl::PushMode(overview);
+    return true;
 }
 
 FGMode* FrontEndGameScreens::createMainMenu()

@@ -1,0 +1,3 @@
+-- The players of a game, to look at or to choose one.
+require('menu/playerPages.lua')
+ShowPage('menu/chooseCharacterInPlay.xml')

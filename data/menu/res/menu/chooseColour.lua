@@ -1,0 +1,3 @@
+-- The set-up's colour page.
+require('menu/playerPages.lua')
+ShowPage('menu/chooseColour.xml')

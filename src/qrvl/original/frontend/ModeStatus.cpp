@@ -1,0 +1,305 @@
+// The status screen.
+#include "qrvl/original/frontend/ModeStatus.h"
+
+#include "qrvl/menu/FrameTime.h"
+#include "qrvl/menu/GuifHudManager.h"
+#include "qrvl/menu/HudPageScript.h"
+#include "qrvl/menu/MenuSupport.h"
+#include "qrvl/menu/ScreenControls.h"
+#include "qrvl/original/CareerCard.h"
+#include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/Player.h"
+#include "qrvl/original/PlayerEnums.h"
+#include "qrvl/original/frontend/ModeSpin2Win.h"
+#include "qrvl/original/frontend/ModeYesNo.h"
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/phone/GameUtil.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr char const* kScript = "menu/status.lua";
+constexpr char const* kTabControls[ModeStatus::kTabs] = {"PlayerTab", "LTITab", "STWTab", "HouseTab", "CareerTab"};
+constexpr char const* kTabIcons[ModeStatus::kTabs] = {"PlayerTabIcon", "LTITabIcon", "STWTabIcon", "HouseTabIcon",
+                                                     "CareerTabIcon"};
+
+char const* Text(char const* id) { return FGStringManager::getString(id); }
+
+std::string Number(int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    return text;
+}
+
+} // namespace
+
+char const ModeStatus::className[] = "ModeStatus";
+
+Norv::Lunar<ModeStatus>::RegType ModeStatus::methods[] = {
+    {"BackKeyPressed", &ModeStatus::l_BackKeyPressed},
+    {"InvestButtonPressed", &ModeStatus::l_InvestButtonPressed},
+    {"STWButtonPressed", &ModeStatus::l_STWButtonPressed},
+    {"UpArrowPressed", &ModeStatus::l_UpArrowPressed},
+    {"DownArrowPressed", &ModeStatus::l_DownArrowPressed},
+    {nullptr, nullptr},
+};
+
+ModeStatus::ModeStatus() : screen(new qrvl::TranslatableScreen(0, nullptr))
+{
+    qrvl::RunHudPageScript(screen->GetLua(), kScript, this);
+}
+
+ModeStatus::~ModeStatus() { screen.Release(); }
+
+void ModeStatus::init(Hud* gameHud, Player* shown, bool isCurrent, int* numberOwners, int investRefusal,
+                      StatusMode opening)
+{
+    hud = gameHud;
+    player = shown;
+    current = isCurrent;
+    owners = numberOwners;
+    refusal = investRefusal;
+    mode = opening;
+    closing = false;
+}
+
+char const* ModeStatus::Said(char const* own, char const* others) const
+{
+    return !player->isComputer() && current ? own : others;
+}
+
+bool ModeStatus::IsValidPage(int tab) const
+{
+    if (tab != CardsTab)
+        return tab >= 0 && tab < kTabs;
+    if (player->isComputer())
+        return false;
+    QuorvelEngine* engine = qrvl::GetGameEngine();
+    bool const passAndPlay = engine && engine->getGameMode() == QuorvelEngine::GameModePassAndPlay;
+    return !passAndPlay || current;
+}
+
+void ModeStatus::SetCurrentPage(int tab)
+{
+    for (int t = 0; t < kTabs; ++t) {
+        qrvl::ShowControl(screen.Get(), kTabControls[t], t == tab);
+        qrvl::ShowControl(screen.Get(), kTabIcons[t], t == tab);
+    }
+    page = tab;
+}
+
+void ModeStatus::Step(int direction)
+{
+    int tab = page;
+    do {
+        tab = (tab + direction + kTabs) % kTabs;
+    } while (!IsValidPage(tab) && tab != page);
+    SetCurrentPage(tab);
+    RedrawStatusScreen();
+}
+
+void ModeStatus::PopulateScreens()
+{
+    Guif::Screen* shown = screen.Get();
+    qrvl::SetSpriteImage(shown, "PlayerImage", PlayerEnums::PictureAt(PlayerEnums::g_PlayerTabs, player->getCharacter()));
+    qrvl::SetSpriteImage(shown, "SliderImage", PlayerEnums::PictureAt(PlayerEnums::g_PlayerPegs, player->getCharacter()));
+    qrvl::SetSpriteImage(shown, "PlayerImageBkg", PlayerEnums::PictureAt(ColourEnums::g_ColourTabs, player->getColor()));
+    qrvl::SetLineText(shown, "PlayerName", player->getName(), true);
+    int const number = player->getInvestment();
+    qrvl::SetLineText(shown, "LTIWagerLabel", number >= 0 ? Number(number + 1) : std::string(), true);
+    HouseCard const* house = player->getHouse();
+    qrvl::ShowControl(shown, "HouseLabel", house != nullptr);
+    if (house)
+        qrvl::SetLineText(shown, "HouseLabel", Text(house->textId), true);
+    CareerCard const* career = player->getCareer();
+    qrvl::ShowControl(shown, "CareerJobLabel", career != nullptr);
+    if (career)
+        qrvl::SetLineText(shown, "CareerJobLabel", Text(career->textId), true);
+}
+
+void ModeStatus::RedrawStatusScreen()
+{
+    Guif::Screen* shown = screen.Get();
+    char const* const name = player->getName();
+    switch (page) {
+    case PlayerTab:
+        qrvl::SetLineText(shown, "PlayerQuorvelLabel", "x" + Number(player->getNumQuorvelCards()), true);
+        qrvl::SetLineText(shown, "PlayerCashLabel", GameUtil::getMoneyString(player->getCash()), true);
+        qrvl::SetLineText(shown, "PlayerLoansLabel", GameUtil::getMoneyString(player->getLoans() * kLoanAmount), true);
+        break;
+    case InvestmentTab: {
+        int const number = player->getInvestment();
+        bool const invested = number >= 0;
+        char const* const args[] = {name, nullptr};
+        std::string const numberText = Number(number + 1);
+        char const* const withNumber[] = {name, numberText.c_str()};
+        std::string const text = invested ? CLocalise::Fill(Text(Said("S_PL_INVEST", "S_AI_INVEST")), withNumber, 2)
+                                          : CLocalise::Fill(Text(Said("S_PL_NO_INVEST", "S_AI_NO_INVEST")), args, 1);
+        qrvl::SetLineText(shown, "LTILabel", text, true);
+        qrvl::ShowControl(shown, "LTIWager", invested);
+        qrvl::ShowControl(shown, "LTIButton", !invested && !player->isComputer() && current);
+        break;
+    }
+    case CardsTab: {
+        bool const holdsCards = player->getShareTheWealthCards() != nullptr;
+        qrvl::SetLineText(shown, "STWLabel", Text(holdsCards ? "S_STW_PRESS_OK" : "S_I3D_NO_SHARE_CARDS"), true);
+        qrvl::ShowControl(shown, "STWButton", holdsCards);
+        break;
+    }
+    case HouseTab: {
+        HouseCard const* house = player->getHouse();
+        qrvl::ShowControl(shown, "HouseData", house != nullptr);
+        qrvl::ShowControl(shown, "HouseNoHouseLabel", house == nullptr);
+        if (!house) {
+            char const* const args[] = {name};
+            qrvl::SetLineText(shown, "HouseNoHouseLabel",
+                              CLocalise::Fill(Text(Said("S_PL_NO_HOUSE", "S_AI_NO_HOUSE")), args, 1), true);
+            break;
+        }
+        qrvl::SetLineText(shown, "HousePaidLabel", GameUtil::getMoneyString(house->price), true);
+        bool const sells = house->saleValue > 0;
+        qrvl::ShowControl(shown, "HouseSellForPrelabel", sells);
+        qrvl::SetLineText(shown, "HouseSellForLabel", sells ? GameUtil::getMoneyString(house->saleValue) : "", true);
+        break;
+    }
+    case CareerTab: {
+        CareerCard const* career = player->getCareer();
+        qrvl::ShowControl(shown, "CareerData", career != nullptr);
+        qrvl::ShowControl(shown, "CareerNoJobLabel", career == nullptr);
+        if (!career) {
+            char const* const args[] = {name};
+            qrvl::SetLineText(shown, "CareerNoJobLabel",
+                              CLocalise::Fill(Text(Said("S_PL_NO_CAREER", "S_AI_NO_CAREER")), args, 1), true);
+            break;
+        }
+        qrvl::SetLineText(shown, "CareerSalaryLabel", GameUtil::getMoneyString(player->getSalary()), true);
+        qrvl::SetLineText(shown, "CareerMaxLabel",
+                          career->maxSalary < 1 ? Text("S_NONE") : GameUtil::getMoneyString(career->maxSalary), true);
+        qrvl::SetLineText(shown, "CareerTaxLabel", GameUtil::getMoneyString(career->tax), true);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void ModeStatus::Message(char const* textId)
+{
+    ModeYesNo* message = new ModeYesNo;
+    message->init(Text(textId), nullptr, nullptr, hud, false, true);
+    qrvl::PushMode(message);
+}
+
+void ModeStatus::EnterInvestScreen()
+{
+    if (refusal == RefusedNotYourTurn) {
+        Message("S_NO_INVEST_NOT_YOUR_TURN");
+    } else if (refusal == RefusedTurnOrder) {
+        Message("S_NO_INVEST_TURN_ORDER");
+    } else if (refusal == InvestAllowed) {
+        if (player->getInvestment() >= 0) {
+            Message("S_ALREADY_INVESTED");
+        } else {
+            ModeSpin2Win* buy = new ModeSpin2Win;
+            buy->init(player, hud, owners);
+            qrvl::PushMode(buy);
+        }
+    }
+}
+
+void ModeStatus::activate()
+{
+    QuorvelMode::activate();
+    if (closing) {
+        qrvl::PopMode();
+        qrvl::GuifHudManager::GetHudManager().SetHudMode(qrvl::HudModeMachine::HudOn);
+        return;
+    }
+    PopulateScreens();
+    qrvl::HideSoftkeys();
+    if (!IsValidPage(page))
+        page = PlayerTab;
+    // The cards open on their own tab until they have a page of their own.
+    if (mode == OnCards && IsValidPage(CardsTab))
+        page = CardsTab;
+    SetCurrentPage(page);
+    RedrawStatusScreen();
+    if (mode == OnInvestment) {
+        EnterInvestScreen();
+        closing = true;
+    }
+}
+
+void ModeStatus::deactivate()
+{
+    QuorvelMode::deactivate();
+    qrvl::HideSoftkeys();
+}
+
+void ModeStatus::buttonSelected(CGuiFrameTouchButton* button)
+{
+    switch (button->id) {
+    case Invest:
+        EnterInvestScreen();
+        break;
+    case Back:
+        qrvl::PlayMenuSound("frontend_back");
+        qrvl::PopMode();
+        qrvl::GuifHudManager::GetHudManager().SetHudMode(qrvl::HudModeMachine::HudOn);
+        break;
+    default:
+        break;
+    }
+}
+
+void ModeStatus::tick() { screen->Update(qrvl::LastFrameMs() * 0.001); }
+void ModeStatus::drawSelf(Norv::Surface* surface) { screen->Render(surface, 0, 0); }
+void ModeStatus::onTouchUp(int x, int y, int id) { screen->OnTouchUp(x, y, id); }
+void ModeStatus::onTouchDown(int x, int y, int id) { screen->OnTouchDown(x, y, id); }
+
+void ModeStatus::keyPressed(int key)
+{
+    if (screen->CanReceiveEvents())
+        screen->OnKeyDown(static_cast<Norv::KeyCode>(key));
+}
+
+void ModeStatus::Press(int id)
+{
+    CGuiFrameTouchButton button(id);
+    buttonSelected(&button);
+}
+
+int ModeStatus::l_BackKeyPressed(lua_State*)
+{
+    Press(Back);
+    return 0;
+}
+
+int ModeStatus::l_InvestButtonPressed(lua_State*)
+{
+    Press(Invest);
+    return 0;
+}
+
+int ModeStatus::l_STWButtonPressed(lua_State*)
+{
+    Press(Cards);
+    return 0;
+}
+
+int ModeStatus::l_UpArrowPressed(lua_State*)
+{
+    Step(-1);
+    return 0;
+}
+
+int ModeStatus::l_DownArrowPressed(lua_State*)
+{
+    Step(1);
+    return 0;
+}
