@@ -26,7 +26,7 @@ char const* Text(char const* id) { return FGStringManager::getString(id); }
 
 char const* WagerTab(int colour) { return PlayerEnums::PictureAt(ColourEnums::g_WagerTabs, colour); }
 
-void SetHudOn() { qrvl::GuifHudManager::GetHudManager().SetHudMode(qrvl::HudModeMachine::HudOn); }
+void SetHudOn() { qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn); }
 
 } // namespace
 
@@ -95,7 +95,7 @@ void ModeSpin2Win::SelectNumbers(bool first)
         numberScreen = new qrvl::TranslatableScreen(0, nullptr);
         qrvl::RunHudPageScript(numberScreen->GetLua(), kNumberScript, this);
     }
-    qrvl::GuifHudManager::GetHudManager().SetHudMode(qrvl::HudModeMachine::BothOff);
+    qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudBothOff);
     Guif::Screen* screen = numberScreen.Get();
     qrvl::SetLineText(screen, "FrameHeader", Text(investment ? "LTI_TITLE" : "S_SPN2"), true);
     if (Guif::TextBox* description = qrvl::FindTextBox(screen, "SpinDescription"))

@@ -217,7 +217,7 @@ void ModeStatus::activate()
     QuorvelMode::activate();
     if (closing) {
         qrvl::PopMode();
-        qrvl::GuifHudManager::GetHudManager().SetHudMode(qrvl::HudModeMachine::HudOn);
+        qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn);
         return;
     }
     PopulateScreens();
@@ -250,7 +250,7 @@ void ModeStatus::buttonSelected(CGuiFrameTouchButton* button)
     case Back:
         qrvl::PlayMenuSound("frontend_back");
         qrvl::PopMode();
-        qrvl::GuifHudManager::GetHudManager().SetHudMode(qrvl::HudModeMachine::HudOn);
+        qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn);
         break;
     default:
         break;
