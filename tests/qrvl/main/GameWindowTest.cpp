@@ -1,7 +1,7 @@
 // A game as a player meets it in the real program started from its built
 // Resources: New Game sets up the players (colour, character, name, number)
-// and shows the HUD over the board with the person's colour, and saves the
-// game with those players; the pause button pauses, Exit and Yes reach the
+// and shows the HUD with the person's colour over the board with its wheel,
+// clicker and road, and saves the game with those players; the pause button pauses, Exit and Yes reach the
 // main menu, Continue resumes; and with no board file the main menu comes
 // back with a message.
 #include "tests/harness/ChildProcess.h"
@@ -80,6 +80,19 @@ constexpr int kPauseTitleY = 150;
 constexpr Rgb kRibbonBlue = {0x2f, 0x7f, 0xdc};
 constexpr int kPauseButtonX = kWidth - 84 + 27;
 constexpr int kPauseButtonY = 16 + 33;
+// The board as the first turn shows it: the clicker's red arm below the
+// wheel's white hub, the Spin to Win plate on the road left of the wheel,
+// and the grass; shading varies, so the tolerances are wide.
+constexpr int kClickerX = 510, kClickerY = 432;
+constexpr Rgb kClickerRed = {0xff, 0x4d, 0x4d};
+constexpr int kHubX = 508, kHubY = 380;
+constexpr Rgb kHubWhite = {0xe0, 0xe2, 0xe4};
+constexpr int kSpinPlateX = 392, kSpinPlateY = 300;
+constexpr Rgb kSpinPurple = {0xaa, 0x6a, 0xdc};
+constexpr int kBoardTolerance = 30;
+constexpr int kGrassX = 800, kGrassY = 200;
+constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};
+constexpr int kGrassTolerance = 50;
 constexpr int kYesKeyY = 154 + 320 + 26;
 constexpr int kOkKeyY = 154 + 390 + 26;
 
@@ -255,6 +268,25 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
     // Whoever's turn it is, the bar is back at the bottom of the screen.
     ASSERT_TRUE(TapUntil(kButtonX, kContinueY, "quorvel-game-continued.png", BarShown, kHudSeconds)) << game.Output();
 
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
+{
+    StartToMainMenu();
+    SetUpNewGame();
+    // The welcome messages close on taps on the grass, away from the road.
+    ASSERT_TRUE(TapUntil(kWidth / 2, 600, "quorvel-board-start.png",
+                         [](Image const& shot) {
+                             return PersonsHudShown(shot)
+                                    && shot.RegionIs(kClickerX, kClickerY, 4, 10, kClickerRed, kBoardTolerance)
+                                    && shot.RegionIs(kHubX, kHubY, 4, 4, kHubWhite, kBoardTolerance)
+                                    && shot.RegionIs(kSpinPlateX, kSpinPlateY, 4, 4, kSpinPurple, kBoardTolerance)
+                                    && shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
+                         },
+                         kHudSeconds))
+        << game.Output();
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
 }
