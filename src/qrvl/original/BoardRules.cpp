@@ -204,7 +204,7 @@ void Board::tickState()
     case 46:
         forkSpace = getSpaceIndex(currentPlayer->getCar()->GetCurrentSpace());
         state = 45;
-        screens->pushBranch(currentPlayer->getCar()->GetCurrentSpace()->branchType);
+        screens->pushBranch(currentPlayer->getCar()->GetCurrentSpace()->branchType, currentPlayer);
         break;
     case 52:
         startSteal();
@@ -473,7 +473,7 @@ void Board::doBranchSpace(Player* player)
 {
     const BoardSpace* space = player->getCar()->GetCurrentSpace();
     if (!player->isComputer())
-        screens->pushBranch(space->branchType);
+        screens->pushBranch(space->branchType, player);
     state = space->type == BoardSpace::B5 ? 25 : 11;
 }
 
@@ -584,7 +584,7 @@ void Board::changeCareer()
 {
     Player* player = currentPlayer;
     if (!player->isComputer()) {
-        screens->pushBranch(player->getCar()->GetCurrentSpace()->branchType);
+        screens->pushBranch(player->getCar()->GetCurrentSpace()->branchType, player);
         state = 23;
         return;
     }

@@ -1,7 +1,9 @@
 // A game as a player meets it in the real program started from its built
-// Resources: New Game shows the HUD over the board and saves the game;
-// Escape pauses, Exit and Yes reach the main menu, Continue resumes; and
-// with no board file the main menu comes back with a message.
+// Resources: New Game asks for the Share the Wealth cards, shows the HUD
+// over the board and saves the game; Escape pauses, Exit and Yes reach the
+// main menu, Continue resumes; the person's choices of the road are asked
+// on screens and the game goes on; and with no board file the main menu
+// comes back with a message.
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
@@ -12,6 +14,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,8 +24,11 @@ using namespace NorvTest;
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 constexpr double kWaitSeconds = 30.0;
-// A new game must show its HUD this soon.
-constexpr double kHudSeconds = 15.0;
+// A new game must show its HUD this soon, its Share the Wealth cards
+// picked and seen.
+constexpr double kHudSeconds = 40.0;
+// The computer players' first turns until the person's own.
+constexpr double kRoadSeconds = 150.0;
 constexpr int kTolerance = 6;
 // A spot inside the main menu's logo badge, right of its name.
 constexpr int kLogoBadgeX = 252 + 478;
@@ -51,6 +58,27 @@ constexpr int kPanelY = 420;
 constexpr int kExitGameY = 154 + 50 + 3 * 60 + 26;
 constexpr int kYesKeyY = 154 + 320 + 26;
 constexpr int kOkKeyY = 154 + 390 + 26;
+// The choice screens (base layout, normal art) draw cards of this colour
+// over the darkened board. Two cards side by side (a fork, college or
+// career, two careers) show the left card here, the right card's middle
+// is at kRightCardX/Y; one card in the middle (a career, a house, Share
+// the Wealth cards) shows here with its OK or Buy key at kKeyX/Y; a fan of
+// face-down cards shows the blue edges of its backs along kFanRowsY.
+constexpr Rgb kCard = {0xf7, 0xfb, 0xff};
+constexpr Rgb kCardBack = {0x2f, 0x7f, 0xdc};
+constexpr int kLeftCardX = 203;
+constexpr int kLeftCardY = 500;
+constexpr int kCarouselGapX = 340;
+constexpr int kRightCardX = 682;
+constexpr int kRightCardY = 354;
+constexpr int kMiddleCardX = 375;
+constexpr int kMiddleCardY = 480;
+constexpr int kKeyX = 512;
+constexpr int kKeyY = 630;
+constexpr int kFanRowsY[] = {249, 384};
+constexpr int kFanCardWidth = 150;
+// From a card's side to its blue edge.
+constexpr int kFanEdge = 8;
 
 class GameWindowTest : public testing::Test {
 protected:
@@ -106,10 +134,83 @@ protected:
             seconds);
     }
 
-    // The welcome popups close on a tap anywhere; the HUD follows them.
+    enum class Choice { None, TwoCards, OneCard, Fan };
+
+    static Choice ChoiceShown(Image const& shot)
+    {
+        // A carousel's cards leave a gap where the left of two cards stands.
+        if (shot.RegionIs(kLeftCardX, kLeftCardY, 3, 3, kCard, kTolerance) &&
+            shot.RegionIs(kCarouselGapX, kLeftCardY, 3, 3, kCard, kTolerance))
+            return Choice::TwoCards;
+        if (shot.RegionIs(kMiddleCardX, kMiddleCardY, 3, 3, kCard, kTolerance))
+            return Choice::OneCard;
+        if (!FanCards(shot).empty())
+            return Choice::Fan;
+        return Choice::None;
+    }
+
+    // The middles of the face-down cards shown, row by row: a row of up to
+    // three cards across the middle, or two rows.
+    static std::vector<std::pair<int, int>> FanCards(Image const& shot)
+    {
+        std::vector<std::pair<int, int>> cards;
+        for (int y : kFanRowsY) {
+            for (int x = 0; x < kWidth; ++x) {
+                if (!SameColour(shot.Pixel(x, y), kCardBack, kTolerance))
+                    continue;
+                cards.emplace_back(x + kFanCardWidth / 2 - kFanEdge, y);
+                x += kFanCardWidth;
+            }
+        }
+        return cards;
+    }
+
+    // Answers the choice screen in the last screenshot as a person would:
+    // the right-hand way or card, OK or Buy, the face-down cards in turn.
+    // False when no choice screen is shown.
+    bool Choose(Image const& shot)
+    {
+        switch (ChoiceShown(shot)) {
+        case Choice::TwoCards:
+            return window.Click(kRightCardX, kRightCardY);
+        case Choice::OneCard:
+            return window.Click(kKeyX, kKeyY);
+        case Choice::Fan: {
+            std::vector<std::pair<int, int>> const cards = FanCards(shot);
+            std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
+            return window.Click(card.first, card.second);
+        }
+        case Choice::None:
+            break;
+        }
+        return false;
+    }
+
+    // Waits for the check, answering the choice screens on the way and
+    // otherwise doing `meanwhile`.
+    bool WaitChoosing(std::string const& name, std::function<bool(Image const&)> const& check, double seconds,
+                      std::function<void()> const& meanwhile)
+    {
+        std::string const path = OutputPath(name);
+        Image shot;
+        return WaitUntil(
+            [&] {
+                if (!window.Screenshot(path) || !shot.Load(path))
+                    return false;
+                if (check(shot))
+                    return true;
+                if (!Choose(shot) && meanwhile)
+                    meanwhile();
+                return false;
+            },
+            seconds);
+    }
+
+    // The welcome popups close on a tap anywhere; the HUD follows them,
+    // once the Share the Wealth cards are picked and seen.
     bool WaitForHud(std::string const& name, std::function<bool(Image const&)> const& check)
     {
-        return WaitForShot(name, check, kHudSeconds, [&] { window.Click(kWidth / 2, kHeight / 3); });
+        return WaitChoosing(name, check, kHudSeconds, [&] { window.Click(kWidth / 2, kHeight / 3); });
     }
 
     std::uintmax_t SavedGameBytes() const
@@ -122,6 +223,7 @@ protected:
     std::filesystem::path dataHome;
     ChildProcess game;
     TestWindow window;
+    int fanPicks = 0;
 };
 
 TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
@@ -135,8 +237,15 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
     ASSERT_TRUE(window.Key("space"));
     ASSERT_TRUE(WaitUntil([&] { return SavedGameBytes() > 0; }, kWaitSeconds)) << game.Output();
 
-    ASSERT_TRUE(window.Key("Escape"));
-    ASSERT_TRUE(WaitForShot("quorvel-game-pause.png", PanelShown)) << game.Output();
+    // The person may be asked for the road first; the pause menu opens
+    // from the game itself.
+    int waits = 0;
+    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PanelShown, kWaitSeconds, [&] {
+        // Not again while the menu may be sliding in: Escape would close it.
+        if (waits++ % 4 == 0)
+            window.Key("Escape");
+    }))
+        << game.Output();
     ASSERT_TRUE(window.Click(kButtonX, kExitGameY));
     ASSERT_TRUE(WaitForShot("quorvel-game-quit-question.png",
                             [](Image const& shot) { return shot.RegionIs(kButtonX - 140, kYesKeyY, 8, 8, kButtonOrange, 40); }))
@@ -152,6 +261,48 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
     ASSERT_TRUE(window.Click(kButtonX, kContinueY));
     // Whoever's turn it is, the bar is back at the bottom of the screen.
     ASSERT_TRUE(WaitForHud("quorvel-game-continued.png", BarShown)) << game.Output();
+
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+TEST_F(GameWindowTest, ThePersonChoosesTheRoadAndACareerOnScreensAndTheGameGoesOn)
+{
+    StartToMainMenu();
+    ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
+    ASSERT_TRUE(WaitForHud("quorvel-choice-hud.png", PersonsHudShown)) << game.Output();
+
+    // Spinning at the person's turns, tapping the bar that starts them and
+    // tapping past the messages.
+    int turns = 0;
+    auto playOn = [&] {
+        switch (turns++ % 3) {
+        case 0:
+            window.Key("space");
+            break;
+        case 1:
+            window.Click(kBarX, kBarY);
+            break;
+        default:
+            window.Click(kWidth / 2, kHeight / 3);
+            break;
+        }
+    };
+
+    // College or career: both cards with their texts; the person takes a career.
+    ASSERT_TRUE(WaitChoosing("quorvel-choice-path.png",
+                             [](Image const& shot) { return ChoiceShown(shot) == Choice::TwoCards; }, kRoadSeconds,
+                             playOn))
+        << game.Output();
+    ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+
+    // The person picks a face-down career card and sees the career; then
+    // the game goes on with the bar at the bottom of the screen.
+    int const picksBefore = fanPicks;
+    ASSERT_TRUE(WaitChoosing(
+        "quorvel-choice-career.png", [&](Image const& shot) { return fanPicks > picksBefore && BarShown(shot); },
+        kWaitSeconds, playOn))
+        << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();

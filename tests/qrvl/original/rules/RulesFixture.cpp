@@ -52,7 +52,7 @@ void ScriptedScreens::answer(int choice)
     pending = true;
 }
 
-void ScriptedScreens::pushBranch(int branchType)
+void ScriptedScreens::pushBranch(int branchType, Player*)
 {
     pushed.push_back("branch" + std::to_string(branchType));
     int choice = 1;

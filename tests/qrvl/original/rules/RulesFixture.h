@@ -45,7 +45,7 @@ public:
 // Answers every screen at once as a player would, by the settings below.
 class ScriptedScreens : public ChoiceScreens {
 public:
-    void pushBranch(int branchType) override;
+    void pushBranch(int branchType, Player*) override;
     void pushChooseSmallCard(int, int) override { answer(0); }
     void pushChooseCareer(Player*, CareerCard*, CareerCard*, int) override { answer(careerChoice); }
     void pushChooseHouse(Player* player, CardPile* pile, int timeoutMs, HouseCard* shown) override;
