@@ -58,6 +58,9 @@ constexpr int kPanelY = 420;
 constexpr int kExitGameY = 154 + 50 + 3 * 60 + 26;
 constexpr int kYesKeyY = 154 + 320 + 26;
 constexpr int kOkKeyY = 154 + 390 + 26;
+// Off the pause menu's panel.
+constexpr int kBesideMenuX = 900;
+constexpr int kBesideMenuY = 300;
 // The choice screens (base layout, normal art) draw cards of this colour
 // over the darkened board. Two cards side by side (a fork, college or
 // career, two careers) show the left card here, the right card's middle
@@ -114,6 +117,10 @@ protected:
     static bool PanelShown(Image const& shot)
     {
         return shot.RegionIs(kPanelX, kPanelY, 10, 10, kPanel, kTolerance);
+    }
+    static bool PauseShown(Image const& shot)
+    {
+        return PanelShown(shot) && shot.RegionIs(kButtonX - 140, kExitGameY, 4, 4, kButtonOrange, 40);
     }
 
     // Waits until the window's picture satisfies the check, doing `meanwhile`
@@ -239,11 +246,14 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
 
     // The person may be asked for the road first; the pause menu opens
     // from the game itself.
+    // A popup on the way closes on a tap beside the menu's buttons.
     int waits = 0;
-    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PanelShown, kWaitSeconds, [&] {
+    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PauseShown, kWaitSeconds, [&] {
         // Not again while the menu may be sliding in: Escape would close it.
         if (waits++ % 4 == 0)
             window.Key("Escape");
+        else
+            window.Click(kBesideMenuX, kBesideMenuY);
     }))
         << game.Output();
     ASSERT_TRUE(window.Click(kButtonX, kExitGameY));
@@ -298,9 +308,20 @@ TEST_F(GameWindowTest, ThePersonChoosesTheRoadAndACareerOnScreensAndTheGameGoesO
 
     // The person picks a face-down career card and sees the career; then
     // the game goes on with the bar at the bottom of the screen.
+    // The career card is kept for a look.
+    std::string const career = OutputPath("quorvel-choice-career.png");
     int const picksBefore = fanPicks;
+    bool cardSeen = false;
     ASSERT_TRUE(WaitChoosing(
-        "quorvel-choice-career.png", [&](Image const& shot) { return fanPicks > picksBefore && BarShown(shot); },
+        "quorvel-choice-career.png",
+        [&](Image const& shot) {
+            if (!cardSeen && ChoiceShown(shot) == Choice::OneCard) {
+                std::error_code error;
+                cardSeen = std::filesystem::copy_file(career, OutputPath("quorvel-choice-career-card.png"),
+                                                      std::filesystem::copy_options::overwrite_existing, error);
+            }
+            return fanPicks > picksBefore && cardSeen && BarShown(shot);
+        },
         kWaitSeconds, playOn))
         << game.Output();
 

@@ -12,3 +12,30 @@ end
 function NumberIn(name)
   return tonumber(string.match(name, '%d+'))
 end
+
+-- Two cards side by side: a touch on one, or the left and right keys,
+-- answer 0 for the left and 1 for the right through choose(n).
+function TwoWays(left, right, choose)
+  local ways = { [left] = 0, [right] = 1 }
+  function Released(name)
+    if ways[name] then choose(ways[name]) end
+  end
+  function Screen:OnKeyDown(key)
+    if key == keys.KEY_LEFT then choose(0)
+    elseif key == keys.KEY_RIGHT then choose(1) end
+  end
+end
+
+-- A carousel of cards: its arrows or the left and right keys scroll, its
+-- key (or Return, and Escape when it escapes) calls the key's method.
+function Carousel(keyName, keyMethod, escapes)
+  local presses = { [keyName] = keyMethod, LeftArrow = 'LeftArrowPressed', RightArrow = 'RightArrowPressed' }
+  function Released(name)
+    if presses[name] then callback[presses[name]](callback) end
+  end
+  function Screen:OnKeyDown(key)
+    if key == keys.KEY_LEFT then callback:LeftArrowPressed()
+    elseif key == keys.KEY_RIGHT then callback:RightArrowPressed()
+    elseif key == keys.KEY_SELECT or (escapes and key == keys.KEY_ESCAPE) then callback[keyMethod](callback) end
+  end
+end

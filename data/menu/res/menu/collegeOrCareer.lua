@@ -2,14 +2,4 @@
 -- answer 0 for college and 1 for a career.
 require('menu/choiceScreen.lua')
 screen:GetControl('root'):InsertFromXml('menu/collegeOrCareer.xml')
-
-local paths = { CollegeButton = 0, CareerButton = 1 }
-
-function Released(name)
-  if paths[name] then callback:PathChosen(paths[name]) end
-end
-
-function Screen:OnKeyDown(key)
-  if key == keys.KEY_LEFT then callback:PathChosen(0)
-  elseif key == keys.KEY_RIGHT then callback:PathChosen(1) end
-end
+TwoWays('CollegeButton', 'CareerButton', function(path) callback:PathChosen(path) end)

@@ -3,17 +3,4 @@
 require('menu/choiceScreen.lua')
 CARD_STEP = 340*S
 screen:GetControl('root'):InsertFromXml('menu/showSTW.xml')
-
-local presses = {
-  ConfirmKey = 'ConfirmKeyPressed', LeftArrow = 'LeftArrowPressed', RightArrow = 'RightArrowPressed',
-}
-
-function Released(name)
-  if presses[name] then callback[presses[name]](callback) end
-end
-
-function Screen:OnKeyDown(key)
-  if key == keys.KEY_LEFT then callback:LeftArrowPressed()
-  elseif key == keys.KEY_RIGHT then callback:RightArrowPressed()
-  elseif key == keys.KEY_SELECT or key == keys.KEY_ESCAPE then callback:ConfirmKeyPressed() end
-end
+Carousel('ConfirmKey', 'ConfirmKeyPressed', true)
