@@ -204,6 +204,19 @@ TEST_F(ChoiceModesTest, ForksAnswerAndWriteTheWayTakenIntoTheJournal)
     }
 }
 
+TEST_F(ChoiceModesTest, AScreenAnsweredWhileSlidingInLeavesNoSlideRunning)
+{
+    int const before = qrvl::HudTransitions::GetRunning();
+    auto* fork = new ModeBranch;
+    fork->init(Branch::StartPath, &player, nullptr, nullptr);
+    Push(fork);
+    ASSERT_EQ(qrvl::HudTransitions::GetRunning(), before + 1);
+    Script(fork->GetScreen(), "callback:PathChosen(1)");
+    Tick();
+    ASSERT_NE(Top(), fork);
+    EXPECT_EQ(qrvl::HudTransitions::GetRunning(), before);
+}
+
 TEST_F(ChoiceModesTest, ChangingCareerLeavesTheJournalEventForTheNextJob)
 {
     auto* fork = new ModeBranch;
