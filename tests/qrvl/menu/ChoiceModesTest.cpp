@@ -376,6 +376,22 @@ TEST_F(HouseChoiceTest, ADearHouseShowsTheLoanAndIsBoughtOutOfThePile)
         EXPECT_NE(card, player.getHouse());
 }
 
+TEST_F(HouseChoiceTest, ASwipeScrollsTheHousesAndATapDoesNot)
+{
+    ModeChooseHouse* houses = Open();
+    auto swipe = [&](int fromX, int toX) {
+        houses->onTouchDown(fromX, 300, 0);
+        houses->onTouchUp(toX, 300, 0);
+        for (int i = 0; i < 60 && houses->GetCarousel()->IsMoving(); ++i)
+            Tick();
+        return houses->GetCarousel()->GetCurrentFocus();
+    };
+    EXPECT_EQ(swipe(600, 400), 1);
+    EXPECT_EQ(swipe(600, 590), 1);
+    EXPECT_EQ(swipe(400, 600), 0);
+    EXPECT_EQ(swipe(400, 600), houses->GetItemCount() - 1) << "the houses wrap round";
+}
+
 TEST_F(HouseChoiceTest, AnEmptyPileSaysSoAndClosesWithoutBuying)
 {
     while (Card* card = pile.drawOne(true))

@@ -26,12 +26,29 @@ function TwoWays(left, right, choose)
   end
 end
 
--- A carousel of cards: its arrows or the left and right keys scroll, its
--- key (or Return, and Escape when it escapes) calls the key's method.
+-- A carousel of cards: its arrows, a swipe sideways or the left and right
+-- keys scroll, its key (or Return, and Escape when it escapes) calls the
+-- key's method.
+local SWIPE = 60 * S
+
 function Carousel(keyName, keyMethod, escapes)
   local presses = { [keyName] = keyMethod, LeftArrow = 'LeftArrowPressed', RightArrow = 'RightArrowPressed' }
   function Released(name)
     if presses[name] then callback[presses[name]](callback) end
+  end
+  local downX = nil
+  function Screen:OnTouchDown(x, y, id)
+    downX = x
+  end
+  function Screen:OnTouchUp(x, y, id)
+    local dx = downX and x - downX or 0
+    downX = nil
+    if dx > SWIPE then callback:LeftArrowPressed()
+    elseif dx < -SWIPE then callback:RightArrowPressed()
+    else
+      local hit = self:GetTouchableControl(x, y)
+      if hit then Released(hit:GetName()) end
+    end
   end
   function Screen:OnKeyDown(key)
     if key == keys.KEY_LEFT then callback:LeftArrowPressed()
