@@ -145,10 +145,15 @@ TEST_F(ChoiceModesTest, ATimeoutDuringASlidePopsAtTheFirstTickAfterIt)
     choice->GetScreen()->FadeOut();
     Tick(200);
     ASSERT_EQ(Top(), choice) << "the timeout ran out while the screen slides";
-    while (choice->GetScreen()->GetState() == qrvl::TranslatableScreen::SlidingOut)
+    int ms = 200;
+    while (Top() == choice && ms < 5000) {
         Tick(50);
-    Tick();
+        ms += 50;
+    }
     EXPECT_NE(Top(), choice);
+    // Popped once the slide was over, and no later than the tick after.
+    EXPECT_GE(ms, static_cast<int>(qrvl::g_fadeTime * 1000));
+    EXPECT_LE(ms, static_cast<int>(qrvl::g_fadeTime * 1000) + 100);
     EXPECT_EQ(engine->lastChoice, 7);
 }
 

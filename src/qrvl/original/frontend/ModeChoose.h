@@ -46,6 +46,9 @@ public:
     qrvl::TranslatableScreen* GetScreen() const { return screen.Get(); }
 
 protected:
+    // Every scripted subclass calls this in its destructor: the script's
+    // last hold of "callback" must go while the object is still whole.
+    void CloseScreen() { screen.Release(); }
     // Advances the screen by the last frame's time.
     void UpdateScreen();
     // Hands an id to buttonSelected as a pressed button would.

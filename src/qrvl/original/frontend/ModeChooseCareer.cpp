@@ -20,6 +20,11 @@ Norv::Lunar<ModeChooseCareer>::RegType ModeChooseCareer::methods[] = {
     {nullptr, nullptr},
 };
 
+ModeChooseCareer::~ModeChooseCareer()
+{
+    CloseScreen();
+}
+
 void ModeChooseCareer::init(int timeoutMs)
 {
     choice = 0;

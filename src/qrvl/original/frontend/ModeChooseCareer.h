@@ -16,6 +16,8 @@ public:
     // The answer when the one card shown is confirmed.
     static constexpr int kConfirmed = -2;
 
+    ~ModeChooseCareer() override;
+
     void init(int timeoutMs) override;
     using ModeChoose::init;
     void tick() override;

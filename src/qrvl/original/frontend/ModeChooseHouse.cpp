@@ -40,6 +40,11 @@ Norv::Lunar<ModeChooseHouse>::RegType ModeChooseHouse::methods[] = {
     {nullptr, nullptr},
 };
 
+ModeChooseHouse::~ModeChooseHouse()
+{
+    CloseScreen();
+}
+
 void ModeChooseHouse::init(CardPile* housePile, Player* buyer, int timeoutMs)
 {
     choice = 0;

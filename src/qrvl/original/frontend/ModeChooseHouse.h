@@ -23,6 +23,8 @@ public:
     static constexpr int kLayoutFrames = 12;
     static constexpr int kBuy = -2;
 
+    ~ModeChooseHouse() override;
+
     // An empty pile shows that no house is left; any touch closes it.
     virtual void init(CardPile* pile, Player* player, int timeoutMs);
     using ModeChoose::init;

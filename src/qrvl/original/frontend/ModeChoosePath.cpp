@@ -13,6 +13,11 @@ Norv::Lunar<ModeChoosePath>::RegType ModeChoosePath::methods[] = {
     {nullptr, nullptr},
 };
 
+ModeChoosePath::~ModeChoosePath()
+{
+    CloseScreen();
+}
+
 ModeChoosePath::ModeChoosePath()
 {
     screen = qrvl::MakeChoiceScreen(this, "menu/collegeOrCareer.lua");

@@ -13,6 +13,7 @@ public:
     static constexpr int kNoAnswer = -1;
 
     ModeChoosePath();
+    ~ModeChoosePath() override;
 
     void init() override;
     using ModeChoose::init;

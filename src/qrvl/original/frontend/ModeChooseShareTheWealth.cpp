@@ -25,6 +25,7 @@ ModeChooseShareTheWealth::~ModeChooseShareTheWealth()
             pile->putBack(card);
         card = nullptr;
     }
+    CloseScreen();
 }
 
 void ModeChooseShareTheWealth::init(CardPile* cardPile, Player* chooser)

@@ -14,6 +14,11 @@ Norv::Lunar<ModeChooseSmallCard>::RegType ModeChooseSmallCard::methods[] = {
     {nullptr, nullptr},
 };
 
+ModeChooseSmallCard::~ModeChooseSmallCard()
+{
+    CloseScreen();
+}
+
 int ModeChooseSmallCard::CardsToPick(int careerType, int count)
 {
     if (count <= 0)

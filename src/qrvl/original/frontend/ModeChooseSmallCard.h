@@ -17,6 +17,8 @@ public:
     // The career type whose player picks a single card.
     static constexpr int kPlainCareers = 1;
 
+    ~ModeChooseSmallCard() override;
+
     // With no card to show the screen closes at once.
     virtual void init(int careerType, int count);
     using ModeChoose::init;

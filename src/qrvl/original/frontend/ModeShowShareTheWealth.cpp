@@ -49,6 +49,11 @@ Norv::Lunar<ModeShowShareTheWealth>::RegType ModeShowShareTheWealth::methods[] =
     {nullptr, nullptr},
 };
 
+ModeShowShareTheWealth::~ModeShowShareTheWealth()
+{
+    CloseScreen();
+}
+
 char const* ModeShowShareTheWealth::PictureOf(int kind, char const* language)
 {
     switch (kind) {

@@ -24,6 +24,8 @@ public:
     static constexpr int kLayoutFrames = 12;
     static constexpr int kConfirm = -2;
 
+    ~ModeShowShareTheWealth() override;
+
     // One card, closing by itself after the timeout.
     virtual void init(ShareTheWealthCard* card, int timeoutMs);
     // Every card of a list, in list order, until OK.
