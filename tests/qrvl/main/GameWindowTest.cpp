@@ -27,8 +27,9 @@ constexpr double kWaitSeconds = 30.0;
 // A new game must show its HUD this soon, its Share the Wealth cards
 // picked and seen.
 constexpr double kHudSeconds = 40.0;
-// The computer players' first turns until the person's own.
-constexpr double kRoadSeconds = 150.0;
+// The computer players' first turns until the person's own, and the
+// person's first choices on a busy machine.
+constexpr double kRoadSeconds = 120.0;
 constexpr int kTolerance = 6;
 // A spot inside the main menu's logo badge, right of its name.
 constexpr int kLogoBadgeX = 252 + 478;
@@ -322,7 +323,7 @@ TEST_F(GameWindowTest, ThePersonChoosesTheRoadAndACareerOnScreensAndTheGameGoesO
             }
             return fanPicks > picksBefore && cardSeen && BarShown(shot);
         },
-        kWaitSeconds, playOn))
+        kRoadSeconds, playOn))
         << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));
