@@ -283,16 +283,20 @@ TEST_F(GameWindowTest, ThePersonChoosesTheRoadAndACareerOnScreensAndTheGameGoesO
     ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
     ASSERT_TRUE(WaitForHud("quorvel-choice-hud.png", PersonsHudShown)) << game.Output();
 
-    // Spinning at the person's turns, tapping the bar that starts them and
-    // tapping past the messages.
+    // Spinning at the person's turns, tapping the bar that starts them,
+    // answering the rules' questions no (or OK) and tapping past the
+    // messages.
     int turns = 0;
     auto playOn = [&] {
-        switch (turns++ % 3) {
+        switch (turns++ % 4) {
         case 0:
             window.Key("space");
             break;
         case 1:
             window.Click(kBarX, kBarY);
+            break;
+        case 2:
+            window.Click(kButtonX, kOkKeyY);
             break;
         default:
             window.Click(kWidth / 2, kHeight / 3);
