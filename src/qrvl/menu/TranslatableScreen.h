@@ -15,6 +15,9 @@ public:
     enum State { Shown = 0, Hidden = 1, SlidingIn = 2, SlidingOut = 3 };
 
     TranslatableScreen(unsigned int heapSize, void* heapMemory) : Guif::Screen(heapSize, heapMemory) {}
+    // A screen that goes while sliding ends its slide, or the HUD would
+    // count it as running for ever.
+    ~TranslatableScreen() override { EndSlide(); }
 
     void Render(Norv::Surface* surface, float dx, float dy) override;
     void OnTouchUp(int x, int y, int id) override;

@@ -205,7 +205,7 @@ void Board::tickState()
     case kForkAgain:
         forkSpace = getSpaceIndex(currentPlayer->getCar()->GetCurrentSpace());
         state = kLookAheadForkAnswer;
-        screens->pushBranch(currentPlayer->getCar()->GetCurrentSpace()->branchType);
+        screens->pushBranch(currentPlayer->getCar()->GetCurrentSpace()->branchType, currentPlayer);
         break;
     case kStealTile:
         startSteal();
@@ -474,7 +474,7 @@ void Board::doBranchSpace(Player* player)
 {
     const BoardSpace* space = player->getCar()->GetCurrentSpace();
     if (!player->isComputer())
-        screens->pushBranch(space->branchType);
+        screens->pushBranch(space->branchType, player);
     state = space->type == BoardSpace::B5 ? kPaidForkAnswer : kForkAnswer;
 }
 
@@ -585,7 +585,7 @@ void Board::changeCareer()
 {
     Player* player = currentPlayer;
     if (!player->isComputer()) {
-        screens->pushBranch(player->getCar()->GetCurrentSpace()->branchType);
+        screens->pushBranch(player->getCar()->GetCurrentSpace()->branchType, player);
         state = kCareerChangeAnswer;
         return;
     }

@@ -17,8 +17,10 @@ class ChoiceScreens {
 public:
     virtual ~ChoiceScreens() = default;
 
-    virtual void pushBranch(int branchType) = 0;
-    virtual void pushChooseSmallCard(int first, int count) = 0;
+    // The player chooses the way and has it written into its journal.
+    virtual void pushBranch(int branchType, Player* player) = 0;
+    // careerType 1 picks one card, any other two when more than one is shown.
+    virtual void pushChooseSmallCard(int careerType, int count) = 0;
     // second is null when a single card is offered; timeout -1: none.
     virtual void pushChooseCareer(Player* player, CareerCard* first, CareerCard* second, int timeoutMs) = 0;
     // shown is the card a computer player took, else null.

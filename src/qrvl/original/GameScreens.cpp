@@ -52,14 +52,14 @@ BoardPresenter& GameScreens::presenter()
     return shown;
 }
 
-void GameScreens::pushBranch(int)
+void GameScreens::pushBranch(int, Player*)
 {
     answer(kSecondWay);
 }
 
-void GameScreens::pushChooseSmallCard(int first, int)
+void GameScreens::pushChooseSmallCard(int careerType, int)
 {
-    answer(first);
+    answer(careerType);
 }
 
 void GameScreens::pushChooseCareer(Player*, CareerCard*, CareerCard*, int)
@@ -107,6 +107,11 @@ void GameScreens::pushSpin2Win(Player* player)
 }
 
 void GameScreens::pushShowShareTheWealth(ShareTheWealthCard*)
+{
+    answer(kOk);
+}
+
+void GameScreens::pushShowShareTheWealthCards(ShareTheWealthCard*)
 {
     answer(kOk);
 }

@@ -26,8 +26,8 @@ public:
     virtual BoardPresenter& presenter();
 
     // The rules' questions.
-    void pushBranch(int branchType) override;
-    void pushChooseSmallCard(int first, int count) override;
+    void pushBranch(int branchType, Player* player) override;
+    void pushChooseSmallCard(int careerType, int count) override;
     void pushChooseCareer(Player* player, CareerCard* first, CareerCard* second, int timeoutMs) override;
     void pushChooseHouse(Player* player, CardPile* pile, int timeoutMs, HouseCard* shown) override;
     void pushYesNo(const RuleMessage& title, const RuleMessage& text, const RuleMessage& text2) override;
@@ -42,8 +42,10 @@ public:
     // person's name into `name` of `nameBytes`.
     virtual void pushSetUp(Player** players, Hud* hud, char* name, int nameBytes);
     virtual void pushOpponents(Player** seats, int count, int humanIndex);
-    // The player takes one Share the Wealth card from the pile.
+    // The player takes Share the Wealth cards from the pile.
     virtual void pushChooseShareTheWealth(CardPile* pile, Player* player);
+    // Shows every card of the list until OK.
+    virtual void pushShowShareTheWealthCards(ShareTheWealthCard* list);
     virtual void pushEndgame(Player** players, int count, Hud* hud);
     // Leaves -3 when quitting is confirmed.
     virtual void pushPause(Player* player, Hud* hud);

@@ -26,7 +26,7 @@ void InstantChoices::answer(int choice)
     pending = true;
 }
 
-void InstantChoices::pushBranch(int branchType)
+void InstantChoices::pushBranch(int branchType, Player*)
 {
     pushed.push_back("branch" + std::to_string(branchType));
     int choice = 1;

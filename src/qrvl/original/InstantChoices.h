@@ -10,7 +10,7 @@
 
 class InstantChoices : public ChoiceScreens {
 public:
-    void pushBranch(int branchType) override;
+    void pushBranch(int branchType, Player*) override;
     void pushChooseSmallCard(int, int) override { answer(0); }
     void pushChooseCareer(Player*, CareerCard*, CareerCard*, int) override { answer(careerChoice); }
     void pushChooseHouse(Player* player, CardPile* pile, int timeoutMs, HouseCard* shown) override;

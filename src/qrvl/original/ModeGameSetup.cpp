@@ -394,7 +394,7 @@ void ModeGame::chooseInitialSTWCards()
 void ModeGame::showInitialSTWCards()
 {
     Player* player = players[passAndPlay ? roller : currentPlayer];
-    screens->pushShowShareTheWealth(player->getShareTheWealthCards());
+    screens->pushShowShareTheWealthCards(player->getShareTheWealthCards());
     centreOnSpinner();
     if (passAndPlay)
         setCurrState(InitialShareCards);

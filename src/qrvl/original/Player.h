@@ -134,6 +134,7 @@ public:
     unsigned getJournalFlags() const { return journalFlags; }
     void setJournalFlags(unsigned flags) { journalFlags = flags; }
     void setPendingJournalEvent(unsigned hash) { pendingJournalEvent = hash; }
+    unsigned getPendingJournalEvent() const { return pendingJournalEvent; }
     RuleTimer& getTimer() { return timer; }
 
     void save(FGDataWriter* writer);

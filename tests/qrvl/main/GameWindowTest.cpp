@@ -1,9 +1,11 @@
 // A game as a player meets it in the real program started from its built
-// Resources: New Game sets up the players (colour, character, name, number)
-// and shows the HUD with the person's colour over the board with its wheel,
-// clicker and road, and saves the game with those players; the pause button pauses, Exit and Yes reach the
-// main menu, Continue resumes; and with no board file the main menu comes
-// back with a message.
+// Resources: New Game sets up the players (colour, character, name, number),
+// asks for the Share the Wealth cards and shows the HUD with the person's
+// colour over the board with its wheel, clicker and road, and saves the game
+// with those players; the pause menu's Exit and Yes reach the main menu,
+// Continue resumes; the person's choices of the road are asked on screens
+// and the game goes on; and with no board file the main menu comes back
+// with a message.
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
@@ -20,6 +22,8 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -31,6 +35,9 @@ constexpr double kWaitSeconds = 30.0;
 // A new game must show its HUD this soon: the board loads in 202 steps, one
 // a frame, which takes a while on a busy machine's software renderer.
 constexpr double kHudSeconds = 40.0;
+// The computer players' first turns until the person's own, and the
+// person's first choices on a busy machine.
+constexpr double kRoadSeconds = 120.0;
 constexpr int kTolerance = 6;
 // Time for a set-up page to follow the click that opens it.
 constexpr std::chrono::milliseconds kPageChange{500};
@@ -95,6 +102,30 @@ constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};
 constexpr int kGrassTolerance = 50;
 constexpr int kYesKeyY = 154 + 320 + 26;
 constexpr int kOkKeyY = 154 + 390 + 26;
+// Off the pause menu's panel.
+constexpr int kBesideMenuX = 900;
+constexpr int kBesideMenuY = 300;
+// The choice screens (base layout, normal art) draw cards of this colour
+// over the darkened board. Two cards side by side (a fork, college or
+// career, two careers) show the left card here, the right card's middle
+// is at kRightCardX/Y; one card in the middle (a career, a house, Share
+// the Wealth cards) shows here with its OK or Buy key at kKeyX/Y; a fan of
+// face-down cards shows the blue edges of its backs along kFanRowsY.
+constexpr Rgb kCard = {0xf7, 0xfb, 0xff};
+constexpr Rgb kCardBack = {0x2f, 0x7f, 0xdc};
+constexpr int kLeftCardX = 203;
+constexpr int kLeftCardY = 500;
+constexpr int kCarouselGapX = 340;
+constexpr int kRightCardX = 682;
+constexpr int kRightCardY = 354;
+constexpr int kMiddleCardX = 375;
+constexpr int kMiddleCardY = 480;
+constexpr int kKeyX = 512;
+constexpr int kKeyY = 630;
+constexpr int kFanRowsY[] = {249, 384};
+constexpr int kFanCardWidth = 150;
+// From a card's side to its blue edge.
+constexpr int kFanEdge = 8;
 
 class GameWindowTest : public testing::Test {
 protected:
@@ -198,6 +229,10 @@ protected:
     {
         return shot.RegionIs(kPanelX, kPanelY, 10, 10, kPanel, kTolerance);
     }
+    static bool PauseShown(Image const& shot)
+    {
+        return PanelShown(shot) && shot.RegionIs(kButtonX - 140, kExitGameY, 4, 4, kButtonOrange, 40);
+    }
 
     // Waits until the window's picture satisfies the check, doing `meanwhile`
     // between screenshots; the last screenshot stays in `name` for a look.
@@ -226,6 +261,85 @@ protected:
         return WaitForShot(name, check, seconds, [&] { window.Click(x, y); });
     }
 
+    enum class Choice { None, TwoCards, OneCard, Fan };
+
+    static Choice ChoiceShown(Image const& shot)
+    {
+        // A carousel's cards leave a gap where the left of two cards stands.
+        if (shot.RegionIs(kLeftCardX, kLeftCardY, 3, 3, kCard, kTolerance) &&
+            shot.RegionIs(kCarouselGapX, kLeftCardY, 3, 3, kCard, kTolerance))
+            return Choice::TwoCards;
+        if (shot.RegionIs(kMiddleCardX, kMiddleCardY, 3, 3, kCard, kTolerance))
+            return Choice::OneCard;
+        if (!FanCards(shot).empty())
+            return Choice::Fan;
+        return Choice::None;
+    }
+
+    // The middles of the face-down cards shown, row by row: a row of up to
+    // three cards across the middle, or two rows.
+    static std::vector<std::pair<int, int>> FanCards(Image const& shot)
+    {
+        std::vector<std::pair<int, int>> cards;
+        for (int y : kFanRowsY) {
+            for (int x = 0; x < kWidth; ++x) {
+                if (!SameColour(shot.Pixel(x, y), kCardBack, kTolerance))
+                    continue;
+                cards.emplace_back(x + kFanCardWidth / 2 - kFanEdge, y);
+                x += kFanCardWidth;
+            }
+        }
+        return cards;
+    }
+
+    // Answers the choice screen in the last screenshot as a person would:
+    // the right-hand way or card, OK or Buy, the face-down cards in turn.
+    // False when no choice screen is shown.
+    bool Choose(Image const& shot)
+    {
+        switch (ChoiceShown(shot)) {
+        case Choice::TwoCards:
+            return window.Click(kRightCardX, kRightCardY);
+        case Choice::OneCard:
+            return window.Click(kKeyX, kKeyY);
+        case Choice::Fan: {
+            std::vector<std::pair<int, int>> const cards = FanCards(shot);
+            std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
+            return window.Click(card.first, card.second);
+        }
+        case Choice::None:
+            break;
+        }
+        return false;
+    }
+
+    // Waits for the check, answering the choice screens on the way and
+    // otherwise doing `meanwhile`.
+    bool WaitChoosing(std::string const& name, std::function<bool(Image const&)> const& check, double seconds,
+                      std::function<void()> const& meanwhile)
+    {
+        std::string const path = OutputPath(name);
+        Image shot;
+        return WaitUntil(
+            [&] {
+                if (!window.Screenshot(path) || !shot.Load(path))
+                    return false;
+                if (check(shot))
+                    return true;
+                if (!Choose(shot) && meanwhile)
+                    meanwhile();
+                return false;
+            },
+            seconds);
+    }
+
+    // The welcome popups close on a tap anywhere; the HUD follows them,
+    // once the Share the Wealth cards are picked and seen.
+    bool WaitForHud(std::string const& name, std::function<bool(Image const&)> const& check)
+    {
+        return WaitChoosing(name, check, kHudSeconds, [&] { window.Click(kWidth / 2, kHeight / 3); });
+    }
+
     std::uintmax_t SavedGameBytes() const
     {
         std::error_code error;
@@ -236,13 +350,14 @@ protected:
     std::filesystem::path dataHome;
     ChildProcess game;
     TestWindow window;
+    int fanPicks = 0;
 };
 
 TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
 {
     StartToMainMenu();
     SetUpNewGame();
-    ASSERT_TRUE(TapUntil(kWidth / 2, kHeight / 3, "quorvel-game-hud.png", PersonsHudShown, kHudSeconds)) << game.Output();
+    ASSERT_TRUE(WaitForHud("quorvel-game-hud.png", PersonsHudShown)) << game.Output();
 
     // The person spins for the first turn with the space bar; the computer
     // players follow, and the game is saved once the order of play is known.
@@ -252,11 +367,22 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
     EXPECT_EQ(saved.count, 3);
     EXPECT_TRUE(saved.holdsTypedName);
 
-    // The pause button, which a popup hides until a tap closes it.
-    ASSERT_TRUE(TapUntil(kPauseButtonX, kPauseButtonY, "quorvel-game-pause.png", PauseMenuShown)) << game.Output();
-    ASSERT_TRUE(TapUntil(kButtonX, kExitGameY, "quorvel-game-quit-question.png", [](Image const& shot) {
-        return shot.RegionIs(kButtonX - 140, kYesKeyY, 8, 8, kButtonOrange, 40);
-    })) << game.Output();
+    // The person may be asked for the road first; the pause menu opens
+    // from the game itself.
+    // A popup on the way closes on a tap beside the menu's buttons.
+    int waits = 0;
+    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PauseShown, kWaitSeconds, [&] {
+        // Not again while the menu may be sliding in: Escape would close it.
+        if (waits++ % 4 == 0)
+            window.Key("Escape");
+        else
+            window.Click(kBesideMenuX, kBesideMenuY);
+    }))
+        << game.Output();
+    ASSERT_TRUE(window.Click(kButtonX, kExitGameY));
+    ASSERT_TRUE(WaitForShot("quorvel-game-quit-question.png",
+                            [](Image const& shot) { return shot.RegionIs(kButtonX - 140, kYesKeyY, 8, 8, kButtonOrange, 40); }))
+        << game.Output();
     ASSERT_TRUE(window.Click(kButtonX, kYesKeyY));
     ASSERT_TRUE(WaitForShot("quorvel-game-back-to-menu.png", MainMenuShown)) << game.Output();
 
@@ -277,16 +403,69 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
     StartToMainMenu();
     SetUpNewGame();
     // The welcome messages close on taps on the grass, away from the road.
-    ASSERT_TRUE(TapUntil(kWidth / 2, 600, "quorvel-board-start.png",
-                         [](Image const& shot) {
-                             return PersonsHudShown(shot)
-                                    && shot.RegionIs(kClickerX, kClickerY, 4, 10, kClickerRed, kBoardTolerance)
-                                    && shot.RegionIs(kHubX, kHubY, 4, 4, kHubWhite, kBoardTolerance)
-                                    && shot.RegionIs(kSpinPlateX, kSpinPlateY, 4, 4, kSpinPurple, kBoardTolerance)
-                                    && shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
-                         },
-                         kHudSeconds))
+    ASSERT_TRUE(WaitChoosing(
+        "quorvel-board-start.png",
+        [](Image const& shot) {
+            return PersonsHudShown(shot) && shot.RegionIs(kClickerX, kClickerY, 4, 10, kClickerRed, kBoardTolerance)
+                   && shot.RegionIs(kHubX, kHubY, 4, 4, kHubWhite, kBoardTolerance)
+                   && shot.RegionIs(kSpinPlateX, kSpinPlateY, 4, 4, kSpinPurple, kBoardTolerance)
+                   && shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
+        },
+        kHudSeconds, [&] { window.Click(kWidth / 2, 600); }))
         << game.Output();
+TEST_F(GameWindowTest, ThePersonChoosesTheRoadAndACareerOnScreensAndTheGameGoesOn)
+{
+    StartToMainMenu();
+    SetUpNewGame();
+    ASSERT_TRUE(WaitForHud("quorvel-choice-hud.png", PersonsHudShown)) << game.Output();
+
+    // Spinning at the person's turns, tapping the bar that starts them,
+    // answering the rules' questions no (or OK) and tapping past the
+    // messages.
+    int turns = 0;
+    auto playOn = [&] {
+        switch (turns++ % 4) {
+        case 0:
+            window.Key("space");
+            break;
+        case 1:
+            window.Click(kBarX, kBarY);
+            break;
+        case 2:
+            window.Click(kButtonX, kOkKeyY);
+            break;
+        default:
+            window.Click(kWidth / 2, kHeight / 3);
+            break;
+        }
+    };
+
+    // College or career: both cards with their texts; the person takes a career.
+    ASSERT_TRUE(WaitChoosing("quorvel-choice-path.png",
+                             [](Image const& shot) { return ChoiceShown(shot) == Choice::TwoCards; }, kRoadSeconds,
+                             playOn))
+        << game.Output();
+    ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+
+    // The person picks a face-down career card and sees the career; then
+    // the game goes on with the bar at the bottom of the screen.
+    // The career card is kept for a look.
+    std::string const career = OutputPath("quorvel-choice-career.png");
+    int const picksBefore = fanPicks;
+    bool cardSeen = false;
+    ASSERT_TRUE(WaitChoosing(
+        "quorvel-choice-career.png",
+        [&](Image const& shot) {
+            if (!cardSeen && ChoiceShown(shot) == Choice::OneCard) {
+                std::error_code error;
+                cardSeen = std::filesystem::copy_file(career, OutputPath("quorvel-choice-career-card.png"),
+                                                      std::filesystem::copy_options::overwrite_existing, error);
+            }
+            return fanPicks > picksBefore && cardSeen && BarShown(shot);
+        },
+        kRoadSeconds, playOn))
+        << game.Output();
+
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
 }

@@ -5,10 +5,18 @@
 #include "qrvl/menu/HudBoardPresenter.h"
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/frontend/ModeBranch.h"
+#include "qrvl/original/frontend/ModeChooseCareer.h"
+#include "qrvl/original/frontend/ModeChooseHouse.h"
+#include "qrvl/original/frontend/ModeChoosePath.h"
 #include "qrvl/original/frontend/ModeChoosePlayer.h"
+#include "qrvl/original/frontend/ModeChooseShareTheWealth.h"
+#include "qrvl/original/frontend/ModeChooseSmallCard.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
+#include "qrvl/original/frontend/ModeShowShareTheWealth.h"
 #include "qrvl/original/frontend/ModeSpin2Win.h"
 #include "qrvl/original/frontend/ModeStatus.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
@@ -45,6 +53,69 @@ std::string FrontEndGameScreens::Render(const RuleMessage& message)
         out += CLocalise::Fill(FGStringManager::getString(part.id.c_str()), args.data(), static_cast<int>(args.size()));
     }
     return out;
+}
+
+void FrontEndGameScreens::pushBranch(int branchType, Player* player)
+{
+    ModeBranch* fork = new ModeBranch;
+    fork->init(static_cast<Branch::BranchType>(branchType), player, nullptr, nullptr);
+    qrvl::PushMode(fork);
+}
+
+void FrontEndGameScreens::pushChooseSmallCard(int careerType, int count)
+{
+    ModeChooseSmallCard* fan = new ModeChooseSmallCard;
+    fan->init(careerType, count);
+    qrvl::PushMode(fan);
+}
+
+void FrontEndGameScreens::pushChooseCareer(Player*, CareerCard* first, CareerCard* second, int timeoutMs)
+{
+    ModeChooseCareer* cards = new ModeChooseCareer;
+    cards->init(timeoutMs);
+    if (second)
+        cards->SetCards(first, second);
+    else
+        cards->ShowJob(first);
+    qrvl::PushMode(cards);
+}
+
+void FrontEndGameScreens::pushChooseHouse(Player* player, CardPile* pile, int timeoutMs, HouseCard* shown)
+{
+    ModeChooseHouse* houses = new ModeChooseHouse;
+    houses->init(pile, player, timeoutMs);
+    if (shown)
+        houses->ShowHouse(shown);
+    qrvl::PushMode(houses);
+}
+
+void FrontEndGameScreens::pushShowShareTheWealth(ShareTheWealthCard* card)
+{
+    ModeShowShareTheWealth* display = new ModeShowShareTheWealth;
+    display->init(card, ModeChoose::kNoTimeout);
+    qrvl::PushMode(display);
+}
+
+void FrontEndGameScreens::pushShowShareTheWealthCards(ShareTheWealthCard* list)
+{
+    ModeShowShareTheWealth* display = new ModeShowShareTheWealth;
+    display->init(list);
+    qrvl::PushMode(display);
+}
+
+void FrontEndGameScreens::pushChoosePath(Player*)
+{
+    ModeChoosePath* path = new ModeChoosePath;
+    path->init();
+    path->dontLoop();
+    qrvl::PushMode(path);
+}
+
+void FrontEndGameScreens::pushChooseShareTheWealth(CardPile* pile, Player* player)
+{
+    ModeChooseShareTheWealth* choice = new ModeChooseShareTheWealth;
+    choice->init(pile, player);
+    qrvl::PushMode(choice);
 }
 
 void FrontEndGameScreens::pushYesNo(const RuleMessage& title, const RuleMessage& text, const RuleMessage& text2)

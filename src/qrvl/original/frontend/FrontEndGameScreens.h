@@ -1,9 +1,9 @@
 // The game's own screens behind the in-game flow: the pause menu, the
 // rules' yes/no questions, the HUD's transfer overlay as the board's
-// presentation, the single game's and pass-and-play set-ups, the choice of
-// another player, Spin to Win, the players' status, and the main menu that a game
-// hands back to. The other choice screens keep their instant answers until
-// they have pages of their own.
+// presentation, the choice screens of forks, careers, houses and Share the
+// Wealth cards, the single game's and pass-and-play set-ups, the choice of
+// another player, Spin to Win, the players' status, and the main menu that
+// a game hands back to.
 #pragma once
 
 #include "qrvl/original/GameScreens.h"
@@ -11,6 +11,14 @@
 class FrontEndGameScreens : public GameScreens {
 public:
     BoardPresenter& presenter() override;
+    void pushBranch(int branchType, Player* player) override;
+    void pushChooseSmallCard(int careerType, int count) override;
+    void pushChooseCareer(Player* player, CareerCard* first, CareerCard* second, int timeoutMs) override;
+    void pushChooseHouse(Player* player, CardPile* pile, int timeoutMs, HouseCard* shown) override;
+    void pushShowShareTheWealth(ShareTheWealthCard* card) override;
+    void pushChoosePath(Player* player) override;
+    void pushChooseShareTheWealth(CardPile* pile, Player* player) override;
+    void pushShowShareTheWealthCards(ShareTheWealthCard* list) override;
     void pushYesNo(const RuleMessage& title, const RuleMessage& text, const RuleMessage& text2) override;
     void pushPause(Player* player, Hud* hud) override;
     void pushChoosePlayer(Player** candidates, int count, int currentPosition, int flags) override;
