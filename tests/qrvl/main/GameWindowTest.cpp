@@ -413,6 +413,10 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
         },
         kHudSeconds, [&] { window.Click(kWidth / 2, 600); }))
         << game.Output();
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
 TEST_F(GameWindowTest, ThePersonChoosesTheRoadAndACareerOnScreensAndTheGameGoesOn)
 {
     StartToMainMenu();

@@ -44,7 +44,7 @@ void ModeChooseSmallCard::init(int careerType, int count)
     int const toPick = CardsToPick(careerType, itemCount);
     page->SetHeaderLabel(toPick == 2 ? "S_CHOOSE_TWO_CAREERS" : "S_CHOOSE_ONE_CAREER");
     page->Setup(toPick, itemCount);
-    qrvl::GuifHudManager::GetHudManager().SetHudMode(qrvl::HudModeMachine::BothOff);
+    qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudBothOff);
 }
 
 void ModeChooseSmallCard::activate()
