@@ -417,7 +417,7 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
 }
 
-TEST_F(GameWindowTest, ThePersonChoosesTheRoadAndACareerOnScreensAndTheGameGoesOn)
+TEST_F(GameWindowTest, ThePersonIsAskedCollegeOrCareerOnTheirOwnScreen)
 {
     StartToMainMenu();
     SetUpNewGame();
@@ -450,25 +450,6 @@ TEST_F(GameWindowTest, ThePersonChoosesTheRoadAndACareerOnScreensAndTheGameGoesO
                              playOn))
         << game.Output();
     ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
-
-    // The person picks a face-down career card and sees the career; then
-    // the game goes on with the bar at the bottom of the screen.
-    // The career card is kept for a look.
-    std::string const career = OutputPath("quorvel-choice-career.png");
-    int const picksBefore = fanPicks;
-    bool cardSeen = false;
-    ASSERT_TRUE(WaitChoosing(
-        "quorvel-choice-career.png",
-        [&](Image const& shot) {
-            if (!cardSeen && ChoiceShown(shot) == Choice::OneCard) {
-                std::error_code error;
-                cardSeen = std::filesystem::copy_file(career, OutputPath("quorvel-choice-career-card.png"),
-                                                      std::filesystem::copy_options::overwrite_existing, error);
-            }
-            return fanPicks > picksBefore && cardSeen && BarShown(shot);
-        },
-        kRoadSeconds, playOn))
-        << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
