@@ -6,6 +6,7 @@
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
 #include "tests/harness/TestWindow.h"
+#include "tests/support/MainMenuSpots.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@
 namespace {
 
 using namespace NorvTest;
+using namespace MainMenuSpots;
 
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
@@ -31,19 +33,10 @@ constexpr Rgb kSplashBlue = {0x1e, 0x5a, 0x8c};
 // The panel of the help-and-about menu, and the sky at the top of the
 // main menu where the panel would be.
 constexpr Rgb kPanel = {0xff, 0xfa, 0xf0};
-// A spot inside the main menu's logo badge, right of its name.
-constexpr int kLogoBadgeX = 252 + 478;
-constexpr int kLogoBadgeY = 24 + 60;
-constexpr Rgb kLogoOrange = {0xff, 0xb5, 0x2e};
-// The sunny orange of a button at rest.
-constexpr Rgb kButtonOrange = {0xff, 0xb5, 0x2e};
-// Button centres of the base layout (1024 x 768, normal art): the main
-// menu's help button (sixth of the column), and the help-and-about menu's
-// back button (seventh).
-constexpr int kButtonX = 512;
-constexpr int kHelpButtonY = 220 + 5 * 66 + 26;
-constexpr int kHighScoresButtonY = 220 + 3 * 66 + 26;
-constexpr int kExitButtonY = 220 + 6 * 66 + 26;
+// The main menu's buttons that the tests press.
+constexpr int kHelpButtonY = ButtonY(kHelp);
+constexpr int kHighScoresButtonY = ButtonY(kHighScores);
+constexpr int kExitButtonY = ButtonY(kExit);
 // A spot on the exit question's panel, and the middle of its yes key.
 constexpr int kQuestionPanelX = 212;
 constexpr int kQuestionPanelY = 420;
@@ -70,9 +63,9 @@ constexpr int kUpArrowDiscY = kTextTop + 30;
 constexpr int kDownArrowDiscY = kTextBottom - 60 + 30;
 constexpr Rgb kArrowBlue = {0x2f, 0x7f, 0xdc};
 constexpr Rgb kTextInk = {0x1e, 0x3c, 0x5a};
-// The main menu's settings button (fifth), and the settings page's music
-// button (second on the panel).
-constexpr int kSettingsButtonY = 220 + 4 * 66 + 26;
+// The main menu's settings button, and the settings page's music button
+// (second on the panel).
+constexpr int kSettingsButtonY = ButtonY(kSettings);
 constexpr int kMusicButtonY = kPanelButtonY(1);
 constexpr int kButtonHalfWidth = 150;
 constexpr int kButtonHalfHeight = 22;
@@ -142,7 +135,7 @@ protected:
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
         ASSERT_TRUE(WaitForShot("quorvel-menu-main.png", [](Image const& shot) {
-            return shot.RegionIs(kLogoBadgeX, kLogoBadgeY, 4, 4, kLogoOrange, kTolerance);
+            return Shown(shot);
         })) << game.Output();
     }
 
@@ -163,7 +156,7 @@ TEST_F(FrontEndWindowTest, SplashThenMainMenuThenHelpAndBack)
 
     // Each tap skips one logo; the main menu follows the backdrop.
     auto const mainMenuShown = [](Image const& shot) {
-        return shot.RegionIs(kLogoBadgeX, kLogoBadgeY, 4, 4, kLogoOrange, kTolerance);
+        return Shown(shot);
     };
     ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
     ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));

@@ -1,0 +1,314 @@
+// The game window tests' shared steps.
+#include "tests/qrvl/main/GameWindowFixture.h"
+
+#include "tests/harness/ExternalTool.h"
+#include "tests/support/RecordedSound.h"
+
+#include "norv/vfs/Vfs.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+namespace GameWindow {
+
+namespace {
+
+// The player's settings for a recording: the music silent, effects at full
+// volume.
+constexpr char const* kRecordingSettings = R"(<?xml version="1.0" encoding="utf-8"?>
+<registry>
+	<node name="/qrvl/settings">
+		<key name="MusicVolume" type="int">0</key>
+		<key name="SfxVolume" type="int">100</key>
+	</node>
+</registry>
+)";
+// The disk driver waits this long per buffer of 4096 frames, about as long
+// as the buffer plays, so the recording keeps pace with the game.
+constexpr char const* kDiskDelayMs = "92";
+// Below this a recorded sample is silence.
+constexpr double kSilence = 64;
+// How far (in frames) around where a sound seems to start it is looked for:
+// a soft start sets off later than the sound.
+constexpr long kSearch = 2048;
+
+} // namespace
+
+using NorvTest::Image;
+using NorvTest::OutputPath;
+using NorvTest::ProgramPath;
+
+void GameWindowFixture::SetUp()
+{
+    dataHome = std::filesystem::path(OutputPath("quorvel-game-data-home"));
+    std::filesystem::remove_all(dataHome);
+    std::filesystem::create_directories(dataHome);
+}
+
+void GameWindowFixture::StartToMainMenu(char const* resources,
+                                        std::vector<NorvTest::ChildProcess::EnvChange> const& environment)
+{
+    std::vector<NorvTest::ChildProcess::EnvChange> settings = {{"SDL_AUDIODRIVER", "dummy"},
+                                                               {"XDG_DATA_HOME", dataHome.c_str()},
+                                                               {"QUORVEL_RESOURCES", resources}};
+    settings.insert(settings.end(), environment.begin(), environment.end());
+    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
+                           settings));
+    ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
+    ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+    ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
+    ASSERT_TRUE(WaitForShot("quorvel-game-menu.png", MainMenuShown)) << game.Output();
+}
+
+void GameWindowFixture::StartRecordingToMainMenu()
+{
+    recording = OutputPath("quorvel-game-sound.raw");
+    std::filesystem::remove(recording);
+    std::filesystem::create_directories(dataHome / "Quorvel");
+    std::ofstream(dataHome / "Quorvel" / "registry.xml") << kRecordingSettings;
+    StartToMainMenu(nullptr, {{"SDL_AUDIODRIVER", "disk"},
+                              {"SDL_DISKAUDIOFILE", recording.c_str()},
+                              {"SDL_DISKAUDIODELAY", kDiskDelayMs}});
+}
+
+std::uintmax_t GameWindowFixture::RecordedBytes() const
+{
+    std::error_code error;
+    std::uintmax_t const bytes = std::filesystem::file_size(recording, error);
+    return error ? 0 : bytes;
+}
+
+long GameWindowFixture::FindRecordedSound(char const* file, long after) const
+{
+    std::filesystem::path const pak =
+        std::filesystem::path(ProgramPath("quorvel")).parent_path().parent_path() / "Resources" / "sound.pak";
+    SoundTest::Signal sound;
+    Norv::Vfs::Initialize();
+    if (Norv::MountPak(pak.c_str(), "", 0))
+        sound = SoundTest::DecodeSound(file);
+    Norv::Vfs::Shutdown();
+    if (sound.empty())
+        return -1;
+    // With the music silent, every sound starts out of near silence: look
+    // for it wherever the recording sets off.
+    SoundTest::Signal const recorded = SoundTest::ReadRecording(recording);
+    for (long from = after;;) {
+        long const onset = SoundTest::FirstLouderThan(recorded, from, kSilence);
+        if (onset < 0)
+            return -1;
+        SoundTest::Match const found = SoundTest::FindSound(recorded, sound, onset, kSearch);
+        if (found.correlation > SoundTest::kFound)
+            return found.at;
+        from = onset + kSearch;
+    }
+}
+
+void GameWindowFixture::SetUpNewGame()
+{
+    ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
+    ASSERT_TRUE(WaitForShot("quorvel-game-colours.png", [](Image const& shot) {
+        return shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance);
+    })) << game.Output();
+    ASSERT_TRUE(window.Click(kPurpleColourX, kPurpleColourY));
+    ASSERT_TRUE(WaitForShot("quorvel-game-characters.png", [](Image const& shot) {
+        return !shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance);
+    })) << game.Output();
+    ASSERT_TRUE(window.Click(kSixthCharacterX, kSixthCharacterY));
+    // The name page comes with the click; keys wait for it.
+    std::this_thread::sleep_for(kPageChange);
+    for (char const* key : {"z", "o", "e"})
+        ASSERT_TRUE(window.Key(key));
+    ASSERT_TRUE(window.Click(kNameOkX, kNameOkY));
+    std::this_thread::sleep_for(kPageChange);
+    ASSERT_TRUE(window.Click(kThreePlayersX, kThreePlayersY));
+    // The two opponents are presented; Return accepts them.
+    std::this_thread::sleep_for(kPageChange * 4);
+    ASSERT_TRUE(window.Key("Return"));
+}
+
+// Read from the body's start: the version, the turn, the first-round flag,
+// ten investment owners and four piles, each a count and as many ints.
+GameWindowFixture::SavedPlayers GameWindowFixture::ReadSavedPlayers() const
+{
+    std::ifstream file(dataHome / "Quorvel" / "quorvel.sav", std::ios::binary);
+    std::vector<unsigned char> const bytes((std::istreambuf_iterator<char>(file)), {});
+    size_t at = 0;
+    auto readInt = [&]() -> std::int64_t {
+        if (at + 4 > bytes.size())
+            return -1;
+        std::int64_t const value = std::int64_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+        at += 4;
+        return value;
+    };
+    SavedPlayers saved;
+    readInt();  // version
+    readInt();  // current player
+    at += 1;    // first round
+    at += 10 * 4;
+    for (int pile = 0; pile < 4; ++pile) {
+        std::int64_t const cards = readInt();
+        if (cards < 0)
+            return saved;
+        at += static_cast<size_t>(cards) * 4;
+    }
+    saved.count = static_cast<int>(readInt());
+    // Each player's record starts with its name, stored as its length
+    // and its bytes; the records after the first are not read through.
+    std::string const text(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(at, bytes.size())), bytes.end());
+    saved.holdsTypedName = text.find(std::string("\0\0\0\x03Zoe", 7)) != std::string::npos;
+    return saved;
+}
+
+std::uintmax_t GameWindowFixture::SavedGameBytes() const
+{
+    std::error_code error;
+    std::uintmax_t const bytes = std::filesystem::file_size(dataHome / "Quorvel" / "quorvel.sav", error);
+    return error ? 0 : bytes;
+}
+
+bool GameWindowFixture::PersonsHudShown(Image const& shot)
+{
+    return shot.RegionIs(kTabX, kTabY, 4, 4, kPersonsTab, kTolerance);
+}
+
+bool GameWindowFixture::BarShown(Image const& shot)
+{
+    return shot.RegionIs(kBarX, kBarY, 4, 4, kBarBlue, kBarTolerance);
+}
+
+bool GameWindowFixture::PauseMenuShown(Image const& shot)
+{
+    return shot.RegionIs(kPauseTitleX, kPauseTitleY, 8, 8, kRibbonBlue, kTolerance);
+}
+
+bool GameWindowFixture::PanelShown(Image const& shot)
+{
+    return shot.RegionIs(kPanelX, kPanelY, 10, 10, kPanel, kTolerance);
+}
+
+bool GameWindowFixture::PauseShown(Image const& shot)
+{
+    return PanelShown(shot) && shot.RegionIs(kButtonX - 140, kExitGameY, 4, 4, kButtonOrange, 40);
+}
+
+bool GameWindowFixture::WaitForShot(std::string const& name, std::function<bool(Image const&)> const& check,
+                                    double seconds, std::function<void()> const& meanwhile)
+{
+    std::string const path = OutputPath(name);
+    Image shot;
+    return NorvTest::WaitUntil(
+        [&] {
+            if (window.Screenshot(path) && shot.Load(path) && check(shot))
+                return true;
+            if (meanwhile)
+                meanwhile();
+            return false;
+        },
+        seconds);
+}
+
+bool GameWindowFixture::TapUntil(int x, int y, std::string const& name,
+                                 std::function<bool(Image const&)> const& check, double seconds)
+{
+    return WaitForShot(name, check, seconds, [&] { window.Click(x, y); });
+}
+
+GameWindowFixture::Choice GameWindowFixture::ChoiceShown(Image const& shot)
+{
+    // A carousel's cards leave a gap where the left of two cards stands.
+    if (shot.RegionIs(kLeftCardX, kLeftCardY, 3, 3, kCard, kTolerance) &&
+        shot.RegionIs(kCarouselGapX, kLeftCardY, 3, 3, kCard, kTolerance))
+        return Choice::TwoCards;
+    if (shot.RegionIs(kMiddleCardX, kMiddleCardY, 3, 3, kCard, kTolerance))
+        return Choice::OneCard;
+    if (!FanCards(shot).empty())
+        return Choice::Fan;
+    return Choice::None;
+}
+
+// A row of up to three cards across the middle, or two rows.
+std::vector<std::pair<int, int>> GameWindowFixture::FanCards(Image const& shot)
+{
+    std::vector<std::pair<int, int>> cards;
+    for (int y : kFanRowsY) {
+        for (int x = 0; x < kWidth; ++x) {
+            if (!NorvTest::SameColour(shot.Pixel(x, y), kCardBack, kTolerance))
+                continue;
+            cards.emplace_back(x + kFanCardWidth / 2 - kFanEdge, y);
+            x += kFanCardWidth;
+        }
+    }
+    return cards;
+}
+
+bool GameWindowFixture::Choose(Image const& shot)
+{
+    switch (ChoiceShown(shot)) {
+    case Choice::TwoCards:
+        return window.Click(kRightCardX, kRightCardY);
+    case Choice::OneCard:
+        return window.Click(kKeyX, kKeyY);
+    case Choice::Fan: {
+        std::vector<std::pair<int, int>> const cards = FanCards(shot);
+        std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
+        return window.Click(card.first, card.second);
+    }
+    case Choice::None:
+        break;
+    }
+    return false;
+}
+
+bool GameWindowFixture::WaitChoosing(std::string const& name, std::function<bool(Image const&)> const& check,
+                                     double seconds, std::function<void()> const& meanwhile)
+{
+    std::string const path = OutputPath(name);
+    Image shot;
+    return NorvTest::WaitUntil(
+        [&] {
+            if (!window.Screenshot(path) || !shot.Load(path))
+                return false;
+            if (check(shot))
+                return true;
+            if (!Choose(shot) && meanwhile)
+                meanwhile();
+            return false;
+        },
+        seconds);
+}
+
+bool GameWindowFixture::WaitForHud(std::string const& name, std::function<bool(Image const&)> const& check)
+{
+    return WaitChoosing(name, check, kHudSeconds, [&] { window.Click(kWidth / 2, kHeight / 3); });
+}
+
+void GameWindowFixture::PlayOn()
+{
+    switch (moves++ % 5) {
+    case 0:
+        window.Key("space");
+        break;
+    case 4:
+        window.Key("Return");
+        break;
+    case 1:
+        window.Click(kBarX, kBarY);
+        break;
+    case 2:
+        window.Click(kButtonX, kOkKeyY);
+        break;
+    default:
+        window.Click(kWidth / 2, kHeight / 3);
+        break;
+    }
+}
+
+void GameWindowFixture::Quit()
+{
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+} // namespace GameWindow

@@ -1,0 +1,182 @@
+// The real program started from its built Resources for a game a player
+// plays: past the splash to the main menu, New Game with its set-up, the
+// screens that answer the rules' questions, and where the game's screens
+// show what the tests look for (base layout, normal art, 1024 x 768).
+#pragma once
+
+#include "tests/harness/ChildProcess.h"
+#include "tests/harness/Image.h"
+#include "tests/harness/TestWindow.h"
+#include "tests/support/MainMenuSpots.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace GameWindow {
+
+using NorvTest::Rgb;
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+constexpr double kWaitSeconds = 30.0;
+// A new game must show its HUD this soon: the board loads in 202 steps, one
+// a frame, which takes a while on a busy machine's software renderer.
+constexpr double kHudSeconds = 40.0;
+// The computer players' first turns until the person's own, and the
+// person's first choices on a busy machine.
+constexpr double kRoadSeconds = 120.0;
+constexpr int kTolerance = 6;
+// Time for a set-up page to follow the click that opens it.
+constexpr std::chrono::milliseconds kPageChange{500};
+using MainMenuSpots::kButtonOrange;
+using MainMenuSpots::kButtonX;
+constexpr int kNewGameY = MainMenuSpots::ButtonY(MainMenuSpots::kNewGame);
+constexpr int kContinueY = MainMenuSpots::ButtonY(MainMenuSpots::kContinue);
+// The set-up pages on their panel (top left at 192, 154): the red colour,
+// the purple colour, the sixth character, the OK beside the name and the
+// button for three players.
+constexpr int kRedColourX = 352;
+constexpr int kRedColourY = 280;
+constexpr Rgb kRed = {0xe8, 0x4a, 0x5f};
+constexpr int kPurpleColourX = 672;
+constexpr int kPurpleColourY = 440;
+constexpr int kSixthCharacterX = 276;
+constexpr int kSixthCharacterY = 440;
+constexpr int kNameOkX = 602;
+constexpr int kNameOkY = 334;
+constexpr int kThreePlayersX = 512;
+constexpr int kThreePlayersY = 154 + 3 * 56 - 26 + 30;
+// The tab background of the person's car colour (the set-up's purple), at
+// the edge of the portrait on the bar at the bottom of the screen.
+constexpr int kTabX = 24 + 10;
+constexpr int kTabY = 604 + 60;
+constexpr Rgb kPersonsTab = {0x9b, 0x6b, 0xd6};
+// The blue of the bar itself, whoever's turn it is.
+constexpr int kBarX = 520;
+constexpr int kBarY = 740;
+constexpr Rgb kBarBlue = {0x27, 0x84, 0xc5};
+constexpr int kBarTolerance = 40;
+// The cream of the menus' panels, the pause menu's exit button, and the
+// keys of the question on its panel (yes, or OK in a message).
+constexpr Rgb kPanel = {0xff, 0xfa, 0xf0};
+constexpr int kPanelX = 212;
+constexpr int kPanelY = 420;
+constexpr int kExitGameY = 154 + 50 + 3 * 60 + 26;
+// The blue ribbon of the pause menu's title, and the pause button.
+constexpr int kPauseTitleX = 400;
+constexpr int kPauseTitleY = 150;
+constexpr Rgb kRibbonBlue = {0x2f, 0x7f, 0xdc};
+constexpr int kPauseButtonX = kWidth - 84 + 27;
+constexpr int kPauseButtonY = 16 + 33;
+constexpr int kYesKeyY = 154 + 320 + 26;
+constexpr int kOkKeyY = 154 + 390 + 26;
+// Off the pause menu's panel.
+constexpr int kBesideMenuX = 900;
+constexpr int kBesideMenuY = 300;
+// The choice screens (base layout, normal art) draw cards of this colour
+// over the darkened board. Two cards side by side (a fork, college or
+// career, two careers) show the left card here, the right card's middle
+// is at kRightCardX/Y; one card in the middle (a career, a house, Share
+// the Wealth cards) shows here with its OK or Buy key at kKeyX/Y; a fan of
+// face-down cards shows the blue edges of its backs along kFanRowsY.
+constexpr Rgb kCard = {0xf7, 0xfb, 0xff};
+constexpr Rgb kCardBack = {0x2f, 0x7f, 0xdc};
+constexpr int kLeftCardX = 203;
+constexpr int kLeftCardY = 500;
+constexpr int kCarouselGapX = 340;
+constexpr int kRightCardX = 682;
+constexpr int kRightCardY = 354;
+constexpr int kMiddleCardX = 375;
+constexpr int kMiddleCardY = 480;
+constexpr int kKeyX = 512;
+constexpr int kKeyY = 630;
+constexpr int kFanRowsY[] = {249, 384};
+constexpr int kFanCardWidth = 150;
+// From a card's side to its blue edge.
+constexpr int kFanEdge = 8;
+
+class GameWindowFixture : public testing::Test {
+protected:
+    void SetUp() override;
+
+    // Starts the program and taps past the splash's two logos to the main
+    // menu; `environment` adds to the test's own settings.
+    void StartToMainMenu(char const* resources = nullptr,
+                         std::vector<NorvTest::ChildProcess::EnvChange> const& environment = {});
+    // The same, recording the game's mix into `recording` with SDL's disk
+    // audio driver; the music is silent, so the effects stand alone.
+    void StartRecordingToMainMenu();
+    std::uintmax_t RecordedBytes() const;
+    // Where in the recording (in frames) the sound, a file of sound.pak,
+    // starts after the frame `after`; -1 when it does not play.
+    long FindRecordedSound(char const* file, long after) const;
+
+    // New Game, then the set-up: purple, the sixth character, the name typed
+    // over the pre-filled one, and three players; then the opponents.
+    void SetUpNewGame();
+
+    // The number of players in the saved game and whether the person's
+    // typed name is among them.
+    struct SavedPlayers {
+        int count = -1;
+        bool holdsTypedName = false;
+    };
+    SavedPlayers ReadSavedPlayers() const;
+    std::uintmax_t SavedGameBytes() const;
+
+    static bool MainMenuShown(NorvTest::Image const& shot) { return MainMenuSpots::Shown(shot); }
+    static bool PersonsHudShown(NorvTest::Image const& shot);
+    static bool BarShown(NorvTest::Image const& shot);
+    static bool PauseMenuShown(NorvTest::Image const& shot);
+    static bool PanelShown(NorvTest::Image const& shot);
+    static bool PauseShown(NorvTest::Image const& shot);
+
+    // Waits until the window's picture satisfies the check, doing `meanwhile`
+    // between screenshots; the last screenshot stays in `name` for a look.
+    bool WaitForShot(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check,
+                     double seconds = kWaitSeconds, std::function<void()> const& meanwhile = {});
+    // Taps the point until the picture satisfies the check: a tap on a
+    // screen still sliding in is lost, and the welcome popups close on a tap
+    // anywhere. Every point used is harmless on the screens that follow.
+    bool TapUntil(int x, int y, std::string const& name, std::function<bool(NorvTest::Image const&)> const& check,
+                  double seconds = kWaitSeconds);
+
+    enum class Choice { None, TwoCards, OneCard, Fan };
+    static Choice ChoiceShown(NorvTest::Image const& shot);
+    // The middles of the face-down cards shown, row by row.
+    static std::vector<std::pair<int, int>> FanCards(NorvTest::Image const& shot);
+    // Answers the choice screen in the screenshot as a person would: the
+    // right-hand way or card, OK or Buy, the face-down cards in turn. False
+    // when no choice screen is shown.
+    bool Choose(NorvTest::Image const& shot);
+    // Waits for the check, answering the choice screens on the way and
+    // otherwise doing `meanwhile`.
+    bool WaitChoosing(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check,
+                      double seconds, std::function<void()> const& meanwhile);
+    // The welcome popups close on a tap anywhere; the HUD follows them,
+    // once the Share the Wealth cards are picked and seen.
+    bool WaitForHud(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
+    // One of the person's moves, in turn: the space bar that spins, a tap
+    // on the bar that starts a turn, no (or OK) to the rules' questions, a
+    // tap past the messages and Return, which leaves looking round for the
+    // wheel.
+    void PlayOn();
+    // Closes the program as a player would, expecting a clean exit.
+    void Quit();
+
+    std::filesystem::path dataHome;
+    std::string recording;
+    NorvTest::ChildProcess game;
+    NorvTest::TestWindow window;
+    int fanPicks = 0;
+    int moves = 0;
+};
+
+} // namespace GameWindow
