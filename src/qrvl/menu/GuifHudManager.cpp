@@ -7,6 +7,7 @@
 #include "qrvl/menu/CGuifPagePauseButton.h"
 #include "qrvl/menu/CGuifPageTapToPlay.h"
 #include "qrvl/menu/CGuifPageYesNo.h"
+#include "qrvl/menu/CGuifPageZoomOverlay.h"
 #include "qrvl/menu/HudTransitions.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PresentationHooks.h"
@@ -32,7 +33,9 @@ void GuifHudManager::Setup()
     pauseButton = std::make_unique<CGuifPagePauseButton>();
     overlay = std::make_unique<CGuifPageHudOverlay>(*hud);
     aiOverlay = std::make_unique<CGuifPageAIOverlay>();
-    yesNo->visible = aiOverlay->visible = hud->visible = tapToPlay->visible = pauseButton->visible = false;
+    zoomOverlay = std::make_unique<CGuifPageZoomOverlay>();
+    yesNo->visible = aiOverlay->visible = zoomOverlay->visible = false;
+    hud->visible = tapToPlay->visible = pauseButton->visible = false;
     overlay->visible = false;
     hide = false;
 }
@@ -45,6 +48,8 @@ void GuifHudManager::Update(unsigned ms)
     tapToPlay->Update(step);
     hud->Update(step);
     overlay->Update(step);
+    if (zoomOverlay->visible)
+        zoomOverlay->Update(ms);
     switch (machine.Step(step, hud->GetSlide(), tapToPlay->GetSlide())) {
     case HudModeMachine::TapBarComingOn:
         tapToPlay->SetPlayerName(currentPlayer);
@@ -72,6 +77,8 @@ void GuifHudManager::drawSelf(Norv::Surface* surface)
         yesNo->drawSelf(surface);
     if (!hide && aiOverlay->visible)
         aiOverlay->drawSelf(surface);
+    if (!hide && zoomOverlay->visible)
+        zoomOverlay->drawSelf(surface);
     if (!hide && pauseButton->visible)
         pauseButton->drawSelf(surface);
 }
@@ -88,6 +95,8 @@ void GuifHudManager::onTouchUp(int x, int y, int id)
         yesNo->onTouchUp(x, y, id);
     if (!hide && aiOverlay->visible)
         aiOverlay->onTouchUp(x, y, id);
+    if (!hide && zoomOverlay->visible)
+        zoomOverlay->onTouchUp(x, y, id);
     if (!hide && pauseButton->visible)
         pauseButton->onTouchUp(x, y, id);
 }
@@ -98,10 +107,18 @@ void GuifHudManager::onTouchMove(int x, int y, int id)
         return;
     if (yesNo->visible)
         yesNo->onTouchMove(x, y, id);
+    if (zoomOverlay->visible)
+        zoomOverlay->onTouchMove(x, y, id);
     if (hud->visible)
         hud->onTouchMove(x, y, id);
     if (aiOverlay->visible)
         aiOverlay->onTouchMove(x, y, id);
+}
+
+void GuifHudManager::onTouchDown(int x, int y, int id)
+{
+    if (zoomOverlay && zoomOverlay->visible)
+        zoomOverlay->onTouchDown(x, y, id);
 }
 
 void GuifHudManager::keyPressed(int key)
@@ -119,6 +136,8 @@ bool GuifHudManager::Contains(int x, int y) const
     if (hud->GetSlide().IsOnScreen() && hud->Contains(x, y))
         return true;
     if (pauseButton->visible && pauseButton->Contains(x, y))
+        return true;
+    if (zoomOverlay->visible && zoomOverlay->Contains(x, y))
         return true;
     return aiOverlay->visible;
 }
@@ -170,6 +189,18 @@ void GuifHudManager::HideAIOverlay()
 {
     if (aiOverlay)
         aiOverlay->visible = false;
+}
+
+void GuifHudManager::ShowZoomOverlay()
+{
+    if (zoomOverlay)
+        zoomOverlay->visible = true;
+}
+
+void GuifHudManager::HideZoomOverlay()
+{
+    if (zoomOverlay)
+        zoomOverlay->visible = false;
 }
 
 void GuifHudManager::EnterYesNoModalDialogue(char const* title, char const* text, char const* text2, bool okOnly)

@@ -22,6 +22,7 @@ class CGuifPageHudOverlay;
 class CGuifPagePauseButton;
 class CGuifPageTapToPlay;
 class CGuifPageYesNo;
+class CGuifPageZoomOverlay;
 
 class GuifHudManager {
 public:
@@ -39,6 +40,7 @@ public:
     void drawSelf(Norv::Surface* surface);
     void onTouchUp(int x, int y, int id);
     void onTouchMove(int x, int y, int id);
+    void onTouchDown(int x, int y, int id);
     void keyPressed(int key);
     // Whether a screen point lies on a HUD element, so is no wheel flick.
     bool Contains(int x, int y) const;
@@ -56,8 +58,8 @@ public:
     Player* GetCurrentPlayer() const { return currentPlayer; }
     void ShowAIOverlay(bool fastForward);
     void HideAIOverlay();
-    // The zoom buttons go with the 3D board's camera and have no page yet.
-    void ShowZoomOverlay() {}
+    void ShowZoomOverlay();
+    void HideZoomOverlay();
 
     // Texts already looked up; null for the ones not given. Both do
     // nothing before Setup.
@@ -73,6 +75,7 @@ public:
     CGuifPageTapToPlay* GetTapToPlay() const { return tapToPlay.get(); }
     CGuifPagePauseButton* GetPauseButton() const { return pauseButton.get(); }
     CGuifPageAIOverlay* GetAIOverlay() const { return aiOverlay.get(); }
+    CGuifPageZoomOverlay* GetZoomOverlay() const { return zoomOverlay.get(); }
 
     // While set, the pages other than the map are neither drawn nor touched.
     bool hide = false;
@@ -85,6 +88,7 @@ private:
     std::unique_ptr<CGuifPageTapToPlay> tapToPlay;
     std::unique_ptr<CGuifPagePauseButton> pauseButton;
     std::unique_ptr<CGuifPageAIOverlay> aiOverlay;
+    std::unique_ptr<CGuifPageZoomOverlay> zoomOverlay;
     std::unique_ptr<CGuifPageYesNo> yesNo;
     HudModeMachine machine;
     Player* currentPlayer = nullptr;

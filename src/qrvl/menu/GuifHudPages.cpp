@@ -4,6 +4,7 @@
 #include "qrvl/menu/CGuifPageHud.h"
 #include "qrvl/menu/CGuifPageHudOverlay.h"
 #include "qrvl/menu/CGuifPagePopup.h"
+#include "qrvl/menu/CGuifPageZoomOverlay.h"
 #include "qrvl/menu/GuifHudManager.h"
 
 namespace qrvl {
@@ -61,6 +62,7 @@ void GuifHudPages::DrawPopup(Norv::Surface* surface, const std::string& text)
 void GuifHudPages::DrawSelf(Norv::Surface* surface) { Manager().drawSelf(surface); }
 void GuifHudPages::OnTouchUp(int x, int y, int id) { Manager().onTouchUp(x, y, id); }
 void GuifHudPages::OnTouchMove(int x, int y, int id) { Manager().onTouchMove(x, y, id); }
+void GuifHudPages::OnTouchDown(int x, int y, int id) { Manager().onTouchDown(x, y, id); }
 
 void GuifHudPages::SetHudMode(int mode)
 {
@@ -80,6 +82,20 @@ void GuifHudPages::SetCurrentPlayer(Player* player, bool resetButtons)
 
 void GuifHudPages::ShowAIOverlay(bool fastForward) { Manager().ShowAIOverlay(fastForward); }
 void GuifHudPages::HideAIOverlay() { Manager().HideAIOverlay(); }
+
+void GuifHudPages::ShowZoomOverlay(bool show)
+{
+    if (show)
+        Manager().ShowZoomOverlay();
+    else
+        Manager().HideZoomOverlay();
+}
+
+void GuifHudPages::ResetZoomTouch()
+{
+    if (CGuifPageZoomOverlay* zoom = Manager().GetZoomOverlay())
+        zoom->ResetTouch();
+}
 
 void GuifHudPages::SetOverlayVisible(bool visible)
 {

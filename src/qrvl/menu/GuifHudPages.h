@@ -24,6 +24,7 @@ public:
     void DrawPopup(Norv::Surface* surface, const std::string& text) override;
     void OnTouchUp(int x, int y, int id) override;
     void OnTouchMove(int x, int y, int id) override;
+    void OnTouchDown(int x, int y, int id) override;
     void SetHudMode(int mode) override;
     void ShowHud() override;
     void HideHud() override;
@@ -32,6 +33,8 @@ public:
     void SetCurrentPlayer(Player* player, bool resetButtons) override;
     void ShowAIOverlay(bool fastForward) override;
     void HideAIOverlay() override;
+    void ShowZoomOverlay(bool show) override;
+    void ResetZoomTouch() override;
     void SetOverlayVisible(bool visible) override;
     bool IsOverlayVisible() override;
     bool IsOverlayInTransfer() override;

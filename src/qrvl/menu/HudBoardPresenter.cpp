@@ -3,6 +3,7 @@
 
 #include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/original/Player.h"
+#include "qrvl/original/phone/CSkipManager.h"
 
 namespace qrvl {
 
@@ -67,6 +68,13 @@ bool HudBoardPresenter::isAllPlayersPayInProgress() const
 bool HudBoardPresenter::isTransitioning() const
 {
     return GuifHudManager::GetHudManager().IsTransitioning();
+}
+
+void HudBoardPresenter::addToReport(const RuleMessage& message)
+{
+    CSkipManager& skip = CSkipManager::GetSkipManager();
+    if (skip.IsSkipping())
+        skip.AddToReport(LocaliseRuleMessage(message).c_str());
 }
 
 } // namespace qrvl

@@ -27,6 +27,8 @@ public:
     bool isAllPlayersPayInProgress() const override;
     // Slides do not run while skipping, so nothing waits for them then.
     bool isTransitioning() const override;
+    // A line of the report shown after the computers' turns were skipped.
+    void addToReport(const RuleMessage& message) override;
 
 private:
     CGuifPageHudOverlay& overlay;

@@ -32,6 +32,7 @@ public:
     virtual void DrawPopup(Norv::Surface*, const std::string&) {}
     virtual void OnTouchUp(int, int, int) {}
     virtual void OnTouchMove(int, int, int) {}
+    virtual void OnTouchDown(int, int, int) {}
     virtual void SetHudMode(int) {}
     virtual void ShowHud() {}
     virtual void HideHud() {}
@@ -40,6 +41,9 @@ public:
     virtual void SetCurrentPlayer(Player*, bool) {}
     virtual void ShowAIOverlay(bool) {}
     virtual void HideAIOverlay() {}
+    // The zoom keys of free look; resetting lets go of a key still held.
+    virtual void ShowZoomOverlay(bool) {}
+    virtual void ResetZoomTouch() {}
     virtual void SetOverlayVisible(bool) {}
     virtual bool IsOverlayVisible() { return false; }
     virtual bool IsOverlayInTransfer() { return false; }

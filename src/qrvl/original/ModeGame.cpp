@@ -23,6 +23,7 @@
 #include "qrvl/original/TurnRules.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
 #include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/port/SoundManager.h"
 
 namespace {
@@ -166,6 +167,9 @@ void ModeGame::setCurrState(int newState)
     case TurnStart:
         pages.SetHudMode(kHudTapToPlay);
         break;
+    case SkipReport:
+        enterSkipReport();
+        break;
     default:
         break;
     }
@@ -198,6 +202,8 @@ void ModeGame::tick()
         car->Tick(ms);
     board->tick();
     hud->tick();
+    if (state == SkipReport)
+        CSkipManager::GetSkipManager().tick();
     if (hideArrowNextTick) {
         hud->hideArrowPopupText();
         hideArrowNextTick = false;
@@ -491,6 +497,10 @@ void ModeGame::announceCurrPlayer(bool special, bool wedding, bool pension)
     Player* player = currentPlayerObject();
     hud->setLeftPlayer(player);
     showCorrectAIOverlay();
+    if (!player->isComputer() && CSkipManager::GetSkipManager().HasSkipToProcess()) {
+        setCurrState(SkipReport);
+        return;
+    }
     bool loseTurn = player->getLoseNextTurn();
     std::string message;
     if (player->isComputer()) {
@@ -534,6 +544,35 @@ void ModeGame::announceCurrPlayer(bool special, bool wedding, bool pension)
     }
 }
 
+void ModeGame::enterSkipReport()
+{
+    CSkipManager& skip = CSkipManager::GetSkipManager();
+    if (!skip.HasSkipToProcess()) {
+        if (firstRound)
+            setCurrState(ChooseRoute);
+        else
+            announceCurrPlayer(false);
+        return;
+    }
+    centreOnSpinner();
+    skip.StartSkipReport();
+    HudPages::Get().SetHideAll(true);
+}
+
+void ModeGame::leaveSkipReport(int button)
+{
+    // The report's own OK; any other button only closes it.
+    constexpr int kReportOk = 1;
+    CSkipManager::GetSkipManager().SkipProcessed();
+    HudPages::Get().SetHideAll(false);
+    if (button != kReportOk)
+        return;
+    if (firstRound)
+        setCurrState(ChooseRoute);
+    else
+        announceCurrPlayer(false);
+}
+
 void ModeGame::announceCurrRoller()
 {
     Player* player = players[roller];
@@ -569,7 +608,16 @@ void ModeGame::nextPlayer()
     hud->setLeftPlayer(player);
     rankPlayers();
     board->setCurrPlayer(currentPlayer);
+    // The person's turn ends a skip of the computers' turns.
+    CSkipManager& skip = CSkipManager::GetSkipManager();
+    if (!player->isComputer())
+        skip.SetSkipping(false);
     showCorrectAIOverlay();
+    if (!player->isComputer() && skip.HasSkipToProcess()) {
+        setCurrState(SkipReport);
+        saveGame();
+        return;
+    }
     if (firstRound)
         setCurrState(ChooseRoute);
     else if (player->isComputer() && !player->isRetired() && player->willBuyInvestment())
@@ -627,6 +675,7 @@ void ModeGame::deactivate()
     HudPages& pages = HudPages::Get();
     pages.SetOverlayVisible(false);
     pages.HideAIOverlay();
+    pages.ShowZoomOverlay(false);
 }
 
 void ModeGame::activate()
@@ -641,6 +690,7 @@ void ModeGame::activate()
     engine->setRenderWorld(false);
     engine->setWorldPaused(false);
     HudPages::Get().HideAIOverlay();
+    HudPages::Get().ShowZoomOverlay(false);
     HudPages::Get().ShowHud();
     if (pausePending) {
         pausePending = false;
@@ -655,6 +705,10 @@ void ModeGame::activate()
         showCorrectAIOverlay();
         if (state == ShowEvents)
             PNPNextPlayer();
+        if (state == FreeLook) {
+            HudPages::Get().ShowZoomOverlay(true);
+            HudPages::Get().ResetZoomTouch();
+        }
         return;
     }
     if (engine->lastChoice == kAnswerQuit) {

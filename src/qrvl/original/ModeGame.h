@@ -116,6 +116,9 @@ public:
     void pause() override;
     float GetTimeDistortionFactor() const override;
 
+    // The zoom keys: `step` seconds of zooming, in (+1) or out (-1).
+    void Zoom(float step, int direction);
+
     // The turn.
     void setCurrState(int newState);
     int getCurrState() const { return state; }
@@ -239,6 +242,9 @@ private:
     void afterSetUp();
     void buyComputerInvestment();
     void showCorrectAIOverlay();
+    // The report of the computers' skipped turns, when one waits.
+    void enterSkipReport();
+    void leaveSkipReport(int button);
     void spinAtRandom();
     // Where the finger went down: a touch that stays put picks on the board.
     int touchDownX = 0;

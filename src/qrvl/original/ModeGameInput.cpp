@@ -5,6 +5,7 @@
 #include "qrvl/original/Board.h"
 #include "qrvl/original/BoardPresenter.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/WorldHooks.h"
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/Hud.h"
@@ -18,6 +19,11 @@
 namespace {
 // Ticks during which a second fast-forward press is ignored.
 constexpr int kFastForwardCooldownTicks = 5;
+// A button the skip report does not answer to.
+constexpr int kIgnoredBySkipReport = 400;
+// A zoom key held for this long moves the camera as far as a wheel notch.
+constexpr float kZoomNotchSeconds = 0.07f;
+constexpr int kZoomNotch = 25;
 }
 
 void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
@@ -26,6 +32,11 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
     if (id != kButtonPause && state >= Tutorial && state <= FirstActionTutorial) {
         if (!HudPages::Get().IsTransitioning())
             hidePopup();
+        return;
+    }
+    if (state == SkipReport && id != kButtonPause) {
+        if (id != kIgnoredBySkipReport)
+            leaveSkipReport(id);
         return;
     }
     switch (id) {
@@ -38,6 +49,7 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
         break;
     case kButtonSpin:
         if (state == FreeLook && screens->presenter().destinationReached()) {
+            HudPages::Get().ShowZoomOverlay(false);
             if (spinningForFirst)
                 announceCurrRoller();
             else
@@ -57,6 +69,8 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
         enterPlayerOverview();
         break;
     case kButtonPause:
+        // Nothing is drawn while skipping: the pause menu ends a skip.
+        CSkipManager::GetSkipManager().SetSkipping(false);
         pausePending = true;
         engine->megaPause();
         HudPages::Get().HideHud();
@@ -97,6 +111,10 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
 
 void ModeGame::keyPressed(int key)
 {
+    if (state == SkipReport) {
+        CSkipManager::GetSkipManager().keyPressed(key);
+        return;
+    }
     if (state == Wheel && key == Norv::KEY_SPACE) {
         if (screens->presenter().destinationReached() && tickWaiting())
             spinAtRandom();
@@ -116,16 +134,27 @@ void ModeGame::keyPressed(int key)
 void ModeGame::drawSelf(Norv::Surface* surface)
 {
     hud->drawSelf(surface);
+    if (state == SkipReport)
+        CSkipManager::GetSkipManager().drawSelf(surface);
 }
 
-void ModeGame::onTouchDown(int x, int y, int)
+void ModeGame::onTouchDown(int x, int y, int id)
 {
+    if (state == SkipReport) {
+        CSkipManager::GetSkipManager().onTouchDown(x, y, id);
+        return;
+    }
     touchDownX = x;
     touchDownY = y;
+    HudPages::Get().OnTouchDown(x, y, id);
 }
 
 void ModeGame::onTouchUp(int x, int y, int id)
 {
+    if (state == SkipReport) {
+        CSkipManager::GetSkipManager().onTouchUp(x, y, id);
+        return;
+    }
     // A touch that moved at most this far (squared pixels) is a tap.
     int const kTapDistance = 99;
     int const dx = x - touchDownX;
@@ -141,7 +170,10 @@ void ModeGame::onTouchUp(int x, int y, int id)
 
 void ModeGame::onTouchMove(int x, int y, int id)
 {
-    HudPages::Get().OnTouchMove(x, y, id);
+    if (state == SkipReport)
+        CSkipManager::GetSkipManager().onTouchMove(x, y, id);
+    else
+        HudPages::Get().OnTouchMove(x, y, id);
 }
 
 void ModeGame::pauseForScreen()
@@ -173,6 +205,11 @@ void ModeGame::enterPlayerOverview()
         refusal = kInvestAllowed;
     if (screens->pushOverview(players, hud.get(), investmentOwners, refusal))
         pauseForScreen();
+}
+
+void ModeGame::Zoom(float step, int direction)
+{
+    WorldHooks::Get().ZoomY(static_cast<short>(direction * (step / kZoomNotchSeconds * kZoomNotch)));
 }
 
 void ModeGame::pause()

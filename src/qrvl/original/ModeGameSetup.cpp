@@ -21,6 +21,7 @@
 #include "qrvl/original/SaveGame.h"
 #include "qrvl/original/ShareTheWealthCard.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
+#include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/WorldHooks.h"
 #include "qrvl/port/SoundManager.h"
 
@@ -103,6 +104,7 @@ bool ModeGame::init(bool load, bool isPassAndPlay)
     hud = std::make_unique<Hud>();
     hud->init();
     WorldHooks::Get().Init();
+    CSkipManager::GetSkipManager().Clear();
     bool built = false;
     if (load) {
         built = loadGame();

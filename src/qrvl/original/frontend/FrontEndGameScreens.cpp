@@ -4,8 +4,8 @@
 #include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/HudBoardPresenter.h"
 #include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/HouseCard.h"
+#include "qrvl/original/RuleText.h"
 #include "qrvl/original/frontend/ModeBranch.h"
 #include "qrvl/original/frontend/ModeChooseCareer.h"
 #include "qrvl/original/frontend/ModeChooseHouse.h"
@@ -20,10 +20,9 @@
 #include "qrvl/original/frontend/ModeSpin2Win.h"
 #include "qrvl/original/frontend/ModeStatus.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
-#include "qrvl/original/phone/CLocalise.h"
 
 #include <memory>
-#include <vector>
+#include <string>
 
 BoardPresenter& FrontEndGameScreens::presenter()
 {
@@ -34,25 +33,6 @@ BoardPresenter& FrontEndGameScreens::presenter()
     if (!shown)
         shown = std::make_unique<qrvl::HudBoardPresenter>(*overlay);
     return *shown;
-}
-
-std::string FrontEndGameScreens::Render(const RuleMessage& message)
-{
-    std::string out;
-    for (RuleText const& part : message) {
-        if (!out.empty())
-            out += ' ';
-        if (part.id.empty()) {
-            for (std::string const& arg : part.args)
-                out += arg;
-            continue;
-        }
-        std::vector<char const*> args;
-        for (std::string const& arg : part.args)
-            args.push_back(arg.c_str());
-        out += CLocalise::Fill(FGStringManager::getString(part.id.c_str()), args.data(), static_cast<int>(args.size()));
-    }
-    return out;
 }
 
 void FrontEndGameScreens::pushBranch(int branchType, Player* player)
@@ -120,9 +100,9 @@ void FrontEndGameScreens::pushChooseShareTheWealth(CardPile* pile, Player* playe
 
 void FrontEndGameScreens::pushYesNo(const RuleMessage& title, const RuleMessage& text, const RuleMessage& text2)
 {
-    std::string const shownTitle = Render(title);
-    std::string const shownText = Render(text);
-    std::string const shownText2 = Render(text2);
+    std::string const shownTitle = LocaliseRuleMessage(title);
+    std::string const shownText = LocaliseRuleMessage(text);
+    std::string const shownText2 = LocaliseRuleMessage(text2);
     ModeYesNo* question = new ModeYesNo;
     question->init(shownTitle.c_str(), shownText.empty() ? nullptr : shownText.c_str(),
                    shownText2.empty() ? nullptr : shownText2.c_str(), nullptr, false, false);

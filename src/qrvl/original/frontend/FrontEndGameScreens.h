@@ -29,7 +29,4 @@ public:
     bool pushStatus(Player* player, Hud* hud, int* owners, int investRefusal, int mode) override;
     bool pushOverview(Player** players, Hud* hud, int* owners, int investRefusal) override;
     FGMode* createMainMenu() override;
-
-    // The text a rule message reads in the current language.
-    static std::string Render(const RuleMessage& message);
 };

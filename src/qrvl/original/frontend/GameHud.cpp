@@ -1,6 +1,7 @@
 // The game's HUD, built and installed.
 #include "qrvl/original/frontend/GameHud.h"
 
+#include "qrvl/menu/CGuifPageSkipReport.h"
 #include "qrvl/menu/GuifHudHooks.h"
 #include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/GuifHudPages.h"
@@ -14,6 +15,7 @@ void BuildGameHud()
     HudHooks::Install(new GuifHudHooks);
     HudPages::Install(new GuifHudPages);
     GameScreens::Install(new FrontEndGameScreens);
+    SkipReportHooks::Install(new CGuifPageSkipReport);
 }
 
 } // namespace qrvl

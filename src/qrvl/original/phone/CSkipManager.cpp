@@ -1,6 +1,9 @@
 // The skip switch and its report lines.
 #include "qrvl/original/phone/CSkipManager.h"
 
+#include "qrvl/original/HudPages.h"
+#include "qrvl/original/phone/CEngine.h"
+#include "qrvl/original/phone/SkipReportHooks.h"
 #include "qrvl/port/SoundManager.h"
 
 CSkipManager& CSkipManager::GetSkipManager()
@@ -47,3 +50,22 @@ std::vector<Norv::NarrowString> CSkipManager::GetReportTextLines() const
     }
     return lines;
 }
+
+void CSkipManager::StartSkipReport()
+{
+    HudPages::Get().SetHudMode(kHudBothOff);
+    if (!reportLines.empty())
+        SkipReportHooks::Get().Show(GetReportTextLines());
+}
+
+void CSkipManager::tick()
+{
+    SkipReportHooks::Get().Update(static_cast<float>(CEngine::GetEngine().GetFrameMs()) / 1000.0f);
+}
+
+void CSkipManager::drawSelf(Norv::Surface* surface) { SkipReportHooks::Get().Draw(surface); }
+void CSkipManager::onTouchUp(int x, int y, int id) { SkipReportHooks::Get().OnTouchUp(x, y, id); }
+void CSkipManager::onTouchDown(int x, int y, int id) { SkipReportHooks::Get().OnTouchDown(x, y, id); }
+void CSkipManager::onTouchMove(int x, int y, int id) { SkipReportHooks::Get().OnTouchMove(x, y, id); }
+void CSkipManager::keyPressed(int key) { SkipReportHooks::Get().KeyPressed(key); }
+void CSkipManager::keyReleased(int key) { SkipReportHooks::Get().KeyReleased(key); }

@@ -128,5 +128,6 @@ public:
     bool CanRender() override { return CWorld::GetWorld().HasScene(); }
     void Render() override { CWorld::GetWorld().Render(); }
     void Touch(int x, int y) override { CWorld::GetWorld().Touch(x, y); }
+    void ZoomY(short delta) override;
     void Clear() override { CWorld::GetWorld().Clear(); }
 };

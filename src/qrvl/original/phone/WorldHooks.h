@@ -26,5 +26,7 @@ public:
     // A tap at window pixel (x, y), y counted from the bottom: picked by
     // the next drawing.
     virtual void Touch(int, int) {}
+    // Free look's zoom: a positive delta brings the camera nearer.
+    virtual void ZoomY(short) {}
     virtual void Clear() {}
 };

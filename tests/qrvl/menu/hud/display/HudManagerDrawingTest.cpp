@@ -7,6 +7,7 @@
 #include "qrvl/menu/CGuifPagePauseButton.h"
 #include "qrvl/menu/CGuifPageTapToPlay.h"
 #include "qrvl/menu/CGuifPageYesNo.h"
+#include "qrvl/menu/CGuifPageZoomOverlay.h"
 #include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/ResManager.h"
 
@@ -48,6 +49,7 @@ protected:
     {
         manager.HideHud();
         manager.HideAIOverlay();
+        manager.HideZoomOverlay();
         manager.ExitYesNoModalDialogue();
         manager.GetPauseButton()->visible = false;
         manager.GetHud()->ForceOffScreen();
@@ -68,7 +70,14 @@ TEST_F(HudManagerDrawing, ContainsAndDrawingFollowThePagesInTheirOrder)
     Point const onBar{520, 740};
     Point const onPause{kWidth - 50, 50};
     Point const onBoard{500, 300};
-    enum Page { TapBar = 1, HudBar = 2, Pause = 4, AIOverlay = 8, NextEvent = 16 };
+    // The zoom keys, 68 pixels square, centred 50 from the right edge at
+    // 150 and 230: the right edge of the zoom-in key, a pixel left of the
+    // keys, and the gap between them.
+    Point const onZoomEdge{kWidth - 50 + 34, 150};
+    Point const leftOfZoom{kWidth - 50 - 34 - 1, 150};
+    Point const betweenZoomKeys{kWidth - 50, 190};
+    Point const onZoomOut{kWidth - 50, 230};
+    enum Page { TapBar = 1, HudBar = 2, Pause = 4, AIOverlay = 8, NextEvent = 16, Zoom = 32 };
     struct Case {
         char const* what;
         int pages;
@@ -84,6 +93,11 @@ TEST_F(HudManagerDrawing, ContainsAndDrawingFollowThePagesInTheirOrder)
         {"pause button on it", Pause, onPause, true},
         {"pause button elsewhere", Pause, onBoard, false},
         {"computer turn: anywhere", AIOverlay, onBoard, true},
+        {"zoom keys: the right edge", Zoom, onZoomEdge, true},
+        {"zoom keys: the zoom-out key", Zoom, onZoomOut, true},
+        {"zoom keys: a pixel left", Zoom, leftOfZoom, false},
+        {"zoom keys: between them", Zoom, betweenZoomKeys, false},
+        {"zoom keys hidden", 0, onZoomOut, false},
     };
     for (Case const& c : cases) {
         Reset();
@@ -98,6 +112,8 @@ TEST_F(HudManagerDrawing, ContainsAndDrawingFollowThePagesInTheirOrder)
         manager.GetPauseButton()->visible = (c.pages & Pause) != 0;
         if (c.pages & AIOverlay)
             manager.ShowAIOverlay(false);
+        if (c.pages & Zoom)
+            manager.ShowZoomOverlay();
         EXPECT_EQ(manager.Contains(c.at.x, c.at.y), c.contained) << c.what;
     }
 
@@ -109,12 +125,17 @@ TEST_F(HudManagerDrawing, ContainsAndDrawingFollowThePagesInTheirOrder)
     manager.GetTapToPlay()->GetSlide().ForceOnScreen();
     manager.GetHud()->GetSlide().ForceOnScreen();
     manager.GetPauseButton()->visible = true;
+    manager.ShowZoomOverlay();
     Draw([&](Norv::Surface* surface) { manager.drawSelf(surface); });
     SaveShot();
     // The HUD bar's white message box, where the tap bar has its message.
     EXPECT_TRUE(Near(450, 670, {0xff, 0xff, 0xff}, 8));
     // One of the pause sign's white bars.
     EXPECT_TRUE(Near(kWidth - 84 + 27, 16 + 33, {0xff, 0xff, 0xff}, 8));
+    // The zoom-in key's green beside its white cross, and the zoom-out
+    // key's white bar.
+    EXPECT_TRUE(Near(kWidth - 50 - 22, 150 - 10, {0x4c, 0xc2, 0x7a}, 8));
+    EXPECT_TRUE(Near(kWidth - 50, 230, {0xff, 0xff, 0xff}, 8));
 
     manager.EnterYesNoModalDialogue("Quit?", nullptr, nullptr, false);
     manager.hide = true;

@@ -1,0 +1,24 @@
+// The rules' messages put into the player's language.
+#include "qrvl/original/RuleText.h"
+
+#include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/phone/CLocalise.h"
+
+std::string LocaliseRuleMessage(const RuleMessage& message)
+{
+    std::string out;
+    for (RuleText const& part : message) {
+        if (!out.empty())
+            out += ' ';
+        if (part.id.empty()) {
+            for (std::string const& arg : part.args)
+                out += arg;
+            continue;
+        }
+        std::vector<char const*> args;
+        for (std::string const& arg : part.args)
+            args.push_back(arg.c_str());
+        out += CLocalise::Fill(FGStringManager::getString(part.id.c_str()), args.data(), static_cast<int>(args.size()));
+    }
+    return out;
+}
