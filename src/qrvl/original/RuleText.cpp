@@ -15,9 +15,11 @@ std::string LocaliseRuleMessage(const RuleMessage& message)
                 out += arg;
             continue;
         }
+        // A value that is itself a text id (the kind of a card, a home)
+        // reads in the language as well; names stand as they are.
         std::vector<char const*> args;
         for (std::string const& arg : part.args)
-            args.push_back(arg.c_str());
+            args.push_back(FGStringManager::getString(arg.c_str()));
         out += CLocalise::Fill(FGStringManager::getString(part.id.c_str()), args.data(), static_cast<int>(args.size()));
     }
     return out;

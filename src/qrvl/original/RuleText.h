@@ -14,5 +14,6 @@ struct RuleText {
 using RuleMessage = std::vector<RuleText>;
 
 // The message as the player reads it: each part looked up in the texts and
-// filled in, the parts joined by spaces.
+// filled in with its values (those that are text ids looked up too), the
+// parts joined by spaces.
 std::string LocaliseRuleMessage(const RuleMessage& message);

@@ -33,7 +33,7 @@ TEST_F(EventTextTest, EachKindOfNoticeNamesItsSubject)
         {Event(Event::kMarried, 1), "Ben S_GTMRRY_M"},
         {Event(Event::kChild, 1, 0, 0, 2), "Ben S_HADTWN"},
         {Event(Event::kChild, 1, 0, 0, 3), "Ben "},
-        {Event(Event::kRetired, 1, 0, 0, 1), "Ben retired to S_COUNT"},
+        {Event(Event::kRetired, 1, 0, 0, 1), "Ben retired to Country Estate"},
         {Event(Event::kDayCare, 1, 0), "Ben S_OPNDYCR"},
         {Event(Event::kDayCare, 1, 10000), "Ben S_OPNDYCR S_HAD2PAY $10,000"},
         // A subject that is nobody names the first player.
