@@ -70,6 +70,7 @@ void GuifHudPages::SetHudMode(int mode)
         Manager().SetHudMode(static_cast<HudMode>(mode));
 }
 
+void GuifHudPages::ResetHudAutoHideTimer() { Manager().ResetHudAutoHideTimer(); }
 void GuifHudPages::ShowHud() { Manager().ShowHud(); }
 void GuifHudPages::HideHud() { Manager().HideHud(); }
 void GuifHudPages::SetHideAll(bool hide) { Manager().hide = hide; }

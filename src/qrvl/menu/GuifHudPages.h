@@ -26,6 +26,7 @@ public:
     void OnTouchMove(int x, int y, int id) override;
     void OnTouchDown(int x, int y, int id) override;
     void SetHudMode(int mode) override;
+    void ResetHudAutoHideTimer() override;
     void ShowHud() override;
     void HideHud() override;
     void SetHideAll(bool hide) override;

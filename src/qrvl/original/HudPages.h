@@ -34,6 +34,8 @@ public:
     virtual void OnTouchMove(int, int, int) {}
     virtual void OnTouchDown(int, int, int) {}
     virtual void SetHudMode(int) {}
+    // The HUD bar shown for a while starts its while again.
+    virtual void ResetHudAutoHideTimer() {}
     virtual void ShowHud() {}
     virtual void HideHud() {}
     virtual void SetHideAll(bool) {}

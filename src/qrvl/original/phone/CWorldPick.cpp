@@ -39,6 +39,7 @@ void CWorld::PickAt(int x, int y, unsigned char const* pixel)
         BoardSpace const& space = *rules->getSpace(pixel[2]);
         HudPages::Get().SetMessage(FGStringManager::getString(space.name));
         HudPages::Get().SetHudMode(kHudSpaceMode);
+        HudPages::Get().ResetHudAutoHideTimer();
         if (marker) {
             marker->worldMatrix = PVRTMat4::Identity();
             marker->SetPosition(PVRTVec3(space.position[0], space.position[1] + kMarkerLift, space.position[2]));
