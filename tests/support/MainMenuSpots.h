@@ -19,7 +19,10 @@ constexpr NorvTest::Rgb kButtonOrange = {0xff, 0xb5, 0x2e};
 // The column of buttons, from the top.
 enum Button { kNewGame, kContinue, kPassAndPlay, kHighScores, kSettings, kHelp, kExit };
 constexpr int kButtonX = 512;
-constexpr int ButtonY(Button button) { return 220 + button * 66 + 26; }
+constexpr int ButtonY(Button button)
+{
+    return 220 + button * 66 + 26;
+}
 
 inline bool Shown(NorvTest::Image const& shot)
 {

@@ -15,7 +15,7 @@ namespace qrvl {
 namespace {
 constexpr char const* kScriptFile = "menu/skipReport.lua";
 constexpr char const* kTextBox = "PopupTextBox";
-}
+} // namespace
 
 // The script speaks to the skip manager, whatever layer draws its screen.
 char const CGuifPageSkipReport::className[] = "CSkipManager";
@@ -25,14 +25,18 @@ Norv::Lunar<CGuifPageSkipReport>::RegType CGuifPageSkipReport::methods[] = {
     {nullptr, nullptr},
 };
 
-CGuifPageSkipReport::CGuifPageSkipReport() : screen(new TranslatableScreen(0, nullptr))
+CGuifPageSkipReport::CGuifPageSkipReport()
+    : screen(new TranslatableScreen(0, nullptr))
 {
     RunHudPageScript(screen->GetLua(), kScriptFile, this);
     if (!GetTextBox())
         std::fprintf(stderr, "Skip report: %s lacks its %s\n", kScriptFile, kTextBox);
 }
 
-Guif::TextBox* CGuifPageSkipReport::GetTextBox() const { return FindTextBox(screen.Get(), kTextBox); }
+Guif::TextBox* CGuifPageSkipReport::GetTextBox() const
+{
+    return FindTextBox(screen.Get(), kTextBox);
+}
 
 void CGuifPageSkipReport::Show(std::vector<Norv::NarrowString> const& textLines)
 {

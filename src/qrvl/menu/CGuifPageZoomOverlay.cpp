@@ -29,7 +29,8 @@ Norv::Lunar<CGuifPageZoomOverlay>::RegType CGuifPageZoomOverlay::methods[] = {
 
 // The keys' pictures are centred on their controls, so the hit box runs
 // half a key either side of the controls' own places.
-CGuifPageZoomOverlay::CGuifPageZoomOverlay() : screen(new TranslatableScreen(0, nullptr))
+CGuifPageZoomOverlay::CGuifPageZoomOverlay()
+    : screen(new TranslatableScreen(0, nullptr))
 {
     RunHudPageScript(screen->GetLua(), kScriptFile, this);
     Guif::Control* zoomIn = screen->FindControl("ZoomInKey");
@@ -49,12 +50,30 @@ CGuifPageZoomOverlay::CGuifPageZoomOverlay() : screen(new TranslatableScreen(0, 
     zoomOutTop = offsetY + static_cast<int>(zoomOut->GetY()) - keyHeight / 2;
 }
 
-void CGuifPageZoomOverlay::Update(unsigned ms) { screen->Update(static_cast<float>(ms) / 1000.0f); }
-void CGuifPageZoomOverlay::drawSelf(Norv::Surface* surface) { screen->Render(surface, 0.0f, 0.0f); }
-void CGuifPageZoomOverlay::onTouchUp(int x, int y, int id) { screen->OnTouchUp(x, y, id); }
-void CGuifPageZoomOverlay::onTouchMove(int x, int y, int id) { screen->OnTouchMove(x, y, id); }
-void CGuifPageZoomOverlay::onTouchDown(int x, int y, int id) { screen->OnTouchDown(x, y, id); }
-void CGuifPageZoomOverlay::ResetTouch() { screen->OnTouchUp(0, 0, 0); }
+void CGuifPageZoomOverlay::Update(unsigned ms)
+{
+    screen->Update(static_cast<float>(ms) / 1000.0f);
+}
+void CGuifPageZoomOverlay::drawSelf(Norv::Surface* surface)
+{
+    screen->Render(surface, 0.0f, 0.0f);
+}
+void CGuifPageZoomOverlay::onTouchUp(int x, int y, int id)
+{
+    screen->OnTouchUp(x, y, id);
+}
+void CGuifPageZoomOverlay::onTouchMove(int x, int y, int id)
+{
+    screen->OnTouchMove(x, y, id);
+}
+void CGuifPageZoomOverlay::onTouchDown(int x, int y, int id)
+{
+    screen->OnTouchDown(x, y, id);
+}
+void CGuifPageZoomOverlay::ResetTouch()
+{
+    screen->OnTouchUp(0, 0, 0);
+}
 
 bool CGuifPageZoomOverlay::Contains(int x, int y) const
 {

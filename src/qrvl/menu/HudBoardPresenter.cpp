@@ -72,9 +72,7 @@ bool HudBoardPresenter::isTransitioning() const
 
 void HudBoardPresenter::addToReport(const RuleMessage& message)
 {
-    CSkipManager& skip = CSkipManager::GetSkipManager();
-    if (skip.IsSkipping())
-        skip.AddToReport(LocaliseRuleMessage(message).c_str());
+    CSkipManager::GetSkipManager().AddToReport(LocaliseRuleMessage(message).c_str());
 }
 
 } // namespace qrvl

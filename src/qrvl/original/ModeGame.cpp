@@ -548,10 +548,7 @@ void ModeGame::enterSkipReport()
 {
     CSkipManager& skip = CSkipManager::GetSkipManager();
     if (!skip.HasSkipToProcess()) {
-        if (firstRound)
-            setCurrState(ChooseRoute);
-        else
-            announceCurrPlayer(false);
+        startPersonsTurn();
         return;
     }
     centreOnSpinner();
@@ -565,8 +562,12 @@ void ModeGame::leaveSkipReport(int button)
     constexpr int kReportOk = 1;
     CSkipManager::GetSkipManager().SkipProcessed();
     HudPages::Get().SetHideAll(false);
-    if (button != kReportOk)
-        return;
+    if (button == kReportOk)
+        startPersonsTurn();
+}
+
+void ModeGame::startPersonsTurn()
+{
     if (firstRound)
         setCurrState(ChooseRoute);
     else

@@ -242,9 +242,11 @@ private:
     void afterSetUp();
     void buyComputerInvestment();
     void showCorrectAIOverlay();
-    // The report of the computers' skipped turns, when one waits.
+    // The report of the computers' skipped turns, when one waits; the
+    // person's turn follows it.
     void enterSkipReport();
     void leaveSkipReport(int button);
+    void startPersonsTurn();
     void spinAtRandom();
     // Where the finger went down: a touch that stays put picks on the board.
     int touchDownX = 0;

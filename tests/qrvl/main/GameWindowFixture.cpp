@@ -50,12 +50,11 @@ void GameWindowFixture::SetUp()
 void GameWindowFixture::StartToMainMenu(char const* resources,
                                         std::vector<NorvTest::ChildProcess::EnvChange> const& environment)
 {
-    std::vector<NorvTest::ChildProcess::EnvChange> settings = {{"SDL_AUDIODRIVER", "dummy"},
-                                                               {"XDG_DATA_HOME", dataHome.c_str()},
-                                                               {"QUORVEL_RESOURCES", resources}};
+    std::vector<NorvTest::ChildProcess::EnvChange> settings = {
+        {"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}, {"QUORVEL_RESOURCES", resources}};
     settings.insert(settings.end(), environment.begin(), environment.end());
-    ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
-                           settings));
+    ASSERT_TRUE(
+        game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)}, settings));
     ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
     ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
     ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
@@ -68,9 +67,9 @@ void GameWindowFixture::StartRecordingToMainMenu()
     std::filesystem::remove(recording);
     std::filesystem::create_directories(dataHome / "Quorvel");
     std::ofstream(dataHome / "Quorvel" / "registry.xml") << kRecordingSettings;
-    StartToMainMenu(nullptr, {{"SDL_AUDIODRIVER", "disk"},
-                              {"SDL_DISKAUDIOFILE", recording.c_str()},
-                              {"SDL_DISKAUDIODELAY", kDiskDelayMs}});
+    StartToMainMenu(
+        nullptr,
+        {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", recording.c_str()}, {"SDL_DISKAUDIODELAY", kDiskDelayMs}});
 }
 
 std::uintmax_t GameWindowFixture::RecordedBytes() const
@@ -138,14 +137,15 @@ GameWindowFixture::SavedPlayers GameWindowFixture::ReadSavedPlayers() const
     auto readInt = [&]() -> std::int64_t {
         if (at + 4 > bytes.size())
             return -1;
-        std::int64_t const value = std::int64_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+        std::int64_t const value =
+            std::int64_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
         at += 4;
         return value;
     };
     SavedPlayers saved;
-    readInt();  // version
-    readInt();  // current player
-    at += 1;    // first round
+    readInt(); // version
+    readInt(); // current player
+    at += 1; // first round
     at += 10 * 4;
     for (int pile = 0; pile < 4; ++pile) {
         std::int64_t const cards = readInt();
@@ -209,8 +209,8 @@ bool GameWindowFixture::WaitForShot(std::string const& name, std::function<bool(
         seconds);
 }
 
-bool GameWindowFixture::TapUntil(int x, int y, std::string const& name,
-                                 std::function<bool(Image const&)> const& check, double seconds)
+bool GameWindowFixture::TapUntil(int x, int y, std::string const& name, std::function<bool(Image const&)> const& check,
+                                 double seconds)
 {
     return WaitForShot(name, check, seconds, [&] { window.Click(x, y); });
 }
@@ -218,8 +218,8 @@ bool GameWindowFixture::TapUntil(int x, int y, std::string const& name,
 GameWindowFixture::Choice GameWindowFixture::ChoiceShown(Image const& shot)
 {
     // A carousel's cards leave a gap where the left of two cards stands.
-    if (shot.RegionIs(kLeftCardX, kLeftCardY, 3, 3, kCard, kTolerance) &&
-        shot.RegionIs(kCarouselGapX, kLeftCardY, 3, 3, kCard, kTolerance))
+    if (shot.RegionIs(kLeftCardX, kLeftCardY, 3, 3, kCard, kTolerance)
+        && shot.RegionIs(kCarouselGapX, kLeftCardY, 3, 3, kCard, kTolerance))
         return Choice::TwoCards;
     if (shot.RegionIs(kMiddleCardX, kMiddleCardY, 3, 3, kCard, kTolerance))
         return Choice::OneCard;
@@ -246,17 +246,14 @@ std::vector<std::pair<int, int>> GameWindowFixture::FanCards(Image const& shot)
 bool GameWindowFixture::Choose(Image const& shot)
 {
     switch (ChoiceShown(shot)) {
-    case Choice::TwoCards:
-        return window.Click(kRightCardX, kRightCardY);
-    case Choice::OneCard:
-        return window.Click(kKeyX, kKeyY);
+    case Choice::TwoCards: return window.Click(kRightCardX, kRightCardY);
+    case Choice::OneCard: return window.Click(kKeyX, kKeyY);
     case Choice::Fan: {
         std::vector<std::pair<int, int>> const cards = FanCards(shot);
         std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
         return window.Click(card.first, card.second);
     }
-    case Choice::None:
-        break;
+    case Choice::None: break;
     }
     return false;
 }
@@ -287,21 +284,11 @@ bool GameWindowFixture::WaitForHud(std::string const& name, std::function<bool(I
 void GameWindowFixture::PlayOn()
 {
     switch (moves++ % 5) {
-    case 0:
-        window.Key("space");
-        break;
-    case 4:
-        window.Key("Return");
-        break;
-    case 1:
-        window.Click(kBarX, kBarY);
-        break;
-    case 2:
-        window.Click(kButtonX, kOkKeyY);
-        break;
-    default:
-        window.Click(kWidth / 2, kHeight / 3);
-        break;
+    case 0: window.Key("space"); break;
+    case 4: window.Key("Return"); break;
+    case 1: window.Click(kBarX, kBarY); break;
+    case 2: window.Click(kButtonX, kOkKeyY); break;
+    default: window.Click(kWidth / 2, kHeight / 3); break;
     }
 }
 

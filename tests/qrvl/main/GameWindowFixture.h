@@ -158,8 +158,8 @@ protected:
     bool Choose(NorvTest::Image const& shot);
     // Waits for the check, answering the choice screens on the way and
     // otherwise doing `meanwhile`.
-    bool WaitChoosing(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check,
-                      double seconds, std::function<void()> const& meanwhile);
+    bool WaitChoosing(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check, double seconds,
+                      std::function<void()> const& meanwhile);
     // The welcome popups close on a tap anywhere; the HUD follows them,
     // once the Share the Wealth cards are picked and seen.
     bool WaitForHud(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);

@@ -34,8 +34,8 @@ using HudWindowTest = GameWindowFixture;
 
 bool ComputersTurnShown(Image const& shot)
 {
-    return shot.RegionIs(kForwardKeyX, kForwardKeyY, 4, 4, kForwardPurple, kTolerance) &&
-           shot.RegionIs(kSkipKeyX, kSkipKeyY, 4, 4, kSkipOrange, kTolerance);
+    return shot.RegionIs(kForwardKeyX, kForwardKeyY, 4, 4, kForwardPurple, kTolerance)
+        && shot.RegionIs(kSkipKeyX, kSkipKeyY, 4, 4, kSkipOrange, kTolerance);
 }
 
 // The white of the label's letters over the key's purple.
@@ -72,8 +72,7 @@ TEST_F(HudWindowTest, TheComputersTurnsFastForwardAndSkipUndrawnToThePersonsTurn
 
     // The person plays on until a computer's turn brings its keys.
     std::string const keysShot = OutputPath("quorvel-hud-computers-turn.png");
-    ASSERT_TRUE(WaitChoosing("quorvel-hud-computers-turn.png", ComputersTurnShown, kRoadSeconds,
-                             [&] { PlayOn(); }))
+    ASSERT_TRUE(WaitChoosing("quorvel-hud-computers-turn.png", ComputersTurnShown, kRoadSeconds, [&] { PlayOn(); }))
         << game.Output();
     Image before;
     ASSERT_TRUE(before.Load(keysShot));

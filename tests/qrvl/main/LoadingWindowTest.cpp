@@ -49,17 +49,21 @@ TEST_F(LoadingWindowTest, TheLoadingBarFillsWhileTheBoardLoads)
     // with the bar partly filled is kept for a look.
     std::vector<int> fills;
     std::string const partly = OutputPath("quorvel-loading-partly.png");
-    ASSERT_TRUE(WaitForShot("quorvel-loading.png", [&](Image const& shot) {
-        if (shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance))
-            return true;
-        if (!LoadingBarShown(shot))
+    ASSERT_TRUE(WaitForShot(
+        "quorvel-loading.png",
+        [&](Image const& shot) {
+            if (shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance))
+                return true;
+            if (!LoadingBarShown(shot))
+                return false;
+            fills.push_back(FilledPixels(shot));
+            if (fills.back() > kBarInsideWidth / 4 && fills.back() < kBarInsideWidth * 3 / 4)
+                std::filesystem::copy_file(OutputPath("quorvel-loading.png"), partly,
+                                           std::filesystem::copy_options::overwrite_existing);
             return false;
-        fills.push_back(FilledPixels(shot));
-        if (fills.back() > kBarInsideWidth / 4 && fills.back() < kBarInsideWidth * 3 / 4)
-            std::filesystem::copy_file(OutputPath("quorvel-loading.png"), partly,
-                                       std::filesystem::copy_options::overwrite_existing);
-        return false;
-    }, kHudSeconds)) << game.Output();
+        },
+        kHudSeconds))
+        << game.Output();
 
     // The bar only ever grows, and was seen at several stages between empty
     // and full.

@@ -63,9 +63,27 @@ void CSkipManager::tick()
     SkipReportHooks::Get().Update(static_cast<float>(CEngine::GetEngine().GetFrameMs()) / 1000.0f);
 }
 
-void CSkipManager::drawSelf(Norv::Surface* surface) { SkipReportHooks::Get().Draw(surface); }
-void CSkipManager::onTouchUp(int x, int y, int id) { SkipReportHooks::Get().OnTouchUp(x, y, id); }
-void CSkipManager::onTouchDown(int x, int y, int id) { SkipReportHooks::Get().OnTouchDown(x, y, id); }
-void CSkipManager::onTouchMove(int x, int y, int id) { SkipReportHooks::Get().OnTouchMove(x, y, id); }
-void CSkipManager::keyPressed(int key) { SkipReportHooks::Get().KeyPressed(key); }
-void CSkipManager::keyReleased(int key) { SkipReportHooks::Get().KeyReleased(key); }
+void CSkipManager::drawSelf(Norv::Surface* surface)
+{
+    SkipReportHooks::Get().Draw(surface);
+}
+void CSkipManager::onTouchUp(int x, int y, int id)
+{
+    SkipReportHooks::Get().OnTouchUp(x, y, id);
+}
+void CSkipManager::onTouchDown(int x, int y, int id)
+{
+    SkipReportHooks::Get().OnTouchDown(x, y, id);
+}
+void CSkipManager::onTouchMove(int x, int y, int id)
+{
+    SkipReportHooks::Get().OnTouchMove(x, y, id);
+}
+void CSkipManager::keyPressed(int key)
+{
+    SkipReportHooks::Get().KeyPressed(key);
+}
+void CSkipManager::keyReleased(int key)
+{
+    SkipReportHooks::Get().KeyReleased(key);
+}

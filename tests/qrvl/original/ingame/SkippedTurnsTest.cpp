@@ -55,8 +55,8 @@ protected:
     {
         for (int i = 0; i < kMaxTicks && Play(); ++i) {
             ModeGame* game = Game();
-            if (game && !game->isFirstRound() && game->getCurrState() == ModeGame::ComputerSpin &&
-                game->getPlayer(game->getCurrentPlayerIndex())->isComputer())
+            if (game && !game->isFirstRound() && game->getCurrState() == ModeGame::ComputerSpin
+                && game->getPlayer(game->getCurrentPlayerIndex())->isComputer())
                 return true;
         }
         return false;

@@ -20,7 +20,10 @@ constexpr int kLayoutHeight = 768;
 
 class SkipReportDrawing : public GuifTest::DrawnScreen {
 protected:
-    SkipReportDrawing() : DrawnScreen(kLayoutWidth, kLayoutHeight) {}
+    SkipReportDrawing()
+        : DrawnScreen(kLayoutWidth, kLayoutHeight)
+    {
+    }
 
     void SetUp() override
     {

@@ -52,9 +52,9 @@ protected:
     {
         DrawingWindowTest::SetUp();
         for (char const* pak : {"/board.pak", "/original.pak"})
-            ASSERT_NE(Norv::MountPak((std::string(QUORVEL_RESOURCES_DIR) + pak).c_str(), "",
-                                     Norv::VfsMount::FallThrough),
-                      nullptr);
+            ASSERT_NE(
+                Norv::MountPak((std::string(QUORVEL_RESOURCES_DIR) + pak).c_str(), "", Norv::VfsMount::FallThrough),
+                nullptr);
         PresentationHooks::Install(new EngineHooks);
         WorldHooks::Install(new CWorldHooks);
         HudPages::Install(hud = new MessageHud);
