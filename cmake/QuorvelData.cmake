@@ -10,6 +10,12 @@ set(QUORVEL_ASSETS_STAGING_DIR ${CMAKE_BINARY_DIR}/assets)
 
 add_custom_target(quorvel_data)
 
+# Data tools run through this script (bash <script> OUTPUT... -- SOURCE... --
+# COMMAND...), which keeps their results in a cache shared by every build
+# tree, keyed by the content of the sources: the normal and the sanitizer
+# build make each file once.
+set(QUORVEL_DATA_CACHED ${CMAKE_SOURCE_DIR}/tools/datacache/cached.sh)
+
 # norv_pak(<target> <folder> <output pak> [INPUTS files...])
 # Packs every file below the folder into a pak archive, rebuilt when an input
 # changes: the INPUTS when the folder is staged by the build, else every file

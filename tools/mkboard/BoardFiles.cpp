@@ -6,7 +6,7 @@
 
 #include <fstream>
 
-bool WriteBoardFiles(Board& board, Layout const& layout, std::string const& folder, std::string& error)
+bool WriteBoardFiles(BoardFile const& board, Layout const& layout, std::string const& folder, std::string& error)
 {
     HeightField const land(layout);
     BoardRoad const road(layout.road, land);

@@ -5,8 +5,8 @@
 
 #include <string>
 
-class Board;
+struct BoardFile;
 
 // False with a message when the layout does not fit the board or a file
 // cannot be written.
-bool WriteBoardFiles(Board& board, Layout const& layout, std::string const& folder, std::string& error);
+bool WriteBoardFiles(BoardFile const& board, Layout const& layout, std::string const& folder, std::string& error);

@@ -6,8 +6,9 @@
 #include "BoardPaths.h"
 
 
-#include "qrvl/original/Board.h"
 #include "norv/base/core/Pi.h"
+#include "qrvl/boardfile/BoardFile.h"
+#include "qrvl/port/Spline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,17 +28,17 @@ struct Lane {
     std::vector<int> spaces;
 };
 
-bool IsFork(BoardSpace const& space)
+bool IsFork(BoardRecord const& space)
 {
-    return space.type == BoardSpace::BR || space.type == BoardSpace::B5;
+    return space.type == BoardRecord::BR || space.type == BoardRecord::B5;
 }
 
 // The spaces from `first` along `next` until the end or a space in `stop`.
-std::vector<int> Chain(Board& board, int first, std::vector<int> const& stopAt)
+std::vector<int> Chain(BoardFile const& board, int first, std::vector<int> const& stopAt)
 {
     std::vector<int> chain;
-    for (int index = first; index >= 0 && static_cast<int>(chain.size()) < Board::kNumSpaces;
-         index = board.getSpace(index)->next) {
+    for (int index = first; index >= 0 && static_cast<int>(chain.size()) < BoardFile::kNumSpaces;
+         index = board.spaces[index].next) {
         if (stopAt[index] >= 0)
             break;
         chain.push_back(index);
@@ -59,13 +60,13 @@ float Clearance(Layout const& layout, PVRTVec3 const& point)
 
 } // namespace
 
-std::vector<SplineRecord> BuildBoardPaths(Board& board, BoardRoad const& shape, Layout const& layout)
+std::vector<SplineRecord> BuildBoardPaths(BoardFile const& board, BoardRoad const& shape, Layout const& layout)
 {
     float const spacing = layout.spacing;
-    int const n = Board::kNumSpaces;
+    int const n = BoardFile::kNumSpaces;
     std::vector<bool> entered(n, false);
     for (int i = 0; i < n; ++i) {
-        BoardSpace const& space = *board.getSpace(i);
+        BoardRecord const& space = board.spaces[i];
         if (space.next >= 0)
             entered[space.next] = true;
         if (IsFork(space))
@@ -92,7 +93,7 @@ std::vector<SplineRecord> BuildBoardPaths(Board& board, BoardRoad const& shape, 
     auto addLane = [&](int fork, int first) {
         std::vector<int> spaces = Chain(board, first, roadIndex);
         int const last = spaces.empty() ? first : spaces.back();
-        int const join = spaces.empty() ? -1 : board.getSpace(last)->next;
+        int const join = spaces.empty() ? -1 : board.spaces[last].next;
         if (!spaces.empty() && join >= 0)
             lanes.push_back(Lane {fork, join, spaces});
     };
@@ -101,8 +102,8 @@ std::vector<SplineRecord> BuildBoardPaths(Board& board, BoardRoad const& shape, 
             addLane(-1, start);
     }
     for (int space : road) {
-        if (IsFork(*board.getSpace(space)))
-            addLane(space, board.getSpace(space)->value);
+        if (IsFork(board.spaces[space]))
+            addLane(space, board.spaces[space].value);
     }
 
     std::vector<PVRTVec3> points(n);

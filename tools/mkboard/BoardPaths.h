@@ -10,7 +10,7 @@
 
 #include <vector>
 
-class Board;
+struct BoardFile;
 
 // Empty when the board has no chain of spaces.
-std::vector<SplineRecord> BuildBoardPaths(Board& board, BoardRoad const& road, Layout const& layout);
+std::vector<SplineRecord> BuildBoardPaths(BoardFile const& board, BoardRoad const& road, Layout const& layout);

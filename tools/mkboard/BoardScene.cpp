@@ -6,7 +6,7 @@
 #include "PodBuilder.h"
 #include "Terrain.h"
 
-#include "qrvl/original/Board.h"
+#include "qrvl/boardfile/BoardFile.h"
 #include "qrvl/port/Spline.h"
 
 #include <algorithm>
@@ -98,14 +98,14 @@ std::vector<PVRTVec3> Level(std::vector<PVRTVec3> points)
     return points;
 }
 
-PlateKind KindOf(BoardSpace const& space)
+PlateKind KindOf(BoardRecord const& space)
 {
     switch (space.type) {
-    case BoardSpace::PD: case BoardSpace::PR: return PlateKind::Payday;
-    case BoardSpace::RT: return PlateKind::Retire;
-    case BoardSpace::LS: return PlateKind::Lawsuit;
-    case BoardSpace::SW: return PlateKind::SpinToWin;
-    case BoardSpace::HD: return PlateKind::House;
+    case BoardRecord::PD: case BoardRecord::PR: return PlateKind::Payday;
+    case BoardRecord::RT: return PlateKind::Retire;
+    case BoardRecord::LS: return PlateKind::Lawsuit;
+    case BoardRecord::SW: return PlateKind::SpinToWin;
+    case BoardRecord::HD: return PlateKind::House;
     default: return space.IsStopSpace() ? PlateKind::Stop : PlateKind::Event;
     }
 }
@@ -124,22 +124,22 @@ void ForEachTile(Layout const& layout, float cell, int tileCells, Tile tile)
 
 } // namespace
 
-std::vector<PVRTVec3> SpacePoints(Board& board, std::vector<SplineRecord> const& records)
+std::vector<PVRTVec3> SpacePoints(BoardFile const& board, std::vector<SplineRecord> const& records)
 {
-    std::vector<PVRTVec3> points(Board::kNumSpaces, PVRTVec3(0.0f, 0.0f, 0.0f));
+    std::vector<PVRTVec3> points(BoardFile::kNumSpaces, PVRTVec3(0.0f, 0.0f, 0.0f));
     for (SplineRecord const& record : records) {
         if (record.type != Spline::kSpacePoints)
             continue;
         int index = int(record.startSpace);
-        for (std::size_t p = 0; p < record.points.size() && index >= 0 && index < Board::kNumSpaces; ++p) {
+        for (std::size_t p = 0; p < record.points.size() && index >= 0 && index < BoardFile::kNumSpaces; ++p) {
             points[std::size_t(index)] = record.points[p];
-            index = board.getSpace(index)->next;
+            index = board.spaces[index].next;
         }
     }
     return points;
 }
 
-bool WriteBoardScene(std::string const& folder, Board& board, Layout const& layout, HeightField const& land,
+bool WriteBoardScene(std::string const& folder, BoardFile const& board, Layout const& layout, HeightField const& land,
                      std::vector<SplineRecord> const& records)
 {
     if (!WriteBoardPictures(folder))
@@ -169,12 +169,12 @@ bool WriteBoardScene(std::string const& folder, Board& board, Layout const& layo
         general.push_back(tile);
     });
     std::vector<PVRTVec3> const points = SpacePoints(board, records);
-    for (int i = 0; i < Board::kNumSpaces; ++i) {
-        BoardSpace const& space = *board.getSpace(i);
+    for (int i = 0; i < BoardFile::kNumSpaces; ++i) {
+        BoardRecord const& space = board.spaces[i];
         int const after = space.next >= 0 ? space.next : i;
         int before = i;
-        for (int k = 0; k < Board::kNumSpaces; ++k)
-            if (board.getSpace(k)->next == i)
+        for (int k = 0; k < BoardFile::kNumSpaces; ++k)
+            if (board.spaces[k].next == i)
                 before = k;
         PVRTVec3 ahead = points[std::size_t(after)] - points[std::size_t(before)];
         ahead.y = 0.0f;

@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-class Board;
+struct BoardFile;
 
 // Mesh nodes with a meaning of their own in "board.pod".
 constexpr int kWaterNode = 6;
 constexpr int kStreamNodes[2] = {48, 60};
 
 // Every space's point, from the space-point records and the next links.
-std::vector<PVRTVec3> SpacePoints(Board& board, std::vector<SplineRecord> const& records);
+std::vector<PVRTVec3> SpacePoints(BoardFile const& board, std::vector<SplineRecord> const& records);
 
-bool WriteBoardScene(std::string const& folder, Board& board, Layout const& layout, HeightField const& land,
+bool WriteBoardScene(std::string const& folder, BoardFile const& board, Layout const& layout, HeightField const& land,
                      std::vector<SplineRecord> const& records);
 bool WriteGroundPatches(std::string const& folder, Layout const& layout, HeightField const& land);

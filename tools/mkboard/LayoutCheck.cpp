@@ -4,7 +4,7 @@
 #include "BoardScene.h"
 
 #include "contrib/pvr/PVRTModelPOD.h"
-#include "qrvl/original/Board.h"
+#include "qrvl/boardfile/BoardFile.h"
 #include "qrvl/port/Splines.h"
 
 #include <cmath>
@@ -41,7 +41,7 @@ std::string Format(char const* format, ...)
     return text;
 }
 
-void CheckPaths(Board& board, Layout const& layout, std::string const& folder, std::vector<std::string>& faults)
+void CheckPaths(BoardFile const& board, Layout const& layout, std::string const& folder, std::vector<std::string>& faults)
 {
     std::vector<char> const bytes = ReadAll(folder + "/splines.bin");
     Splines splines;
@@ -49,7 +49,7 @@ void CheckPaths(Board& board, Layout const& layout, std::string const& folder, s
         faults.push_back("splines.bin does not read");
         return;
     }
-    std::vector<PVRTVec3> points(Board::kNumSpaces, PVRTVec3(NAN, NAN, NAN));
+    std::vector<PVRTVec3> points(BoardFile::kNumSpaces, PVRTVec3(NAN, NAN, NAN));
     std::vector<std::vector<PVRTVec3>> paths;
     for (unsigned i = 0; i < splines.GetCount(); ++i) {
         Spline const& spline = *splines.GetSpline(i);
@@ -61,12 +61,12 @@ void CheckPaths(Board& board, Layout const& layout, std::string const& folder, s
             continue;
         }
         int index = int(spline.GetStartPos());
-        for (std::size_t p = 0; p < list.size() && index >= 0 && index < Board::kNumSpaces; ++p) {
+        for (std::size_t p = 0; p < list.size() && index >= 0 && index < BoardFile::kNumSpaces; ++p) {
             points[std::size_t(index)] = list[p];
-            index = board.getSpace(index)->next;
+            index = board.spaces[index].next;
         }
     }
-    for (int i = 0; i < Board::kNumSpaces; ++i) {
+    for (int i = 0; i < BoardFile::kNumSpaces; ++i) {
         PVRTVec3 const& p = points[std::size_t(i)];
         if (std::isnan(p.x)) {
             faults.push_back(Format("space %d has no point", i));
@@ -149,7 +149,7 @@ void CheckModels(std::string const& folder, std::vector<std::string>& faults)
         };
         if (!named(kWaterNode, "water") || !named(kStreamNodes[0], "stream") || !named(kStreamNodes[1], "stream"))
             faults.push_back("board.pod's water and stream nodes are not in their places");
-        for (int i = 0; i < Board::kNumSpaces; ++i)
+        for (int i = 0; i < BoardFile::kNumSpaces; ++i)
             if (!names.count("space" + std::to_string(i)))
                 faults.push_back(Format("board.pod has no plate for space %d", i));
         if (board.nNumCamera == 0)
@@ -167,7 +167,7 @@ void CheckModels(std::string const& folder, std::vector<std::string>& faults)
 
 } // namespace
 
-std::vector<std::string> CheckBoardFiles(Board& board, Layout const& layout, std::string const& folder)
+std::vector<std::string> CheckBoardFiles(BoardFile const& board, Layout const& layout, std::string const& folder)
 {
     std::vector<std::string> faults;
     CheckPaths(board, layout, folder, faults);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-class Board;
+struct BoardFile;
 
 // One line per fault; empty when everything agrees.
-std::vector<std::string> CheckBoardFiles(Board& board, Layout const& layout, std::string const& folder);
+std::vector<std::string> CheckBoardFiles(BoardFile const& board, Layout const& layout, std::string const& folder);

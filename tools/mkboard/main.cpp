@@ -5,8 +5,7 @@
 #include "BoardFiles.h"
 #include "LayoutCheck.h"
 
-#include "qrvl/original/Board.h"
-#include "qrvl/original/FGData.h"
+#include "qrvl/boardfile/BoardFile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,11 +16,15 @@
 
 namespace {
 
-bool ReadBoard(char const* path, FGData& data, Board& board)
+bool ReadBoard(char const* path, BoardFile& board, std::string& error)
 {
     std::ifstream in(path, std::ios::binary);
     std::vector<unsigned char> const text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return in && data.duplicate(text.data(), static_cast<int>(text.size())) && board.readBoardFile(&data, nullptr);
+    if (!in) {
+        error = "cannot be read";
+        return false;
+    }
+    return ReadBoardFile(text.data(), text.size(), nullptr, board, error);
 }
 
 } // namespace
@@ -34,14 +37,13 @@ int main(int argc, char** argv)
         return 2;
     }
     char** args = check ? argv + 2 : argv + 1;
-    FGData data;
-    Board board;
-    if (!ReadBoard(args[0], data, board)) {
-        std::fprintf(stderr, "mkboard: %s is not a board file\n", args[0]);
+    BoardFile board;
+    std::string error;
+    if (!ReadBoard(args[0], board, error)) {
+        std::fprintf(stderr, "mkboard: %s: %s\n", args[0], error.c_str());
         return 1;
     }
     Layout layout;
-    std::string error;
     if (!ReadLayout(args[1], layout, error)) {
         std::fprintf(stderr, "mkboard: %s\n", error.c_str());
         return 1;

@@ -52,6 +52,18 @@ std::string FirstBreach(HeadlessGame& game)
         CountTiles(game.players[i].getQuorvelCards(), tiles, worth);
     if (tiles != kTiles || worth != kTilesWorth)
         return std::to_string(tiles) + " tiles worth " + std::to_string(worth);
+    // Every transfer between players arrives whole, and every change of
+    // cash is either such a transfer or money of the bank.
+    int betweenPlayers = 0;
+    for (int i = 0; i < game.count; ++i) {
+        const Player& player = game.players[i];
+        betweenPlayers += player.getCashFromPlayers();
+        if (player.getCash() != Player::kStartingCash + player.getCashFromBank() + player.getCashFromPlayers())
+            return "seat " + std::to_string(i) + " has cash " + std::to_string(player.getCash())
+                   + " that the bank's and the players' payments do not explain";
+    }
+    if (betweenPlayers != 0)
+        return "payments between players lost or made " + std::to_string(betweenPlayers);
     for (int i = 0; i < game.count; ++i) {
         const Player& player = game.players[i];
         if (player.getCash() < 0)

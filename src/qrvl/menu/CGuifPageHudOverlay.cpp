@@ -295,8 +295,7 @@ void CGuifPageHudOverlay::SettleAllPlayersPay(int payee, int value, bool byChild
     for (int k = 0; k < count; ++k) {
         Player* payer = PlayerAt(found[k]);
         int const due = byChild ? value * payer->getNumChildren() : value;
-        receiver->transactCash(due);
-        payer->transactCash(-due);
+        payer->payTo(receiver, due);
     }
 }
 
@@ -374,8 +373,7 @@ void CGuifPageHudOverlay::OnTransferCompleted()
     }
     --payersLeft;
     Player* current = PlayerAt(currentSlot);
-    current->transactCash(amount);
-    PlayerAt(otherSlot)->transactCash(-amount);
+    PlayerAt(otherSlot)->payTo(current, amount);
     if (payersLeft == 0) {
         SetNotInTransfer();
         return;

@@ -2,6 +2,7 @@
 // the in-game mode and the board's part of a saved game.
 #include "qrvl/original/Board.h"
 
+#include "qrvl/boardfile/BoardFile.h"
 #include "qrvl/original/BetterHouseCardPile.h"
 #include "qrvl/original/BoardPresenter.h"
 #include "qrvl/original/Car.h"
@@ -51,27 +52,17 @@ Board* Board::GetBoard()
 
 bool Board::readBoardFile(FGData* file, const SkidPositions* skidPositions)
 {
-    FGDataReader reader;
-    reader.init(file);
-    char token[BoardSpace::kTokenSize];
-    bool ok = BoardSpace::GetToken(&reader, token);
-    spinnerX = std::atoi(token);
-    ok = ok && BoardSpace::GetToken(&reader, token);
-    spinnerY = std::atoi(token);
-    for (int i = 0; ok && i < kNumSpaces; ++i) {
-        ok = spaces[i].Read(&reader, skidPositions);
-        if (ok && (spaces[i].next < -1 || spaces[i].next >= kNumSpaces))
-            ok = false;
-        bool fork = spaces[i].type == BoardSpace::BR || spaces[i].type == BoardSpace::B5;
-        if (ok && fork && (spaces[i].value < 0 || spaces[i].value >= kNumSpaces))
-            ok = false;
+    BoardFile records;
+    std::string error;
+    if (!ReadBoardFile(file->getData(), static_cast<size_t>(file->getLength()), skidPositions, records, error)) {
+        RulesEngine::get().fatal(("board file: " + error).c_str());
+        return false;
     }
-    if (ok && BoardSpace::GetToken(&reader, token))
-        ok = false; // more than the board's spaces
-    if (!ok)
-        RulesEngine::get().fatal("board file: not a board of 153 spaces with valid links");
-    reader.releaseData();
-    return ok;
+    spinnerX = records.spinnerX;
+    spinnerY = records.spinnerY;
+    for (int i = 0; i < kNumSpaces; ++i)
+        static_cast<BoardRecord&>(spaces[i]) = records.spaces[i];
+    return true;
 }
 
 bool Board::init(Player** gamePlayers, CardPile* quorvelTiles, CardPile* careers, CardPile* collegeCareers,

@@ -3,6 +3,7 @@
 // board exists at a time; the in-game mode creates it for a game.
 #pragma once
 
+#include "qrvl/boardfile/BoardFile.h"
 #include "qrvl/original/BoardSpace.h"
 #include "qrvl/original/RuleText.h"
 #include "qrvl/original/RuleTimer.h"
@@ -21,7 +22,7 @@ struct QuorvelCard;
 
 class Board {
 public:
-    static constexpr int kNumSpaces = 153;
+    static constexpr int kNumSpaces = BoardFile::kNumSpaces;
     static constexpr int kMaxPlayers = 6;
     static constexpr const char* kBoardFileName = "quorvelBoard.txt";
 

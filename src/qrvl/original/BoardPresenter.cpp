@@ -12,8 +12,9 @@ void BoardPresenter::setupPlayerOrder(Player** order, int count)
 
 int BoardPresenter::enterMoneyTransferWithAllPlayers(int amount, bool perChild)
 {
+    // With nobody to receive it, nobody pays.
     int payers = 0;
-    for (int i = 0; i < playerCount; ++i) {
+    for (int i = 0; current && i < playerCount; ++i) {
         Player* payer = players[i];
         if (!payer || payer == current)
             continue;
@@ -23,9 +24,7 @@ int BoardPresenter::enterMoneyTransferWithAllPlayers(int amount, bool perChild)
                 continue;
             due = amount * payer->getNumChildren();
         }
-        payer->transactCash(-due);
-        if (current)
-            current->transactCash(due);
+        payer->payTo(current, due);
         ++payers;
     }
     return payers == 0 ? -1 : 0;

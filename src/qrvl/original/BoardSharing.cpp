@@ -41,8 +41,7 @@ const char* cardWord(int kind)
 
 void Board::moveBetween(Player* payer, Player* payee, int sum)
 {
-    payer->transactCash(-sum);
-    payee->transactCash(sum);
+    payer->payTo(payee, sum);
 }
 
 int Board::transferBetween(Player* from, Player* to, int half, int kind)

@@ -1,37 +1,16 @@
-// Reading a board record and the effects of a space on a player.
+// The effects of a space on a player who lands on it or passes it.
 #include "qrvl/original/BoardSpace.h"
 
 #include "qrvl/original/BoardPresenter.h"
-#include "qrvl/original/FGDataReader.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PlayerJournal.h"
 #include "qrvl/original/RulesEngine.h"
-#include "qrvl/original/SkidPositions.h"
 
 #include <cfloat>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-const char* const kTypeCodes[BoardSpace::kNumTypes] = {
-    "PB", "CB", "LF", "TX", "LJ", "BB", "S2", "PD", "PR", "CC", "GM", "SH", "CJ", "BH", "BR", "LS",
-    "BM", "NL", "MT", "EL", "SA", "PC", "OC", "PN", "RT", "B5", "SW", "WC", "SF", "HD", "HK", "HL",
-};
-
-int typeOfCode(const char* code)
-{
-    for (int type = 0; type < BoardSpace::kNumTypes; ++type) {
-        if (std::strcmp(code, kTypeCodes[type]) == 0)
-            return type;
-    }
-    return -1;
-}
-
-bool packsBaseAndPerChild(int type)
-{
-    return type == BoardSpace::PC || type == BoardSpace::SF || type == BoardSpace::HK;
-}
 
 struct JournalPlace {
     const char* spaceName;
@@ -63,120 +42,6 @@ BoardSpace::BoardSpace()
     position[0] = FLT_MAX;
     position[1] = 0.0f;
     position[2] = 0.0f;
-}
-
-const char* BoardSpace::space2string(int type)
-{
-    return type >= 0 && type < kNumTypes ? kTypeCodes[type] : "unknown";
-}
-
-bool BoardSpace::GetToken(FGDataReader* reader, char* buffer)
-{
-    int length = 0;
-    for (;;) {
-        // A zero byte is the end of the data: the reader yields 0 past it.
-        unsigned char byte = reader->readByte();
-        if (byte == 13 || byte >= 128)
-            continue;
-        if (byte == 0) {
-            buffer[length] = '\0';
-            return length > 0;
-        }
-        if (byte == 10 || byte == ',')
-            break;
-        if (length == kTokenSize - 1) {
-            buffer[length] = '\0';
-            RulesEngine::get().fatal("board file: token too long");
-            return false;
-        }
-        buffer[length++] = static_cast<char>(byte);
-    }
-    buffer[length] = '\0';
-    return true;
-}
-
-bool BoardSpace::Read(FGDataReader* reader, const SkidPositions* skidPositions)
-{
-    char token[kTokenSize];
-    if (!GetToken(reader, token))
-        return false;
-    displayCode = std::atoi(token);
-    if (!skidPositions || !skidPositions->find(token, index, x, y)) {
-        index = -1;
-        x = y = 0;
-    }
-    int numbers[3];
-    for (int& number : numbers) {
-        if (!GetToken(reader, token))
-            return false;
-        number = std::atoi(token);
-    }
-    x2d = numbers[0];
-    y2d = numbers[1];
-    spriteFrame = numbers[2];
-
-    if (!GetToken(reader, token))
-        return false;
-    // A name keeps its first eight characters.
-    size_t nameLength = std::strlen(token);
-    if (nameLength > kNameSize - 1)
-        nameLength = kNameSize - 1;
-    std::memcpy(name, token, nameLength);
-    name[nameLength] = '\0';
-    branchType = kNoBranch;
-
-    if (!GetToken(reader, token))
-        return false;
-    int code = typeOfCode(token);
-    if (code < 0) {
-        RulesEngine::get().fatal("board file: unknown space type");
-        return false;
-    }
-    type = code;
-    if (type == CJ)
-        branchType = kCareerChangeBranch;
-    else if (type == RT)
-        branchType = kRetireBranch;
-    else if (type == B5)
-        branchType = kStartBranch;
-    else if (type == BR && std::strcmp(name, "S91") == 0)
-        branchType = kFamilyBranch;
-    else if (type == BR && std::strcmp(name, "S120") == 0)
-        branchType = kRiskyBranch;
-
-    if (!GetToken(reader, token))
-        return false;
-    if (packsBaseAndPerChild(type)) {
-        const char* ampersand = std::strchr(token, '&');
-        int base = std::atoi(token);
-        int perChild = ampersand ? std::atoi(ampersand + 1) : 0;
-        value = static_cast<int>((static_cast<unsigned>(base) << 16) | (static_cast<unsigned>(perChild) & 0xFFFF));
-    } else {
-        value = std::atoi(token);
-    }
-
-    if (!GetToken(reader, token))
-        return false;
-    next = std::atoi(token);
-    // The last token of the file may end at the end of the data.
-    GetToken(reader, token);
-    cameraMask = std::atoi(token);
-    return true;
-}
-
-bool BoardSpace::IsStopSpace() const
-{
-    switch (type) {
-    case CC: case GM: case SH: case CJ: case BH: case BR: case RT: case B5:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool BoardSpace::IsPauseSpace() const
-{
-    return type == PD || type == PR;
 }
 
 int BoardSpace::GetHudColor() const

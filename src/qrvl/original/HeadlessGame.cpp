@@ -9,6 +9,8 @@
 #include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/TurnRules.h"
 
+#include <algorithm>
+
 namespace {
 
 // A spin of a person, of a computer player (-1: the wheel's random speed).
@@ -38,6 +40,7 @@ HeadlessGame::HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presen
     collegeCareers.init();
     tiles.init();
     shareTheWealth.init();
+    std::fill(investmentOwners, investmentOwners + TurnRules::kInvestments, TurnRules::kNoOwner);
     for (int i = 0; i < Board::kMaxPlayers; ++i) {
         order[i] = &players[i];
         players[i].init(kColours[i], kNames[i], i % 2, true, false, &cars[i], i);
@@ -145,58 +148,47 @@ void HeadlessGame::playTurn(int seat)
 {
     board->setCurrPlayer(seat);
     Player* player = &players[seat];
-    bool weddingSpun = false;
-    bool pensionSpun = false;
-    // After a move: a stop space other than retirement gives another spin.
-    auto spinsAgain = [&]() {
-        BoardSpace* space = cars[seat].GetCurrentSpace();
-        return !player->isRetired() && space->IsStopSpace() && space->type != BoardSpace::RT;
+    TurnRules::Memory memory;
+    // After a payment the turn goes on as after a move that came to rest.
+    auto spinAgainOrEnd = [&]() {
+        if (!TurnRules::MovesAgain(*player))
+            return false;
+        startSpin();
+        return true;
     };
     turnMs = 0;
     startSpin();
     while (turnMs < kMaxTurnMs) {
-        int state = runBoard();
-        switch (state) {
-        case Board::kIdle:
-            if (!spinsAgain())
-                return;
+        int const state = runBoard();
+        switch (TurnRules::AfterMove(state, *player, memory)) {
+        case TurnRules::Step::EndTurn:
+            return;
+        case TurnRules::Step::SpinAgain:
+        case TurnRules::Step::SpinToWin:
+        case TurnRules::Step::WeddingSpin:
+        case TurnRules::Step::PensionSpin:
             startSpin();
             break;
-        case Board::kLostJob:
+        case TurnRules::Step::LostJob:
             TurnRules::TakeNewCareer(*player, careers);
             player->loseJob(&careers, &collegeCareers);
             return;
-        case Board::kSpinToWinSpin:
-        case Board::kSpinAgain:
-            startSpin();
-            break;
-        case Board::kWeddingGiftSpin:
-            if (!weddingSpun) {
-                weddingSpun = true;
-                startSpin();
-                break;
-            }
+        case TurnRules::Step::WeddingGifts:
             if (int gift = TurnRules::WeddingGift(board->getSpinnerValue()); gift > 0)
                 shown.enterMoneyTransferWithAllPlayers(gift, false);
             while (!board->doneSpinningForGifts() && turnMs < kMaxTurnMs)
                 runBoard();
-            if (turnMs >= kMaxTurnMs)
-                break;
-            if (!spinsAgain())
+            if (turnMs < kMaxTurnMs && !spinAgainOrEnd())
                 return;
-            weddingSpun = false;
-            startSpin();
             break;
-        case Board::kPensionSpin:
-            if (!pensionSpun) {
-                pensionSpun = true;
-                startSpin();
-                break;
-            }
+        case TurnRules::Step::Pension:
             player->transactCash(TurnRules::Pension(board->getSpinnerValue()));
             board->doneSpinningForPension();
-            return;
-        default:
+            if (!spinAgainOrEnd())
+                return;
+            break;
+        case TurnRules::Step::SpinForFirst:
+        case TurnRules::Step::Wait:
             fault("unexpected board state " + std::to_string(state));
             return;
         }
@@ -258,12 +250,14 @@ int HeadlessGame::playTurns(int maxTurns)
             break;
         int seat = turns % count;
         Player& player = players[seat];
-        if (player.isRetired())
-            continue;
+        // Past the first round a computer player may buy an investment as its turn comes.
+        if (turns >= count && player.isComputer() && !player.isRetired() && player.willBuyInvestment())
+            TurnRules::BuyComputerInvestment(player, investmentOwners);
         if (player.getLoseNextTurn()) {
             player.setLoseNextTurn(false);
             continue;
         }
+        // A retired player still spins, for everyone's investments.
         playTurn(seat);
         if (afterTurn)
             afterTurn(*this, afterTurnUser);

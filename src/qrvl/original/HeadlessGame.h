@@ -11,6 +11,7 @@
 #include "qrvl/original/Player.h"
 #include "qrvl/original/QuorvelCardPile.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
+#include "qrvl/original/TurnRules.h"
 
 #include <memory>
 #include <string>
@@ -49,9 +50,11 @@ public:
     int playToEnd(int maxTurns);
     // Places the cars on their starts: college for even seats, a career for odd.
     void startGame();
-    // Plays turns in seat order until every player has retired.
+    // Plays turns in seat order until every player has retired; past the
+    // first round a computer player may buy an investment as its turn comes.
     int playTurns(int maxTurns);
-    // One player's turn, as the in-game mode plays it around the board's moves.
+    // One player's turn, as the in-game mode plays it around the board's
+    // moves (the same steps, without the screens and their waits).
     void playTurn(int seat);
     bool allRetired() const;
     // The game's saved form: the piles, the players and the board.
@@ -78,6 +81,8 @@ public:
     CollegeCareerCardPile collegeCareers;
     QuorvelCardPile tiles;
     ShareTheWealthCardPile shareTheWealth;
+    // Each investment number's owner by colour, or TurnRules::kNoOwner.
+    int investmentOwners[TurnRules::kInvestments];
     int count;
 
 private:

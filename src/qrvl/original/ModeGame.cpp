@@ -35,9 +35,6 @@ constexpr int kInvestMs = 3000;
 constexpr int kComputerCareerMs = 3000;
 constexpr int kPopupMs = 120000;
 constexpr int kRandomSpinSpeed = -1;
-// What a computer player pays for an investment number; it buys 1 to 9 only.
-constexpr int kInvestmentPrice = 10000;
-constexpr int kComputerInvestments = 9;
 // The journal flag of a player who has made the first choice.
 constexpr unsigned kJournalChosePath = 32;
 // The card type of the face-down career screen.
@@ -92,13 +89,6 @@ void ModeGame::centreOnSpinner()
 Player* ModeGame::spinningPlayer() const
 {
     return players[spinningForFirst ? roller : currentPlayer];
-}
-
-bool ModeGame::movesAgain() const
-{
-    Player* player = currentPlayerObject();
-    BoardSpace* space = player->getCar()->GetCurrentSpace();
-    return !player->isRetired() && space && space->IsStopSpace() && space->type != BoardSpace::RT;
 }
 
 bool ModeGame::allRetired() const
@@ -278,12 +268,10 @@ void ModeGame::runStep()
     case WeddingGifts:
         if (presenter.isAllPlayersPayInProgress())
             break;
-        weddingSpinAnnounced = false;
         if (board->doneSpinningForGifts())
             doNextPlayer();
         break;
     case Pension:
-        pensionSpinAnnounced = false;
         board->doneSpinningForPension();
         doNextPlayer();
         break;
@@ -363,11 +351,15 @@ void ModeGame::afterMove()
 {
     rankPlayers();
     Player* player = currentPlayerObject();
-    switch (board->getState()) {
-    case Board::kIdle:
+    switch (TurnRules::AfterMove(board->getState(), *player, turnMemory)) {
+    case TurnRules::Step::EndTurn:
         doNextPlayer();
         break;
-    case Board::kLostJob:
+    case TurnRules::Step::SpinAgain:
+        saveGame();
+        announceCurrPlayer(true);
+        break;
+    case TurnRules::Step::LostJob:
         setCurrState(LostJob);
         if (player->isComputer()) {
             newCareer();
@@ -376,34 +368,26 @@ void ModeGame::afterMove()
             hud->hideSpinner();
         }
         break;
-    case Board::kSpinToWinSpin:
+    case TurnRules::Step::SpinToWin:
         setHudMessage(text("S_OK_SPIN2WIN"));
         setCurrState(Wheel);
         break;
-    case Board::kFirstRollerResult:
+    case TurnRules::Step::SpinForFirst:
         doSpinForFirstStuff();
         break;
-    case Board::kSpinAgain:
-        saveGame();
-        announceCurrPlayer(true);
+    case TurnRules::Step::WeddingSpin:
+        announceCurrPlayer(true, true);
         break;
-    case Board::kWeddingGiftSpin:
-        if (!weddingSpinAnnounced) {
-            announceCurrPlayer(true, true);
-            weddingSpinAnnounced = true;
-        } else {
-            weddingGifts();
-        }
+    case TurnRules::Step::WeddingGifts:
+        weddingGifts();
         break;
-    case Board::kPensionSpin:
-        if (!pensionSpinAnnounced) {
-            announceCurrPlayer(true, false, true);
-            pensionSpinAnnounced = true;
-        } else {
-            pension();
-        }
+    case TurnRules::Step::PensionSpin:
+        announceCurrPlayer(true, false, true);
         break;
-    default:
+    case TurnRules::Step::Pension:
+        pension();
+        break;
+    case TurnRules::Step::Wait:
         break;
     }
 }
@@ -629,13 +613,9 @@ void ModeGame::nextPlayer()
 void ModeGame::buyComputerInvestment()
 {
     Player* player = currentPlayerObject();
-    int index;
-    do
-        index = engine->rand() % kComputerInvestments;
-    while (investmentOwners[index] != kNoOwner);
-    player->setInvestment(index);
-    player->transactCash(-kInvestmentPrice);
-    investmentOwners[index] = player->getColor();
+    int index = TurnRules::BuyComputerInvestment(*player, investmentOwners);
+    if (index < 0)
+        return;
     setCurrState(ComputerInvest);
     waitTimer.start(kInvestMs);
     std::string number = std::to_string(index + 1);
@@ -645,7 +625,7 @@ void ModeGame::buyComputerInvestment()
 void ModeGame::doNextPlayer()
 {
     saveGame();
-    if (movesAgain()) {
+    if (TurnRules::MovesAgain(*currentPlayerObject())) {
         announceCurrPlayer(true);
         return;
     }

@@ -7,6 +7,7 @@
 
 #include "qrvl/original/FGTimer.h"
 #include "qrvl/original/QuorvelMode.h"
+#include "qrvl/original/TurnRules.h"
 
 #include <memory>
 #include <string>
@@ -28,9 +29,8 @@ class ShareTheWealthCardPile;
 class ModeGame : public QuorvelMode {
 public:
     static constexpr int kMaxPlayers = 6;
-    static constexpr int kInvestments = 10;
-    // The owner of an investment number nobody holds.
-    static constexpr int kNoOwner = 6;
+    static constexpr int kInvestments = TurnRules::kInvestments;
+    static constexpr int kNoOwner = TurnRules::kNoOwner;
     static constexpr int kNameBytes = 8;
     // How the status screen opens, and why an investment may not be bought.
     static constexpr int kStatusOnInvestment = 1;
@@ -180,8 +180,6 @@ protected:
     Player* currentPlayerObject() const { return players[currentPlayer]; }
     Player* spinningPlayer() const;
     bool allRetired() const;
-    // A move that ended on a stop space other than retirement gives another spin.
-    bool movesAgain() const;
 
     // Popups and texts.
     void showInfo(const std::string& text, int ms);
@@ -220,8 +218,7 @@ protected:
     bool justLoaded = false;
     bool passAndPlay = false;
     bool hideArrowNextTick = false;
-    bool weddingSpinAnnounced = false;
-    bool pensionSpinAnnounced = false;
+    TurnRules::Memory turnMemory;
     int stateAfterWait = FreeLook;
     bool firstActionTutorialPending = false;
     int computerToggleCooldown = 0;

@@ -95,7 +95,7 @@ bool ModeGame::init(bool load, bool isPassAndPlay)
 {
     hideArrowNextTick = fastForwardComputers = false;
     computerToggleCooldown = 0;
-    weddingSpinAnnounced = pensionSpinAnnounced = false;
+    turnMemory = {};
     passAndPlay = isPassAndPlay;
     engine->lastChoice = 0;
     setupSaveGame();

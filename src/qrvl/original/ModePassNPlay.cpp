@@ -218,7 +218,7 @@ void ModePassNPlay::announceCurrPlayer(bool special)
 void ModePassNPlay::doNextPlayer()
 {
     saveGame();
-    if (movesAgain())
+    if (TurnRules::MovesAgain(*currentPlayerObject()))
         announceCurrPlayer(true);
     else
         nextPlayer();

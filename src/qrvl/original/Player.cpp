@@ -53,6 +53,8 @@ void Player::init(int colourIndex, const char* playerName, int driverSex, bool i
     name.set(playerName);
     cash = kStartingCash;
     loans = 0;
+    fromBank = 0;
+    fromPlayers = 0;
     raise = 0;
     seats[0] = driverSex;
     for (int i = 1; i < kSeats; ++i)
@@ -128,13 +130,28 @@ void Player::setBoardSpaceIdx(int index)
         car->Place(board->getSpace(index));
 }
 
-void Player::transactCash(int amount)
+void Player::changeCash(int amount)
 {
     cash += amount;
     while (cash < 0) {
         cash += kLoanAmount;
+        fromBank += kLoanAmount;
         ++loans;
     }
+}
+
+void Player::transactCash(int amount)
+{
+    fromBank += amount;
+    changeCash(amount);
+}
+
+void Player::payTo(Player* payee, int amount)
+{
+    fromPlayers -= amount;
+    changeCash(-amount);
+    payee->fromPlayers += amount;
+    payee->changeCash(amount);
 }
 
 int Player::getSalary() const

@@ -59,8 +59,17 @@ public:
     Car* getCar() const { return car; }
 
     // Money.
+    // Money paid by the bank (or to it when negative); a player short of
+    // cash takes loans from the bank.
     void transactCash(int amount);
+    // The one way players pay each other: what leaves this player arrives at the payee.
+    void payTo(Player* payee, int amount);
     int getCash() const { return cash; }
+    // Since the player was set up (not saved): the bank's money net of what
+    // it took, loans included, and other players' money net of what this
+    // player paid them. A game's players' money from players sums to zero.
+    int getCashFromBank() const { return fromBank; }
+    int getCashFromPlayers() const { return fromPlayers; }
     int getLoans() const { return loans; }
     void setLoans(int n) { loans = n; }
     int getSalary() const;
@@ -143,6 +152,9 @@ public:
     bool load(FGDataReader* reader, Car* car);
 
 private:
+    // Moves cash, taking loans while it is below zero.
+    void changeCash(int amount);
+
     void clearHoldings();
     void addPerson(int sex);
     void addJournalEntry(const char* eventName);
@@ -156,6 +168,8 @@ private:
     ShareTheWealthCard* shareCards = nullptr;
     int cash = 0;
     int loans = 0;
+    int fromBank = 0;
+    int fromPlayers = 0;
     int raise = 0;
     bool college = false;
     bool previousCollege = false;

@@ -1,8 +1,12 @@
 #include "qrvl/original/TurnRules.h"
 
+#include "qrvl/original/Board.h"
+#include "qrvl/original/BoardSpace.h"
+#include "qrvl/original/Car.h"
 #include "qrvl/original/CardPile.h"
 #include "qrvl/original/CareerCard.h"
 #include "qrvl/original/Player.h"
+#include "qrvl/original/RulesEngine.h"
 
 namespace TurnRules {
 
@@ -12,7 +16,40 @@ constexpr int kSmallGiftFrom = 5;
 constexpr int kBigGift = 10000;
 constexpr int kSmallGift = 5000;
 constexpr int kPensionPerNumber = 10000;
+// A computer player buys one of the first nine numbers, at this price.
+constexpr int kComputerInvestments = 9;
+constexpr int kInvestmentPrice = 10000;
 } // namespace
+
+Step AfterMove(int boardState, const Player& player, Memory& memory)
+{
+    switch (boardState) {
+    case Board::kIdle:
+        return MovesAgain(player) ? Step::SpinAgain : Step::EndTurn;
+    case Board::kLostJob:
+        return Step::LostJob;
+    case Board::kSpinToWinSpin:
+        return Step::SpinToWin;
+    case Board::kFirstRollerResult:
+        return Step::SpinForFirst;
+    case Board::kSpinAgain:
+        return Step::SpinAgain;
+    case Board::kWeddingGiftSpin:
+        memory.weddingSpun = !memory.weddingSpun;
+        return memory.weddingSpun ? Step::WeddingSpin : Step::WeddingGifts;
+    case Board::kPensionSpin:
+        memory.pensionSpun = !memory.pensionSpun;
+        return memory.pensionSpun ? Step::PensionSpin : Step::Pension;
+    default:
+        return Step::Wait;
+    }
+}
+
+bool MovesAgain(const Player& player)
+{
+    BoardSpace* space = player.getCar() ? player.getCar()->GetCurrentSpace() : nullptr;
+    return !player.isRetired() && space && space->IsStopSpace() && space->type != BoardSpace::RT;
+}
 
 int WeddingGift(int spinValue)
 {
@@ -30,6 +67,23 @@ CareerCard* TakeNewCareer(Player& player, CardPile& careers)
     if (card)
         player.takeJob(card, false);
     return card;
+}
+
+int BuyComputerInvestment(Player& player, int owners[kInvestments])
+{
+    int free = 0;
+    for (int i = 0; i < kComputerInvestments; ++i)
+        free += owners[i] == kNoOwner;
+    if (free == 0)
+        return -1;
+    int index;
+    do
+        index = RulesEngine::get().rand() % kComputerInvestments;
+    while (owners[index] != kNoOwner);
+    player.setInvestment(index);
+    player.transactCash(-kInvestmentPrice);
+    owners[index] = player.getColor();
+    return index;
 }
 
 } // namespace TurnRules

@@ -1,13 +1,13 @@
 // The board file: its spaces, their links and their texts read from text.
-#include "qrvl/original/Board.h"
-#include "qrvl/original/FGData.h"
+#include "qrvl/boardfile/BoardFile.h"
+
+#include <cstdint>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size)
 {
-    FGData file;
-    if (!file.duplicate(data, static_cast<int>(size)))
-        return 0;
-    Board board;
-    board.readBoardFile(&file, nullptr);
+    BoardFile board;
+    std::string error;
+    ReadBoardFile(data, size, nullptr, board, error);
     return 0;
 }

@@ -5,8 +5,7 @@
 #include "WheelScene.h"
 
 #include "contrib/pvr/PVRTMat4.h"
-#include "qrvl/original/Board.h"
-#include "qrvl/original/FGData.h"
+#include "qrvl/boardfile/BoardFile.h"
 #include "qrvl/original/phone/CClickerMotion.h"
 #include "qrvl/original/phone/CSpinnerMotion.h"
 #include "tests/support/TempFolder.h"
@@ -25,14 +24,12 @@ protected:
     {
         std::ifstream in(BOARD_DATA_DIR "/quorvelBoard.txt", std::ios::binary);
         std::vector<unsigned char> const text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        ASSERT_TRUE(data.duplicate(text.data(), static_cast<int>(text.size())));
-        ASSERT_TRUE(board.readBoardFile(&data, nullptr));
         std::string error;
+        ASSERT_TRUE(ReadBoardFile(text.data(), text.size(), nullptr, board, error)) << error;
         ASSERT_TRUE(ReadLayout(BOARD_DATA_DIR "/layout.txt", layout, error)) << error;
     }
 
-    FGData data;
-    Board board;
+    BoardFile board;
     Layout layout;
 };
 

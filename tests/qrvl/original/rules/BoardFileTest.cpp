@@ -1,9 +1,10 @@
 // Reading the board file: tokens, records, the shipped board and broken boards.
 #include "RulesFixture.h"
 
+#include "qrvl/boardfile/BoardFile.h"
+#include "qrvl/boardfile/BoardTokens.h"
 #include "qrvl/original/BoardSpace.h"
 #include "qrvl/original/FGData.h"
-#include "qrvl/original/FGDataReader.h"
 
 #include "norv/vfs/Vfs.h"
 
@@ -16,9 +17,13 @@
 namespace {
 
 struct Bytes {
-    explicit Bytes(const std::string& text) { data.duplicate(reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size())); reader.init(&data); }
-    FGData data;
-    FGDataReader reader;
+    explicit Bytes(const std::string& text)
+        : text(text)
+        , tokens(reinterpret_cast<const unsigned char*>(this->text.data()), this->text.size())
+    {
+    }
+    std::string text;
+    BoardTokens tokens;
 };
 
 std::string shippedBoard()
@@ -51,18 +56,18 @@ std::string withLine(const std::string& text, int n, const std::string& line)
 
 TEST(BoardFile, TokensSplitAtCommasAndLineEnds)
 {
-    TestEngine engine;
     Bytes bytes(std::string("1,2\r\nca\xE9t,") + std::string(47, 'x') + "," + std::string(48, 'y'));
-    char token[BoardSpace::kTokenSize];
-    ASSERT_TRUE(BoardSpace::GetToken(&bytes.reader, token));
+    char token[BoardTokens::kTokenSize];
+    ASSERT_TRUE(bytes.tokens.next(token));
     EXPECT_STREQ("1", token);
-    ASSERT_TRUE(BoardSpace::GetToken(&bytes.reader, token));
+    ASSERT_TRUE(bytes.tokens.next(token));
     EXPECT_STREQ("2", token);
-    ASSERT_TRUE(BoardSpace::GetToken(&bytes.reader, token));
+    ASSERT_TRUE(bytes.tokens.next(token));
     EXPECT_STREQ("cat", token);
-    ASSERT_TRUE(BoardSpace::GetToken(&bytes.reader, token));
+    ASSERT_TRUE(bytes.tokens.next(token));
     EXPECT_EQ(std::string(47, 'x'), token);
-    EXPECT_FALSE(BoardSpace::GetToken(&bytes.reader, token)); // one byte too long
+    EXPECT_FALSE(bytes.tokens.next(token)); // one byte too long
+    EXPECT_EQ("token too long", bytes.tokens.error());
 }
 
 TEST(BoardFile, RecordsAndTheirKinds)
@@ -74,20 +79,20 @@ TEST(BoardFile, RecordsAndTheirKinds)
                 "3_sk001,0,0,0,S7,BR,1,2,5\n"
                 "12_sk022,0,0,0,LONGNAME99,TX,-1,23,7\n");
     BoardSpace pc, family, risky, other, refund;
-    ASSERT_TRUE(pc.Read(&bytes.reader, nullptr));
+    ASSERT_TRUE(pc.Read(bytes.tokens, nullptr));
     EXPECT_EQ(BoardSpace::PC, pc.type);
     EXPECT_EQ((5000 << 16) | 1000, pc.value);
     EXPECT_EQ(3, pc.displayCode);
     EXPECT_EQ(10, pc.x2d);
     EXPECT_EQ(53, pc.next);
     EXPECT_EQ(15, pc.cameraMask);
-    ASSERT_TRUE(family.Read(&bytes.reader, nullptr));
-    ASSERT_TRUE(risky.Read(&bytes.reader, nullptr));
-    ASSERT_TRUE(other.Read(&bytes.reader, nullptr));
+    ASSERT_TRUE(family.Read(bytes.tokens, nullptr));
+    ASSERT_TRUE(risky.Read(bytes.tokens, nullptr));
+    ASSERT_TRUE(other.Read(bytes.tokens, nullptr));
     EXPECT_EQ(BoardSpace::kFamilyBranch, family.branchType);
     EXPECT_EQ(BoardSpace::kRiskyBranch, risky.branchType);
     EXPECT_EQ(BoardSpace::kNoBranch, other.branchType);
-    ASSERT_TRUE(refund.Read(&bytes.reader, nullptr));
+    ASSERT_TRUE(refund.Read(bytes.tokens, nullptr));
     EXPECT_STREQ("LONGNAME", refund.name);
     EXPECT_EQ(-1, refund.value);
     EXPECT_EQ(1, refund.GetPortrait());
@@ -159,20 +164,28 @@ TEST(BoardFile, BrokenBoardsAreRefused)
     struct Case {
         const char* what;
         std::string text;
+        const char* reason;
     };
+    const char* const badLinks = "not a board of 153 spaces with valid links";
     const Case cases[] = {
-        {"empty", ""},
-        {"only the spinner", "512\n384\n"},
-        {"one record short", lines},
-        {"one record more", good + "3_sk154,0,0,0,S153,NL,0,-1,15\n"},
-        {"unknown type code", withLine(good, 10, "3_sk009,0,0,0,S8,ZZ,0,9,15")},
-        {"next beyond the board", withLine(good, 10, "3_sk009,0,0,0,S8,CB,0,153,15")},
-        {"fork target beyond the board", withLine(good, 93, "3_sk092,0,0,0,S91,BR,900,92,15")},
-        {"token too long", withLine(good, 10, std::string(60, '7'))},
-        {"cut inside a record", good.substr(0, good.size() / 2)},
+        {"empty", "", badLinks},
+        {"only the spinner", "512\n384\n", badLinks},
+        {"one record short", lines, badLinks},
+        {"one record more", good + "3_sk154,0,0,0,S153,NL,0,-1,15\n", badLinks},
+        {"unknown type code", withLine(good, 10, "3_sk009,0,0,0,S8,ZZ,0,9,15"), "unknown space type; "},
+        {"next beyond the board", withLine(good, 10, "3_sk009,0,0,0,S8,CB,0,153,15"), badLinks},
+        {"fork target beyond the board", withLine(good, 93, "3_sk092,0,0,0,S91,BR,900,92,15"), badLinks},
+        {"token too long", withLine(good, 10, std::string(60, '7')), "token too long; "},
+        {"cut inside a record", good.substr(0, good.size() / 2), badLinks},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_FALSE(readsAsBoard(c.text)) << c.what;
+        BoardFile file;
+        std::string error;
+        EXPECT_FALSE(ReadBoardFile(reinterpret_cast<const unsigned char*>(c.text.data()), c.text.size(), nullptr, file,
+                                   error));
+        EXPECT_NE(std::string::npos, error.find(c.reason)) << c.what << ": " << error;
+    }
 }
 
 TEST(BoardFile, MissingBoardFileFailsInit)

@@ -1,6 +1,7 @@
 // A player's money rules, career, house, family and cards.
 #include "RulesFixture.h"
 
+#include "qrvl/original/BoardPresenter.h"
 #include "qrvl/original/CareerCard.h"
 #include "qrvl/original/Event.h"
 #include "qrvl/original/HouseCard.h"
@@ -45,6 +46,43 @@ TEST_F(PlayerTest, PaymentsTakeWholeLoans)
         EXPECT_EQ(c.cashAfter, player.getCash()) << c.cash << " " << c.amount;
         EXPECT_EQ(c.newLoans, player.getLoans()) << c.cash << " " << c.amount;
     }
+}
+
+TEST_F(PlayerTest, PaymentsBetweenPlayersArriveWholeAndAreToldApartFromTheBanks)
+{
+    Car otherCar;
+    Player other;
+    other.init(1, "Bo", 0, true, false, &otherCar, 2);
+    player.transactCash(-4000); // 6000 left
+    player.payTo(&other, 25000); // one loan of 20000 covers it
+    EXPECT_EQ(1000, player.getCash());
+    EXPECT_EQ(1, player.getLoans());
+    EXPECT_EQ(35000, other.getCash());
+    EXPECT_EQ(-25000, player.getCashFromPlayers());
+    EXPECT_EQ(25000, other.getCashFromPlayers());
+    EXPECT_EQ(-4000 + Player::kLoanAmount, player.getCashFromBank());
+    EXPECT_EQ(0, other.getCashFromBank());
+    for (const Player* each : {&player, &other})
+        EXPECT_EQ(each->getCash(), Player::kStartingCash + each->getCashFromBank() + each->getCashFromPlayers());
+}
+
+TEST_F(PlayerTest, AnAllPlayersPayWithNobodyToReceiveItTakesNothing)
+{
+    Car cars[2];
+    Player others[2];
+    Player* order[3] = {&player, &others[0], &others[1]};
+    for (int i = 0; i < 2; ++i)
+        others[i].init(i + 1, "Bo", 0, true, false, &cars[i], i + 2);
+    BoardPresenter presenter;
+    presenter.setupPlayerOrder(order, 3);
+    EXPECT_EQ(-1, presenter.enterMoneyTransferWithAllPlayers(1000, false));
+    for (const Player* each : order)
+        EXPECT_EQ(Player::kStartingCash, each->getCash());
+
+    presenter.setCurrentPlayer(&player);
+    EXPECT_EQ(0, presenter.enterMoneyTransferWithAllPlayers(1000, false));
+    EXPECT_EQ(Player::kStartingCash + 2000, player.getCash());
+    EXPECT_EQ(0, player.getCashFromPlayers() + others[0].getCashFromPlayers() + others[1].getCashFromPlayers());
 }
 
 TEST_F(PlayerTest, RaisesStopAtTheCareersMaximum)
