@@ -182,20 +182,22 @@ void CheckModels(std::string const& folder, std::vector<std::string>& faults)
 {
     CPVRTModelPOD board;
     if (LoadPod(folder, "board.pod", board, faults)) {
-        std::set<std::string> names;
-        for (unsigned i = 0; i < board.nNumMeshNode; ++i) {
+        for (unsigned i = 0; i < board.nNumMeshNode; ++i)
             if (board.pNode[i].nIdx != int(i))
                 faults.push_back(Format("board.pod's node %u draws mesh %d", i, board.pNode[i].nIdx));
-            names.insert(board.pNode[i].pszName ? board.pNode[i].pszName : "");
-        }
         auto named = [&](int node, char const* prefix) {
             return unsigned(node) < board.nNumMeshNode && !std::strncmp(board.pNode[node].pszName, prefix, std::strlen(prefix));
         };
         if (!named(kWaterNode, "water") || !named(kStreamNodes[0], "stream") || !named(kStreamNodes[1], "stream"))
             faults.push_back("board.pod's water and stream nodes are not in their places");
-        for (int i = 0; i < Board::kNumSpaces; ++i)
-            if (!names.count("space" + std::to_string(i)))
-                faults.push_back(Format("board.pod has no plate for space %d", i));
+        // A plate is a quad in the node of its kind.
+        unsigned plates = 0;
+        for (unsigned i = 0; i < board.nNumMeshNode; ++i)
+            if (board.pNode[i].pszName && !std::strncmp(board.pNode[i].pszName, "plate", 5)
+                && unsigned(board.pNode[i].nIdx) < board.nNumMesh)
+                plates += board.pMesh[board.pNode[i].nIdx].nNumFaces / 2;
+        if (plates != unsigned(Board::kNumSpaces))
+            faults.push_back(Format("board.pod has %u plates for %d spaces", plates, Board::kNumSpaces));
         if (board.nNumCamera == 0)
             faults.push_back("board.pod has no camera");
     }

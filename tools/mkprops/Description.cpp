@@ -19,6 +19,15 @@ constexpr int kSwatchCells = kSwatchColumns * kSwatchColumns;
 constexpr float kTwinLift = 1.5f;
 // Labels float this far above the land so the road never covers them.
 constexpr float kLabelLift = 9.0f;
+// Columns a label is cut into to follow the land.
+constexpr int kLabelColumns = 16;
+// The share of a row of words left clear above and below them.
+constexpr float kRowInset = 0.03f;
+// Limits on what a line may ask for, so that no description builds more
+// than a prop needs: segments round a solid, bevel steps, and frames.
+constexpr int kMaxSides = 64;
+constexpr int kMaxSteps = 8;
+constexpr int kMaxFrames = 1000;
 PVRTVec3 const kSun = PVRTVec3(0.45f, 1.0f, 0.55f).normalized();
 
 using Params = std::map<std::string, std::vector<float>>;
@@ -81,6 +90,9 @@ private:
     std::map<std::string, uint32_t>& palette;
     LandHeight const& land;
     std::map<std::string, ModelState> states;
+    // Each model as written, before its placing was applied: what "like"
+    // copies.
+    std::map<std::string, PropModel> written;
     int current = -1;
 };
 
@@ -166,25 +178,35 @@ bool Reader::Solid(std::vector<std::string> const& tokens, std::string& error)
     // A solid on the ground stands its height above the land there.
     if (params.count("ground"))
         placing.at.y += land(placing.at.x, placing.at.z);
-    int const sides = int(get("sides", 0, 12));
+    // Counts are checked as read, before they become whole numbers.
+    auto count = [&](char const* name, float fallback, float least, float most) {
+        float const value = get(name, 0, fallback);
+        return value >= least && value <= most ? int(value) : -1;
+    };
+    int const sides = count("sides", 12, 3, kMaxSides), rings = count("rings", 8, 2, kMaxSides);
+    int const steps = count("steps", 2, 1, kMaxSteps);
+    std::size_t const points = params["profile"].size() + params["outline"].size();
+    if (sides < 0 || rings < 0 || steps < 0 || points > std::size_t(4 * kMaxSides)) {
+        error = kind + " asks for more or fewer segments than a prop may have";
+        return false;
+    }
     PropMesh solid;
     if (kind == "box")
-        solid = Box(vec("size", PVRTVec3(10, 10, 10)), get("bevel", 0, 0), int(get("steps", 0, 2)));
+        solid = Box(vec("size", PVRTVec3(10, 10, 10)), get("bevel", 0, 0), steps);
     else if (kind == "cylinder" || kind == "cone") {
         float const r = get("radius", 0, 10);
         solid = Cylinder(r, get("top", 0, kind == "cone" ? 0.0f : r), get("height", 0, 10), sides);
     } else if (kind == "sphere")
-        solid = Sphere(get("radius", 0, 10), sides, int(get("rings", 0, 8)));
+        solid = Sphere(get("radius", 0, 10), sides, rings);
     else if (kind == "torus")
-        solid = Torus(get("radius", 0, 10), get("tube", 0, 2), int(get("sides", 0, 16)), int(get("rings", 0, 8)));
+        solid = Torus(get("radius", 0, 10), get("tube", 0, 2), sides, rings);
     else if (kind == "lathe")
         solid = Lathe(params["profile"], sides, params.count("smooth") > 0);
     else if (kind == "extrude")
         solid = Extrusion(params["outline"], get("depth", 0, 0));
-    else if (kind == "panel" || words) {
-        float const w = get("size", 0, 10) / 2, h = get("size", 1, 10) / 2;
-        solid = Extrusion({-w, -h, w, -h, w, h, -w, h}, 0.0f);
-    } else {
+    else if (kind == "panel" || words)
+        solid = Sheet(get("size", 0, 10), get("size", 1, 10), kind == "label" ? kLabelColumns : 1, 1);
+    else {
         error = "no solid or statement called \"" + kind + "\"";
         return false;
     }
@@ -221,13 +243,18 @@ bool Reader::Solid(std::vector<std::string> const& tokens, std::string& error)
         }
         float const rows = kind == "label" ? 8.0f : 4.0f;
         float const row = float(request.words.size() - 1);
+        // Kept inside the row, so that filtering never reaches the next.
         for (PropVertex& v : solid.vertices)
-            v.uv[1] = (row + v.uv[1]) / rows;
-        if (kind == "label") {
-            placing.at.y = land(placing.at.x, placing.at.z) + kLabelLift;
+            v.uv[1] = (row + kRowInset + v.uv[1] * (1.0f - 2.0f * kRowInset)) / rows;
+        if (kind == "label")
             placing.turn.x -= 90.0f;
-        }
+        std::size_t const first = node.mesh.vertices.size();
         AddTo(Current(), solid, placing, nullptr, true, 0.0f);
+        // A label follows the land's rises and dips.
+        for (std::size_t i = first; kind == "label" && i < node.mesh.vertices.size(); ++i) {
+            PVRTVec3& p = node.mesh.vertices[i].position;
+            p.y = land(p.x, p.z) + kLabelLift;
+        }
         return true;
     }
     if (params.count("uv")) {
@@ -263,8 +290,9 @@ bool Reader::Solid(std::vector<std::string> const& tokens, std::string& error)
 bool Reader::Key(std::vector<std::string> const& tokens, std::string& error)
 {
     float frame = 0.0f;
-    if (current < 0 || Current().model.nodes.empty() || tokens.size() < 2 || !Number(tokens[1], frame)) {
-        error = "a key needs a node and a frame";
+    if (current < 0 || Current().model.nodes.empty() || tokens.size() < 2 || !Number(tokens[1], frame) || frame < 0
+        || frame > float(kMaxFrames)) {
+        error = "a key needs a node and a frame from 0 to " + std::to_string(kMaxFrames);
         return false;
     }
     NodeKey key;
@@ -304,6 +332,7 @@ void Reader::FinishModel()
 void Reader::FinishModel(int index)
 {
     PropModelSource& source = set.models[std::size_t(index)];
+    written[source.model.file] = source.model;
     ModelState& state = states[source.model.file];
     PropModel& model = source.model;
     std::string const stem = model.file.substr(0, model.file.size() - 4);
@@ -403,9 +432,9 @@ bool Reader::Line(std::vector<std::string> const& tokens, std::string& error)
     ModelState& state = State();
     if (word == "folder" && tokens.size() == 2)
         Current().folder = tokens[1] == "root" ? "" : tokens[1] + "/";
-    else if (word == "frames" && numbers(1, 1, v))
+    else if (word == "frames" && numbers(1, 1, v) && v[0] >= 0 && v[0] <= float(kMaxFrames))
         model.frames = int(v[0]);
-    else if (word == "fps" && numbers(1, 1, v))
+    else if (word == "fps" && numbers(1, 1, v) && v[0] >= 1 && v[0] <= 120)
         model.fps = int(v[0]);
     else if (word == "tangents")
         model.tangentSpace = true;
@@ -421,13 +450,12 @@ bool Reader::Line(std::vector<std::string> const& tokens, std::string& error)
         state.pivot = PVRTVec3(v[0], v[1], v[2]);
     else if (word == "like" && tokens.size() == 2) {
         std::string const name = tokens[1].find(".pod") == std::string::npos ? tokens[1] + ".pod" : tokens[1];
-        auto const found = std::find_if(set.models.begin(), set.models.end(),
-                                        [&](PropModelSource const& m) { return m.model.file == name; });
-        if (found == set.models.end()) {
+        auto const found = written.find(name);
+        if (found == written.end()) {
             error = "nothing called " + tokens[1] + " to copy";
             return false;
         }
-        PropModel copy = found->model;
+        PropModel copy = found->second;
         copy.file = model.file;
         ModelState const copied = states[name];
         Current().model = copy;

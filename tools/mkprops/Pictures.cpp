@@ -229,6 +229,7 @@ bool WordsPicture(std::string const& fontPath, std::vector<std::string> const& l
     if (!font.Open(fontPath))
         return false;
     out = Picture(style.width, style.height);
+    out.Fill([](float, float) { return Rgba {1, 1, 1, 0}; });
     int const rowHeight = style.height / style.rows;
     int const margin = rowHeight / 8;
     for (std::size_t row = 0; row < lines.size() && int(row) < style.rows; ++row) {

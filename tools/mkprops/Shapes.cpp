@@ -171,6 +171,23 @@ PropMesh Torus(float radius, float tube, int sides, int rings)
     return mesh;
 }
 
+PropMesh Sheet(float width, float height, int columns, int rows)
+{
+    PropMesh mesh;
+    for (int j = 0; j <= rows; ++j)
+        for (int i = 0; i <= columns; ++i) {
+            float const u = float(i) / float(columns), v = float(j) / float(rows);
+            mesh.Add(PVRTVec3((u - 0.5f) * width, (0.5f - v) * height, 0.0f), PVRTVec3(0, 0, 1), u, v);
+        }
+    uint32_t const stride = uint32_t(columns + 1);
+    for (int j = 0; j < rows; ++j)
+        for (int i = 0; i < columns; ++i) {
+            uint32_t const a = uint32_t(j) * stride + uint32_t(i);
+            mesh.Quad(a + stride, a + stride + 1, a + 1, a);
+        }
+    return mesh;
+}
+
 PropMesh Extrusion(std::vector<float> const& outline, float depth)
 {
     PropMesh mesh;

@@ -18,6 +18,9 @@ PropMesh Cylinder(float radius, float topRadius, float height, int sides);
 PropMesh Sphere(float radius, int sides, int rings);
 // A ring lying in the xz plane.
 PropMesh Torus(float radius, float tube, int sides, int rings);
+// A flat w x h sheet in the xy plane facing +z, cut into columns and
+// rows; texture coordinates run left to right and top to bottom.
+PropMesh Sheet(float width, float height, int columns, int rows);
 // A flat outline in the xy plane of (x, y) pairs, fanned from its
 // centre, thickened along z; depth 0 gives a single face towards +z.
 PropMesh Extrusion(std::vector<float> const& outline, float depth);
