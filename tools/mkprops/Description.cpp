@@ -15,6 +15,9 @@ namespace {
 // A swatch holds 8 x 8 colour cells.
 constexpr int kSwatchColumns = 8;
 constexpr int kSwatchCells = kSwatchColumns * kSwatchColumns;
+// The share of a cell's half width kept clear round its edge, so that
+// filtering never reads the next cell.
+constexpr float kCellMargin = 0.2f;
 // Glowing twins sit this far out from the windows they light.
 constexpr float kTwinLift = 1.5f;
 // Labels float this far above the land so the road never covers them.
@@ -131,10 +134,30 @@ void Reader::AddTo(PropModelSource& target, PropMesh const& solid, Placing const
     PropMesh& mesh = target.model.nodes.back().mesh;
     std::size_t const first = mesh.vertices.size();
     Place(mesh, solid, placing, cell);
+    PVRTVec3 low(1e9f, 1e9f, 1e9f), high(-1e9f, -1e9f, -1e9f);
     for (std::size_t i = first; i < mesh.vertices.size(); ++i) {
         PropVertex& v = mesh.vertices[i];
         v.position += v.normal * lift;
         v.colour[0] = v.colour[1] = v.colour[2] = glow ? 255 : Shade(v.normal);
+        low = PVRTVec3(std::min(low.x, v.position.x), std::min(low.y, v.position.y), std::min(low.z, v.position.z));
+        high = PVRTVec3(std::max(high.x, v.position.x), std::max(high.y, v.position.y), std::max(high.z, v.position.z));
+    }
+    if (!target.model.tangentSpace || !cell)
+        return;
+    // The second set spreads the solid over the inside of its colour's
+    // cell, seen from the side each face turns to most: the normal map's
+    // cell then bevels the solid, and the paint's cell stays one colour
+    // whichever set reads it.
+    float const half = 0.5f / float(kSwatchColumns), inside = half * (1.0f - kCellMargin);
+    auto spread = [](float value, float from, float to) { return to > from ? (value - from) / (to - from) * 2 - 1 : 0.0f; };
+    for (std::size_t i = first; i < mesh.vertices.size(); ++i) {
+        PropVertex& v = mesh.vertices[i];
+        PVRTVec3 const n(std::fabs(v.normal.x), std::fabs(v.normal.y), std::fabs(v.normal.z));
+        bool const side = n.x > n.y && n.x > n.z, top = n.y >= n.x && n.y >= n.z;
+        float const a = side ? spread(v.position.z, low.z, high.z) : spread(v.position.x, low.x, high.x);
+        float const b = top ? spread(v.position.z, low.z, high.z) : spread(v.position.y, low.y, high.y);
+        v.uv2[0] = cell[0] + a * inside;
+        v.uv2[1] = cell[1] + b * inside;
     }
 }
 
@@ -221,7 +244,6 @@ bool Reader::Solid(std::vector<std::string> const& tokens, std::string& error)
     }
     ModelState& state = State();
     PropNode& node = Current().model.nodes.back();
-    float lift = 0.0f;
     if (words) {
         // Words lie on the land (labels) or stand where they are put
         // (posters), showing their row of the node's picture.
@@ -272,7 +294,7 @@ bool Reader::Solid(std::vector<std::string> const& tokens, std::string& error)
             return false;
         CellUv(Cell(state, tokens[1], rgb), cell);
     }
-    AddTo(Current(), solid, placing, textured ? nullptr : cell, glow, lift);
+    AddTo(Current(), solid, placing, textured ? nullptr : cell, glow, 0.0f);
     if (!state.twin.empty() && tokens[1] == "window") {
         // The lit windows of the building's glowing twin.
         auto const twin = std::find_if(set.models.begin(), set.models.end(),
@@ -348,17 +370,8 @@ void Reader::FinishModel(int index)
         }
         for (NodeKey& key : node.keys)
             key.position += state.offset + state.pivot;
-        if (model.tangentSpace) {
-            // The normal map is laid over each face from the side it
-            // faces most.
-            for (PropVertex& v : node.mesh.vertices) {
-                PVRTVec3 const n(std::fabs(v.normal.x), std::fabs(v.normal.y), std::fabs(v.normal.z));
-                float const a = n.x > n.y && n.x > n.z ? v.position.z : v.position.x;
-                float const b = n.y > n.x && n.y > n.z ? v.position.z : v.position.y;
-                v.uv2[0] = a / 64.0f, v.uv2[1] = b / 64.0f;
-            }
+        if (model.tangentSpace)
             node.mesh.ComputeTangents();
-        }
     }
     if (!source.written)
         return;

@@ -129,20 +129,16 @@ Picture ChaserAtlas()
     return picture;
 }
 
-// A flat sheet with rounded panels pressed into it, as a normal map.
+// A normal map laid out as the swatches are: each cell a cushion whose
+// edges round away, so that every solid spread over its cell looks
+// softly bevelled.
 Picture NormalMapPicture()
 {
-    auto height = [](float u, float v) {
-        float const gu = std::fabs(std::fmod(u * 4, 1.0f) - 0.5f), gv = std::fabs(std::fmod(v * 4, 1.0f) - 0.5f);
-        float const seam = Smooth(0.47f, 0.5f, std::max(gu, gv));
-        float const dimple = 0.3f * Smooth(0.12f, 0.0f, std::hypot(gu - 0.36f, gv - 0.36f));
-        return -seam - dimple;
-    };
-    Picture picture(128, 128);
-    float const e = 1.0f / 128.0f;
-    picture.Fill([&](float u, float v) {
-        float const dx = (height(u + e, v) - height(u - e, v)) * 2.0f, dy = (height(u, v + e) - height(u, v - e)) * 2.0f;
-        PVRTVec3 const n = PVRTVec3(-dx, -dy, 1.0f).normalized();
+    Picture picture(kCellPixels * kSwatchColumns, kCellPixels * kSwatchColumns);
+    picture.Fill([](float u, float v) {
+        float const x = std::fmod(u * kSwatchColumns, 1.0f) * 2 - 1, y = std::fmod(v * kSwatchColumns, 1.0f) * 2 - 1;
+        auto slope = [](float t) { return std::copysign(Smooth(0.55f, 0.9f, std::fabs(t)), t) * 0.7f; };
+        PVRTVec3 const n = PVRTVec3(slope(x), slope(y), 1.0f).normalized();
         return Rgba {0.5f + 0.5f * n.x, 0.5f + 0.5f * n.y, 0.5f + 0.5f * n.z, 1.0f};
     });
     return picture;

@@ -116,6 +116,16 @@ TEST(ShippedPropsTest, TheCarCarriesItsNormalMapSpaceAndSixPaints)
     EXPECT_EQ(mesh.nNumUVW, 2u);
     EXPECT_EQ(mesh.sTangents.n, 3u);
     EXPECT_EQ(mesh.sBinormals.n, 3u);
+    // Whichever set a drawing path reads the paint with, it finds the same
+    // colour cell: the second set stays inside the first set's cell.
+    constexpr float kCells = 8.0f;
+    for (unsigned v = 0; v < mesh.nNumVertex; ++v) {
+        auto uv = [&](unsigned set) {
+            return reinterpret_cast<float const*>(mesh.pInterleaved + mesh.psUVW[set].Offset() + v * mesh.psUVW[set].nStride);
+        };
+        ASSERT_EQ(int(uv(0)[0] * kCells), int(uv(1)[0] * kCells)) << "vertex " << v;
+        ASSERT_EQ(int(uv(0)[1] * kCells), int(uv(1)[1] * kCells)) << "vertex " << v;
+    }
     for (char const* texture : {"carRedHole", "carOrangeHole", "carBlueHole", "carGreenHole", "carYellowHole",
                                 "carPurpleHole", "carnormal"})
         EXPECT_TRUE(IsTexture(std::string("gameobjects/") + texture + ".pvr")) << texture;
