@@ -138,7 +138,8 @@ void CheckScenery(Layout const& layout, std::string const& folder, std::vector<s
             faults.push_back(Format("scenery row %d stands %.0f from a path", row, double(nearest)));
         float const ground = land.At(at.x, at.z);
         if (std::fabs(ground - at.y) > kSceneryFooting)
-            faults.push_back(Format("scenery row %d stands at height %.1f on land at %.1f", row, double(at.y), double(ground)));
+            faults.push_back(
+                Format("scenery row %d stands at height %.1f on land at %.1f", row, double(at.y), double(ground)));
     }
 }
 

@@ -56,9 +56,9 @@ struct ModelState {
     std::vector<std::pair<std::string, uint32_t>> paints;
     std::string normalMap;
     std::string twin;
-    PVRTVec3 offset {0, 0, 0};
-    PVRTVec3 shift {0, 0, 0};
-    PVRTVec3 pivot {0, 0, 0};
+    PVRTVec3 offset{0, 0, 0};
+    PVRTVec3 shift{0, 0, 0};
+    PVRTVec3 pivot{0, 0, 0};
     std::map<std::string, int> pictureOf; // node picture kind -> request
 };
 
@@ -69,7 +69,9 @@ namespace {
 class Reader {
 public:
     Reader(PropSet& set, std::map<std::string, uint32_t>& palette, LandHeight const& land)
-        : set(set), palette(palette), land(land)
+        : set(set)
+        , palette(palette)
+        , land(land)
     {
     }
 
@@ -149,7 +151,9 @@ void Reader::AddTo(PropModelSource& target, PropMesh const& solid, Placing const
     // cell then bevels the solid, and the paint's cell stays one colour
     // whichever set reads it.
     float const half = 0.5f / float(kSwatchColumns), inside = half * (1.0f - kCellMargin);
-    auto spread = [](float value, float from, float to) { return to > from ? (value - from) / (to - from) * 2 - 1 : 0.0f; };
+    auto spread = [](float value, float from, float to) {
+        return to > from ? (value - from) / (to - from) * 2 - 1 : 0.0f;
+    };
     for (std::size_t i = first; i < mesh.vertices.size(); ++i) {
         PropVertex& v = mesh.vertices[i];
         PVRTVec3 const n(std::fabs(v.normal.x), std::fabs(v.normal.y), std::fabs(v.normal.z));
@@ -376,7 +380,8 @@ void Reader::FinishModel(int index)
     if (!source.written)
         return;
     // A model drawn only with pictures needs no swatch.
-    bool const coloured = std::any_of(model.nodes.begin(), model.nodes.end(), [](PropNode const& n) { return n.material == 0; });
+    bool const coloured =
+        std::any_of(model.nodes.begin(), model.nodes.end(), [](PropNode const& n) { return n.material == 0; });
     if (!coloured && !model.materials.empty() && model.materials.front().name == "swatch") {
         model.materials.erase(model.materials.begin());
         for (PropNode& node : model.nodes)
@@ -508,9 +513,9 @@ bool Reader::Line(std::vector<std::string> const& tokens, std::string& error)
         if (model.materials.empty())
             model.materials.push_back({"swatch", ""});
         auto const shared = tokens.size() >= 4 && tokens[2] == "picture"
-                                ? std::find_if(model.materials.begin(), model.materials.end(),
-                                               [&](PropMaterial const& m) { return m.name == tokens[3]; })
-                                : model.materials.end();
+            ? std::find_if(model.materials.begin(), model.materials.end(),
+                           [&](PropMaterial const& m) { return m.name == tokens[3]; })
+            : model.materials.end();
         if (shared != model.materials.end()) {
             // Nodes showing the same picture share its material.
             node.material = int(shared - model.materials.begin());
@@ -518,8 +523,8 @@ bool Reader::Line(std::vector<std::string> const& tokens, std::string& error)
                 if (set.pictures[std::size_t(other.second)].kind == tokens[3])
                     state.pictureOf[node.name] = other.second;
         } else if (tokens.size() >= 4 && tokens[2] == "picture") {
-            std::string const stem = tokens[3] == "labels" ? "quorvelEn"
-                                                           : model.file.substr(0, model.file.size() - 4) + "_" + tokens[3];
+            std::string const stem =
+                tokens[3] == "labels" ? "quorvelEn" : model.file.substr(0, model.file.size() - 4) + "_" + tokens[3];
             state.pictureOf[node.name] = int(set.pictures.size());
             set.pictures.push_back({tokens[3], stem, Current().folder, {}, {}});
             node.material = int(model.materials.size());

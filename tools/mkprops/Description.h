@@ -16,10 +16,10 @@
 // with the words it shows, if any.
 struct PictureRequest {
     std::string kind;
-    std::string stem;                // written as <folder><stem>.pvr
+    std::string stem; // written as <folder><stem>.pvr
     std::string folder;
-    std::vector<std::string> words;  // text ids or poster lines
-    std::vector<uint32_t> colours;   // poster backgrounds and letters
+    std::vector<std::string> words; // text ids or poster lines
+    std::vector<uint32_t> colours; // poster backgrounds and letters
 };
 
 // A colour swatch: one cell per colour the model uses.
@@ -46,7 +46,10 @@ using LandHeight = std::function<float(float x, float z)>;
 
 class Description {
 public:
-    explicit Description(LandHeight land) : land(std::move(land)) {}
+    explicit Description(LandHeight land)
+        : land(std::move(land))
+    {
+    }
 
     // Reads one description file into the set; false with a message
     // naming the line on anything it cannot read.

@@ -139,7 +139,7 @@ Picture NormalMapPicture()
         float const x = std::fmod(u * kSwatchColumns, 1.0f) * 2 - 1, y = std::fmod(v * kSwatchColumns, 1.0f) * 2 - 1;
         auto slope = [](float t) { return std::copysign(Smooth(0.55f, 0.9f, std::fabs(t)), t) * 0.7f; };
         PVRTVec3 const n = PVRTVec3(slope(x), slope(y), 1.0f).normalized();
-        return Rgba {0.5f + 0.5f * n.x, 0.5f + 0.5f * n.y, 0.5f + 0.5f * n.z, 1.0f};
+        return Rgba{0.5f + 0.5f * n.x, 0.5f + 0.5f * n.y, 0.5f + 0.5f * n.z, 1.0f};
     });
     return picture;
 }
@@ -184,14 +184,16 @@ public:
                 width += int(face->glyph->advance.x >> 6);
         std::vector<float> coverage(std::size_t(w) * std::size_t(h), 0.0f);
         int pen = (w - width) / 2;
-        int const baseline = h / 2 + int(face->size->metrics.ascender >> 6) / 2 - int(-face->size->metrics.descender >> 6) / 2;
+        int const baseline =
+            h / 2 + int(face->size->metrics.ascender >> 6) / 2 - int(-face->size->metrics.descender >> 6) / 2;
         for (unsigned code : codes) {
             if (FT_Load_Char(face, code, FT_LOAD_RENDER) != 0)
                 continue;
             FT_Bitmap const& bitmap = face->glyph->bitmap;
             for (unsigned y = 0; y < bitmap.rows; ++y)
                 for (unsigned x = 0; x < bitmap.width; ++x) {
-                    int const px = pen + face->glyph->bitmap_left + int(x), py = baseline - face->glyph->bitmap_top + int(y);
+                    int const px = pen + face->glyph->bitmap_left + int(x),
+                              py = baseline - face->glyph->bitmap_top + int(y);
                     if (px >= 0 && px < w && py >= 0 && py < h)
                         coverage[std::size_t(py) * std::size_t(w) + std::size_t(px)] =
                             float(bitmap.buffer[int(y) * bitmap.pitch + int(x)]) / 255.0f;
@@ -225,7 +227,7 @@ bool WordsPicture(std::string const& fontPath, std::vector<std::string> const& l
     if (!font.Open(fontPath))
         return false;
     out = Picture(style.width, style.height);
-    out.Fill([](float, float) { return Rgba {1, 1, 1, 0}; });
+    out.Fill([](float, float) { return Rgba{1, 1, 1, 0}; });
     int const rowHeight = style.height / style.rows;
     int const margin = rowHeight / 8;
     for (std::size_t row = 0; row < lines.size() && int(row) < style.rows; ++row) {
@@ -237,7 +239,7 @@ bool WordsPicture(std::string const& fontPath, std::vector<std::string> const& l
             if (width <= style.width - 4 * margin)
                 break;
         }
-        Rgba const back = style.outlined ? Rgba {0.1f, 0.2f, 0.45f, 0.0f} : Hex(style.colours[2 * row]);
+        Rgba const back = style.outlined ? Rgba{0.1f, 0.2f, 0.45f, 0.0f} : Hex(style.colours[2 * row]);
         Rgba const ink = style.outlined ? Hex(0xffffff) : Hex(style.colours[2 * row + 1]);
         for (int y = 0; y < rowHeight; ++y)
             for (int x = 0; x < style.width; ++x) {
@@ -251,9 +253,10 @@ bool WordsPicture(std::string const& fontPath, std::vector<std::string> const& l
                         for (int dx = -3; dx <= 3; ++dx) {
                             int const sx = x + dx, sy = y + dy;
                             if (dx * dx + dy * dy <= 10 && sx >= 0 && sx < style.width && sy >= 0 && sy < rowHeight)
-                                edge = std::max(edge, coverage[std::size_t(sy) * std::size_t(style.width) + std::size_t(sx)]);
+                                edge = std::max(edge,
+                                                coverage[std::size_t(sy) * std::size_t(style.width) + std::size_t(sx)]);
                         }
-                    pixel = Mix(Rgba {0.1f, 0.2f, 0.45f, edge}, Rgba {1, 1, 1, 1}, c);
+                    pixel = Mix(Rgba{0.1f, 0.2f, 0.45f, edge}, Rgba{1, 1, 1, 1}, c);
                 } else {
                     // A rounded frame round the poster.
                     float const fx = std::min(x, style.width - 1 - x), fy = std::min(y, rowHeight - 1 - y);

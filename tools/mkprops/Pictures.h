@@ -15,8 +15,8 @@ Picture SwatchPicture(std::vector<uint32_t> const& colours);
 // cannot be opened.
 struct WordsStyle {
     int width = 512, height = 512, rows = 8;
-    bool outlined = true;           // white letters with a dark edge on clear
-    std::vector<uint32_t> colours;  // else: background and ink, per row
+    bool outlined = true; // white letters with a dark edge on clear
+    std::vector<uint32_t> colours; // else: background and ink, per row
 };
 bool WordsPicture(std::string const& font, std::vector<std::string> const& lines, WordsStyle const& style,
                   Picture& out);

@@ -14,8 +14,7 @@
 
 namespace {
 
-template <typename T>
-T* CArray(T const* values, std::size_t count)
+template <typename T> T* CArray(T const* values, std::size_t count)
 {
     T* array = static_cast<T*>(std::calloc(count ? count : 1, sizeof(T)));
     if (count)
@@ -60,7 +59,9 @@ void FillMesh(SPODMesh& out, PropMesh const& mesh, bool tangentSpace)
     for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
         PropVertex const& v = mesh.vertices[i];
         unsigned char* at = bytes.data() + i * layout.stride;
-        auto put = [at](std::size_t offset, void const* data, std::size_t size) { std::memcpy(at + offset, data, size); };
+        auto put = [at](std::size_t offset, void const* data, std::size_t size) {
+            std::memcpy(at + offset, data, size);
+        };
         put(layout.position, &v.position, 12), put(layout.normal, &v.normal, 12), put(layout.uv, v.uv, 8);
         if (tangentSpace)
             put(layout.uv2, v.uv2, 8), put(layout.tangent, &v.tangent, 12), put(layout.binormal, &v.binormal, 12);

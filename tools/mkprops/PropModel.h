@@ -11,9 +11,9 @@
 // interpolated.
 struct NodeKey {
     int frame = 0;
-    PVRTVec3 position {0, 0, 0};
-    PVRTVec3 turn {0, 0, 0}; // degrees about x, then y, then z
-    PVRTVec3 scale {1, 1, 1};
+    PVRTVec3 position{0, 0, 0};
+    PVRTVec3 turn{0, 0, 0}; // degrees about x, then y, then z
+    PVRTVec3 scale{1, 1, 1};
 };
 
 struct PropNode {

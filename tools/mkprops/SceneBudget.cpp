@@ -24,7 +24,10 @@ struct ModelCost {
 
 class Counter {
 public:
-    explicit Counter(std::string folder) : folder(std::move(folder)) {}
+    explicit Counter(std::string folder)
+        : folder(std::move(folder))
+    {
+    }
 
     // Adds an entity of the model; firstMeshOnly for the kinds that draw
     // only their first mesh.

@@ -118,8 +118,9 @@ PropMesh Lathe(std::vector<float> const& profile, int sides, bool smooth)
             for (int k = 0; k < 2; ++k) {
                 std::pair<float, float> const p = at(i + std::size_t(k));
                 std::pair<float, float> const n = k ? n1 : n0;
-                mesh.Add(PVRTVec3(p.first * c, p.second, p.first * sn), PVRTVec3(n.first * c, n.second, n.first * sn).normalized(),
-                         float(s) / float(sides), total > 0 ? (run + (k ? length : 0.0f)) / total : 0.0f);
+                mesh.Add(PVRTVec3(p.first * c, p.second, p.first * sn),
+                         PVRTVec3(n.first * c, n.second, n.first * sn).normalized(), float(s) / float(sides),
+                         total > 0 ? (run + (k ? length : 0.0f)) / total : 0.0f);
             }
         }
         run += length;
@@ -246,9 +247,13 @@ void Place(PropMesh& into, PropMesh const& solid, Placing const& placing, float 
     PVRTVec3 const inverseScale(1.0f / placing.scale.x, 1.0f / placing.scale.y, 1.0f / placing.scale.z);
     for (PropVertex v : solid.vertices) {
         v.position = Rotate(PVRTVec3(v.position.x * placing.scale.x, v.position.y * placing.scale.y,
-                                     v.position.z * placing.scale.z), placing.turn) + placing.at;
-        v.normal = Rotate(PVRTVec3(v.normal.x * inverseScale.x, v.normal.y * inverseScale.y, v.normal.z * inverseScale.z),
-                          placing.turn).normalized();
+                                     v.position.z * placing.scale.z),
+                            placing.turn)
+            + placing.at;
+        v.normal =
+            Rotate(PVRTVec3(v.normal.x * inverseScale.x, v.normal.y * inverseScale.y, v.normal.z * inverseScale.z),
+                   placing.turn)
+                .normalized();
         if (cell)
             v.uv[0] = cell[0], v.uv[1] = cell[1];
         into.vertices.push_back(v);

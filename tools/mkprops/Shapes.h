@@ -28,9 +28,9 @@ PropMesh Extrusion(std::vector<float> const& outline, float depth);
 // Where a solid goes: scaled, turned by degrees about x, then y, then z,
 // then moved.
 struct Placing {
-    PVRTVec3 at {0, 0, 0};
-    PVRTVec3 turn {0, 0, 0};
-    PVRTVec3 scale {1, 1, 1};
+    PVRTVec3 at{0, 0, 0};
+    PVRTVec3 turn{0, 0, 0};
+    PVRTVec3 scale{1, 1, 1};
 };
 
 // Appends a solid to a mesh. Texture coordinates are kept, or all set to

@@ -23,8 +23,10 @@ struct LabelLanguage {
     char const* stem;
     char const* file;
 };
-LabelLanguage const kLabelLanguages[] = {
-    {"quorvelEn", "english.xml"}, {"quorvelFr", "french.xml"}, {"quorvelDe", "german.xml"}, {"quorvelSp", "spanish.xml"}};
+LabelLanguage const kLabelLanguages[] = {{"quorvelEn", "english.xml"},
+                                         {"quorvelFr", "french.xml"},
+                                         {"quorvelDe", "german.xml"},
+                                         {"quorvelSp", "spanish.xml"}};
 
 std::string Unescape(std::string text)
 {
@@ -50,7 +52,8 @@ std::map<std::string, std::string> ReadTexts(std::string const& path)
         std::size_t const textEnd = xml.find("</string>", textStart);
         if (idEnd == std::string::npos || textStart == std::string::npos || textEnd == std::string::npos)
             break;
-        texts[xml.substr(at + open.size(), idEnd - at - open.size())] = Unescape(xml.substr(textStart + 1, textEnd - textStart - 1));
+        texts[xml.substr(at + open.size(), idEnd - at - open.size())] =
+            Unescape(xml.substr(textStart + 1, textEnd - textStart - 1));
     }
     return texts;
 }

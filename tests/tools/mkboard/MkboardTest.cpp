@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -71,9 +71,17 @@ TEST_F(MkboardTest, SceneryInTheRoadOrOffTheLandIsReported)
         char const* says;
     };
     Case const cases[] = {
-        {"a road through the western pines", [](Layout& l) { l.road.insert(l.road.begin() + 2, {-4100.0f, 1300.0f}); },
+        {"a road through the western pines",
+         [](Layout& l) {
+             l.road.insert(l.road.begin() + 2, {-4100.0f, 1300.0f});
+         },
          "from a path"},
-        {"the land raised", [](Layout& l) { for (Placement& p : l.placements) p.position.y += 80.0f; }, "on land at"},
+        {"the land raised",
+         [](Layout& l) {
+             for (Placement& p : l.placements)
+                 p.position.y += 80.0f;
+         },
+         "on land at"},
     };
     for (Case const& c : cases) {
         Layout changed = layout;
@@ -83,7 +91,8 @@ TEST_F(MkboardTest, SceneryInTheRoadOrOffTheLandIsReported)
         ASSERT_TRUE(WriteBoardFiles(board, changed, folder / "", error)) << error;
         bool reported = false;
         for (std::string const& fault : CheckBoardFiles(board, changed, folder / ""))
-            reported = reported || (fault.find("scenery row") != std::string::npos && fault.find(c.says) != std::string::npos);
+            reported =
+                reported || (fault.find("scenery row") != std::string::npos && fault.find(c.says) != std::string::npos);
         EXPECT_TRUE(reported) << c.what;
     }
 }

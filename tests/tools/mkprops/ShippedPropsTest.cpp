@@ -121,13 +121,14 @@ TEST(ShippedPropsTest, TheCarCarriesItsNormalMapSpaceAndSixPaints)
     constexpr float kCells = 8.0f;
     for (unsigned v = 0; v < mesh.nNumVertex; ++v) {
         auto uv = [&](unsigned set) {
-            return reinterpret_cast<float const*>(mesh.pInterleaved + mesh.psUVW[set].Offset() + v * mesh.psUVW[set].nStride);
+            return reinterpret_cast<float const*>(mesh.pInterleaved + mesh.psUVW[set].Offset()
+                                                  + v * mesh.psUVW[set].nStride);
         };
         ASSERT_EQ(int(uv(0)[0] * kCells), int(uv(1)[0] * kCells)) << "vertex " << v;
         ASSERT_EQ(int(uv(0)[1] * kCells), int(uv(1)[1] * kCells)) << "vertex " << v;
     }
-    for (char const* texture : {"carRedHole", "carOrangeHole", "carBlueHole", "carGreenHole", "carYellowHole",
-                                "carPurpleHole", "carnormal"})
+    for (char const* texture :
+         {"carRedHole", "carOrangeHole", "carBlueHole", "carGreenHole", "carYellowHole", "carPurpleHole", "carnormal"})
         EXPECT_TRUE(IsTexture(std::string("gameobjects/") + texture + ".pvr")) << texture;
 }
 
@@ -139,8 +140,8 @@ TEST(ShippedPropsTest, EachPegSitsInItsSeatWhenItsAnimationEnds)
         char const* file;
         float x, z;
     };
-    Seat const seats[] = {{"pinkpeg1.pod", 15, -37}, {"bluepeg1.pod", -15, -37}, {"pinkpeg2.pod", 15, -59},
-                          {"bluepeg2.pod", -15, -59}, {"pinkpeg3.pod", 15, -81}, {"bluepeg3.pod", -15, -81}};
+    Seat const seats[] = {{"pinkpeg1.pod", 15, -37},  {"bluepeg1.pod", -15, -37}, {"pinkpeg2.pod", 15, -59},
+                          {"bluepeg2.pod", -15, -59}, {"pinkpeg3.pod", 15, -81},  {"bluepeg3.pod", -15, -81}};
     for (Seat const& seat : seats) {
         CPVRTModelPOD peg;
         ASSERT_TRUE(ReadPod(std::string("gameobjects/") + seat.file, peg)) << seat.file;
@@ -154,8 +155,10 @@ TEST(ShippedPropsTest, EachPegSitsInItsSeatWhenItsAnimationEnds)
         SPODMesh const& mesh = peg.pMesh[0];
         float minX = 1e9f, maxX = -1e9f, minZ = 1e9f, maxZ = -1e9f;
         for (unsigned v = 0; v < mesh.nNumVertex; ++v) {
-            float const* p = reinterpret_cast<float const*>(mesh.pInterleaved + mesh.sVertex.Offset() + v * mesh.sVertex.nStride);
-            minX = std::min(minX, p[0]), maxX = std::max(maxX, p[0]), minZ = std::min(minZ, p[2]), maxZ = std::max(maxZ, p[2]);
+            float const* p =
+                reinterpret_cast<float const*>(mesh.pInterleaved + mesh.sVertex.Offset() + v * mesh.sVertex.nStride);
+            minX = std::min(minX, p[0]), maxX = std::max(maxX, p[0]), minZ = std::min(minZ, p[2]),
+            maxZ = std::max(maxZ, p[2]);
         }
         EXPECT_NEAR((minX + maxX) / 2, seat.x, 1.0f) << seat.file;
         EXPECT_NEAR((minZ + maxZ) / 2, seat.z, 1.0f) << seat.file;
