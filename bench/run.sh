@@ -68,6 +68,7 @@ measure() {
     main_menu 1024x768
     main_menu 1920x1080
     launch quads 0 -- "$bin/bench-quads" -w 1024 -h 768
+    launch scene 0 -- "$bin/bench-scene" "$build/board"
     rules_games
 }
 
@@ -95,6 +96,8 @@ print_table() {
     local per_second
     per_second=$(awk -v g="${VALUE[rules.games]}" -v s="${VALUE[rules.cpu_total_s]}" 'BEGIN { printf "%.0f", g / s }')
     row "Whole rules games per CPU-second (rules fixture)" "$per_second" "-" "-"
+    row "Board scene, six full cars, triangles (floor: the budget)" "${VALUE[scene.triangles]}" 100000
+    row "Board scene, six full cars, draw calls (floor: the budget)" "${VALUE[scene.draw_calls]}" 350
     cat <<'NOTES'
 
 Not measured: a running game's memory, the in-game load and the board's

@@ -11,12 +11,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 
 namespace {
 
 constexpr float kLandCell = 100.0f;
-constexpr int kTileCells = 24;
+// Small enough that the land's tiles, the road and the plates fill the
+// nodes up to the second stream's fixed place.
+constexpr int kTileCells = 11;
 constexpr float kRoadWidth = 230.0f;
 constexpr float kRoadStep = 25.0f;
 constexpr float kPlateSize = 180.0f;
@@ -168,6 +171,14 @@ bool WriteBoardScene(std::string const& folder, BoardFile const& board, Layout c
         AddLandTile(tile, layout, land, x0, z0, columns, rows);
         general.push_back(tile);
     });
+    // The plates of one kind share a node: one draw each, not one a space.
+    std::vector<PodMesh> plates;
+    for (PlateStyle const& style : PlateStyles()) {
+        PodMesh kind;
+        kind.name = std::string(style.file, std::strlen(style.file) - 4);
+        kind.material = plateMaterials[plates.size()];
+        plates.push_back(kind);
+    }
     std::vector<PVRTVec3> const points = SpacePoints(board, records);
     for (int i = 0; i < BoardFile::kNumSpaces; ++i) {
         BoardRecord const& space = board.spaces[i];
@@ -180,9 +191,7 @@ bool WriteBoardScene(std::string const& folder, BoardFile const& board, Layout c
         ahead.y = 0.0f;
         ahead = ahead.length() > 0.0f ? ahead.normalized() : PVRTVec3(0.0f, 0.0f, 1.0f);
         PVRTVec3 const across(ahead.z, 0.0f, -ahead.x);
-        PodMesh plate;
-        plate.name = "space" + std::to_string(i);
-        plate.material = plateMaterials[std::size_t(KindOf(space))];
+        PodMesh& plate = plates[std::size_t(KindOf(space))];
         float const h = kPlateSize / 2;
         PVRTVec3 const centre = points[std::size_t(i)];
         auto corner = [&](float a, float b) {
@@ -195,8 +204,8 @@ bool WriteBoardScene(std::string const& folder, BoardFile const& board, Layout c
         uint16_t const c = plate.Add(corner(-h, h), kUp, 1, 0);
         uint16_t const d = plate.Add(corner(h, h), kUp, 0, 0);
         plate.Quad(a, b, c, d);
-        general.push_back(plate);
     }
+    general.insert(general.end(), plates.begin(), plates.end());
 
     PodMesh water;
     water.name = "water";

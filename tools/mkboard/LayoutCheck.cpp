@@ -2,11 +2,14 @@
 
 #include "BoardRoad.h"
 #include "BoardScene.h"
+#include "HeightField.h"
 
 #include "contrib/pvr/PVRTModelPOD.h"
 #include "qrvl/boardfile/BoardFile.h"
+#include "qrvl/port/WorldTables.h"
 #include "qrvl/port/Splines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -20,6 +23,11 @@ namespace {
 
 // Paths are checked at points this far apart along them.
 constexpr float kPathStep = 10.0f;
+// Scenery stands this far from a path's centre at least: half the road's
+// width and a tree's crown.
+constexpr float kSceneryClearance = 160.0f;
+// and on the land, its foot this close to the land's height.
+constexpr float kSceneryFooting = 2.0f;
 // Two spaces' plates (180 wide) must not touch; their 200-wide pick
 // squares may overlap a little on a bend, where the later space wins.
 constexpr float kMinSpaceGap = 180.0f;
@@ -39,6 +47,22 @@ std::string Format(char const* format, ...)
     std::vsnprintf(text, sizeof text, format, arguments);
     va_end(arguments);
     return text;
+}
+
+// The board's paths, level, sampled along their curves.
+std::vector<std::vector<PVRTVec3>> LevelPaths(Splines const& splines)
+{
+    std::vector<std::vector<PVRTVec3>> paths;
+    for (unsigned i = 0; i < splines.GetCount(); ++i) {
+        Spline const& spline = *splines.GetSpline(i);
+        if (spline.GetType() != Spline::kCarPath)
+            continue;
+        std::vector<PVRTVec3> level;
+        for (unsigned p = 0; p < spline.GetCount(); ++p)
+            level.push_back(PVRTVec3(spline.GetPos(p).x, 0.0f, spline.GetPos(p).z));
+        paths.push_back(SmoothThrough(level, kPathStep));
+    }
+    return paths;
 }
 
 void CheckPaths(BoardFile const& board, Layout const& layout, std::string const& folder, std::vector<std::string>& faults)
@@ -84,17 +108,38 @@ void CheckPaths(BoardFile const& board, Layout const& layout, std::string const&
             if ((points[std::size_t(j)] - p).length() < kMinSpaceGap)
                 faults.push_back(Format("spaces %d and %d are %.0f apart", j, i, double((points[std::size_t(j)] - p).length())));
     }
-    for (std::size_t k = 0; k < paths.size(); ++k) {
-        std::vector<PVRTVec3> level = paths[k];
-        for (PVRTVec3& p : level)
-            p.y = 0.0f;
+    std::vector<std::vector<PVRTVec3>> const level = LevelPaths(splines);
+    for (std::size_t k = 0; k < level.size(); ++k) {
         std::set<std::string> reported;
-        for (PVRTVec3 const& p : SmoothThrough(level, kPathStep))
+        for (PVRTVec3 const& p : level[k])
             for (Placement const& placement : layout.placements) {
                 float const d = std::hypot(p.x - placement.position.x, p.z - placement.position.z);
                 if (d < layout.clearance && reported.insert(placement.name).second)
                     faults.push_back(Format("path %zu passes %.0f from the %s at (%.0f, %.0f)", k, double(d), placement.name.c_str(), double(placement.position.x), double(placement.position.z)));
             }
+    }
+}
+
+void CheckScenery(Layout const& layout, std::string const& folder, std::vector<std::string>& faults)
+{
+    std::vector<char> const bytes = ReadAll(folder + "/splines.bin");
+    Splines splines;
+    if (!splines.Parse(reinterpret_cast<unsigned char const*>(bytes.data()), bytes.size()))
+        return;
+    std::vector<std::vector<PVRTVec3>> const paths = LevelPaths(splines);
+    HeightField const land(layout);
+    for (int row = 0; row < WorldTables::kPositionedRows; ++row) {
+        PVRTVec3 const& at = WorldTables::PositionedRow(row).position;
+        float nearest = 1e9f;
+        for (std::vector<PVRTVec3> const& path : paths)
+            for (PVRTVec3 const& p : path)
+                nearest = std::min(nearest, std::hypot(p.x - at.x, p.z - at.z));
+        if (nearest < kSceneryClearance)
+            faults.push_back(Format("scenery row %d stands %.0f from a path", row, double(nearest)));
+        float const ground = land.At(at.x, at.z);
+        if (std::fabs(ground - at.y) > kSceneryFooting)
+            faults.push_back(
+                Format("scenery row %d stands at height %.1f on land at %.1f", row, double(at.y), double(ground)));
     }
 }
 
@@ -138,20 +183,22 @@ void CheckModels(std::string const& folder, std::vector<std::string>& faults)
 {
     CPVRTModelPOD board;
     if (LoadPod(folder, "board.pod", board, faults)) {
-        std::set<std::string> names;
-        for (unsigned i = 0; i < board.nNumMeshNode; ++i) {
+        for (unsigned i = 0; i < board.nNumMeshNode; ++i)
             if (board.pNode[i].nIdx != int(i))
                 faults.push_back(Format("board.pod's node %u draws mesh %d", i, board.pNode[i].nIdx));
-            names.insert(board.pNode[i].pszName ? board.pNode[i].pszName : "");
-        }
         auto named = [&](int node, char const* prefix) {
             return unsigned(node) < board.nNumMeshNode && !std::strncmp(board.pNode[node].pszName, prefix, std::strlen(prefix));
         };
         if (!named(kWaterNode, "water") || !named(kStreamNodes[0], "stream") || !named(kStreamNodes[1], "stream"))
             faults.push_back("board.pod's water and stream nodes are not in their places");
-        for (int i = 0; i < BoardFile::kNumSpaces; ++i)
-            if (!names.count("space" + std::to_string(i)))
-                faults.push_back(Format("board.pod has no plate for space %d", i));
+        // A plate is a quad in the node of its kind.
+        unsigned plates = 0;
+        for (unsigned i = 0; i < board.nNumMeshNode; ++i)
+            if (board.pNode[i].pszName && !std::strncmp(board.pNode[i].pszName, "plate", 5)
+                && unsigned(board.pNode[i].nIdx) < board.nNumMesh)
+                plates += board.pMesh[board.pNode[i].nIdx].nNumFaces / 2;
+        if (plates != unsigned(BoardFile::kNumSpaces))
+            faults.push_back(Format("board.pod has %u plates for %d spaces", plates, BoardFile::kNumSpaces));
         if (board.nNumCamera == 0)
             faults.push_back("board.pod has no camera");
     }
@@ -171,6 +218,7 @@ std::vector<std::string> CheckBoardFiles(BoardFile const& board, Layout const& l
 {
     std::vector<std::string> faults;
     CheckPaths(board, layout, folder, faults);
+    CheckScenery(layout, folder, faults);
     CheckGroundPatches(folder, faults);
     CheckModels(folder, faults);
     return faults;

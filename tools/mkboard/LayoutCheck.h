@@ -1,6 +1,7 @@
 // Checks the board's generated files against each other and the layout:
 // every space has a point on a path, spaces stand apart, every path keeps
-// clear of the placements, the ground patches' colours are unique and
+// clear of the placements and the positioned scenery, which stands on the
+// land, the ground patches' colours are unique and
 // readable, and every model loads with the nodes the game relies on.
 #pragma once
 

@@ -1,5 +1,5 @@
-// The board tool's checker catches a road laid across a building, and the
-// wheel's painted numbers are the ones the clicker reads.
+// The board tool's checker catches a road laid across a building or the
+// scenery, and the wheel's painted numbers are the ones the clicker reads.
 #include "BoardFiles.h"
 #include "LayoutCheck.h"
 #include "WheelScene.h"
@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -55,6 +56,42 @@ TEST_F(MkboardTest, ARoadThroughTheChurchIsReported)
     for (std::string const& fault : faults)
         church = church || fault.find("from the church") != std::string::npos;
     EXPECT_TRUE(church);
+}
+
+// The scenery stays where it was placed; a road laid through a grove, or
+// land raised under the trees, leaves it in the road or in the air.
+TEST_F(MkboardTest, SceneryInTheRoadOrOffTheLandIsReported)
+{
+    struct Case {
+        char const* what;
+        std::function<void(Layout&)> change;
+        char const* says;
+    };
+    Case const cases[] = {
+        {"a road through the western pines",
+         [](Layout& l) {
+             l.road.insert(l.road.begin() + 2, {-4100.0f, 1300.0f});
+         },
+         "from a path"},
+        {"the land raised",
+         [](Layout& l) {
+             for (Placement& p : l.placements)
+                 p.position.y += 80.0f;
+         },
+         "on land at"},
+    };
+    for (Case const& c : cases) {
+        Layout changed = layout;
+        c.change(changed);
+        TempFolder folder;
+        std::string error;
+        ASSERT_TRUE(WriteBoardFiles(board, changed, folder / "", error)) << error;
+        bool reported = false;
+        for (std::string const& fault : CheckBoardFiles(board, changed, folder / ""))
+            reported =
+                reported || (fault.find("scenery row") != std::string::npos && fault.find(c.says) != std::string::npos);
+        EXPECT_TRUE(reported) << c.what;
+    }
 }
 
 TEST_F(MkboardTest, AMissingOrShortFileIsAFault)

@@ -8,7 +8,7 @@
 #include "qrvl/original/phone/CEngine.h"
 #include "qrvl/original/phone/EntManager.h"
 #include "qrvl/original/phone/TouchEntMgr.h"
-#include "qrvl/original/phone/WorldTables.h"
+#include "qrvl/port/WorldTables.h"
 
 #include "norv/base/Registry.h"
 #include "norv/graphics/OpenGL.h"

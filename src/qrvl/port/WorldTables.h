@@ -56,7 +56,8 @@ extern PVRTVec3 const kChimneySmoke[kChimneys];
 // Each building model's tap sound entry, "" for none.
 extern char const* const kBuildingSounds[22];
 
-// Positioned scenery row i: its model and placement.
+// Positioned scenery row i (0 to kPositionedRows - 1): its model and
+// placement.
 Placement PositionedRow(int row);
 
 } // namespace WorldTables
