@@ -111,7 +111,6 @@ void FGApp::OnStartup()
     if (!allocEngine())
         return;
     PresentationHooks::Get().LoadSplashResources();
-    PresentationHooks::Get().LoadFrontendResources();
     for (char const* file : kCheckedFiles)
         engine->getFileSystem().CheckFileIntegrity(file);
     engine->entEvent(FGEngine::EventStart, 0, 0);
@@ -212,6 +211,12 @@ void FGApp::OnShutdown()
 
 void FGApp::OnUpdate(Norv::NorvFloat const&)
 {
+    // The HUD pages and the rest of the front end are read behind the
+    // splash's first frame, which needs none of them.
+    if (firstFrameDrawn && !frontEndLoaded) {
+        PresentationHooks::Get().LoadFrontendResources();
+        frontEndLoaded = true;
+    }
     if (engine)
         engine->entTick();
 }
@@ -221,6 +226,7 @@ void FGApp::OnRender(Norv::Surface* surface)
     if (!engine)
         return;
     engine->entRender(surface);
+    firstFrameDrawn = true;
     if (surface && cursor && engine->shouldRender()) {
         Norv::RectT<int> const whole(0, 0, cursor->GetWidth(), cursor->GetHeight());
         surface->Blit(static_cast<float>(mouseX), static_cast<float>(mouseY), cursor.Get(), whole);

@@ -99,9 +99,6 @@ void QuorvelEngine::init()
     launchRequested = launching = loadStarted = false;
     if (firstRun)
         optionFlag = false;
-
-    if (!loadingScreen)
-        loadingScreen = FrontEndHooks::Get().CreateLoadingScreen(*this);
 }
 
 namespace {
@@ -327,6 +324,9 @@ void QuorvelEngine::onDrawSelf(Norv::Surface* surface)
 void QuorvelEngine::launchGame(bool savedGame, GameMode mode, bool network)
 {
     launchRequested = launching = true;
+    // Made at the first launch: the start of the program needs none of it.
+    if (!loadingScreen)
+        loadingScreen = FrontEndHooks::Get().CreateLoadingScreen(*this);
     PresentationHooks::Get().SetupLoader(*resLoader);
     loadSaved = savedGame;
     gameMode = mode;
