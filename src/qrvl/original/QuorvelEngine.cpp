@@ -1,6 +1,7 @@
 // The game's engine object.
 #include "qrvl/original/QuorvelEngine.h"
 
+#include "norv/application/BenchFrameLimit.h"
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/GLCaps.h"
 #include "norv/graphics/OpenGL.h"
@@ -26,6 +27,9 @@ namespace {
 constexpr int kPositiveSoftkeyCode = 0;
 constexpr int kNegativeSoftkeyCode = 2;
 constexpr int kLoadComplete = 100;
+// Loading steps run for at most this long a frame: the loading screen keeps
+// moving while the board loads as fast as the machine allows.
+constexpr std::uint32_t kLoadSliceMs = 12;
 // The main menu's message when a game cannot start.
 constexpr char const* kGameNotStartedText = "S_GAME_NOT_STARTED";
 // The options file: language, sound on, vibrate on and the option flag, one
@@ -257,6 +261,7 @@ void QuorvelEngine::advanceLaunch()
     if (launchRequested) {
         loadStarted = loading = loadingShown = true;
         launchRequested = false;
+        loadStartMs = clock();
         return;
     }
     if (!loading) {
@@ -265,14 +270,20 @@ void QuorvelEngine::advanceLaunch()
     }
     if (loadingScreen)
         loadingScreen->Update(PresentationHooks::Get().GetLastFrameTimeMs() / 1000.0f);
-    resLoader->loadNextResource();
+    std::uint32_t const sliceStart = clock();
+    do
+        resLoader->loadNextResource();
+    while (!resLoader->allResourcesLoaded() && clock() - sliceStart < kLoadSliceMs);
     loadProgress = resLoader->getProgress(FGResLoader::ProgressByCount);
     if (loadProgress < kLoadComplete)
         return;
-    if (modeManager && modeManager->getCurrentMode())
+    if (modeManager && modeManager->getCurrentMode()) {
         modeManager->popMode();
-    else
-        startGameMode();
+        return;
+    }
+    if (Norv::BenchFrameLimit::FromEnvironment().IsActive())
+        std::fprintf(stderr, "bench: game_load_s=%.3f\n", (clock() - loadStartMs) / 1000.0);
+    startGameMode();
 }
 
 void QuorvelEngine::startGameMode()
