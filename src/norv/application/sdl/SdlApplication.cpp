@@ -142,10 +142,12 @@ void SdlApplication::OpenDisplay()
 
 int SdlApplication::Run()
 {
+    OnStartup();
+    // From here on frames are the loop's own; a start-up that draws frames
+    // of its own (a benchmark's) has every one of them drawn.
     loopRunning = true;
     if (display)
         display->SkipUnchangedFrames();
-    OnStartup();
     FramePacer pacer;
     BenchFrameLimit benchLimit = BenchFrameLimit::FromEnvironment();
     Uint32 last = SDL_GetTicks();
