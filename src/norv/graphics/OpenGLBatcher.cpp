@@ -578,8 +578,8 @@ void OpenGLBatcher::Commit()
                                       static_cast<std::int32_t>(currentFrameBuffer),
                                       static_cast<std::int32_t>(currentHandle),
                                       drawingMode,
-                                      blending | composite << 1 | colorKey << 2 | alphaOnly << 3 | texturing << 4 |
-                                          customShader << 5,
+                                      blending | composite << 1 | colorKey << 2 | alphaOnly << 3 | texturing << 4
+                                          | customShader << 5,
                                       clipX,
                                       clipY,
                                       clipWidth,

@@ -5,8 +5,8 @@
 #include <GL/glext.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "norv/application/AbstractApp.h"

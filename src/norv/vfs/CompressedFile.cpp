@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 
 namespace Norv {
 

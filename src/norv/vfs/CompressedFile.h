@@ -40,10 +40,10 @@ private:
 
     LzmaDecoder decoder;
     std::vector<unsigned char> blockBytes;
-    int blockFill = 0;         // bytes of the current block read so far
-    bool blockEnded = false;   // damaged or cut short: no more to read
+    int blockFill = 0; // bytes of the current block read so far
+    bool blockEnded = false; // damaged or cut short: no more to read
     bool blockCompressed = true;
-    int64_t rawLeft = 0;       // stored bytes of a raw block not read yet
+    int64_t rawLeft = 0; // stored bytes of a raw block not read yet
 
     int length = 0;
     int position = 0;

@@ -1,7 +1,7 @@
 // The main menu.
+#include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/BenchGame.h"
 #include "qrvl/original/frontend/BrowserLink.h"
-#include "qrvl/original/frontend/ModeMainMenu.h"
 
 #include "qrvl/menu/GuifSettingsMenu.h"
 #include "qrvl/menu/HudHooks.h"
