@@ -110,6 +110,8 @@ print_table() {
         row "Main menu $size, steady resident (MiB)" "${VALUE[menu$size.steady_rss_mib]}" "${VALUE[floor$size.steady_rss_mib]}"
         row "  of which heap and other private memory (MiB)" "${VALUE[menu$size.anon_mib]}" "${VALUE[floor$size.anon_mib]}"
         row "  of which program, libraries and mapped files (MiB)" "${VALUE[menu$size.file_mib]}" "${VALUE[floor$size.file_mib]}"
+        row "  2D textures at the end, as given to OpenGL (MiB)" "${VALUE[menu$size.textures_mib]}" "-" "-"
+        row "  Lua, all scripts at the end (MiB)" "${VALUE[menu$size.lua_mib]}" "-" "-"
         row "Idle main menu $size, one core over ${idle_seconds} s (%)" "${VALUE[menu$size.cpu_window_pct]}" "${VALUE[floor$size.cpu_window_pct]}"
     done
     for size in 1024x768 1920x1080; do
@@ -117,6 +119,8 @@ print_table() {
         row "Running game $size, steady resident (MiB)" "${VALUE[game$size.steady_rss_mib]}" "${VALUE[floor$size.steady_rss_mib]}"
         row "  of which heap and other private memory (MiB)" "${VALUE[game$size.anon_mib]}" "${VALUE[floor$size.anon_mib]}"
         row "  of which program, libraries and mapped files (MiB)" "${VALUE[game$size.file_mib]}" "${VALUE[floor$size.file_mib]}"
+        row "  2D textures at the end, as given to OpenGL (MiB)" "${VALUE[game$size.textures_mib]}" "-" "-"
+        row "  Lua, all scripts at the end (MiB)" "${VALUE[game$size.lua_mib]}" "-" "-"
         row "Board frame, $size (ms to make; floor: the empty scene of the bare window)" \
             "$(milliseconds "${VALUE[game$size.frame_s]}")" "$(milliseconds "${VALUE[floor$size.frame_s]}")"
     done

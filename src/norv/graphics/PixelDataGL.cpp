@@ -284,6 +284,16 @@ int PixelDataGL::GetType() const
     return TypeGL;
 }
 
+std::size_t PixelDataGL::LoadedBytes()
+{
+    std::size_t bytes = 0;
+    for (PixelDataGL const* store : s_textures)
+        if (store->loaded)
+            bytes += static_cast<std::size_t>(store->textureWidth) * static_cast<std::size_t>(store->textureHeight)
+                     * static_cast<std::size_t>(CopyBytesPerPixel(store->format));
+    return bytes;
+}
+
 void PixelDataGL::ResetIdle()
 {
     idleCounter = 0;
