@@ -21,6 +21,9 @@ trap 'rm -rf "$user_data"' EXIT
 readonly menu_frames=$((60 * 26))
 readonly idle_from=15 idle_seconds=10
 readonly start_runs=5
+# A running game: the splash, the load, then the board for a while; the
+# frame times are those of the last frames.
+readonly game_frames=$((60 * 24))
 
 # launch KEYS-PREFIX FRAMES [bench-launch options] -- program...: runs it and
 # stores every key=value it reports as VALUE[prefix.key].
@@ -55,6 +58,23 @@ main_menu() {
         "$bin/bench-floor-window" -w "$width" -h "$height"
 }
 
+# A new game started by the menu itself (QUORVEL_BENCH_GAME), at both sizes;
+# the floor is the bare window of main_menu at the same size.
+running_game() {
+    local size="$1" width="${1%x*}" height="${1#*x}"
+    launch "game$size" "$game_frames" -- env QUORVEL_BENCH_GAME=1 "$bin/quorvel" -w "$width" -h "$height"
+}
+
+# The in-game load against reading the same archive once, median of three.
+load_floor() {
+    local runs=() i
+    for ((i = 0; i < 3; i++)); do
+        launch loadfloor 0 -- "$bin/bench-load-floor" "$build/Resources"
+        runs+=("${VALUE[loadfloor.load_floor_s]}")
+    done
+    VALUE[load.floor]=$(median "${runs[@]}")
+}
+
 rules_games() {
     # 30 whole games of computer players a pass, through the rules fixture.
     local passes=20
@@ -67,10 +87,15 @@ measure() {
     start_to_first_frame
     main_menu 1024x768
     main_menu 1920x1080
+    running_game 1024x768
+    running_game 1920x1080
+    load_floor
     launch quads 0 -- "$bin/bench-quads" -w 1024 -h 768
     launch scene 0 -- "$bin/bench-scene" "$build/board"
     rules_games
 }
+
+milliseconds() { awk -v s="$1" 'BEGIN { printf "%.2f", s * 1000 }'; }
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'; }
 
@@ -86,8 +111,22 @@ print_table() {
         row "Main menu $size, steady resident (MiB)" "${VALUE[menu$size.steady_rss_mib]}" "${VALUE[floor$size.steady_rss_mib]}"
         row "  of which heap and other private memory (MiB)" "${VALUE[menu$size.anon_mib]}" "${VALUE[floor$size.anon_mib]}"
         row "  of which program, libraries and mapped files (MiB)" "${VALUE[menu$size.file_mib]}" "${VALUE[floor$size.file_mib]}"
+        row "  2D textures at the end, as given to OpenGL (MiB)" "${VALUE[menu$size.textures_mib]}" "-" "-"
+        row "  Lua, all scripts at the end (MiB)" "${VALUE[menu$size.lua_mib]}" "-" "-"
         row "Idle main menu $size, one core over ${idle_seconds} s (%)" "${VALUE[menu$size.cpu_window_pct]}" "${VALUE[floor$size.cpu_window_pct]}"
     done
+    for size in 1024x768 1920x1080; do
+        row "Running game $size, peak resident (MiB)" "${VALUE[game$size.peak_rss_mib]}" "${VALUE[floor$size.peak_rss_mib]}"
+        row "Running game $size, steady resident (MiB)" "${VALUE[game$size.steady_rss_mib]}" "${VALUE[floor$size.steady_rss_mib]}"
+        row "  of which heap and other private memory (MiB)" "${VALUE[game$size.anon_mib]}" "${VALUE[floor$size.anon_mib]}"
+        row "  of which program, libraries and mapped files (MiB)" "${VALUE[game$size.file_mib]}" "${VALUE[floor$size.file_mib]}"
+        row "  2D textures at the end, as given to OpenGL (MiB)" "${VALUE[game$size.textures_mib]}" "-" "-"
+        row "  Lua, all scripts at the end (MiB)" "${VALUE[game$size.lua_mib]}" "-" "-"
+        row "Board frame, $size (ms to make; floor: the empty scene of the bare window)" \
+            "$(milliseconds "${VALUE[game$size.frame_s]}")" "$(milliseconds "${VALUE[floor$size.frame_s]}")"
+    done
+    row "In-game load, 1024x768 (s; floor: reading board.pak once and parsing its models)" \
+        "${VALUE[game1024x768.game_load_s]}" "${VALUE[load.floor]}"
     local sprite
     for sprite in 8 32; do
         row "2D quads per second, ${sprite} px sprites (floor: raw OpenGL, one vertex buffer)" \
@@ -100,9 +139,8 @@ print_table() {
     row "Board scene, six full cars, draw calls (floor: the budget)" "${VALUE[scene.draw_calls]}" 350
     cat <<'NOTES'
 
-Not measured: a running game's memory, the in-game load and the board's
-frame time (the 3D board and its loader are not in the game yet); no peer
-engine is compared.
+The running game is a new game the menu starts by itself; its board is
+measured over the last frames of the run. No peer engine is compared.
 NOTES
 }
 

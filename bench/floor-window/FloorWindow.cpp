@@ -2,13 +2,15 @@
 // an SDL 1.2 OpenGL window on screen. It opens the window as the game does
 // (32-bit colour, 32-bit depth), clears and presents frames at 60 per second
 // and ends after QUORVEL_BENCH_FRAMES frames (1 when unset), reporting its
-// first frame as the game does.
+// first frame and the time its frames take to make as the game does: the
+// empty scene the game's frames are measured against.
 //
 //   bench-floor-window [-w WIDTH] [-h HEIGHT]
+#include "norv/application/BenchFrameLimit.h"
+
 #include <SDL.h>
 #include <SDL_opengl.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -34,8 +36,9 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "-h") == 0)
             height = std::atoi(argv[i + 1]);
     }
-    char const* framesValue = std::getenv("QUORVEL_BENCH_FRAMES");
-    long const frames = framesValue ? std::max(1L, std::atol(framesValue)) : 1L;
+    Norv::BenchFrameLimit limit = Norv::BenchFrameLimit::FromEnvironment();
+    if (!limit.IsActive())
+        limit = Norv::BenchFrameLimit(1);
 
     setenv("SDL_VIDEODRIVER", "x11", 0);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -50,12 +53,12 @@ int main(int argc, char** argv)
     }
     auto const period = std::chrono::duration<double>(1.0 / 60.0);
     auto next = std::chrono::steady_clock::now();
-    for (long frame = 1; frame <= frames; ++frame) {
+    for (bool last = false; !last;) {
+        double const started = SteadySeconds();
         glClearColor(0.1f, 0.2f, 0.3f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         SDL_GL_SwapBuffers();
-        if (frame == 1)
-            std::fprintf(stderr, "bench: first frame at %.6f\n", SteadySeconds());
+        last = limit.CountFrame(started, SteadySeconds());
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
         }

@@ -25,6 +25,7 @@ namespace {
 // How often the program's memory and processor time are read.
 constexpr std::chrono::milliseconds kSampleInterval(20);
 constexpr char const* kFirstFrameLine = "bench: first frame at ";
+constexpr char const* kFigurePrefix = "bench: ";
 
 double SteadySeconds()
 {
@@ -160,6 +161,12 @@ int main(int argc, char** argv)
     std::size_t const mark = output.find(kFirstFrameLine);
     if (mark != std::string::npos)
         std::printf("first_frame_s=%.4f\n", std::atof(output.c_str() + mark + std::strlen(kFirstFrameLine)) - launched);
+    // Figures the program measured itself: "bench: key=value" lines.
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line))
+        if (line.rfind(kFigurePrefix, 0) == 0 && line.find('=') != std::string::npos)
+            std::printf("%s\n", line.c_str() + std::strlen(kFigurePrefix));
     std::printf("peak_rss_mib=%.1f\n", usage.ru_maxrss / 1024.0);
     if (!samples.empty()) {
         // Steady: the last sample taken while the program still ran, before

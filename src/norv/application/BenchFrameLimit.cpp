@@ -1,6 +1,7 @@
 // The benchmark-only frame limit.
 #include "norv/application/BenchFrameLimit.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,16 +17,24 @@ BenchFrameLimit BenchFrameLimit::FromEnvironment()
     return BenchFrameLimit(*end == '\0' ? frames : 0);
 }
 
-bool BenchFrameLimit::CountFrame(double now)
+bool BenchFrameLimit::CountFrame(double started, double presented)
 {
     if (!IsActive())
         return false;
-    ++presented;
-    if (presented == 1) {
-        std::fprintf(stderr, "bench: first frame at %.6f\n", now);
+    making[frames % kTimedFrames] = presented - started;
+    ++frames;
+    if (frames == 1) {
+        std::fprintf(stderr, "bench: first frame at %.6f\n", presented);
         std::fflush(stderr);
     }
-    return presented == limit;
+    if (frames != limit)
+        return false;
+    long const timed = std::min<long>(frames, kTimedFrames);
+    double total = 0.0;
+    for (long i = 0; i < timed; ++i)
+        total += making[i];
+    std::fprintf(stderr, "bench: frame_s=%.6f\n", total / static_cast<double>(timed));
+    return true;
 }
 
 } // namespace Norv

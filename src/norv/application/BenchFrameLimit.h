@@ -2,7 +2,9 @@
 // environment variable QUORVEL_BENCH_FRAMES=N. Players never set it; when it
 // is unset nothing changes. When set, the shell writes on stderr the steady
 // clock's time (CLOCK_MONOTONIC, seconds) at which the first frame was
-// presented, and quits as the window's close button does after frame N.
+// presented, quits as the window's close button does after frame N, and
+// then writes the mean time the last frames took to make, without the
+// sleep that paces them.
 #pragma once
 
 namespace Norv {
@@ -17,13 +19,18 @@ public:
     explicit BenchFrameLimit(long frames) : limit(frames > 0 ? frames : 0) {}
 
     bool IsActive() const { return limit > 0; }
-    // Counts a presented frame (now on the steady clock, in seconds); true
-    // when it was the last one the benchmark asked for.
-    bool CountFrame(double now);
+    // Frames whose making time is averaged at the end: the last few
+    // seconds, when what the benchmark came for is on the screen.
+    static constexpr int kTimedFrames = 240;
+
+    // Counts a presented frame (started and presented on the steady clock,
+    // in seconds); true when it was the last one the benchmark asked for.
+    bool CountFrame(double started, double presented);
 
 private:
     long limit;
-    long presented = 0;
+    long frames = 0;
+    double making[kTimedFrames] = {};
 };
 
 } // namespace Norv

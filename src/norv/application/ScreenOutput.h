@@ -18,6 +18,13 @@ public:
     virtual Surface* FrameSurface() = 0;
     // Flushes what was queued for the frame and presents it.
     virtual void UnlockFrame() = 0;
+    // From now on a frame that would show again exactly what the window
+    // shows is only compared, not drawn: the shell's main loop asks for it,
+    // programs that draw frames of their own do not.
+    virtual void SkipUnchangedFrames() {}
+    // The window's content was lost or input arrived: the next frame is
+    // drawn and presented in full.
+    virtual void RedrawNext() {}
 };
 
 } // namespace Norv

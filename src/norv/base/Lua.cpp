@@ -86,8 +86,11 @@ char const* const noStackRoomMessage = "no room left on the Lua stack";
 
 } // namespace
 
+std::set<Lua*> Lua::s_owned;
+
 Lua::Lua(unsigned int heapSize, void* heapBlock)
 {
+    s_owned.insert(this);
     if (heapSize > 0)
         heap = new LuaHeap(heapSize, heapBlock, &state);
     else
@@ -108,8 +111,19 @@ Lua::Lua(lua_State* state) : state(state), borrowed(true) {}
 
 Lua::~Lua()
 {
+    s_owned.erase(this);
     if (state && !borrowed)
         lua_close(state);
+}
+
+std::size_t Lua::BytesInUse()
+{
+    std::size_t bytes = 0;
+    for (Lua const* lua : s_owned)
+        if (lua->state)
+            bytes += static_cast<std::size_t>(lua_gc(lua->state, LUA_GCCOUNT, 0)) * 1024u
+                     + static_cast<std::size_t>(lua_gc(lua->state, LUA_GCCOUNTB, 0));
+    return bytes;
 }
 
 void Lua::RegisterLibrary(LuaLibrary lib)

@@ -8,6 +8,9 @@
 
 #include <lua.hpp>
 
+#include <cstddef>
+#include <set>
+
 namespace Norv {
 
 class Lua : public RefCounter {
@@ -37,6 +40,9 @@ public:
 
     // Null only when a private heap is too small to hold a state.
     lua_State* GetState() const { return state; }
+    // The bytes the scripts of every owned state hold now, for the
+    // benchmarks' memory breakdown.
+    static std::size_t BytesInUse();
 
     // Opens the library once; a value that names no library opens nothing.
     void RegisterLibrary(LuaLibrary lib);
@@ -88,6 +94,8 @@ private:
     lua_State* state = nullptr;
     bool borrowed = false;
     int libraries = 0;
+
+    static std::set<Lua*> s_owned;
 };
 
 } // namespace Norv

@@ -50,6 +50,9 @@ public:
     virtual bool SetScaling(NorvFloat const& scale);
     // Forgets GL state that code outside the batcher (the 3D scene) changed.
     virtual void ResetState() = 0;
+    // Code outside the batcher drew this frame (the 3D scene): the frame
+    // cannot be compared with another and is always drawn.
+    virtual void NoteUntrackedDrawing() {}
 };
 
 } // namespace Norv

@@ -2,6 +2,8 @@
 // drawn on the screen surface.
 #include "norv/graphics/Display.h"
 
+#include "norv/graphics/DrawState.h"
+#include "norv/graphics/OpenGLBatcher.h"
 #include "norv/graphics/PixelDataGL.h"
 
 namespace Norv {
@@ -49,7 +51,12 @@ int Display::GetSupportedOrientations() const
 
 bool Display::LockFrame()
 {
-    return screen && screen->Lock();
+    if (!screen || !screen->Lock())
+        return false;
+    if (OpenGLBatcher* batcher = DrawingBatcher(); batcher && skipUnchanged)
+        batcher->BeginFrame(gate.StartFrame() ? OpenGLBatcher::FrameMode::FingerprintOnly
+                                              : OpenGLBatcher::FrameMode::DrawAndFingerprint);
+    return true;
 }
 
 Surface* Display::FrameSurface()
@@ -59,7 +66,14 @@ Surface* Display::FrameSurface()
 
 void Display::UnlockFrame()
 {
-    screen->Unlock();
+    OpenGLBatcher* batcher = DrawingBatcher();
+    bool present = true;
+    if (batcher && skipUnchanged) {
+        batcher->Commit();
+        present = gate.FrameDone(batcher->EndFrame());
+    }
+    if (present)
+        screen->Unlock();
     if (PixelDataGL::IdleTracking())
         PixelDataGL::CheckIdle();
 }

@@ -4,6 +4,7 @@
 
 #include "norv/application/ScreenOutput.h"
 #include "norv/base/core/SmartPtr.h"
+#include "norv/graphics/FrameGate.h"
 #include "norv/graphics/sdl/SdlSurface.h"
 
 namespace Norv {
@@ -32,15 +33,21 @@ public:
 
     bool LockFrame() override;
     Surface* FrameSurface() override;
-    // Presents the frame, then lets idle textures go when the application
-    // asks for it.
+    // Presents the frame unless it was only compared, then lets idle
+    // textures go when the application asks for it.
     void UnlockFrame() override;
+    void SkipUnchangedFrames() override { skipUnchanged = true; }
+    void RedrawNext() override { gate.RedrawNext(); }
 
     SdlSurface* GetScreen() const { return screen.Get(); }
 
 protected:
     SmartPtr<SdlSurface> screen;
     DisplayOrientation orientation = OrientationPortrait;
+
+private:
+    bool skipUnchanged = false;
+    FrameGate gate;
 };
 
 } // namespace Norv

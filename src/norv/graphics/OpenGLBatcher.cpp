@@ -7,6 +7,7 @@
 #include <GL/glext.h>
 
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 
 #include "norv/application/ShellSettings.h"
@@ -25,6 +26,17 @@ namespace {
 
 // The window's frame buffer; the screen surface's store carries this name.
 constexpr unsigned kScreenFrameBuffer = 0;
+
+// The fingerprint's mixing: a 64-bit multiply-rotate over eight bytes at a
+// time, quick enough for every vertex of a frame.
+constexpr std::uint64_t kFingerprintPrime = 0xFF51AFD7ED558CCDull;
+
+std::uint64_t Mix(std::uint64_t hash, std::uint64_t word)
+{
+    hash ^= word;
+    hash *= kFingerprintPrime;
+    return (hash << 31) | (hash >> 33);
+}
 
 } // namespace
 
@@ -521,10 +533,71 @@ void OpenGLBatcher::Queue(BatcherVertex const& a, BatcherVertex const& b, Batche
         indices[static_cast<std::size_t>(indexCount++)] = index;
 }
 
+void OpenGLBatcher::BeginFrame(FrameMode mode)
+{
+    frameMode = mode;
+}
+
+std::uint64_t OpenGLBatcher::EndFrame()
+{
+    std::uint64_t const result = fingerprint;
+    fingerprint = 0;
+    frameMode = FrameMode::Draw;
+    return result;
+}
+
+void OpenGLBatcher::Fold(void const* bytes, std::size_t size)
+{
+    unsigned char const* at = static_cast<unsigned char const*>(bytes);
+    std::uint64_t hash = Mix(fingerprint, size);
+    for (; size >= sizeof(std::uint64_t); size -= sizeof(std::uint64_t), at += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, at, sizeof word);
+        hash = Mix(hash, word);
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, at, size);
+    fingerprint = Mix(hash, tail);
+}
+
+void OpenGLBatcher::NoteUntrackedDrawing()
+{
+    // A value never folded before makes the frame unlike any other.
+    ++untrackedDrawings;
+    Fold(&untrackedDrawings, sizeof untrackedDrawings);
+}
+
 void OpenGLBatcher::Commit()
 {
     if (vertexCount == 0)
         return;
+    if (frameMode != FrameMode::Draw) {
+        // Everything the batch's look depends on.
+        std::int32_t const state[] = {primitiveType,
+                                      static_cast<std::int32_t>(currentTexture),
+                                      static_cast<std::int32_t>(currentFrameBuffer),
+                                      static_cast<std::int32_t>(currentHandle),
+                                      drawingMode,
+                                      blending | composite << 1 | colorKey << 2 | alphaOnly << 3 | texturing << 4
+                                          | customShader << 5,
+                                      clipX,
+                                      clipY,
+                                      clipWidth,
+                                      clipHeight,
+                                      destinationWidth,
+                                      destinationHeight,
+                                      vertexCount,
+                                      indexCount};
+        float const values[] = {keyRed, keyGreen, keyBlue, m_scale};
+        Fold(state, sizeof state);
+        Fold(values, sizeof values);
+        Fold(vertices.get(), static_cast<std::size_t>(vertexCount) * sizeof(BatcherVertex));
+        Fold(indices.get(), static_cast<std::size_t>(indexCount) * sizeof(std::uint16_t));
+        if (frameMode == FrameMode::FingerprintOnly) {
+            DiscardBatch();
+            return;
+        }
+    }
     ++g_batcherCommits;
     std::size_t const vertexBytes = static_cast<std::size_t>(vertexCount) * sizeof(BatcherVertex);
     std::size_t const indexBytes = static_cast<std::size_t>(indexCount) * sizeof(std::uint16_t);
@@ -571,6 +644,15 @@ void OpenGLBatcher::DiscardBatch()
 void OpenGLBatcher::Clear(NorvFloat const& r, NorvFloat const& g, NorvFloat const& b, NorvFloat const& a)
 {
     DiscardBatch();
+    if (frameMode != FrameMode::Draw) {
+        NorvFloat const colour[] = {r, g, b, a};
+        Fold(colour, sizeof colour);
+        std::int32_t const target[] = {static_cast<std::int32_t>(currentFrameBuffer), clipX, clipY, clipWidth,
+                                       clipHeight};
+        Fold(target, sizeof target);
+        if (frameMode == FrameMode::FingerprintOnly)
+            return;
+    }
     glClearColor(r, g, b, a);
     glClear(GL_COLOR_BUFFER_BIT);
 }

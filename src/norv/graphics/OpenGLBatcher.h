@@ -3,6 +3,7 @@
 // really changes, the index store is nearly full, or the frame ends.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -47,6 +48,19 @@ public:
                BatcherVertex const& d) override;
     bool SetScaling(NorvFloat const& scale) override;
     void ResetState() override;
+    void NoteUntrackedDrawing() override;
+
+    // How the draws up to EndFrame are handled: drawn, drawn and folded into
+    // the frame's fingerprint, or only folded and never drawn (GL state is
+    // still set, so the cached state stays true).
+    enum class FrameMode { Draw, DrawAndFingerprint, FingerprintOnly };
+    void BeginFrame(FrameMode mode);
+    // The fingerprint of the draws since BeginFrame and of whatever was
+    // folded in since the last frame ended; the mode returns to Draw.
+    std::uint64_t EndFrame();
+    // Folds bytes that decide what the frame shows (texture uploads, shader
+    // uniforms) into the fingerprint.
+    void Fold(void const* bytes, std::size_t size);
 
     // A program of the caller's (post-processes); null returns to the
     // built-in programs.
@@ -115,6 +129,9 @@ private:
     bool buffersInUse = false;
     void const* indexPointer = nullptr;
     unsigned bufferUsage = 0;
+    FrameMode frameMode = FrameMode::Draw;
+    std::uint64_t fingerprint = 0;
+    std::uint64_t untrackedDrawings = 0;
 };
 
 } // namespace Norv

@@ -4,7 +4,28 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <cstring>
+
+#include "norv/graphics/DrawState.h"
+#include "norv/graphics/OpenGLBatcher.h"
+
 namespace Norv {
+
+namespace {
+
+// A uniform's value decides what the draws after it show, so it is part of
+// the frame's fingerprint.
+void FoldUniform(unsigned program, char const* name, void const* values, std::size_t size)
+{
+    OpenGLBatcher* batcher = DrawingBatcher();
+    if (!batcher)
+        return;
+    batcher->Fold(&program, sizeof program);
+    batcher->Fold(name, std::strlen(name));
+    batcher->Fold(values, size);
+}
+
+} // namespace
 
 char const* const OpenGLShader::s_glPosition =
     "#define GLPOSITION gl_Position = vec4( inPos.x * screen[0] - 1.0, inPos.y * screen[1] - screen[2], 0.0, 1.0 );\n";
@@ -81,21 +102,27 @@ void OpenGLShader::Disable()
 
 void OpenGLShader::Uniform(char const* name, int value)
 {
+    FoldUniform(program, name, &value, sizeof value);
     glUniform1i(glGetUniformLocation(program, name), value);
 }
 
 void OpenGLShader::Uniform(char const* name, float value)
 {
+    FoldUniform(program, name, &value, sizeof value);
     glUniform1f(glGetUniformLocation(program, name), value);
 }
 
 void OpenGLShader::Uniform(char const* name, float a, float b)
 {
+    float const values[] = {a, b};
+    FoldUniform(program, name, values, sizeof values);
     glUniform2f(glGetUniformLocation(program, name), a, b);
 }
 
 void OpenGLShader::Uniform(char const* name, float a, float b, float c)
 {
+    float const values[] = {a, b, c};
+    FoldUniform(program, name, values, sizeof values);
     glUniform3f(glGetUniformLocation(program, name), a, b, c);
 }
 

@@ -5,12 +5,15 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include "norv/application/AbstractApp.h"
 #include "norv/graphics/Batcher.h"
+#include "norv/graphics/DrawState.h"
 #include "norv/graphics/OpenGL.h"
+#include "norv/graphics/OpenGLBatcher.h"
 #include "norv/graphics/PixelDataRLE.h"
 
 #ifndef GL_COMPRESSED_RGB_PVRTC_4BPPV1_IMG
@@ -33,6 +36,9 @@ namespace {
 // Before OpenGL reports its limit: no implementation offers larger
 // textures, and sizes stay far from integer overflow.
 constexpr int kLargestTexture = 1 << 16;
+
+// Uploads so far, each a value the frame fingerprints have not seen.
+std::uint64_t s_uploads = 0;
 
 struct GLFormat {
     GLenum internalFormat;
@@ -278,6 +284,16 @@ int PixelDataGL::GetType() const
     return TypeGL;
 }
 
+std::size_t PixelDataGL::LoadedBytes()
+{
+    std::size_t bytes = 0;
+    for (PixelDataGL const* store : s_textures)
+        if (store->loaded)
+            bytes += static_cast<std::size_t>(store->textureWidth) * static_cast<std::size_t>(store->textureHeight)
+                     * static_cast<std::size_t>(CopyBytesPerPixel(store->format));
+    return bytes;
+}
+
 void PixelDataGL::ResetIdle()
 {
     idleCounter = 0;
@@ -315,6 +331,11 @@ void PixelDataGL::Reload(int flags)
     if (!IdleTracking())
         imageData.reset();
     loaded = true;
+    // New pixels under an old texture name: the next frame is unlike the last.
+    if (OpenGLBatcher* batcher = DrawingBatcher()) {
+        ++s_uploads;
+        batcher->Fold(&s_uploads, sizeof s_uploads);
+    }
 }
 
 void PixelDataGL::_Free()

@@ -45,6 +45,9 @@ public:
     // True when the running application frees idle textures: CPU copies
     // are then kept after upload, so a freed texture can be loaded again.
     static bool IdleTracking();
+    // The bytes of every texture loaded now, at the sizes given to OpenGL,
+    // for the benchmarks' memory breakdown.
+    static std::size_t LoadedBytes();
 
     // A texture of a memory or RLE store (formats A8 to RLE565A5).
     explicit PixelDataGL(PixelData* source);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 namespace Norv {
 
@@ -15,9 +16,6 @@ constexpr int kHeaderSize = 12 + LzmaDecoder::kPropertiesSize;
 // Bit 31 of a table entry marks an LZMA-coded block; the rest is its end.
 constexpr uint32_t kCompressedBit = 0x80000000u;
 constexpr uint32_t kEndMask = 0x7FFFFFFFu;
-// Skipping to an offset inside a compressed block decodes into a scratch
-// buffer of this size.
-constexpr int kSkipPiece = 512;
 
 bool Refuse(char const* why)
 {
@@ -105,6 +103,9 @@ bool CompressedFile::Close()
 {
     decoder.Free();
     table.clear();
+    // The kept block goes with the container it came from.
+    std::vector<unsigned char>().swap(blockBytes);
+    blockFill = 0;
     length = 0;
     currentBlock = -1;
     return true;
@@ -129,18 +130,18 @@ int CompressedFile::Read(void* buffer, int bytes)
     while (remaining > 0) {
         int const block = position / blockSize;
         int const offset = position % blockSize;
-        // A block is always decoded from its start: going back means starting over.
-        if ((block != currentBlock || blockPosition > offset) && !StartBlock(block))
+        if (block != currentBlock && !StartBlock(block))
             break;
         int const chunk = std::min(blockSize - offset, remaining);
-        int const got = ReadFromBlock(out, offset, chunk);
+        FillBlock(offset + chunk);
+        int const got = std::clamp(blockFill - offset, 0, chunk);
+        std::memcpy(out, blockBytes.data() + offset, static_cast<size_t>(got));
         total += got;
         position += got;
         out += got;
         remaining -= got;
         if (got < chunk) {
             std::fprintf(stderr, "vfs: block %d of a container is damaged\n", block);
-            currentBlock = -1;
             break;
         }
     }
@@ -155,44 +156,33 @@ bool CompressedFile::StartBlock(int block)
     // Both ends were checked against the file size, which is an int.
     if (!PosixFile::Seek(static_cast<int>(dataStart + start), FromStart))
         return false;
-    decoder.Restart(this, end - start);
-    rawLeft = end - start;
-    currentBlock = block;
-    blockPosition = 0;
+    blockBytes.resize(static_cast<size_t>(blockSize));
+    blockFill = 0;
+    blockEnded = false;
     blockCompressed = (table[static_cast<size_t>(block)] & kCompressedBit) != 0;
+    rawLeft = end - start;
+    if (blockCompressed)
+        decoder.Restart(this, rawLeft);
+    currentBlock = block;
     return true;
 }
 
-int CompressedFile::ReadFromBlock(unsigned char* out, int offset, int bytes)
+void CompressedFile::FillBlock(int offset)
 {
+    if (blockEnded || blockFill >= offset)
+        return;
+    int const wanted = offset - blockFill;
+    unsigned char* const out = blockBytes.data() + blockFill;
+    int got;
     if (blockCompressed) {
-        unsigned char scratch[kSkipPiece];
-        while (blockPosition < offset) {
-            int const piece = std::min(kSkipPiece, offset - blockPosition);
-            int const skipped = decoder.Decode(scratch, piece);
-            blockPosition += skipped;
-            if (skipped < piece)
-                return 0;
-        }
-        int const got = decoder.Decode(out, bytes);
-        blockPosition += got;
-        return got;
+        got = decoder.Decode(out, wanted);
+    } else {
+        // A raw block is its stored bytes as they are.
+        got = std::max(PosixFile::Read(out, static_cast<int>(std::min<int64_t>(wanted, rawLeft))), 0);
+        rawLeft -= got;
     }
-    // A raw block is its stored bytes as they are.
-    if (blockPosition < offset) {
-        if (!PosixFile::Seek(offset - blockPosition, FromCurrent))
-            return 0;
-        rawLeft -= offset - blockPosition;
-        blockPosition = offset;
-    }
-    if (rawLeft <= 0)
-        return 0;
-    int const got = PosixFile::Read(out, static_cast<int>(std::min<int64_t>(bytes, rawLeft)));
-    if (got <= 0)
-        return 0;
-    rawLeft -= got;
-    blockPosition += got;
-    return got;
+    blockFill += got;
+    blockEnded = got < wanted;
 }
 
 } // namespace Norv

@@ -1,6 +1,7 @@
 // The block-compressed container read as one seekable stream: fixed-size
 // blocks stored raw or as separate LZMA streams, found through a table of
-// block ends so any offset costs at most one block's decoding.
+// block ends. What was read of the current block is kept, so the small
+// reads and seeks back of image and text readers decode each byte once.
 #pragma once
 
 #include "norv/vfs/LzmaDecoder.h"
@@ -31,17 +32,22 @@ public:
 private:
     bool ReadHeader(int fileSize, int64_t& tableBytes);
     bool ReadTable(int64_t tableBytes, int fileSize);
+    // False when the host file cannot reach the block.
     bool StartBlock(int block);
-    int ReadFromBlock(unsigned char* out, int offset, int bytes);
+    // Reads on into the kept bytes until `offset` of the block, or as far
+    // as the block is intact.
+    void FillBlock(int offset);
 
     LzmaDecoder decoder;
-    int64_t rawLeft = 0; // stored bytes of a raw block past the block position
+    std::vector<unsigned char> blockBytes;
+    int blockFill = 0; // bytes of the current block read so far
+    bool blockEnded = false; // damaged or cut short: no more to read
+    bool blockCompressed = true;
+    int64_t rawLeft = 0; // stored bytes of a raw block not read yet
 
     int length = 0;
     int position = 0;
-    int blockPosition = 0;
     int currentBlock = -1;
-    bool blockCompressed = true;
     uint32_t dataStart = 0;
     int blockSize = 0;
     std::vector<uint32_t> table;

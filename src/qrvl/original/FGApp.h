@@ -72,4 +72,6 @@ private:
     int mouseY = 0;
     Norv::SmartPtr<Norv::Surface> cursor;
     bool commandHeld = false;
+    bool firstFrameDrawn = false;
+    bool frontEndLoaded = false;
 };

@@ -129,9 +129,13 @@ bool FGFileSystem::CheckFileIntegrity(char const* name)
         if (Norv::DecodeLittleEndian32(file->getData() + bodyLength) == CalculateChecksum(file->getData(), bodyLength))
             return true;
     }
+    // A file that is already empty stays as it is: writing it again would
+    // cost a synchronised write at every start.
+    if (file && file->getLength() == 0)
+        return false;
     // The damaged bytes are kept aside, so a player's game can still be
     // mended by hand; only the latest damaged copy is kept.
-    if (file && file->getLength() > 0) {
+    if (file) {
         std::string const kept = std::string(name) + kDamagedSuffix;
         std::fprintf(stderr, "FGFileSystem: \"%s\" is damaged; its bytes are kept in \"%s\"\n", name, kept.c_str());
         Norv::VfsReplaceFile(kept.c_str(), file->getData(), file->getLength());

@@ -1,6 +1,7 @@
 // The game's engine object.
 #include "qrvl/original/QuorvelEngine.h"
 
+#include "norv/application/BenchFrameLimit.h"
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/GLCaps.h"
 #include "norv/graphics/OpenGL.h"
@@ -26,6 +27,9 @@ namespace {
 constexpr int kPositiveSoftkeyCode = 0;
 constexpr int kNegativeSoftkeyCode = 2;
 constexpr int kLoadComplete = 100;
+// Loading steps run for at most this long a frame: the loading screen keeps
+// moving while the board loads as fast as the machine allows.
+constexpr std::uint32_t kLoadSliceMs = 12;
 // The main menu's message when a game cannot start.
 constexpr char const* kGameNotStartedText = "S_GAME_NOT_STARTED";
 // The options file: language, sound on, vibrate on and the option flag, one
@@ -99,9 +103,6 @@ void QuorvelEngine::init()
     launchRequested = launching = loadStarted = false;
     if (firstRun)
         optionFlag = false;
-
-    if (!loadingScreen)
-        loadingScreen = FrontEndHooks::Get().CreateLoadingScreen(*this);
 }
 
 namespace {
@@ -260,6 +261,7 @@ void QuorvelEngine::advanceLaunch()
     if (launchRequested) {
         loadStarted = loading = loadingShown = true;
         launchRequested = false;
+        loadStartMs = clock();
         return;
     }
     if (!loading) {
@@ -268,14 +270,20 @@ void QuorvelEngine::advanceLaunch()
     }
     if (loadingScreen)
         loadingScreen->Update(PresentationHooks::Get().GetLastFrameTimeMs() / 1000.0f);
-    resLoader->loadNextResource();
+    std::uint32_t const sliceStart = clock();
+    do
+        resLoader->loadNextResource();
+    while (!resLoader->allResourcesLoaded() && clock() - sliceStart < kLoadSliceMs);
     loadProgress = resLoader->getProgress(FGResLoader::ProgressByCount);
     if (loadProgress < kLoadComplete)
         return;
-    if (modeManager && modeManager->getCurrentMode())
+    if (modeManager && modeManager->getCurrentMode()) {
         modeManager->popMode();
-    else
-        startGameMode();
+        return;
+    }
+    if (Norv::BenchFrameLimit::FromEnvironment().IsActive())
+        std::fprintf(stderr, "bench: game_load_s=%.3f\n", (clock() - loadStartMs) / 1000.0);
+    startGameMode();
 }
 
 void QuorvelEngine::startGameMode()
@@ -327,6 +335,9 @@ void QuorvelEngine::onDrawSelf(Norv::Surface* surface)
 void QuorvelEngine::launchGame(bool savedGame, GameMode mode, bool network)
 {
     launchRequested = launching = true;
+    // Made at the first launch: the start of the program needs none of it.
+    if (!loadingScreen)
+        loadingScreen = FrontEndHooks::Get().CreateLoadingScreen(*this);
     PresentationHooks::Get().SetupLoader(*resLoader);
     loadSaved = savedGame;
     gameMode = mode;

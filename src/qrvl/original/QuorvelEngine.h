@@ -127,6 +127,7 @@ private:
     bool networkGame = false;
     bool launching = false;
     bool loadStarted = false;
+    std::uint32_t loadStartMs = 0;
     int language = 0;
     bool optionFlag = false;
     bool inFrontEnd = false;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -76,11 +77,28 @@ TEST(BenchFrameLimitTest, EndsOnTheAskedFrameAndOnlyWhenAsked)
         EXPECT_EQ(limit.IsActive(), c.endsOn != 0);
         long endedOn = 0;
         for (long frame = 1; frame <= 5 && endedOn == 0; ++frame)
-            if (limit.CountFrame(frame * kPeriod))
+            if (limit.CountFrame(frame * kPeriod - 0.004, frame * kPeriod))
                 endedOn = frame;
         EXPECT_EQ(endedOn, c.endsOn);
     }
     unsetenv(BenchFrameLimit::kVariable);
+}
+
+TEST(BenchFrameLimitTest, ReportsTheMeanMakingTimeOfTheLastFramesOnly)
+{
+    // Slow frames first (a load), then the frames the benchmark came for.
+    long const slow = 30;
+    long const total = slow + BenchFrameLimit::kTimedFrames;
+    BenchFrameLimit limit(total);
+    testing::internal::CaptureStderr();
+    for (long frame = 1; frame <= total; ++frame) {
+        double const started = frame * kPeriod;
+        double const making = frame <= slow ? 0.5 : (frame % 2 ? 0.001 : 0.003);
+        EXPECT_EQ(limit.CountFrame(started, started + making), frame == total);
+    }
+    std::string const reported = testing::internal::GetCapturedStderr();
+    EXPECT_NE(reported.find("bench: first frame at "), std::string::npos) << reported;
+    EXPECT_NE(reported.find("bench: frame_s=0.002000\n"), std::string::npos) << reported;
 }
 
 } // namespace

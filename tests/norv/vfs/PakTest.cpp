@@ -105,7 +105,8 @@ TEST_F(PakTest, SeeksBackwardsAndAcrossBlocks)
             int at, bytes;
         } const steps[] = {
             {boundary + 100, 100},            // inside one block
-            {boundary + 50, 10},              // backwards within it: decoded again
+            {boundary + 50, 10},              // backwards within it: from what was read
+            {boundary + 150, 200},            // forwards past what was read so far
             {boundary + kBlock - 10, 20},     // across into the next block
             {boundary + 2 * kBlock + 5, 50},  // skipping a block
             {1, 2 * kBlock},                  // back to the entry's start, spanning blocks

@@ -90,7 +90,13 @@ TEST_F(FileSystemTest, MissingAndShortFilesFailTheCheckAndAreCreatedEmpty)
     EXPECT_FALSE(files.CheckFileIntegrity("quorvelpnp.sav"));
     EXPECT_TRUE(Exists("quorvelpnp.sav"));
     EXPECT_EQ(folder.Read("quorvelpnp.sav"), "");
-    EXPECT_FALSE(files.CheckFileIntegrity("quorvelpnp.sav")); // empty stays bad
+    // Empty stays bad, and is not written again (a write would give it a new inode).
+    struct stat before = {};
+    ASSERT_EQ(stat((folder / "quorvelpnp.sav").c_str(), &before), 0);
+    EXPECT_FALSE(files.CheckFileIntegrity("quorvelpnp.sav"));
+    struct stat after = {};
+    ASSERT_EQ(stat((folder / "quorvelpnp.sav").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
 
     // One body byte is the least a good file holds.
     for (std::string const& shortFile : {std::string("\0", 1), std::string(3, '\0'), std::string(4, '\0')}) {

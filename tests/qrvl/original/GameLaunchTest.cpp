@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 namespace {
 
 using FrameworkTest::LoggingMode;
@@ -19,6 +23,9 @@ using FrameworkTest::ManualClock;
 using Log = std::vector<std::string>;
 
 Log* s_log = nullptr;
+ManualClock* s_clock = nullptr;
+// How long each of the world's loading steps takes.
+std::uint32_t s_stepMs = 0;
 
 class SplashFrontEnd : public FrontEndHooks {
 public:
@@ -27,13 +34,18 @@ public:
 
 class RecordingBoard : public PresentationHooks {
 public:
-    // Three loading steps of the world.
+    // Three loading steps of the world, in place of any before.
     void SetupLoader(FGResLoader& loader) override
     {
+        loader.clear();
         for (char const* step : {"ent-a", "ent-b", "scene"})
             loader.registerResource(step, FGResLoader::TypeFirstWorldStep, 0);
     }
-    void LoadWorldStep(int type, int) override { s_log->push_back("step" + std::to_string(type)); }
+    void LoadWorldStep(int type, int) override
+    {
+        s_log->push_back("step" + std::to_string(type));
+        s_clock->Advance(s_stepMs);
+    }
     void SetSkipping(bool skipping, bool) override { s_log->push_back(skipping ? "skip" : "noskip"); }
 };
 
@@ -51,6 +63,9 @@ protected:
     void SetUp() override
     {
         s_log = &log;
+        s_clock = &clock;
+        // Slower than a frame's share of loading: one step a tick.
+        s_stepMs = 20;
         FrontEndHooks::Install(new SplashFrontEnd);
         PresentationHooks::Install(new RecordingBoard);
         GameFlowHooks::Install(new GameModes);
@@ -63,6 +78,7 @@ protected:
         PresentationHooks::Install(nullptr);
         GameFlowHooks::Install(nullptr);
         s_log = nullptr;
+        s_clock = nullptr;
     }
 
     void Tick()
@@ -138,6 +154,35 @@ TEST_F(GameLaunchTest, LoadingPopsTheFrontEndOneModePerTickThenSetsTheGameMode)
         "passAndPlay-saved.activate", "passAndPlay-saved.tick",
     };
     EXPECT_EQ(log, expected);
+}
+
+TEST_F(GameLaunchTest, QuickLoadingStepsShareATick)
+{
+    struct Case {
+        std::uint32_t stepMs;
+        std::vector<int> stepsPerTick;
+    } const cases[] = {
+        {0, {3}},
+        {5, {3}},       // 10 ms taken after two steps: room for the third
+        {7, {2, 1}},    // 14 ms after two: the third waits for the next tick
+        {12, {1, 1, 1}},
+    };
+    Tick();
+    for (Case const& c : cases) {
+        SCOPED_TRACE(c.stepMs);
+        s_stepMs = c.stepMs;
+        engine.launchGame(false, QuorvelEngine::GameModeSingle, false);
+        Tick(); // the launch is taken up
+        std::vector<int> stepsPerTick;
+        while (!engine.getResLoader()->allResourcesLoaded() && stepsPerTick.size() < 5) {
+            log.clear();
+            Tick();
+            stepsPerTick.push_back(static_cast<int>(std::count(log.begin(), log.end(), "step4")));
+        }
+        EXPECT_EQ(stepsPerTick, c.stepsPerTick);
+        while (engine.isLoading())
+            Tick();
+    }
 }
 
 TEST_F(GameLaunchTest, AnUnknownGameTypeLaunchesASingleGame)

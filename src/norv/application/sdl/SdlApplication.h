@@ -38,6 +38,9 @@ private:
     bool Start();
     bool OpenWindow();
     bool SetVideoMode(int width, int height, bool full);
+    // A display for the window's current mode; under the main loop it
+    // skips frames that show nothing new.
+    void OpenDisplay();
     void HandleEvent(SDL_Event const& event);
     void OnMouseMotion(SDL_MouseMotionEvent const& motion);
     void OnMouseButton(SDL_MouseButtonEvent const& button);
@@ -46,6 +49,7 @@ private:
 
     SmartPtr<GraphicsSetup> graphics;
     bool started = false;
+    bool loopRunning = false;
 };
 
 } // namespace Norv

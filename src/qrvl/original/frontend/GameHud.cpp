@@ -5,6 +5,7 @@
 #include "qrvl/menu/GuifHudHooks.h"
 #include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/GuifHudPages.h"
+#include "qrvl/original/frontend/BenchGame.h"
 #include "qrvl/original/frontend/FrontEndGameScreens.h"
 
 namespace qrvl {
@@ -14,7 +15,8 @@ void BuildGameHud()
     GuifHudManager::GetHudManager().Setup();
     HudHooks::Install(new GuifHudHooks);
     HudPages::Install(new GuifHudPages);
-    GameScreens::Install(new FrontEndGameScreens);
+    if (!IsBenchGame())
+        GameScreens::Install(new FrontEndGameScreens);
     SkipReportHooks::Install(new CGuifPageSkipReport);
 }
 

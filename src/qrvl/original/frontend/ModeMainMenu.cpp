@@ -1,6 +1,7 @@
 // The main menu.
-#include "qrvl/original/frontend/BrowserLink.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/BenchGame.h"
+#include "qrvl/original/frontend/BrowserLink.h"
 
 #include "qrvl/menu/GuifSettingsMenu.h"
 #include "qrvl/menu/HudHooks.h"
@@ -147,6 +148,13 @@ void ModeMainMenu::rememberState()
 void ModeMainMenu::tick()
 {
     GuifMenu::tick();
+    static bool benchGameStarted = false;
+    if (!benchGameStarted && qrvl::IsBenchGame()) {
+        benchGameStarted = true;
+        action = NewGame;
+        initiateLoad();
+        return;
+    }
     // One notice at a time: the menu ticks again once the first is closed.
     if (messageId) {
         ModeYesNo* message = new ModeYesNo;

@@ -1,5 +1,7 @@
 // The 3D layer's driver.
 #include "qrvl/original/phone/CEngine.h"
+#include "norv/graphics/Batcher.h"
+#include "norv/graphics/OpenGL.h"
 
 #include "qrvl/original/FrontEndHooks.h"
 #include "qrvl/original/phone/CLoadingScreen.h"
@@ -55,6 +57,9 @@ void CEngine::Update(int ms, bool paused)
 
 void CEngine::Render(bool hidden)
 {
-    if (!hidden && WorldHooks::Get().CanRender())
+    if (!hidden && WorldHooks::Get().CanRender()) {
         WorldHooks::Get().Render();
+        if (Norv::g_batcher)
+            Norv::g_batcher->NoteUntrackedDrawing();
+    }
 }
