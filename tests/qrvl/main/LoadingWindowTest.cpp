@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -24,6 +28,9 @@ constexpr int kBarInsideWidth = kWidth * 4 / 10 - 6;
 constexpr int kBarRowY = 768 * 66 / 100 + 9;
 constexpr Rgb kFrameBlue = {0x1e, 0x5a, 0x8c};
 constexpr Rgb kFillOrange = {0xff, 0xb5, 0x2e};
+
+// About one frame of the game between two looks.
+constexpr std::chrono::milliseconds kRunBetweenLooks{15};
 
 using LoadingWindowTest = GameWindowFixture;
 
@@ -45,25 +52,30 @@ TEST_F(LoadingWindowTest, TheLoadingBarFillsWhileTheBoardLoads)
     StartToMainMenu();
     ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
 
-    // Every screenshot of the loading screen until the set-up shows; one
-    // with the bar partly filled is kept for a look.
+    // The board loads in a fraction of a second, faster than screenshots
+    // come. So the game is held still for each look and then let run for a
+    // moment: the test sees the bar at its stages however fast the machine.
+    // One shot with the bar partly filled is kept for a look.
     std::vector<int> fills;
+    std::string const path = OutputPath("quorvel-loading.png");
     std::string const partly = OutputPath("quorvel-loading-partly.png");
-    ASSERT_TRUE(WaitForShot(
-        "quorvel-loading.png",
-        [&](Image const& shot) {
-            if (shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance))
-                return true;
-            if (!LoadingBarShown(shot))
-                return false;
+    bool setUpShown = false;
+    auto const deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(kHudSeconds);
+    while (!setUpShown && std::chrono::steady_clock::now() < deadline) {
+        ASSERT_EQ(kill(game.Pid(), SIGSTOP), 0);
+        Image shot;
+        bool const seen = window.Screenshot(path) && shot.Load(path);
+        ASSERT_EQ(kill(game.Pid(), SIGCONT), 0);
+        if (seen && shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance)) {
+            setUpShown = true;
+        } else if (seen && LoadingBarShown(shot)) {
             fills.push_back(FilledPixels(shot));
             if (fills.back() > kBarInsideWidth / 4 && fills.back() < kBarInsideWidth * 3 / 4)
-                std::filesystem::copy_file(OutputPath("quorvel-loading.png"), partly,
-                                           std::filesystem::copy_options::overwrite_existing);
-            return false;
-        },
-        kHudSeconds))
-        << game.Output();
+                std::filesystem::copy_file(path, partly, std::filesystem::copy_options::overwrite_existing);
+        }
+        std::this_thread::sleep_for(kRunBetweenLooks);
+    }
+    ASSERT_TRUE(setUpShown) << "the set-up never showed\n" << game.Output();
 
     // The bar only ever grows, and was seen at several stages between empty
     // and full.
