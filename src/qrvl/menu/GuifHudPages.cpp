@@ -62,6 +62,18 @@ void GuifHudPages::DrawSelf(Norv::Surface* surface) { Manager().drawSelf(surface
 void GuifHudPages::OnTouchUp(int x, int y, int id) { Manager().onTouchUp(x, y, id); }
 void GuifHudPages::OnTouchMove(int x, int y, int id) { Manager().onTouchMove(x, y, id); }
 
+bool GuifHudPages::Contains(int x, int y) { return Manager().Contains(x, y); }
+
+int GuifHudPages::CurrentHudElementHeight() { return Manager().GetCurrentHudElementHeight(); }
+
+int GuifHudPages::HudBarShown()
+{
+    CGuifPageHud* bar = Manager().GetHud();
+    return bar ? bar->GetScrollPosition() : 0;
+}
+
+int GuifHudPages::GetHudMode() { return Manager().GetHudMode(); }
+
 void GuifHudPages::SetHudMode(int mode)
 {
     if (mode >= kHudBothOff && mode <= kHudOnThenTapToPlay)

@@ -24,6 +24,10 @@ public:
     void DrawPopup(Norv::Surface* surface, const std::string& text) override;
     void OnTouchUp(int x, int y, int id) override;
     void OnTouchMove(int x, int y, int id) override;
+    bool Contains(int x, int y) override;
+    int CurrentHudElementHeight() override;
+    int HudBarShown() override;
+    int GetHudMode() override;
     void SetHudMode(int mode) override;
     void ShowHud() override;
     void HideHud() override;

@@ -5,6 +5,7 @@
 
 #include "qrvl/original/InstalledHooks.h"
 
+class CarMotion;
 class FGResLoader;
 
 class WorldHooks : public InstalledHooks<WorldHooks> {
@@ -27,4 +28,7 @@ public:
     // the next drawing.
     virtual void Touch(int, int) {}
     virtual void Clear() {}
+    // A player's car of that colour on the board, hidden until placed, and
+    // the motion that drives it; null without a board.
+    virtual CarMotion* SpawnCar(int) { return nullptr; }
 };
