@@ -167,7 +167,7 @@ void ModeGame::onTouchDown(int x, int y, int id)
     touchOnHud = true;
     if (HudPages::Get().Contains(x, y))
         return;
-    Player* player = currentPlayerObject();
+    Player* player = numPlayers > 0 ? spinningPlayer() : nullptr;
     if (!player || !player->isTapped())
         return;
     touchOnHud = false;
@@ -234,7 +234,7 @@ void ModeGame::onTouchUp(int x, int y, int id)
     if (state == Wheel) {
         if (onHud || !wheelHeld || id != 0)
             return;
-        Player* player = currentPlayerObject();
+        Player* player = numPlayers > 0 ? spinningPlayer() : nullptr;
         if (!wheelDragged && player && player->isTapped() && !presenter.isWheelSpinning()
             && presenter.destinationReached() && tickWaiting()) {
             spinAtRandom();
