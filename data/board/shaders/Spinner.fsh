@@ -9,9 +9,10 @@ uniform float sWeight;
 varying vec3 LightTangent;
 varying vec2 TexCoord;
 
-// The face stays bright wherever the camera stands.
-const float kAmbient = 0.6;
-const float kDiffuse = 0.5;
+// The face stays bright wherever the camera stands, as bright as the
+// drawing without shaders shows it when lit straight on.
+const float kAmbient = 0.5;
+const float kDiffuse = 0.4;
 
 void main()
 {
@@ -22,5 +23,5 @@ void main()
     if (length(LightTangent) > 0.001)
         facing = max(dot(normalize(normal), normalize(LightTangent)), 0.0);
     float light = kAmbient + kDiffuse * facing;
-    gl_FragColor = vec4(base * min(light, 1.1), 1.0);
+    gl_FragColor = vec4(base * light, 1.0);
 }

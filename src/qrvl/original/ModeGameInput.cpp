@@ -126,6 +126,16 @@ void ModeGame::keyPressed(int key)
             spinAtRandom();
         return;
     }
+    if (state == FreeLook) {
+        // The arrows pan the camera over the board while they are held.
+        switch (key) {
+        case Norv::KEY_LEFT: panX = 1.0f; return;
+        case Norv::KEY_RIGHT: panX = -1.0f; return;
+        case Norv::KEY_UP: panZ = 1.0f; return;
+        case Norv::KEY_DOWN: panZ = -1.0f; return;
+        default: break;
+        }
+    }
     if (state == FreeLook && key == Norv::KEY_SELECT) {
         CGuiFrameTouchButton spin(kButtonSpin);
         engine->onButtonSelected(&spin);
@@ -135,6 +145,11 @@ void ModeGame::keyPressed(int key)
         CGuiFrameTouchButton pauseButton(kButtonPause);
         engine->onButtonSelected(&pauseButton);
     }
+}
+
+void ModeGame::keyReleased(int)
+{
+    panX = panZ = 0.0f;
 }
 
 void ModeGame::drawSelf(Norv::Surface* surface)

@@ -59,7 +59,8 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
 {
     StartToMainMenu();
     SetUpNewGame();
-    // The welcome messages close on taps on the grass, away from the road.
+    // The welcome messages close on taps on the grass, away from the road
+    // and the wheel.
     ASSERT_TRUE(WaitChoosing(
         "quorvel-board-start.png",
         [](Image const& shot) {
@@ -68,7 +69,7 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
                    && shot.RegionIs(kSpinPlateX, kSpinPlateY, 4, 4, kSpinPurple, kBoardTolerance)
                    && shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
         },
-        kHudSeconds, [&] { window.Click(kWidth / 2, 600); }))
+        kHudSeconds, [&] { window.Click(kOffWheelX, kOffWheelY); }))
         << game.Output();
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();

@@ -19,7 +19,9 @@ char const* const kBodyTextures[CarEntImpl::kTextures] = {
     "carYellowHole.pvr", "carPurpleHole.pvr", "carnormal.pvr"};
 char const kVertexShader[] = "car.vsh";
 char const kFragmentShader[] = "car.fsh";
-char const* const kAttributes[CarEntImpl::AttributeCount] = {"inVertex",    "inNormal",  "inTexCoord1",
+// The body's coordinates (set 0) and the normal map's (set 1) each reach the
+// program under a name of their own.
+char const* const kAttributes[CarEntImpl::AttributeCount] = {"inVertex",    "inNormal",  "inTexCoord0",
                                                              "inTexCoord1", "inTangent", "inBitangent"};
 char const* const kUniforms[CarEntImpl::UniformCount] = {"MVPMatrix", "MVPMatrixInv", "LightPosModel",
                                                          "sAlpha",    "sBaseTex",     "sNormalMap"};

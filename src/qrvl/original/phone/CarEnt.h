@@ -15,8 +15,8 @@ public:
     static constexpr int kNormalMap = 6;
     static constexpr int kTextures = 7;
     enum Uniform { MVPMatrix, MVPMatrixInv, LightPosModel, sAlpha, sBaseTex, sNormalMap, UniformCount };
-    // Attribute locations; the bound name of location 2 is taken again by
-    // location 3, which the program keeps.
+    // Attribute locations: the body's texture coordinates, then the normal
+    // map's.
     enum Attribute { Vertex, Normal, TexCoord0, TexCoord1, Tangent, Bitangent, AttributeCount };
 
     ~CarEntImpl() override;
