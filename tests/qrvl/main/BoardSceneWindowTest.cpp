@@ -47,15 +47,42 @@ bool CarPurple(Rgb const& colour)
     return b > 80 && b < 200 && b > r + 20 && r > g + 25 && g < 100;
 }
 
-// The pixels of the board (the HUD bar's strip left out) in the car's purple.
+// The camera looks at the car it follows: the car stands in the middle of
+// the window, where the wheel stands when the camera films the wheel.
+constexpr int kCarBoxWidth = 240;
+constexpr int kCarBoxHeight = 160;
+
+// The pixels in the car's purple in the middle of the window.
 int CarPixels(Image const& shot)
 {
     int count = 0;
-    for (int y = 0; y < kHeight - 180; y += 2)
-        for (int x = 0; x < kWidth; x += 2)
+    for (int y = kWheelY - kCarBoxHeight / 2; y < kWheelY + kCarBoxHeight / 2; ++y)
+        for (int x = kWheelX - kCarBoxWidth / 2; x < kWheelX + kCarBoxWidth / 2; ++x)
             if (CarPurple(shot.Pixel(x, y)))
                 ++count;
     return count;
+}
+
+// The blue ring of the pause button: the board is shown, not darkened
+// under a screen of choices.
+constexpr int kPauseRingX = 950;
+constexpr int kPauseRingY = 49;
+constexpr Rgb kPauseRing = {0x3a, 0x7b, 0xd5};
+
+bool BoardInFront(Image const& shot)
+{
+    return shot.RegionIs(kPauseRingX, kPauseRingY, 3, 3, kPauseRing, kBoardTolerance);
+}
+
+// The clicker's red arm below the middle: the camera films the wheel,
+// whichever way the HUD bar moves it.
+bool WheelInTheMiddle(Image const& shot)
+{
+    for (int y = kWheelY; y < kWheelY + 120; ++y)
+        for (int x = kClickerX - 6; x <= kClickerX + 6; ++x)
+            if (SameColour(shot.Pixel(x, y), kClickerRed, kBoardTolerance))
+                return true;
+    return false;
 }
 
 class BoardSceneWindowTest : public GameWindowTest, public testing::WithParamInterface<bool> {
@@ -119,8 +146,9 @@ TEST_P(BoardSceneWindowTest, AGrabbedWheelTurnsComesToRestAndTheGameGoesOn)
 }
 
 // The person's purple car, with its driver's peg aboard, stands at the
-// start of the road once the order of play is known (the cars of every
-// colour are drawn alike, as the display tests show).
+// start of the road once the order of play is known, where the camera
+// follows it (the cars of every colour are drawn alike, as the display
+// tests show).
 TEST_P(BoardSceneWindowTest, ThePersonsCarStandsOnTheRoadInPurple)
 {
     StartToMainMenu(nullptr, DrawingPath());
@@ -147,7 +175,9 @@ TEST_P(BoardSceneWindowTest, ThePersonsCarStandsOnTheRoadInPurple)
         }
     };
     EXPECT_TRUE(WaitChoosing(std::string(GetParam() ? "fixed-" : "shaders-") + "quorvel-scene-cars.png",
-                             [](Image const& shot) { return CarPixels(shot) > kCarPixels; }, kRoadSeconds, playOn))
+                             [](Image const& shot) {
+                                 return BoardInFront(shot) && !WheelInTheMiddle(shot) && CarPixels(shot) > kCarPixels;
+                             }, kRoadSeconds, playOn))
         << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));
