@@ -2,9 +2,12 @@
 // the person grabs the wheel with the mouse, turns it and lets go; the
 // drawn wheel turns, comes to rest on another number, and the game goes on
 // to the next player; the person's car comes onto the road in its colour.
-#include "GameWindowFixture.h"
+#include "tests/qrvl/main/GameWindowFixture.h"
+#include "tests/harness/ExternalTool.h"
 
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace {
 
@@ -12,6 +15,7 @@ using namespace GameWindow;
 using NorvTest::Image;
 using NorvTest::OutputPath;
 using NorvTest::SameColour;
+using NorvTest::WaitUntil;
 
 // The wheel stands in the window's middle; the hand grabs it this far from
 // its centre and turns it a third of a turn in small steps.
