@@ -86,8 +86,8 @@ TEST_F(HudWindowTest, TheComputersTurnsFastForwardAndSkipUndrawnToThePersonsTurn
     // Skip: nothing is drawn until the person's turn (or a question put to
     // the person), so the picture stays as it was when the skip took hold;
     // then the person's HUD, a question put to the person, or the report of
-    // what the computers did shows
-    // and no frame of a computer's turn was drawn on the way.
+    // what the computers did shows, and no frame of a computer's turn was
+    // drawn on the way.
     ASSERT_TRUE(window.Click(kSkipKeyX - kKeyCentreOffsetX, kSkipKeyY));
     std::this_thread::sleep_for(kSkipTakesHold);
     std::string const frozenShot = OutputPath("quorvel-hud-skipping.png");
