@@ -98,18 +98,6 @@ std::vector<PVRTVec3> Level(std::vector<PVRTVec3> points)
     return points;
 }
 
-PlateKind KindOf(BoardSpace const& space)
-{
-    switch (space.type) {
-    case BoardSpace::PD: case BoardSpace::PR: return PlateKind::Payday;
-    case BoardSpace::RT: return PlateKind::Retire;
-    case BoardSpace::LS: return PlateKind::Lawsuit;
-    case BoardSpace::SW: return PlateKind::SpinToWin;
-    case BoardSpace::HD: return PlateKind::House;
-    default: return space.IsStopSpace() ? PlateKind::Stop : PlateKind::Event;
-    }
-}
-
 // Grid cells covering the land, in tiles; calls `tile(x0, z0, columns, rows)`.
 template <typename Tile>
 void ForEachTile(Layout const& layout, float cell, int tileCells, Tile tile)
@@ -123,6 +111,19 @@ void ForEachTile(Layout const& layout, float cell, int tileCells, Tile tile)
 }
 
 } // namespace
+
+PlateKind KindOf(BoardSpace const& space)
+{
+    switch (space.type) {
+    case BoardSpace::PD:
+    case BoardSpace::PR: return PlateKind::Payday;
+    case BoardSpace::RT: return PlateKind::Retire;
+    case BoardSpace::LS: return PlateKind::Lawsuit;
+    case BoardSpace::SW: return PlateKind::SpinToWin;
+    case BoardSpace::HD: return PlateKind::House;
+    default: return space.IsStopSpace() ? PlateKind::Stop : PlateKind::Event;
+    }
+}
 
 std::vector<PVRTVec3> SpacePoints(Board& board, std::vector<SplineRecord> const& records)
 {

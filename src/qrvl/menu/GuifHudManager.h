@@ -16,6 +16,7 @@ class Surface;
 
 namespace qrvl {
 
+class CGuifMap;
 class CGuifPageAIOverlay;
 class CGuifPageHud;
 class CGuifPageHudOverlay;
@@ -73,8 +74,10 @@ public:
     CGuifPageTapToPlay* GetTapToPlay() const { return tapToPlay.get(); }
     CGuifPagePauseButton* GetPauseButton() const { return pauseButton.get(); }
     CGuifPageAIOverlay* GetAIOverlay() const { return aiOverlay.get(); }
+    CGuifMap* GetMap() const { return map.get(); }
 
-    // While set, the pages other than the map are neither drawn nor touched.
+    // While set, the pages other than the map and the question are neither
+    // drawn nor touched.
     bool hide = false;
 
 private:
@@ -86,6 +89,7 @@ private:
     std::unique_ptr<CGuifPagePauseButton> pauseButton;
     std::unique_ptr<CGuifPageAIOverlay> aiOverlay;
     std::unique_ptr<CGuifPageYesNo> yesNo;
+    std::unique_ptr<CGuifMap> map;
     HudModeMachine machine;
     Player* currentPlayer = nullptr;
 };

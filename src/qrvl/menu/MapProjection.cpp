@@ -48,4 +48,15 @@ MapProjection::Vec2 MapProjection::MapToWorldXZ(Vec2 fraction) const
                 mapToWorld.y / h};
 }
 
+MapProjection::Vec2 MapProjection::WorldAt(Vec2 point) const
+{
+    Vec2 const origin = WorldToMap(0, 0);
+    float const h = static_cast<float>(displayHeight);
+    float const scaleX = h * worldToMap.x;
+    float const scaleZ = h * worldToMap.y;
+    if (scaleX == 0 || scaleZ == 0)
+        return {0, 0};
+    return {(point.x - origin.x) / scaleX, (point.y - origin.y) / scaleZ};
+}
+
 } // namespace qrvl

@@ -20,6 +20,7 @@ public:
 
     // The 3D side; null keeps the default, which arrives at once. Not owned.
     void init(int colour, CarMotion* motion = nullptr);
+    CarMotion* GetMotion() const { return motion; }
     void SetPlayer(Player* owner) { player = owner; }
     Player* GetPlayer() const { return player; }
 
@@ -42,6 +43,9 @@ public:
     void setState(int s) { state = s; }
     BoardSpace* GetCurrentSpace() const { return currentSpace; }
     bool isPlaced() const { return placed; }
+    // Where the car stands on the board plane (x, z): its body's place, or
+    // its space's point when it has no body. False off the board.
+    bool GetBoardPoint(float& x, float& z) const;
     int getPathCount() const { return pathCount; }
     float getOpacity() const { return opacity; }
     bool isReady() const { return ready; }

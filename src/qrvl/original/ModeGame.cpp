@@ -20,9 +20,10 @@
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/SaveGame.h"
-#include "qrvl/original/TurnRules.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
+#include "qrvl/original/TurnRules.h"
 #include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/phone/WorldHooks.h"
 #include "qrvl/port/SoundManager.h"
 
 namespace {
@@ -129,10 +130,8 @@ void ModeGame::setCurrState(int newState)
     switch (newState) {
     case FreeLook:
         pages.StartExploreMode();
-        if (currentPlayerObject()->isRetired())
-            presenter.panToSpinner();
-        else
-            presenter.panToCar(currentPlayerObject()->getCar());
+        WorldHooks::Get().FreeLook(currentPlayerObject()->isRetired() ? nullptr
+                                                                      : currentPlayerObject()->getCar()->GetMotion());
         break;
     case Spinning:
         hud->hideSpinner();
@@ -283,6 +282,10 @@ void ModeGame::runStep()
         break;
     case Map:
         if (HudPages::Get().IsMapPressed()) {
+            float x = 0.0f;
+            float z = 0.0f;
+            HudPages::Get().GetMapTarget(x, z);
+            WorldHooks::Get().MoveFreeLook(x, z);
             HudPages::Get().SetHideAll(false);
             HudPages::Get().ShowMap(false);
             setCurrState(FreeLook);
@@ -642,6 +645,8 @@ void ModeGame::activate()
     engine->setWorldPaused(false);
     HudPages::Get().HideAIOverlay();
     HudPages::Get().ShowHud();
+    if (state == Map)
+        HudPages::Get().ShowMap(true);
     if (pausePending) {
         pausePending = false;
         engine->megaResume();

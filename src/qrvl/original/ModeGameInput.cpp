@@ -107,6 +107,10 @@ void ModeGame::keyPressed(int key)
         engine->onButtonSelected(&spin);
         return;
     }
+    if (state == Map && key == Norv::KEY_ESCAPE) {
+        HudPages::Get().MapKeyPressed(key);
+        return;
+    }
     if (key == Norv::KEY_ESCAPE && engine->shouldRender()) {
         CGuiFrameTouchButton pauseButton(kButtonPause);
         engine->onButtonSelected(&pauseButton);
@@ -130,7 +134,8 @@ void ModeGame::onTouchUp(int x, int y, int id)
     int const kTapDistance = 99;
     int const dx = x - touchDownX;
     int const dy = y - touchDownY;
-    if (dx * dx + dy * dy <= kTapDistance)
+    // A tap on the map looks there instead of picking the board below it.
+    if (state != Map && dx * dx + dy * dy <= kTapDistance)
         WorldHooks::Get().Touch(x, engine->getScreenHeight() - y);
     hud->onTouchUp(x, y, id);
     HudPages::Get().OnTouchUp(x, y, id);

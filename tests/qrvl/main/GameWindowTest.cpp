@@ -126,6 +126,17 @@ constexpr int kFanRowsY[] = {249, 384};
 constexpr int kFanCardWidth = 150;
 // From a card's side to its blue edge.
 constexpr int kFanEdge = 8;
+// The HUD bar's explore button (its green left of the folded map on it),
+// which opens the map once the board is being looked round.
+constexpr int kExploreX = 744 + 34;
+constexpr int kExploreY = 650 + 34;
+constexpr int kExploreGreenX = 744 + 10;
+constexpr Rgb kExploreGreen = {0x4c, 0xc2, 0x7a};
+// The map picture (900 x 600, its top left at 62, 104) shows the lake in
+// the north east, round the map point (818, 68).
+constexpr int kMapLakeX = 62 + 818;
+constexpr int kMapLakeY = 104 + 68;
+constexpr Rgb kMapLake = {0x4a, 0x9f, 0xd0};
 
 class GameWindowTest : public testing::Test {
 protected:
@@ -340,6 +351,24 @@ protected:
         return WaitChoosing(name, check, kHudSeconds, [&] { window.Click(kWidth / 2, kHeight / 3); });
     }
 
+    static bool ExploreButtonShown(Image const& shot)
+    {
+        return shot.RegionIs(kExploreGreenX, kExploreY, 3, 3, kExploreGreen, kTolerance);
+    }
+    static bool MapShown(Image const& shot) { return shot.RegionIs(kMapLakeX, kMapLakeY, 6, 6, kMapLake, kTolerance); }
+    // Water seen from above, whatever its shading: blue well above red and
+    // above green, unlike grass, sand, snow or the road.
+    static bool WaterAtCentre(Image const& shot)
+    {
+        for (int dy = -4; dy <= 4; dy += 4)
+            for (int dx = -4; dx <= 4; dx += 4) {
+                Rgb const p = shot.Pixel(kWidth / 2 + dx, kHeight / 2 + dy);
+                if (!(p.blue > p.red + 60 && p.blue > p.green + 10))
+                    return false;
+            }
+        return true;
+    }
+
     std::uintmax_t SavedGameBytes() const
     {
         std::error_code error;
@@ -450,6 +479,28 @@ TEST_F(GameWindowTest, ThePersonIsAskedCollegeOrCareerOnTheirOwnScreen)
                              playOn))
         << game.Output();
     ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+TEST_F(GameWindowTest, TheMapOpensFromFreeLookAndATapLooksAtThatPlace)
+{
+    StartToMainMenu();
+    SetUpNewGame();
+    ASSERT_TRUE(WaitForHud("quorvel-map-hud.png", PersonsHudShown)) << game.Output();
+    // The tap on the bar starts the person's spin for first and brings the
+    // HUD bar; its explore button looks round the board.
+    ASSERT_TRUE(TapUntil(kBarX, kBarY, "quorvel-map-bar.png", ExploreButtonShown)) << game.Output();
+    ASSERT_TRUE(window.Click(kExploreX, kExploreY));
+    // In free look the same button opens the map: the board from above.
+    ASSERT_TRUE(TapUntil(kExploreX, kExploreY, "quorvel-map-open.png", MapShown)) << game.Output();
+
+    // A tap on the lake closes the map and looks down on the lake.
+    ASSERT_TRUE(window.Click(kMapLakeX, kMapLakeY));
+    ASSERT_TRUE(WaitForShot("quorvel-map-lake.png", [](Image const& shot) {
+        return ExploreButtonShown(shot) && !MapShown(shot) && WaterAtCentre(shot);
+    })) << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();

@@ -33,6 +33,8 @@ public:
     void SetNextWaypoint(BoardSpace* space, bool first, bool last) override;
     // True when the target space is reached; while skipping at once.
     bool Tick(int ms) override;
+    // The entity's position, once the entity is attached.
+    bool GetGroundPoint(float& x, float& z) const override;
 
     int GetState() const { return state; }
     float GetDistance() const { return distance; }

@@ -72,6 +72,9 @@ public:
     static void SetCarColour(CEnt* car, int colour);
     CEnt* SpawnPeg(CEnt* car, bool pink, int seat, bool backToRest);
     void ResetFreeLookModeState();
+    // Free look over a car's body, or over the wheel when it has none.
+    void FreeLook(CarMotion* car);
+    void MoveFreeLook(float x, float z);
 
     bool IsLoading() const { return loading; }
     // The scene is drawn once it is loaded and has its camera.
@@ -128,5 +131,7 @@ public:
     bool CanRender() override { return CWorld::GetWorld().HasScene(); }
     void Render() override { CWorld::GetWorld().Render(); }
     void Touch(int x, int y) override { CWorld::GetWorld().Touch(x, y); }
+    void FreeLook(CarMotion* car) override { CWorld::GetWorld().FreeLook(car); }
+    void MoveFreeLook(float x, float z) override { CWorld::GetWorld().MoveFreeLook(x, z); }
     void Clear() override { CWorld::GetWorld().Clear(); }
 };

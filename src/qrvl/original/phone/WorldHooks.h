@@ -5,6 +5,7 @@
 
 #include "qrvl/original/InstalledHooks.h"
 
+class CarMotion;
 class FGResLoader;
 
 class WorldHooks : public InstalledHooks<WorldHooks> {
@@ -26,5 +27,9 @@ public:
     // A tap at window pixel (x, y), y counted from the bottom: picked by
     // the next drawing.
     virtual void Touch(int, int) {}
+    // Free look over the car's body (over the wheel for none), and a jump
+    // of the free look to the ground point (x, z).
+    virtual void FreeLook(CarMotion*) { }
+    virtual void MoveFreeLook(float, float) { }
     virtual void Clear() {}
 };
