@@ -122,9 +122,11 @@ void Board::tickState()
 {
     switch (state) {
     case kTakeSpinResult: case kShowSpinResult: case kDriving: case kPauseSpaceShown: case kPanToCar:
-    case kPanToSpinner: case kStartAnimation: case kArrived: case kSpinAfterPan:
-        tickMove();
-        break;
+    case kPanToSpinner:
+    case kStartAnimation:
+    case kArrived:
+    case kSpinAfterPan:
+    case kPartyWaypoint: tickMove(); break;
     case kProcessSpace:
         processSpace();
         break;
