@@ -115,8 +115,7 @@ void ForEachTile(Layout const& layout, float cell, int tileCells, Tile tile)
 PlateKind KindOf(BoardSpace const& space)
 {
     switch (space.type) {
-    case BoardSpace::PD:
-    case BoardSpace::PR: return PlateKind::Payday;
+    case BoardSpace::PD: case BoardSpace::PR: return PlateKind::Payday;
     case BoardSpace::RT: return PlateKind::Retire;
     case BoardSpace::LS: return PlateKind::Lawsuit;
     case BoardSpace::SW: return PlateKind::SpinToWin;

@@ -122,11 +122,9 @@ void Board::tickState()
 {
     switch (state) {
     case kTakeSpinResult: case kShowSpinResult: case kDriving: case kPauseSpaceShown: case kPanToCar:
-    case kPanToSpinner:
-    case kStartAnimation:
-    case kArrived:
-    case kSpinAfterPan:
-    case kPartyWaypoint: tickMove(); break;
+    case kPanToSpinner: case kStartAnimation: case kArrived: case kSpinAfterPan: case kPartyWaypoint:
+        tickMove();
+        break;
     case kProcessSpace:
         processSpace();
         break;

@@ -3,13 +3,13 @@
 // times are milliseconds.
 #include "qrvl/original/phone/CCameraController.h"
 
-#include "norv/base/core/Pi.h"
 #include "qrvl/original/Board.h"
 #include "qrvl/original/ModeParty.h"
 #include "qrvl/original/PresentationHooks.h"
 #include "qrvl/original/phone/CCarMotion.h"
 #include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/MatrixUtil.h"
+#include "norv/base/core/Pi.h"
 
 #include <algorithm>
 #include <cmath>

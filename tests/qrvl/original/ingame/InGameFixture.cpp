@@ -1,6 +1,7 @@
 // The engine, folders and keyboard of the in-game tests.
 #include "InGameFixture.h"
 
+#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/InGameFlow.h"
 #include "qrvl/original/ModeGame.h"
@@ -8,7 +9,6 @@
 #include "qrvl/original/PNPPlayerInfo.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PlayerJournal.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/phone/CJournal.h"
 
 #include "norv/base/KeyCode.h"
