@@ -137,6 +137,10 @@ constexpr Rgb kExploreGreen = {0x4c, 0xc2, 0x7a};
 constexpr int kMapLakeX = 62 + 818;
 constexpr int kMapLakeY = 104 + 68;
 constexpr Rgb kMapLake = {0x4a, 0x9f, 0xd0};
+// Time for the game to take a press, and for one bar to slide off and the
+// other on (500 ms each).
+constexpr std::chrono::milliseconds kPressSettles{700};
+constexpr std::chrono::milliseconds kBarsChange{1300};
 
 class GameWindowTest : public testing::Test {
 protected:
@@ -369,6 +373,39 @@ protected:
         return true;
     }
 
+    // Brings the HUD bar with a tap on the bar that starts a turn (in free
+    // look the HUD bar gives way to it after a few seconds), then presses
+    // its explore button: once to look round the board, and in free look
+    // once more for the map. Each press waits for what it leads to, so that
+    // none lands on the map itself.
+    bool OpenMap(std::string const& name)
+    {
+        std::string const path = OutputPath(name);
+        Image shot;
+        return WaitUntil(
+            [&] {
+                if (!window.Screenshot(path) || !shot.Load(path))
+                    return false;
+                if (MapShown(shot))
+                    return true;
+                // A bar still sliding is left to arrive. The HUD bar stays
+                // only a few seconds in free look, so its button is pressed
+                // as soon as it has slid on, not after another screenshot.
+                if (ExploreButtonShown(shot)) {
+                    window.Click(kExploreX, kExploreY);
+                } else if (PersonsHudShown(shot)) {
+                    window.Click(kBarX, kBarY);
+                    std::this_thread::sleep_for(kBarsChange);
+                    window.Click(kExploreX, kExploreY);
+                } else {
+                    return false;
+                }
+                std::this_thread::sleep_for(kPressSettles);
+                return false;
+            },
+            kHudSeconds);
+    }
+
     std::uintmax_t SavedGameBytes() const
     {
         std::error_code error;
@@ -489,17 +526,19 @@ TEST_F(GameWindowTest, TheMapOpensFromFreeLookAndATapLooksAtThatPlace)
     StartToMainMenu();
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-map-hud.png", PersonsHudShown)) << game.Output();
-    // The tap on the bar starts the person's spin for first and brings the
-    // HUD bar; its explore button looks round the board.
-    ASSERT_TRUE(TapUntil(kBarX, kBarY, "quorvel-map-bar.png", ExploreButtonShown)) << game.Output();
-    ASSERT_TRUE(window.Click(kExploreX, kExploreY));
-    // In free look the same button opens the map: the board from above.
-    ASSERT_TRUE(TapUntil(kExploreX, kExploreY, "quorvel-map-open.png", MapShown)) << game.Output();
+    ASSERT_TRUE(OpenMap("quorvel-map-open.png")) << game.Output();
 
-    // A tap on the lake closes the map and looks down on the lake.
+    // A tap on the lake closes the map and looks down on the lake, with a
+    // bar at the bottom again.
     ASSERT_TRUE(window.Click(kMapLakeX, kMapLakeY));
     ASSERT_TRUE(WaitForShot("quorvel-map-lake.png", [](Image const& shot) {
-        return ExploreButtonShown(shot) && !MapShown(shot) && WaterAtCentre(shot);
+        return PersonsHudShown(shot) && !MapShown(shot) && WaterAtCentre(shot);
+    })) << game.Output();
+    // Escape closes the map again and leaves the view where it was.
+    ASSERT_TRUE(OpenMap("quorvel-map-again.png")) << game.Output();
+    ASSERT_TRUE(window.Key("Escape"));
+    ASSERT_TRUE(WaitForShot("quorvel-map-escaped.png", [](Image const& shot) {
+        return PersonsHudShown(shot) && !MapShown(shot) && WaterAtCentre(shot);
     })) << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));
