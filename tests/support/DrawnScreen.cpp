@@ -1,5 +1,6 @@
 // The drawn screen fixture.
 #include "tests/support/DrawnScreen.h"
+
 #include "tests/harness/TestWindow.h"
 
 #include "norv/application/sdl/GLDriverPin.h"
@@ -10,6 +11,8 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <SDL.h>
+
+#include <algorithm>
 
 namespace GuifTest {
 
@@ -92,7 +95,9 @@ void DrawnScreen::SaveShot() const
     spec.width = kWidth;
     spec.height = kHeight;
     spec.rows = shot;
-    std::string const name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    // A parameterised test's name holds a slash.
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '-');
     ImageTest::WriteFile(NorvTest::OutputPath(name + ".png"), ImageTest::WritePng(spec));
 }
 

@@ -101,18 +101,6 @@ std::vector<PVRTVec3> Level(std::vector<PVRTVec3> points)
     return points;
 }
 
-PlateKind KindOf(BoardRecord const& space)
-{
-    switch (space.type) {
-    case BoardRecord::PD: case BoardRecord::PR: return PlateKind::Payday;
-    case BoardRecord::RT: return PlateKind::Retire;
-    case BoardRecord::LS: return PlateKind::Lawsuit;
-    case BoardRecord::SW: return PlateKind::SpinToWin;
-    case BoardRecord::HD: return PlateKind::House;
-    default: return space.IsStopSpace() ? PlateKind::Stop : PlateKind::Event;
-    }
-}
-
 // Grid cells covering the land, in tiles; calls `tile(x0, z0, columns, rows)`.
 template <typename Tile>
 void ForEachTile(Layout const& layout, float cell, int tileCells, Tile tile)
@@ -126,6 +114,18 @@ void ForEachTile(Layout const& layout, float cell, int tileCells, Tile tile)
 }
 
 } // namespace
+
+PlateKind KindOf(BoardRecord const& space)
+{
+    switch (space.type) {
+    case BoardRecord::PD: case BoardRecord::PR: return PlateKind::Payday;
+    case BoardRecord::RT: return PlateKind::Retire;
+    case BoardRecord::LS: return PlateKind::Lawsuit;
+    case BoardRecord::SW: return PlateKind::SpinToWin;
+    case BoardRecord::HD: return PlateKind::House;
+    default: return space.IsStopSpace() ? PlateKind::Stop : PlateKind::Event;
+    }
+}
 
 std::vector<PVRTVec3> SpacePoints(BoardFile const& board, std::vector<SplineRecord> const& records)
 {

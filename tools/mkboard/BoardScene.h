@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BoardRoad.h"
+#include "BoardTextures.h"
 
 #include "qrvl/port/SplinesWriter.h"
 
@@ -11,11 +12,14 @@
 #include <vector>
 
 struct BoardFile;
+struct BoardRecord;
 
 // Mesh nodes with a meaning of their own in "board.pod".
 constexpr int kWaterNode = 6;
 constexpr int kStreamNodes[2] = {48, 60};
 
+// The kind of plate that marks the space.
+PlateKind KindOf(BoardRecord const& space);
 // Every space's point, from the space-point records and the next links.
 std::vector<PVRTVec3> SpacePoints(BoardFile const& board, std::vector<SplineRecord> const& records);
 

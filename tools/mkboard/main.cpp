@@ -2,7 +2,9 @@
 // description, and checks them.
 //   mkboard <quorvelBoard.txt> <layout.txt> <output folder>
 //   mkboard --check <quorvelBoard.txt> <layout.txt> <folder>
+//   mkboard --map normal|large <quorvelBoard.txt> <layout.txt> <map.png>
 #include "BoardFiles.h"
+#include "BoardMap.h"
 #include "LayoutCheck.h"
 
 #include "qrvl/boardfile/BoardFile.h"
@@ -32,11 +34,14 @@ bool ReadBoard(char const* path, BoardFile& board, std::string& error)
 int main(int argc, char** argv)
 {
     bool const check = argc == 5 && !std::strcmp(argv[1], "--check");
-    if (argc != 4 && !check) {
-        std::fprintf(stderr, "usage: mkboard [--check] <board file> <layout> <folder>\n");
+    bool const map = argc == 6 && !std::strcmp(argv[1], "--map");
+    if (argc != 4 && !check && !map) {
+        std::fprintf(stderr,
+                     "usage: mkboard [--check] <board file> <layout> <folder>\n"
+                     "       mkboard --map normal|large <board file> <layout> <picture>\n");
         return 2;
     }
-    char** args = check ? argv + 2 : argv + 1;
+    char** args = map ? argv + 3 : check ? argv + 2 : argv + 1;
     BoardFile board;
     std::string error;
     if (!ReadBoard(args[0], board, error)) {
@@ -49,6 +54,12 @@ int main(int argc, char** argv)
         return 1;
     }
     std::string const folder = args[2];
+    if (map) {
+        bool const written = WriteBoardMap(board, layout, !std::strcmp(argv[2], "large"), folder, error);
+        if (!written)
+            std::fprintf(stderr, "mkboard: %s\n", error.c_str());
+        return written ? 0 : 1;
+    }
     if (check) {
         std::vector<std::string> const faults = CheckBoardFiles(board, layout, folder);
         for (std::string const& fault : faults)

@@ -1,6 +1,7 @@
 // The HUD pages' owner, their HUD mode and their routing.
 #include "qrvl/menu/GuifHudManager.h"
 
+#include "qrvl/menu/CGuifMap.h"
 #include "qrvl/menu/CGuifPageAIOverlay.h"
 #include "qrvl/menu/CGuifPageHud.h"
 #include "qrvl/menu/CGuifPageHudOverlay.h"
@@ -28,13 +29,14 @@ void GuifHudManager::Setup()
     if (IsSetUp())
         return;
     yesNo = std::make_unique<CGuifPageYesNo>();
+    map = std::make_unique<CGuifMap>();
     hud = std::make_unique<CGuifPageHud>();
     tapToPlay = std::make_unique<CGuifPageTapToPlay>();
     pauseButton = std::make_unique<CGuifPagePauseButton>();
     overlay = std::make_unique<CGuifPageHudOverlay>(*hud);
     aiOverlay = std::make_unique<CGuifPageAIOverlay>();
     zoomOverlay = std::make_unique<CGuifPageZoomOverlay>();
-    yesNo->visible = aiOverlay->visible = zoomOverlay->visible = false;
+    yesNo->visible = aiOverlay->visible = zoomOverlay->visible = map->visible = false;
     hud->visible = tapToPlay->visible = pauseButton->visible = false;
     overlay->visible = false;
     hide = false;
@@ -62,9 +64,9 @@ void GuifHudManager::Update(unsigned ms)
     }
 }
 
-// The hide flag covers the bars while the game shows a popup; a question
-// asked over that popup (pausing and quitting, say) must still be seen
-// and answered, so the yes/no page ignores it.
+// The hide flag covers the bars while the game shows a popup or the map; a
+// question asked over that popup (pausing and quitting, say) must still be
+// seen and answered, so the yes/no page ignores it, and so does the map.
 void GuifHudManager::drawSelf(Norv::Surface* surface)
 {
     if (!yesNo)
@@ -81,12 +83,16 @@ void GuifHudManager::drawSelf(Norv::Surface* surface)
         zoomOverlay->drawSelf(surface);
     if (!hide && pauseButton->visible)
         pauseButton->drawSelf(surface);
+    if (map->visible)
+        map->drawSelf(surface);
 }
 
 void GuifHudManager::onTouchUp(int x, int y, int id)
 {
     if (!yesNo)
         return;
+    if (map->visible)
+        map->onTouchUp(x, y, id);
     if (!hide && tapToPlay->visible)
         tapToPlay->onTouchUp(x, y, id);
     if (!hide && hud->visible)
@@ -139,7 +145,7 @@ bool GuifHudManager::Contains(int x, int y) const
         return true;
     if (zoomOverlay->visible && zoomOverlay->Contains(x, y))
         return true;
-    return aiOverlay->visible;
+    return map->visible || aiOverlay->visible;
 }
 
 int GuifHudManager::GetCurrentHudElementHeight() const

@@ -16,6 +16,7 @@ class Surface;
 
 namespace qrvl {
 
+class CGuifMap;
 class CGuifPageAIOverlay;
 class CGuifPageHud;
 class CGuifPageHudOverlay;
@@ -76,8 +77,10 @@ public:
     CGuifPagePauseButton* GetPauseButton() const { return pauseButton.get(); }
     CGuifPageAIOverlay* GetAIOverlay() const { return aiOverlay.get(); }
     CGuifPageZoomOverlay* GetZoomOverlay() const { return zoomOverlay.get(); }
+    CGuifMap* GetMap() const { return map.get(); }
 
-    // While set, the pages other than the map are neither drawn nor touched.
+    // While set, the pages other than the map and the question are neither
+    // drawn nor touched.
     bool hide = false;
 
 private:
@@ -90,6 +93,7 @@ private:
     std::unique_ptr<CGuifPageAIOverlay> aiOverlay;
     std::unique_ptr<CGuifPageZoomOverlay> zoomOverlay;
     std::unique_ptr<CGuifPageYesNo> yesNo;
+    std::unique_ptr<CGuifMap> map;
     HudModeMachine machine;
     Player* currentPlayer = nullptr;
 };

@@ -1,6 +1,7 @@
 // The in-game flow's HUD hooks.
 #include "qrvl/menu/GuifHudPages.h"
 
+#include "qrvl/menu/CGuifMap.h"
 #include "qrvl/menu/CGuifPageHud.h"
 #include "qrvl/menu/CGuifPageHudOverlay.h"
 #include "qrvl/menu/CGuifPagePopup.h"
@@ -126,6 +127,37 @@ bool GuifHudPages::IsOverlayInTransfer()
 {
     CGuifPageHudOverlay* overlay = Manager().GetHudOverlay();
     return overlay && overlay->IsInTransfer();
+}
+
+void GuifHudPages::ShowMap(bool show)
+{
+    CGuifMap* map = Manager().GetMap();
+    if (!map)
+        return;
+    map->visible = show;
+    if (show)
+        map->ClearPressed();
+}
+
+bool GuifHudPages::IsMapPressed()
+{
+    CGuifMap* map = Manager().GetMap();
+    return map && map->IsMapPressed();
+}
+
+void GuifHudPages::GetMapTarget(float& x, float& z)
+{
+    if (CGuifMap* map = Manager().GetMap()) {
+        x = map->GetCameraTranslation().x;
+        z = map->GetCameraTranslation().y;
+    }
+}
+
+void GuifHudPages::MapKeyPressed(int key)
+{
+    CGuifMap* map = Manager().GetMap();
+    if (map && map->visible)
+        map->keyPressed(key);
 }
 
 } // namespace qrvl

@@ -43,9 +43,10 @@ public:
     void SetOverlayVisible(bool visible) override;
     bool IsOverlayVisible() override;
     bool IsOverlayInTransfer() override;
-    // The map has no page yet: a map asked for closes at once, so the
-    // explore button never leaves the player without a way back.
-    bool IsMapPressed() override { return true; }
+    void ShowMap(bool show) override;
+    bool IsMapPressed() override;
+    void GetMapTarget(float& x, float& z) override;
+    void MapKeyPressed(int key) override;
 
 private:
     // Built the first time a popup shows.

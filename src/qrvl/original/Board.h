@@ -172,7 +172,8 @@ private:
     // The move.
     void endSpin();
     void leaveSpinResult();
-    void startMoveAnimation();
+    // In a party game's waypoint step the car waits for it first.
+    void startMoveAnimation(bool fromWaypoint);
     void tickMove();
     void tickSpinResult();
 

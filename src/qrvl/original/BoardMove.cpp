@@ -4,6 +4,7 @@
 
 #include "qrvl/original/BoardPresenter.h"
 #include "qrvl/original/Car.h"
+#include "qrvl/original/ModeParty.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/RulesEngine.h"
 
@@ -137,8 +138,13 @@ void Board::leaveSpinResult()
     presenter->panToCar(currentPlayer->getCar());
 }
 
-void Board::startMoveAnimation()
+void Board::startMoveAnimation(bool fromWaypoint)
 {
+    ModeParty const* party = ModeParty::s_pSingleton;
+    if (!fromWaypoint && party && party->IsWaypointMode()) {
+        state = kPartyWaypoint;
+        return;
+    }
     state = kStartAnimation;
     currentPlayer->getCar()->PlayStartAnim();
 }
@@ -283,16 +289,23 @@ void Board::tickMove()
             state = kIdle;
         } else {
             presenter->panToCar(car);
-            startMoveAnimation();
+            startMoveAnimation(false);
         }
         break;
     case kStartAnimation:
         if (car->StartAnimFinished())
             prepareToMove(-1);
         break;
+    case kPartyWaypoint:
+        if (!ModeParty::s_pSingleton || ModeParty::s_pSingleton->ProcessWaypointMode())
+            startMoveAnimation(true);
+        break;
     case kArrived:
-        if (car->EndAnimFinished())
+        if (car->EndAnimFinished()) {
+            if (ModeParty::s_pSingleton)
+                ModeParty::s_pSingleton->StopWaypointMode();
             state = kProcessSpace;
+        }
         break;
     case kSpinAfterPan:
         if (panTimer.isOver())

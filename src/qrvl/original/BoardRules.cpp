@@ -122,7 +122,7 @@ void Board::tickState()
 {
     switch (state) {
     case kTakeSpinResult: case kShowSpinResult: case kDriving: case kPauseSpaceShown: case kPanToCar:
-    case kPanToSpinner: case kStartAnimation: case kArrived: case kSpinAfterPan:
+    case kPanToSpinner: case kStartAnimation: case kArrived: case kSpinAfterPan: case kPartyWaypoint:
         tickMove();
         break;
     case kProcessSpace:

@@ -7,6 +7,8 @@
 #include "qrvl/original/Player.h"
 #include "qrvl/original/RulesEngine.h"
 
+#include <cfloat>
+
 namespace {
 CarMotion defaultMotion;
 }
@@ -31,6 +33,20 @@ void Car::Place(BoardSpace* space)
     placed = true;
     motion->Place(space);
     motion->SetShown(true);
+}
+
+bool Car::GetBoardPoint(float& x, float& z) const
+{
+    if (!placed || !currentSpace)
+        return false;
+    if (motion->GetGroundPoint(x, z))
+        return true;
+    // The default motion arrives at once: the car is where its space is.
+    if (currentSpace->position[0] == FLT_MAX)
+        return false;
+    x = currentSpace->position[0];
+    z = currentSpace->position[2];
+    return true;
 }
 
 void Car::AddToPath(BoardSpace* space, bool newPath)

@@ -45,6 +45,9 @@ public:
     void setState(int s) { state = s; }
     BoardSpace* GetCurrentSpace() const { return currentSpace; }
     bool isPlaced() const { return placed; }
+    // Where the car stands on the board plane (x, z): its body's place, or
+    // its space's point when it has no body. False off the board.
+    bool GetBoardPoint(float& x, float& z) const;
     int getPathCount() const { return pathCount; }
     float getOpacity() const { return opacity; }
     bool isReady() const { return ready; }

@@ -15,4 +15,6 @@ public:
     virtual void SetOpacity(float) {}
     virtual void SetShown(bool) {}
     virtual void SpawnPeg(int, bool, bool) {}
+    // Where the car's body stands on the board plane; false without a body.
+    virtual bool GetGroundPoint(float&, float&) const { return false; }
 };

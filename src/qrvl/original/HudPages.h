@@ -58,6 +58,10 @@ public:
     virtual bool IsOverlayInTransfer() { return false; }
 
     // The map page: shown while the player looks at the board from above.
+    // Showing it forgets an earlier tap; a tap leaves the ground point (x, z)
+    // the camera should look at.
     virtual void ShowMap(bool) {}
     virtual bool IsMapPressed() { return false; }
+    virtual void GetMapTarget(float&, float&) { }
+    virtual void MapKeyPressed(int) { }
 };

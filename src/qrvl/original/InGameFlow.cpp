@@ -2,6 +2,7 @@
 #include "qrvl/original/InGameFlow.h"
 
 #include "qrvl/original/ModeGame.h"
+#include "qrvl/original/ModeParty.h"
 #include "qrvl/original/ModePassNPlay.h"
 #include "qrvl/original/phone/CJournal.h"
 
@@ -25,6 +26,10 @@ FGMode* InGameFlow::CreateGameMode(GameKind kind, bool loadSaved)
     }
     if (kind == PassAndPlay) {
         auto game = std::make_unique<ModePassNPlay>();
+        return game->init(loadSaved) ? game.release() : nullptr;
+    }
+    if (kind == Party) {
+        auto game = std::make_unique<ModeParty>();
         return game->init(loadSaved) ? game.release() : nullptr;
     }
     return nullptr;

@@ -11,8 +11,9 @@ public:
     InGameFlow();
     ~InGameFlow() override;
 
-    // A single or pass-and-play game; null for the kinds the game does not
-    // offer (party, network) and when the board cannot be read.
+    // A single, pass-and-play or party game; null for a network game, which
+    // needs a service this program does not have, and when the board or the
+    // saved game cannot be read.
     FGMode* CreateGameMode(GameKind kind, bool loadSaved) override;
     void InitJournalData() override;
 

@@ -24,6 +24,7 @@
 #include "qrvl/original/ShareTheWealthCardPile.h"
 #include "qrvl/original/phone/CLocalise.h"
 #include "qrvl/original/phone/CSkipManager.h"
+#include "qrvl/original/phone/WorldHooks.h"
 #include "qrvl/port/SoundManager.h"
 
 namespace {
@@ -120,10 +121,8 @@ void ModeGame::setCurrState(int newState)
     switch (newState) {
     case FreeLook:
         pages.StartExploreMode();
-        if (currentPlayerObject()->isRetired())
-            presenter.panToSpinner();
-        else
-            presenter.panToCar(currentPlayerObject()->getCar());
+        WorldHooks::Get().FreeLook(currentPlayerObject()->isRetired() ? nullptr
+                                                                      : currentPlayerObject()->getCar()->GetMotion());
         break;
     case Spinning:
         hud->hideSpinner();
@@ -279,6 +278,10 @@ void ModeGame::runStep()
         break;
     case Map:
         if (HudPages::Get().IsMapPressed()) {
+            float x = 0.0f;
+            float z = 0.0f;
+            HudPages::Get().GetMapTarget(x, z);
+            WorldHooks::Get().MoveFreeLook(x, z);
             HudPages::Get().SetHideAll(false);
             HudPages::Get().ShowMap(false);
             setCurrState(FreeLook);
@@ -675,6 +678,8 @@ void ModeGame::activate()
     HudPages::Get().HideAIOverlay();
     HudPages::Get().ShowZoomOverlay(false);
     HudPages::Get().ShowHud();
+    if (state == Map)
+        HudPages::Get().ShowMap(true);
     if (pausePending) {
         pausePending = false;
         engine->megaResume();

@@ -157,6 +157,10 @@ void ModeGame::keyPressed(int key)
         engine->onButtonSelected(&spin);
         return;
     }
+    if (state == Map && key == Norv::KEY_ESCAPE) {
+        HudPages::Get().MapKeyPressed(key);
+        return;
+    }
     if (key == Norv::KEY_ESCAPE && engine->shouldRender()) {
         CGuiFrameTouchButton pauseButton(kButtonPause);
         engine->onButtonSelected(&pauseButton);
@@ -302,7 +306,8 @@ void ModeGame::onTouchUp(int x, int y, int id)
     }
     int const dx = x - touchDownX;
     int const dy = y - touchDownY;
-    if (id == 0 && dx * dx + dy * dy <= kTapDistance)
+    // A tap on the map looks there instead of picking the board below it.
+    if (id == 0 && state != Map && dx * dx + dy * dy <= kTapDistance)
         WorldHooks::Get().Touch(x, engine->getScreenHeight() - y);
     // A tap ends a message the board waits on, as the next-event button does.
     if (state == MoveDone && board)

@@ -32,12 +32,14 @@
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/frontend/FrontEndGameScreens.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
+#include "qrvl/original/frontend/ModeChooseLanguage.h"
 #include "qrvl/original/frontend/ModeChoosePlayer.h"
 #include "qrvl/original/frontend/ModeHelp.h"
 #include "qrvl/original/frontend/ModeInvest.h"
 #include "qrvl/original/frontend/ModeHighScores.h"
 #include "qrvl/original/frontend/ModeLegal.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
+#include "qrvl/original/frontend/ModeOptions.h"
 #include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
 #include "qrvl/original/frontend/ModeSpin2Win.h"
@@ -373,6 +375,34 @@ TEST_F(MainMenuTest, ContinueChecksTheSaveItLoads)
     EXPECT_TRUE(fresh.IsLaunchPending());
     EXPECT_EQ(fresh.GetChosenAction(), ModeMainMenu::ContinuePassAndPlay);
     EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 12u);
+}
+
+TEST_F(MainMenuTest, ContinueResumesAPartyGameThatIsTheOnlySave)
+{
+    // The menu offers no party game of its own; its saved game is continued
+    // by Continue, or replaced by a new one when damaged.
+    struct Case {
+        char const* what;
+        bool partyIntact;
+        bool singleToo;
+        int action;
+    } const cases[] = {
+        {"the party game alone", true, false, ModeMainMenu::ContinueParty},
+        {"a damaged party game", false, false, ModeMainMenu::NewParty},
+        {"a single game beside it", true, true, ModeMainMenu::Continue},
+    };
+    for (Case const& c : cases) {
+        for (char const* name : {"quorvel.sav", "quorvelpnp.sav", "quorvelparty.sav"})
+            std::filesystem::remove(SavePath(name));
+        WriteSave("quorvelparty.sav", c.partyIntact);
+        if (c.singleToo)
+            WriteSave("quorvel.sav", true);
+        ModeMainMenu fresh;
+        fresh.init();
+        fresh.OnLuaCallback("", "TouchUp:ContinueButton");
+        EXPECT_TRUE(fresh.IsLaunchPending()) << c.what;
+        EXPECT_EQ(fresh.GetChosenAction(), c.action) << c.what;
+    }
 }
 
 TEST_F(MainMenuTest, HelpAndSettingsOpenAndCloseOverTheMenu)
@@ -922,6 +952,58 @@ TEST_F(MainMenuTest, ABoughtInvestmentIsANumberNobodyHeldAndNothingIsSoldWhenAll
     Tick();
     Tick();
     EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, TheOldOptionsListChangesTheLanguageAndVibrationAndWritesTheOptionsOnLeaving)
+{
+    auto* options = new ModeOptions;
+    options->init();
+    engine->getModeManager()->pushMode(options);
+    Tick();
+    auto press = [&](int id) {
+        CGuiFrameTouchButton button(id);
+        options->buttonSelected(&button);
+    };
+    press(ModeOptions::kFirstLanguage + 2);
+    EXPECT_EQ(engine->getLanguage(), 2);
+    // Ids past the six languages choose none.
+    press(ModeOptions::kFirstLanguage + ModeOptions::kLanguages);
+    EXPECT_EQ(engine->getLanguage(), 2);
+    press(ModeOptions::kVibrationOff);
+    EXPECT_FALSE(engine->getSoundManager().isVibrateOn());
+    press(ModeOptions::kVibrationOn);
+    EXPECT_TRUE(engine->getSoundManager().isVibrateOn());
+
+    std::filesystem::remove(SavePath("options.dat"));
+    press(ModeOptions::kBack);
+    Tick();
+    EXPECT_EQ(Top(), menu);
+    EXPECT_GT(std::filesystem::file_size(SavePath("options.dat")), 0u);
+    engine->setLanguage(0);
+}
+
+TEST_F(MainMenuTest, TheOldLanguageListAnswersWithTheChosenItem)
+{
+    struct Case {
+        int pressed; // -1: a key instead of a press
+        int answer;
+    } const cases[] = {{3, 3}, {0, 0}, {-1, 0}};
+    for (Case const& c : cases) {
+        auto* languages = new ModeChooseLanguage;
+        languages->init();
+        engine->getModeManager()->pushMode(languages);
+        Tick();
+        engine->lastChoice = 99;
+        if (c.pressed >= 0) {
+            CGuiFrameTouchButton button(c.pressed);
+            languages->buttonSelected(&button);
+        } else {
+            languages->keyReleased(0);
+        }
+        Tick();
+        EXPECT_EQ(engine->lastChoice, c.answer) << c.pressed;
+        EXPECT_EQ(Top(), menu) << c.pressed;
+    }
 }
 
 TEST_F(MainMenuTest, TheStatusLauncherKeepsTheOverviewUntilItIsDone)

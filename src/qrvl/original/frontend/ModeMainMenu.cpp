@@ -77,10 +77,16 @@ char const* SaveFileFor(int id)
     }
 }
 
-// The save the continue button loads.
-char const* ContinuedSave()
+// What the continue button continues: the pass-and-play game when there is
+// one, the party game when it is the only save, else the single game. The
+// menu offers no party game of its own, so a party save is continued here.
+int ContinueAction()
 {
-    return SaveGame::Exists(kPassAndPlaySave) ? kPassAndPlaySave : kSingleSave;
+    if (SaveGame::Exists(kPassAndPlaySave))
+        return ModeMainMenu::ContinuePassAndPlay;
+    if (SaveGame::Exists(kPartySave) && !SaveGame::Exists(kSingleSave))
+        return ModeMainMenu::ContinueParty;
+    return ModeMainMenu::Continue;
 }
 
 bool IsGame(int id)
@@ -178,7 +184,7 @@ void ModeMainMenu::tick()
 
 bool ModeMainMenu::CheckSaveFileIntegrity()
 {
-    return CheckSaveFileIntegrity(ContinuedSave());
+    return CheckSaveFileIntegrity(SaveFileFor(ContinueAction()));
 }
 
 bool ModeMainMenu::CheckSaveFileIntegrity(char const* file)
@@ -240,8 +246,8 @@ void ModeMainMenu::buttonSelected(CGuiFrameTouchButton* button)
         qrvl::PlayMenuSound("fe_select");
         return;
     }
-    if (id == Continue && SaveGame::Exists(kPassAndPlaySave))
-        id = ContinuePassAndPlay;
+    if (id == Continue)
+        id = ContinueAction();
 
     if (IsGame(id)) {
         qrvl::HudHooks::Get().ResetHud();

@@ -1,5 +1,5 @@
-// The title screen: new single or pass-and-play game, continue, settings,
-// help and about, high scores and exit. It asks before a new game replaces
+// The title screen: new single or pass-and-play game, continue (a party
+// game too), settings, help and about, high scores and exit. It asks before a new game replaces
 // a saved one and checks a saved game's file before continuing it.
 #pragma once
 

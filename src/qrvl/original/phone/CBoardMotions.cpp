@@ -2,6 +2,7 @@
 #include "qrvl/original/phone/CBoardMotions.h"
 
 #include "qrvl/original/Car.h"
+#include "qrvl/original/ModeParty.h"
 #include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/phone/CCarMotion.h"
 
@@ -35,7 +36,8 @@ void CBoardMotions::panToCar(Car* car)
     if (!motion)
         return;
     std::vector<unsigned> shots;
-    car->GetValidCamerasForRoute(shots, false, RulesEngine::get().GetTimeDistortionFactor());
+    car->GetValidCamerasForRoute(shots, ModeParty::s_pSingleton != nullptr,
+                                 RulesEngine::get().GetTimeDistortionFactor());
     camera.PanToCar(*motion, shots, false);
 }
 

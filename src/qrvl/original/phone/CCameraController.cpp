@@ -3,6 +3,8 @@
 // times are milliseconds.
 #include "qrvl/original/phone/CCameraController.h"
 
+#include "qrvl/original/Board.h"
+#include "qrvl/original/ModeParty.h"
 #include "qrvl/original/PresentationHooks.h"
 #include "qrvl/original/phone/CCarMotion.h"
 #include "qrvl/original/phone/CSkipManager.h"
@@ -39,6 +41,13 @@ constexpr float kMinZ = -1650.0f, kMinZWiden = 500.0f, kMaxZ = 2000.0f, kMaxZWid
 bool IsCarShot(int shot)
 {
     return shot >= CCameraController::kChase && shot <= CCameraController::kParty;
+}
+
+// The party game, while it is the mode on top.
+ModeParty* ActiveParty()
+{
+    ModeParty* party = ModeParty::s_pSingleton;
+    return party && party->isActiveMode() ? party : nullptr;
 }
 
 bool IsFollowShot(int shot)
@@ -147,6 +156,7 @@ void CCameraController::StartTransition(CEnt* entity, eOffsetType newShot, CCarM
     target = entity;
     targetCar = car;
     shot = newShot;
+    pendingMove = pendingMove && newShot == kFreeLook;
     chaseAverager.Reset();
     topDownAverager.Reset();
     circleAngle = 0.0f;
@@ -170,7 +180,10 @@ void CCameraController::StartTransition(CEnt* entity, eOffsetType newShot, CCarM
             Cut();
         break;
     case kFreeLookView:
-        if (IsFollowShot(newShot) || newShot == kSpinnerShot) {
+        if (ActiveParty()) {
+            // A party game leaves free look by way of the wheel.
+            state = kLeavingPartyFreeLook;
+        } else if (IsFollowShot(newShot) || newShot == kSpinnerShot) {
             SetupPan();
             state = kPanning;
         } else {
@@ -225,15 +238,23 @@ void CCameraController::Cut()
     switch (shot) {
     case kChase: case kCircle: case kTopDown: state = kCarView; break;
     case kSpinnerShot: state = kSpinnerView; break;
-    case kFreeLook: SetupFreeLook(); state = kFreeLookView; break;
+    case kFreeLook: EnterFreeLook(); break;
     case kEvent: case kMarriage: state = kEventView; break;
     case kPeg: state = kPegView; break;
-    // Without a party game the party camera has nothing to set up.
-    case kParty: state = kPanning; break;
+    case kParty:
+        SetupPartyModeCamera();
+        state = kPanning;
+        break;
     default: state = kNone; break;
     }
     currentMoveOffset = moveOffset;
     currentLookOffset = lookOffset;
+}
+
+void CCameraController::SetupPartyModeCamera()
+{
+    if (ModeParty* party = ActiveParty())
+        party->StartWaypointMode(party->getBoard() ? static_cast<unsigned>(party->getBoard()->getSpinnerValue()) : 0u);
 }
 
 void CCameraController::SetupZoomOut()
@@ -296,8 +317,7 @@ void CCameraController::UpdateState(int ms)
         if (shot == kParty) {
             state = kPartyView;
         } else if (shot == kFreeLook) {
-            SetupFreeLook();
-            state = kFreeLookView;
+            EnterFreeLook();
         } else {
             SetupZoomIn();
             state = kZoomingIn;
@@ -423,6 +443,23 @@ void CCameraController::ZoomY(short delta)
 
 void CCameraController::MoveXZ(PVRTVec2 const& point)
 {
+    // A point chosen while the camera is still on its way to free look is
+    // where free look begins.
+    if (state != kFreeLookView && shot == kFreeLook) {
+        pendingMove = true;
+        pendingPoint = point;
+        return;
+    }
     freeLookPos = PVRTVec3(point.x, 0.0f, point.y);
     ApplyFreeLookMovement(0.0f, 0.0f, 0.0f);
+}
+
+void CCameraController::EnterFreeLook()
+{
+    SetupFreeLook();
+    state = kFreeLookView;
+    if (pendingMove) {
+        pendingMove = false;
+        MoveXZ(pendingPoint);
+    }
 }

@@ -80,10 +80,13 @@ private:
     void Blend(PVRTVec3 move, PVRTVec3 look, int timeMs, bool rotateMove, bool rotateLook);
     void DriveOffsets(PVRTVec3 const& move, PVRTVec3 const& look, int timeMs);
     void Cut();
+    // The party game's waypoint step starts with its camera.
+    void SetupPartyModeCamera();
     void SetupZoomOut();
     void SetupPan();
     void SetupZoomIn();
     void SetupFreeLook();
+    void EnterFreeLook();
     void UpdateState(int ms);
     void UpdateLookAtSpinner();
     void UpdateMatrix();
@@ -110,6 +113,8 @@ private:
     CAverager<PVRTVec3> chaseAverager;
     CAverager<PVRTVec3> topDownAverager;
     PVRTVec3 freeLookPos;
+    bool pendingMove = false;
+    PVRTVec2 pendingPoint;
     float circleAngle = 0.0f;
     Norv::SmartPtr<Camera> camera;
 

@@ -40,6 +40,16 @@ void CCarMotion::Place(BoardSpace* space)
     PlaceOnPath();
 }
 
+bool CCarMotion::GetGroundPoint(float& x, float& z) const
+{
+    if (!entity)
+        return false;
+    PVRTVec3 const at = Util::GetPos(entity->worldMatrix);
+    x = at.x;
+    z = at.z;
+    return true;
+}
+
 void CCarMotion::PlaceOnPath()
 {
     if (path && entity) {

@@ -38,6 +38,8 @@ public:
     void SetShown(bool shown) override;
     // A peg for the seat, sitting down when `animated`.
     void SpawnPeg(int seat, bool female, bool animated) override;
+    // The entity's position, once the entity is attached.
+    bool GetGroundPoint(float& x, float& z) const override;
 
     int GetState() const { return state; }
     float GetDistance() const { return distance; }

@@ -404,6 +404,24 @@ void CWorld::ResetFreeLookModeState()
     transientParticles.clear();
 }
 
+void CWorld::FreeLook(CarMotion* car)
+{
+    if (!cameraController)
+        return;
+    // Only the 3D layer's own motions have a body to look at.
+    CCarMotion const* motion = dynamic_cast<CCarMotion const*>(car);
+    if (motion && motion->GetEntity())
+        cameraController->PanToCar(*motion, {}, true);
+    else
+        cameraController->PanToSpinner(true);
+}
+
+void CWorld::MoveFreeLook(float x, float z)
+{
+    if (cameraController)
+        cameraController->MoveXZ(PVRTVec2(x, z));
+}
+
 void CWorld::Touch(int x, int y)
 {
     pickPending = true;

@@ -73,6 +73,9 @@ public:
     static void SetCarColour(CEnt* car, int colour);
     CEnt* SpawnPeg(CEnt* car, bool pink, int seat, bool backToRest);
     void ResetFreeLookModeState();
+    // Free look over a car's body, or over the wheel when it has none.
+    void FreeLook(CarMotion* car);
+    void MoveFreeLook(float x, float z);
 
     bool IsLoading() const { return loading; }
     // The scene is drawn once it is loaded and has its camera.
@@ -134,6 +137,8 @@ public:
     void Render() override { CWorld::GetWorld().Render(); }
     void Touch(int x, int y) override { CWorld::GetWorld().Touch(x, y); }
     void ZoomY(short delta) override;
+    void FreeLook(CarMotion* car) override { CWorld::GetWorld().FreeLook(car); }
+    void MoveFreeLook(float x, float z) override { CWorld::GetWorld().MoveFreeLook(x, z); }
     void Clear() override { CWorld::GetWorld().Clear(); }
     CarMotion* SpawnCar(int colour) override;
 };

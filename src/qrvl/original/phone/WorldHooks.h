@@ -29,6 +29,10 @@ public:
     virtual void Touch(int, int) {}
     // Free look's zoom: a positive delta brings the camera nearer.
     virtual void ZoomY(short) {}
+    // Free look over the car's body (over the wheel for none), and a jump
+    // of the free look to the ground point (x, z).
+    virtual void FreeLook(CarMotion*) { }
+    virtual void MoveFreeLook(float, float) { }
     virtual void Clear() {}
     // A player's car of that colour on the board, hidden until placed, and
     // the motion that drives it; null without a board.

@@ -1,7 +1,7 @@
 // The flying items' timing, the map's conversions, the yes/no texts and the
 // tap-to-play message.
 #include "qrvl/menu/CGuifPageTapToPlay.h"
-#include "qrvl/menu/MapProjection.h"
+#include "qrvl/port/MapProjection.h"
 #include "qrvl/menu/TransferFlight.h"
 #include "qrvl/menu/YesNoLabels.h"
 

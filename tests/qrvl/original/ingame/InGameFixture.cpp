@@ -5,6 +5,8 @@
 #include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/InGameFlow.h"
 #include "qrvl/original/ModeGame.h"
+#include "qrvl/original/ModeInstantAnswer.h"
+#include "qrvl/original/PNPPlayerInfo.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PlayerJournal.h"
 #include "qrvl/original/phone/CJournal.h"
@@ -13,6 +15,7 @@
 #include "norv/vfs/Vfs.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 // The length of one tick of the test's clock.
@@ -81,6 +84,20 @@ bool RecordingScreens::pushedAny(const std::string& kind) const
             return true;
     }
     return false;
+}
+
+void ThreePeople::pushPassAndPlaySetUp(Player**, Hud*, PNPPlayerInfo* info)
+{
+    ModeInstantAnswer::push([info]() {
+        const char* const names[] = {"Ann", "Ben", "Cy"};
+        info->count = 3;
+        for (int i = 0; i < 3; ++i) {
+            info->colour[i] = 5 - i;
+            info->character[i] = 9 - i;
+            std::strcpy(info->name[i], names[i]);
+        }
+        return 10;
+    });
 }
 
 void InGameTest::UseScreens(RecordingScreens* own)

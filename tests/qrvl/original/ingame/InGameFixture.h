@@ -48,6 +48,12 @@ public:
     std::vector<std::string> journalsEndingRetired;
 };
 
+// Three people, Ann, Ben and Cy, named at the pass-and-play set-up.
+class ThreePeople : public RecordingScreens {
+public:
+    void pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPlayerInfo* info) override;
+};
+
 class InGameTest : public ::testing::Test {
 protected:
     void SetUp() override;

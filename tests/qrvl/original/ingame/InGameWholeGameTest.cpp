@@ -197,24 +197,6 @@ TEST_F(InGameTest, QuittingBeforeTheOrderOfPlayIsDecidedLeavesNoSavedGame)
     }
 }
 
-// Three people named at the pass-and-play set-up.
-class ThreePeople : public RecordingScreens {
-public:
-    void pushPassAndPlaySetUp(Player**, Hud*, PNPPlayerInfo* info) override
-    {
-        ModeInstantAnswer::push([info]() {
-            const char* const names[] = {"Ann", "Ben", "Cy"};
-            info->count = 3;
-            for (int i = 0; i < 3; ++i) {
-                info->colour[i] = 5 - i;
-                info->character[i] = 9 - i;
-                std::strcpy(info->name[i], names[i]);
-            }
-            return 10;
-        });
-    }
-};
-
 TEST_F(InGameTest, APassAndPlayGameHandsOverWithNoticesToTheEnd)
 {
     UseScreens(new ThreePeople);

@@ -132,6 +132,32 @@ TEST_F(CameraControllerTest, FreeLookZoomsBetweenItsHeightsAndStaysInsideItsLimi
     }
 }
 
+TEST_F(CameraControllerTest, AJumpAskedForOnTheWayToFreeLookIsWhereFreeLookBegins)
+{
+    // The map can be tapped before the camera has reached free look.
+    camera.PanToSpinner(true);
+    camera.MoveXZ(PVRTVec2(2000.0f, -1000.0f));
+    FramesToArrive();
+    ASSERT_EQ(camera.GetState(), CCameraController::kFreeLookView);
+    camera.Update(kFrameMs);
+    EXPECT_FLOAT_EQ(camera.GetLastEye().x, 2000.0f);
+    EXPECT_FLOAT_EQ(camera.GetLastEye().y, 950.0f);
+    EXPECT_FLOAT_EQ(camera.GetLastEye().z, -1000.0f + 400.0f);
+
+    // Another shot asked for on the way drops the jump.
+    camera.PanToSpinner(false);
+    FramesToArrive();
+    camera.PanToSpinner(true);
+    camera.MoveXZ(PVRTVec2(-2000.0f, 1000.0f));
+    camera.StartTransition(carEntity.Get(), CCameraController::kChase, &car);
+    FramesToArrive();
+    camera.StartTransition(carEntity.Get(), CCameraController::kFreeLook, &car);
+    FramesToArrive();
+    ASSERT_EQ(camera.GetState(), CCameraController::kFreeLookView);
+    camera.ZoomY(0);
+    EXPECT_FLOAT_EQ(camera.GetLastEye().x, 1000.0f);
+}
+
 TEST_F(CameraControllerTest, ACarShotIsPickedFromTheRouteAtRandomAndNoneWithoutOne)
 {
     camera.PanToCar(car, {}, false);

@@ -1,5 +1,5 @@
 // The map's two conversions.
-#include "qrvl/menu/MapProjection.h"
+#include "qrvl/port/MapProjection.h"
 
 namespace qrvl {
 
@@ -46,6 +46,17 @@ MapProjection::Vec2 MapProjection::MapToWorldXZ(Vec2 fraction) const
                 mapToWorld.x / h,
             (hm * fraction.y - static_cast<float>(height / 2) - static_cast<float>(height / kOriginUpDivisor)) *
                 mapToWorld.y / h};
+}
+
+MapProjection::Vec2 MapProjection::WorldAt(Vec2 point) const
+{
+    Vec2 const origin = WorldToMap(0, 0);
+    float const h = static_cast<float>(displayHeight);
+    float const scaleX = h * worldToMap.x;
+    float const scaleZ = h * worldToMap.y;
+    if (scaleX == 0 || scaleZ == 0)
+        return {0, 0};
+    return {(point.x - origin.x) / scaleX, (point.y - origin.y) / scaleZ};
 }
 
 } // namespace qrvl

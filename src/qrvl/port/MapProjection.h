@@ -17,8 +17,13 @@ public:
     static constexpr float kWorldToMapZ = 0.00015055338735692203f;
     static constexpr float kMapToWorldX = 6552.00048828125f;
     static constexpr float kMapToWorldZ = 6647.0400390625f;
+    // The scale follows the height the map's art is drawn for, so the cars
+    // sit on the picture at every window size: normal art is laid out for a
+    // 768-pixel-high base, large art is 1.4 times bigger.
+    static constexpr int kArtHeights[2] = {768, 1075};
+    static int ArtHeight(int assetSize) { return kArtHeights[assetSize == 1 ? 1 : 0]; }
 
-    // The map picture's rectangle on screen and the display's height.
+    // The map picture's rectangle on screen and the height the scale follows.
     MapProjection(int x, int y, int width, int height, int displayHeight);
 
     void SetWorldToMapScale(float x, float z);
@@ -28,6 +33,9 @@ public:
     Vec2 WorldToMap(float worldX, float worldZ) const;
     // A tapped point, as fractions of the picture's size, to world (x, z).
     Vec2 MapToWorldXZ(Vec2 fraction) const;
+    // The world point (x, z) that WorldToMap puts at a screen point: what
+    // the picture shows there.
+    Vec2 WorldAt(Vec2 point) const;
 
 private:
     int x;
