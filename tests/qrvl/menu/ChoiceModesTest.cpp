@@ -7,6 +7,7 @@
 #include "norv/base/Lua.h"
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"
+#include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/HudTransitions.h"
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/original/Car.h"
@@ -192,9 +193,12 @@ TEST_F(ChoiceModesTest, ForksAnswerAndWriteTheWayTakenIntoTheJournal)
         SCOPED_TRACE("type " + std::to_string(c.type) + " id " + std::to_string(c.id));
         size_t const before = JournalIds().size();
         player.setPendingJournalEvent(0);
+        qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn);
         auto* fork = new ModeBranch;
         fork->init(static_cast<Branch::BranchType>(c.type), &player, nullptr, nullptr);
         Push(fork);
+        // Both bars leave while a fork is asked.
+        EXPECT_EQ(qrvl::GuifHudManager::GetHudManager().GetHudMode(), kHudBothOff);
         Script(fork->GetScreen(), "callback:PathChosen(" + std::to_string(c.id) + ")");
         Tick();
         EXPECT_NE(Top(), fork);
