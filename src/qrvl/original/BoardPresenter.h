@@ -46,9 +46,11 @@ public:
     virtual void hideEventCard() {}
 
     // The wheel: a random spin (refused when asked to refuse), whether it
-    // still turns, and the number under the clicker (1 to 10).
+    // still turns or a finger holds it, and the number under the clicker
+    // (1 to 10).
     virtual bool doRandomSpin(bool refuse) { return !refuse; }
     virtual bool isWheelSpinning() const { return false; }
+    virtual bool isWheelHeld() const { return false; }
     virtual int getValuePointedTo();
     virtual void disableTouchSpin() {}
 

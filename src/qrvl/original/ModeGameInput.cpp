@@ -23,6 +23,9 @@ constexpr int kFastForwardCooldownTicks = 5;
 void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
 {
     int id = button ? button->id : 0;
+    // The HUD's buttons wait until the person lets go of the wheel.
+    if (id >= kButtonSpin && id <= kButtonInfo && screens->presenter().isWheelHeld())
+        return;
     if (id != kButtonPause && state >= Tutorial && state <= FirstActionTutorial) {
         if (!HudPages::Get().IsTransitioning())
             hidePopup();
