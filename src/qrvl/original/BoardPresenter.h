@@ -11,6 +11,10 @@ class BoardSpace;
 class Car;
 class Player;
 
+namespace Norv {
+class Surface;
+}
+
 class BoardPresenter {
 public:
     virtual ~BoardPresenter() = default;
@@ -42,8 +46,11 @@ public:
     virtual void enableHud(bool) {}
     virtual void hideBank() {}
     virtual void setHudMode(int) {}
+    // A family event's card (header and text ids, picture), drawn over the
+    // board until hidden.
     virtual void showEventCard(const char*, const char*, const char*) {}
     virtual void hideEventCard() {}
+    virtual void drawSelf(Norv::Surface*) {}
 
     // The wheel: a random spin (refused when asked to refuse), whether it
     // still turns or a finger holds it, and the number under the clicker

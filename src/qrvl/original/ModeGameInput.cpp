@@ -119,6 +119,7 @@ void ModeGame::keyPressed(int key)
 void ModeGame::drawSelf(Norv::Surface* surface)
 {
     hud->drawSelf(surface);
+    screens->presenter().drawSelf(surface);
 }
 
 void ModeGame::onTouchDown(int x, int y, int)

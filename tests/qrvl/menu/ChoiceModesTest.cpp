@@ -20,6 +20,7 @@
 #include "qrvl/original/ShareTheWealthCard.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
 #include "qrvl/original/StarterHouseCardPile.h"
+#include "qrvl/original/frontend/EventCard.h"
 #include "qrvl/original/frontend/ModeBranch.h"
 #include "qrvl/original/frontend/ModeChooseCareer.h"
 #include "qrvl/original/frontend/ModeChooseHouse.h"
@@ -254,6 +255,20 @@ TEST_F(ChoiceModesTest, AnUnknownForkTakesTheFirstWay)
     Tick();
     EXPECT_NE(Top(), fork);
     EXPECT_EQ(engine->lastChoice, 0);
+}
+
+TEST_F(ChoiceModesTest, AFamilyEventsCardHiddenWhileSlidingInLeavesNoSlideRunning)
+{
+    int const before = qrvl::HudTransitions::GetRunning();
+    EventCard card;
+    card.Show("S_HAD_TWINS", "SBT", "menu/gfx/JNL_Twins.png@linear");
+    ASSERT_TRUE(card.IsShown());
+    EXPECT_EQ(qrvl::HudTransitions::GetRunning(), before + 1);
+    EXPECT_TRUE(Shown(card.GetScreen(), "EventIcon"));
+    // The board hides the card on its own timer, slide or not.
+    card.Hide();
+    EXPECT_FALSE(card.IsShown());
+    EXPECT_EQ(qrvl::HudTransitions::GetRunning(), before);
 }
 
 TEST_F(ChoiceModesTest, ASecondPathAnswerDuringTheSlideOutWins)
