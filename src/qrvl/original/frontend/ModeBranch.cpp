@@ -102,8 +102,9 @@ void ModeBranch::init(Branch::BranchType branchType, Player* chooser, char const
 
 void ModeBranch::activate()
 {
+    // The bars slide off, and come back with the road's next HUD mode.
     qrvl::GuifHudManager& hudManager = qrvl::GuifHudManager::GetHudManager();
-    hudManager.HideHud();
+    hudManager.HideHudOverlay();
     hudManager.SwitchToBranchSubPage(type, leftText, rightText);
     if (screen)
         ShowLook();
