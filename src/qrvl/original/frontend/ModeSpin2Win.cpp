@@ -31,6 +31,19 @@ char const* WagerTab(int colour) { return PlayerEnums::PictureAt(ColourEnums::g_
 
 void SetHudOn() { qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn); }
 
+// How many numbers a spin card lets the player pick; "no card" one.
+int NumbersAllowedBy(int kind)
+{
+    switch (kind) {
+    case ShareTheWealthCard::kSpinFour:
+        return 4;
+    case ShareTheWealthCard::kSpinTwice:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
 } // namespace
 
 char const ModeSpin2Win::className[] = "ModeSpin2Win";
@@ -234,7 +247,7 @@ void ModeSpin2Win::buttonSelected(CGuiFrameTouchButton* button)
     case CardPage:
         if (id == PlayCard && carousel && !carousel->IsMoving() && !cards.empty()) {
             ShareTheWealthCard const* card = cards[static_cast<size_t>(carousel->GetCurrentFocus())];
-            allowed = card->id == ShareTheWealthCard::kSpinFour ? 4 : (card->id == ShareTheWealthCard::kSpinTwice ? 2 : 1);
+            allowed = NumbersAllowedBy(card->id);
             playedCard = card->id == ShareTheWealthCard::kNoCard ? nullptr : card;
             SelectNumbers(true);
         } else if (id == Back) {
