@@ -3,9 +3,10 @@
 // asks for the Share the Wealth cards and shows the HUD with the person's
 // colour over the board with its wheel, clicker and road, and saves the game
 // with those players; the pause menu's Exit and Yes reach the main menu,
-// Continue resumes; the person's choices of the road are asked on screens
-// and the game goes on; and with no board file the main menu comes back
-// with a message.
+// Continue resumes; the person's choices of the road (college or career,
+// the first house, the first fork) are asked on screens and the game goes
+// on the way chosen; and with no board file the main menu comes back with a
+// message.
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
@@ -39,8 +40,10 @@ constexpr double kHudSeconds = 40.0;
 // person's first choices on a busy machine.
 constexpr double kRoadSeconds = 120.0;
 constexpr int kTolerance = 6;
-// Time for a set-up page to follow the click that opens it.
+// Time for a set-up page to follow the click that opens it, and for a
+// choice screen to slide in.
 constexpr std::chrono::milliseconds kPageChange{500};
+constexpr std::chrono::milliseconds kSlideIn{600};
 // A spot inside the main menu's logo badge, right of its name.
 constexpr int kLogoBadgeX = 252 + 478;
 constexpr int kLogoBadgeY = 24 + 60;
@@ -63,8 +66,8 @@ constexpr int kSixthCharacterX = 276;
 constexpr int kSixthCharacterY = 440;
 constexpr int kNameOkX = 602;
 constexpr int kNameOkY = 334;
-constexpr int kThreePlayersX = 512;
-constexpr int kThreePlayersY = 154 + 3 * 56 - 26 + 30;
+constexpr int kPlayersX = 512;
+constexpr int PlayersY(int players) { return 154 + players * 56 - 26 + 30; }
 // The tab background of the person's car colour (the set-up's purple), at
 // the edge of the portrait on the bar at the bottom of the screen.
 constexpr int kTabX = 24 + 10;
@@ -115,6 +118,8 @@ constexpr Rgb kCard = {0xf7, 0xfb, 0xff};
 constexpr Rgb kCardBack = {0x2f, 0x7f, 0xdc};
 constexpr int kLeftCardX = 203;
 constexpr int kLeftCardY = 500;
+// Two cards are told from a carousel below their last line of text.
+constexpr int kTwoCardsY = 516;
 constexpr int kCarouselGapX = 340;
 constexpr int kRightCardX = 682;
 constexpr int kRightCardY = 354;
@@ -126,6 +131,35 @@ constexpr int kFanRowsY[] = {249, 384};
 constexpr int kFanCardWidth = 150;
 // From a card's side to its blue edge.
 constexpr int kFanEdge = 8;
+
+// Left of the middle of the tap-to-play bar, where the HUD bar has its
+// white message box; the HUD bar's spin button, lit.
+constexpr int kTapBarX = 320;
+constexpr int kTapBarY = 700;
+constexpr int kSpinButtonX = 695;
+constexpr int kSpinButtonY = 683;
+constexpr Rgb kSpinOrange = {0xff, 0x8a, 0x3d};
+// The left way's picture at a fork: lilac behind the mortarboard of a
+// change of career.
+constexpr int kForkPictureX = 280;
+constexpr int kForkPictureY = 280;
+constexpr Rgb kCareerChangeLilac = {0xd6, 0xc4, 0xf0};
+// A fork shows a stop sign between its two ways.
+constexpr int kStopSignX = 482;
+constexpr int kStopSignY = 334;
+constexpr Rgb kStopRed = {0xd8, 0x28, 0x3a};
+// Houses for sale stand in a carousel: the next house shows right of the
+// one in the middle.
+constexpr int kNextHouseX = 860;
+// Spin to Win's numbers: the rim and the cream of the wheel's first
+// number, and the page's OK, where the stake's page has its OK too.
+constexpr int kFirstNumberX = 320;
+constexpr int kFirstNumberRimY = 306;
+constexpr int kFirstNumberY = 320;
+constexpr int kSpinOkY = 154 + 345 + 26;
+// A game of the person alone whose spins bring them, once they take a
+// career, to the first house and then the forks within a few turns.
+constexpr char const* kRoadSeed = "7";
 
 class GameWindowTest : public testing::Test {
 protected:
@@ -142,7 +176,8 @@ protected:
         ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
                                {{"SDL_AUDIODRIVER", "dummy"},
                                 {"XDG_DATA_HOME", dataHome.c_str()},
-                                {"QUORVEL_RESOURCES", resources}}));
+                                {"QUORVEL_RESOURCES", resources},
+                                {"QUORVEL_SEED", seed}}));
         ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
@@ -150,8 +185,9 @@ protected:
     }
 
     // New Game, then the set-up: purple, the sixth character, the name typed
-    // over the pre-filled one, and three players; then the opponents.
-    void SetUpNewGame()
+    // over the pre-filled one, and the number of players (three unless
+    // asked); then the opponents.
+    void SetUpNewGame(int players = 3)
     {
         ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
         ASSERT_TRUE(WaitForShot("quorvel-game-colours.png", [](Image const& shot) {
@@ -168,8 +204,8 @@ protected:
             ASSERT_TRUE(window.Key(key));
         ASSERT_TRUE(window.Click(kNameOkX, kNameOkY));
         std::this_thread::sleep_for(kPageChange);
-        ASSERT_TRUE(window.Click(kThreePlayersX, kThreePlayersY));
-        // The two opponents are presented; Return accepts them.
+        ASSERT_TRUE(window.Click(kPlayersX, PlayersY(players)));
+        // The opponents, when there are any, are presented; Return accepts them.
         std::this_thread::sleep_for(kPageChange * 4);
         ASSERT_TRUE(window.Key("Return"));
     }
@@ -210,6 +246,34 @@ protected:
         std::string const text(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(at, bytes.size())), bytes.end());
         saved.holdsTypedName = text.find(std::string("\0\0\0\x03Zoe", 7)) != std::string::npos;
         return saved;
+    }
+
+    // The id of the person's house in the saved game, -1 for none: their
+    // record after the name holds character, colour, pass-and-play id, two
+    // careers, the Share the Wealth cards (a count and ids), cash, loans,
+    // raises, the college flag and the tiles (a count and values).
+    int SavedHouse() const
+    {
+        std::ifstream file(dataHome / "Quorvel" / "quorvel.sav", std::ios::binary);
+        std::string const bytes((std::istreambuf_iterator<char>(file)), {});
+        std::string const name("\0\0\0\x03Zoe", 7);
+        size_t at = bytes.find(name);
+        if (at == std::string::npos)
+            return -1;
+        at += name.size();
+        auto readInt = [&]() -> int {
+            if (at + 4 > bytes.size())
+                return -1;
+            auto const byte = [&](size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
+            int const value = static_cast<int>(std::uint32_t(byte(0)) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3));
+            at += 4;
+            return value;
+        };
+        at += 5 * 4;
+        at += static_cast<size_t>(std::max(readInt(), 0)) * 4;
+        at += 3 * 4 + 1;
+        at += static_cast<size_t>(std::max(readInt(), 0)) * 4;
+        return readInt();
     }
 
     static bool MainMenuShown(Image const& shot)
@@ -261,13 +325,27 @@ protected:
         return WaitForShot(name, check, seconds, [&] { window.Click(x, y); });
     }
 
-    enum class Choice { None, TwoCards, OneCard, Fan };
+    enum class Choice { None, TwoCards, OneCard, Fan, SpinToWin };
+
+    static bool ForkShown(Image const& shot)
+    {
+        return ChoiceShown(shot) == Choice::TwoCards
+               && shot.RegionIs(kStopSignX, kStopSignY, 3, 3, kStopRed, kTolerance);
+    }
+    static bool HousesShown(Image const& shot)
+    {
+        return ChoiceShown(shot) == Choice::OneCard
+               && shot.RegionIs(kNextHouseX, kMiddleCardY, 3, 3, kCard, kTolerance);
+    }
 
     static Choice ChoiceShown(Image const& shot)
     {
+        if (shot.RegionIs(kFirstNumberX, kFirstNumberRimY, 2, 1, kCardBack, kTolerance)
+            && shot.RegionIs(kFirstNumberX - 20, kFirstNumberY, 3, 3, kPanel, kTolerance))
+            return Choice::SpinToWin;
         // A carousel's cards leave a gap where the left of two cards stands.
-        if (shot.RegionIs(kLeftCardX, kLeftCardY, 3, 3, kCard, kTolerance) &&
-            shot.RegionIs(kCarouselGapX, kLeftCardY, 3, 3, kCard, kTolerance))
+        if (shot.RegionIs(kLeftCardX, kTwoCardsY, 3, 3, kCard, kTolerance) &&
+            shot.RegionIs(kCarouselGapX, kTwoCardsY, 3, 3, kCard, kTolerance))
             return Choice::TwoCards;
         if (shot.RegionIs(kMiddleCardX, kMiddleCardY, 3, 3, kCard, kTolerance))
             return Choice::OneCard;
@@ -293,8 +371,9 @@ protected:
     }
 
     // Answers the choice screen in the last screenshot as a person would:
-    // the right-hand way or card, OK or Buy, the face-down cards in turn.
-    // False when no choice screen is shown.
+    // the right-hand way or card, OK or Buy, the face-down cards in turn,
+    // Spin to Win on the first number at the lowest stake. False when no
+    // choice screen is shown.
     bool Choose(Image const& shot)
     {
         switch (ChoiceShown(shot)) {
@@ -307,6 +386,10 @@ protected:
             std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
             return window.Click(card.first, card.second);
         }
+        case Choice::SpinToWin:
+            // The stake's page replaces the numbers' at once.
+            return window.Click(kFirstNumberX, kFirstNumberY + 16) && Pause(kPageChange)
+                   && window.Click(kButtonX, kSpinOkY) && Pause(kPageChange) && window.Click(kButtonX, kSpinOkY);
         case Choice::None:
             break;
         }
@@ -314,20 +397,33 @@ protected:
     }
 
     // Waits for the check, answering the choice screens on the way and
-    // otherwise doing `meanwhile`.
+    // otherwise doing `meanwhile` with the screenshot. A choice screen is
+    // looked at again once it has surely finished sliding in: a screenshot
+    // takes longer than the slide, and a card caught on its way could take a
+    // click meant for another screen.
     bool WaitChoosing(std::string const& name, std::function<bool(Image const&)> const& check, double seconds,
-                      std::function<void()> const& meanwhile)
+                      std::function<void(Image const&)> const& meanwhile)
     {
         std::string const path = OutputPath(name);
         Image shot;
+        auto look = [&] { return window.Screenshot(path) && shot.Load(path); };
         return WaitUntil(
             [&] {
-                if (!window.Screenshot(path) || !shot.Load(path))
+                if (!look())
                     return false;
                 if (check(shot))
                     return true;
-                if (!Choose(shot) && meanwhile)
-                    meanwhile();
+                if (ChoiceShown(shot) == Choice::None) {
+                    if (meanwhile)
+                        meanwhile(shot);
+                    return false;
+                }
+                Pause(kSlideIn);
+                if (!look())
+                    return false;
+                if (check(shot))
+                    return true;
+                Choose(shot);
                 return false;
             },
             seconds);
@@ -337,7 +433,47 @@ protected:
     // once the Share the Wealth cards are picked and seen.
     bool WaitForHud(std::string const& name, std::function<bool(Image const&)> const& check)
     {
-        return WaitChoosing(name, check, kHudSeconds, [&] { window.Click(kWidth / 2, kHeight / 3); });
+        return WaitChoosing(name, check, kHudSeconds, [&](Image const&) { window.Click(kWidth / 2, kHeight / 3); });
+    }
+
+    static bool Pause(std::chrono::milliseconds time)
+    {
+        std::this_thread::sleep_for(time);
+        return true;
+    }
+
+    // The person waits at the wheel: the tap-to-play bar is up, or the HUD
+    // bar with its spin button lit. No choice can come before they spin.
+    static bool WaitingToSpin(Image const& shot)
+    {
+        return shot.RegionIs(kTapBarX, kTapBarY, 2, 2, kBarBlue, kBarTolerance)
+               || shot.RegionIs(kSpinButtonX, kSpinButtonY, 2, 2, kSpinOrange, kTolerance);
+    }
+
+    // What a person does on the road between choices: at their turn taps
+    // the bar that starts it, asks for the wheel (Return) and spins it
+    // (space); otherwise answers the rules' questions no (or OK) and taps
+    // past the messages.
+    void PlayOn(Image const& shot)
+    {
+        if (WaitingToSpin(shot)) {
+            window.Click(kBarX, kBarY);
+            Pause(kPageChange);
+            window.Key("Return");
+            Pause(kPageChange);
+            window.Key("space");
+            return;
+        }
+        if (plays++ % 2 == 0)
+            window.Click(kButtonX, kOkKeyY);
+        else
+            window.Click(kWidth / 2, kHeight / 3);
+    }
+
+    // Plays on, answering the choice screens met, until the check holds.
+    bool PlayUntil(std::string const& name, std::function<bool(Image const&)> const& check)
+    {
+        return WaitChoosing(name, check, kRoadSeconds, [&](Image const& shot) { PlayOn(shot); });
     }
 
     std::uintmax_t SavedGameBytes() const
@@ -351,6 +487,8 @@ protected:
     ChildProcess game;
     TestWindow window;
     int fanPicks = 0;
+    int plays = 0;
+    char const* seed = nullptr;
 };
 
 TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
@@ -371,7 +509,7 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
     // from the game itself.
     // A popup on the way closes on a tap beside the menu's buttons.
     int waits = 0;
-    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PauseShown, kWaitSeconds, [&] {
+    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PauseShown, kWaitSeconds, [&](Image const&) {
         // Not again while the menu may be sliding in: Escape would close it.
         if (waits++ % 4 == 0)
             window.Key("Escape");
@@ -411,7 +549,7 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
                    && shot.RegionIs(kSpinPlateX, kSpinPlateY, 4, 4, kSpinPurple, kBoardTolerance)
                    && shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
         },
-        kHudSeconds, [&] { window.Click(kWidth / 2, 600); }))
+        kHudSeconds, [&](Image const&) { window.Click(kWidth / 2, 600); }))
         << game.Output();
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
@@ -423,33 +561,49 @@ TEST_F(GameWindowTest, ThePersonIsAskedCollegeOrCareerOnTheirOwnScreen)
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-choice-hud.png", PersonsHudShown)) << game.Output();
 
-    // Spinning at the person's turns, tapping the bar that starts them,
-    // answering the rules' questions no (or OK) and tapping past the
-    // messages.
-    int turns = 0;
-    auto playOn = [&] {
-        switch (turns++ % 4) {
-        case 0:
-            window.Key("space");
-            break;
-        case 1:
-            window.Click(kBarX, kBarY);
-            break;
-        case 2:
-            window.Click(kButtonX, kOkKeyY);
-            break;
-        default:
-            window.Click(kWidth / 2, kHeight / 3);
-            break;
-        }
-    };
-
     // College or career: both cards with their texts; the person takes a career.
-    ASSERT_TRUE(WaitChoosing("quorvel-choice-path.png",
-                             [](Image const& shot) { return ChoiceShown(shot) == Choice::TwoCards; }, kRoadSeconds,
-                             playOn))
+    ASSERT_TRUE(PlayUntil("quorvel-choice-path.png",
+                          [](Image const& shot) { return ChoiceShown(shot) == Choice::TwoCards; }))
         << game.Output();
     ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+TEST_F(GameWindowTest, ThePersonBuysTheirFirstHouseAndTakesTheFirstForkOnScreen)
+{
+    seed = kRoadSeed;
+    StartToMainMenu();
+    SetUpNewGame(1);
+    ASSERT_TRUE(WaitForHud("quorvel-road-hud.png", PersonsHudShown)) << game.Output();
+    ASSERT_TRUE(PlayUntil("quorvel-road-path.png",
+                          [](Image const& shot) { return ChoiceShown(shot) == Choice::TwoCards; }))
+        << game.Output();
+    ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+
+    // The starter homes, the middle one with its price and the next one
+    // beside it; the person buys the one in the middle.
+    ASSERT_TRUE(PlayUntil("quorvel-road-houses.png", HousesShown)) << game.Output();
+    ASSERT_TRUE(window.Click(kKeyX, kKeyY));
+    ASSERT_TRUE(WaitForShot("quorvel-road-bought.png", [](Image const& shot) { return !HousesShown(shot); }))
+        << game.Output();
+
+    // Night school or carry on, each way on its card; the person carries
+    // on, past night school's degree careers, to the fork that offers a
+    // change of career.
+    ASSERT_TRUE(PlayUntil("quorvel-road-fork.png", ForkShown)) << game.Output();
+    ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+    ASSERT_TRUE(WaitForShot("quorvel-road-carried-on.png", [](Image const& shot) { return !ForkShown(shot); }))
+        << game.Output();
+    ASSERT_TRUE(PlayUntil("quorvel-road-career-change.png", [](Image const& shot) {
+        return ChoiceShown(shot) == Choice::TwoCards;
+    })) << game.Output();
+    Image shot;
+    ASSERT_TRUE(shot.Load(OutputPath("quorvel-road-career-change.png")));
+    EXPECT_TRUE(ForkShown(shot));
+    EXPECT_TRUE(shot.RegionIs(kForkPictureX, kForkPictureY, 3, 3, kCareerChangeLilac, kTolerance));
+    EXPECT_GE(SavedHouse(), 0);
 
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
