@@ -343,6 +343,10 @@ protected:
         if (shot.RegionIs(kFirstNumberX, kFirstNumberRimY, 2, 1, kCardBack, kTolerance)
             && shot.RegionIs(kFirstNumberX - 20, kFirstNumberY, 3, 3, kPanel, kTolerance))
             return Choice::SpinToWin;
+        // A question or message on its panel, whose blue ribbon could pass
+        // for the backs of cards.
+        if (PanelShown(shot))
+            return Choice::None;
         // A carousel's cards leave a gap where the left of two cards stands.
         if (shot.RegionIs(kLeftCardX, kTwoCardsY, 3, 3, kCard, kTolerance) &&
             shot.RegionIs(kCarouselGapX, kTwoCardsY, 3, 3, kCard, kTolerance))
