@@ -401,10 +401,11 @@ protected:
     }
 
     // Waits for the check, answering the choice screens on the way and
-    // otherwise doing `meanwhile` with the screenshot. A choice screen is
-    // looked at again once it has surely finished sliding in: a screenshot
-    // takes longer than the slide, and a card caught on its way could take a
-    // click meant for another screen.
+    // otherwise doing `meanwhile` with the screenshot. Cards with a key or
+    // a way each are looked at again once they have surely finished sliding
+    // in: a screenshot takes longer than the slide, and a card caught on its
+    // way could take a click meant for another screen. Any face-down card
+    // will do, so a fan is answered at once.
     bool WaitChoosing(std::string const& name, std::function<bool(Image const&)> const& check, double seconds,
                       std::function<void(Image const&)> const& meanwhile)
     {
@@ -417,9 +418,14 @@ protected:
                     return false;
                 if (check(shot))
                     return true;
-                if (ChoiceShown(shot) == Choice::None) {
+                Choice const shown = ChoiceShown(shot);
+                if (shown == Choice::None) {
                     if (meanwhile)
                         meanwhile(shot);
+                    return false;
+                }
+                if (shown != Choice::OneCard && shown != Choice::TwoCards) {
+                    Choose(shot);
                     return false;
                 }
                 Pause(kSlideIn);
