@@ -519,8 +519,11 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
     // from the game itself.
     // A popup on the way closes on a tap beside the menu's buttons.
     int waits = 0;
-    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PauseShown, kWaitSeconds, [&](Image const&) {
-        // Not again while the menu may be sliding in: Escape would close it.
+    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PauseShown, kWaitSeconds, [&](Image const& shot) {
+        // Nothing while the menu comes in; and Escape not again while it
+        // may be sliding in: it would close it.
+        if (PauseMenuShown(shot))
+            return;
         if (waits++ % 4 == 0)
             window.Key("Escape");
         else
