@@ -169,6 +169,12 @@ void GuifHudManager::HideHud()
         hud->visible = tapToPlay->visible = false;
 }
 
+void GuifHudManager::HideHudOverlay()
+{
+    if (overlay)
+        overlay->visible = false;
+}
+
 void GuifHudManager::SetCurrentPlayer(Player* player, bool resetButtons)
 {
     currentPlayer = player;

@@ -67,6 +67,16 @@ public:
     void EnterYesNoModalDialogue(char const* title, char const* text, char const* text2, bool okOnly);
     void ExitYesNoModalDialogue();
 
+    // Hides the money and tile transfers; the bars keep their visibility,
+    // so they slide back on once the HUD mode asks for them.
+    void HideHudOverlay();
+
+    // The HUD keeps no sub-pages of its own: the screens that ask for one
+    // change nothing, except a fork's, which takes both bars off.
+    void SwitchToBranchSubPage(int, char const*, char const*) { SetHudMode(kHudBothOff); }
+    void SwitchSubPage(char const*) {}
+    void LeaveCurrentSubPage() {}
+
     // Slides of the script screens; not counted while skipping.
     bool IsTransitioning() const;
 

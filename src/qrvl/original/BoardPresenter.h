@@ -11,6 +11,10 @@ class BoardSpace;
 class Car;
 class Player;
 
+namespace Norv {
+class Surface;
+}
+
 class BoardPresenter {
 public:
     virtual ~BoardPresenter() = default;
@@ -42,13 +46,18 @@ public:
     virtual void enableHud(bool) {}
     virtual void hideBank() {}
     virtual void setHudMode(int) {}
+    // A family event's card (header and text ids, picture), drawn over the
+    // board until hidden.
     virtual void showEventCard(const char*, const char*, const char*) {}
     virtual void hideEventCard() {}
+    virtual void drawSelf(Norv::Surface*) {}
 
     // The wheel: a random spin (refused when asked to refuse), whether it
-    // still turns, and the number under the clicker (1 to 10).
+    // still turns or a finger holds it, and the number under the clicker
+    // (1 to 10).
     virtual bool doRandomSpin(bool refuse) { return !refuse; }
     virtual bool isWheelSpinning() const { return false; }
+    virtual bool isWheelHeld() const { return false; }
     virtual int getValuePointedTo();
     virtual void disableTouchSpin() {}
     // The person's hand on the wheel: held from a press on it, turned by

@@ -25,7 +25,9 @@
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/SaveGame.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -41,6 +43,10 @@ constexpr int kPakFlags = Norv::VfsMount::FallThrough;
 // and leak into later runs.
 constexpr int kResourcesFlags = Norv::VfsMount::FallThrough | Norv::VfsMount::ReadOnly;
 constexpr int kUserFlags = Norv::VfsMount::FallThrough | Norv::VfsMount::UserFiles;
+// Tests that play a whole game by its screens seed the game's generator
+// here, so every run meets the same spins, cards and forks. Players never
+// set it; unset, the clock seeds it.
+constexpr char const* kSeedVariable = "QUORVEL_SEED";
 constexpr char const* kUserFolder = "Quorvel/";
 constexpr double kMiB = 1024.0 * 1024.0;
 // The mouse pointer's picture, kept for the whole run.
@@ -195,6 +201,8 @@ bool FGApp::allocEngine()
     if (!engine)
         return false;
     engine->setCriticals(this, nullptr);
+    if (char const* seed = std::getenv(kSeedVariable); seed && *seed)
+        engine->srand(static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10)));
     engine->getSoundManager().init();
     return true;
 }

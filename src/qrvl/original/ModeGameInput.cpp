@@ -48,8 +48,8 @@ constexpr int kTapDistance = 99;
 void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
 {
     int id = button ? button->id : 0;
-    // The HUD's buttons wait while a hand is on the wheel.
-    if (wheelHeld && id >= kButtonSpin && id <= kButtonInfo)
+    // The HUD's buttons wait until the person lets go of the wheel.
+    if (id >= kButtonSpin && id <= kButtonInfo && screens->presenter().isWheelHeld())
         return;
     if (id != kButtonPause && state >= Tutorial && state <= FirstActionTutorial) {
         if (!HudPages::Get().IsTransitioning())
@@ -175,6 +175,7 @@ void ModeGame::keyReleased(int)
 void ModeGame::drawSelf(Norv::Surface* surface)
 {
     hud->drawSelf(surface);
+    screens->presenter().drawSelf(surface);
     if (state == SkipReport)
         CSkipManager::GetSkipManager().drawSelf(surface);
 }

@@ -176,28 +176,12 @@ TEST_P(BoardSceneWindowTest, ThePersonsCarStandsOnTheRoadInPurple)
     ASSERT_TRUE(WaitForHud("quorvel-scene-cars-hud.png", PersonsHudShown)) << game.Output();
     ASSERT_TRUE(window.Key("space"));
 
-    // Playing on as the other window tests do: spins, the bar, OK.
-    int turns = 0;
-    auto playOn = [&] {
-        switch (turns++ % 4) {
-        case 0:
-            window.Key("space");
-            break;
-        case 1:
-            window.Click(kBarX, kBarY);
-            break;
-        case 2:
-            window.Click(kButtonX, kOkKeyY);
-            break;
-        default:
-            window.Click(kWidth / 2, kHeight / 3);
-            break;
-        }
-    };
-    EXPECT_TRUE(WaitChoosing(std::string(GetParam() ? "fixed-" : "shaders-") + "quorvel-scene-cars.png",
-                             [](Image const& shot) {
-                                 return BoardInFront(shot) && !WheelInTheMiddle(shot) && CarInTheMiddle(shot);
-                             }, kRoadSeconds, playOn))
+    // Playing on as the other window tests do, until the person's car is
+    // in front.
+    EXPECT_TRUE(PlayUntil(std::string(GetParam() ? "fixed-" : "shaders-") + "quorvel-scene-cars.png",
+                          [](Image const& shot) {
+                              return BoardInFront(shot) && !WheelInTheMiddle(shot) && CarInTheMiddle(shot);
+                          }))
         << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));

@@ -34,6 +34,13 @@ constexpr double kSilence = 64;
 // a soft start sets off later than the sound.
 constexpr long kSearch = 2048;
 
+// Pauses, in a chain of steps.
+bool Pause(std::chrono::milliseconds time)
+{
+    std::this_thread::sleep_for(time);
+    return true;
+}
+
 } // namespace
 
 using NorvTest::Image;
@@ -52,7 +59,8 @@ void GameWindowFixture::StartToMainMenu(char const* resources,
                                         std::vector<std::string> const& arguments)
 {
     std::vector<NorvTest::ChildProcess::EnvChange> settings = {
-        {"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}, {"QUORVEL_RESOURCES", resources}};
+        {"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}, {"QUORVEL_RESOURCES", resources},
+        {"QUORVEL_SEED", seed}};
     settings.insert(settings.end(), environment.begin(), environment.end());
     std::vector<std::string> command = {ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h",
                                         std::to_string(kHeight)};
@@ -107,7 +115,7 @@ long GameWindowFixture::FindRecordedSound(char const* file, long after) const
     }
 }
 
-void GameWindowFixture::SetUpNewGame()
+void GameWindowFixture::SetUpNewGame(int players)
 {
     ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
     ASSERT_TRUE(WaitForShot("quorvel-game-colours.png", [](Image const& shot) {
@@ -124,8 +132,8 @@ void GameWindowFixture::SetUpNewGame()
         ASSERT_TRUE(window.Key(key));
     ASSERT_TRUE(window.Click(kNameOkX, kNameOkY));
     std::this_thread::sleep_for(kPageChange);
-    ASSERT_TRUE(window.Click(kThreePlayersX, kThreePlayersY));
-    // The two opponents are presented; Return accepts them.
+    ASSERT_TRUE(window.Click(kPlayersX, PlayersY(players)));
+    // The opponents, when there are any, are presented; Return accepts them.
     std::this_thread::sleep_for(kPageChange * 4);
     ASSERT_TRUE(window.Key("Return"));
 }
@@ -169,6 +177,33 @@ std::uintmax_t GameWindowFixture::SavedGameBytes() const
     std::error_code error;
     std::uintmax_t const bytes = std::filesystem::file_size(dataHome / "Quorvel" / "quorvel.sav", error);
     return error ? 0 : bytes;
+}
+
+// The person's record after the name holds character, colour, pass-and-play
+// id, two careers, the Share the Wealth cards (a count and ids), cash, loans,
+// raises, the college flag and the tiles (a count and values), then the house.
+int GameWindowFixture::SavedHouse() const
+{
+    std::ifstream file(dataHome / "Quorvel" / "quorvel.sav", std::ios::binary);
+    std::string const bytes((std::istreambuf_iterator<char>(file)), {});
+    std::string const name("\0\0\0\x03Zoe", 7);
+    size_t at = bytes.find(name);
+    if (at == std::string::npos)
+        return -1;
+    at += name.size();
+    auto readInt = [&]() -> int {
+        if (at + 4 > bytes.size())
+            return -1;
+        auto const byte = [&](size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
+        int const value = static_cast<int>(std::uint32_t(byte(0)) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3));
+        at += 4;
+        return value;
+    };
+    at += 5 * 4;
+    at += static_cast<size_t>(std::max(readInt(), 0)) * 4;
+    at += 3 * 4 + 1;
+    at += static_cast<size_t>(std::max(readInt(), 0)) * 4;
+    return readInt();
 }
 
 bool GameWindowFixture::PersonsHudShown(Image const& shot)
@@ -220,9 +255,16 @@ bool GameWindowFixture::TapUntil(int x, int y, std::string const& name, std::fun
 
 GameWindowFixture::Choice GameWindowFixture::ChoiceShown(Image const& shot)
 {
+    if (shot.RegionIs(kFirstNumberX, kFirstNumberRimY, 2, 1, kCardBack, kTolerance)
+        && shot.RegionIs(kFirstNumberX - 20, kFirstNumberY, 3, 3, kPanel, kTolerance))
+        return Choice::SpinToWin;
+    // A question or message on its panel, whose blue ribbon could pass for
+    // the backs of cards.
+    if (PanelShown(shot))
+        return Choice::None;
     // A carousel's cards leave a gap where the left of two cards stands.
-    if (shot.RegionIs(kLeftCardX, kLeftCardY, 3, 3, kCard, kTolerance)
-        && shot.RegionIs(kCarouselGapX, kLeftCardY, 3, 3, kCard, kTolerance))
+    if (shot.RegionIs(kLeftCardX, kTwoCardsY, 3, 3, kCard, kTolerance)
+        && shot.RegionIs(kCarouselGapX, kTwoCardsY, 3, 3, kCard, kTolerance))
         return Choice::TwoCards;
     if (shot.RegionIs(kMiddleCardX, kMiddleCardY, 3, 3, kCard, kTolerance))
         return Choice::OneCard;
@@ -256,24 +298,57 @@ bool GameWindowFixture::Choose(Image const& shot)
         std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
         return window.Click(card.first, card.second);
     }
+    case Choice::SpinToWin:
+        // The stake's page replaces the numbers' at once.
+        return window.Click(kFirstNumberX, kFirstNumberY + 16) && Pause(kPageChange)
+               && window.Click(kButtonX, kSpinOkY) && Pause(kPageChange) && window.Click(kButtonX, kSpinOkY);
     case Choice::None: break;
     }
     return false;
 }
 
+bool GameWindowFixture::ForkShown(Image const& shot)
+{
+    return ChoiceShown(shot) == Choice::TwoCards && shot.RegionIs(kStopSignX, kStopSignY, 3, 3, kStopRed, kTolerance);
+}
+
+bool GameWindowFixture::HousesShown(Image const& shot)
+{
+    return ChoiceShown(shot) == Choice::OneCard && shot.RegionIs(kNextHouseX, kMiddleCardY, 3, 3, kCard, kTolerance);
+}
+
+// Cards with a key or a way each are looked at again once they have surely
+// finished sliding in: a screenshot takes longer than the slide, and a card
+// caught on its way could take a click meant for another screen. Any
+// face-down card will do, so a fan is answered at once.
 bool GameWindowFixture::WaitChoosing(std::string const& name, std::function<bool(Image const&)> const& check,
-                                     double seconds, std::function<void()> const& meanwhile)
+                                     double seconds, std::function<void(Image const&)> const& meanwhile)
 {
     std::string const path = OutputPath(name);
     Image shot;
+    auto look = [&] { return window.Screenshot(path) && shot.Load(path); };
     return NorvTest::WaitUntil(
         [&] {
-            if (!window.Screenshot(path) || !shot.Load(path))
+            if (!look())
                 return false;
             if (check(shot))
                 return true;
-            if (!Choose(shot) && meanwhile)
-                meanwhile();
+            Choice const shown = ChoiceShown(shot);
+            if (shown == Choice::None) {
+                if (meanwhile)
+                    meanwhile(shot);
+                return false;
+            }
+            if (shown != Choice::OneCard && shown != Choice::TwoCards) {
+                Choose(shot);
+                return false;
+            }
+            Pause(kSlideIn);
+            if (!look())
+                return false;
+            if (check(shot))
+                return true;
+            Choose(shot);
             return false;
         },
         seconds);
@@ -282,18 +357,34 @@ bool GameWindowFixture::WaitChoosing(std::string const& name, std::function<bool
 bool GameWindowFixture::WaitForHud(std::string const& name, std::function<bool(Image const&)> const& check)
 {
     // The taps miss the wheel, which a tap would spin.
-    return WaitChoosing(name, check, kHudSeconds, [&] { window.Click(kOffWheelX, kOffWheelY); });
+    return WaitChoosing(name, check, kHudSeconds, [&](Image const&) { window.Click(kOffWheelX, kOffWheelY); });
 }
 
-void GameWindowFixture::PlayOn()
+bool GameWindowFixture::WaitingToSpin(Image const& shot)
 {
-    switch (moves++ % 5) {
-    case 0: window.Key("space"); break;
-    case 4: window.Key("Return"); break;
-    case 1: window.Click(kBarX, kBarY); break;
-    case 2: window.Click(kButtonX, kOkKeyY); break;
-    default: window.Click(kWidth / 2, kHeight / 3); break;
+    return shot.RegionIs(kTapBarX, kTapBarY, 2, 2, kBarBlue, kBarTolerance)
+           || shot.RegionIs(kSpinButtonX, kSpinButtonY, 2, 2, kSpinOrange, kTolerance);
+}
+
+void GameWindowFixture::PlayOn(Image const& shot)
+{
+    if (WaitingToSpin(shot)) {
+        window.Click(kBarX, kBarY);
+        Pause(kPageChange);
+        window.Key("Return");
+        Pause(kPageChange);
+        window.Key("space");
+        return;
     }
+    if (plays++ % 2 == 0)
+        window.Click(kButtonX, kOkKeyY);
+    else
+        window.Click(kOffWheelX, kOffWheelY);
+}
+
+bool GameWindowFixture::PlayUntil(std::string const& name, std::function<bool(Image const&)> const& check)
+{
+    return WaitChoosing(name, check, kRoadSeconds, [&](Image const& shot) { PlayOn(shot); });
 }
 
 void GameWindowFixture::Quit()

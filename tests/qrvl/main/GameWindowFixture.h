@@ -38,8 +38,10 @@ constexpr int kTolerance = 6;
 // A point on the board well off the wheel, which stands in the middle.
 constexpr int kOffWheelX = 900;
 constexpr int kOffWheelY = 300;
-// Time for a set-up page to follow the click that opens it.
+// Time for a set-up page to follow the click that opens it, and for a
+// choice screen to slide in.
 constexpr std::chrono::milliseconds kPageChange{500};
+constexpr std::chrono::milliseconds kSlideIn{600};
 using MainMenuSpots::kButtonOrange;
 using MainMenuSpots::kButtonX;
 constexpr int kNewGameY = MainMenuSpots::ButtonY(MainMenuSpots::kNewGame);
@@ -56,8 +58,8 @@ constexpr int kSixthCharacterX = 276;
 constexpr int kSixthCharacterY = 440;
 constexpr int kNameOkX = 602;
 constexpr int kNameOkY = 334;
-constexpr int kThreePlayersX = 512;
-constexpr int kThreePlayersY = 154 + 3 * 56 - 26 + 30;
+constexpr int kPlayersX = 512;
+constexpr int PlayersY(int players) { return 154 + players * 56 - 26 + 30; }
 // The tab background of the person's car colour (the set-up's purple), at
 // the edge of the portrait on the bar at the bottom of the screen.
 constexpr int kTabX = 24 + 10;
@@ -108,6 +110,8 @@ constexpr Rgb kCard = {0xf7, 0xfb, 0xff};
 constexpr Rgb kCardBack = {0x2f, 0x7f, 0xdc};
 constexpr int kLeftCardX = 203;
 constexpr int kLeftCardY = 500;
+// Two cards are told from a carousel below their last line of text.
+constexpr int kTwoCardsY = 516;
 constexpr int kCarouselGapX = 340;
 constexpr int kRightCardX = 682;
 constexpr int kRightCardY = 354;
@@ -119,6 +123,26 @@ constexpr int kFanRowsY[] = {249, 384};
 constexpr int kFanCardWidth = 150;
 // From a card's side to its blue edge.
 constexpr int kFanEdge = 8;
+// Left of the middle of the tap-to-play bar, where the HUD bar has its
+// white message box; the HUD bar's spin button, lit.
+constexpr int kTapBarX = 320;
+constexpr int kTapBarY = 700;
+constexpr int kSpinButtonX = 695;
+constexpr int kSpinButtonY = 683;
+constexpr Rgb kSpinOrange = {0xff, 0x8a, 0x3d};
+// A fork shows a stop sign between its two ways.
+constexpr int kStopSignX = 482;
+constexpr int kStopSignY = 334;
+constexpr Rgb kStopRed = {0xd8, 0x28, 0x3a};
+// Houses for sale stand in a carousel: the next house shows right of the
+// one in the middle.
+constexpr int kNextHouseX = 860;
+// Spin to Win's numbers: the rim and the cream of the wheel's first
+// number, and the page's OK, where the stake's page has its OK too.
+constexpr int kFirstNumberX = 320;
+constexpr int kFirstNumberRimY = 306;
+constexpr int kFirstNumberY = 320;
+constexpr int kSpinOkY = 154 + 345 + 26;
 
 class GameWindowFixture : public testing::Test {
 protected:
@@ -139,8 +163,9 @@ protected:
     long FindRecordedSound(char const* file, long after) const;
 
     // New Game, then the set-up: purple, the sixth character, the name typed
-    // over the pre-filled one, and three players; then the opponents.
-    void SetUpNewGame();
+    // over the pre-filled one, and the number of players (three unless
+    // asked); then the opponents.
+    void SetUpNewGame(int players = 3);
 
     // The number of players in the saved game and whether the person's
     // typed name is among them.
@@ -150,6 +175,8 @@ protected:
     };
     SavedPlayers ReadSavedPlayers() const;
     std::uintmax_t SavedGameBytes() const;
+    // The id of the person's house in the saved game, -1 for none.
+    int SavedHouse() const;
 
     static bool MainMenuShown(NorvTest::Image const& shot) { return MainMenuSpots::Shown(shot); }
     static bool PersonsHudShown(NorvTest::Image const& shot);
@@ -168,26 +195,34 @@ protected:
     bool TapUntil(int x, int y, std::string const& name, std::function<bool(NorvTest::Image const&)> const& check,
                   double seconds = kWaitSeconds);
 
-    enum class Choice { None, TwoCards, OneCard, Fan };
+    enum class Choice { None, TwoCards, OneCard, Fan, SpinToWin };
     static Choice ChoiceShown(NorvTest::Image const& shot);
+    static bool ForkShown(NorvTest::Image const& shot);
+    static bool HousesShown(NorvTest::Image const& shot);
     // The middles of the face-down cards shown, row by row.
     static std::vector<std::pair<int, int>> FanCards(NorvTest::Image const& shot);
     // Answers the choice screen in the screenshot as a person would: the
-    // right-hand way or card, OK or Buy, the face-down cards in turn. False
-    // when no choice screen is shown.
+    // right-hand way or card, OK or Buy, the face-down cards in turn, Spin
+    // to Win on the first number at the lowest stake. False when no choice
+    // screen is shown.
     bool Choose(NorvTest::Image const& shot);
     // Waits for the check, answering the choice screens on the way and
-    // otherwise doing `meanwhile`.
+    // otherwise doing `meanwhile` with the screenshot.
     bool WaitChoosing(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check, double seconds,
-                      std::function<void()> const& meanwhile);
+                      std::function<void(NorvTest::Image const&)> const& meanwhile);
     // The welcome popups close on a tap anywhere; the HUD follows them,
     // once the Share the Wealth cards are picked and seen.
     bool WaitForHud(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
-    // One of the person's moves, in turn: the space bar that spins, a tap
-    // on the bar that starts a turn, no (or OK) to the rules' questions, a
-    // tap past the messages and Return, which leaves looking round for the
-    // wheel.
-    void PlayOn();
+    // The person waits at the wheel: the tap-to-play bar is up, or the HUD
+    // bar with its spin button lit. No choice can come before they spin.
+    static bool WaitingToSpin(NorvTest::Image const& shot);
+    // What a person does on the road between choices: at their turn taps
+    // the bar that starts it, asks for the wheel (Return, which also leaves
+    // looking round) and spins it (space); otherwise answers the rules'
+    // questions no (or OK) and taps past the messages.
+    void PlayOn(NorvTest::Image const& shot);
+    // Plays on, answering the choice screens met, until the check holds.
+    bool PlayUntil(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
     // Closes the program as a player would, expecting a clean exit.
     void Quit();
 
@@ -196,7 +231,9 @@ protected:
     NorvTest::ChildProcess game;
     NorvTest::TestWindow window;
     int fanPicks = 0;
-    int moves = 0;
+    int plays = 0;
+    // The game's random seed, for a game whose spins are known.
+    char const* seed = nullptr;
 };
 
 } // namespace GameWindow

@@ -3,9 +3,10 @@
 // asks for the Share the Wealth cards and shows the HUD with the person's
 // colour over the board with its wheel, clicker and road, and saves the game
 // with those players; the pause menu's Exit and Yes reach the main menu,
-// Continue resumes; the person's choices of the road are asked on screens
-// and the game goes on; and with no board file the main menu comes back
-// with a message.
+// Continue resumes; the person's choices of the road (college or career,
+// the first house, the first fork) are asked on screens and the game goes
+// on the way chosen; and with no board file the main menu comes back with a
+// message.
 #include "tests/qrvl/main/GameWindowFixture.h"
 
 #include "tests/harness/ExternalTool.h"
@@ -22,6 +23,15 @@ using NorvTest::Image;
 using NorvTest::OutputPath;
 using NorvTest::ProgramPath;
 using NorvTest::WaitUntil;
+
+// The left way's picture at a fork: lilac behind the mortarboard of a
+// change of career.
+constexpr int kForkPictureX = 280;
+constexpr int kForkPictureY = 280;
+constexpr Rgb kCareerChangeLilac = {0xd6, 0xc4, 0xf0};
+// A game of the person alone whose spins bring them, once they take a
+// career, to the first house and then the forks within a few turns.
+constexpr char const* kRoadSeed = "7";
 
 using GameWindowTest = GameWindowFixture;
 
@@ -43,8 +53,11 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
     // from the game itself.
     // A popup on the way closes on a tap beside the menu's buttons.
     int waits = 0;
-    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PauseShown, kWaitSeconds, [&] {
-        // Not again while the menu may be sliding in: Escape would close it.
+    ASSERT_TRUE(WaitChoosing("quorvel-game-pause.png", PauseShown, kWaitSeconds, [&](Image const& shot) {
+        // Nothing while the menu comes in; and Escape not again while it
+        // may be sliding in: it would close it.
+        if (PauseMenuShown(shot))
+            return;
         if (waits++ % 4 == 0)
             window.Key("Escape");
         else
@@ -83,7 +96,7 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
                    && shot.RegionIs(kSpinPlateX, kSpinPlateY, 4, 4, kSpinPurple, kBoardTolerance)
                    && shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
         },
-        kHudSeconds, [&] { window.Click(kOffWheelX, kOffWheelY); }))
+        kHudSeconds, [&](Image const&) { window.Click(kOffWheelX, kOffWheelY); }))
         << game.Output();
     Quit();
 }
@@ -95,12 +108,46 @@ TEST_F(GameWindowTest, ThePersonIsAskedCollegeOrCareerOnTheirOwnScreen)
     ASSERT_TRUE(WaitForHud("quorvel-choice-hud.png", PersonsHudShown)) << game.Output();
 
     // College or career: both cards with their texts; the person takes a career.
-    ASSERT_TRUE(WaitChoosing("quorvel-choice-path.png",
-                             [](Image const& shot) { return ChoiceShown(shot) == Choice::TwoCards; }, kRoadSeconds,
-                             [&] { PlayOn(); }))
+    ASSERT_TRUE(PlayUntil("quorvel-choice-path.png",
+                          [](Image const& shot) { return ChoiceShown(shot) == Choice::TwoCards; }))
+        << game.Output();
+    ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+    Quit();
+}
+
+TEST_F(GameWindowTest, ThePersonBuysTheirFirstHouseAndTakesTheFirstForkOnScreen)
+{
+    seed = kRoadSeed;
+    StartToMainMenu();
+    SetUpNewGame(1);
+    ASSERT_TRUE(WaitForHud("quorvel-road-hud.png", PersonsHudShown)) << game.Output();
+    ASSERT_TRUE(PlayUntil("quorvel-road-path.png",
+                          [](Image const& shot) { return ChoiceShown(shot) == Choice::TwoCards; }))
         << game.Output();
     ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
 
+    // The starter homes, the middle one with its price and the next one
+    // beside it; the person buys the one in the middle.
+    ASSERT_TRUE(PlayUntil("quorvel-road-houses.png", HousesShown)) << game.Output();
+    ASSERT_TRUE(window.Click(kKeyX, kKeyY));
+    ASSERT_TRUE(WaitForShot("quorvel-road-bought.png", [](Image const& shot) { return !HousesShown(shot); }))
+        << game.Output();
+
+    // Night school or carry on, each way on its card; the person carries
+    // on, past night school's degree careers, to the fork that offers a
+    // change of career.
+    ASSERT_TRUE(PlayUntil("quorvel-road-fork.png", ForkShown)) << game.Output();
+    ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+    ASSERT_TRUE(WaitForShot("quorvel-road-carried-on.png", [](Image const& shot) { return !ForkShown(shot); }))
+        << game.Output();
+    ASSERT_TRUE(PlayUntil("quorvel-road-career-change.png", [](Image const& shot) {
+        return ChoiceShown(shot) == Choice::TwoCards;
+    })) << game.Output();
+    Image shot;
+    ASSERT_TRUE(shot.Load(OutputPath("quorvel-road-career-change.png")));
+    EXPECT_TRUE(ForkShown(shot));
+    EXPECT_TRUE(shot.RegionIs(kForkPictureX, kForkPictureY, 3, 3, kCareerChangeLilac, kTolerance));
+    EXPECT_GE(SavedHouse(), 0);
     Quit();
 }
 

@@ -72,7 +72,7 @@ TEST_F(HudWindowTest, TheComputersTurnsFastForwardAndSkipUndrawnToThePersonsTurn
 
     // The person plays on until a computer's turn brings its keys.
     std::string const keysShot = OutputPath("quorvel-hud-computers-turn.png");
-    ASSERT_TRUE(WaitChoosing("quorvel-hud-computers-turn.png", ComputersTurnShown, kRoadSeconds, [&] { PlayOn(); }))
+    ASSERT_TRUE(PlayUntil("quorvel-hud-computers-turn.png", ComputersTurnShown))
         << game.Output();
     Image before;
     ASSERT_TRUE(before.Load(keysShot));

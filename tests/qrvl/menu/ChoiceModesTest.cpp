@@ -7,6 +7,7 @@
 #include "norv/base/Lua.h"
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"
+#include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/HudTransitions.h"
 #include "qrvl/menu/ResManager.h"
 #include "qrvl/original/Car.h"
@@ -19,6 +20,7 @@
 #include "qrvl/original/ShareTheWealthCard.h"
 #include "qrvl/original/ShareTheWealthCardPile.h"
 #include "qrvl/original/StarterHouseCardPile.h"
+#include "qrvl/original/frontend/EventCard.h"
 #include "qrvl/original/frontend/ModeBranch.h"
 #include "qrvl/original/frontend/ModeChooseCareer.h"
 #include "qrvl/original/frontend/ModeChooseHouse.h"
@@ -192,9 +194,12 @@ TEST_F(ChoiceModesTest, ForksAnswerAndWriteTheWayTakenIntoTheJournal)
         SCOPED_TRACE("type " + std::to_string(c.type) + " id " + std::to_string(c.id));
         size_t const before = JournalIds().size();
         player.setPendingJournalEvent(0);
+        qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn);
         auto* fork = new ModeBranch;
         fork->init(static_cast<Branch::BranchType>(c.type), &player, nullptr, nullptr);
         Push(fork);
+        // Both bars leave while a fork is asked.
+        EXPECT_EQ(qrvl::GuifHudManager::GetHudManager().GetHudMode(), kHudBothOff);
         Script(fork->GetScreen(), "callback:PathChosen(" + std::to_string(c.id) + ")");
         Tick();
         EXPECT_NE(Top(), fork);
@@ -250,6 +255,20 @@ TEST_F(ChoiceModesTest, AnUnknownForkTakesTheFirstWay)
     Tick();
     EXPECT_NE(Top(), fork);
     EXPECT_EQ(engine->lastChoice, 0);
+}
+
+TEST_F(ChoiceModesTest, AFamilyEventsCardHiddenWhileSlidingInLeavesNoSlideRunning)
+{
+    int const before = qrvl::HudTransitions::GetRunning();
+    EventCard card;
+    card.Show("S_HAD_TWINS", "SBT", "menu/gfx/JNL_Twins.png@linear");
+    ASSERT_TRUE(card.IsShown());
+    EXPECT_EQ(qrvl::HudTransitions::GetRunning(), before + 1);
+    EXPECT_TRUE(Shown(card.GetScreen(), "EventIcon"));
+    // The board hides the card on its own timer, slide or not.
+    card.Hide();
+    EXPECT_FALSE(card.IsShown());
+    EXPECT_EQ(qrvl::HudTransitions::GetRunning(), before);
 }
 
 TEST_F(ChoiceModesTest, ASecondPathAnswerDuringTheSlideOutWins)

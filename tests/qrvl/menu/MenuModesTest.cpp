@@ -23,6 +23,10 @@
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/HudPages.h"
 #include "qrvl/original/CareerCard.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/phone/CSpinnerMotion.h"
+#include "qrvl/original/phone/CWorld.h"
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/PNPPlayerInfo.h"
 #include "qrvl/original/Player.h"
@@ -52,6 +56,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -870,11 +875,14 @@ TEST_F(Spin2WinTest, TheStakeStaysWithinItsBoundsAndIsStoredWithTheNumber)
 
 TEST_F(Spin2WinTest, NumbersBeyondTheAllowedAreRefusedAndPressingAgainRemovesOne)
 {
+    // A card of two numbers played first.
     Player player;
+    player.addShareTheWealth(ShareTheWealthCard::create(ShareTheWealthCard::kSpinTwice));
     auto* mode = new ModeSpin2Win;
     mode->init(nullptr, &player);
-    mode->SetAllowed(2);
     Push(mode);
+    Release(mode, "ConfirmKey");
+    ASSERT_EQ(mode->GetAllowed(), 2);
     for (char const* number : {"Wheel3", "Wheel7", "Wheel9"})
         Release(mode, number);
     ASSERT_EQ(mode->GetChosenCount(), 2);
@@ -886,6 +894,61 @@ TEST_F(Spin2WinTest, NumbersBeyondTheAllowedAreRefusedAndPressingAgainRemovesOne
     EXPECT_EQ(mode->GetChosen(0), 6);
     EXPECT_EQ(mode->GetChosen(1), 8);
     EXPECT_FALSE(mode->numberIsTaken(2));
+}
+
+TEST_F(Spin2WinTest, ASpinCardAllowsMoreNumbersAndIsUsedUpOnlyWithTheStake)
+{
+    Player player;
+    player.addShareTheWealth(ShareTheWealthCard::create(ShareTheWealthCard::kExemption));
+    player.addShareTheWealth(ShareTheWealthCard::create(ShareTheWealthCard::kSpinFour));
+    auto* mode = new ModeSpin2Win;
+    mode->init(nullptr, &player);
+    Push(mode);
+    // The spin card, then playing none.
+    ASSERT_EQ(mode->GetPage(), ModeSpin2Win::CardPage);
+    EXPECT_EQ(mode->GetItemCount(), 2);
+    Release(mode, "ConfirmKey");
+    EXPECT_EQ(mode->GetPage(), ModeSpin2Win::NumberPage);
+    EXPECT_EQ(mode->GetAllowed(), 4);
+    // Back returns the card to the hand.
+    Release(mode, "BackButton");
+    ASSERT_EQ(mode->GetPage(), ModeSpin2Win::CardPage);
+    EXPECT_EQ(mode->GetAllowed(), 1);
+    Release(mode, "ConfirmKey");
+    for (char const* number : {"Wheel1", "Wheel4", "Wheel7", "Wheel10"})
+        Release(mode, number);
+    EXPECT_TRUE(Shown(mode, "OKKey"));
+    Release(mode, "OKKey");
+    EXPECT_TRUE(player.hasSTWCard(ShareTheWealthCard::kSpinFour));
+    Release(mode, "OKKey");
+    EXPECT_EQ(engine->lastChoice, ModeSpin2Win::kConfirmed);
+    EXPECT_EQ(player.getSpin2WinCount(), 4);
+    EXPECT_FALSE(player.hasSTWCard(ShareTheWealthCard::kSpinFour));
+    EXPECT_TRUE(player.hasSTWCard(ShareTheWealthCard::kExemption));
+}
+
+TEST_F(Spin2WinTest, PlayingNoCardAllowsOneNumberAndKeepsTheCard)
+{
+    Player player;
+    player.addShareTheWealth(ShareTheWealthCard::create(ShareTheWealthCard::kSpinTwice));
+    auto* mode = new ModeSpin2Win;
+    mode->init(nullptr, &player);
+    Push(mode);
+    Release(mode, "RightArrow");
+    // A card still sliding into place is not played.
+    Release(mode, "ConfirmKey");
+    EXPECT_EQ(mode->GetPage(), ModeSpin2Win::CardPage);
+    for (int i = 0; i < 40 && mode->GetCarousel()->IsMoving(); ++i)
+        Tick();
+    Release(mode, "ConfirmKey");
+    ASSERT_EQ(mode->GetPage(), ModeSpin2Win::NumberPage);
+    EXPECT_EQ(mode->GetAllowed(), 1);
+    EXPECT_EQ(mode->GetPlayedCard(), nullptr);
+    Release(mode, "Wheel2");
+    Release(mode, "OKKey");
+    Release(mode, "OKKey");
+    EXPECT_EQ(player.getSpin2WinCount(), 1);
+    EXPECT_TRUE(player.hasSTWCard(ShareTheWealthCard::kSpinTwice));
 }
 
 TEST_F(Spin2WinTest, BackAsksAndYesLeavesWithoutAStake)
@@ -1087,6 +1150,74 @@ TEST_F(StatusTest, OpeningOnTheInvestmentOfAPlayerWhoInvestedSaysSoAndClosesWith
     Answer(3);
     Tick();
     EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(StatusTest, NoNumberIsSoldWhileTheWheelStillTurns)
+{
+    auto& world = CWorld::GetWorld();
+    world.spinnerMotion = std::make_unique<CSpinnerMotion>();
+    world.spinnerMotion->state = CSpinnerMotion::kSpinning;
+    Player person;
+    Open(&person, true, ModeStatus::OnInvestment);
+    world.spinnerMotion.reset();
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    EXPECT_EQ(calls.back(), "question:S_INVEST_SPINNER_MOVING:ok");
+    EXPECT_EQ(person.getInvestment(), -1);
+}
+
+TEST_F(StatusTest, TheCardsOpenFromTheirTabOrDirectlyAndBackLeavesThemTheWayTheyCame)
+{
+    Player person;
+    for (int kind : {ShareTheWealthCard::kExemption, ShareTheWealthCard::kSpinTwice, ShareTheWealthCard::kSharePay})
+        person.addShareTheWealth(ShareTheWealthCard::create(kind));
+    ModeStatus* status = Open(&person, true);
+    Release(status, "DownArrow");
+    Release(status, "DownArrow");
+    ASSERT_EQ(status->GetCurrentPage(), ModeStatus::CardsTab);
+    Release(status, "STWButton");
+    ASSERT_EQ(status->GetSubScreen(), ModeStatus::CardsOpen);
+    // The newest card first, as the player holds them.
+    auto header = [&](char const* control) {
+        auto* line = dynamic_cast<Guif::TextLine*>(status->GetCardsScreen()->FindControl(control));
+        return line && line->GetColorText() ? line->GetColorText()->GetText() : Norv::WideString(L"?");
+    };
+    EXPECT_EQ(header("STW1FrameHeader"), Norv::WideString(L"S_SHR"));
+    EXPECT_EQ(header("STW3FrameHeader"), Norv::WideString(L"S_EXMP"));
+    EXPECT_EQ(status->GetCarousel()->GetCurrentFocus(), 0);
+    ReleaseOn(status->GetCardsScreen(), "BackButton");
+    EXPECT_EQ(status->GetSubScreen(), ModeStatus::TabsOpen);
+    Release(status, "BackButton");
+    EXPECT_EQ(Top(), menu);
+
+    // From the HUD's money button the cards open at once, and Back closes.
+    status = Open(&person, true, ModeStatus::OnCards);
+    ASSERT_EQ(status->GetSubScreen(), ModeStatus::CardsOpen);
+    ReleaseOn(status->GetCardsScreen(), "BackButton");
+    Tick();
+    EXPECT_EQ(Top(), menu);
+
+    // Another player's cards stay hidden.
+    Player computer;
+    computer.setComputer(true);
+    computer.addShareTheWealth(ShareTheWealthCard::create(ShareTheWealthCard::kExemption));
+    status = Open(&computer, false, ModeStatus::OnCards);
+    EXPECT_EQ(status->GetSubScreen(), ModeStatus::TabsOpen);
+    EXPECT_EQ(status->GetCurrentPage(), ModeStatus::PlayerTab);
+}
+
+TEST_F(StatusTest, TheHomeAndTheCareerShowTheirPictures)
+{
+    Player person;
+    ModeStatus* status = Open(&person, true);
+    EXPECT_FALSE(Visible(status->GetScreen(), "HouseIcon"));
+    EXPECT_FALSE(Visible(status->GetScreen(), "CareerJobIcon"));
+    Release(status, "BackButton");
+
+    person.takeJob(CareerCard::create(1), false);
+    person.buyHouse(HouseCard::create(0));
+    status = Open(&person, true);
+    EXPECT_TRUE(Visible(status->GetScreen(), "HouseIcon"));
+    EXPECT_TRUE(Visible(status->GetScreen(), "CareerJobIcon"));
 }
 
 TEST_F(StatusTest, ACareerWithoutATopSalaryShowsNoLimit)

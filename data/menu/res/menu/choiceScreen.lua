@@ -28,11 +28,14 @@ end
 
 -- A carousel of cards: its arrows, a swipe sideways or the left and right
 -- keys scroll, its key (or Return, and Escape when it escapes) calls the
--- key's method.
+-- key's method. With a back control, that control and Escape call the
+-- owner's BackKeyPressed. Either control may be left out (nil).
 local SWIPE = 60 * S
 
-function Carousel(keyName, keyMethod, escapes)
-  local presses = { [keyName] = keyMethod, LeftArrow = 'LeftArrowPressed', RightArrow = 'RightArrowPressed' }
+function Carousel(keyName, keyMethod, escapes, backName)
+  local presses = { LeftArrow = 'LeftArrowPressed', RightArrow = 'RightArrowPressed' }
+  if keyName then presses[keyName] = keyMethod end
+  if backName then presses[backName] = 'BackKeyPressed' end
   function Released(name)
     if presses[name] then callback[presses[name]](callback) end
   end
@@ -53,6 +56,9 @@ function Carousel(keyName, keyMethod, escapes)
   function Screen:OnKeyDown(key)
     if key == keys.KEY_LEFT then callback:LeftArrowPressed()
     elseif key == keys.KEY_RIGHT then callback:RightArrowPressed()
-    elseif key == keys.KEY_SELECT or (escapes and key == keys.KEY_ESCAPE) then callback[keyMethod](callback) end
+    elseif key == keys.KEY_ESCAPE and backName then callback:BackKeyPressed()
+    elseif keyName and (key == keys.KEY_SELECT or (escapes and key == keys.KEY_ESCAPE)) then
+      callback[keyMethod](callback)
+    end
   end
 end

@@ -55,6 +55,11 @@ void BoardScenePresenter::holdWheel(bool held)
         Wheel()->wheelGrabbed = held;
 }
 
+bool BoardScenePresenter::isWheelHeld() const
+{
+    return Wheel() && Wheel()->wheelGrabbed;
+}
+
 void BoardScenePresenter::turnWheel(float radians)
 {
     if (Wheel())

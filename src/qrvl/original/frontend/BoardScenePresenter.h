@@ -1,10 +1,12 @@
 // The rules' presentation over the 3D board: spins turn the drawn wheel and
 // the number under its clicker is the result, the camera follows the cars
 // and the wheel, and the person's hand grabs, turns and flicks the wheel.
-// Before the board has loaded, the in-memory defaults stand.
+// The card of a family event is drawn over the board. Before the board has
+// loaded, the in-memory defaults stand.
 #pragma once
 
 #include "qrvl/menu/HudBoardPresenter.h"
+#include "qrvl/original/frontend/EventCard.h"
 
 class BoardScenePresenter : public qrvl::HudBoardPresenter {
 public:
@@ -15,6 +17,7 @@ public:
     int getValuePointedTo() override;
     void disableTouchSpin() override;
     void holdWheel(bool held) override;
+    bool isWheelHeld() const override;
     void turnWheel(float radians) override;
     bool flickWheel() override;
 
@@ -24,4 +27,16 @@ public:
     bool destinationReached() const override;
     void panCamera(float dx, float dy) override;
     void zoomCamera(int steps) override;
+
+    void showEventCard(char const* headerId, char const* textId, char const* picture) override
+    {
+        card.Show(headerId, textId, picture);
+    }
+    void hideEventCard() override { card.Hide(); }
+    void drawSelf(Norv::Surface* surface) override { card.Draw(surface); }
+
+    EventCard const& GetEventCard() const { return card; }
+
+private:
+    EventCard card;
 };

@@ -37,8 +37,11 @@ BoardPresenter& FrontEndGameScreens::presenter()
 
 void FrontEndGameScreens::pushBranch(int branchType, Player* player)
 {
+    // The board's forks say what each way brings.
+    ModeBranch::Look const* look = ModeBranch::LookOf(branchType);
     ModeBranch* fork = new ModeBranch;
-    fork->init(static_cast<Branch::BranchType>(branchType), player, nullptr, nullptr);
+    fork->init(static_cast<Branch::BranchType>(branchType), player, look ? look->leftDetails : nullptr,
+               look ? look->rightDetails : nullptr);
     qrvl::PushMode(fork);
 }
 

@@ -17,13 +17,19 @@ namespace {
 
 constexpr char const* kScriptFile = "menu/pathChoice.lua";
 
+// The retirement homes' details depend on the tiles left; their screen
+// gives them.
 constexpr ModeBranch::Look kLooks[] = {
-    {"S53_LEFT", "BRANCH_CONTINUE", "menu/gfx/books.png@linear", "menu/gfx/truckIcon.png@linear"},
-    {"S68_LEFT", "S68_RIGHT", "menu/gfx/iconGrad.png@linear", "menu/gfx/plusMoneyBig.png@linear"},
-    {"S91_LEFT", "BRANCH_CONTINUE", "menu/gfx/iconBaby.png@linear", "menu/gfx/truckIcon.png@linear"},
-    {"S120_RIGHT", "S120_LEFT", "menu/gfx/smlSpinnerUI.png@linear", "menu/gfx/iconComp.png@linear"},
+    {"S53_LEFT", "BRANCH_CONTINUE", "menu/gfx/books.png@linear", "menu/gfx/truckIcon.png@linear", "S53_LEFT_TEXT",
+     "S53_RIGHT_TEXT"},
+    {"S68_LEFT", "S68_RIGHT", "menu/gfx/iconGrad.png@linear", "menu/gfx/plusMoneyBig.png@linear", "S68_LEFT_TEXT",
+     "S68_RIGHT_TEXT"},
+    {"S91_LEFT", "BRANCH_CONTINUE", "menu/gfx/iconBaby.png@linear", "menu/gfx/truckIcon.png@linear", "S91_LEFT_TEXT",
+     "S91_RIGHT_TEXT"},
+    {"S120_RIGHT", "S120_LEFT", "menu/gfx/smlSpinnerUI.png@linear", "menu/gfx/iconComp.png@linear", "S120_RIGHT_TEXT",
+     "S120_LEFT_TEXT"},
     {"S_YOU_RETIRE_LEFT", "S_YOU_RETIRE_RIGHT", "menu/gfx/JNL_MillionaireMansion_Small.png@linear",
-     "menu/gfx/JNL_CountryEstate_Small.png@linear"},
+     "menu/gfx/JNL_CountryEstate_Small.png@linear", nullptr, nullptr},
 };
 constexpr int kTypeCount = sizeof kLooks / sizeof kLooks[0];
 
@@ -40,10 +46,12 @@ constexpr JournalEvents kJournalEvents[kTypeCount] = {
     {"je_millionaire_mansion", "je_country_estate"},
 };
 
+// A way's details wrap in the box under its picture.
 void ShowDetails(Guif::Screen* screen, char const* name, char const* text)
 {
-    if (text)
-        qrvl::SetLineText(screen, name, text, false);
+    Guif::TextBox* details = qrvl::FindTextBox(screen, name);
+    if (text && details)
+        details->SetText(1, text);
     qrvl::ShowControl(screen, name, text != nullptr);
 }
 
@@ -94,10 +102,19 @@ void ModeBranch::init(Branch::BranchType branchType, Player* chooser, char const
 
 void ModeBranch::activate()
 {
-    qrvl::GuifHudManager::GetHudManager().HideHud();
+    // The bars slide off, and come back with the road's next HUD mode.
+    qrvl::GuifHudManager& hudManager = qrvl::GuifHudManager::GetHudManager();
+    hudManager.HideHudOverlay();
+    hudManager.SwitchToBranchSubPage(type, leftText, rightText);
     if (screen)
         ShowLook();
     QuorvelMode::activate();
+}
+
+void ModeBranch::deactivate()
+{
+    qrvl::GuifHudManager::GetHudManager().LeaveCurrentSubPage();
+    QuorvelMode::deactivate();
 }
 
 void ModeBranch::ShowLook()

@@ -21,12 +21,15 @@ public:
     static char const className[];
     static Norv::Lunar<ModeBranch>::RegType methods[];
 
-    // The texts and pictures of one kind of fork.
+    // The texts and pictures of one kind of fork, with what each way
+    // brings when the board asks (null: none).
     struct Look {
         char const* leftHeader;
         char const* rightHeader;
         char const* leftImage;
         char const* rightImage;
+        char const* leftDetails;
+        char const* rightDetails;
     };
     // The look of a fork type; a type outside 0-4 has none.
     static Look const* LookOf(int type);
@@ -39,6 +42,7 @@ public:
     void tick() override;
     void drawSelf(Norv::Surface* surface) override;
     void activate() override;
+    void deactivate() override;
     void keyPressed(int key) override;
     void buttonSelected(CGuiFrameTouchButton* button) override;
     void pause() override {}

@@ -47,6 +47,7 @@ void ModeChooseShareTheWealth::init(CardPile* cardPile, Player* chooser)
     page->SetHeaderLabel("S_CHOOSE_SHARE_THE_WEALTH");
     page->Setup(std::min(kCardsKept, itemCount), itemCount);
     done = false;
+    qrvl::GuifHudManager::GetHudManager().SwitchSubPage("ig_choosestw");
     qrvl::GuifHudManager::GetHudManager().HideHud();
     if (itemCount == 0) {
         done = true;

@@ -49,7 +49,7 @@ void ModeChooseSmallCard::init(int careerType, int count)
 
 void ModeChooseSmallCard::activate()
 {
-    qrvl::GuifHudManager::GetHudManager().HideHud();
+    qrvl::GuifHudManager::GetHudManager().HideHudOverlay();
     ModeChoose::activate();
 }
 

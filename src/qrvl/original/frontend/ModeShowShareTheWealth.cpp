@@ -2,6 +2,7 @@
 #include "qrvl/original/frontend/ModeShowShareTheWealth.h"
 
 #include "qrvl/menu/FrameTime.h"
+#include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/ScreenControls.h"
 #include "qrvl/original/FGApp.h"
 #include "qrvl/original/ShareTheWealthCard.h"
@@ -109,6 +110,7 @@ void ModeShowShareTheWealth::setupGuif()
     if (!screen)
         screen = qrvl::MakeChoiceScreen(this, "menu/showSTW.lua");
     qrvl::ShowControl(screen.Get(), "BackButton", false);
+    qrvl::GuifHudManager::GetHudManager().SwitchSubPage("ig_showsharethewealth");
     screen->FadeIn();
 }
 

@@ -50,11 +50,15 @@ public:
     int l_LeftArrowPressed(lua_State* L);
     int l_RightArrowPressed(lua_State* L);
 
-private:
-    void setupGuif();
+protected:
+    // A new carousel over `cards` on the screen, focused on the first card.
     void SetupUIPage();
 
     std::vector<ShareTheWealthCard*> cards;
     std::unique_ptr<qrvl::CGuifFrameTouchCarousel> carousel;
+
+private:
+    void setupGuif();
+
     char const* prompt = nullptr;
 };

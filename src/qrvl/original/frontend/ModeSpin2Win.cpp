@@ -9,6 +9,8 @@
 #include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PlayerEnums.h"
+#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/frontend/ChoiceScreenScript.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/phone/GameUtil.h"
@@ -19,6 +21,7 @@ namespace {
 
 constexpr char const* kNumberScript = "menu/spinToWinSelect.lua";
 constexpr char const* kWagerScript = "menu/spinToWinWager.lua";
+constexpr char const* kCardsScript = "menu/showSTW.lua";
 // How long the shown stake takes to roll to a new stake.
 constexpr int kWagerRollMs = 1000;
 
@@ -27,6 +30,19 @@ char const* Text(char const* id) { return FGStringManager::getString(id); }
 char const* WagerTab(int colour) { return PlayerEnums::PictureAt(ColourEnums::g_WagerTabs, colour); }
 
 void SetHudOn() { qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn); }
+
+// How many numbers a spin card lets the player pick; "no card" one.
+int NumbersAllowedBy(int kind)
+{
+    switch (kind) {
+    case ShareTheWealthCard::kSpinFour:
+        return 4;
+    case ShareTheWealthCard::kSpinTwice:
+        return 2;
+    default:
+        return 1;
+    }
+}
 
 } // namespace
 
@@ -38,11 +54,15 @@ Norv::Lunar<ModeSpin2Win>::RegType ModeSpin2Win::methods[] = {
     {"WagerLeftArrowPressed", &ModeSpin2Win::l_WagerLeftArrowPressed},
     {"WagerRightArrowPressed", &ModeSpin2Win::l_WagerRightArrowPressed},
     {"WagerButtonPressed", &ModeSpin2Win::l_WagerButtonPressed},
+    {"ConfirmKeyPressed", &ModeSpin2Win::l_ConfirmKeyPressed},
+    {"LeftArrowPressed", &ModeShowShareTheWealth::l_LeftArrowPressed},
+    {"RightArrowPressed", &ModeShowShareTheWealth::l_RightArrowPressed},
     {nullptr, nullptr},
 };
 
 ModeSpin2Win::~ModeSpin2Win()
 {
+    CloseScreen();
     numberScreen.Release();
     wagerScreen.Release();
 }
@@ -53,10 +73,36 @@ void ModeSpin2Win::init(Hud* gameHud, Player* who)
     player = who;
     investment = false;
     allowed = 1;
+    playedCard = nullptr;
     wager = shownWager = kMinWager;
-    // Spin cards that allow more numbers are played from the Share the
-    // Wealth screens; here one number is picked.
-    SelectNumbers(true);
+    if (player && player->hasSTWCard(ShareTheWealthCard::kAnySpin))
+        ShowSpinCards();
+    else
+        SelectNumbers(true);
+}
+
+void ModeSpin2Win::addCarouselCard(int kind)
+{
+    carouselCards.emplace_back(ShareTheWealthCard::create(kind));
+    cards.push_back(carouselCards.back().get());
+}
+
+void ModeSpin2Win::ShowSpinCards()
+{
+    page = CardPage;
+    if (carouselCards.empty()) {
+        for (int kind : {ShareTheWealthCard::kSpinTwice, ShareTheWealthCard::kSpinFour}) {
+            if (player->hasSTWCard(kind))
+                addCarouselCard(kind);
+        }
+        addCarouselCard(ShareTheWealthCard::kNoCard);
+    }
+    if (!screen) {
+        screen = qrvl::MakeChoiceScreen(this, kCardsScript);
+        qrvl::SetLineText(screen.Get(), "ConfirmKeyLabel", Text("S_STW_USECARD"), true);
+    }
+    qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudBothOff);
+    SetupUIPage();
 }
 
 void ModeSpin2Win::init(Player* who, Hud* gameHud, int* numberOwners)
@@ -71,7 +117,14 @@ void ModeSpin2Win::init(Player* who, Hud* gameHud, int* numberOwners)
 
 qrvl::TranslatableScreen* ModeSpin2Win::GetCurrentScreen() const
 {
-    return page == WagerPage ? wagerScreen.Get() : numberScreen.Get();
+    switch (page) {
+    case WagerPage:
+        return wagerScreen.Get();
+    case CardPage:
+        return screen.Get();
+    default:
+        return numberScreen.Get();
+    }
 }
 
 bool ModeSpin2Win::numberIsTaken(int n) const
@@ -191,9 +244,24 @@ void ModeSpin2Win::buttonSelected(CGuiFrameTouchButton* button)
 {
     int const id = button->id;
     switch (page) {
+    case CardPage:
+        if (id == PlayCard && carousel && !carousel->IsMoving() && !cards.empty()) {
+            ShareTheWealthCard const* card = cards[static_cast<size_t>(carousel->GetCurrentFocus())];
+            allowed = NumbersAllowedBy(card->id);
+            playedCard = card->id == ShareTheWealthCard::kNoCard ? nullptr : card;
+            SelectNumbers(true);
+        } else if (id == Back) {
+            confirmQuit(nullptr);
+        }
+        break;
     case NumberPage:
     case InvestmentPage:
-        if (id == Back) {
+        if (id == Back && !investment && player && player->hasSTWCard(ShareTheWealthCard::kAnySpin)) {
+            qrvl::PlayMenuSound("frontend_back");
+            allowed = 1;
+            playedCard = nullptr;
+            ShowSpinCards();
+        } else if (id == Back) {
             confirmQuit(investment ? "S_QUIT_LTI" : nullptr);
         } else if (id == OK) {
             if (chosenCount != allowed)
@@ -208,6 +276,7 @@ void ModeSpin2Win::buttonSelected(CGuiFrameTouchButton* button)
             player->setInvestment(chosen[0]);
             if (owners)
                 owners[chosen[0]] = player->getColor();
+            qrvl::GuifHudManager::GetHudManager().SwitchSubPage("ig_empty");
             Finish();
         } else if (id >= 1 && id <= kNumbers) {
             Toggle(id);
@@ -225,6 +294,8 @@ void ModeSpin2Win::buttonSelected(CGuiFrameTouchButton* button)
             SelectNumbers(false);
         } else if (id == OK) {
             qrvl::PlayMenuSound("fe_select");
+            if (playedCard)
+                player->useSTWCard(playedCard->id);
             player->setSpin2Win(chosen, allowed, wager);
             if (QuorvelEngine* engine = qrvl::GetGameEngine())
                 engine->lastChoice = kConfirmed;
@@ -241,8 +312,10 @@ void ModeSpin2Win::buttonSelected(CGuiFrameTouchButton* button)
 void ModeSpin2Win::tick()
 {
     int const ms = qrvl::LastFrameMs();
-    if (qrvl::TranslatableScreen* screen = GetCurrentScreen())
-        screen->Update(ms * 0.001);
+    if (qrvl::TranslatableScreen* shown = GetCurrentScreen())
+        shown->Update(ms * 0.001);
+    if (carousel)
+        carousel->Update(ms * 0.001);
     if (page != WagerPage || shownWager == wager)
         return;
     wagerTimerMs -= ms;
@@ -255,32 +328,32 @@ void ModeSpin2Win::tick()
 
 void ModeSpin2Win::drawSelf(Norv::Surface* surface)
 {
-    if (qrvl::TranslatableScreen* screen = GetCurrentScreen())
-        screen->Render(surface, 0, 0);
+    if (qrvl::TranslatableScreen* shown = GetCurrentScreen())
+        shown->Render(surface, 0, 0);
 }
 
 void ModeSpin2Win::onTouchUp(int x, int y, int id)
 {
-    if (qrvl::TranslatableScreen* screen = GetCurrentScreen())
-        screen->OnTouchUp(x, y, id);
+    if (qrvl::TranslatableScreen* shown = GetCurrentScreen())
+        shown->OnTouchUp(x, y, id);
 }
 
 void ModeSpin2Win::onTouchDown(int x, int y, int id)
 {
-    if (qrvl::TranslatableScreen* screen = GetCurrentScreen())
-        screen->OnTouchDown(x, y, id);
+    if (qrvl::TranslatableScreen* shown = GetCurrentScreen())
+        shown->OnTouchDown(x, y, id);
+}
+
+void ModeSpin2Win::onTouchMove(int x, int y, int id)
+{
+    if (qrvl::TranslatableScreen* shown = GetCurrentScreen())
+        shown->OnTouchMove(x, y, id);
 }
 
 void ModeSpin2Win::keyPressed(int key)
 {
-    if (qrvl::TranslatableScreen* screen = GetCurrentScreen())
-        screen->OnKeyDown(static_cast<Norv::KeyCode>(key));
-}
-
-void ModeSpin2Win::Press(int id)
-{
-    CGuiFrameTouchButton button(id);
-    buttonSelected(&button);
+    if (qrvl::TranslatableScreen* shown = GetCurrentScreen())
+        shown->OnKeyDown(static_cast<Norv::KeyCode>(key));
 }
 
 int ModeSpin2Win::l_BackKeyPressed(lua_State*)
@@ -310,5 +383,11 @@ int ModeSpin2Win::l_WagerRightArrowPressed(lua_State*)
 int ModeSpin2Win::l_WagerButtonPressed(lua_State* L)
 {
     Press(static_cast<int>(Norv::Lua(L).CheckNumber(1)));
+    return 0;
+}
+
+int ModeSpin2Win::l_ConfirmKeyPressed(lua_State*)
+{
+    Press(PlayCard);
     return 0;
 }

@@ -1,23 +1,28 @@
 // Picking numbers of the wheel (1 to 10): at a Spin to Win space the person
-// picks the numbers and a stake, stored in the player for the board to
-// settle after the spin; from the status screen the person buys an
-// investment number nobody owns for 10000.
+// may first play a spin card for more numbers, then picks the numbers and a
+// stake, stored in the player for the board to settle after the spin; from
+// the status screen the person buys an investment number nobody owns for
+// 10000. The spin cards are offered in the Share the Wealth carousel.
 #pragma once
 
 #include "norv/base/Lunar.h"
 #include "norv/base/core/SmartPtr.h"
-#include "norv/base/core/WeakRefCounter.h"
 #include "qrvl/menu/TranslatableScreen.h"
-#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/frontend/ModeShowShareTheWealth.h"
+
+#include <memory>
+#include <vector>
 
 class Hud;
 class Player;
 
-class ModeSpin2Win : public QuorvelMode, public Norv::WeakRefCounter {
+class ModeSpin2Win : public ModeShowShareTheWealth {
 public:
     enum Page { NumberPage = 0, WagerPage = 1, CardPage = 2, InvestmentPage = 3 };
     // Ids 1 to 10 on a number page are the wheel's numbers.
-    enum Button { WagerUp = 1, WagerDown = 2, Back = 11, OK = 12 };
+    // On the card page id 1 plays the card in the middle.
+    enum Button { WagerUp = 1, WagerDown = 2, Back = 11, OK = 12, PlayCard = 1 };
     static constexpr int kNumbers = 10;
     static constexpr int kMaxChosen = 4;
     static constexpr int kMinWager = 5000;
@@ -39,13 +44,14 @@ public:
     // An investment number for the player; `owners` holds each number's
     // owner's colour.
     virtual void init(Player* player, Hud* hud, int* owners);
-    using QuorvelMode::init;
+    using ModeShowShareTheWealth::init;
 
     void tick() override;
     void drawSelf(Norv::Surface* surface) override;
     void activate() override;
     void onTouchUp(int x, int y, int id) override;
     void onTouchDown(int x, int y, int id) override;
+    void onTouchMove(int x, int y, int id) override;
     void keyPressed(int key) override;
     void buttonSelected(CGuiFrameTouchButton* button) override;
 
@@ -54,13 +60,12 @@ public:
     // Asks whether to leave, with the text of `textId` (the Spin to Win one when null).
     void confirmQuit(char const* textId);
 
-    // How many numbers may be picked, once a spin card allowing more is played.
-    void SetAllowed(int count) { allowed = count < 1 ? 1 : (count > kMaxChosen ? kMaxChosen : count); }
-
     int GetPage() const { return page; }
     int GetWager() const { return wager; }
     int GetChosenCount() const { return chosenCount; }
     int GetChosen(int i) const { return chosen[i]; }
+    int GetAllowed() const { return allowed; }
+    ShareTheWealthCard const* GetPlayedCard() const { return playedCard; }
     qrvl::TranslatableScreen* GetCurrentScreen() const;
 
     // Script methods of "callback".
@@ -69,14 +74,17 @@ public:
     int l_WagerLeftArrowPressed(lua_State* L);
     int l_WagerRightArrowPressed(lua_State* L);
     int l_WagerButtonPressed(lua_State* L);
+    int l_ConfirmKeyPressed(lua_State* L);
 
 private:
-    void Press(int id);
     void SelectNumbers(bool first);
     void ShowWager();
     void Toggle(int number);
     void Finish();
     void ShowWagerArrows();
+    // The spin cards the player holds and "no card", in the carousel.
+    void ShowSpinCards();
+    void addCarouselCard(int kind);
 
     Hud* hud = nullptr;
     Player* player = nullptr;
@@ -90,6 +98,8 @@ private:
     int shownWager = kMinWager;
     int wagerTimerMs = 0;
     bool quitAsked = false;
+    ShareTheWealthCard const* playedCard = nullptr;
+    std::vector<std::unique_ptr<ShareTheWealthCard>> carouselCards;
     Norv::SmartPtr<qrvl::TranslatableScreen> numberScreen;
     Norv::SmartPtr<qrvl::TranslatableScreen> wagerScreen;
 };

@@ -11,23 +11,44 @@
 #include "qrvl/original/HouseCard.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PlayerEnums.h"
+#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/frontend/ModeShowShareTheWealth.h"
 #include "qrvl/original/frontend/ModeSpin2Win.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/phone/CSpinnerMotion.h"
+#include "qrvl/original/phone/CWorld.h"
 #include "qrvl/original/phone/GameUtil.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr char const* kScript = "menu/status.lua";
+constexpr char const* kCardsScript = "menu/showSTW.lua";
 constexpr char const* kTabControls[ModeStatus::kTabs] = {"PlayerTab", "LTITab", "STWTab", "HouseTab", "CareerTab"};
 constexpr char const* kTabIcons[ModeStatus::kTabs] = {"PlayerTabIcon", "LTITabIcon", "STWTabIcon", "HouseTabIcon",
                                                      "CareerTabIcon"};
 
 char const* Text(char const* id) { return FGStringManager::getString(id); }
+
+// A number bought while the wheel still turns would pay out on this spin.
+bool WheelMoving()
+{
+    CSpinnerMotion const* wheel = CWorld::GetWorld().spinnerMotion.get();
+    return wheel && wheel->state == CSpinnerMotion::kSpinning;
+}
+
+void ShowPicture(Guif::Screen* screen, char const* name, char const* picture)
+{
+    qrvl::ShowControl(screen, name, picture != nullptr);
+    if (picture)
+        qrvl::SetSpriteImage(screen, name, picture);
+}
 
 std::string Number(int value)
 {
@@ -46,15 +67,30 @@ Norv::Lunar<ModeStatus>::RegType ModeStatus::methods[] = {
     {"STWButtonPressed", &ModeStatus::l_STWButtonPressed},
     {"UpArrowPressed", &ModeStatus::l_UpArrowPressed},
     {"DownArrowPressed", &ModeStatus::l_DownArrowPressed},
+    {"LeftArrowPressed", &ModeStatus::l_LeftArrowPressed},
+    {"RightArrowPressed", &ModeStatus::l_RightArrowPressed},
     {nullptr, nullptr},
 };
 
-ModeStatus::ModeStatus() : screen(new qrvl::TranslatableScreen(0, nullptr))
+ModeStatus::ModeStatus()
+    : screen(new qrvl::TranslatableScreen(0, nullptr)), cardsScreen(new qrvl::TranslatableScreen(0, nullptr))
 {
     qrvl::RunHudPageScript(screen->GetLua(), kScript, this);
+    qrvl::RunHudPageScript(cardsScreen->GetLua(), kCardsScript, this);
+    // The cards are only looked at here: Back leaves them.
+    qrvl::ShowControl(cardsScreen.Get(), "ConfirmKey", false);
 }
 
-ModeStatus::~ModeStatus() { screen.Release(); }
+ModeStatus::~ModeStatus()
+{
+    screen.Release();
+    cardsScreen.Release();
+}
+
+qrvl::TranslatableScreen* ModeStatus::GetCurrentScreen() const
+{
+    return subScreen == CardsOpen ? cardsScreen.Get() : screen.Get();
+}
 
 void ModeStatus::init(Hud* gameHud, Player* shown, bool isCurrent, int* numberOwners, int investRefusal,
                       StatusMode opening)
@@ -114,10 +150,12 @@ void ModeStatus::PopulateScreens()
     qrvl::SetLineText(shown, "LTIWagerLabel", number >= 0 ? Number(number + 1) : std::string(), true);
     HouseCard const* house = player->getHouse();
     qrvl::ShowControl(shown, "HouseLabel", house != nullptr);
+    ShowPicture(shown, "HouseIcon", house ? house->journalPicture : nullptr);
     if (house)
         qrvl::SetLineText(shown, "HouseLabel", Text(house->textId), true);
     CareerCard const* career = player->getCareer();
     qrvl::ShowControl(shown, "CareerJobLabel", career != nullptr);
+    ShowPicture(shown, "CareerJobIcon", career ? career->journalPicture : nullptr);
     if (career)
         qrvl::SetLineText(shown, "CareerJobLabel", Text(career->textId), true);
 }
@@ -204,12 +242,36 @@ void ModeStatus::EnterInvestScreen()
     } else if (refusal == InvestAllowed) {
         if (player->getInvestment() >= 0) {
             Message("S_ALREADY_INVESTED");
+        } else if (WheelMoving()) {
+            Message("S_INVEST_SPINNER_MOVING");
         } else {
             ModeSpin2Win* buy = new ModeSpin2Win;
             buy->init(player, hud, owners);
             qrvl::PushMode(buy);
         }
     }
+}
+
+void ModeStatus::EnterShareTheWealthScreen()
+{
+    qrvl::GuifHudManager::GetHudManager().SwitchSubPage("ig_statusSTW");
+    FillStatusSTWCarousel();
+    subScreen = CardsOpen;
+}
+
+void ModeStatus::FillStatusSTWCarousel()
+{
+    if (carousel)
+        return;
+    std::vector<ShareTheWealthCard*> cards;
+    for (Card* card = player->getShareTheWealthCards(); card; card = card->next)
+        cards.push_back(static_cast<ShareTheWealthCard*>(card));
+    int const count = std::min(static_cast<int>(cards.size()), kCardFrames);
+    carousel = std::make_unique<qrvl::CGuifFrameTouchCarousel>();
+    carousel->Init(*cardsScreen, "STW", kCardFrames, count, true);
+    for (int i = 0; i < count; ++i)
+        ModeShowShareTheWealth::PopulateCardFrame(cards[static_cast<size_t>(i)], i, cardsScreen.Get());
+    carousel->SnapToFocus(0);
 }
 
 void ModeStatus::activate()
@@ -220,17 +282,24 @@ void ModeStatus::activate()
         qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn);
         return;
     }
+    qrvl::GuifHudManager::GetHudManager().SwitchSubPage("ig_status");
+    subScreen = TabsOpen;
     PopulateScreens();
     qrvl::HideSoftkeys();
     if (!IsValidPage(page))
         page = PlayerTab;
-    // The cards open on their own tab until they have a page of their own.
-    if (mode == OnCards && IsValidPage(CardsTab))
+    // Only a player's own cards are shown, and only when there are some;
+    // otherwise their tab says why there are none.
+    bool const cardsShown = IsValidPage(CardsTab);
+    if (mode == OnCards && cardsShown)
         page = CardsTab;
     SetCurrentPage(page);
     RedrawStatusScreen();
     if (mode == OnInvestment) {
         EnterInvestScreen();
+        closing = true;
+    } else if (mode == OnCards && cardsShown && player->getShareTheWealthCards()) {
+        EnterShareTheWealthScreen();
         closing = true;
     }
 }
@@ -247,25 +316,42 @@ void ModeStatus::buttonSelected(CGuiFrameTouchButton* button)
     case Invest:
         EnterInvestScreen();
         break;
+    case Cards:
+        EnterShareTheWealthScreen();
+        break;
     case Back:
         qrvl::PlayMenuSound("frontend_back");
+        if (subScreen == CardsOpen && !closing) {
+            qrvl::GuifHudManager::GetHudManager().SwitchSubPage("ig_status");
+            subScreen = TabsOpen;
+            break;
+        }
         qrvl::PopMode();
-        qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn);
+        if (closing)
+            qrvl::GuifHudManager::GetHudManager().SetHudMode(kHudOn);
         break;
     default:
         break;
     }
 }
 
-void ModeStatus::tick() { screen->Update(qrvl::LastFrameMs() * 0.001); }
-void ModeStatus::drawSelf(Norv::Surface* surface) { screen->Render(surface, 0, 0); }
-void ModeStatus::onTouchUp(int x, int y, int id) { screen->OnTouchUp(x, y, id); }
-void ModeStatus::onTouchDown(int x, int y, int id) { screen->OnTouchDown(x, y, id); }
+void ModeStatus::tick()
+{
+    Norv::NorvFloat const seconds = qrvl::LastFrameMs() * 0.001;
+    GetCurrentScreen()->Update(seconds);
+    if (carousel)
+        carousel->Update(seconds);
+}
+
+void ModeStatus::drawSelf(Norv::Surface* surface) { GetCurrentScreen()->Render(surface, 0, 0); }
+void ModeStatus::onTouchUp(int x, int y, int id) { GetCurrentScreen()->OnTouchUp(x, y, id); }
+void ModeStatus::onTouchDown(int x, int y, int id) { GetCurrentScreen()->OnTouchDown(x, y, id); }
+void ModeStatus::onTouchMove(int x, int y, int id) { GetCurrentScreen()->OnTouchMove(x, y, id); }
 
 void ModeStatus::keyPressed(int key)
 {
-    if (screen->CanReceiveEvents())
-        screen->OnKeyDown(static_cast<Norv::KeyCode>(key));
+    if (GetCurrentScreen()->CanReceiveEvents())
+        GetCurrentScreen()->OnKeyDown(static_cast<Norv::KeyCode>(key));
 }
 
 void ModeStatus::Press(int id)
@@ -301,5 +387,19 @@ int ModeStatus::l_UpArrowPressed(lua_State*)
 int ModeStatus::l_DownArrowPressed(lua_State*)
 {
     Step(1);
+    return 0;
+}
+
+int ModeStatus::l_LeftArrowPressed(lua_State*)
+{
+    if (carousel)
+        carousel->ScrollToPrev();
+    return 0;
+}
+
+int ModeStatus::l_RightArrowPressed(lua_State*)
+{
+    if (carousel)
+        carousel->ScrollToNext();
     return 0;
 }

@@ -28,6 +28,7 @@ public:
 
     bool doRandomSpin(bool refuse) override { return spinner.DoRandomSpin(refuse); }
     bool isWheelSpinning() const override { return spinner.state == CSpinnerMotion::kSpinning; }
+    bool isWheelHeld() const override { return spinner.wheelGrabbed; }
     int getValuePointedTo() override { return clicker.GetValuePointedTo(); }
     void disableTouchSpin() override { spinner.spinAllowed = false; }
     void panToCar(Car* car) override;
