@@ -4,8 +4,9 @@
 // colour over the board with its wheel, clicker and road, and saves the game
 // with those players; the pause menu's Exit and Yes reach the main menu,
 // Continue resumes; the person's choices of the road are asked on screens
-// and the game goes on; and with no board file the main menu comes back
-// with a message.
+// and the game goes on; a whole game ends on the ranking, the person's
+// journal and a new row of the high scores; and with no board file the main
+// menu comes back with a message.
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/ExternalTool.h"
 #include "tests/harness/Image.h"
@@ -63,8 +64,8 @@ constexpr int kSixthCharacterX = 276;
 constexpr int kSixthCharacterY = 440;
 constexpr int kNameOkX = 602;
 constexpr int kNameOkY = 334;
-constexpr int kThreePlayersX = 512;
-constexpr int kThreePlayersY = 154 + 3 * 56 - 26 + 30;
+constexpr int kPlayersButtonX = 512;
+constexpr int kPlayersButtonY(int players) { return 154 + players * 56 - 26 + 30; }
 // The tab background of the person's car colour (the set-up's purple), at
 // the edge of the portrait on the bar at the bottom of the screen.
 constexpr int kTabX = 24 + 10;
@@ -127,6 +128,33 @@ constexpr int kFanCardWidth = 150;
 // From a card's side to its blue edge.
 constexpr int kFanEdge = 8;
 
+// A whole game: the clock runs this much faster, and the computer players'
+// turns are fast-forwarded; a game of two players ends within this time.
+constexpr char const* kWholeGameTimeScale = "8";
+constexpr double kWholeGameSeconds = 240.0;
+// The fast-forward key over a computer player's turn, in its purple.
+constexpr int kForwardKeyX = 512;
+constexpr int kForwardKeyY = 30;
+constexpr Rgb kForwardPurple = {0x9b, 0x6b, 0xd6};
+// The ranking's gold cup, and its OK (the retirement statement's OK stands
+// at the same place).
+constexpr int kTrophyX = 192 + 500 + 48;
+constexpr int kTrophyY = 154 + 40 + 30;
+constexpr Rgb kGold = {0xff, 0xcf, 0x3f};
+constexpr int kRankingOkY = 154 + 400 + 30;
+// The journal: its leather cover left of the pages, and Back below the book.
+constexpr int kLeatherX = 40;
+constexpr int kLeatherY = 300;
+constexpr Rgb kLeather = {0x7a, 0x3b, 0x22};
+constexpr int kJournalBackY = 384 + 296 + 30;
+// The main menu's high-score button, and the rows of the high scores: a
+// row whose journal opens is drawn in full, the others half transparent.
+constexpr int kHighScoresY = 220 + 3 * 66 + 26;
+constexpr int kRowX = 400;
+constexpr int kFirstRowY = 154 + 60 + 2;
+constexpr int kRowStep = 62;
+constexpr Rgb kRowWithJournal = {225, 240, 255};
+
 class GameWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -142,7 +170,8 @@ protected:
         ASSERT_TRUE(game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)},
                                {{"SDL_AUDIODRIVER", "dummy"},
                                 {"XDG_DATA_HOME", dataHome.c_str()},
-                                {"QUORVEL_RESOURCES", resources}}));
+                                {"QUORVEL_RESOURCES", resources},
+                                {"QUORVEL_TEST_TIME_SCALE", timeScale}}));
         ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
         ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
@@ -150,8 +179,8 @@ protected:
     }
 
     // New Game, then the set-up: purple, the sixth character, the name typed
-    // over the pre-filled one, and three players; then the opponents.
-    void SetUpNewGame()
+    // over the pre-filled one, and the number of players; then the opponents.
+    void SetUpNewGame(int players = 3)
     {
         ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
         ASSERT_TRUE(WaitForShot("quorvel-game-colours.png", [](Image const& shot) {
@@ -168,7 +197,7 @@ protected:
             ASSERT_TRUE(window.Key(key));
         ASSERT_TRUE(window.Click(kNameOkX, kNameOkY));
         std::this_thread::sleep_for(kPageChange);
-        ASSERT_TRUE(window.Click(kThreePlayersX, kThreePlayersY));
+        ASSERT_TRUE(window.Click(kPlayersButtonX, kPlayersButtonY(players)));
         // The two opponents are presented; Return accepts them.
         std::this_thread::sleep_for(kPageChange * 4);
         ASSERT_TRUE(window.Key("Return"));
@@ -348,6 +377,8 @@ protected:
     }
 
     std::filesystem::path dataHome;
+    // The game's clock runs this many times faster; null for real time.
+    char const* timeScale = nullptr;
     ChildProcess game;
     TestWindow window;
     int fanPicks = 0;
@@ -450,6 +481,79 @@ TEST_F(GameWindowTest, ThePersonIsAskedCollegeOrCareerOnTheirOwnScreen)
                              playOn))
         << game.Output();
     ASSERT_TRUE(window.Click(kRightCardX, kRightCardY));
+
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+}
+
+TEST_F(GameWindowTest, AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
+{
+    timeScale = kWholeGameTimeScale;
+    StartToMainMenu();
+    SetUpNewGame(2);
+    ASSERT_TRUE(WaitForHud("quorvel-end-hud.png", PersonsHudShown)) << game.Output();
+
+    // The person spins, taps the bar, answers the choice screens (which dim
+    // the board) and the questions on a panel with OK or no, and taps past
+    // the messages; the computer's turns are fast-forwarded.
+    int steps = 0;
+    Image shot;
+    auto rankingShown = [](Image const& shown) { return shown.RegionIs(kTrophyX, kTrophyY, 3, 3, kGold, kTolerance); };
+    std::string const path = OutputPath("quorvel-end-ranking.png");
+    bool const ended = WaitUntil(
+        [&] {
+            if (!window.Screenshot(path) || !shot.Load(path))
+                return false;
+            if (rankingShown(shot))
+                return true;
+            bool const boardDimmed = !shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
+            if (boardDimmed && Choose(shot))
+                return false;
+            if (shot.RegionIs(kForwardKeyX, kForwardKeyY, 3, 3, kForwardPurple, kTolerance)) {
+                window.Click(kForwardKeyX, kForwardKeyY);
+                return false;
+            }
+            // The bar starts the person's turn; a look round the board
+            // (left with Return) waits for the spin too. The spin follows
+            // at once, before the wheel gives up waiting.
+            switch (steps++ % 3) {
+            case 0:
+                window.Click(kBarX, kBarY);
+                break;
+            case 1:
+                window.Key("Return");
+                break;
+            default:
+                if (PanelShown(shot))
+                    window.Click(kButtonX, kOkKeyY);
+                return false;
+            }
+            std::this_thread::sleep_for(kPageChange);
+            window.Key("space");
+            return false;
+        },
+        kWholeGameSeconds);
+    ASSERT_TRUE(ended) << game.Output();
+    // The game is over: nothing is left to continue.
+    EXPECT_EQ(SavedGameBytes(), 0u);
+
+    // OK opens the person's journal; Back (shown between the page turns)
+    // leads to the main menu.
+    auto journalShown = [](Image const& shown) { return shown.RegionIs(kLeatherX, kLeatherY, 3, 3, kLeather, kTolerance); };
+    ASSERT_TRUE(TapUntil(kButtonX, kRankingOkY, "quorvel-end-journal.png", journalShown)) << game.Output();
+    ASSERT_TRUE(TapUntil(kButtonX, kJournalBackY, "quorvel-end-menu.png", MainMenuShown)) << game.Output();
+
+    // The person's result is a row of the high scores whose journal opens.
+    int row = -1;
+    ASSERT_TRUE(TapUntil(kButtonX, kHighScoresY, "quorvel-end-scores.png", [&](Image const& shown) {
+        for (int r = 0; r < 5 && row < 0; ++r) {
+            if (shown.RegionIs(kRowX, kFirstRowY + r * kRowStep, 3, 3, kRowWithJournal, kTolerance))
+                row = r;
+        }
+        return row >= 0;
+    })) << game.Output();
+    ASSERT_TRUE(TapUntil(kRowX, kFirstRowY + row * kRowStep + 20, "quorvel-end-score-journal.png", journalShown))
+        << game.Output();
 
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();

@@ -1,6 +1,7 @@
 -- The journal's pages: Previous and Next turn a page (also the left and
 -- right keys), Back (or Escape) closes the book.
 require('menu/pageCalls.lua')
+CX, CY = screenWidth / 2, screenHeight / 2
 
 CallsOnRelease({
   BackButton = function() callback:BackKeyPressed() end,

@@ -121,6 +121,7 @@ void ModeJournal::activate()
     }
     page = 0;
     DisplayCurrentPage(true);
+    ShowButtons(true);
     journal->StartEmitters(page, particles);
 }
 
