@@ -14,8 +14,6 @@ constexpr int kSmallGiftFrom = 5;
 constexpr int kBigGift = 10000;
 constexpr int kSmallGift = 5000;
 constexpr int kPensionPerNumber = 10000;
-constexpr int kWorthPerChild = 10000;
-constexpr int kWorthPerLoan = 25000;
 } // namespace
 
 int WeddingGift(int spinValue)

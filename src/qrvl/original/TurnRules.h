@@ -10,6 +10,10 @@ struct QuorvelCard;
 
 namespace TurnRules {
 
+// What each child adds to, and each loan takes from, a retirement worth.
+constexpr int kWorthPerChild = 10000;
+constexpr int kWorthPerLoan = 25000;
+
 // Every other player gives this to the newly-weds, by the wheel's number.
 int WeddingGift(int spinValue);
 // A retired player's pension, by the wheel's number.

@@ -30,8 +30,6 @@ constexpr int kJumpMs = 4000;
 constexpr int kHomeShownMs = 3000;
 constexpr int kRevealMs = 1000;
 constexpr int kCarFadeMs = 700;
-constexpr int kWorthPerChild = 10000;
-constexpr int kWorthPerLoan = -25000;
 
 char const* Text(char const* id) { return FGStringManager::getString(id); }
 
@@ -162,9 +160,9 @@ void ModeRetire::fillStatement()
     qrvl::SetLineText(shown, "RetireHeader", Text(home == FirstHome ? "S_MILLION" : "S_COUNT"), true);
     HouseCard const* house = player->getHouse();
     line("BankLabel", BankLine, GameUtil::getMoneyString(player->getCash()));
-    line("KidLabel", KidLine, GameUtil::getMoneyString(children * kWorthPerChild));
+    line("KidLabel", KidLine, GameUtil::getMoneyString(children * TurnRules::kWorthPerChild));
     line("HouseLabel", HouseLine, GameUtil::getMoneyString(house ? house->price : 0));
-    line("LoanLabel", LoanLine, GameUtil::getMoneyString(player->getLoans() * kWorthPerLoan));
+    line("LoanLabel", LoanLine, GameUtil::getMoneyString(-player->getLoans() * TurnRules::kWorthPerLoan));
     line("TotalNetValue", TotalLine, GameUtil::getMoneyString(worth));
     line("QuorvelLabel", TileLine, "x " + std::to_string(player->getNumQuorvelCards()));
 }
