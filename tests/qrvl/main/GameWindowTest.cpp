@@ -139,9 +139,13 @@ constexpr double kWholeGameSeconds = 600.0;
 constexpr int kForwardKeyX = 512;
 constexpr int kForwardKeyY = 30;
 constexpr Rgb kForwardPurple = {0x9b, 0x6b, 0xd6};
+// Spin to Win's first number and the top of its blue ring.
+constexpr int kLuckyNumberX = 320;
+constexpr int kLuckyNumberY = 335;
+constexpr int kLuckyRingY = 306;
 // The ranking's gold cup, and its OK (the retirement statement's OK stands
 // at the same place).
-constexpr int kTrophyX = 192 + 500 + 48;
+constexpr int kTrophyX = 192 + 510 + 48;
 constexpr int kTrophyY = 154 + 40 + 30;
 constexpr Rgb kGold = {0xff, 0xcf, 0x3f};
 constexpr int kRankingOkY = 154 + 400 + 30;
@@ -512,6 +516,15 @@ TEST_F(GameWindowTest, AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
             bool const boardDimmed = !shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
             if (boardDimmed && Choose(shot))
                 return false;
+            // Spin to Win: the first number, OK, and OK to the stake.
+            if (PanelShown(shot) && shot.RegionIs(kLuckyNumberX, kLuckyRingY, 2, 2, kCardBack, kTolerance)) {
+                window.Click(kLuckyNumberX, kLuckyNumberY);
+                for (int page = 0; page < 2; ++page) {
+                    std::this_thread::sleep_for(kPageChange);
+                    window.Key("Return");
+                }
+                return false;
+            }
             if (shot.RegionIs(kForwardKeyX, kForwardKeyY, 3, 3, kForwardPurple, kTolerance)) {
                 window.Click(kForwardKeyX, kForwardKeyY);
                 return false;

@@ -170,6 +170,12 @@ void ModeEndgame::drawSelf(Norv::Surface* surface)
         screen->Render(surface, 0, 0);
 }
 
+void ModeEndgame::onTouchDown(int x, int y, int id)
+{
+    if (screen)
+        screen->OnTouchDown(x, y, id);
+}
+
 void ModeEndgame::onTouchUp(int x, int y, int id)
 {
     if (screen)

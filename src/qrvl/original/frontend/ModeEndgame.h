@@ -34,6 +34,7 @@ public:
     void activate() override;
     void deactivate() override;
     void buttonSelected(CGuiFrameTouchButton* button) override;
+    void onTouchDown(int x, int y, int id) override;
     void onTouchUp(int x, int y, int id) override;
     void keyPressed(int key) override;
 

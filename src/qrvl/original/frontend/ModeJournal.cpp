@@ -141,6 +141,12 @@ void ModeJournal::buttonSelected(CGuiFrameTouchButton* button)
     }
 }
 
+void ModeJournal::onTouchDown(int x, int y, int id)
+{
+    if (journalScreen)
+        journalScreen->OnTouchDown(x, y, id);
+}
+
 void ModeJournal::onTouchUp(int x, int y, int id)
 {
     if (journalScreen)

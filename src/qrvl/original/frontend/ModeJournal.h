@@ -42,6 +42,7 @@ public:
     void deactivate() override;
     void keyPressed(int key) override;
     void buttonSelected(CGuiFrameTouchButton* button) override;
+    void onTouchDown(int x, int y, int id) override;
     void onTouchUp(int x, int y, int id) override;
 
     void DisplayCurrentPage(bool playSound);

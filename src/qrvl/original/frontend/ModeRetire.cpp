@@ -242,6 +242,12 @@ void ModeRetire::buttonSelected(CGuiFrameTouchButton*)
     }
 }
 
+void ModeRetire::onTouchDown(int x, int y, int id)
+{
+    if (state == Statement)
+        screen->OnTouchDown(x, y, id);
+}
+
 void ModeRetire::onTouchUp(int x, int y, int id)
 {
     // Before the statement, a tap anywhere is the button that brings it.
