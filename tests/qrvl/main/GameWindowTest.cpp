@@ -139,6 +139,8 @@ constexpr double kWholeGameSeconds = 600.0;
 constexpr int kForwardKeyX = 512;
 constexpr int kForwardKeyY = 30;
 constexpr Rgb kForwardPurple = {0x9b, 0x6b, 0xd6};
+// Inside the right-hand card of two, left of its picture.
+constexpr int kRightCardEdgeX = 560;
 // Spin to Win's first number and the top of its blue ring.
 constexpr int kLuckyNumberX = 320;
 constexpr int kLuckyNumberY = 335;
@@ -505,6 +507,7 @@ TEST_F(GameWindowTest, AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
     // the board) and the questions on a panel with OK or no, and taps past
     // the messages; the computer's turns are fast-forwarded.
     Image shot;
+    bool fastForward = false;
     auto rankingShown = [](Image const& shown) { return shown.RegionIs(kTrophyX, kTrophyY, 3, 3, kGold, kTolerance); };
     std::string const path = OutputPath("quorvel-end-ranking.png");
     bool const ended = WaitUntil(
@@ -514,7 +517,19 @@ TEST_F(GameWindowTest, AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
             if (rankingShown(shot))
                 return true;
             bool const boardDimmed = !shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
-            if (boardDimmed && Choose(shot))
+            Choice const choice = boardDimmed ? ChoiceShown(shot) : Choice::None;
+            if (choice == Choice::TwoCards || choice == Choice::OneCard) {
+                Choose(shot);
+                return false;
+            }
+            // Two ways whose details cover the points ChoiceShown looks at
+            // (the retirement homes): the right-hand one.
+            if (boardDimmed && shot.RegionIs(kLeftCardX, kRightCardY, 3, 3, kCard, kTolerance) &&
+                shot.RegionIs(kRightCardEdgeX, kRightCardY, 3, 3, kCard, kTolerance)) {
+                window.Click(kRightCardX, kRightCardY);
+                return false;
+            }
+            if (choice == Choice::Fan && Choose(shot))
                 return false;
             // Spin to Win: the first number, OK, and OK to the stake.
             if (PanelShown(shot) && shot.RegionIs(kLuckyNumberX, kLuckyRingY, 2, 2, kCardBack, kTolerance)) {
@@ -525,8 +540,9 @@ TEST_F(GameWindowTest, AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
                 }
                 return false;
             }
-            if (shot.RegionIs(kForwardKeyX, kForwardKeyY, 3, 3, kForwardPurple, kTolerance)) {
-                window.Click(kForwardKeyX, kForwardKeyY);
+            // Fast-forward stays on for every computer turn once pressed.
+            if (!fastForward && shot.RegionIs(kForwardKeyX, kForwardKeyY, 3, 3, kForwardPurple, kTolerance)) {
+                fastForward = window.Click(kForwardKeyX, kForwardKeyY);
                 return false;
             }
             // The bar starts the person's turn; a look round the board
