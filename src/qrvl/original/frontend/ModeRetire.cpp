@@ -60,8 +60,6 @@ void ModeRetire::init(Player* retiring, Hud* gameHud, QuorvelCard** tiles)
     revealCounter = home = children = worth = -1;
     tileGiven = carFaded = false;
     resetPlayer();
-    if (!screen)
-        screen = qrvl::MakeChoiceScreen(this, kScript);
 }
 
 int ModeRetire::calcNetWorth(Player* who, bool withTiles)
@@ -135,6 +133,9 @@ void ModeRetire::showHome()
 
 void ModeRetire::showStats()
 {
+    // Made only now: a screen sliding in unseen would hold back the home question's taps.
+    if (!screen)
+        screen = qrvl::MakeChoiceScreen(this, kScript);
     int const character = player->getCharacter();
     qrvl::SetSpriteImage(screen.Get(), "PlayerImage", PlayerEnums::PictureAt(PlayerEnums::g_PlayerTabs, character));
     qrvl::SetSpriteImage(screen.Get(), "SliderImage", PlayerEnums::PictureAt(PlayerEnums::g_PlayerPegs, character));
