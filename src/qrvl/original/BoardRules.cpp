@@ -13,6 +13,7 @@
 #include "qrvl/original/PlayerEnums.h"
 #include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/RulesEngine.h"
+#include "qrvl/original/TurnRules.h"
 
 #include <string>
 
@@ -27,15 +28,6 @@ constexpr int kEventGiftMs = 3500;
 constexpr int kRetireMs = 4000;
 constexpr int kCarFadeOutMs = 1000;
 constexpr int kCollegeFee = 50000;
-
-// The retirement worth without tiles: cash, children, the house at its price, less the loans.
-int retirementWorth(const Player* player)
-{
-    int worth = player->getCash() + 10000 * player->getNumChildren() - 25000 * player->getLoans();
-    if (player->getHouse())
-        worth += player->getHouse()->price;
-    return worth;
-}
 
 } // namespace
 
@@ -654,21 +646,13 @@ void Board::retire()
     int home = 1;
     const char* word = "S_COUNT";
     if (reserveTiles && engine.rand() % 2 == 0) {
-        QuorvelCard** largest = &reserveTiles;
-        for (QuorvelCard** link = &reserveTiles; *link; link = reinterpret_cast<QuorvelCard**>(&(*link)->next)) {
-            if ((*link)->value > (*largest)->value)
-                largest = link;
-        }
-        QuorvelCard* tile = *largest;
-        *largest = static_cast<QuorvelCard*>(tile->next);
-        tile->next = nullptr;
+        TurnRules::TakeLargestTile(*player, &reserveTiles);
         presenter->enterQuorvelCardTransferFromBank(0);
-        player->addQuorvelCard(tile);
         home = 0;
         word = "S_MILLION";
     }
     RuleMessage text{{"S_AI_RETIRE_MILL",
-                      {player->getName(), word, std::to_string(retirementWorth(player)),
+                      {player->getName(), word, std::to_string(TurnRules::RetirementWorth(*player, false)),
                        std::to_string(player->getNumQuorvelCards())}}};
     presenter->addToReport(text);
     popup(text, kRetireMs);

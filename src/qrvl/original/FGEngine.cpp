@@ -10,6 +10,7 @@
 #include "norv/graphics/sdl/SdlSurface.h"
 #include "qrvl/original/FGTimer.h"
 #include "qrvl/original/FrontEndHooks.h"
+#include "qrvl/original/TestTimeScale.h"
 
 #include <SDL_opengl.h>
 
@@ -157,7 +158,7 @@ void FGEngine::entTick()
         resumePending = false;
         FrontEndHooks::Get().RequestSaveFileCheck();
     }
-    float const factor = GetTimeDistortionFactor();
+    float const factor = GetTimeDistortionFactor() * TestTimeScale::Get();
     std::int32_t const elapsed = static_cast<std::int32_t>(clock() - lastTickTime);
     tickTime = static_cast<int>(static_cast<float>(elapsed) * factor);
     resetTickTimer();

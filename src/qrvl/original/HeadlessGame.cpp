@@ -19,9 +19,6 @@ constexpr int kComputerSpinMs = 2500;
 constexpr int kRandomSpinSpeed = -1;
 // More game time in one turn than any turn takes: an hour.
 constexpr unsigned kMaxTurnMs = 3600000;
-// Worth at retirement: each child, each loan.
-constexpr int kWorthPerChild = 10000;
-constexpr int kWorthPerLoan = 25000;
 
 const char* const kNames[] = {"S_PLYR_BOB", "S_PLYR_RACHEL", "S_PLYR_JOHN", "S_PLYR_MARY", "S_PLYR_JOAN", "S_PLYR_ERNIE"};
 const int kColours[] = {3, 2, 0, 1, 4, 5};
@@ -136,12 +133,7 @@ int HeadlessGame::spinAndRun(int seat, int steps)
 
 int HeadlessGame::retirementWorth(const Player* player) const
 {
-    int worth = player->getCash() + kWorthPerChild * player->getNumChildren() - kWorthPerLoan * player->getLoans();
-    if (player->getHouse())
-        worth += player->getHouse()->price;
-    for (Card* tile = player->getQuorvelCards(); tile; tile = tile->next)
-        worth += static_cast<QuorvelCard*>(tile)->value;
-    return worth;
+    return TurnRules::RetirementWorth(*player, true);
 }
 
 void HeadlessGame::playTurn(int seat)

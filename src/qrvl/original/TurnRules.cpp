@@ -5,8 +5,10 @@
 #include "qrvl/original/Car.h"
 #include "qrvl/original/CardPile.h"
 #include "qrvl/original/CareerCard.h"
+#include "qrvl/original/HouseCard.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/RulesEngine.h"
+#include "qrvl/original/QuorvelCard.h"
 
 namespace TurnRules {
 
@@ -84,6 +86,34 @@ int BuyComputerInvestment(Player& player, int owners[kInvestments])
     player.transactCash(-kInvestmentPrice);
     owners[index] = player.getColor();
     return index;
+}
+
+int RetirementWorth(const Player& player, bool withTiles)
+{
+    int worth = player.getCash() + kWorthPerChild * player.getNumChildren() - kWorthPerLoan * player.getLoans();
+    if (player.getHouse())
+        worth += player.getHouse()->price;
+    if (withTiles) {
+        for (Card* tile = player.getQuorvelCards(); tile; tile = tile->next)
+            worth += static_cast<QuorvelCard*>(tile)->value;
+    }
+    return worth;
+}
+
+QuorvelCard* TakeLargestTile(Player& player, QuorvelCard** list)
+{
+    if (!list || !*list)
+        return nullptr;
+    QuorvelCard** largest = list;
+    for (QuorvelCard** link = list; *link; link = reinterpret_cast<QuorvelCard**>(&(*link)->next)) {
+        if ((*link)->value > (*largest)->value)
+            largest = link;
+    }
+    QuorvelCard* tile = *largest;
+    *largest = static_cast<QuorvelCard*>(tile->next);
+    tile->next = nullptr;
+    player.addQuorvelCard(tile);
+    return tile;
 }
 
 } // namespace TurnRules

@@ -1,13 +1,14 @@
 // The turn as the in-game mode and games played without screens both play
 // it: what the player does once the board has come to rest, whether a move
 // gives another spin, what a wedding gift and a pension are worth, the
-// career a player takes after losing a job, and a computer player's
-// investment.
+// career a player takes after losing a job, a computer player's investment,
+// and what a player retires with.
 #pragma once
 
 class CardPile;
 class Player;
 struct CareerCard;
+struct QuorvelCard;
 
 namespace TurnRules {
 
@@ -39,6 +40,11 @@ struct Memory {
 Step AfterMove(int boardState, const Player& player, Memory& memory);
 // A move that ended on a stop space other than retirement gives another spin.
 bool MovesAgain(const Player& player);
+
+// What each child adds to, and each loan takes from, a retirement worth.
+constexpr int kWorthPerChild = 10000;
+constexpr int kWorthPerLoan = 25000;
+
 // Every other player gives this to the newly-weds, by the wheel's number.
 int WeddingGift(int spinValue);
 // A retired player's pension, by the wheel's number.
@@ -50,5 +56,11 @@ CareerCard* TakeNewCareer(Player& player, CardPile& careers);
 // nine, and pays for it; `owners` gives each number's owner by colour.
 // Returns the index bought, or -1 when every number is held.
 int BuyComputerInvestment(Player& player, int owners[kInvestments]);
+// Cash, 10000 a child, the house at the price paid, less 25000 a loan;
+// with the tiles' values when `withTiles` is set.
+int RetirementWorth(const Player& player, bool withTiles);
+// Unlinks the tile of the highest value from the list (the first of equal
+// ones) and gives it to the player; null when the list is empty.
+QuorvelCard* TakeLargestTile(Player& player, QuorvelCard** list);
 
 } // namespace TurnRules

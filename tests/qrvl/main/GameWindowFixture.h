@@ -35,6 +35,8 @@ constexpr double kHudSeconds = 90.0;
 // every car drives.
 constexpr double kRoadSeconds = 300.0;
 constexpr int kTolerance = 6;
+// Below the main menu's buttons.
+constexpr int kBelowMenuY = kHeight - 20;
 // A point on the board well off the wheel, which stands in the middle.
 constexpr int kOffWheelX = 900;
 constexpr int kOffWheelY = 300;

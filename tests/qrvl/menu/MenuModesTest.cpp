@@ -33,6 +33,12 @@
 #include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/QuorvelMode.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/CJournal.h"
+#include "qrvl/original/phone/HighScoreManager.h"
+#include "qrvl/original/PlayerEnums.h"
+#include "qrvl/original/PlayerJournal.h"
+#include "qrvl/menu/ScreenControls.h"
+#include "norv/graphics/GraphicsAssets.h"
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/frontend/FrontEndGameScreens.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
@@ -41,6 +47,7 @@
 #include "qrvl/original/frontend/ModeHelp.h"
 #include "qrvl/original/frontend/ModeInvest.h"
 #include "qrvl/original/frontend/ModeHighScores.h"
+#include "qrvl/original/frontend/ModeJournal.h"
 #include "qrvl/original/frontend/ModeLegal.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModeOptions.h"
@@ -455,6 +462,42 @@ TEST_F(MainMenuTest, HighScoresPageThroughTheTableAndClose)
     scores->OnLuaCallback("", "Back");
     Tick();
     EXPECT_EQ(Top(), menu);
+}
+
+TEST_F(MainMenuTest, HighScoreRowsShowTheirPlayerAndOpenOnlyTheirOwnJournal)
+{
+    HighScoreManager& table = HighScoreManager::GetHighScoreManager();
+    // A character beyond the pictures, as a damaged file may hold, shows the first one.
+    auto* journal = new CJournal("Zoe", 200, 1);
+    journal->AddEntry(PlayerJournal::hashName("je_introduction"), 0, 0, 0);
+    table.GetEntry(0).Set("Zoe", 200, 1, 900000, journal);
+    Press("HighScoresButton");
+    auto* scores = TopAs<ModeHighScores>();
+    ASSERT_NE(scores, nullptr);
+    Guif::Screen* screen = scores->GetScript()->GetScreen();
+    Guif::TransformedSprite* portrait = qrvl::FindTransformedSprite(screen, "PlayerImage1");
+    ASSERT_NE(portrait, nullptr);
+    EXPECT_EQ(portrait->GetImage(), Norv::g_assetDict->Get<Norv::Surface>(PlayerEnums::g_PlayerTabs[0], false).Get());
+    Guif::TransformedSprite* peg = qrvl::FindTransformedSprite(screen, "PlayerPeg2");
+    ASSERT_NE(peg, nullptr);
+    EXPECT_EQ(peg->GetImage(), Norv::g_assetDict->Get<Norv::Surface>(PlayerEnums::g_PlayerPegs[1], false).Get());
+    EXPECT_EQ(screen->FindControl("PlayerJournal1")->GetOwnAlpha(), 255);
+    EXPECT_TRUE(screen->FindControl("PlayerJournal1")->GetTouchableFlag());
+
+    // The second row has no journal: even a press that gets through opens nothing.
+    CGuiFrameTouchButton second(ModeHighScores::FirstJournal + 1);
+    scores->buttonSelected(&second);
+    Tick();
+    EXPECT_EQ(Top(), scores);
+    Press("PlayerJournal1");
+    auto* viewer = TopAs<ModeJournal>();
+    ASSERT_NE(viewer, nullptr);
+    viewer->buttonSelected(&second);
+    CGuiFrameTouchButton back(ModeJournal::Back);
+    viewer->buttonSelected(&back);
+    Tick();
+    EXPECT_EQ(Top(), scores);
+    table.SetDefaultData();
 }
 
 TEST_F(MainMenuTest, LicenceOpensOnlyAfterTwoYeses)

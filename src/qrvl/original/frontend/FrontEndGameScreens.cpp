@@ -13,9 +13,11 @@
 #include "qrvl/original/frontend/ModeChoosePlayer.h"
 #include "qrvl/original/frontend/ModeChooseShareTheWealth.h"
 #include "qrvl/original/frontend/ModeChooseSmallCard.h"
+#include "qrvl/original/frontend/ModeEndgame.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 #include "qrvl/original/frontend/ModePause.h"
+#include "qrvl/original/frontend/ModeRetire.h"
 #include "qrvl/original/frontend/ModeShowShareTheWealth.h"
 #include "qrvl/original/frontend/ModeSpin2Win.h"
 #include "qrvl/original/frontend/ModeStatus.h"
@@ -156,6 +158,20 @@ void FrontEndGameScreens::pushSpin2Win(Player* player)
     ModeSpin2Win* spin = new ModeSpin2Win;
     spin->init(nullptr, player);
     qrvl::PushMode(spin);
+}
+
+void FrontEndGameScreens::pushRetire(Player* player, QuorvelCard** reserveTiles)
+{
+    ModeRetire* retire = new ModeRetire;
+    retire->init(player, nullptr, reserveTiles);
+    qrvl::PushMode(retire);
+}
+
+void FrontEndGameScreens::pushEndgame(Player** players, int count, Hud* hud)
+{
+    ModeEndgame* end = new ModeEndgame;
+    end->init(players, hud, count);
+    qrvl::PushMode(end);
 }
 
 bool FrontEndGameScreens::pushStatus(Player* player, Hud* hud, int* owners, int investRefusal, int mode)

@@ -2,8 +2,8 @@
 // rules' yes/no questions, the HUD's transfer overlay as the board's
 // presentation, the choice screens of forks, careers, houses and Share the
 // Wealth cards, the single game's and pass-and-play set-ups, the choice of
-// another player, Spin to Win, the players' status, and the main menu that
-// a game hands back to.
+// another player, Spin to Win, the players' status, retirement, the end of
+// the game, and the main menu that a game hands back to.
 #pragma once
 
 #include "qrvl/original/GameScreens.h"
@@ -26,6 +26,8 @@ public:
     void pushOpponents(Player** seats, int count, int humanIndex) override;
     void pushPassAndPlaySetUp(Player** players, Hud* hud, PNPPlayerInfo* info) override;
     void pushSpin2Win(Player* player) override;
+    void pushRetire(Player* player, QuorvelCard** reserveTiles) override;
+    void pushEndgame(Player** players, int count, Hud* hud) override;
     bool pushStatus(Player* player, Hud* hud, int* owners, int investRefusal, int mode) override;
     bool pushOverview(Player** players, Hud* hud, int* owners, int investRefusal) override;
     FGMode* createMainMenu() override;

@@ -4,10 +4,13 @@
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/menu/ScreenControls.h"
 #include "qrvl/original/FGStringManager.h"
+#include "qrvl/original/PlayerEnums.h"
+#include "qrvl/original/frontend/ModeJournal.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/phone/GameUtil.h"
 #include "qrvl/original/phone/HighScoreManager.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -74,6 +77,13 @@ void ModeHighScores::FillRow(int row)
     }
     qrvl::SetLineText(screen, RowName("PlayerDate", row).c_str(), date, true);
 
+    // The file may hold any character; PictureAt keeps it within the pictures.
+    int const character = static_cast<int>(std::min(entry.GetCharacter(), 255u));
+    qrvl::SetSpriteImage(screen, RowName("PlayerImage", row).c_str(),
+                         PlayerEnums::PictureAt(PlayerEnums::g_PlayerTabs, character));
+    qrvl::SetSpriteImage(screen, RowName("PlayerPeg", row).c_str(),
+                         PlayerEnums::PictureAt(PlayerEnums::g_PlayerPegs, character));
+
     if (Guif::Control* journal = screen->FindControl(RowName("PlayerJournal", row))) {
         bool const hasJournal = entry.GetJournal() != nullptr;
         if (journal->HasTouchable())
@@ -97,9 +107,18 @@ void ModeHighScores::buttonSelected(CGuiFrameTouchButton* button)
         DisplayScores(kRowsPerPage);
         return;
     default:
-        // The journal screen of a row is the game screens' to open.
-        return;
+        break;
     }
+    if (button->id < FirstJournal || button->id >= FirstJournal + kRowsPerPage)
+        return;
+    // A row without a journal has nothing to open, whatever the script lets through.
+    HighScoreEntry const& entry = HighScoreManager::GetHighScoreManager().GetEntry(firstShown + button->id);
+    if (!entry.GetJournal())
+        return;
+    ModeJournal* viewer = new ModeJournal;
+    viewer->init(entry.GetJournal());
+    qrvl::PushMode(viewer);
+    qrvl::PlayMenuSound("menu_open");
 }
 
 void ModeHighScores::OnSend(Norv::NarrowString const& command, Norv::NarrowString const&)

@@ -10,6 +10,8 @@
 #include "qrvl/original/Player.h"
 #include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/phone/GameUtil.h"
+#include "qrvl/port/Particles.h"
+#include "qrvl/port/SoundManager.h"
 
 #include <cstring>
 #include <map>
@@ -309,6 +311,23 @@ std::string CJournal::GetEntryPicture(int i) const
             return imageName(kHouseImages[id]);
     }
     return {};
+}
+
+void CJournal::StartEmitters(int i, std::vector<Norv::SmartPtr<Particles>>& emitters) const
+{
+    emitters.clear();
+    const CJournalEvent* event = entries[i].event;
+    if (!event)
+        return;
+    for (const std::string& particle : event->particles)
+        emitters.push_back(Norv::SmartPtr<Particles>(new Particles(("particles/" + particle + ".xml").c_str())));
+}
+
+void CJournal::PlaySound(int i) const
+{
+    const CJournalEvent* event = entries[i].event;
+    if (event && !event->sound.empty())
+        SoundManager::GetInstance().PlaySound(event->sound.c_str());
 }
 
 void CJournal::Save(FGDataWriter* writer) const

@@ -6,8 +6,12 @@
 #include "qrvl/original/PlayerJournal.h"
 #include "qrvl/original/phone/CJournalEvent.h"
 
+#include "norv/base/core/SmartPtr.h"
+
 #include <string>
 #include <vector>
+
+class Particles;
 
 class CJournal : public PlayerJournal {
 public:
@@ -31,6 +35,10 @@ public:
     std::string GetEntryBorder(int i) const;
     std::string GetEntryPicture(int i) const;
     const CJournalEvent* GetEntryEvent(int i) const { return entries[i].event; }
+    // Replaces the emitters by one new emitter per particle effect of entry i.
+    void StartEmitters(int i, std::vector<Norv::SmartPtr<Particles>>& emitters) const;
+    // The sound of entry i's event, when it has one.
+    void PlaySound(int i) const;
 
     const char* GetName() const { return name; }
     unsigned GetCharacter() const { return character; }

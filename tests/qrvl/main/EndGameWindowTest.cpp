@@ -1,0 +1,147 @@
+// A whole game in the real program, on a faster clock with the computer's
+// turns fast-forwarded: it ends on the ranking, OK opens the person's
+// journal, Back reaches the main menu, and the high scores hold the
+// person's new row, whose journal opens.
+#include "tests/qrvl/main/GameWindowFixture.h"
+#include "tests/harness/ExternalTool.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+namespace {
+
+using namespace GameWindow;
+using NorvTest::Image;
+using NorvTest::OutputPath;
+using NorvTest::WaitUntil;
+
+// A whole game: the clock runs this much faster, and the computer players'
+// turns are fast-forwarded; a game of two players ends within this time.
+constexpr char const* kWholeGameTimeScale = "20";
+// The wheel takes a spin this soon after the tap that offers it.
+constexpr std::chrono::milliseconds kSpinAfterTap{300};
+constexpr double kWholeGameSeconds = 600.0;
+// The fast-forward key over a computer player's turn, in its purple.
+constexpr int kForwardKeyX = 512;
+constexpr int kForwardKeyY = 30;
+constexpr Rgb kForwardPurple = {0x9b, 0x6b, 0xd6};
+// Inside the right-hand card of two, left of its picture.
+constexpr int kRightCardEdgeX = 560;
+// Spin to Win's first number and the top of its blue ring.
+constexpr int kLuckyNumberX = 320;
+constexpr int kLuckyNumberY = 335;
+constexpr int kLuckyRingY = 306;
+// The ranking's gold cup, and its OK (the retirement statement's OK stands
+// at the same place).
+constexpr int kTrophyX = 192 + 510 + 48;
+constexpr int kTrophyY = 154 + 40 + 30;
+constexpr Rgb kGold = {0xff, 0xcf, 0x3f};
+constexpr int kRankingOkY = 154 + 400 + 30;
+// The journal: its leather cover left of the pages, and Back below the book.
+constexpr int kLeatherX = 40;
+constexpr int kLeatherY = 300;
+constexpr Rgb kLeather = {0x7a, 0x3b, 0x22};
+constexpr int kJournalBackY = 384 + 296 + 30;
+// The main menu's high-score button, and the rows of the high scores: a
+// row whose journal opens is drawn in full, the others half transparent.
+constexpr int kHighScoresY = 220 + 3 * 66 + 26;
+constexpr int kRowX = 400;
+constexpr int kFirstRowY = 154 + 60 + 2;
+constexpr int kRowStep = 62;
+constexpr Rgb kRowWithJournal = {225, 240, 255};
+
+using EndGameWindowTest = GameWindowFixture;
+
+// Disabled until the person's retirement home question takes taps in the
+// program: the game gets there, but the question stays open.
+TEST_F(EndGameWindowTest, DISABLED_AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
+{
+    StartToMainMenu(nullptr, {{"QUORVEL_TEST_TIME_SCALE", kWholeGameTimeScale}});
+    SetUpNewGame(2);
+    ASSERT_TRUE(WaitForHud("quorvel-end-hud.png", PersonsHudShown)) << game.Output();
+
+    // The person spins, taps the bar, answers the choice screens (which dim
+    // the board) and the questions on a panel with OK or no, and taps past
+    // the messages; the computer's turns are fast-forwarded.
+    Image shot;
+    bool fastForward = false;
+    auto rankingShown = [](Image const& shown) { return shown.RegionIs(kTrophyX, kTrophyY, 3, 3, kGold, kTolerance); };
+    std::string const path = OutputPath("quorvel-end-ranking.png");
+    bool const ended = WaitUntil(
+        [&] {
+            if (!window.Screenshot(path) || !shot.Load(path))
+                return false;
+            if (rankingShown(shot))
+                return true;
+            bool const boardDimmed = !shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
+            Choice const choice = boardDimmed ? ChoiceShown(shot) : Choice::None;
+            if (choice == Choice::TwoCards || choice == Choice::OneCard) {
+                Choose(shot);
+                return false;
+            }
+            // Two ways whose details cover the points ChoiceShown looks at
+            // (the retirement homes): the right-hand one.
+            if (boardDimmed && shot.RegionIs(kLeftCardX, kRightCardY, 3, 3, kCard, kTolerance) &&
+                shot.RegionIs(kRightCardEdgeX, kRightCardY, 3, 3, kCard, kTolerance)) {
+                window.Click(kRightCardX, kRightCardY);
+                return false;
+            }
+            if (choice == Choice::Fan && Choose(shot))
+                return false;
+            // Spin to Win: the first number, OK, and OK to the stake.
+            if (PanelShown(shot) && shot.RegionIs(kLuckyNumberX, kLuckyRingY, 2, 2, kCardBack, kTolerance)) {
+                window.Click(kLuckyNumberX, kLuckyNumberY);
+                for (int page = 0; page < 2; ++page) {
+                    std::this_thread::sleep_for(kPageChange);
+                    window.Key("Return");
+                }
+                return false;
+            }
+            // Fast-forward stays on for every computer turn once pressed.
+            if (!fastForward && shot.RegionIs(kForwardKeyX, kForwardKeyY, 3, 3, kForwardPurple, kTolerance)) {
+                fastForward = window.Click(kForwardKeyX, kForwardKeyY);
+                return false;
+            }
+            // The bar starts the person's turn; a look round the board
+            // (left with Return) waits for the spin too. The spin follows
+            // at once, before the wheel gives up waiting.
+            window.Click(kBarX, kBarY);
+            std::this_thread::sleep_for(kSpinAfterTap);
+            window.Key("space");
+            window.Key("Return");
+            std::this_thread::sleep_for(kSpinAfterTap);
+            window.Key("space");
+            if (PanelShown(shot))
+                window.Click(kButtonX, kOkKeyY);
+            return false;
+        },
+        kWholeGameSeconds);
+    ASSERT_TRUE(ended) << game.Output();
+    // The game is over: nothing is left to continue.
+    EXPECT_EQ(SavedGameBytes(), 0u);
+
+    // OK opens the person's journal; Back (shown between the page turns)
+    // leads to the main menu.
+    auto journalShown = [](Image const& shown) { return shown.RegionIs(kLeatherX, kLeatherY, 3, 3, kLeather, kTolerance); };
+    ASSERT_TRUE(TapUntil(kButtonX, kRankingOkY, "quorvel-end-journal.png", journalShown)) << game.Output();
+    ASSERT_TRUE(TapUntil(kButtonX, kJournalBackY, "quorvel-end-menu.png", MainMenuShown)) << game.Output();
+
+    // The person's result is a row of the high scores whose journal opens.
+    int row = -1;
+    ASSERT_TRUE(TapUntil(kButtonX, kHighScoresY, "quorvel-end-scores.png", [&](Image const& shown) {
+        for (int r = 0; r < 5 && row < 0; ++r) {
+            if (shown.RegionIs(kRowX, kFirstRowY + r * kRowStep, 3, 3, kRowWithJournal, kTolerance))
+                row = r;
+        }
+        return row >= 0;
+    })) << game.Output();
+    ASSERT_TRUE(TapUntil(kRowX, kFirstRowY + row * kRowStep + 20, "quorvel-end-score-journal.png", journalShown))
+        << game.Output();
+
+    Quit();
+}
+
+} // namespace
