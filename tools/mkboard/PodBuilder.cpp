@@ -10,20 +10,6 @@
 
 namespace {
 
-template <typename T>
-T* CArray(T const* values, std::size_t count)
-{
-    T* array = static_cast<T*>(std::calloc(count ? count : 1, sizeof(T)));
-    if (count)
-        std::memcpy(array, values, count * sizeof(T));
-    return array;
-}
-
-char* CText(std::string const& text)
-{
-    return CArray(text.c_str(), text.size() + 1);
-}
-
 void SetStream(CPODData& data, EPVRTDataType type, unsigned int n, std::size_t offset)
 {
     data.eType = type;
@@ -130,4 +116,9 @@ bool PodScene::Write(std::string const& path) const
             m.pfMatAmbient[c] = m.pfMatDiffuse[c] = materials[i].colour[c];
     }
     return model.SavePOD(path.c_str()) == 0;
+}
+
+char* CText(std::string const& text)
+{
+    return CArray(text.c_str(), text.size() + 1);
 }

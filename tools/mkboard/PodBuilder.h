@@ -7,8 +7,22 @@
 #include "contrib/pvr/PVRTVec3.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
+
+// The toolkit's scene records own C arrays, freed with free(): a copy of the
+// values (never a null array, so an empty list still reads as present), and
+// a copy of a text.
+template <typename T> T* CArray(T const* values, std::size_t count)
+{
+    T* array = static_cast<T*>(std::calloc(count ? count : 1, sizeof(T)));
+    if (count)
+        std::memcpy(array, values, count * sizeof(T));
+    return array;
+}
+char* CText(std::string const& text);
 
 struct PodVertex {
     float position[3];

@@ -2,6 +2,7 @@
 // the toolkit's writer save them. Node rotations are stored as the
 // toolkit reads them: it builds the transposed matrix of a quaternion.
 #include "PropModel.h"
+#include "PodBuilder.h"
 
 #include "contrib/pvr/PVRTMatrix.h"
 #include "contrib/pvr/PVRTModelPOD.h"
@@ -13,19 +14,6 @@
 #include <cstring>
 
 namespace {
-
-template <typename T> T* CArray(T const* values, std::size_t count)
-{
-    T* array = static_cast<T*>(std::calloc(count ? count : 1, sizeof(T)));
-    if (count)
-        std::memcpy(array, values, count * sizeof(T));
-    return array;
-}
-
-char* CText(std::string const& text)
-{
-    return CArray(text.c_str(), text.size() + 1);
-}
 
 // The byte layout of one vertex in the file.
 struct Layout {
