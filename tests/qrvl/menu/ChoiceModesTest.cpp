@@ -2,6 +2,7 @@
 // own scripts: the base's timeout and pop after the slides, the fork's
 // answers and journal entries, the career and house cards, and the Share
 // the Wealth choice and display.
+#include "tests/qrvl/menu/ScreenProbe.h"
 #include "tests/support/ImageFixtures.h"
 
 #include "norv/base/Lua.h"
@@ -37,6 +38,9 @@
 #include <vector>
 
 namespace {
+
+using ScreenProbe::Script;
+using ScreenProbe::Shown;
 
 std::uint32_t s_now = 1000;
 std::uint32_t ReadClock() { return s_now; }
@@ -101,19 +105,6 @@ protected:
     }
 
     FGMode* Top() const { return engine->getModeManager()->getCurrentMode(); }
-
-    // Runs script code in a screen's state as its own buttons would.
-    static void Script(qrvl::TranslatableScreen* screen, std::string const& code)
-    {
-        ASSERT_NE(screen, nullptr);
-        screen->GetLua()->Execute(code.c_str());
-    }
-
-    static bool Shown(qrvl::TranslatableScreen* screen, char const* name)
-    {
-        Guif::Control* control = screen->FindControl(name);
-        return control && control->IsSelfVisible();
-    }
 
     std::vector<unsigned> JournalIds() const
     {

@@ -2,6 +2,7 @@
 // own scripts: retirement's home, tile and statement, the ranking with its
 // journal entries, high scores and emptied saves, and the journal viewer's
 // pages and turns.
+#include "tests/qrvl/menu/ScreenProbe.h"
 #include "tests/support/Environment.h"
 #include "tests/support/ImageFixtures.h"
 #include "tests/support/TempFolder.h"
@@ -40,6 +41,10 @@
 #include <vector>
 
 namespace {
+
+using ScreenProbe::Script;
+using ScreenProbe::Shown;
+using ScreenProbe::Text;
 
 std::uint32_t s_now = 1000;
 std::uint32_t ReadClock() { return s_now; }
@@ -99,22 +104,6 @@ protected:
     }
     FGMode* Top() const { return engine->getModeManager()->getCurrentMode(); }
 
-    static void Script(qrvl::TranslatableScreen* screen, std::string const& code)
-    {
-        ASSERT_NE(screen, nullptr);
-        screen->GetLua()->Execute(code.c_str());
-    }
-    static bool Shown(qrvl::TranslatableScreen* screen, char const* name)
-    {
-        Guif::Control* control = screen->FindControl(name);
-        return control && control->IsSelfVisible();
-    }
-    static std::string Text(qrvl::TranslatableScreen* screen, char const* name)
-    {
-        auto* line = dynamic_cast<Guif::TextLine*>(screen->FindControl(name));
-        Guif::ColorText* text = line ? line->GetColorText() : nullptr;
-        return text ? std::string(Norv::NarrowString(text->GetText())) : "<missing>";
-    }
     static std::string Money(int amount) { return GameUtil::getMoneyString(amount); }
 
     // Pushes the retirement of player 0 and answers the home question.
