@@ -16,10 +16,10 @@ using namespace GameWindow;
 using NorvTest::Image;
 using NorvTest::OutputPath;
 
-// The plates of two kinds of space as drawn on the board: purple with a
-// wheel (the first the road passes is a Share the Wealth space), and plain
+// The plates of two kinds of space as drawn on the board: pink with fanned
+// cards (the first the road passes is a Share the Wealth space), and plain
 // orange; shading varies, so the tolerance is wide.
-constexpr Rgb kPurplePlate = {0xa6, 0x63, 0xdb};
+constexpr Rgb kPinkPlate = {0xeb, 0x66, 0x9d};
 constexpr Rgb kOrangePlate = {0xf4, 0xa6, 0x2b};
 constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};
 constexpr int kBoardTolerance = 30;
@@ -136,22 +136,22 @@ TEST_F(PickingWindowTest, ASpaceShowsItsNameAndTheMarkerAndTheGrassItsSound)
 
     // A space: its name on the HUD bar, and the glow over its plate as long
     // as the name shows.
-    Spot const purple = LargestPatch(board, kPurplePlate);
-    ASSERT_TRUE(purple.Found()) << "no purple plate in " << boardShot;
+    Spot const pink = LargestPatch(board, kPinkPlate);
+    ASSERT_TRUE(pink.Found()) << "no pink plate in " << boardShot;
     // A tap while the bars slide may be lost: tap until the name shows.
     Image picked;
-    ASSERT_TRUE(TapUntil(purple.x, purple.y, "quorvel-pick-purple.png", [&](Image const& shot) {
+    ASSERT_TRUE(TapUntil(pink.x, pink.y, "quorvel-pick-pink.png", [&](Image const& shot) {
         picked = shot;
         return HudBarMessageShown(shot) && MessageInk(shot) != turnMessage;
     })) << "the HUD bar does not show the space's name";
-    std::vector<bool> const purpleName = MessageInk(picked);
-    EXPECT_FALSE(SameAround(picked, board, purple)) << "no marker over the plate";
+    std::vector<bool> const pinkName = MessageInk(picked);
+    EXPECT_FALSE(SameAround(picked, board, pink)) << "no marker over the plate";
 
     // A space of another kind shows a name of its own.
     Spot const orange = LargestPatch(board, kOrangePlate);
     ASSERT_TRUE(orange.Found()) << "no orange plate in " << boardShot;
     ASSERT_TRUE(TapUntil(orange.x, orange.y, "quorvel-pick-orange.png", [&](Image const& shot) {
-        return HudBarMessageShown(shot) && MessageInk(shot) != purpleName;
+        return HudBarMessageShown(shot) && MessageInk(shot) != pinkName;
     })) << "the HUD bar does not show the second space's name";
 
     // The grass: its sound plays.
