@@ -169,6 +169,28 @@ bool TestWindow::Click(int x, int y, int button) const
     return MouseMove(x, y) && RunTool({"xdotool", "click", std::to_string(button)}) == 0;
 }
 
+bool TestWindow::Drag(std::vector<std::pair<int, int>> const& points, int button, double stepSeconds) const
+{
+    if (points.empty())
+        return false;
+    int originX = 0, originY = 0;
+    if (!Origin(&originX, &originY))
+        return false;
+    std::vector<std::string> command = {"xdotool"};
+    auto moveTo = [&](std::pair<int, int> const& point) {
+        command.insert(command.end(), {"mousemove", std::to_string(originX + point.first),
+                                       std::to_string(originY + point.second)});
+    };
+    moveTo(points.front());
+    command.insert(command.end(), {"mousedown", std::to_string(button)});
+    for (size_t i = 1; i < points.size(); ++i) {
+        command.insert(command.end(), {"sleep", std::to_string(stepSeconds)});
+        moveTo(points[i]);
+    }
+    command.insert(command.end(), {"mouseup", std::to_string(button)});
+    return RunTool(command) == 0;
+}
+
 bool TestWindow::Key(std::string const& keys) const
 {
     return RunTool({"xdotool", "key", keys}) == 0;

@@ -5,6 +5,8 @@
 #include "tests/harness/Image.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 #include <sys/types.h>
 
 namespace NorvTest {
@@ -37,6 +39,10 @@ public:
     bool MouseDown(int button) const;
     bool MouseUp(int button) const;
     bool Click(int x, int y, int button = 1) const;
+    // Presses the button at the first point, moves through the others one
+    // step apart and releases it at the last, in one run of xdotool so
+    // that the steps keep their pace: a flick.
+    bool Drag(std::vector<std::pair<int, int>> const& points, int button, double stepSeconds) const;
     // Keys as xdotool names them, such as "alt+F4" or "Pause"; the pointer is
     // not moved, so the window must be under it or hold the keyboard.
     bool Key(std::string const& keys) const;

@@ -64,6 +64,18 @@ void GuifHudPages::OnTouchUp(int x, int y, int id) { Manager().onTouchUp(x, y, i
 void GuifHudPages::OnTouchMove(int x, int y, int id) { Manager().onTouchMove(x, y, id); }
 void GuifHudPages::OnTouchDown(int x, int y, int id) { Manager().onTouchDown(x, y, id); }
 
+bool GuifHudPages::Contains(int x, int y) { return Manager().Contains(x, y); }
+
+int GuifHudPages::CurrentHudElementHeight() { return Manager().GetCurrentHudElementHeight(); }
+
+int GuifHudPages::HudBarShown()
+{
+    CGuifPageHud* bar = Manager().GetHud();
+    return bar ? bar->GetScrollPosition() : 0;
+}
+
+int GuifHudPages::GetHudMode() { return Manager().GetHudMode(); }
+
 void GuifHudPages::SetHudMode(int mode)
 {
     if (mode >= kHudBothOff && mode <= kHudOnThenTapToPlay)

@@ -25,6 +25,10 @@ public:
     void OnTouchUp(int x, int y, int id) override;
     void OnTouchMove(int x, int y, int id) override;
     void OnTouchDown(int x, int y, int id) override;
+    bool Contains(int x, int y) override;
+    int CurrentHudElementHeight() override;
+    int HudBarShown() override;
+    int GetHudMode() override;
     void SetHudMode(int mode) override;
     void ResetHudAutoHideTimer() override;
     void ShowHud() override;

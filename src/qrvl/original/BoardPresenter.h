@@ -51,12 +51,21 @@ public:
     virtual bool isWheelSpinning() const { return false; }
     virtual int getValuePointedTo();
     virtual void disableTouchSpin() {}
+    // The person's hand on the wheel: held from a press on it, turned by
+    // the finger's angle changes round its centre, then let go as a flick
+    // that reports whether the wheel spins.
+    virtual void holdWheel(bool) {}
+    virtual void turnWheel(float) {}
+    virtual bool flickWheel() { return false; }
 
     // The camera.
     virtual void panToCar(Car*) {}
     virtual void panToSpinner() {}
     virtual void panToEvent(Car*, bool) {}
     virtual bool destinationReached() const { return true; }
+    // Free look: a pan by window pixels, a zoom by steps.
+    virtual void panCamera(float, float) {}
+    virtual void zoomCamera(int) {}
 
 protected:
     Player** players = nullptr;

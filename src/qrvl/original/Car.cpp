@@ -18,6 +18,11 @@ void Car::init(int, CarMotion* carMotion)
     motion = carMotion ? carMotion : &defaultMotion;
 }
 
+bool Car::HasMotion() const
+{
+    return motion != &defaultMotion;
+}
+
 void Car::Place(BoardSpace* space)
 {
     if (!space)

@@ -20,6 +20,9 @@ public:
 
     // The 3D side; null keeps the default, which arrives at once. Not owned.
     void init(int colour, CarMotion* motion = nullptr);
+    // Whether the car has its own motion rather than the default one.
+    bool HasMotion() const;
+    CarMotion* GetMotion() const { return motion; }
     void SetPlayer(Player* owner) { player = owner; }
     Player* GetPlayer() const { return player; }
 

@@ -33,6 +33,13 @@ public:
     virtual void OnTouchUp(int, int, int) {}
     virtual void OnTouchMove(int, int, int) {}
     virtual void OnTouchDown(int, int, int) {}
+    // Whether a window point lies on a HUD element rather than the board.
+    virtual bool Contains(int, int) { return false; }
+    // The height of the bar fully on screen, and how far the HUD bar is on
+    // screen (0 to 4096, 0 while it is off).
+    virtual int CurrentHudElementHeight() { return 0; }
+    virtual int HudBarShown() { return 0; }
+    virtual int GetHudMode() { return 0; }
     virtual void SetHudMode(int) {}
     // The HUD bar shown for a while starts its while again.
     virtual void ResetHudAutoHideTimer() {}

@@ -188,6 +188,8 @@ void ModeGame::tick()
         return;
     }
     int ms = engine->getTickTime();
+    if (state == FreeLook)
+        panByKeys(ms);
     for (auto& car : cars)
         car->Tick(ms);
     board->tick();

@@ -110,6 +110,7 @@ public:
     void buttonSelected(CGuiFrameTouchButton* button) override;
     void keyPressed(int key) override;
     void drawSelf(Norv::Surface* surface) override;
+    void keyReleased(int key) override;
     void onTouchDown(int x, int y, int id) override;
     void onTouchUp(int x, int y, int id) override;
     void onTouchMove(int x, int y, int id) override;
@@ -245,7 +246,24 @@ private:
     void leaveSkipReport(int button);
     void startPersonsTurn();
     void spinAtRandom();
+    // The wheel's centre-relative angle of a window point, the way the
+    // finger sees it over the HUD bar.
+    float wheelAngle(int x, int y, float* distanceSquared = nullptr, float* radius = nullptr) const;
+    // Free look pans while an arrow is held or the pointer rests at a
+    // window edge.
+    void panByKeys(int ms);
     // Where the finger went down: a touch that stays put picks on the board.
     int touchDownX = 0;
     int touchDownY = 0;
+    int lastTouchX = 0;
+    int lastTouchY = 0;
+    float lastWheelAngle = 0.0f;
+    // The last press belongs to the HUD, not to the board.
+    bool touchOnHud = false;
+    bool wheelHeld = false;
+    bool wheelDragged = false;
+    // Free look's pan direction from the arrow keys or the window's edges:
+    // -1, 0 or 1.
+    float panX = 0.0f;
+    float panZ = 0.0f;
 };

@@ -8,13 +8,17 @@
 #include "qrvl/original/phone/CSkipManager.h"
 #include "qrvl/original/phone/WorldHooks.h"
 #include "qrvl/original/GameScreens.h"
+#include "qrvl/original/FGStringManager.h"
 #include "qrvl/original/Hud.h"
+#include "qrvl/original/HudMode.h"
 #include "qrvl/original/HudPages.h"
 #include "qrvl/port/SoundManager.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/QuorvelEngine.h"
 
 #include "norv/base/KeyCode.h"
+
+#include <cmath>
 
 namespace {
 // Ticks during which a second fast-forward press is ignored.
@@ -24,11 +28,31 @@ constexpr int kIgnoredBySkipReport = 400;
 // A zoom key held for this long moves the camera as far as a wheel notch.
 constexpr float kZoomNotchSeconds = 0.07f;
 constexpr int kZoomNotch = 25;
-}
+// The wheel is grabbed within five eighths of half the window's height of
+// the window's centre.
+constexpr float kGrabRadiusEighths = 5.0f;
+// A bar fully on screen.
+constexpr int kHudSlideFull = 4096;
+// The touch id of a pointer moving without a button, and those of the
+// mouse wheel.
+constexpr int kPointerOnly = -1;
+constexpr int kWheelUp = 3;
+constexpr int kWheelDown = 4;
+// The camera's zoom per mouse-wheel step.
+constexpr int kZoomStep = 25;
+// Pixels from a window edge within which the pointer pans.
+constexpr int kEdgePixels = 10;
+// A touch that moved at most this far (squared pixels) is a tap.
+constexpr int kTapDistance = 99;
+constexpr float kPi = 3.14159265f;
+} // namespace
 
 void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
 {
     int id = button ? button->id : 0;
+    // The HUD's buttons wait while a hand is on the wheel.
+    if (wheelHeld && id >= kButtonSpin && id <= kButtonInfo)
+        return;
     if (id != kButtonPause && state >= Tutorial && state <= FirstActionTutorial) {
         if (!HudPages::Get().IsTransitioning())
             hidePopup();
@@ -120,6 +144,16 @@ void ModeGame::keyPressed(int key)
             spinAtRandom();
         return;
     }
+    if (state == FreeLook) {
+        // The arrows pan the camera over the board while they are held.
+        switch (key) {
+        case Norv::KEY_LEFT: panX = 1.0f; return;
+        case Norv::KEY_RIGHT: panX = -1.0f; return;
+        case Norv::KEY_UP: panZ = 1.0f; return;
+        case Norv::KEY_DOWN: panZ = -1.0f; return;
+        default: break;
+        }
+    }
     if (state == FreeLook && key == Norv::KEY_SELECT) {
         CGuiFrameTouchButton spin(kButtonSpin);
         engine->onButtonSelected(&spin);
@@ -131,11 +165,36 @@ void ModeGame::keyPressed(int key)
     }
 }
 
+void ModeGame::keyReleased(int)
+{
+    panX = panZ = 0.0f;
+}
+
 void ModeGame::drawSelf(Norv::Surface* surface)
 {
     hud->drawSelf(surface);
     if (state == SkipReport)
         CSkipManager::GetSkipManager().drawSelf(surface);
+}
+
+float ModeGame::wheelAngle(int x, int y, float* distanceSquared, float* radius) const
+{
+    HudPages& pages = HudPages::Get();
+    float const height = float(engine->getScreenHeight());
+    float const dx = float(x) - float(engine->getScreenWidth()) / 2.0f;
+    float dy = float(y) - height / 2.0f;
+    float grab = height / 2.0f * kGrabRadiusEighths / 8.0f;
+    // The HUD bar pushes the wheel up the window as it slides on.
+    if (int const shown = pages.HudBarShown()) {
+        float const element = float(pages.CurrentHudElementHeight());
+        dy += element / 2.0f * float(shown) / float(kHudSlideFull);
+        grab -= element / 6.0f;
+    }
+    if (distanceSquared)
+        *distanceSquared = dx * dx + dy * dy;
+    if (radius)
+        *radius = grab;
+    return -std::atan2(dx, dy);
 }
 
 void ModeGame::onTouchDown(int x, int y, int id)
@@ -147,6 +206,61 @@ void ModeGame::onTouchDown(int x, int y, int id)
     touchDownX = x;
     touchDownY = y;
     HudPages::Get().OnTouchDown(x, y, id);
+    touchOnHud = true;
+    if (HudPages::Get().Contains(x, y))
+        return;
+    Player* player = numPlayers > 0 ? spinningPlayer() : nullptr;
+    if (!player || !player->isTapped())
+        return;
+    touchOnHud = false;
+    if (state != Wheel) {
+        lastTouchX = x;
+        lastTouchY = y;
+        return;
+    }
+    if (id != 0)
+        return;
+    float distanceSquared = 0.0f;
+    float radius = 0.0f;
+    float const angle = wheelAngle(x, y, &distanceSquared, &radius);
+    if (distanceSquared < radius * radius) {
+        wheelHeld = true;
+        lastWheelAngle = angle;
+        screens->presenter().holdWheel(true);
+    }
+}
+
+void ModeGame::onTouchMove(int x, int y, int id)
+{
+    if (state == SkipReport) {
+        CSkipManager::GetSkipManager().onTouchMove(x, y, id);
+        return;
+    }
+    HudPages::Get().OnTouchMove(x, y, id);
+    BoardPresenter& presenter = screens->presenter();
+    if (state == FreeLook && id == kPointerOnly) {
+        // The pointer near a window edge pans that way.
+        int const width = engine->getScreenWidth();
+        int const height = engine->getScreenHeight();
+        panZ = y < kEdgePixels ? 1.0f : (y >= height - kEdgePixels ? -1.0f : 0.0f);
+        panX = x < kEdgePixels ? 1.0f : (x >= width - kEdgePixels ? -1.0f : 0.0f);
+    } else if (state == FreeLook && id == 0 && !touchOnHud) {
+        presenter.panCamera(float(x - lastTouchX), float(y - lastTouchY));
+    } else if (state == Wheel && id == 0 && wheelHeld) {
+        wheelDragged = true;
+        float const angle = wheelAngle(x, y);
+        float turn = angle - lastWheelAngle;
+        if (turn > kPi)
+            turn -= 2.0f * kPi;
+        else if (turn < -kPi)
+            turn += 2.0f * kPi;
+        presenter.turnWheel(turn);
+        lastWheelAngle = angle;
+    }
+    if (id != kPointerOnly) {
+        lastTouchX = x;
+        lastTouchY = y;
+    }
 }
 
 void ModeGame::onTouchUp(int x, int y, int id)
@@ -155,25 +269,53 @@ void ModeGame::onTouchUp(int x, int y, int id)
         CSkipManager::GetSkipManager().onTouchUp(x, y, id);
         return;
     }
+    hud->onTouchUp(x, y, id);
+    bool const onHud = touchOnHud;
+    if (touchOnHud) {
+        HudPages::Get().OnTouchUp(x, y, id);
+        if (HudPages::Get().Contains(x, y)) {
+            touchOnHud = false;
+            return;
+        }
+    }
+    BoardPresenter& presenter = screens->presenter();
+    if (state == Wheel) {
+        if (onHud || !wheelHeld || id != 0)
+            return;
+        Player* player = numPlayers > 0 ? spinningPlayer() : nullptr;
+        if (!wheelDragged && player && player->isTapped() && !presenter.isWheelSpinning()
+            && presenter.destinationReached() && tickWaiting()) {
+            spinAtRandom();
+        } else {
+            wheelDragged = false;
+            bool const spins = presenter.flickWheel();
+            if (spins)
+                wheelTurning = true;
+            else if (HudPages::Get().HudBarShown() && HudPages::Get().GetHudMode() == kHudOn)
+                HudPages::Get().SetMessage(FGStringManager::getString("S_PLY_HARDER"));
+        }
+        wheelHeld = false;
+        presenter.holdWheel(false);
+        return;
+    }
+    if (state == FreeLook && (id == kWheelUp || id == kWheelDown)) {
+        presenter.zoomCamera(id == kWheelUp ? kZoomStep : -kZoomStep);
+        return;
+    }
     // A touch that moved at most this far (squared pixels) is a tap.
-    int const kTapDistance = 99;
     int const dx = x - touchDownX;
     int const dy = y - touchDownY;
-    if (dx * dx + dy * dy <= kTapDistance)
+    if (id == 0 && dx * dx + dy * dy <= kTapDistance)
         WorldHooks::Get().Touch(x, engine->getScreenHeight() - y);
-    hud->onTouchUp(x, y, id);
-    HudPages::Get().OnTouchUp(x, y, id);
     // A tap ends a message the board waits on, as the next-event button does.
     if (state == MoveDone && board)
         board->CancelDelay();
 }
 
-void ModeGame::onTouchMove(int x, int y, int id)
+void ModeGame::panByKeys(int ms)
 {
-    if (state == SkipReport)
-        CSkipManager::GetSkipManager().onTouchMove(x, y, id);
-    else
-        HudPages::Get().OnTouchMove(x, y, id);
+    if (panX != 0.0f || panZ != 0.0f)
+        screens->presenter().panCamera(panX * float(ms), panZ * float(ms));
 }
 
 void ModeGame::pauseForScreen()

@@ -275,7 +275,10 @@ void ModeGame::configureHudOverlay()
 
 void ModeGame::setCarAndPortrait(Player* player, int colour, int character, const char* name)
 {
-    player->getCar()->init(colour);
+    // The car appears on the board once, hidden until it is placed.
+    Car* car = player->getCar();
+    if (!car->HasMotion())
+        car->init(colour, WorldHooks::Get().SpawnCar(colour));
     FGString playerName(name);
     player->setNameAndSex(playerName, character);
     player->spawnInitialPegs();

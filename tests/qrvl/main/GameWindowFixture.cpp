@@ -48,13 +48,16 @@ void GameWindowFixture::SetUp()
 }
 
 void GameWindowFixture::StartToMainMenu(char const* resources,
-                                        std::vector<NorvTest::ChildProcess::EnvChange> const& environment)
+                                        std::vector<NorvTest::ChildProcess::EnvChange> const& environment,
+                                        std::vector<std::string> const& arguments)
 {
     std::vector<NorvTest::ChildProcess::EnvChange> settings = {
         {"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}, {"QUORVEL_RESOURCES", resources}};
     settings.insert(settings.end(), environment.begin(), environment.end());
-    ASSERT_TRUE(
-        game.Start({ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h", std::to_string(kHeight)}, settings));
+    std::vector<std::string> command = {ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h",
+                                        std::to_string(kHeight)};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    ASSERT_TRUE(game.Start(command, settings));
     ASSERT_TRUE(window.Find("^Quorvel$", game.Pid()) && window.WaitForSize(kWidth, kHeight)) << game.Output();
     ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
     ASSERT_TRUE(window.Click(kWidth / 2, kHeight / 2));
@@ -278,7 +281,7 @@ bool GameWindowFixture::WaitChoosing(std::string const& name, std::function<bool
 
 bool GameWindowFixture::WaitForHud(std::string const& name, std::function<bool(Image const&)> const& check)
 {
-    return WaitChoosing(name, check, kHudSeconds, [&] { window.Click(kWidth / 2, kHeight / 3); });
+    return WaitChoosing(name, check, kHudSeconds, [&] { window.Click(kOffWheelX, kOffWheelY); });
 }
 
 void GameWindowFixture::PlayOn()
@@ -288,7 +291,7 @@ void GameWindowFixture::PlayOn()
     case 4: window.Key("Return"); break;
     case 1: window.Click(kBarX, kBarY); break;
     case 2: window.Click(kButtonX, kOkKeyY); break;
-    default: window.Click(kWidth / 2, kHeight / 3); break;
+    default: window.Click(kOffWheelX, kOffWheelY); break;
     }
 }
 

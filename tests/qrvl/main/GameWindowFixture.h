@@ -27,12 +27,17 @@ constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 constexpr double kWaitSeconds = 30.0;
 // A new game must show its HUD this soon: the board loads in 202 steps, one
-// a frame, which takes a while on a busy machine's software renderer.
-constexpr double kHudSeconds = 40.0;
+// a frame, which takes a while on a busy machine's software renderer, and
+// the players' wheels spin for the order of play, up to ten seconds each.
+constexpr double kHudSeconds = 90.0;
 // The computer players' first turns until the person's own, and the
-// person's first choices on a busy machine.
-constexpr double kRoadSeconds = 120.0;
+// person's first choices on a busy machine: every spin turns the wheel and
+// every car drives.
+constexpr double kRoadSeconds = 300.0;
 constexpr int kTolerance = 6;
+// A point on the board well off the wheel, which stands in the middle.
+constexpr int kOffWheelX = 900;
+constexpr int kOffWheelY = 300;
 // Time for a set-up page to follow the click that opens it.
 constexpr std::chrono::milliseconds kPageChange{500};
 using MainMenuSpots::kButtonOrange;
@@ -75,6 +80,20 @@ constexpr int kPauseTitleY = 150;
 constexpr Rgb kRibbonBlue = {0x2f, 0x7f, 0xdc};
 constexpr int kPauseButtonX = kWidth - 84 + 27;
 constexpr int kPauseButtonY = 16 + 33;
+// The board as the first turn shows it: the clicker's red arm below the
+// wheel's white hub, the Share the Wealth plate (pink, with fanned cards)
+// on the road left of the wheel, and the grass; shading varies, so the
+// tolerances are wide.
+constexpr int kClickerX = 510, kClickerY = 432;
+constexpr Rgb kClickerRed = {0xff, 0x4d, 0x4d};
+constexpr int kHubX = 508, kHubY = 380;
+constexpr Rgb kHubWhite = {0xe0, 0xe2, 0xe4};
+constexpr int kSharePlateX = 365, kSharePlateY = 300;
+constexpr Rgb kSharePink = {0xeb, 0x66, 0x9d};
+constexpr int kBoardTolerance = 30;
+constexpr int kGrassX = 800, kGrassY = 200;
+constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};
+constexpr int kGrassTolerance = 50;
 constexpr int kYesKeyY = 154 + 320 + 26;
 constexpr int kOkKeyY = 154 + 390 + 26;
 // Off the pause menu's panel.
@@ -107,9 +126,11 @@ protected:
     void SetUp() override;
 
     // Starts the program and taps past the splash's two logos to the main
-    // menu; `environment` adds to the test's own settings.
+    // menu; `environment` adds to the test's own settings, `arguments` (such
+    // as "--no-shaders") follow the window's size.
     void StartToMainMenu(char const* resources = nullptr,
-                         std::vector<NorvTest::ChildProcess::EnvChange> const& environment = {});
+                         std::vector<NorvTest::ChildProcess::EnvChange> const& environment = {},
+                         std::vector<std::string> const& arguments = {});
     // The same, recording the game's mix into `recording` with SDL's disk
     // audio driver; the music is silent, so the effects stand alone.
     void StartRecordingToMainMenu();

@@ -23,20 +23,6 @@ using NorvTest::OutputPath;
 using NorvTest::ProgramPath;
 using NorvTest::WaitUntil;
 
-// The board as the first turn shows it: the clicker's red arm below the
-// wheel's white hub, the Spin to Win plate on the road left of the wheel,
-// and the grass; shading varies, so the tolerances are wide.
-constexpr int kClickerX = 510, kClickerY = 432;
-constexpr Rgb kClickerRed = {0xff, 0x4d, 0x4d};
-constexpr int kHubX = 508, kHubY = 380;
-constexpr Rgb kHubWhite = {0xe0, 0xe2, 0xe4};
-constexpr int kSpinPlateX = 392, kSpinPlateY = 300;
-constexpr Rgb kSpinPurple = {0xaa, 0x6a, 0xdc};
-constexpr int kBoardTolerance = 30;
-constexpr int kGrassX = 800, kGrassY = 200;
-constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};
-constexpr int kGrassTolerance = 50;
-
 using GameWindowTest = GameWindowFixture;
 
 TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
@@ -87,16 +73,17 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
 {
     StartToMainMenu();
     SetUpNewGame();
-    // The welcome messages close on taps on the grass, away from the road.
+    // The welcome messages close on taps on the grass, away from the road
+    // and the wheel.
     ASSERT_TRUE(WaitChoosing(
         "quorvel-board-start.png",
         [](Image const& shot) {
             return PersonsHudShown(shot) && shot.RegionIs(kClickerX, kClickerY, 4, 10, kClickerRed, kBoardTolerance)
                    && shot.RegionIs(kHubX, kHubY, 4, 4, kHubWhite, kBoardTolerance)
-                   && shot.RegionIs(kSpinPlateX, kSpinPlateY, 4, 4, kSpinPurple, kBoardTolerance)
+                   && shot.RegionIs(kSharePlateX, kSharePlateY, 4, 4, kSharePink, kBoardTolerance)
                    && shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
         },
-        kHudSeconds, [&] { window.Click(kWidth / 2, 600); }))
+        kHudSeconds, [&] { window.Click(kOffWheelX, kOffWheelY); }))
         << game.Output();
     Quit();
 }

@@ -16,13 +16,9 @@ using namespace GameWindow;
 using NorvTest::Image;
 using NorvTest::OutputPath;
 
-// The plates of two kinds of space as drawn on the board: pink with fanned
-// cards (the first the road passes is a Share the Wealth space), and plain
-// orange; shading varies, so the tolerance is wide.
-constexpr Rgb kPinkPlate = {0xeb, 0x66, 0x9d};
+// The plates of two kinds of space as drawn on the board: the Share the
+// Wealth pink (the first plate the road passes), and plain orange.
 constexpr Rgb kOrangePlate = {0xf4, 0xa6, 0x2b};
-constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};
-constexpr int kBoardTolerance = 30;
 // The board shows between the keys at the top and the bars at the bottom.
 constexpr int kBoardTop = 90;
 constexpr int kBoardBottom = 590;
@@ -136,7 +132,7 @@ TEST_F(PickingWindowTest, ASpaceShowsItsNameAndTheMarkerAndTheGrassItsSound)
 
     // A space: its name on the HUD bar, and the glow over its plate as long
     // as the name shows.
-    Spot const pink = LargestPatch(board, kPinkPlate);
+    Spot const pink = LargestPatch(board, kSharePink);
     ASSERT_TRUE(pink.Found()) << "no pink plate in " << boardShot;
     // A tap while the bars slide may be lost: tap until the name shows.
     Image picked;

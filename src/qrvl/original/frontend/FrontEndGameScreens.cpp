@@ -2,10 +2,10 @@
 #include "qrvl/original/frontend/FrontEndGameScreens.h"
 
 #include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/HudBoardPresenter.h"
 #include "qrvl/menu/MenuSupport.h"
 #include "qrvl/original/HouseCard.h"
 #include "qrvl/original/RuleText.h"
+#include "qrvl/original/frontend/BoardScenePresenter.h"
 #include "qrvl/original/frontend/ModeBranch.h"
 #include "qrvl/original/frontend/ModeChooseCareer.h"
 #include "qrvl/original/frontend/ModeChooseHouse.h"
@@ -26,12 +26,12 @@
 
 BoardPresenter& FrontEndGameScreens::presenter()
 {
-    static std::unique_ptr<qrvl::HudBoardPresenter> shown;
+    static std::unique_ptr<BoardScenePresenter> shown;
     qrvl::CGuifPageHudOverlay* overlay = qrvl::GuifHudManager::GetHudManager().GetHudOverlay();
     if (!overlay)
         return GameScreens::presenter();
     if (!shown)
-        shown = std::make_unique<qrvl::HudBoardPresenter>(*overlay);
+        shown = std::make_unique<BoardScenePresenter>(*overlay);
     return *shown;
 }
 

@@ -62,6 +62,9 @@ public:
     int GetState() const { return state; }
     eOffsetType GetShot() const { return shot; }
     PVRTVec3 GetLastEye() const { return lastEye; }
+    // Whether an eye of a previous frame exists yet.
+    bool HasLastEye() const { return haveLast; }
+    PVRTVec3 GetCurrentLookOffset() const { return currentLookOffset; }
 
     // Free look: a drag pans over the ground, the wheel zooms.
     void PanXZ(PVRTVec2 delta);

@@ -5,6 +5,7 @@
 #include "qrvl/original/BoardSpace.h"
 #include "qrvl/original/phone/CEnt.h"
 #include "qrvl/original/phone/CSkipManager.h"
+#include "qrvl/original/phone/CWorld.h"
 #include "qrvl/original/phone/MatrixUtil.h"
 
 #include <algorithm>
@@ -45,6 +46,27 @@ void CCarMotion::PlaceOnPath()
         entity->worldMatrix = HeadingAt(*path, distance);
         entity->MatrixUpdated();
     }
+}
+
+void CCarMotion::SetOpacity(float opacity)
+{
+    if (!entity)
+        return;
+    entity->alpha = opacity;
+    for (Norv::SmartPtr<CEnt> const& peg : entity->children)
+        peg->alpha = opacity;
+}
+
+void CCarMotion::SetShown(bool shown)
+{
+    if (entity)
+        entity->visible = shown;
+}
+
+void CCarMotion::SpawnPeg(int seat, bool female, bool animated)
+{
+    if (entity)
+        CWorld::GetWorld().SpawnPeg(entity, female, seat, animated);
 }
 
 void CCarMotion::SetNextWaypoint(BoardSpace* space, bool, bool last)

@@ -33,6 +33,11 @@ public:
     void SetNextWaypoint(BoardSpace* space, bool first, bool last) override;
     // True when the target space is reached; while skipping at once.
     bool Tick(int ms) override;
+    // The car and every peg in it take the opacity.
+    void SetOpacity(float opacity) override;
+    void SetShown(bool shown) override;
+    // A peg for the seat, sitting down when `animated`.
+    void SpawnPeg(int seat, bool female, bool animated) override;
 
     int GetState() const { return state; }
     float GetDistance() const { return distance; }

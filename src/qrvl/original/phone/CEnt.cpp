@@ -143,7 +143,7 @@ void CEnt::RandomAnim()
         frame = float(std::rand() % int(model->model.nNumFrame));
 }
 
-void CEnt::Update(float seconds)
+void CEnt::UpdateParticles(float seconds)
 {
     for (size_t i = particleSystems.size(); i-- > 0;) {
         if (particleSystems[i]->IsSpent())
@@ -151,6 +151,20 @@ void CEnt::Update(float seconds)
         else
             particleSystems[i]->Update(seconds);
     }
+}
+
+void CEnt::AddBurst(PVRTVec3 const& at)
+{
+    if (!particleTemplate || particleSystems.size() >= kMaxTouchBursts)
+        return;
+    Norv::SmartPtr<Particles> burst(new Particles(*particleTemplate, at));
+    burst->Restart();
+    particleSystems.push_back(burst);
+}
+
+void CEnt::Update(float seconds)
+{
+    UpdateParticles(seconds);
     float const frames = float(model->model.nNumFrame);
     if (frames >= 2.0f) {
         frame += float(model->model.nFPS) * seconds * animationSpeed;
@@ -190,24 +204,7 @@ void CEnt::DrawMesh(unsigned int meshIndex) const
     glBindBuffer(GL_ARRAY_BUFFER, model->vertexBuffers[meshIndex]);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indices);
     glVertexPointer(3, GL_FLOAT, GLsizei(mesh.sVertex.nStride), Offset(mesh.sVertex));
-    if (!mesh.nNumStrips) {
-        GLsizei const count = GLsizei(mesh.nNumFaces * 3);
-        if (indices)
-            glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_SHORT, nullptr);
-        else
-            glDrawArrays(GL_TRIANGLES, 0, count);
-        return;
-    }
-    size_t first = 0;
-    for (unsigned int s = 0; s < mesh.nNumStrips; ++s) {
-        GLsizei const count = GLsizei(mesh.pnStripLength[s] + 2);
-        if (indices)
-            glDrawElements(GL_TRIANGLE_STRIP, count, GL_UNSIGNED_SHORT,
-                           reinterpret_cast<GLvoid const*>(first * sizeof(GLushort)));
-        else
-            glDrawArrays(GL_TRIANGLE_STRIP, GLint(first), count);
-        first += size_t(count);
-    }
+    MeshDrawing::DrawFaces(mesh, indices != 0);
 }
 
 void CEnt::Render()
@@ -426,11 +423,8 @@ void CEnt::OnTouch()
         childrenVisible = !childrenVisible;
     if (touchFlags & kTouchReversesAnimation)
         animationSpeed = -animationSpeed;
-    if (particleTemplate && particleSystems.size() < kMaxTouchBursts) {
-        Norv::SmartPtr<Particles> burst(new Particles(*particleTemplate, particleTemplate->GetPosition()));
-        burst->Restart();
-        particleSystems.push_back(burst);
-    }
+    if (particleTemplate)
+        AddBurst(particleTemplate->GetPosition());
     if (childrenVisible)
         for (Norv::SmartPtr<CEnt> const& child : children)
             child->OnTouch();

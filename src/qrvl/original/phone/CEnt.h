@@ -94,11 +94,20 @@ public:
     Norv::SmartPtr<Particles> particleTemplate;
     std::vector<Norv::NarrowString> tapSounds;
 
-private:
+protected:
     // The live particle systems a touch may leave at once.
     static constexpr size_t kMaxTouchBursts = 5;
 
+    // Draws from another model from now on.
+    void SetModel(CEntImpl& other) { model = &other; }
+    // Advances the live particle systems and drops the spent ones.
+    void UpdateParticles(float seconds);
+    // A touch's burst: a restarted copy of the template at `at`, unless
+    // `kMaxTouchBursts` systems are alive already.
+    void AddBurst(PVRTVec3 const& at);
     void SetPodFrame();
+
+private:
     PVRTMat4 NodeMatrix(unsigned int node) const;
     // Binds the mesh's buffers, sets the vertex pointer and draws it.
     void DrawMesh(unsigned int mesh) const;

@@ -9,6 +9,7 @@
 #include "norv/vfs/Vfs.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -130,5 +131,9 @@ bool CEntImpl::LoadVBOs()
 
 bool CEntImpl::LoadModel(char const* path)
 {
-    return model.ReadFromFile(path) == 0;
+    if (model.ReadFromFile(path) == 0)
+        return true;
+    // The model then draws nothing; the game goes on without it.
+    std::fprintf(stderr, "Model cannot be read: %s\n", path);
+    return false;
 }

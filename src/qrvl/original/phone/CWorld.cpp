@@ -6,7 +6,11 @@
 #include "qrvl/original/QuorvelEngine.h"
 #include "qrvl/original/phone/CCarMotion.h"
 #include "qrvl/original/phone/CEngine.h"
+#include "qrvl/original/phone/CarEnt.h"
 #include "qrvl/original/phone/EntManager.h"
+#include "qrvl/original/phone/PegEnt.h"
+#include "qrvl/original/phone/TexAnimEnt.h"
+#include "qrvl/original/phone/TouchEnt.h"
 #include "qrvl/original/phone/TouchEntMgr.h"
 #include "qrvl/port/WorldTables.h"
 
@@ -20,6 +24,10 @@
 namespace {
 
 char const* const kLanguageKey = "/qrvl/settings/Language";
+// The marker's glow runs through a 4 x 4 atlas.
+constexpr int kMarkerCells = 4;
+// The animated touchable that smokes when touched: the SUV.
+constexpr int kSuvRow = 1;
 
 char const* const kTerrainTemplates[7] = {
     "particles/footprint1.xml", "particles/footprint2.xml", "particles/footprint3.xml", "particles/grassT.xml",
@@ -161,8 +169,10 @@ void CWorld::SetupMotions()
 void CWorld::SetupMarker()
 {
     if (!marker) {
-        marker = EntManager::Get().CreateEnt("glow.pod", "");
-        marker->visible = false;
+        TexAnimEnt* glow = static_cast<TexAnimEnt*>(EntManager::Get().CreateTexAnimEnt("glow.pod", ""));
+        glow->SetAnim(kMarkerCells, kMarkerCells);
+        glow->visible = false;
+        marker = glow;
     }
     terrainTemplates.clear();
     for (char const* file : kTerrainTemplates)
@@ -226,7 +236,8 @@ void CWorld::LoadEnt(int row)
     if (row < 0 || row >= WorldTables::kEnvironmentModels)
         return;
     char const* file = WorldTables::kEnvironment[row];
-    File(file, EntManager::Get().CreateEnt(file, "environment/"));
+    File(file, row == WorldTables::kBoardLabelsRow ? EntManager::Get().CreateBoardElementsEnt(file, "environment/")
+                                                   : EntManager::Get().CreateEnt(file, "environment/"));
 }
 
 void CWorld::LoadTouchableEnt(int row)
@@ -245,16 +256,23 @@ void CWorld::LoadTouchableEntAnim(int row)
     if (row < 0 || row >= WorldTables::kAnimatedTouchables)
         return;
     WorldTables::AnimatedTouchableRow const& touchable = WorldTables::kAnimated[row];
-    CEnt* entity = EntManager::Get().CreateEnt(touchable.main, "environment/");
+    TouchEnt* entity = static_cast<TouchEnt*>(
+        EntManager::Get().CreateTouchableEnt(touchable.main, "environment/", touchable.animation));
     File(touchable.main, entity);
     if (touchable.hasMain) {
         entity->SetRotation(touchable.mainRotation);
         entity->SetPosition(touchable.mainPosition);
+        entity->SetMainPos(touchable.mainPosition);
+        entity->SetMainRot(touchable.mainRotation);
+    }
+    if (touchable.animationAtMain) {
+        entity->SetAnimPos(touchable.mainPosition);
+        entity->SetAnimRot(touchable.mainRotation);
     }
     Register(*entity);
     AddTapSounds(*entity, touchable.sound);
-    if (row == 1)
-        entity->particleSystems.push_back(new Particles("particles/carSmoke.xml", touchable.mainPosition));
+    if (row == kSuvRow)
+        entity->particleTemplate = new Particles("particles/carSmoke.xml", touchable.mainPosition);
 }
 
 void CWorld::LoadPositionedEnt(int row)
@@ -312,6 +330,7 @@ void CWorld::LoadTouchableBuilding(int row)
 void CWorld::Init()
 {
     cameraController = std::make_unique<CCameraController>();
+    interactions = std::make_unique<BInteractionTouch>();
     cameraController->SetSpinner(spinner.Get());
     if (spinnerMotion)
         spinnerMotion->SetCamera(cameraController.get());
@@ -342,7 +361,7 @@ PVRTMat4 CWorld::GetCamera() const
 
 CEnt* CWorld::SpawnCar()
 {
-    CEnt* car = EntManager::Get().CreateEnt("carRed.pod", "gameobjects/");
+    CEnt* car = EntManager::Get().CreateCarEnt("carRed.pod", "gameobjects/");
     car->SetCarMotion(new CCarMotion, false);
     for (Norv::SmartPtr<CEnt>& slot : cars)
         if (!slot) {
@@ -352,19 +371,29 @@ CEnt* CWorld::SpawnCar()
     return car;
 }
 
+CarMotion* CWorldHooks::SpawnCar(int colour)
+{
+    CEnt* car = CWorld::GetWorld().SpawnCar();
+    car->visible = false;
+    CWorld::SetCarColour(car, colour);
+    return car->carMotion;
+}
+
 void CWorld::SetCarColour(CEnt* car, int colour)
 {
     if (car)
-        car->frame = float(std::clamp(colour, 0, 5));
+        static_cast<CarEnt*>(car)->colourIndex = static_cast<unsigned char>(std::clamp(colour, 0, 5));
 }
 
-CEnt* CWorld::SpawnPeg(CEnt* car, bool pink, int seat, bool)
+CEnt* CWorld::SpawnPeg(CEnt* car, bool pink, int seat, bool backToRest)
 {
     if (!car || seat < 0 || seat > 5)
         return nullptr;
-    CEnt* peg = new CEnt(*EntManager::Get().GetPegModel(pink, "gameobjects/", seat));
+    PegEnt* peg = static_cast<PegEnt*>(EntManager::Get().CreatePegEnt(pink, "gameobjects/", seat, PVRTVec3(0, 0, 0)));
     car->AddChild(peg);
     car->MatrixUpdated();
+    if (backToRest)
+        peg->PlayAnim(PegEnt::kSitDown);
     return peg;
 }
 

@@ -13,6 +13,7 @@
 #include "qrvl/original/phone/CCameraController.h"
 #include "qrvl/original/phone/CClickerMotion.h"
 #include "qrvl/original/phone/CEnt.h"
+#include "qrvl/original/phone/BInteraction.h"
 #include "qrvl/original/phone/CSpinnerMotion.h"
 #include "qrvl/original/phone/WorldHooks.h"
 
@@ -82,6 +83,9 @@ public:
     std::map<Norv::NarrowString, std::vector<Norv::SmartPtr<CEnt>>> const& GetNamedEnts() const { return named; }
     std::vector<CollMeshData> const& GetCollisionMesh() const { return collisionMesh; }
 
+    // The wheel, whatever the name asked for.
+    CEnt* GetEntNamed(char const*) const { return spinner.Get(); }
+
     std::unique_ptr<CCameraController> cameraController;
     std::unique_ptr<CSpinnerMotion> spinnerMotion;
     std::unique_ptr<CClickerMotion> clickerMotion;
@@ -116,6 +120,7 @@ private:
     std::vector<Norv::SmartPtr<Particles>> ambientParticles;
     std::vector<Norv::SmartPtr<Particles>> transientParticles;
     std::vector<Norv::SmartPtr<Particles>> terrainTemplates;
+    std::unique_ptr<BInteractionTouch> interactions;
 };
 
 // The driver's hooks over the world.
@@ -130,4 +135,5 @@ public:
     void Touch(int x, int y) override { CWorld::GetWorld().Touch(x, y); }
     void ZoomY(short delta) override;
     void Clear() override { CWorld::GetWorld().Clear(); }
+    CarMotion* SpawnCar(int colour) override;
 };

@@ -1,10 +1,13 @@
 // The entity factory and its model cache.
 #include "qrvl/original/phone/EntManager.h"
 
+#include "qrvl/original/phone/BoardElementsEnt.h"
+#include "qrvl/original/phone/CarEnt.h"
+#include "qrvl/original/phone/PegEnt.h"
 #include "qrvl/original/phone/SpinnerEnt.h"
+#include "qrvl/original/phone/TexAnimEnt.h"
+#include "qrvl/original/phone/TouchEnt.h"
 
-#include "contrib/pvr/PVRTShader.h"
-#include "contrib/pvr/PVRTString.h"
 #include "norv/graphics/OpenGL.h"
 
 #include <cstdio>
@@ -33,14 +36,17 @@ EntManager& EntManager::Get()
     return manager;
 }
 
-CEntImpl& EntManager::CachedModel(char const* file, char const* folder)
+// A file cached as another kind of model is that kind of model: the
+// board's files each have one kind.
+template <typename Model>
+Model& EntManager::CachedModel(char const* file, char const* folder)
 {
     Norv::SmartPtr<CEntImpl>& slot = cache[file];
     if (!slot) {
-        slot = new CEntImpl;
+        slot = new Model;
         slot->Load(file, folder);
     }
-    return *slot;
+    return static_cast<Model&>(*slot);
 }
 
 CEnt* EntManager::CreateEnt(char const* file, char const* folder)
@@ -50,9 +56,33 @@ CEnt* EntManager::CreateEnt(char const* file, char const* folder)
 
 CEnt* EntManager::CreateSpinnerEnt(char const* file, char const* folder)
 {
-    SpinnerEntImpl* model = new SpinnerEntImpl;
-    model->Load(file, folder);
-    return new SpinnerEnt(*model);
+    return new SpinnerEnt(CachedModel<SpinnerEntImpl>(file, folder));
+}
+
+CEnt* EntManager::CreateCarEnt(char const* file, char const* folder)
+{
+    return new CarEnt(CachedModel<CarEntImpl>(file, folder));
+}
+
+CEnt* EntManager::CreateTouchableEnt(char const* mainFile, char const* folder, char const* animationFile)
+{
+    CEntImpl& main = CachedModel(mainFile, folder);
+    return new TouchEnt(main, CachedModel(animationFile, folder));
+}
+
+CEnt* EntManager::CreateTexAnimEnt(char const* file, char const* folder)
+{
+    return new TexAnimEnt(CachedModel(file, folder));
+}
+
+CEnt* EntManager::CreateBoardElementsEnt(char const* file, char const* folder)
+{
+    return new BoardElementsEnt(CachedModel(file, folder));
+}
+
+CEnt* EntManager::CreatePegEnt(bool pink, char const* folder, int seat, PVRTVec3 const& offset)
+{
+    return new PegEnt(*GetPegModel(pink, folder, seat), offset, pink, seat);
 }
 
 CEntImpl* EntManager::GetModel(char const* file, char const* folder)
@@ -65,11 +95,7 @@ CEntImpl* EntManager::GetModel(char const* file, char const* folder)
 
 EntManager::~EntManager()
 {
-    if (vertexShader) {
-        glDeleteProgram(skinning.program);
-        glDeleteShader(vertexShader);
-        glDeleteShader(fragmentShader);
-    }
+    skinProgram.Release();
 }
 
 SkinningShader* EntManager::GetSkinningShader()
@@ -83,18 +109,11 @@ void EntManager::LoadSkinShader()
     if (skinning.program || !Norv::GetGLCaps().glsl)
         return;
     // Failures are silent: skinned models then draw unskinned.
-    CPVRTString error;
-    if (PVRTShaderLoadFromFile("", kVertexShaderFile, GL_VERTEX_SHADER, 0, &vertexShader, &error) != PVR_SUCCESS
-        || PVRTShaderLoadFromFile("", kFragmentShaderFile, GL_FRAGMENT_SHADER, 0, &fragmentShader, &error)
-            != PVR_SUCCESS)
-        return;
-    if (PVRTCreateProgram(&skinning.program, vertexShader, fragmentShader,
-                          const_cast<char const**>(SkinningShader::kAttributeNames), SkinningShader::AttributeCount,
-                          &error)
-        != PVR_SUCCESS)
-        return;
-    for (int i = 0; i < SkinningShader::UniformCount; ++i)
-        skinning.uniforms[i] = glGetUniformLocation(skinning.program, SkinningShader::kUniformNames[i]);
+    bool const linked = skinProgram.Build(kVertexShaderFile, kFragmentShaderFile, SkinningShader::kAttributeNames,
+                                          SkinningShader::AttributeCount);
+    skinning.program = skinProgram.program;
+    if (linked)
+        skinProgram.ReadUniforms(SkinningShader::kUniformNames, SkinningShader::UniformCount, skinning.uniforms);
 }
 
 CEntImpl* EntManager::GetPegModel(bool pink, char const* folder, int seat)

@@ -6,6 +6,7 @@
 #include "norv/base/core/SmartPtr.h"
 #include "qrvl/original/phone/CEnt.h"
 #include "qrvl/original/phone/CEntImpl.h"
+#include "qrvl/original/phone/ShaderProgram.h"
 #include "qrvl/original/phone/SkinningShader.h"
 
 #include <map>
@@ -21,9 +22,18 @@ public:
     // Always loads a fresh model, caches it in place of any older one of
     // that name and returns it.
     CEntImpl* GetModel(char const* file, char const* folder);
-    // The spinner wheel on a freshly loaded wheel model.
+    // The spinner wheel with its four textures.
     CEnt* CreateSpinnerEnt(char const* file, char const* folder);
+    // A car on the car model with its six body textures.
+    CEnt* CreateCarEnt(char const* file, char const* folder);
+    // Scenery that swaps to the animation model when touched, or animates
+    // in place when both files are the same.
+    CEnt* CreateTouchableEnt(char const* mainFile, char const* folder, char const* animationFile);
+    CEnt* CreateTexAnimEnt(char const* file, char const* folder);
+    CEnt* CreateBoardElementsEnt(char const* file, char const* folder);
 
+    // A peg for a seat (0 to 5), seated in its car; see `GetPegModel`.
+    CEnt* CreatePegEnt(bool pink, char const* folder, int seat, PVRTVec3 const& offset);
     // The model of a seat's peg (seat 0 to 5): the geometry of one of three
     // peg files and the pink or blue texture set. The first request loads
     // all twelve peg models, sharing two texture sets among them.
@@ -44,10 +54,11 @@ private:
     void LoadSkinShader();
     void SpawnPegEntDefs(char const* folder);
 
-    CEntImpl& CachedModel(char const* file, char const* folder);
+    // The cached model of `file`, made as a `Model` and loaded on a miss.
+    template <typename Model = CEntImpl>
+    Model& CachedModel(char const* file, char const* folder);
 
     std::map<Norv::NarrowString, Norv::SmartPtr<CEntImpl>> cache;
     SkinningShader skinning;
-    GLuint vertexShader = 0;
-    GLuint fragmentShader = 0;
+    ShaderProgram skinProgram;
 };

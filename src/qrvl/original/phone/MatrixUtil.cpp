@@ -1,6 +1,8 @@
 // Translation and rotation parts of the 3D layer's matrices.
 #include "qrvl/original/phone/MatrixUtil.h"
 
+#include "contrib/pvr/PVRTMatrix.h"
+
 namespace Util {
 
 PVRTVec3 GetPos(PVRTMat4 const& m)
@@ -39,6 +41,13 @@ void NullMat(PVRTMat4& m)
 {
     for (float& element : m.f)
         element = 0.0f;
+}
+
+PVRTMat4 FullInverse(PVRTMat4 const& m)
+{
+    PVRTMat4 result = PVRTMat4::Identity();
+    PVRTMatrixInverseExF(result, m);
+    return result;
 }
 
 } // namespace Util

@@ -15,5 +15,7 @@ PVRTVec3 TransformVec(PVRTMat4 const& m, PVRTVec3 const& v);
 // All sixteen elements zero (a NaN is not zero).
 bool IsNullMat(PVRTMat4 const& m);
 void NullMat(PVRTMat4& m);
+// The inverse of any invertible matrix, projections included.
+PVRTMat4 FullInverse(PVRTMat4 const& m);
 
 } // namespace Util

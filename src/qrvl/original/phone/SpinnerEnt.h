@@ -5,6 +5,7 @@
 
 #include "qrvl/original/phone/CEnt.h"
 #include "qrvl/original/phone/CEntImpl.h"
+#include "qrvl/original/phone/ShaderProgram.h"
 
 class SpinnerEntImpl : public CEntImpl {
 public:
@@ -19,11 +20,39 @@ public:
     void Load(char const* file, char const* folder) override;
 };
 
+// The wheel's program blends the sharp and the blurred pair by a weight
+// that follows the spinner motion's blur; without shaders the entity shows
+// one pair or the other. Smoke, flying rocks and sparks come with speed.
 class SpinnerEnt : public CEnt {
 public:
-    explicit SpinnerEnt(SpinnerEntImpl& model) : CEnt(model) {}
+    enum Uniform {
+        MVPMatrix, MVPMatrixInv, LightPosModel, sWeight, sBaseTex1, sBaseTex2, sNormalMap1, sNormalMap2,
+        UniformCount
+    };
+    enum Attribute { Vertex, Normal, TexCoord, Tangent, Bitangent, AttributeCount };
 
+    // Builds "Spinner.vsh" and "Spinner.fsh" when shaders are available,
+    // and the effects in every case.
+    explicit SpinnerEnt(SpinnerEntImpl& model);
+    ~SpinnerEnt() override;
+
+    // Only the effects advance, faded in with the blur.
     void Update(float seconds) override;
     // The wheel where its model's first node stands, turned by the motion.
     void Render() override;
+
+    // How much of the blurred pair the program shows, 0 to 1.
+    float BlurWeight() const;
+
+    Norv::SmartPtr<Particles> smoke;
+    Norv::SmartPtr<Particles> rocks;
+    Norv::SmartPtr<CEnt> sparks;
+
+private:
+    void RenderShaded(PVRTMat4 const& projectionCamera, PVRTMat4 const& model);
+    void RenderDot3(PVRTMat4 const& projectionCamera, PVRTMat4 const& model);
+    void RenderEffects();
+
+    ShaderProgram shader;
+    GLint uniforms[UniformCount] = {};
 };

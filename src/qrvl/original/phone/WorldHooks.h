@@ -5,6 +5,7 @@
 
 #include "qrvl/original/InstalledHooks.h"
 
+class CarMotion;
 class FGResLoader;
 
 class WorldHooks : public InstalledHooks<WorldHooks> {
@@ -29,4 +30,7 @@ public:
     // Free look's zoom: a positive delta brings the camera nearer.
     virtual void ZoomY(short) {}
     virtual void Clear() {}
+    // A player's car of that colour on the board, hidden until placed, and
+    // the motion that drives it; null without a board.
+    virtual CarMotion* SpawnCar(int) { return nullptr; }
 };
