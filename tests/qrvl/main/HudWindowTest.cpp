@@ -101,7 +101,7 @@ TEST_F(HudWindowTest, TheComputersTurnsFastForwardAndSkipUndrawnToThePersonsTurn
                 return false;
             thawed = true;
             computersTurnDrawn = computersTurnDrawn || ComputersTurnShown(shot);
-            return PersonsHudShown(shot) || PanelShown(shot);
+            return PersonsHudShown(shot) || PanelShown(shot) || ChoiceShown(shot) != Choice::None;
         },
         kRoadSeconds))
         << game.Output();
