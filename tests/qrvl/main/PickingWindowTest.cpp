@@ -32,6 +32,8 @@ constexpr int kZoomInX = kWidth - 50 - 20, kZoomInY = 150 - 10;
 constexpr Rgb kZoomGreen = {0x4c, 0xc2, 0x7a};
 // Longer than the HUD bar's slide.
 constexpr std::chrono::milliseconds kBarSlide{700};
+// Longer than the camera's glide into looking round.
+constexpr std::chrono::seconds kCameraGlide{3};
 // Around a plate's middle, where the marker's glow shows.
 constexpr int kMarkerReach = 12;
 
@@ -126,9 +128,11 @@ TEST_F(PickingWindowTest, ASpaceShowsItsNameAndTheMarkerAndTheGrassItsSound)
     ASSERT_TRUE(WaitForShot("quorvel-pick-explore.png", [](Image const& shot) {
         return shot.RegionIs(kZoomInX, kZoomInY, 4, 4, kZoomGreen, kTolerance);
     })) << game.Output();
+    // The camera glides from the wheel to where it looks round from.
+    std::this_thread::sleep_for(kCameraGlide);
     std::string const boardShot = OutputPath("quorvel-pick-explore.png");
     Image board;
-    ASSERT_TRUE(board.Load(boardShot));
+    ASSERT_TRUE(window.Screenshot(boardShot) && board.Load(boardShot));
 
     // A space: its name on the HUD bar, and the glow over its plate as long
     // as the name shows.
