@@ -121,7 +121,8 @@ PlateKind KindOf(BoardRecord const& space)
     case BoardRecord::PD: case BoardRecord::PR: return PlateKind::Payday;
     case BoardRecord::RT: return PlateKind::Retire;
     case BoardRecord::LS: return PlateKind::Lawsuit;
-    case BoardRecord::SW: return PlateKind::SpinToWin;
+    case BoardRecord::S2: return PlateKind::SpinToWin;
+    case BoardRecord::SW: return PlateKind::ShareTheWealth;
     case BoardRecord::HD: return PlateKind::House;
     default: return space.IsStopSpace() ? PlateKind::Stop : PlateKind::Event;
     }

@@ -77,6 +77,23 @@ float Mark(PlateKind kind, float x, float y)
         float const spokes = r < 0.38f ? Smooth(0.04f, 0.0f, std::fabs(std::sin(4.0f * a)) * r - 0.02f) : 0.0f;
         return std::max(ring, spokes);
     }
+    case PlateKind::ShareTheWealth: { // two cards fanned out, the front one with a heart
+        auto card = [](float cx, float cy, float turn, float px, float py) {
+            float const c = std::cos(turn);
+            float const s = std::sin(turn);
+            float const u = (px - cx) * c + (py - cy) * s;
+            float const v = -(px - cx) * s + (py - cy) * c;
+            return std::max(std::fabs(u) - 0.2f, std::fabs(v) - 0.29f);
+        };
+        float const back = Smooth(0.03f, -0.03f, card(-0.1f, 0.0f, -0.3f, x, y));
+        float const front = card(0.12f, 0.02f, 0.25f, x, y);
+        float const heart = std::hypot(std::fabs(x - 0.12f) - 0.05f, y + 0.02f) - 0.06f;
+        float const point = std::fabs(x - 0.12f) * 1.3f + y - 0.13f;
+        float const inHeart = Smooth(0.03f, -0.03f, y > 0.0f ? std::min(heart, point) : heart);
+        // The front card is white, with its edge cut out of the back one.
+        float const gap = Smooth(0.03f, -0.03f, front - 0.035f);
+        return std::max(back * (1.0f - gap), Smooth(0.03f, -0.03f, front) * (1.0f - inHeart));
+    }
     case PlateKind::House: { // a house: a square and a roof
         float const body = Smooth(0.03f, -0.03f, RoundedBox(x, y - 0.15f, 0.28f, 0.02f));
         float const roof = Smooth(0.03f, -0.03f, std::fabs(x) * 0.9f + (y + 0.05f) * 0.9f - 0.0f) * (y < -0.05f && y > -0.5f ? 1.0f : 0.0f);
@@ -97,7 +114,8 @@ std::vector<PlateStyle> const& PlateStyles()
     static std::vector<PlateStyle> const styles = {
         {PlateKind::Event, "plateEvent.png", 0xf39c12},   {PlateKind::Payday, "platePayday.png", 0x2ecc40},
         {PlateKind::Stop, "plateStop.png", 0xe8313b},     {PlateKind::Lawsuit, "plateLawsuit.png", 0x2f7fe0},
-        {PlateKind::SpinToWin, "plateSpin.png", 0x9b4fd6}, {PlateKind::House, "plateHouse.png", 0x18b5b0},
+        {PlateKind::SpinToWin, "plateSpin.png", 0x9b4fd6},
+        {PlateKind::ShareTheWealth, "plateShare.png", 0xe8508f}, {PlateKind::House, "plateHouse.png", 0x18b5b0},
         {PlateKind::Retire, "plateRetire.png", 0xf2c81f},
     };
     return styles;

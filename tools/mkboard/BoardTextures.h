@@ -8,7 +8,7 @@
 #include <vector>
 
 // The kinds of space plate, each with its own colour and mark.
-enum class PlateKind { Event, Payday, Stop, Lawsuit, SpinToWin, House, Retire, Count };
+enum class PlateKind { Event, Payday, Stop, Lawsuit, SpinToWin, ShareTheWealth, House, Retire, Count };
 
 struct PlateStyle {
     PlateKind kind;

@@ -206,6 +206,8 @@ void ModeGame::onTouchDown(int x, int y, int id)
         CSkipManager::GetSkipManager().onTouchDown(x, y, id);
         return;
     }
+    touchDownX = x;
+    touchDownY = y;
     HudPages::Get().OnTouchDown(x, y, id);
     touchOnHud = true;
     if (HudPages::Get().Contains(x, y))
@@ -214,8 +216,6 @@ void ModeGame::onTouchDown(int x, int y, int id)
     if (!player || !player->isTapped())
         return;
     touchOnHud = false;
-    touchDownX = x;
-    touchDownY = y;
     if (state != Wheel) {
         lastTouchX = x;
         lastTouchY = y;

@@ -85,14 +85,15 @@ constexpr Rgb kRibbonBlue = {0x2f, 0x7f, 0xdc};
 constexpr int kPauseButtonX = kWidth - 84 + 27;
 constexpr int kPauseButtonY = 16 + 33;
 // The board as the first turn shows it: the clicker's red arm below the
-// wheel's white hub, the Spin to Win plate on the road left of the wheel,
-// and the grass; shading varies, so the tolerances are wide.
+// wheel's white hub, the Share the Wealth plate (pink, with fanned cards)
+// on the road left of the wheel, and the grass; shading varies, so the
+// tolerances are wide.
 constexpr int kClickerX = 510, kClickerY = 432;
 constexpr Rgb kClickerRed = {0xff, 0x4d, 0x4d};
 constexpr int kHubX = 508, kHubY = 380;
 constexpr Rgb kHubWhite = {0xe0, 0xe2, 0xe4};
-constexpr int kSpinPlateX = 392, kSpinPlateY = 300;
-constexpr Rgb kSpinPurple = {0xaa, 0x6a, 0xdc};
+constexpr int kSharePlateX = 365, kSharePlateY = 300;
+constexpr Rgb kSharePink = {0xeb, 0x66, 0x9d};
 constexpr int kBoardTolerance = 30;
 constexpr int kGrassX = 800, kGrassY = 200;
 constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};

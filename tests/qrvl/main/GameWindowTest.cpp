@@ -93,7 +93,7 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
         [](Image const& shot) {
             return PersonsHudShown(shot) && shot.RegionIs(kClickerX, kClickerY, 4, 10, kClickerRed, kBoardTolerance)
                    && shot.RegionIs(kHubX, kHubY, 4, 4, kHubWhite, kBoardTolerance)
-                   && shot.RegionIs(kSpinPlateX, kSpinPlateY, 4, 4, kSpinPurple, kBoardTolerance)
+                   && shot.RegionIs(kSharePlateX, kSharePlateY, 4, 4, kSharePink, kBoardTolerance)
                    && shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
         },
         kHudSeconds, [&](Image const&) { window.Click(kOffWheelX, kOffWheelY); }))

@@ -16,13 +16,9 @@ using namespace GameWindow;
 using NorvTest::Image;
 using NorvTest::OutputPath;
 
-// The plates of two kinds of space as drawn on the board: purple with a
-// wheel (the first the road passes is a Share the Wealth space), and plain
-// orange; shading varies, so the tolerance is wide.
-constexpr Rgb kPurplePlate = {0xa6, 0x63, 0xdb};
+// The plates of two kinds of space as drawn on the board: the Share the
+// Wealth pink (the first plate the road passes), and plain orange.
 constexpr Rgb kOrangePlate = {0xf4, 0xa6, 0x2b};
-constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};
-constexpr int kBoardTolerance = 30;
 // The board shows between the keys at the top and the bars at the bottom.
 constexpr int kBoardTop = 90;
 constexpr int kBoardBottom = 590;
@@ -36,6 +32,8 @@ constexpr int kZoomInX = kWidth - 50 - 20, kZoomInY = 150 - 10;
 constexpr Rgb kZoomGreen = {0x4c, 0xc2, 0x7a};
 // Longer than the HUD bar's slide.
 constexpr std::chrono::milliseconds kBarSlide{700};
+// Longer than the camera's glide into looking round.
+constexpr std::chrono::seconds kCameraGlide{3};
 // Around a plate's middle, where the marker's glow shows.
 constexpr int kMarkerReach = 12;
 
@@ -130,28 +128,30 @@ TEST_F(PickingWindowTest, ASpaceShowsItsNameAndTheMarkerAndTheGrassItsSound)
     ASSERT_TRUE(WaitForShot("quorvel-pick-explore.png", [](Image const& shot) {
         return shot.RegionIs(kZoomInX, kZoomInY, 4, 4, kZoomGreen, kTolerance);
     })) << game.Output();
+    // The camera glides from the wheel to where it looks round from.
+    std::this_thread::sleep_for(kCameraGlide);
     std::string const boardShot = OutputPath("quorvel-pick-explore.png");
     Image board;
-    ASSERT_TRUE(board.Load(boardShot));
+    ASSERT_TRUE(window.Screenshot(boardShot) && board.Load(boardShot));
 
     // A space: its name on the HUD bar, and the glow over its plate as long
     // as the name shows.
-    Spot const purple = LargestPatch(board, kPurplePlate);
-    ASSERT_TRUE(purple.Found()) << "no purple plate in " << boardShot;
+    Spot const pink = LargestPatch(board, kSharePink);
+    ASSERT_TRUE(pink.Found()) << "no pink plate in " << boardShot;
     // A tap while the bars slide may be lost: tap until the name shows.
     Image picked;
-    ASSERT_TRUE(TapUntil(purple.x, purple.y, "quorvel-pick-purple.png", [&](Image const& shot) {
+    ASSERT_TRUE(TapUntil(pink.x, pink.y, "quorvel-pick-pink.png", [&](Image const& shot) {
         picked = shot;
         return HudBarMessageShown(shot) && MessageInk(shot) != turnMessage;
     })) << "the HUD bar does not show the space's name";
-    std::vector<bool> const purpleName = MessageInk(picked);
-    EXPECT_FALSE(SameAround(picked, board, purple)) << "no marker over the plate";
+    std::vector<bool> const pinkName = MessageInk(picked);
+    EXPECT_FALSE(SameAround(picked, board, pink)) << "no marker over the plate";
 
     // A space of another kind shows a name of its own.
     Spot const orange = LargestPatch(board, kOrangePlate);
     ASSERT_TRUE(orange.Found()) << "no orange plate in " << boardShot;
     ASSERT_TRUE(TapUntil(orange.x, orange.y, "quorvel-pick-orange.png", [&](Image const& shot) {
-        return HudBarMessageShown(shot) && MessageInk(shot) != purpleName;
+        return HudBarMessageShown(shot) && MessageInk(shot) != pinkName;
     })) << "the HUD bar does not show the second space's name";
 
     // The grass: its sound plays.

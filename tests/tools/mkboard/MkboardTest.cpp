@@ -5,6 +5,7 @@
 #include "WheelScene.h"
 
 #include "contrib/pvr/PVRTMat4.h"
+#include "contrib/pvr/PVRTModelPOD.h"
 #include "qrvl/boardfile/BoardFile.h"
 #include "qrvl/original/phone/CClickerMotion.h"
 #include "qrvl/original/phone/CSpinnerMotion.h"
@@ -12,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -105,6 +108,44 @@ TEST_F(MkboardTest, AMissingOrShortFileIsAFault)
     ASSERT_EQ(faults.size(), 2u);
     EXPECT_NE(faults[0].find("collision.dat"), std::string::npos);
     EXPECT_NE(faults[1].find("ratchett.pod"), std::string::npos);
+}
+
+// Each plate is drawn in the node of its kind, so a space shows the colour
+// and mark of what happens on it.
+TEST_F(MkboardTest, EachSpaceKindHasItsOwnPlates)
+{
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(WriteBoardFiles(board, layout, folder / "", error)) << error;
+    std::ifstream in(folder / "board.pod", std::ios::binary);
+    std::vector<char> const bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    CPVRTModelPOD scene;
+    ASSERT_EQ(scene.ReadFromMemory(bytes.data(), bytes.size()), 0);
+    auto platesIn = [&](char const* node) {
+        for (unsigned i = 0; i < scene.nNumMeshNode; ++i)
+            if (!std::strcmp(scene.pNode[i].pszName, node))
+                return int(scene.pMesh[scene.pNode[i].nIdx].nNumFaces / 2);
+        return -1;
+    };
+    auto spacesOf = [&](std::initializer_list<int> types) {
+        int n = 0;
+        for (BoardRecord const& space : board.spaces)
+            n += std::count(types.begin(), types.end(), space.type) ? 1 : 0;
+        return n;
+    };
+    struct Case {
+        char const* node;
+        std::initializer_list<int> types;
+    };
+    Case const cases[] = {
+        {"plateSpin", {BoardRecord::S2}},          {"plateShare", {BoardRecord::SW}},
+        {"platePayday", {BoardRecord::PD, BoardRecord::PR}}, {"plateLawsuit", {BoardRecord::LS}},
+        {"plateHouse", {BoardRecord::HD}},         {"plateRetire", {BoardRecord::RT}},
+    };
+    for (Case const& c : cases) {
+        EXPECT_GT(spacesOf(c.types), 0) << c.node;
+        EXPECT_EQ(platesIn(c.node), spacesOf(c.types)) << c.node;
+    }
 }
 
 // The clicker stands beyond the rim at +z; the wheel is drawn turned by

@@ -1,0 +1,118 @@
+// The board's emitters as the game ships them, placed where the game places
+// them and drawn from a camera above: snow falls over the snowfields and
+// nowhere near the wheel, smoke curls up from a chimney within three
+// seconds, and a tapped money bag's burst throws coins where its spent
+// template throws none.
+#include "DrawingWindow.h"
+
+#include "contrib/pvr/PVRTMat4.h"
+#include "norv/base/core/SmartPtr.h"
+#include "norv/vfs/Vfs.h"
+#include "qrvl/port/Particles.h"
+#include "qrvl/port/WorldTables.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// A frame of the game's update.
+constexpr float kFrame = 1.0f / 30.0f;
+// A particle covers at least this many pixels of the view.
+constexpr int kDrawn = 4;
+
+class ShippedEmittersTest : public DrawingWindowTest {
+protected:
+    void SetUp() override
+    {
+        DrawingWindowTest::SetUp();
+        ASSERT_TRUE(Norv::MountPak(QUORVEL_RESOURCES_DIR "/original.pak", "", 0));
+    }
+
+    // Runs the emitter for the time in game frames.
+    static void Run(Particles& emitter, float seconds)
+    {
+        for (float t = 0.0f; t < seconds; t += kFrame)
+            emitter.Update(kFrame);
+    }
+
+    // The pixels not left black after drawing the emitter seen from `eye`
+    // looking at `at`, through a 60 degree lens, on a square as tall as the
+    // window.
+    static int Lit(Particles& emitter, PVRTVec3 const& eye, PVRTVec3 const& at)
+    {
+        int const side = kHeight;
+        glViewport(0, 0, side, side);
+        Clear();
+        glMatrixMode(GL_PROJECTION);
+        glLoadMatrixf(PVRTMat4::PerspectiveFov(1.047f, 1.0f, 1.0f, 100000.0f, PVRTMat4::OGL, true).f);
+        glMatrixMode(GL_MODELVIEW);
+        PVRTMat4 const view = PVRTMat4::LookAt(eye, at, PVRTVec3(0.0f, 0.0f, -1.0f), true);
+        emitter.Render(view.inverse());
+        std::vector<unsigned char> rgba(std::size_t(side * side * 4));
+        glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int lit = 0;
+        for (std::size_t i = 0; i < rgba.size(); i += 4)
+            lit += std::max({rgba[i], rgba[i + 1], rgba[i + 2]}) > 12 ? 1 : 0;
+        return lit;
+    }
+};
+
+TEST_F(ShippedEmittersTest, SnowFallsOverTheSnowfieldsAndNotOverTheWheel)
+{
+    Norv::SmartPtr<Particles> snow = new Particles("particles/snow.xml");
+    ASSERT_TRUE(Lit(*snow, PVRTVec3(3300.0f, 1600.0f, 1500.0f), PVRTVec3(3300.0f, 0.0f, 1500.0f)) == 0);
+    Run(*snow, 3.0f);
+    struct Place {
+        char const* what;
+        PVRTVec3 ground;
+        bool snowy;
+    };
+    Place const places[] = {
+        {"the mountain corner", PVRTVec3(3300.0f, 0.0f, 1500.0f), true},
+        {"the ski slope", PVRTVec3(700.0f, 0.0f, 800.0f), true},
+        {"the wheel", PVRTVec3(-2950.0f, 0.0f, 0.0f), false},
+    };
+    // Seen from high above, a stretch of land about 1200 units across.
+    for (Place const& place : places) {
+        int const lit = Lit(*snow, place.ground + PVRTVec3(0.0f, 1600.0f, 0.0f), place.ground);
+        if (place.snowy)
+            EXPECT_GE(lit, 5 * kDrawn) << "no snow falls over " << place.what;
+        else
+            EXPECT_EQ(lit, 0) << "snow falls over " << place.what;
+    }
+}
+
+TEST_F(ShippedEmittersTest, SmokeCurlsUpFromAChimneyWithinThreeSeconds)
+{
+    PVRTVec3 const chimney = WorldTables::kChimneySmoke[11]; // the factory's stack
+    Norv::SmartPtr<Particles> smoke = new Particles("particles/chimneySmoke.xml", chimney);
+    PVRTVec3 const eye = chimney + PVRTVec3(0.0f, 500.0f, 1.0f);
+    EXPECT_EQ(Lit(*smoke, eye, chimney), 0);
+    Run(*smoke, 3.0f);
+    EXPECT_GE(Lit(*smoke, eye, chimney), 3 * kDrawn);
+    // It rises: the puffs stand above the chimney top.
+    for (Particles::Particle const& puff : smoke->GetParticles()) {
+        EXPECT_GT(puff.position.y, chimney.y);
+    }
+}
+
+TEST_F(ShippedEmittersTest, ATappedMoneyBagThrowsCoinsWhereItsTemplateThrowsNone)
+{
+    PVRTVec3 const above = WorldTables::kMoneyBags[0].position + PVRTVec3(0.0f, 200.0f, 0.0f);
+    Norv::SmartPtr<Particles> coins = new Particles("particles/coins.xml", above);
+    PVRTVec3 const eye = above + PVRTVec3(0.0f, 600.0f, 1.0f);
+    Run(*coins, 0.5f);
+    EXPECT_EQ(Lit(*coins, eye, above), 0) << "the template is spent as loaded";
+
+    // The burst a tap makes: a copy at the bag, its clocks restarted.
+    Norv::SmartPtr<Particles> burst = new Particles(*coins, above);
+    burst->Restart();
+    Run(*burst, 0.5f);
+    EXPECT_GE(Lit(*burst, eye, above), 5 * kDrawn);
+    // The coins fall back down once the burst is spent.
+    Run(*burst, 3.0f);
+    EXPECT_TRUE(burst->IsSpent());
+}
+
+} // namespace
