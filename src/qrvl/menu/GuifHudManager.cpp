@@ -44,12 +44,17 @@ void GuifHudManager::Setup()
 
 void GuifHudManager::Update(unsigned ms)
 {
-    if (!hud || (!hud->visible && !tapToPlay->visible))
+    if (!hud)
         return;
     int const step = static_cast<int>(ms);
+    // The rules wait for the transfers to end, so they run on while both
+    // bars are hidden (a fork's question hides them); otherwise a payment
+    // would freeze mid-flight and the game with it.
+    overlay->Update(step);
+    if (!hud->visible && !tapToPlay->visible)
+        return;
     tapToPlay->Update(step);
     hud->Update(step);
-    overlay->Update(step);
     if (zoomOverlay->visible)
         zoomOverlay->Update(ms);
     switch (machine.Step(step, hud->GetSlide(), tapToPlay->GetSlide())) {

@@ -34,8 +34,8 @@ public:
     void Setup();
     bool IsSetUp() const { return yesNo != nullptr; }
 
-    // Ticks the bars and the transfers and acts on the HUD mode; nothing
-    // happens while neither bar is visible.
+    // Ticks the transfers always, and the bars and the HUD mode while
+    // either bar is visible.
     void Update(unsigned ms);
 
     void drawSelf(Norv::Surface* surface);

@@ -55,8 +55,9 @@ constexpr Rgb kRowWithJournal = {225, 240, 255};
 
 using EndGameWindowTest = GameWindowFixture;
 
-// Disabled until the person's retirement home question takes taps in the
-// program: the game gets there, but the question stays open.
+// Disabled until a whole game fits the time below: the person retires and
+// the computer plays on alone, and on a busy machine the game is still
+// going when the time is up.
 TEST_F(EndGameWindowTest, DISABLED_AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
 {
     StartToMainMenu(nullptr, {{"QUORVEL_TEST_TIME_SCALE", kWholeGameTimeScale}});
@@ -70,13 +71,24 @@ TEST_F(EndGameWindowTest, DISABLED_AWholeGameEndsOnTheRankingTheJournalAndANewHi
     bool fastForward = false;
     auto rankingShown = [](Image const& shown) { return shown.RegionIs(kTrophyX, kTrophyY, 3, 3, kGold, kTolerance); };
     std::string const path = OutputPath("quorvel-end-ranking.png");
+    auto look = [&] { return window.Screenshot(path) && shot.Load(path); };
+    auto dimmed = [&] { return !shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance); };
     bool const ended = WaitUntil(
         [&] {
-            if (!window.Screenshot(path) || !shot.Load(path))
+            if (!look())
                 return false;
             if (rankingShown(shot))
                 return true;
-            bool const boardDimmed = !shot.RegionIs(kGrassX, kGrassY, 2, 2, kGrass, kGrassTolerance);
+            // The ranking slides in over the dimmed board: a key pressed
+            // before it is seen would close it.
+            if (dimmed() && ChoiceShown(shot) == Choice::None) {
+                std::this_thread::sleep_for(kSlideIn);
+                if (!look())
+                    return false;
+                if (rankingShown(shot))
+                    return true;
+            }
+            bool const boardDimmed = dimmed();
             Choice const choice = boardDimmed ? ChoiceShown(shot) : Choice::None;
             if (choice == Choice::TwoCards || choice == Choice::OneCard) {
                 Choose(shot);

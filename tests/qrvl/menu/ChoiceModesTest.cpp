@@ -218,6 +218,34 @@ TEST_F(ChoiceModesTest, AScreenAnsweredWhileSlidingInLeavesNoSlideRunning)
     EXPECT_EQ(qrvl::HudTransitions::GetRunning(), before);
 }
 
+// A slide of another screen still counted (a screen covered before its slide
+// ended is not ticked) must not keep the retirement question from its taps.
+TEST_F(ChoiceModesTest, TheRetirementForkTakesATapWhileAnotherScreensSlideIsCounted)
+{
+    qrvl::TranslatableScreen covered(0, nullptr);
+    covered.FadeIn();
+    auto* fork = new ModeBranch;
+    fork->init(Branch::RetirementHome, &player, "S_GAIN_QUORVEL_CARD_I3D", "S_GAIN_NO_QUORVEL_CARD_I3D");
+    Push(fork);
+    // The right-hand way's corner, where a tap takes it.
+    Norv::RectT<int> const way = fork->GetScreen()->FindControl("RightButton")->GetBoundingBoxAbsolute();
+    auto tap = [&] {
+        fork->onTouchDown(way.x, way.y, 0);
+        fork->onTouchUp(way.x, way.y, 0);
+    };
+    // A tap during the fork's own slide is lost.
+    tap();
+    ASSERT_EQ(Top(), fork);
+    for (int i = 0; i < 20; ++i)
+        Tick();
+    ASSERT_TRUE(qrvl::GuifHudManager::GetHudManager().IsTransitioning());
+    tap();
+    Tick();
+    EXPECT_NE(Top(), fork);
+    EXPECT_EQ(engine->lastChoice, 1);
+    EXPECT_EQ(JournalIds().back(), PlayerJournal::hashName("je_country_estate"));
+}
+
 TEST_F(ChoiceModesTest, ChangingCareerLeavesTheJournalEventForTheNextJob)
 {
     auto* fork = new ModeBranch;

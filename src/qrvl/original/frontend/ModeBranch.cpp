@@ -156,9 +156,11 @@ void ModeBranch::drawSelf(Norv::Surface* surface)
         screen->Render(surface, 0.0f, 0.0f);
 }
 
+// Taps wait for this screen's own slide only: another screen's slide left
+// counted (one covered before it ended) must not keep the question closed.
 void ModeBranch::onTouchUp(int x, int y, int id)
 {
-    if (screen && !qrvl::GuifHudManager::GetHudManager().IsTransitioning())
+    if (screen && screen->CanReceiveEvents())
         screen->OnTouchUp(x, y, id);
 }
 

@@ -1,15 +1,18 @@
 // The HUD manager's real pages in a window: which of them count a point as
-// on the HUD, and the order they are drawn in when they overlap.
+// on the HUD, the order they are drawn in when they overlap, and the
+// transfers running on behind hidden bars.
 #include "tests/support/DrawnScreen.h"
 
 #include "qrvl/menu/CGuifPageAIOverlay.h"
 #include "qrvl/menu/CGuifPageHud.h"
+#include "qrvl/menu/CGuifPageHudOverlay.h"
 #include "qrvl/menu/CGuifPagePauseButton.h"
 #include "qrvl/menu/CGuifPageTapToPlay.h"
 #include "qrvl/menu/CGuifPageYesNo.h"
 #include "qrvl/menu/CGuifPageZoomOverlay.h"
 #include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/ResManager.h"
+#include "qrvl/original/Player.h"
 
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/VfsMount.h"
@@ -144,6 +147,31 @@ TEST_F(HudManagerDrawing, ContainsAndDrawingFollowThePagesInTheirOrder)
     // The question's cream panel over the bars' place, and no pause button.
     EXPECT_TRUE(Near(212, 700, {0xff, 0xfa, 0xf0}, 8));
     EXPECT_EQ(LitPixels(kWidth - 80, 20, 60, 60), 0);
+}
+
+// A payment in flight runs to its end while both bars are hidden: the rules
+// wait for it before the next turn.
+TEST_F(HudManagerDrawing, ATransferRunsToItsEndWhileBothBarsAreHidden)
+{
+    Reset();
+    Player payer;
+    payer.init(0, "Ann", 0, false, false, nullptr, 3);
+    Player* order[] = {&payer};
+    qrvl::CGuifPageHudOverlay* overlay = manager.GetHudOverlay();
+    overlay->SetupPlayerOrder(order, 1);
+    overlay->SetCurrPlayer(3);
+    overlay->EnterMoneyTransferWithBank(3, -50000, false);
+    // The notes take off under the bar, then both bars are hidden.
+    int const frameMs = 50;
+    manager.ShowHud();
+    manager.Update(frameMs);
+    ASSERT_TRUE(overlay->IsInCashTransfer());
+    manager.HideHud();
+    for (int ms = 0; ms <= qrvl::CGuifPageHudOverlay::kCashTransferMs; ms += frameMs)
+        manager.Update(frameMs);
+    EXPECT_FALSE(overlay->IsInCashTransfer());
+    EXPECT_EQ(overlay->QueuedTransfers(), 0u);
+    overlay->SetupPlayerOrder(nullptr, 0);
 }
 
 } // namespace
