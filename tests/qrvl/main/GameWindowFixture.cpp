@@ -119,6 +119,8 @@ long GameWindowFixture::FindRecordedSound(char const* file, long after) const
 
 void GameWindowFixture::SetUpNewGame(int players)
 {
+    // A tap on the main menu while its buttons still slide in is lost.
+    std::this_thread::sleep_for(kPageChange * 2);
     ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
     ASSERT_TRUE(WaitForShot("quorvel-game-colours.png", [](Image const& shot) {
         return shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance);
