@@ -12,6 +12,12 @@ using Signal = std::vector<double>;
 
 // The recording's bytes per second of sound.
 constexpr long kRecordedBytesPerSecond = 44100 * 4;
+// SDL_DISKAUDIODELAY: the disk driver waits this long (ms) per buffer of
+// 4096 frames, about as long as the buffer plays, so the recording keeps
+// pace with the game.
+constexpr char const* kDiskDelayMs = "92";
+// Below this a recorded sample is silence.
+constexpr double kSilence = 64;
 // A sound is found when the recording follows it this closely (normalised
 // correlation; 1 is a perfect match at some volume).
 constexpr double kFound = 0.9;

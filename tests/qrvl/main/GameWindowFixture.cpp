@@ -25,11 +25,6 @@ constexpr char const* kRecordingSettings = R"(<?xml version="1.0" encoding="utf-
 	</node>
 </registry>
 )";
-// The disk driver waits this long per buffer of 4096 frames, about as long
-// as the buffer plays, so the recording keeps pace with the game.
-constexpr char const* kDiskDelayMs = "92";
-// Below this a recorded sample is silence.
-constexpr double kSilence = 64;
 // How far (in frames) around where a sound seems to start it is looked for:
 // a soft start sets off later than the sound.
 constexpr long kSearch = 2048;
@@ -82,7 +77,7 @@ void GameWindowFixture::StartRecordingToMainMenu()
     std::ofstream(dataHome / "Quorvel" / "registry.xml") << kRecordingSettings;
     StartToMainMenu(
         nullptr,
-        {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", recording.c_str()}, {"SDL_DISKAUDIODELAY", kDiskDelayMs}});
+        {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", recording.c_str()}, {"SDL_DISKAUDIODELAY", SoundTest::kDiskDelayMs}});
 }
 
 std::uintmax_t GameWindowFixture::RecordedBytes() const
@@ -107,7 +102,7 @@ long GameWindowFixture::FindRecordedSound(char const* file, long after) const
     // for it wherever the recording sets off.
     SoundTest::Signal const recorded = SoundTest::ReadRecording(recording);
     for (long from = after;;) {
-        long const onset = SoundTest::FirstLouderThan(recorded, from, kSilence);
+        long const onset = SoundTest::FirstLouderThan(recorded, from, SoundTest::kSilence);
         if (onset < 0)
             return -1;
         SoundTest::Match const found = SoundTest::FindSound(recorded, sound, onset, kSearch);

@@ -27,11 +27,6 @@ using namespace SoundTest;
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 constexpr double kWaitSeconds = 30.0;
-// The disk driver waits this long per buffer of 4096 frames, about as long
-// as the buffer plays, so the recording keeps pace with the game.
-constexpr char const* kDiskDelayMs = "92";
-// Below this a recorded sample is silence.
-constexpr int kSilence = 64;
 // How far (in frames) a sound is looked for around where it seems to start.
 constexpr long kSearch = 4096;
 // The player's settings: music at half volume, which the game plays an
