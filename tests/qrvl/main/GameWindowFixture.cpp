@@ -362,12 +362,26 @@ bool GameWindowFixture::WaitForHud(std::string const& name, std::function<bool(I
 bool GameWindowFixture::WaitingToSpin(Image const& shot)
 {
     return shot.RegionIs(kTapBarX, kTapBarY, 2, 2, kBarBlue, kBarTolerance)
-           || shot.RegionIs(kSpinButtonX, kSpinButtonY, 2, 2, kSpinOrange, kTolerance);
+           || shot.RegionIs(kSpinButtonX, kSpinButtonY, 2, 2, kSpinOrange, kTolerance) || SpinButtonGlows(shot);
+}
+
+// In free look (a tap on the board brings it) the spin button glows, its
+// orange pulsing toward white, until a press brings the person back to the
+// wheel.
+bool GameWindowFixture::SpinButtonGlows(Image const& shot)
+{
+    Rgb const seen = shot.Pixel(kSpinButtonX, kSpinButtonY);
+    double const towardWhite = static_cast<double>(seen.green - kSpinOrange.green) / (255 - kSpinOrange.green);
+    Rgb const glowing = {255, seen.green,
+                         kSpinOrange.blue + static_cast<int>(towardWhite * (255 - kSpinOrange.blue) + 0.5)};
+    return towardWhite > 0.05 && towardWhite < kSpinGlowMost && NorvTest::SameColour(seen, glowing, kTolerance);
 }
 
 void GameWindowFixture::PlayOn(Image const& shot)
 {
     if (WaitingToSpin(shot)) {
+        if (SpinButtonGlows(shot) && window.Click(kSpinButtonX, kSpinButtonY))
+            Pause(kPageChange);
         window.Click(kBarX, kBarY);
         Pause(kPageChange);
         window.Key("Return");

@@ -133,6 +133,8 @@ constexpr int kTapBarY = 700;
 constexpr int kSpinButtonX = 695;
 constexpr int kSpinButtonY = 683;
 constexpr Rgb kSpinOrange = {0xff, 0x8a, 0x3d};
+// The most of the way to white the spin button's glow goes.
+constexpr double kSpinGlowMost = 0.4;
 // A fork shows a stop sign between its two ways.
 constexpr int kStopSignX = 482;
 constexpr int kStopSignY = 334;
@@ -219,6 +221,7 @@ protected:
     // The person waits at the wheel: the tap-to-play bar is up, or the HUD
     // bar with its spin button lit. No choice can come before they spin.
     static bool WaitingToSpin(NorvTest::Image const& shot);
+    static bool SpinButtonGlows(NorvTest::Image const& shot);
     // What a person does on the road between choices: at their turn taps
     // the bar that starts it, asks for the wheel (Return, which also leaves
     // looking round) and spins it (space); otherwise answers the rules'
