@@ -134,6 +134,7 @@ protected:
 
 TEST_P(BoardSceneWindowTest, AGrabbedWheelTurnsComesToRestAndTheGameGoesOn)
 {
+    SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
     StartToMainMenu(nullptr, {}, DrawingPath());
     SetUpNewGame();
     // The person spins first for the order of play.

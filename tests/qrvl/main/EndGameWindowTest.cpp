@@ -60,6 +60,7 @@ using EndGameWindowTest = GameWindowFixture;
 // going when the time is up.
 TEST_F(EndGameWindowTest, DISABLED_AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
 {
+    SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
     StartToMainMenu(nullptr, {{"QUORVEL_TEST_TIME_SCALE", kWholeGameTimeScale}});
     SetUpNewGame(2);
     ASSERT_TRUE(WaitForHud("quorvel-end-hud.png", PersonsHudShown)) << game.Output();

@@ -23,6 +23,18 @@ namespace GameWindow {
 
 using NorvTest::Rgb;
 
+// The sanitizer build, several times slower on the software renderer, plays
+// the short games only and leaves the long ones (the road to a fork, the
+// computers' turns, a whole game) to the normal build, which runs them all.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kLongPlaysLeftOut = true;
+#else
+constexpr bool kLongPlaysLeftOut = false;
+#endif
+#define SKIP_LONG_PLAY_IN_SANITIZER_BUILD()                                                                          \
+    if (GameWindow::kLongPlaysLeftOut)                                                                                 \
+    GTEST_SKIP() << "a long play: the normal build runs it"
+
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 constexpr double kWaitSeconds = 30.0;

@@ -103,6 +103,7 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
 
 TEST_F(GameWindowTest, ThePersonIsAskedCollegeOrCareerOnTheirOwnScreen)
 {
+    SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
     StartToMainMenu();
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-choice-hud.png", PersonsHudShown)) << game.Output();
@@ -120,6 +121,7 @@ TEST_F(GameWindowTest, ThePersonIsAskedCollegeOrCareerOnTheirOwnScreen)
 // (the fork had the same stall, mended by waiting for its own slide only).
 TEST_F(GameWindowTest, DISABLED_ThePersonBuysTheirFirstHouseAndTakesTheFirstForkOnScreen)
 {
+    SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
     seed = kRoadSeed;
     StartToMainMenu();
     SetUpNewGame(1);

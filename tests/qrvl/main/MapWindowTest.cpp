@@ -89,6 +89,7 @@ protected:
 
 TEST_F(MapWindowTest, TheMapOpensFromFreeLookAndATapLooksAtThatPlace)
 {
+    SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
     StartToMainMenu();
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-map-hud.png", PersonsHudShown)) << game.Output();

@@ -112,6 +112,7 @@ bool SameAround(Image const& a, Image const& b, Spot spot)
 
 TEST_F(PickingWindowTest, ASpaceShowsItsNameAndTheMarkerAndTheGrassItsSound)
 {
+    SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
     StartRecordingToMainMenu();
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-pick-start.png", PersonsHudShown)) << game.Output();
