@@ -172,6 +172,7 @@ TEST_P(BoardSceneWindowTest, AGrabbedWheelTurnsComesToRestAndTheGameGoesOn)
 // tests show).
 TEST_P(BoardSceneWindowTest, ThePersonsCarStandsOnTheRoadInPurple)
 {
+    SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
     StartToMainMenu(nullptr, {}, DrawingPath());
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-scene-cars-hud.png", PersonsHudShown)) << game.Output();

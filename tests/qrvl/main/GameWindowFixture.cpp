@@ -55,7 +55,7 @@ void GameWindowFixture::StartToMainMenu(char const* resources,
 {
     std::vector<NorvTest::ChildProcess::EnvChange> settings = {
         {"SDL_AUDIODRIVER", "dummy"}, {"XDG_DATA_HOME", dataHome.c_str()}, {"QUORVEL_RESOURCES", resources},
-        {"QUORVEL_SEED", seed}};
+        {"QUORVEL_SEED", seed}, {"QUORVEL_TEST_TIME_SCALE", timeScale}};
     settings.insert(settings.end(), environment.begin(), environment.end());
     std::vector<std::string> command = {ProgramPath("quorvel"), "-w", std::to_string(kWidth), "-h",
                                         std::to_string(kHeight)};

@@ -46,6 +46,7 @@ constexpr double kHudSeconds = 90.0;
 // person's first choices on a busy machine: every spin turns the wheel and
 // every car drives.
 constexpr double kRoadSeconds = 300.0;
+constexpr char const* kPlayTimeScale = "4";
 constexpr int kTolerance = 6;
 // Below the main menu's buttons.
 constexpr int kBelowMenuY = kHeight - 20;
@@ -252,6 +253,10 @@ protected:
     int plays = 0;
     // The game's random seed, for a game whose spins are known.
     char const* seed = nullptr;
+    // How much faster than real time the game's clock runs, for the tests
+    // that wait on wheels, cars and the computers' turns rather than watch
+    // them (a flick or a camera's flight are timed by the real clock).
+    char const* timeScale = nullptr;
 };
 
 } // namespace GameWindow

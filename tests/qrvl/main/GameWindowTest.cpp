@@ -37,6 +37,7 @@ using GameWindowTest = GameWindowFixture;
 
 TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
 {
+    timeScale = kPlayTimeScale;
     StartToMainMenu();
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-game-hud.png", PersonsHudShown)) << game.Output();
@@ -104,6 +105,7 @@ TEST_F(GameWindowTest, NewGameShowsTheWheelTheClickerAndTheRoadWithItsPlates)
 TEST_F(GameWindowTest, ThePersonIsAskedCollegeOrCareerOnTheirOwnScreen)
 {
     SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
+    timeScale = kPlayTimeScale;
     StartToMainMenu();
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-choice-hud.png", PersonsHudShown)) << game.Output();

@@ -67,6 +67,7 @@ TEST_F(HudWindowTest, EscapeOpensThePauseMenuOverTheGameAndEscapeClosesIt)
 TEST_F(HudWindowTest, TheComputersTurnsFastForwardAndSkipUndrawnToThePersonsTurn)
 {
     SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
+    timeScale = kPlayTimeScale;
     StartToMainMenu();
     SetUpNewGame();
     ASSERT_TRUE(WaitForHud("quorvel-hud-start.png", PersonsHudShown)) << game.Output();
