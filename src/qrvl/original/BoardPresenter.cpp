@@ -10,6 +10,15 @@ void BoardPresenter::setupPlayerOrder(Player** order, int count)
     playerCount = count;
 }
 
+bool BoardPresenter::forgetPlayers(Player** order)
+{
+    if (!players || players != order)
+        return false;
+    setupPlayerOrder(nullptr, 0);
+    setCurrentPlayer(nullptr);
+    return true;
+}
+
 int BoardPresenter::enterMoneyTransferWithAllPlayers(int amount, bool perChild)
 {
     // With nobody to receive it, nobody pays.

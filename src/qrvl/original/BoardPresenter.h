@@ -22,6 +22,9 @@ public:
     // Transfer animations of the HUD overlay; each answers its length in ms.
     // Apart from the all-players pay, the caller moves the money.
     virtual void setupPlayerOrder(Player** players, int count);
+    // A game that goes takes its players out, which the HUD would otherwise
+    // go on reading; another game's players stay. True when they were its.
+    bool forgetPlayers(Player** order);
     virtual void setCurrentPlayer(Player* player) { current = player; }
     virtual int enterMoneyTransferWithBank(int, int) { return 0; }
     virtual int enterMoneyTransferWithPlayer(int, int) { return 0; }

@@ -77,6 +77,9 @@ ModeGame::ModeGame()
 
 ModeGame::~ModeGame()
 {
+    // The HUD outlives the game and goes on ticking its transfers.
+    if (GameScreens::Get().presenter().forgetPlayers(players))
+        HudPages::Get().SetCurrentPlayer(nullptr, false);
     WorldHooks::Get().Clear();
     board.reset();
     for (Player*& player : players) {

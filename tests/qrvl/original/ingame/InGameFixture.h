@@ -22,9 +22,11 @@ class ModeGame;
 class RecordingHud : public HudPages {
 public:
     void SetMessage(const char* text) override { messages.push_back(text); }
+    void SetCurrentPlayer(Player* player, bool) override { current = player; }
     bool saw(const std::string& prefix) const;
 
     std::vector<std::string> messages;
+    Player* current = nullptr;
 };
 
 // The default screens, recording what the game pushed and how it ended.
