@@ -33,6 +33,7 @@ GLCaps DeriveGLCaps(GLExtensionSet const& extensions, bool noShaders, bool noVbo
     caps.pvrtc = has("GL_IMG_texture_compression_pvrtc");
     caps.dxtc = !noDxtc && has("GL_EXT_texture_compression_s3tc");
     caps.etc1 = has("GL_OES_compressed_ETC1_RGB8_texture");
+    caps.npot = has("GL_ARB_texture_non_power_of_two");
     return caps;
 }
 

@@ -14,6 +14,7 @@ struct GLCaps {
     bool pvrtc = false;
     bool dxtc = false;
     bool etc1 = false;
+    bool npot = false;  // textures of any size, not only powers of two
     int maxTextureSize = 0;
     int maxTextureUnits = 0;
 };

@@ -91,8 +91,11 @@ OpenGLBatcher::~OpenGLBatcher()
     }
 }
 
-// A built-in program that does not build would draw nothing; the
-// fixed-function path draws everything but keyed sources.
+// Each built-in program is compiled the first time a draw needs it, so the
+// first frame waits only for the ones it uses. The program for plain
+// textures, which nearly every frame needs, is built here: when it does not
+// build, this GL's shaders are not used at all and the fixed-function path
+// draws everything but keyed sources.
 void OpenGLBatcher::LoadShaders()
 {
     struct Source {
@@ -109,13 +112,11 @@ void OpenGLBatcher::LoadShaders()
         {&solidShader, &ShaderLibrary::SolidVertex, &ShaderLibrary::SolidFragment, false},
         {&debugShader, &ShaderLibrary::DebugVertex, &ShaderLibrary::DebugFragment, false},
     };
-    bool built = true;
     for (Source const& source : sources) {
         *source.shader = new OpenGLShader(source.twoSamplers);
         (*source.shader)->Load(*source.vertex, *source.fragment);
-        built = (*source.shader)->Reload() && built;
     }
-    if (!built) {
+    if (!texturingShader->Enable()) {
         std::fprintf(stderr, "OpenGLBatcher: built-in shaders failed; drawing without shaders\n");
         for (Source const& source : sources)
             source.shader->Release();
@@ -123,8 +124,6 @@ void OpenGLBatcher::LoadShaders()
         return;
     }
     shadersInUse = true;
-    texturingShader->Enable();
-    texturingShader->Uniform("tex", 0);
     currentShader = texturingShader.Get();
     currentHandle = currentShader->Handle();
 }
@@ -597,6 +596,12 @@ void OpenGLBatcher::Commit()
             DiscardBatch();
             return;
         }
+    }
+    if (shadersInUse && currentHandle == 0) {
+        // The state's program did not build (its log says why): drawing
+        // with whichever program is bound would show something else.
+        DiscardBatch();
+        return;
     }
     ++g_batcherCommits;
     std::size_t const vertexBytes = static_cast<std::size_t>(vertexCount) * sizeof(BatcherVertex);

@@ -1,4 +1,4 @@
-// Texture stores: padding to powers of two, upload and freeing.
+// Texture stores: their sizes, padding, upload and freeing.
 #include "norv/graphics/PixelDataGL.h"
 
 #include <GL/gl.h>
@@ -95,10 +95,17 @@ int CopyBytesPerPixel(PixelFormat format)
     return format == RLE565A5 ? 4 : GetPixelFormatInfo(format).bytesPerPixel;
 }
 
-int TextureDimension(int size)
+// A side of the texture that holds an image side of `size` pixels: the
+// size itself where the GL takes any size (no padded copy is then made and
+// the texture takes no more memory than the image), else the next power of
+// two. Block-compressed data keeps power-of-two sides: its readers fill
+// whole blocks of them.
+int TextureDimension(int size, PixelFormat format)
 {
     int const limit = g_GL_caps.maxTextureSize > 0 ? std::min(g_GL_caps.maxTextureSize, kLargestTexture)
                                                    : kLargestTexture;
+    if (g_GL_caps.npot && BlockLayoutOf(format).bytes == 0)
+        return std::clamp(size, 1, limit);
     int dimension = 1;
     while (dimension < size && dimension < limit)
         dimension <<= 1;
@@ -204,8 +211,8 @@ PixelDataGL::~PixelDataGL()
 
 void PixelDataGL::SetTextureSize(int w, int h)
 {
-    textureWidth = TextureDimension(w);
-    textureHeight = TextureDimension(h);
+    textureWidth = TextureDimension(w, format);
+    textureHeight = TextureDimension(h, format);
     scaleX = 1.0f / static_cast<float>(textureWidth);
     scaleY = 1.0f / static_cast<float>(textureHeight);
     if (imageData) {

@@ -1,5 +1,5 @@
-// A pixel store held as an OpenGL texture, padded to powers of two, with the
-// CPU copy that is uploaded on first use.
+// A pixel store held as an OpenGL texture (padded to powers of two where the
+// GL needs it), with the CPU copy that is uploaded on first use.
 #pragma once
 
 #include <cstddef>

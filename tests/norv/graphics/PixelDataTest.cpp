@@ -1,5 +1,6 @@
 // Memory pixel access, the XPM-like images and the padded texture copy.
 #include "norv/graphics/MemPixelData.h"
+#include "norv/graphics/OpenGL.h"
 #include "norv/graphics/PixelDataGL.h"
 #include "norv/graphics/PixelDataRLE.h"
 #include "norv/graphics/Surface.h"
@@ -114,6 +115,28 @@ TEST(PixelDataGL, PowerOfTwoSourceIsUploadedFromItsOwnBuffer)
     unsigned char* own = source->GetData();
     PixelDataGL texture(source);
     EXPECT_EQ(texture.GetData(), own);
+}
+
+TEST(PixelDataGL, WhereTheGLTakesAnySizeTheImageIsUploadedAsItIs)
+{
+    GLCaps const saved = g_GL_caps;
+    g_GL_caps.npot = true;
+    {
+        MemPixelData* source = new MemPixelData(3, 5, RGB888);
+        unsigned char* own = source->GetData();
+        PixelDataGL texture(source);
+        EXPECT_EQ(texture.GetTextureWidth(), 3);
+        EXPECT_EQ(texture.GetTextureHeight(), 5);
+        EXPECT_FLOAT_EQ(texture.GetScaleX(), 1.0f / 3.0f);
+        EXPECT_FLOAT_EQ(texture.GetScaleY(), 0.2f);
+        EXPECT_EQ(texture.GetData(), own) << "no padded copy";
+        // Block-compressed stores are filled in whole blocks of
+        // power-of-two sides.
+        PixelDataGL blocks(12, 4, DXT1);
+        EXPECT_EQ(blocks.GetTextureWidth(), 16);
+        EXPECT_EQ(blocks.GetImageData()->size, 32u);
+    }
+    g_GL_caps = saved;
 }
 
 TEST(PixelDataGL, CompressedSourceIsRefused)

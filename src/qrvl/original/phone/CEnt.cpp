@@ -217,8 +217,9 @@ void CEnt::Render()
     if (DrawsSkinned()) {
         RenderSkinned();
     } else {
+        PVRTMat4 const clipFromModel = ViewCulling::CurrentClipFromModel();
         for (unsigned int n = 0; n < model->model.nNumMeshNode; ++n)
-            RenderNode(n);
+            RenderNode(n, clipFromModel);
     }
     glPushMatrix();
     glMultMatrixf(worldMatrix.f);
@@ -226,15 +227,19 @@ void CEnt::Render()
     glPopMatrix();
 }
 
-void CEnt::RenderNode(unsigned int n)
+void CEnt::RenderNode(unsigned int n, PVRTMat4 const& clipFromModel)
 {
     CPVRTModelPOD const& pod = model->model;
     SPODNode const& node = pod.pNode[n];
     if (node.nIdx < 0 || unsigned(node.nIdx) >= pod.nNumMesh)
         return;
     SPODMesh const& mesh = pod.pMesh[node.nIdx];
+    PVRTMat4 const placement = NodeMatrix(n);
+    if (unsigned(node.nIdx) < model->spheres.size() &&
+        ViewCulling::OutsideView(clipFromModel * placement, model->spheres[std::size_t(node.nIdx)]))
+        return;
     glPushMatrix();
-    glMultMatrixf(NodeMatrix(n).f);
+    glMultMatrixf(placement.f);
 
     TextureEffect const effect = EffectOf(node.pszName);
     if (effect != TextureEffect::None)

@@ -113,7 +113,8 @@ private:
     void DrawMesh(unsigned int mesh) const;
     bool DrawsSkinned() const;
     // One mesh node through the fixed-function pipeline.
-    void RenderNode(unsigned int node);
+    // clipFromModel: the projection and modelview the entity is drawn with.
+    void RenderNode(unsigned int node, PVRTMat4 const& clipFromModel);
     // Every mesh node once through the skinning program.
     void RenderSkinned();
 

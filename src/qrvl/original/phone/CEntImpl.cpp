@@ -111,6 +111,9 @@ bool CEntImpl::LoadVBOs()
         return false;
     vertexBuffers.assign(model.nNumMesh, 0);
     indexBuffers.assign(model.nNumMesh, 0);
+    spheres.clear();
+    for (unsigned int i = 0; i < model.nNumMesh; ++i)
+        spheres.push_back(ViewCulling::Around(model.pMesh[i]));
     glGenBuffers(GLsizei(model.nNumMesh), vertexBuffers.data());
     for (unsigned int i = 0; i < model.nNumMesh; ++i) {
         SPODMesh const& mesh = model.pMesh[i];

@@ -6,6 +6,7 @@
 #include "contrib/pvr/PVRTModelPOD.h"
 #include "norv/base/core/RefCounter.h"
 #include "norv/base/core/SmartPtr.h"
+#include "qrvl/original/phone/ViewCulling.h"
 
 #include <SDL_opengl.h>
 
@@ -44,6 +45,9 @@ public:
     // texture has an alpha channel.
     std::vector<GLuint> textures;
     std::vector<unsigned char> alphaFlags;
+    // Per mesh: the sphere round its vertices, for leaving it out of a
+    // frame that cannot see it.
+    std::vector<ViewCulling::Sphere> spheres;
 
 private:
     // The model whose textures these are, when they are not this model's.

@@ -6,6 +6,7 @@
 #include "qrvl/original/Board.h"
 #include "qrvl/original/phone/CEngine.h"
 #include "qrvl/original/phone/MeshDrawing.h"
+#include "qrvl/original/phone/ViewCulling.h"
 
 #include "norv/graphics/OpenGL.h"
 
@@ -37,6 +38,7 @@ void CWorld::RenderModel(CEntImpl& model, PVRTMat4 const& matrix)
         return;
     CPVRTModelPOD& pod = model.model;
     glMatrixMode(GL_MODELVIEW);
+    PVRTMat4 const clipFromWorld = ViewCulling::CurrentClipFromModel();
     for (unsigned int n = 0; n < pod.nNumMeshNode; ++n) {
         SPODNode const& node = pod.pNode[n];
         // The world models pair node i with mesh i; a node naming another
@@ -44,12 +46,19 @@ void CWorld::RenderModel(CEntImpl& model, PVRTMat4 const& matrix)
         if (node.nIdx != int(n) || n >= pod.nNumMesh || n >= model.vertexBuffers.size())
             continue;
         SPODMesh const& mesh = pod.pMesh[n];
-        glPushMatrix();
-        glMultMatrixf((pod.GetWorldMatrix(node) * matrix).f);
-        if (&model == board.Get() && Scrolls(n)) {
+        bool const scrolls = &model == board.Get() && Scrolls(n);
+        if (scrolls) {
+            // The water flows on while it is out of sight.
             textureClock += float(CEngine::GetEngine().GetFrameMs()) / 1000.0f / 10.0f;
             while (textureClock > 1.0f)
                 textureClock -= 1.0f;
+        }
+        PVRTMat4 const placement = pod.GetWorldMatrix(node) * matrix;
+        if (n < model.spheres.size() && ViewCulling::OutsideView(clipFromWorld * placement, model.spheres[n]))
+            continue;
+        glPushMatrix();
+        glMultMatrixf(placement.f);
+        if (scrolls) {
             glMatrixMode(GL_TEXTURE);
             glLoadIdentity();
             glTranslatef(textureClock, 0.0f, 0.0f);
@@ -94,7 +103,7 @@ void CWorld::RenderModel(CEntImpl& model, PVRTMat4 const& matrix)
         glBindBuffer(GL_ARRAY_BUFFER, 0);
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
         glPopMatrix();
-        if (&model == board.Get() && Scrolls(n)) {
+        if (scrolls) {
             glMatrixMode(GL_TEXTURE);
             glLoadIdentity();
             glMatrixMode(GL_MODELVIEW);
