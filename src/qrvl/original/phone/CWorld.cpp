@@ -319,8 +319,8 @@ void CWorld::LoadTouchableBuilding(int row)
         moneyBag->SetRotation(bag.rotation);
         moneyBag->SetPosition(bag.position);
         moneyBag->RandomAnim();
-        moneyBag->particleSystems.push_back(
-            new Particles("particles/coins.xml", bag.position + PVRTVec3(0.0f, 200.0f, 0.0f)));
+        // A template: each tap throws a fresh burst of coins from it.
+        moneyBag->particleTemplate = new Particles("particles/coins.xml", bag.position + PVRTVec3(0.0f, 200.0f, 0.0f));
         moneyBag->SetColor(building->pickColour);
         building->AddChild(moneyBag);
     }

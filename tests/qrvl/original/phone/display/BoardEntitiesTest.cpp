@@ -377,6 +377,13 @@ TEST_F(BoardEntitiesTest, TheWorldsBoatAnswersTouchesAndItsMoneyBagsPickTheMansi
     ASSERT_EQ(mansion.children.size(), 2u);
     for (Norv::SmartPtr<CEnt> const& bag : mansion.children)
         EXPECT_EQ(TouchEntMgr::GetInstance().GetEnt(bag->pickColour), &mansion);
+    // The bags rest without coins; a tap on the mansion, or on a bag,
+    // throws a burst from each.
+    for (Norv::SmartPtr<CEnt> const& bag : mansion.children)
+        EXPECT_TRUE(bag->particleSystems.empty());
+    mansion.OnTouch();
+    for (Norv::SmartPtr<CEnt> const& bag : mansion.children)
+        EXPECT_EQ(bag->particleSystems.size(), 1u);
     world.Clear();
     TouchEntMgr::GetInstance().Clear();
 }
