@@ -1,6 +1,6 @@
 // The board's emitters as the game ships them, placed where the game places
-// them and drawn from a camera above: snow falls over the snowfields and
-// nowhere near the wheel, smoke curls up from a chimney within three
+// them and drawn from a camera above: snow falls over the mountain corner
+// and neither on the grass between the snowfields nor near the wheel, smoke curls up from a chimney within three
 // seconds, and a tapped money bag's burst throws coins where its spent
 // template throws none.
 #include "DrawingWindow.h"
@@ -58,7 +58,7 @@ protected:
     }
 };
 
-TEST_F(ShippedEmittersTest, SnowFallsOverTheSnowfieldsAndNotOverTheWheel)
+TEST_F(ShippedEmittersTest, SnowFallsOverTheMountainCornerAndNotBetweenTheFieldsOrOverTheWheel)
 {
     Norv::SmartPtr<Particles> snow = new Particles("particles/snow.xml");
     ASSERT_TRUE(Lit(*snow, PVRTVec3(3300.0f, 1600.0f, 1500.0f), PVRTVec3(3300.0f, 0.0f, 1500.0f)) == 0);
@@ -70,7 +70,7 @@ TEST_F(ShippedEmittersTest, SnowFallsOverTheSnowfieldsAndNotOverTheWheel)
     };
     Place const places[] = {
         {"the mountain corner", PVRTVec3(3300.0f, 0.0f, 1500.0f), true},
-        {"the ski slope", PVRTVec3(700.0f, 0.0f, 800.0f), true},
+        {"the grass between the snowfields", PVRTVec3(1700.0f, 0.0f, 1150.0f), false},
         {"the wheel", PVRTVec3(-2950.0f, 0.0f, 0.0f), false},
     };
     // Seen from high above, a stretch of land about 1200 units across.
