@@ -2,7 +2,8 @@
 // map: smoke curls from the mansion's chimneys and a tap on a money bag
 // throws coins with the mansion's sound; a tapped boat turns and plays its
 // sound; snow falls over the mountain corner and not on the grass between
-// the snowfields; a held arrow key pans the camera.
+// the snowfields; a held arrow key pans the camera. And a game closed while
+// the camera flies closes cleanly.
 #include "tests/qrvl/main/GameWindowFixture.h"
 
 #include "tests/harness/ExternalTool.h"
@@ -171,6 +172,27 @@ TEST_F(BoardPropsWindowTest, SceneryAnswersTapsSmokeAndSnowRiseAndFallAndTheArro
     Quit();
     EXPECT_GE(FindRecordedSound("bi_mansion_tapped.wav", bagTapped), bagTapped) << "no sound from the mansion";
     EXPECT_GE(FindRecordedSound("bi_boat_tapped.wav", boatTapped), boatTapped) << "no sound from the boat";
+}
+
+// Short enough for the sanitizer build, which reports anything the camera's
+// flight leaves behind as a failed exit.
+TEST_F(BoardPropsWindowTest, AGameClosedWhileTheCameraFliesClosesCleanly)
+{
+    StartToMainMenu();
+    SetUpNewGame();
+    ASSERT_TRUE(WaitForHud("quorvel-props-flight-hud.png", PersonsHudShown)) << game.Output();
+    // The HUD bar's explore button sends the camera from the wheel out over
+    // the board, which takes it a second and a half.
+    constexpr std::chrono::milliseconds kBarSlide{1300};
+    constexpr std::chrono::milliseconds kIntoTheFlight{300};
+    ASSERT_TRUE(window.Click(kBarX, kBarY));
+    std::this_thread::sleep_for(kBarSlide);
+    Image const before = Look(window, "quorvel-props-flight-before.png");
+    ASSERT_TRUE(window.Click(kExploreX, kExploreY));
+    std::this_thread::sleep_for(kIntoTheFlight);
+    EXPECT_GT(Changed(before, Look(window, "quorvel-props-flight.png"), kBoard), kBoard.width * kBoard.height / 4)
+        << "the camera has not set off";
+    Quit();
 }
 
 } // namespace
