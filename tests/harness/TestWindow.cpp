@@ -196,6 +196,11 @@ bool TestWindow::Key(std::string const& keys) const
     return RunTool({"xdotool", "key", keys}) == 0;
 }
 
+bool TestWindow::HoldKey(std::string const& key, double seconds) const
+{
+    return RunTool({"xdotool", "keydown", key, "sleep", std::to_string(seconds), "keyup", key}) == 0;
+}
+
 bool TestWindow::Resize(int width, int height) const
 {
     return RunTool({"xdotool", "windowsize", "--sync", WindowArgument(id), std::to_string(width),

@@ -46,6 +46,9 @@ public:
     // Keys as xdotool names them, such as "alt+F4" or "Pause"; the pointer is
     // not moved, so the window must be under it or hold the keyboard.
     bool Key(std::string const& keys) const;
+    // Holds a key down for a while, as a person pressing it to keep
+    // something going.
+    bool HoldKey(std::string const& key, double seconds) const;
     // Resizes the window as a window manager would.
     bool Resize(int width, int height) const;
 

@@ -1,7 +1,7 @@
 // The board's ambient and wheel emitters are placed in world units by their
 // files, so they must follow the layout: the wheel's smoke and rocks circle
-// the wheel where it stands, snow falls over the snowfields and nowhere
-// else, and the leaves fall over the land away from the snow.
+// the wheel where it stands, snow falls over a snowfield and nowhere else,
+// and the leaves fall over the land away from the snow.
 #include "HeightField.h"
 #include "Layout.h"
 #include "WheelScene.h"
@@ -22,16 +22,17 @@ struct Box {
     bool Holds(float x, float z) const { return x >= minX && x <= maxX && z >= minZ && z <= maxZ; }
 };
 
-// The emission box of an emitter in data/particles; false without one.
-bool EmissionBox(char const* emitter, Box& box)
+// A box element ("posbbox", "velbbox") of an emitter in data/particles;
+// false without one.
+bool ReadBox(char const* emitter, char const* name, Box& box)
 {
     std::ifstream in(std::string(QUORVEL_SOURCE_ROOT "/data/particles/") + emitter + ".xml");
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ezxml_t root = ezxml_parse_str(text.data(), text.size());
-    ezxml_t element = root ? ezxml_child(root, "posbbox") : nullptr;
+    ezxml_t element = root ? ezxml_child(root, name) : nullptr;
     if (element) {
-        auto read = [&](char const* name) {
-            char const* value = ezxml_attr(element, name);
+        auto read = [&](char const* attribute) {
+            char const* value = ezxml_attr(element, attribute);
             return value ? std::stof(value) : 0.0f;
         };
         box = {read("minx"), read("miny"), read("minz"), read("maxx"), read("maxy"), read("maxz")};
@@ -39,6 +40,9 @@ bool EmissionBox(char const* emitter, Box& box)
     ezxml_free(root);
     return element != nullptr;
 }
+
+bool EmissionBox(char const* emitter, Box& box) { return ReadBox(emitter, "posbbox", box); }
+bool VelocityBox(char const* emitter, Box& box) { return ReadBox(emitter, "velbbox", box); }
 
 class BoardEmitterPlacesTest : public testing::Test {
 protected:
@@ -64,21 +68,37 @@ TEST_F(BoardEmitterPlacesTest, TheWheelsSmokeAndRocksRiseFromItsFace)
     }
 }
 
-TEST_F(BoardEmitterPlacesTest, SnowFallsOverEverySnowfieldAndNoFurther)
+// Flakes drift sideways as they fall, until the land hides them: the box,
+// widened by that drift, stays inside one snowfield, so no snow falls on
+// the grass or the road between the fields.
+TEST_F(BoardEmitterPlacesTest, SnowFallsWithinASnowfieldAndNotBetweenThem)
 {
     Box snow;
+    Box drift;
     ASSERT_TRUE(EmissionBox("snow", snow));
-    ASSERT_FALSE(layout.snow.empty());
-    Box fields = {1e9f, 0, 1e9f, -1e9f, 0, -1e9f};
+    ASSERT_TRUE(VelocityBox("snow", drift));
+    ASSERT_LT(drift.maxY, 0.0f) << "snow falls";
+    HeightField const land(layout);
+    float ground = 1e9f;
+    for (float x = snow.minX; x <= snow.maxX; x += 50.0f)
+        for (float z = snow.minZ; z <= snow.maxZ; z += 50.0f)
+            ground = std::min(ground, land.At(x, z));
+    float const seconds = (snow.maxY - ground) / -drift.maxY;
+    float const reachX = seconds * std::max(-drift.minX, drift.maxX);
+    float const reachZ = seconds * std::max(-drift.minZ, drift.maxZ);
+    float const corners[4][2] = {{snow.minX - reachX, snow.minZ - reachZ}, {snow.minX - reachX, snow.maxZ + reachZ},
+                                 {snow.maxX + reachX, snow.minZ - reachZ}, {snow.maxX + reachX, snow.maxZ + reachZ}};
+    bool inOneField = false;
     for (Circle const& field : layout.snow) {
-        EXPECT_TRUE(snow.Holds(field.x, field.z)) << "no snow over the field at " << field.x << ", " << field.z;
-        fields.minX = std::min(fields.minX, field.x - field.radius);
-        fields.maxX = std::max(fields.maxX, field.x + field.radius);
-        fields.minZ = std::min(fields.minZ, field.z - field.radius);
-        fields.maxZ = std::max(fields.maxZ, field.z + field.radius);
+        bool holdsAll = true;
+        for (auto const& corner : corners) {
+            float const dx = corner[0] - field.x, dz = corner[1] - field.z;
+            holdsAll = holdsAll && dx * dx + dz * dz <= field.radius * field.radius;
+        }
+        inOneField = inOneField || holdsAll;
     }
-    EXPECT_TRUE(fields.Holds(snow.minX, snow.minZ) && fields.Holds(snow.maxX, snow.maxZ))
-        << "snow falls beyond the snowfields";
+    EXPECT_TRUE(inOneField) << "snow drifts beyond the snowfields, " << reachX << " by " << reachZ
+                            << " round its box";
 }
 
 TEST_F(BoardEmitterPlacesTest, LeavesFallOverTheLandAwayFromTheSnow)

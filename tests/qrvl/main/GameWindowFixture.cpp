@@ -5,8 +5,10 @@
 #include "tests/support/RecordedSound.h"
 
 #include "norv/vfs/Vfs.h"
+#include "qrvl/port/MapProjection.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -398,6 +400,52 @@ void GameWindowFixture::PlayOn(Image const& shot)
 bool GameWindowFixture::PlayUntil(std::string const& name, std::function<bool(Image const&)> const& check)
 {
     return WaitChoosing(name, check, kRoadSeconds, [&](Image const& shot) { PlayOn(shot); });
+}
+
+bool GameWindowFixture::MapShown(Image const& shot)
+{
+    return shot.RegionIs(kMapX + 818, kMapY + 68, 6, 6, kMapLake, kTolerance);
+}
+
+bool GameWindowFixture::OpenMap(std::string const& name)
+{
+    // Time for the game to take a press, and for one bar to slide off and
+    // the other on (500 ms each).
+    constexpr std::chrono::milliseconds kPressSettles{700};
+    constexpr std::chrono::milliseconds kBarsChange{1300};
+    std::string const path = OutputPath(name);
+    Image shot;
+    return NorvTest::WaitUntil(
+        [&] {
+            if (!window.Screenshot(path) || !shot.Load(path))
+                return false;
+            if (MapShown(shot))
+                return true;
+            // A bar still sliding is left to arrive. The HUD bar stays
+            // only a few seconds in free look, so its button is pressed
+            // as soon as it has slid on, not after another screenshot.
+            if (shot.RegionIs(kExploreGreenX, kExploreY, 3, 3, kExploreGreen, kTolerance)) {
+                window.Click(kExploreX, kExploreY);
+            } else if (PersonsHudShown(shot)) {
+                window.Click(kBarX, kBarY);
+                std::this_thread::sleep_for(kBarsChange);
+                window.Click(kExploreX, kExploreY);
+            } else {
+                return false;
+            }
+            std::this_thread::sleep_for(kPressSettles);
+            return false;
+        },
+        kHudSeconds);
+}
+
+bool GameWindowFixture::LookAt(float x, float z, std::string const& name)
+{
+    // The map's art is drawn for a 768-pixel-high layout.
+    qrvl::MapProjection const map(kMapX, kMapY, kMapWidth, kMapHeight, qrvl::MapProjection::ArtHeight(0));
+    qrvl::MapProjection::Vec2 const point = map.WorldToMap(x, z);
+    return OpenMap(name) && window.Click(static_cast<int>(std::lround(point.x)), static_cast<int>(std::lround(point.y)))
+           && WaitForShot(name, [](Image const& shot) { return PersonsHudShown(shot) && !MapShown(shot); });
 }
 
 void GameWindowFixture::Quit()

@@ -161,6 +161,16 @@ constexpr int kFirstNumberX = 320;
 constexpr int kFirstNumberRimY = 306;
 constexpr int kFirstNumberY = 320;
 constexpr int kSpinOkY = 154 + 345 + 26;
+// The HUD bar's explore button (its green left of the folded map on it),
+// which opens the map once the board is being looked round; the map
+// picture (900 x 600, its top left at 62, 104) with its lake in the north
+// east, round the map point (818, 68).
+constexpr int kExploreX = 744 + 34;
+constexpr int kExploreY = 650 + 34;
+constexpr int kExploreGreenX = 744 + 10;
+constexpr Rgb kExploreGreen = {0x4c, 0xc2, 0x7a};
+constexpr int kMapX = 62, kMapY = 104, kMapWidth = 900, kMapHeight = 600;
+constexpr Rgb kMapLake = {0x4a, 0x9f, 0xd0};
 
 class GameWindowFixture : public testing::Test {
 protected:
@@ -242,6 +252,16 @@ protected:
     void PlayOn(NorvTest::Image const& shot);
     // Plays on, answering the choice screens met, until the check holds.
     bool PlayUntil(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
+    // Brings the HUD bar with a tap on the bar that starts a turn (in free
+    // look the HUD bar gives way to it after a few seconds), then presses
+    // its explore button: once to look round the board, and in free look
+    // once more for the map.
+    bool OpenMap(std::string const& name);
+    static bool MapShown(NorvTest::Image const& shot);
+    // Looks down on the board's point (x, z) from free look, through a tap
+    // on the map.
+    bool LookAt(float x, float z, std::string const& name);
+
     // Closes the program as a player would, expecting a clean exit.
     void Quit();
 

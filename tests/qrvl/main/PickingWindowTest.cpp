@@ -25,9 +25,7 @@ constexpr int kBoardBottom = 590;
 // The HUD bar's white message box, left of its text, and the box's inside.
 constexpr int kMessageBoxX = 308, kMessageBoxY = 682;
 constexpr int kMessageLeft = 330, kMessageTop = 660, kMessageWidth = 240, kMessageHeight = 50;
-// The explore button on the HUD bar, and the zoom-in key that comes with
-// looking round.
-constexpr int kExploreX = 744 + 34, kExploreY = 650 + 33;
+// The zoom-in key that comes with looking round.
 constexpr int kZoomInX = kWidth - 50 - 20, kZoomInY = 150 - 10;
 constexpr Rgb kZoomGreen = {0x4c, 0xc2, 0x7a};
 // Longer than the HUD bar's slide.

@@ -4,7 +4,9 @@
 #include "qrvl/original/phone/CCarMotion.h"
 #include "qrvl/original/phone/CClickerMotion.h"
 #include "qrvl/original/phone/CSpinnerMotion.h"
+#include "qrvl/original/phone/CWorld.h"
 #include "qrvl/original/phone/EntManager.h"
+#include "qrvl/original/phone/MatrixUtil.h"
 #include "qrvl/original/phone/MeshDrawing.h"
 #include "qrvl/original/phone/SkinningShader.h"
 #include "norv/graphics/OpenGL.h"
@@ -225,6 +227,9 @@ void CEnt::Render()
     glMultMatrixf(worldMatrix.f);
     RenderChildren();
     glPopMatrix();
+    // The bursts a touch throws live in the world's space.
+    if (!particleSystems.empty())
+        RenderParticles(Util::FullInverse(CWorld::GetWorld().GetCamera()));
 }
 
 void CEnt::RenderNode(unsigned int n, PVRTMat4 const& clipFromModel)

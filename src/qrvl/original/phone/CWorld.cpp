@@ -318,9 +318,13 @@ void CWorld::LoadTouchableBuilding(int row)
         CEnt* moneyBag = EntManager::Get().CreateEnt(bagModel.file, bagModel.folder);
         moneyBag->SetRotation(bag.rotation);
         moneyBag->SetPosition(bag.position);
+        // A child is drawn and picked in its parent's frame: the bag's
+        // place on the board is brought into the mansion's, so that it
+        // stands beside the mansion rather than twice moved off the board.
+        moneyBag->worldMatrix = building->worldMatrix.inverse() * moneyBag->worldMatrix;
         moneyBag->RandomAnim();
-        moneyBag->particleSystems.push_back(
-            new Particles("particles/coins.xml", bag.position + PVRTVec3(0.0f, 200.0f, 0.0f)));
+        // A template: each tap throws a fresh burst of coins from it.
+        moneyBag->particleTemplate = new Particles("particles/coins.xml", bag.position + PVRTVec3(0.0f, 200.0f, 0.0f));
         moneyBag->SetColor(building->pickColour);
         building->AddChild(moneyBag);
     }

@@ -19,6 +19,7 @@
 #include "qrvl/original/phone/TexAnimEnt.h"
 #include "qrvl/original/phone/TouchEnt.h"
 #include "qrvl/original/phone/TouchEntMgr.h"
+#include "qrvl/port/WorldTables.h"
 
 #include <sys/stat.h>
 
@@ -377,6 +378,21 @@ TEST_F(BoardEntitiesTest, TheWorldsBoatAnswersTouchesAndItsMoneyBagsPickTheMansi
     ASSERT_EQ(mansion.children.size(), 2u);
     for (Norv::SmartPtr<CEnt> const& bag : mansion.children)
         EXPECT_EQ(TouchEntMgr::GetInstance().GetEnt(bag->pickColour), &mansion);
+    // Drawn in the mansion's frame, each bag stands at its place beside it.
+    for (size_t i = 0; i < mansion.children.size(); ++i) {
+        PVRTMat4 const drawn = mansion.worldMatrix * mansion.children[i]->worldMatrix;
+        PVRTVec3 const place = WorldTables::kMoneyBags[i].position;
+        EXPECT_NEAR(drawn.f[12], place.x, 0.5f);
+        EXPECT_NEAR(drawn.f[13], place.y, 0.5f);
+        EXPECT_NEAR(drawn.f[14], place.z, 0.5f);
+    }
+    // The bags rest without coins; a tap on the mansion, or on a bag,
+    // throws a burst from each.
+    for (Norv::SmartPtr<CEnt> const& bag : mansion.children)
+        EXPECT_TRUE(bag->particleSystems.empty());
+    mansion.OnTouch();
+    for (Norv::SmartPtr<CEnt> const& bag : mansion.children)
+        EXPECT_EQ(bag->particleSystems.size(), 1u);
     world.Clear();
     TouchEntMgr::GetInstance().Clear();
 }

@@ -1,17 +1,21 @@
 // The board's emitters as the game ships them, placed where the game places
-// them and drawn from a camera above: snow falls over the snowfields and
-// nowhere near the wheel, smoke curls up from a chimney within three
-// seconds, and a tapped money bag's burst throws coins where its spent
-// template throws none.
+// them and drawn from a camera above: snow falls over the mountain corner
+// and neither on the grass between the snowfields nor near the wheel, smoke curls up from a chimney within three
+// seconds out of the top of a chimney of the town's buildings, and a
+// tapped money bag's burst throws coins where its spent template throws
+// none.
 #include "DrawingWindow.h"
 
 #include "contrib/pvr/PVRTMat4.h"
 #include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
+#include "qrvl/original/phone/CWorld.h"
+#include "qrvl/original/phone/TouchEntMgr.h"
 #include "qrvl/port/Particles.h"
 #include "qrvl/port/WorldTables.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -58,7 +62,7 @@ protected:
     }
 };
 
-TEST_F(ShippedEmittersTest, SnowFallsOverTheSnowfieldsAndNotOverTheWheel)
+TEST_F(ShippedEmittersTest, SnowFallsOverTheMountainCornerAndNotBetweenTheFieldsOrOverTheWheel)
 {
     Norv::SmartPtr<Particles> snow = new Particles("particles/snow.xml");
     ASSERT_TRUE(Lit(*snow, PVRTVec3(3300.0f, 1600.0f, 1500.0f), PVRTVec3(3300.0f, 0.0f, 1500.0f)) == 0);
@@ -70,7 +74,7 @@ TEST_F(ShippedEmittersTest, SnowFallsOverTheSnowfieldsAndNotOverTheWheel)
     };
     Place const places[] = {
         {"the mountain corner", PVRTVec3(3300.0f, 0.0f, 1500.0f), true},
-        {"the ski slope", PVRTVec3(700.0f, 0.0f, 800.0f), true},
+        {"the grass between the snowfields", PVRTVec3(1700.0f, 0.0f, 1150.0f), false},
         {"the wheel", PVRTVec3(-2950.0f, 0.0f, 0.0f), false},
     };
     // Seen from high above, a stretch of land about 1200 units across.
@@ -91,10 +95,62 @@ TEST_F(ShippedEmittersTest, SmokeCurlsUpFromAChimneyWithinThreeSeconds)
     EXPECT_EQ(Lit(*smoke, eye, chimney), 0);
     Run(*smoke, 3.0f);
     EXPECT_GE(Lit(*smoke, eye, chimney), 3 * kDrawn);
-    // It rises: the puffs stand above the chimney top.
+    // It rises: the puffs stand above the chimney top, a puff emitted in
+    // the last frame on it.
     for (Particles::Particle const& puff : smoke->GetParticles()) {
-        EXPECT_GT(puff.position.y, chimney.y);
+        EXPECT_GE(puff.position.y, chimney.y);
+        if (puff.age > kFrame) {
+            EXPECT_GT(puff.position.y, chimney.y);
+        }
     }
+}
+
+// Every chimney's smoke comes out of the top of a chimney (or a
+// smokehouse's stack) of the buildings as the world stands them: the
+// highest part of the town right under the smoke's point tops out just
+// below it.
+TEST_F(ShippedEmittersTest, EveryChimneysSmokeRisesFromAChimneyTop)
+{
+    ASSERT_TRUE(Norv::MountPak(QUORVEL_RESOURCES_DIR "/board.pak", "", 0));
+    CWorld& world = CWorld::GetWorld();
+    TouchEntMgr::GetInstance().Clear();
+    for (int row = 0; row < WorldTables::kBuildingRows; row += 2)
+        world.LoadTouchableBuilding(row);
+    // The corners of a chimney stack's top lie this close round its middle,
+    // and the smoke starts at most this far above its top; the puffs need
+    // this much room round them.
+    constexpr float kStackReach = 20.0f;
+    constexpr float kAboveTop = 30.0f;
+    constexpr float kPuffRoom = 12.0f;
+    for (PVRTVec3 const& smoke : WorldTables::kChimneySmoke) {
+        float top = -1e9f;
+        float closeTop = -1e9f;
+        for (auto const& [file, entities] : world.GetNamedEnts()) {
+            for (Norv::SmartPtr<CEnt> const& building : entities) {
+                // A placed building draws its meshes with its own matrix.
+                ASSERT_TRUE(building->placed) << file;
+                CPVRTModelPOD const& model = building->GetModel().model;
+                for (unsigned m = 0; m < model.nNumMesh; ++m) {
+                    SPODMesh const& mesh = model.pMesh[m];
+                    ASSERT_NE(mesh.pInterleaved, nullptr) << file;
+                    for (unsigned v = 0; v < mesh.nNumVertex; ++v) {
+                        float const* p = reinterpret_cast<float const*>(mesh.pInterleaved + mesh.sVertex.Offset()
+                                                                        + v * mesh.sVertex.nStride);
+                        PVRTVec4 const at = building->worldMatrix * PVRTVec4(p[0], p[1], p[2], 1.0f);
+                        float const across = std::hypot(at.x - smoke.x, at.z - smoke.z);
+                        if (across <= kStackReach)
+                            top = std::max(top, at.y);
+                        if (across <= kPuffRoom)
+                            closeTop = std::max(closeTop, at.y);
+                    }
+                }
+            }
+        }
+        EXPECT_LE(closeTop, smoke.y) << "the smoke at " << smoke.x << ", " << smoke.z << " starts inside the building";
+        EXPECT_GE(top, smoke.y - kAboveTop) << "no chimney under the smoke at " << smoke.x << ", " << smoke.z;
+    }
+    world.Clear();
+    TouchEntMgr::GetInstance().Clear();
 }
 
 TEST_F(ShippedEmittersTest, ATappedMoneyBagThrowsCoinsWhereItsTemplateThrowsNone)
