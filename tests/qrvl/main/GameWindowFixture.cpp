@@ -297,10 +297,15 @@ bool GameWindowFixture::Choose(Image const& shot)
         std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
         return window.Click(card.first, card.second);
     }
-    case Choice::SpinToWin:
+    case Choice::SpinToWin: {
+        // A played Share the Wealth card may ask for more than one number:
+        // every look picks one more, a number not picked before, and tries
+        // OK, which takes the person on to the stake once enough are picked.
         // The stake's page replaces the numbers' at once.
-        return window.Click(kFirstNumberX, kFirstNumberY + 16) && Pause(kPageChange)
+        int const number = luckyPicks++ % kNumbersInRow;
+        return window.Click(kFirstNumberX + number * kNumberStep, kFirstNumberY + 16) && Pause(kPageChange)
                && window.Click(kButtonX, kSpinOkY) && Pause(kPageChange) && window.Click(kButtonX, kSpinOkY);
+    }
     case Choice::None: break;
     }
     return false;

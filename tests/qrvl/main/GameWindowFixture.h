@@ -159,6 +159,9 @@ constexpr int kNextHouseX = 860;
 constexpr int kFirstNumberX = 320;
 constexpr int kFirstNumberRimY = 306;
 constexpr int kFirstNumberY = 320;
+// The numbers of the first row, from the first.
+constexpr int kNumbersInRow = 5;
+constexpr int kNumberStep = 96;
 constexpr int kSpinOkY = 154 + 345 + 26;
 
 class GameWindowFixture : public testing::Test {
@@ -249,6 +252,7 @@ protected:
     NorvTest::ChildProcess game;
     NorvTest::TestWindow window;
     int fanPicks = 0;
+    int luckyPicks = 0;
     int plays = 0;
     // The game's random seed, for a game whose spins are known.
     char const* seed = nullptr;
