@@ -240,7 +240,8 @@ protected:
     // What a person does on the road between choices: at their turn taps
     // the bar that starts it, asks for the wheel (Return, which also leaves
     // looking round) and spins it (space); otherwise answers the rules'
-    // questions no (or OK) and taps past the messages.
+    // questions no (or OK), taps past the messages and comes back from
+    // looking round the board.
     void PlayOn(NorvTest::Image const& shot);
     // Plays on, answering the choice screens met, until the check holds.
     bool PlayUntil(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
