@@ -299,10 +299,15 @@ bool GameWindowFixture::Choose(Image const& shot)
         std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
         return window.Click(card.first, card.second);
     }
-    case Choice::SpinToWin:
+    case Choice::SpinToWin: {
+        // A played Share the Wealth card may ask for more than one number:
+        // every look picks one more, a number not picked before, and tries
+        // OK, which takes the person on to the stake once enough are picked.
         // The stake's page replaces the numbers' at once.
-        return window.Click(kFirstNumberX, kFirstNumberY + 16) && Pause(kPageChange)
+        int const number = luckyPicks++ % kNumbersInRow;
+        return window.Click(kFirstNumberX + number * kNumberStep, kFirstNumberY + 16) && Pause(kPageChange)
                && window.Click(kButtonX, kSpinOkY) && Pause(kPageChange) && window.Click(kButtonX, kSpinOkY);
+    }
     case Choice::None: break;
     }
     return false;
@@ -391,10 +396,16 @@ void GameWindowFixture::PlayOn(Image const& shot)
         window.Key("space");
         return;
     }
-    if (plays++ % 2 == 0)
-        window.Click(kButtonX, kOkKeyY);
-    else
-        window.Click(kOffWheelX, kOffWheelY);
+    // A tap on the board with no message to close starts a look round it,
+    // which may hide the bar as well; Return comes back to the wheel.
+    switch (plays++ % 3) {
+    case 0: window.Click(kButtonX, kOkKeyY); break;
+    case 1: window.Click(kOffWheelX, kOffWheelY); break;
+    default:
+        if (!BarShown(shot) && !PanelShown(shot))
+            window.Key("Return");
+        break;
+    }
 }
 
 bool GameWindowFixture::PlayUntil(std::string const& name, std::function<bool(Image const&)> const& check)

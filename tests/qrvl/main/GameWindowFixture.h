@@ -160,6 +160,9 @@ constexpr int kNextHouseX = 860;
 constexpr int kFirstNumberX = 320;
 constexpr int kFirstNumberRimY = 306;
 constexpr int kFirstNumberY = 320;
+// The numbers of the first row, from the first.
+constexpr int kNumbersInRow = 5;
+constexpr int kNumberStep = 96;
 constexpr int kSpinOkY = 154 + 345 + 26;
 // The HUD bar's explore button (its green left of the folded map on it),
 // which opens the map once the board is being looked round; the map
@@ -248,7 +251,8 @@ protected:
     // What a person does on the road between choices: at their turn taps
     // the bar that starts it, asks for the wheel (Return, which also leaves
     // looking round) and spins it (space); otherwise answers the rules'
-    // questions no (or OK) and taps past the messages.
+    // questions no (or OK), taps past the messages and comes back from
+    // looking round the board.
     void PlayOn(NorvTest::Image const& shot);
     // Plays on, answering the choice screens met, until the check holds.
     bool PlayUntil(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
@@ -270,6 +274,7 @@ protected:
     NorvTest::ChildProcess game;
     NorvTest::TestWindow window;
     int fanPicks = 0;
+    int luckyPicks = 0;
     int plays = 0;
     // The game's random seed, for a game whose spins are known.
     char const* seed = nullptr;

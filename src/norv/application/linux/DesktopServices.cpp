@@ -92,6 +92,13 @@ bool DesktopServices::OpenWebBrowser(WideString const& url)
 
 void DesktopServices::ShowCursor(bool show)
 {
+    // With the cursor hidden in a grabbed (full-screen) window, SDL on X11
+    // turns to relative motion: the pointer is warped to the middle and its
+    // moves are summed, so a pointer that jumps (a tablet, a touch screen, a
+    // remote desktop) is seen far from where it points. Only the picture is
+    // to go: the game draws its own cursor where the pointer is. A player's
+    // own setting of the variable is kept.
+    setenv("SDL_MOUSE_RELATIVE", "0", 0);
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 

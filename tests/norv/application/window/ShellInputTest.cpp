@@ -21,6 +21,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -138,9 +139,9 @@ void PushFocus(bool gain)
     SDL_PushEvent(&event);
 }
 
-// Opens a window (not full screen) with the given command line and flags,
-// runs the loop on this thread and `drive` on another, which ends the loop
-// when it returns, unless the loop ended already.
+// Opens a window (not full screen unless asked) with the given command line
+// and flags, runs the loop on this thread and `drive` on another, which ends
+// the loop when it returns, unless the loop ended already.
 class ShellInputTest : public testing::Test {
 protected:
     void SetUp() override
@@ -153,14 +154,17 @@ protected:
 
     void TearDown() override { Norv::EngineSingletons::InstallMixer(nullptr); }
 
-    void Run(std::vector<std::string> arguments, unsigned int flags, std::function<void(TestWindow&)> drive)
+    void Run(std::vector<std::string> arguments, unsigned int flags, std::function<void(TestWindow&)> drive,
+             bool fullScreen = false)
     {
         arguments.insert(arguments.begin(), "shell-test");
         std::vector<char*> argv;
         for (std::string& argument : arguments)
             argv.push_back(argument.data());
+        // Settings last from one test's command line to the next.
+        Norv::screenScale = 1;
         Norv::ParseCommandLine(static_cast<int>(argv.size()), argv.data());
-        Norv::g_fullScreen = false;
+        Norv::g_fullScreen = fullScreen;
 
         Norv::SmartPtr<RecordingShell> shell(new RecordingShell(flags));
         ASSERT_TRUE(shell->IsStarted());
@@ -222,6 +226,27 @@ TEST_F(ShellInputTest, ResizeIsReportedInLogicalPixels)
         ASSERT_TRUE(g_recorder.WaitFor(Entry("resize", 500, 350)));
         ASSERT_TRUE(window.WaitForSize(1000, 700));
     });
+}
+
+// The game hides the system's cursor and draws its own where the shell says
+// the pointer is; full screen, the pointer is grabbed, and a pointer that
+// jumps (a tablet, a touch screen, a remote desktop) must still be seen
+// where it points, not where its moves add up to.
+TEST_F(ShellInputTest, PointerJumpsArriveWhereTheyPointInAFullScreenWindowWithTheCursorHidden)
+{
+    Run(
+        {"-w", "320", "-h", "240"}, kGameFlags,
+        [](TestWindow& window) {
+            ASSERT_TRUE(window.WaitForSize(320, 240));
+            for (auto [x, y] : {std::pair{10, 10}, {300, 220}, {160, 30}, {20, 200}, {310, 5}}) {
+                ASSERT_TRUE(window.MouseMove(x, y));
+                ASSERT_TRUE(g_recorder.WaitFor(Entry("move", x, y, -1))) << x << "," << y;
+            }
+            ASSERT_TRUE(window.Click(250, 180));
+            ASSERT_TRUE(g_recorder.WaitFor(Entry("up", 250, 180, 0)));
+            EXPECT_TRUE(g_recorder.Has(Entry("down", 250, 180, 0)));
+        },
+        true);
 }
 
 TEST_F(ShellInputTest, KeysAreTranslatedAndAltF4Quits)

@@ -87,6 +87,26 @@ TEST(Rules, BackOnAForkAsksAgainAndStillCharges)
     EXPECT_EQ(2, game.players[0].getLoans());
 }
 
+TEST(Rules, APersonsAnswerAtNightSchoolTakesThatWay)
+{
+    struct Way {
+        int answer;
+        int space;
+        int cash;
+        int loans;
+    };
+    for (Way const way : {Way{0, 41, 0, 2}, Way{1, 43, 10000, 0}}) {
+        RulesFixture game(2);
+        game.makeHuman(0);
+        game.putCar(1, 0);
+        game.screens.branchAnswers = {way.answer};
+        landOn(game, 0, 40);
+        EXPECT_EQ(way.space, game.board->getStoredForkIndex()) << "answer " << way.answer;
+        EXPECT_EQ(way.cash, game.players[0].getCash()) << "answer " << way.answer;
+        EXPECT_EQ(way.loans, game.players[0].getLoans()) << "answer " << way.answer;
+    }
+}
+
 TEST(Rules, CollegeCareers)
 {
     RulesFixture game(2);
