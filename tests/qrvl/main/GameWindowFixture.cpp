@@ -297,10 +297,13 @@ bool GameWindowFixture::Choose(Image const& shot)
         std::pair<int, int> const card = cards[static_cast<size_t>(fanPicks++) % cards.size()];
         return window.Click(card.first, card.second);
     }
-    case Choice::SpinToWin:
-        // The stake's page replaces the numbers' at once.
-        return window.Click(kFirstNumberX, kFirstNumberY + 16) && Pause(kPageChange)
+    case Choice::SpinToWin: {
+        // A number picked again would be put back: each pick takes the next
+        // one. The stake's page replaces the numbers' at once.
+        int const number = numberPicks++ % kNumbersInRow;
+        return window.Click(kFirstNumberX + number * kNumberStep, kFirstNumberY + 16) && Pause(kPageChange)
                && window.Click(kButtonX, kSpinOkY) && Pause(kPageChange) && window.Click(kButtonX, kSpinOkY);
+    }
     case Choice::None: break;
     }
     return false;
