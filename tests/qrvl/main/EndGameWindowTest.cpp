@@ -52,9 +52,11 @@ constexpr Rgb kRowWithJournal = {225, 240, 255};
 
 using EndGameWindowTest = GameWindowFixture;
 
-// Disabled until a whole game fits the time below: the person retires and
-// the computer plays on alone, and on a busy machine the game is still
-// going when the time is up.
+// Disabled until a whole game fits the time below: the person's turns now
+// run on the faster clock, but a computer's skipped turn still takes
+// seconds with nothing drawn (its wheel, the spaces it shows and the money
+// it moves wait on more than the skipped timers), and two players are
+// still on the road, past the second fork, when the time is up.
 TEST_F(EndGameWindowTest, DISABLED_AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
 {
     SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
