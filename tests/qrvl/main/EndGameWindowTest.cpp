@@ -31,10 +31,10 @@ constexpr int kSkipKeyY = 30;
 constexpr Rgb kSkipOrange = {0xff, 0x8a, 0x3d};
 // Inside the right-hand card of two, left of its picture.
 constexpr int kRightCardEdgeX = 560;
-// The ranking's gold cup, and its OK (the retirement statement's OK stands
+// The ranking's gold cup below its star, and its OK (the retirement statement's OK stands
 // at the same place).
 constexpr int kTrophyX = 192 + 510 + 48;
-constexpr int kTrophyY = 154 + 40 + 30;
+constexpr int kTrophyY = 154 + 40 + 56;
 constexpr Rgb kGold = {0xff, 0xcf, 0x3f};
 constexpr int kRankingOkY = 154 + 400 + 30;
 // The journal: its leather cover left of the pages, and Back below the book.
