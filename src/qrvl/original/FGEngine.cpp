@@ -158,12 +158,17 @@ void FGEngine::entTick()
         resumePending = false;
         FrontEndHooks::Get().RequestSaveFileCheck();
     }
-    float const factor = GetTimeDistortionFactor() * TestTimeScale::Get();
+    float const factor = GetClockSpeed();
     std::int32_t const elapsed = static_cast<std::int32_t>(clock() - lastTickTime);
     tickTime = static_cast<int>(static_cast<float>(elapsed) * factor);
     resetTickTimer();
     if (tickTime > 0)
         onTick();
+}
+
+float FGEngine::GetClockSpeed() const
+{
+    return GetTimeDistortionFactor() * TestTimeScale::Get();
 }
 
 void FGEngine::entRender(Norv::Surface* surface)

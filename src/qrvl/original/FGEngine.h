@@ -105,6 +105,9 @@ public:
     virtual int getTickTime();
     virtual void resetTickTimer() { lastTickTime = clock(); }
     virtual float GetTimeDistortionFactor() const { return 1.0f; }
+    // How much faster than real time the game's ticks and timers run: the
+    // top mode's distortion times a window test's scale.
+    float GetClockSpeed() const;
     // 0 to 32767 from a 32-bit linear congruential generator.
     virtual int rand();
     virtual void startBrewTimer(int) {}

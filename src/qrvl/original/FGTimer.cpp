@@ -39,7 +39,7 @@ void FGTimer::startAt(int ms, int alreadyElapsed)
 void FGTimer::begin(int ms, int alreadyElapsed)
 {
     FGEngine const* engine = FGEngine::getEngine();
-    float const factor = engine ? engine->GetTimeDistortionFactor() : 1.0f;
+    float const factor = engine ? engine->GetClockSpeed() : 1.0f;
     if (factor != 1.0f && factor != 0.0f)
         ms = static_cast<int>(static_cast<float>(ms) / factor);
     duration = ms;

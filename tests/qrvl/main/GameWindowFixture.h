@@ -156,7 +156,8 @@ constexpr Rgb kStopRed = {0xd8, 0x28, 0x3a};
 // one in the middle.
 constexpr int kNextHouseX = 860;
 // Spin to Win's numbers: the rim and the cream of the wheel's first
-// number, and the page's OK, where the stake's page has its OK too.
+// number, the distance to the next one along its row of five, and the
+// page's OK, where the stake's page has its OK too.
 constexpr int kFirstNumberX = 320;
 constexpr int kFirstNumberRimY = 306;
 constexpr int kFirstNumberY = 320;
@@ -234,8 +235,9 @@ protected:
     static std::vector<std::pair<int, int>> FanCards(NorvTest::Image const& shot);
     // Answers the choice screen in the screenshot as a person would: the
     // right-hand way or card, OK or Buy, the face-down cards in turn, Spin
-    // to Win on the first number at the lowest stake. False when no choice
-    // screen is shown.
+    // to Win on the numbers in turn (a card may ask for up to four; OK
+    // shows once they are all picked) at the lowest stake. False when no
+    // choice screen is shown.
     bool Choose(NorvTest::Image const& shot);
     // Waits for the check, answering the choice screens on the way and
     // otherwise doing `meanwhile` with the screenshot.
