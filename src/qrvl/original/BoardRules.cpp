@@ -9,6 +9,7 @@
 #include "qrvl/original/ChoiceScreens.h"
 #include "qrvl/original/Event.h"
 #include "qrvl/original/HouseCard.h"
+#include "qrvl/original/Hud.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/PlayerEnums.h"
 #include "qrvl/original/QuorvelCard.h"
@@ -615,7 +616,7 @@ void Board::buyBetterHome()
         state = kBetterHouseAnswer;
         presenter->setHudMode(kHudBothOff);
         HouseCard* house = player->getHouse();
-        RuleMessage text2{{"S_BTRHM2", {std::to_string(house ? house->price : 0), std::to_string(house ? house->saleValue : 0)}}};
+        RuleMessage text2{{"S_BTRHM2", {Hud::moneyText(house ? house->price : 0), Hud::moneyText(house ? house->saleValue : 0)}}};
         screens->pushYesNo({{"S_BTRHM", {}}}, {{"S_BTRHM1", {}}}, text2);
         return;
     }
@@ -652,7 +653,7 @@ void Board::retire()
         word = "S_MILLION";
     }
     RuleMessage text{{"S_AI_RETIRE_MILL",
-                      {player->getName(), word, std::to_string(TurnRules::RetirementWorth(*player, false)),
+                      {player->getName(), word, Hud::moneyText(TurnRules::RetirementWorth(*player, false)),
                        std::to_string(player->getNumQuorvelCards())}}};
     presenter->addToReport(text);
     popup(text, kRetireMs);

@@ -8,6 +8,7 @@
 #include "qrvl/original/CardPile.h"
 #include "qrvl/original/ChoiceScreens.h"
 #include "qrvl/original/Event.h"
+#include "qrvl/original/Hud.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/RulesEngine.h"
@@ -117,7 +118,7 @@ void Board::payBank(Player* player, const BoardSpace* space)
 void Board::askPayCard()
 {
     state = kUsePayCardAnswer;
-    screens->pushYesNo({{"S_USE_PAY", {}}}, {{"S_PLYR_USE_PAY", {std::to_string(amount)}}}, {});
+    screens->pushYesNo({{"S_USE_PAY", {}}}, {{"S_PLYR_USE_PAY", {Hud::moneyText(amount)}}}, {});
 }
 
 void Board::answerPayCard()
@@ -180,7 +181,7 @@ void Board::askCollectCard()
     state = kUseCollectCardAnswer;
     const char* pronoun = lander->isFemale() ? "S_SHE" : "S_HE";
     screens->pushYesNo({{"S_USE_COLLECT", {}}},
-                       {{"S_AI_LAND_COLLECT", {lander->getName(), std::to_string(amount), pronoun}}}, {});
+                       {{"S_AI_LAND_COLLECT", {lander->getName(), Hud::moneyText(amount), pronoun}}}, {});
 }
 
 void Board::answerCollectCard()
@@ -199,7 +200,7 @@ void Board::answerCollectCard()
         moveBetween(lander, human, half);
         RulesEngine::get().playSound("player_get_cash");
         if (!isPNP)
-            presenter->addToReport({{"S_YOU_USED", {lander->getName(), std::to_string(half)}}});
+            presenter->addToReport({{"S_YOU_USED", {lander->getName(), Hud::moneyText(half)}}});
     } else {
         lander->useSTWCard(ShareTheWealthCard::kExemption);
         popup({{"S_USE_EXMPT_CRD", {lander->getName()}}}, kLongWaitMs);
@@ -304,7 +305,7 @@ void Board::answerBlock()
         moveBetween(human, cardHolder, half);
         if (!isPNP)
             presenter->addToReport({{"", {cardHolder->getName()}}, {"S_USED_STW", {}}, {"S_HAD2PAY", {}},
-                                    {"", {std::to_string(half)}}});
+                                    {"", {Hud::moneyText(half)}}});
     }
     if (isPNP)
         queueEvent(cardHolder, Event::kCardPlayedAgainst, human->getPassNPlayId(), half, blocked);
@@ -509,7 +510,7 @@ void Board::startDayCare()
         int humanPaid = human ? human->getNumChildren() * perChild : 0;
         if (humanPaid > 0) {
             line.push_back({"S_HAD2PAY", {}});
-            line.push_back({"", {std::to_string(humanPaid)}});
+            line.push_back({"", {Hud::moneyText(humanPaid)}});
         }
         presenter->addToReport(line);
     }
@@ -540,12 +541,12 @@ void Board::startSpinToWin()
             int prize = kSpinToWinPrizeFactor * bet;
             ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), prize);
             player->transactCash(prize);
-            popup({{"S_AI_WONSPIN", {player->getName(), std::to_string(prize)}}}, kLongWaitMs);
+            popup({{"S_AI_WONSPIN", {player->getName(), Hud::moneyText(prize)}}}, kLongWaitMs);
             engine.playSound("player_get_cash");
         } else {
             ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), -bet);
             player->transactCash(-bet);
-            popup({{"S_AI_LOSTSPIN", {player->getName(), std::to_string(bet)}}}, kLongWaitMs);
+            popup({{"S_AI_LOSTSPIN", {player->getName(), Hud::moneyText(bet)}}}, kLongWaitMs);
         }
     }
     waitThen(atLeast(ms, kLongWaitMs), kIdle);
@@ -576,13 +577,13 @@ void Board::calcSpin2WinResults()
         int prize = kSpinToWinPrizeFactor * wager;
         ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), prize);
         player->transactCash(prize);
-        popup({{"S_PLYR_WON_S2W", {std::to_string(prize)}}}, kLongWaitMs);
+        popup({{"S_PLYR_WON_S2W", {Hud::moneyText(prize)}}}, kLongWaitMs);
         engine.playSound("player_get_cash");
         engine.playSound("player_win_competition");
     } else {
         ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), -wager);
         player->transactCash(-wager);
-        popup({{"S_PLYR_LOSE_S2W", {std::to_string(wager)}}}, kLongWaitMs);
+        popup({{"S_PLYR_LOSE_S2W", {Hud::moneyText(wager)}}}, kLongWaitMs);
         engine.vibrate(250);
         engine.playSound("player_get_cash");
         engine.playSound("player_lose_cash");

@@ -24,11 +24,16 @@ public:
 
 class RecordingPresenter : public BoardPresenter {
 public:
-    void showInfoPopup(const RuleMessage& message, int) override { popups.push_back(message.at(0).id); }
+    void showInfoPopup(const RuleMessage& message, int) override
+    {
+        popups.push_back(message.at(0).id);
+        lastPopup = message;
+    }
     void addToReport(const RuleMessage& message) override { report.push_back(message); }
     bool sawPopup(const std::string& id) const;
 
     std::vector<std::string> popups;
+    RuleMessage lastPopup;
     std::vector<RuleMessage> report;
     // Numbers the wheel stops on, in order; random once they run out.
     std::vector<int> wheel;

@@ -4,11 +4,13 @@
 #include "qrvl/original/CareerCard.h"
 #include "qrvl/original/Event.h"
 #include "qrvl/original/HouseCard.h"
+#include "qrvl/original/Hud.h"
 #include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/ShareTheWealthCard.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -210,9 +212,13 @@ TEST(Rules, SpinToWinWithASpinFourCard)
     game.putCar(1, 0);
     game.players[0].transactCash(90000);
     game.players[0].addShareTheWealth(ShareTheWealthCard::create(ShareTheWealthCard::kSpinFour));
+    int const before = game.players[0].getCash();
     landOn(game, 0, 32);
     EXPECT_FALSE(game.players[0].hasSTWCard(ShareTheWealthCard::kSpinFour)); // used win or lose
     EXPECT_TRUE(game.presenter.sawPopup("S_AI_WONSPIN") || game.presenter.sawPopup("S_AI_LOSTSPIN"));
+    // What was won or lost reads as money.
+    ASSERT_FALSE(game.presenter.lastPopup.empty());
+    EXPECT_EQ(game.presenter.lastPopup[0].args.at(1), Hud::moneyText(std::abs(game.players[0].getCash() - before)));
 }
 
 TEST(Rules, PersonsSpinToWinSettlesAfterItsOwnSpin)
