@@ -3,14 +3,11 @@
 // answers and journal entries, the career and house cards, and the Share
 // the Wealth choice and display.
 #include "tests/qrvl/menu/ScreenProbe.h"
-#include "tests/support/ImageFixtures.h"
+#include "tests/qrvl/menu/ScriptedModesTest.h"
 
 #include "norv/base/Lua.h"
-#include "norv/base/Registry.h"
-#include "norv/base/TextDict.h"
 #include "qrvl/menu/GuifHudManager.h"
 #include "qrvl/menu/HudTransitions.h"
-#include "qrvl/menu/ResManager.h"
 #include "qrvl/original/Car.h"
 #include "qrvl/original/CareerCard.h"
 #include "qrvl/original/FGModeManager.h"
@@ -32,7 +29,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,9 +37,6 @@ namespace {
 
 using ScreenProbe::Script;
 using ScreenProbe::Shown;
-
-std::uint32_t s_now = 1000;
-std::uint32_t ReadClock() { return s_now; }
 
 // A choice screen with only the base's rules and a screen that can slide.
 class BareChoice : public ModeChoose {
@@ -56,45 +49,13 @@ public:
     }
 };
 
-class ChoiceModesTest : public ImageTest::MountedAssets {
+class ChoiceModesTest : public ScriptedModesTest {
 protected:
     void SetUp() override
     {
-        MountedAssets::SetUp();
-        std::filesystem::copy(MENU_SCRIPTS_DIR, folder, std::filesystem::copy_options::recursive);
-        Norv::g_registry = new Norv::Registry();
-        Norv::g_textDict = new Norv::TextDict();
-        qrvl::g_resManager = new qrvl::ResManager;
-        qrvl::g_resManager->Init(1024, 768);
-        FGEngine::setClock(&ReadClock);
-        engine = std::make_unique<QuorvelEngine>();
-        engine->setCriticals(nullptr, nullptr);
-        engine->entEvent(FGEngine::EventStart, 0, 0);
-        engine->getModeManager()->setMode(new QuorvelMode);
-        Tick();
+        ScriptedModesTest::SetUp();
         player.init(0, "Ann", 1, false, false, &car, 1);
         player.CreateJournal();
-    }
-    void TearDown() override
-    {
-        engine.reset();
-        FGEngine::setClock(nullptr);
-        qrvl::g_resManager.Release();
-        Norv::g_textDict.Release();
-        Norv::g_registry.Release();
-        MountedAssets::TearDown();
-    }
-
-    void Tick(std::uint32_t ms = 50)
-    {
-        s_now += ms;
-        engine->entTick();
-    }
-
-    void Push(FGMode* mode)
-    {
-        engine->getModeManager()->pushMode(mode);
-        Tick();
     }
 
     // Ticks until the slides of the screens are over.
@@ -104,7 +65,6 @@ protected:
             Tick();
     }
 
-    FGMode* Top() const { return engine->getModeManager()->getCurrentMode(); }
 
     std::vector<unsigned> JournalIds() const
     {
@@ -116,7 +76,6 @@ protected:
 
     Car car;
     Player player;
-    std::unique_ptr<QuorvelEngine> engine;
 };
 
 TEST_F(ChoiceModesTest, WithoutATimeoutTheScreenNeverClosesByItself)

@@ -3,16 +3,13 @@
 // journal entries, high scores and emptied saves, and the journal viewer's
 // pages and turns.
 #include "tests/qrvl/menu/ScreenProbe.h"
+#include "tests/qrvl/menu/ScriptedModesTest.h"
 #include "tests/support/Environment.h"
-#include "tests/support/ImageFixtures.h"
 #include "tests/support/TempFolder.h"
 
-#include "norv/base/Registry.h"
-#include "norv/base/TextDict.h"
 #include "guif/ColorText.h"
 #include "guif/TextBox.h"
 #include "guif/TextLine.h"
-#include "qrvl/menu/ResManager.h"
 #include "qrvl/original/Car.h"
 #include "qrvl/original/FGData.h"
 #include "qrvl/original/FGFileSystem.h"
@@ -35,7 +32,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,28 +42,11 @@ using ScreenProbe::Script;
 using ScreenProbe::Shown;
 using ScreenProbe::Text;
 
-std::uint32_t s_now = 1000;
-std::uint32_t ReadClock() { return s_now; }
-
-class EndOfGameTest : public ImageTest::MountedAssets {
+class EndOfGameTest : public ScriptedModesTest {
 protected:
     void SetUp() override
     {
-        MountedAssets::SetUp();
-        std::filesystem::copy(MENU_SCRIPTS_DIR, folder, std::filesystem::copy_options::recursive);
-        environment.Set("XDG_DATA_HOME", userData.path);
-        Norv::g_registry = new Norv::Registry();
-        Norv::g_textDict = new Norv::TextDict();
-        qrvl::g_resManager = new qrvl::ResManager;
-        qrvl::g_resManager->Init(1024, 768);
-        FGEngine::setClock(&ReadClock);
-        GameFlowHooks::Install(new InGameFlow);
-        GameFlowHooks::Get().InitJournalData();
-        engine = std::make_unique<QuorvelEngine>();
-        engine->setCriticals(nullptr, nullptr);
-        engine->entEvent(FGEngine::EventStart, 0, 0);
-        engine->getModeManager()->setMode(new QuorvelMode);
-        Tick();
+        ScriptedModesTest::SetUp();
         HighScoreManager::GetHighScoreManager().SetDefaultData();
         for (int i = 0; i < ModeEndgame::kMaxPlayers; ++i) {
             players[i].init(i, names[i], 0, false, false, &cars[i], i);
@@ -75,34 +54,14 @@ protected:
             seats[i] = &players[i];
         }
     }
-    void TearDown() override
-    {
-        engine.reset();
-        GameFlowHooks::Install(nullptr);
-        FGEngine::setClock(nullptr);
-        qrvl::g_resManager.Release();
-        Norv::g_textDict.Release();
-        Norv::g_registry.Release();
-        MountedAssets::TearDown();
-    }
 
-    void Tick(std::uint32_t ms = 50)
+    void InstallHooks() override
     {
-        s_now += ms;
-        engine->entTick();
+        environment.Set("XDG_DATA_HOME", userData.path);
+        GameFlowHooks::Install(new InGameFlow);
+        GameFlowHooks::Get().InitJournalData();
     }
-    // Ticks for the whole time, a frame at a time.
-    void Run(int ms)
-    {
-        for (int left = ms; left > 0; left -= 50)
-            Tick(50);
-    }
-    void Push(FGMode* mode)
-    {
-        engine->getModeManager()->pushMode(mode);
-        Tick();
-    }
-    FGMode* Top() const { return engine->getModeManager()->getCurrentMode(); }
+    void UninstallHooks() override { GameFlowHooks::Install(nullptr); }
 
     static std::string Money(int amount) { return GameUtil::getMoneyString(amount); }
 
@@ -132,7 +91,6 @@ protected:
 
     NorvTest::Environment environment;
     TempFolder userData;
-    std::unique_ptr<QuorvelEngine> engine;
     char const* const names[ModeEndgame::kMaxPlayers] = {"Ann", "Ben", "Cat", "Dan", "Eve", "Fay"};
     Car cars[ModeEndgame::kMaxPlayers];
     Player players[ModeEndgame::kMaxPlayers];
