@@ -40,6 +40,7 @@ CGuifPageYesNo::CGuifPageYesNo() : screen(new TranslatableScreen(0, nullptr))
 {
     RunHudPageScript(screen->GetLua(), kScriptFile, this);
     header = dynamic_cast<Guif::TextLine*>(screen->FindControl("Header"));
+    ribbon = screen->FindControl("BoardImage");
     subtext = dynamic_cast<Guif::TextBox*>(screen->FindControl("Subtext"));
     yesKey = screen->FindControl("YesKey");
     noKey = screen->FindControl("NoKey");
@@ -52,6 +53,8 @@ void CGuifPageYesNo::setLabelText(char const* title, char const* text, char cons
 {
     YesNoLabels const labels = YesNoLabels::From(title, text, text2, okOnly);
     Show(header, labels.headerShown);
+    // A question without a title has no ribbon to hold one (the compact page has none at all).
+    Show(ribbon, labels.headerShown);
     if (header && labels.headerShown)
         header->SetText(labels.header, true);
     if (subtext && !labels.body.empty())

@@ -51,6 +51,7 @@ private:
     void Press(Answer answer);
 
     Guif::TextLine* header = nullptr;
+    Guif::Control* ribbon = nullptr;
     Guif::TextBox* subtext = nullptr;
     Guif::Control* yesKey = nullptr;
     Guif::Control* noKey = nullptr;

@@ -144,9 +144,17 @@ TEST_F(HudManagerDrawing, ContainsAndDrawingFollowThePagesInTheirOrder)
     manager.hide = true;
     Draw([&](Norv::Surface* surface) { manager.drawSelf(surface); });
     SaveShot();
-    // The question's cream panel over the bars' place, and no pause button.
+    // The question's cream panel over the bars' place, and no pause button;
+    // a question without a title has no title ribbon.
     EXPECT_TRUE(Near(212, 700, {0xff, 0xfa, 0xf0}, 8));
     EXPECT_EQ(LitPixels(kWidth - 80, 20, 60, 60), 0);
+    Point const onRibbon{kWidth / 2 - 180, 250};
+    EXPECT_TRUE(Near(onRibbon.x, onRibbon.y, {0xff, 0xfa, 0xf0}, 8));
+
+    manager.ExitYesNoModalDialogue();
+    manager.EnterYesNoModalDialogue("Quit", "Are you sure?", nullptr, false);
+    Draw([&](Norv::Surface* surface) { manager.drawSelf(surface); });
+    EXPECT_TRUE(Near(onRibbon.x, onRibbon.y, {0x2f, 0x7f, 0xdc}, 8));
 }
 
 // A payment in flight runs to its end while both bars are hidden: the rules
