@@ -75,7 +75,8 @@ public:
     virtual void panToSpinner() {}
     virtual void panToEvent(Car*, bool) {}
     virtual bool destinationReached() const { return true; }
-    // Free look: a pan by window pixels, a zoom by steps.
+    // Free look: a pan by window pixels, a zoom by steps (a positive step
+    // brings the camera nearer).
     virtual void panCamera(float, float) {}
     virtual void zoomCamera(int) {}
 

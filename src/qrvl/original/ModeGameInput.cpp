@@ -354,7 +354,7 @@ void ModeGame::enterPlayerOverview()
 
 void ModeGame::Zoom(float step, int direction)
 {
-    WorldHooks::Get().ZoomY(static_cast<short>(direction * (step / kZoomNotchSeconds * kZoomNotch)));
+    screens->presenter().zoomCamera(static_cast<int>(direction * (step / kZoomNotchSeconds * kZoomNotch)));
 }
 
 void ModeGame::pause()

@@ -352,12 +352,6 @@ void CWorld::Init()
     loading = false;
 }
 
-void CWorldHooks::ZoomY(short delta)
-{
-    if (CCameraController* camera = CWorld::GetWorld().cameraController.get())
-        camera->ZoomY(delta);
-}
-
 PVRTMat4 CWorld::GetCamera() const
 {
     return cameraController ? cameraController->GetCamera() : PVRTMat4::Identity();

@@ -136,7 +136,6 @@ public:
     bool CanRender() override { return CWorld::GetWorld().HasScene(); }
     void Render() override { CWorld::GetWorld().Render(); }
     void Touch(int x, int y) override { CWorld::GetWorld().Touch(x, y); }
-    void ZoomY(short delta) override;
     void FreeLook(CarMotion* car) override { CWorld::GetWorld().FreeLook(car); }
     void MoveFreeLook(float x, float z) override { CWorld::GetWorld().MoveFreeLook(x, z); }
     void Clear() override { CWorld::GetWorld().Clear(); }

@@ -27,8 +27,6 @@ public:
     // A tap at window pixel (x, y), y counted from the bottom: picked by
     // the next drawing.
     virtual void Touch(int, int) {}
-    // Free look's zoom: a positive delta brings the camera nearer.
-    virtual void ZoomY(short) {}
     // Free look over the car's body (over the wheel for none), and a jump
     // of the free look to the ground point (x, z).
     virtual void FreeLook(CarMotion*) { }

@@ -4,12 +4,12 @@
 // the zoom keys' time held becomes the camera's zoom.
 #include "InGameFixture.h"
 
+#include "qrvl/original/BoardPresenter.h"
 #include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/ModeGame.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/phone/CSkipManager.h"
-#include "qrvl/original/phone/WorldHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +30,17 @@ public:
 };
 
 // The camera's zooms asked of the board.
-class ZoomedWorld : public WorldHooks {
+class ZoomedScreens : public RecordingScreens {
 public:
-    void ZoomY(short delta) override { zooms.push_back(delta); }
-    std::vector<int> zooms;
+    class Camera : public BoardPresenter {
+    public:
+        void zoomCamera(int steps) override { zooms.push_back(steps); }
+        std::vector<int> zooms;
+    };
+
+    BoardPresenter& presenter() override { return camera; }
+
+    Camera camera;
 };
 
 class SkippedTurnsTest : public InGameTest {
@@ -132,8 +139,8 @@ TEST_F(SkippedTurnsTest, PausingEndsASkip)
 
 TEST_F(InGameTest, TheZoomKeysTimeHeldBecomesTheCamerasZoom)
 {
-    ZoomedWorld* world = new ZoomedWorld;
-    WorldHooks::Install(world);
+    auto* screens = new ZoomedScreens;
+    UseScreens(screens);
     StartProgram(5);
     ModeGame* game = Launch(QuorvelEngine::GameModeSingle, false);
     ASSERT_NE(game, nullptr);
@@ -141,9 +148,8 @@ TEST_F(InGameTest, TheZoomKeysTimeHeldBecomesTheCamerasZoom)
     game->Zoom(0.07f, 1);
     game->Zoom(2.5f, -1);
     game->Zoom(0.01f, 1);
-    EXPECT_EQ(world->zooms, (std::vector<int>{25, -892, 3}));
+    EXPECT_EQ(screens->camera.zooms, (std::vector<int>{25, -892, 3}));
     StopProgram();
-    WorldHooks::Install(nullptr);
 }
 
 } // namespace
