@@ -154,12 +154,14 @@ TEST_P(FrontEndSweepTest, NoTextLeavesItsControl)
 }
 
 Sweep const kSweeps[] = {
-    {"en_GB", "englishUK", 1024, 768, 1.0}, {"en_US", "english", 1024, 768, 1.0},
-    {"fr_FR", "french", 1024, 768, 1.0},    {"de_DE", "german", 1024, 768, 1.0},
-    {"it_IT", "italian", 1024, 768, 1.0},   {"es_ES", "spanish", 1024, 768, 1.0},
+    {"en_US", "english", 1024, 768, 1.0}, {"de_DE", "german", 1024, 768, 1.0},
 #if !defined(__SANITIZE_ADDRESS__)
-    // The large art's layouts are the same code at another scale: the
-    // sanitizer build, several times slower, leaves them to the normal build.
+    // Which text fits is the same in both builds, and the large art's layouts
+    // are the same code at another scale: the sanitizer build, several times
+    // slower, opens every screen in two languages and leaves the rest to the
+    // normal build.
+    {"en_GB", "englishUK", 1024, 768, 1.0}, {"fr_FR", "french", 1024, 768, 1.0},
+    {"it_IT", "italian", 1024, 768, 1.0},   {"es_ES", "spanish", 1024, 768, 1.0},
     {"en_GB", "englishUK", 1920, 1080, 1.4}, {"en_US", "english", 1920, 1080, 1.4},
     {"fr_FR", "french", 1920, 1080, 1.4},    {"de_DE", "german", 1920, 1080, 1.4},
     {"it_IT", "italian", 1920, 1080, 1.4},   {"es_ES", "spanish", 1920, 1080, 1.4},
