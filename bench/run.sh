@@ -140,7 +140,9 @@ print_table() {
     cat <<'NOTES'
 
 The running game is a new game the menu starts by itself; its board is
-measured over the last frames of the run. No peer engine is compared.
+measured over the last frames of the run. Steady memory is what the game and
+the bare window each hold at their last frame, as they report it themselves
+before their teardown. No peer engine is compared.
 NOTES
 }
 

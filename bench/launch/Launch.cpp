@@ -2,7 +2,9 @@
 // the time from launch to its first presented frame (the program reports
 // that moment on stderr when QUORVEL_BENCH_FRAMES is set), its resident
 // memory while it runs and at its peak, and its processor time in a window
-// of the run. Prints key=value lines for bench/run.sh.
+// of the run. Prints key=value lines for bench/run.sh. A program that
+// reports its own resident memory at its last frame (the game and the floor
+// do) is taken at its word for the steady figures.
 //
 //   bench-launch [--cpu-window FROM SECONDS] -- program arguments...
 #include <sys/resource.h>
@@ -26,6 +28,8 @@ namespace {
 constexpr std::chrono::milliseconds kSampleInterval(20);
 constexpr char const* kFirstFrameLine = "bench: first frame at ";
 constexpr char const* kFigurePrefix = "bench: ";
+// The program's own figure of its resident memory at its last frame.
+constexpr char const* kSteadyFigure = "bench: steady_rss_mib=";
 
 double SteadySeconds()
 {
@@ -164,13 +168,17 @@ int main(int argc, char** argv)
     // Figures the program measured itself: "bench: key=value" lines.
     std::istringstream lines(output);
     std::string line;
-    while (std::getline(lines, line))
-        if (line.rfind(kFigurePrefix, 0) == 0 && line.find('=') != std::string::npos)
+    bool steadyReported = false;
+    while (std::getline(lines, line)) {
+        if (line.rfind(kFigurePrefix, 0) == 0 && line.find('=') != std::string::npos) {
             std::printf("%s\n", line.c_str() + std::strlen(kFigurePrefix));
+            steadyReported = steadyReported || line.rfind(kSteadyFigure, 0) == 0;
+        }
+    }
     std::printf("peak_rss_mib=%.1f\n", usage.ru_maxrss / 1024.0);
-    if (!samples.empty()) {
-        // Steady: the last sample taken while the program still ran, before
-        // its teardown released anything.
+    if (!steadyReported && !samples.empty()) {
+        // Steady, for a program that does not say: the last sample taken
+        // while it still ran, which may already fall in its teardown.
         MemorySample const& last = samples.back();
         std::printf("steady_rss_mib=%.1f\n", last.rssKiB / 1024.0);
         std::printf("anon_mib=%.1f\nfile_mib=%.1f\nshmem_mib=%.1f\n", last.anonKiB / 1024.0, last.fileKiB / 1024.0,

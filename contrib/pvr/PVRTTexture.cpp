@@ -46,28 +46,44 @@ bool IsPvrtc(unsigned int type)
     return IsPvrtc2(type) || type == MGLPT_PVRTC4 || type == OGL_PVRTC4;
 }
 
-// How one pixel type goes to OpenGL; bitsPerPixel is what OpenGL reads.
+// How one pixel type goes to OpenGL; bitsPerPixel is what OpenGL reads, and
+// sizedFormat is the same storage named exactly, as fixed storage needs.
 struct Upload {
     GLenum internalFormat;
     GLenum format;
     GLenum type;
     unsigned int bitsPerPixel;
+    GLenum sizedFormat;
 };
 
 bool UncompressedUpload(unsigned int pixelType, Upload* upload)
 {
     switch (pixelType) {
-    case OGL_RGBA_4444: *upload = {GL_RGBA, GL_RGBA, GL_UNSIGNED_SHORT_4_4_4_4, 16}; return true;
-    case OGL_RGBA_5551: *upload = {GL_RGBA, GL_RGBA, GL_UNSIGNED_SHORT_5_5_5_1, 16}; return true;
-    case OGL_RGBA_8888: *upload = {GL_RGBA, GL_RGBA, GL_UNSIGNED_BYTE, 32}; return true;
-    case OGL_RGB_565: *upload = {GL_RGB, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, 16}; return true;
-    case OGL_RGB_888: *upload = {GL_RGB, GL_RGB, GL_UNSIGNED_BYTE, 24}; return true;
-    case OGL_I_8: *upload = {GL_LUMINANCE, GL_LUMINANCE, GL_UNSIGNED_BYTE, 8}; return true;
-    case OGL_AI_88: *upload = {GL_LUMINANCE_ALPHA, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, 16}; return true;
-    case OGL_BGRA_8888: *upload = {GL_RGBA, GL_BGRA, GL_UNSIGNED_BYTE, 32}; return true;
-    case OGL_A_8: *upload = {GL_ALPHA, GL_ALPHA, GL_UNSIGNED_BYTE, 8}; return true;
+    case OGL_RGBA_4444: *upload = {GL_RGBA, GL_RGBA, GL_UNSIGNED_SHORT_4_4_4_4, 16, GL_RGBA4}; return true;
+    case OGL_RGBA_5551: *upload = {GL_RGBA, GL_RGBA, GL_UNSIGNED_SHORT_5_5_5_1, 16, GL_RGB5_A1}; return true;
+    case OGL_RGBA_8888: *upload = {GL_RGBA, GL_RGBA, GL_UNSIGNED_BYTE, 32, GL_RGBA8}; return true;
+    case OGL_RGB_565: *upload = {GL_RGB, GL_RGB, GL_UNSIGNED_SHORT_5_6_5, 16, GL_RGB565}; return true;
+    case OGL_RGB_888: *upload = {GL_RGB, GL_RGB, GL_UNSIGNED_BYTE, 24, GL_RGB8}; return true;
+    case OGL_I_8: *upload = {GL_LUMINANCE, GL_LUMINANCE, GL_UNSIGNED_BYTE, 8, GL_LUMINANCE8}; return true;
+    case OGL_AI_88:
+        *upload = {GL_LUMINANCE_ALPHA, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, 16, GL_LUMINANCE8_ALPHA8};
+        return true;
+    case OGL_BGRA_8888: *upload = {GL_RGBA, GL_BGRA, GL_UNSIGNED_BYTE, 32, GL_RGBA8}; return true;
+    case OGL_A_8: *upload = {GL_ALPHA, GL_ALPHA, GL_UNSIGNED_BYTE, 8, GL_ALPHA8}; return true;
     default: return false;
     }
+}
+
+// Gives the bound texture fixed storage for all its levels at once, when the
+// GL offers it. Mesa's software renderer keeps a texture built level by
+// level with glTexImage2D in a full-chain store plus a store of its own for
+// the first level, nearly twice the memory; fixed storage is one store.
+bool AllocateFixedStorage(GLenum sizedFormat, unsigned int levels, uint64_t width, uint64_t height)
+{
+    if (!CPVRTglesExt::IsGLExtensionSupported("GL_ARB_texture_storage"))
+        return false;
+    glTexStorage2D(GL_TEXTURE_2D, GLsizei(levels), sizedFormat, GLsizei(width), GLsizei(height));
+    return glGetError() == GL_NO_ERROR;
 }
 
 uint64_t LevelSize(unsigned int pixelType, uint64_t width, uint64_t height, uint64_t bitCount)
@@ -91,6 +107,18 @@ EPVRTError FailAndDelete(GLuint* textureName, const char* message)
     glDeleteTextures(1, textureName);
     *textureName = 0;
     return Fail(message);
+}
+
+// One level's pixels: into the fixed storage, or as a level of its own.
+void Specify(bool fixedStorage, GLint level, Upload const& upload, uint64_t width, uint64_t height,
+             const void* pixels)
+{
+    if (fixedStorage)
+        glTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, GLsizei(width), GLsizei(height), upload.format, upload.type,
+                        pixels);
+    else
+        glTexImage2D(GL_TEXTURE_2D, level, GLint(upload.internalFormat), GLsizei(width), GLsizei(height), 0,
+                     upload.format, upload.type, pixels);
 }
 
 // Everything after reading the header. dataBytes is how much pixel data
@@ -131,7 +159,7 @@ EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* da
             if (!util_number_is_power_2(header.width) || !util_number_is_power_2(header.height))
                 return Fail("PVRTTextureLoadFromPointer failed: PVRTC texture sizes must be powers of two.\n");
             decode = true;
-            upload = {GL_RGBA, GL_RGBA, GL_UNSIGNED_BYTE, 32};
+            upload = {GL_RGBA, GL_RGBA, GL_UNSIGNED_BYTE, 32, GL_RGBA8};
         }
     } else if (pixelType == OGL_RGB_555) {
         return Fail("PVRTTextureLoadFromPointer failed: pixel type OGL_RGB_555 not supported.\n");
@@ -165,6 +193,10 @@ EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* da
     if (glGetError() != GL_NO_ERROR)
         return FailAndDelete(textureName, "PVRTTextureLoadFromPointer failed: glBindTexture() failed.\n");
 
+    const bool fixedStorage =
+        !compressed && AllocateFixedStorage(upload.sizedFormat, uploadedLevels,
+                                            std::max<uint64_t>(1, uint64_t(header.width) >> loadFromLevel),
+                                            std::max<uint64_t>(1, uint64_t(header.height) >> loadFromLevel));
     for (unsigned int surface = 0; surface < surfaceCount; ++surface) {
         uint64_t offset = uint64_t(surface) * header.dataSize;
         uint64_t width = header.width;
@@ -189,15 +221,13 @@ EPVRTError LoadTexture(PVR_Texture_Header const& header, const unsigned char* da
                     if (!pixels)
                         return FailAndDelete(textureName, "PVRTTextureLoadFromPointer failed: out of memory.\n");
                     PVRTDecompressPVRTC(levelData, IsPvrtc2(pixelType), int(width), int(height), pixels);
-                    glTexImage2D(GL_TEXTURE_2D, glLevel, GL_RGBA, GLsizei(width), GLsizei(height), 0, GL_RGBA,
-                                 GL_UNSIGNED_BYTE, pixels);
+                    Specify(fixedStorage, glLevel, upload, width, height, pixels);
                     std::free(pixels);
                 } else if (compressed) {
                     glCompressedTexImage2D(GL_TEXTURE_2D, glLevel, upload.internalFormat, GLsizei(width),
                                            GLsizei(height), 0, GLsizei(levelSize), levelData);
                 } else {
-                    glTexImage2D(GL_TEXTURE_2D, glLevel, GLint(upload.internalFormat), GLsizei(width),
-                                 GLsizei(height), 0, upload.format, upload.type, levelData);
+                    Specify(fixedStorage, glLevel, upload, width, height, levelData);
                 }
             }
             if (glGetError() != GL_NO_ERROR)

@@ -4,7 +4,7 @@
 // clock's time (CLOCK_MONOTONIC, seconds) at which the first frame was
 // presented, quits as the window's close button does after frame N, and
 // then writes the mean time the last frames took to make, without the
-// sleep that paces them.
+// sleep that paces them, and its resident memory at that last frame.
 #pragma once
 
 namespace Norv {

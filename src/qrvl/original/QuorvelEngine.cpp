@@ -266,6 +266,10 @@ void QuorvelEngine::advanceLaunch()
     }
     if (!loading) {
         loadingShown = false;
+        // The next launch makes it again: its pictures, a background the
+        // size of the window among them, would otherwise stay in memory for
+        // the whole game.
+        loadingScreen.Release();
         return;
     }
     if (loadingScreen)
@@ -335,7 +339,7 @@ void QuorvelEngine::onDrawSelf(Norv::Surface* surface)
 void QuorvelEngine::launchGame(bool savedGame, GameMode mode, bool network)
 {
     launchRequested = launching = true;
-    // Made at the first launch: the start of the program needs none of it.
+    // Made when a launch needs it: the start of the program needs none of it.
     if (!loadingScreen)
         loadingScreen = FrontEndHooks::Get().CreateLoadingScreen(*this);
     PresentationHooks::Get().SetupLoader(*resLoader);

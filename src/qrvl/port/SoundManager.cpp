@@ -84,7 +84,7 @@ Norv::AudioSource* SoundManager::Source(Norv::NarrowString const& name)
     auto const known = sources.find(name);
     if (known != sources.end())
         return known->second.Get();
-    Norv::NarrowString const file = name + (IsMusic(name) ? ".ogg@buffer" : ".wav@buffer");
+    Norv::NarrowString const file = name + ".wav@buffer";
     Norv::SmartPtr<Norv::AudioSource> const loaded =
         Norv::g_assetDict ? Norv::g_assetDict->Get<Norv::AudioSource>(file, false) : nullptr;
     Norv::SmartPtr<Norv::AudioSource> decoded;
@@ -97,17 +97,41 @@ Norv::AudioSource* SoundManager::Source(Norv::NarrowString const& name)
     return decoded.Get();
 }
 
+// Music is decoded while it plays, from its compressed file held in memory:
+// decoded whole, a track would hold megabytes for as long as the game runs.
+// Each play has a decoder of its own.
+Norv::AudioSource* SoundManager::MusicStream(Norv::NarrowString const& name)
+{
+    if (missingMusic.count(name))
+        return nullptr;
+    Norv::AudioSource* stream = Norv::AudioSource::LoadCached(name + ".ogg");
+    if (!stream) {
+        std::fprintf(stderr, "sound: no music %s.ogg\n", name.c_str());
+        // Remembered, so it is looked for only once.
+        missingMusic.insert(name);
+    }
+    return stream;
+}
+
+Norv::AudioSource* SoundManager::Voice(Norv::NarrowString const& name)
+{
+    if (IsMusic(name))
+        return MusicStream(name);
+    Norv::AudioSource* effect = Source(name);
+    return effect ? new Norv::AudioPosition(effect) : nullptr;
+}
+
 void SoundManager::PlaySound(Norv::NarrowString const& name)
 {
     if (!Norv::g_mixer)
         return;
-    Norv::AudioSource* source = Source(name);
-    if (!source)
+    Norv::AudioSource* voice = Voice(name);
+    if (!voice)
         return;
     bool const music = IsMusic(name);
     // The channel starts paused so its first samples already have the
     // volume and loop set.
-    Norv::WeakPtr<Norv::AudioChannel> const registered = Norv::g_mixer->Register(new Norv::AudioPosition(source), true);
+    Norv::WeakPtr<Norv::AudioChannel> const registered = Norv::g_mixer->Register(voice, true);
     Norv::AudioChannel* channel = registered.Get();
     if (!channel)
         return;

@@ -13,6 +13,7 @@
 #include "norv/sound/EffectVolumeShift.h"
 
 #include <map>
+#include <set>
 
 namespace Norv {
 class RegistryKey;
@@ -59,10 +60,16 @@ private:
     static bool IsMusic(Norv::NarrowString const& name);
     // Takes a live channel out of the mix.
     static void StopChannel(Norv::WeakPtr<Norv::AudioChannel> const& playing);
-    // The decoded sound of the name; null when it cannot be loaded.
+    // The decoded effect of the name; null when it cannot be loaded.
     Norv::AudioSource* Source(Norv::NarrowString const& name);
+    // A new decoder of the music of the name; null when it cannot be loaded.
+    Norv::AudioSource* MusicStream(Norv::NarrowString const& name);
+    // What a new channel plays for the name: music's own stream, or a
+    // position in the shared effect.
+    Norv::AudioSource* Voice(Norv::NarrowString const& name);
 
     std::map<Norv::NarrowString, Norv::SmartPtr<Norv::AudioSource>> sources;
+    std::set<Norv::NarrowString> missingMusic;
     std::map<Norv::NarrowString, Norv::WeakPtr<Norv::AudioChannel>> musicChannels;
     Norv::SmartPtr<Norv::EffectVolumeShift> musicVolume;
     Norv::SmartPtr<Norv::EffectVolumeShift> effectsVolume;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -84,7 +85,7 @@ TEST(BenchFrameLimitTest, EndsOnTheAskedFrameAndOnlyWhenAsked)
     unsetenv(BenchFrameLimit::kVariable);
 }
 
-TEST(BenchFrameLimitTest, ReportsTheMeanMakingTimeOfTheLastFramesOnly)
+TEST(BenchFrameLimitTest, ReportsTheMeanMakingTimeOfTheLastFramesOnlyAndTheMemoryHeld)
 {
     // Slow frames first (a load), then the frames the benchmark came for.
     long const slow = 30;
@@ -99,6 +100,12 @@ TEST(BenchFrameLimitTest, ReportsTheMeanMakingTimeOfTheLastFramesOnly)
     std::string const reported = testing::internal::GetCapturedStderr();
     EXPECT_NE(reported.find("bench: first frame at "), std::string::npos) << reported;
     EXPECT_NE(reported.find("bench: frame_s=0.002000\n"), std::string::npos) << reported;
+    // With them, the memory the process holds at that last frame.
+    for (char const* figure : {"bench: steady_rss_mib=", "bench: anon_mib=", "bench: file_mib="}) {
+        std::size_t const at = reported.find(figure);
+        ASSERT_NE(at, std::string::npos) << figure << " in " << reported;
+        EXPECT_GT(std::atof(reported.c_str() + at + std::strlen(figure)), 0.0) << figure;
+    }
 }
 
 } // namespace

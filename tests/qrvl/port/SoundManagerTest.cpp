@@ -5,6 +5,7 @@
 
 #include "norv/base/AssetDict.h"
 #include "norv/base/Registry.h"
+#include "norv/sound/AudioOgg.h"
 #include "norv/sound/InstalledMixer.h"
 #include "norv/sound/Mixer.h"
 #include "norv/vfs/Vfs.h"
@@ -181,6 +182,26 @@ TEST_F(SoundManagerTest, MusicLoopsUntilStoppedByNameWhileEffectsEnd)
     sound.StopSoundSpec("theme_music");
     DrainMixedFrame();
     EXPECT_EQ(Loudest(), 0);
+}
+
+// Music is decoded as it plays; its loop joins the last sample to the first
+// with nothing lost, added or changed on the way.
+TEST_F(SoundManagerTest, LoopedMusicRepeatsItsSamplesExactly)
+{
+    std::vector<short> track;
+    {
+        Norv::SmartPtr<Norv::AudioSource> decoded(Norv::AudioOgg::Create("theme_music.ogg"));
+        ASSERT_TRUE(decoded);
+        ASSERT_EQ(decoded->GetFormat().rate, kGameFormat.rate);
+        track.resize(decoded->Size() / sizeof(short));
+        ASSERT_EQ(decoded->Fill(reinterpret_cast<char*>(track.data()), decoded->Size()), decoded->Size());
+    }
+    SoundManager sound;
+    sound.PlaySound("theme_music");
+    std::vector<short> mixed(track.size() * 3);
+    mixer->NextFrame(reinterpret_cast<unsigned char*>(mixed.data()), unsigned(mixed.size() * sizeof(short)));
+    for (size_t i = 0; i < mixed.size(); ++i)
+        ASSERT_EQ(mixed[i], track[i % track.size()]) << "sample " << i << " of pass " << i / track.size();
 }
 
 TEST_F(SoundManagerTest, StopEndsAllMusicAndLeavesNothingToStopByName)

@@ -43,9 +43,18 @@ void BoardElementsEnt::LoadQuorvelTex()
 {
     std::vector<GLuint> const& textures = GetModel().textures;
     defaultLabel = textures.empty() ? 0 : textures[0];
-    for (int i = 0; i < kLabels; ++i)
-        if (PVRTTextureLoadFromPVR(kLabelFiles[i], &labels[i], nullptr, true, 0) != PVR_SUCCESS)
-            labels[i] = 0;
+}
+
+// A language's label is read the first time that language is chosen: each
+// is as large as the board's largest texture, and a player keeps one language.
+GLuint BoardElementsEnt::LanguageLabel(Label label)
+{
+    if (!labelRead[label]) {
+        labelRead[label] = true;
+        if (PVRTTextureLoadFromPVR(kLabelFiles[label], &labels[label], nullptr, true, 0) != PVR_SUCCESS)
+            labels[label] = 0;
+    }
+    return labels[label];
 }
 
 void BoardElementsEnt::RegisterClbk()
@@ -80,11 +89,11 @@ void BoardElementsEnt::Localize()
     if (language == "en_am" || language == "en" || language == "it")
         SetLabel(defaultLabel);
     else if (language == "fr")
-        SetLabel(labels[kFrench]);
+        SetLabel(LanguageLabel(kFrench));
     else if (language == "de")
-        SetLabel(labels[kGerman]);
+        SetLabel(LanguageLabel(kGerman));
     else if (language == "es")
-        SetLabel(labels[kSpanish]);
+        SetLabel(LanguageLabel(kSpanish));
 }
 
 void BoardElementsEnt::Update(float seconds)

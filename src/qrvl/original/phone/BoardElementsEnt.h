@@ -32,7 +32,9 @@ private:
     void RegisterClbk();
     void UnregisterClbk();
     void SetLabel(GLuint texture);
+    GLuint LanguageLabel(Label label);
 
     GLuint defaultLabel = 0;
     GLuint labels[kLabels] = {};
+    bool labelRead[kLabels] = {};
 };
