@@ -35,10 +35,15 @@ constexpr Rgb kSkipOrange = {0xff, 0x8a, 0x3d};
 constexpr int kRightCardEdgeX = 560;
 // The ranking's gold cup below its star, and its OK (the retirement statement's OK stands
 // at the same place).
-constexpr int kTrophyX = 192 + 510 + 48;
+constexpr int kTrophyX = 192 + 520 + 48;
 constexpr int kTrophyY = 154 + 40 + 56;
 constexpr Rgb kGold = {0xff, 0xcf, 0x3f};
 constexpr int kRankingOkY = 154 + 400 + 30;
+// The gold of the tile beside each ranked player, above the left point of
+// its star; the rows are this far apart.
+constexpr int kRankTileX = 192 + 262 + 7;
+constexpr int kFirstRankTileY = 154 + 98 + 12;
+constexpr int kRankStep = 42;
 // The journal: its leather cover left of the pages, and Back below the book.
 constexpr int kLeatherX = 40;
 constexpr int kLeatherY = 300;
@@ -111,21 +116,39 @@ TEST_F(EndGameWindowTest, AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
                 window.Click(kSkipKeyX, kSkipKeyY);
                 return false;
             }
-            // The bar starts the person's turn; a look round the board
-            // (left with Return) waits for the spin too. The spin follows
-            // at once, before the wheel gives up waiting.
-            window.Click(kBarX, kBarY);
-            std::this_thread::sleep_for(kSpinAfterTap);
-            window.Key("space");
-            window.Key("Return");
-            std::this_thread::sleep_for(kSpinAfterTap);
-            window.Key("space");
-            if (PanelShown(shot))
+            // A question or message on its panel, or the retirement
+            // statement: OK (or no). The ranking may follow, so nothing
+            // else is pressed before the next look.
+            if (PanelShown(shot)) {
                 window.Click(kButtonX, kOkKeyY);
+                return false;
+            }
+            // The person's turn: the bar starts it, or the glowing spin
+            // button ends a look round the board; Return asks for the
+            // wheel, and the spin follows at once, before the wheel gives
+            // up waiting. Keys are pressed only here, where no ranking can
+            // come, since Return would close it.
+            if (WaitingToSpin(shot)) {
+                if (SpinButtonGlows(shot))
+                    window.Click(kSpinButtonX, kSpinButtonY);
+                window.Click(kBarX, kBarY);
+                std::this_thread::sleep_for(kSpinAfterTap);
+                window.Key("space");
+                window.Key("Return");
+                std::this_thread::sleep_for(kSpinAfterTap);
+                window.Key("space");
+                return false;
+            }
+            // Other messages close on a tap anywhere off the wheel.
+            window.Click(kOffWheelX, kOffWheelY);
             return false;
         },
         kWholeGameSeconds);
     ASSERT_TRUE(ended) << game.Output();
+    // Both players' rows show their tiles; the rows below stay empty.
+    EXPECT_TRUE(shot.RegionIs(kRankTileX, kFirstRankTileY, 3, 3, kGold, kTolerance));
+    EXPECT_TRUE(shot.RegionIs(kRankTileX, kFirstRankTileY + kRankStep, 3, 3, kGold, kTolerance));
+    EXPECT_FALSE(shot.RegionIs(kRankTileX, kFirstRankTileY + 2 * kRankStep, 3, 3, kGold, kTolerance));
     // The game is over: nothing is left to continue.
     EXPECT_EQ(SavedGameBytes(), 0u);
 
