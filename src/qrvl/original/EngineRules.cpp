@@ -27,6 +27,12 @@ float EngineRules::GetTimeDistortionFactor() const
     return engine ? engine->GetTimeDistortionFactor() : 1.0f;
 }
 
+float EngineRules::GetClockSpeed() const
+{
+    FGEngine* engine = FGEngine::getEngine();
+    return engine ? engine->GetClockSpeed() : 1.0f;
+}
+
 FGFileSystem& EngineRules::getFileSystem()
 {
     FGEngine* engine = FGEngine::getEngine();

@@ -10,6 +10,7 @@ public:
     unsigned timeMs() const override;
     int getTickTime() const override;
     float GetTimeDistortionFactor() const override;
+    float GetClockSpeed() const override;
     FGFileSystem& getFileSystem() override;
     void playSound(const char* name) override;
     void stopSound(const char* name) override;

@@ -1,12 +1,13 @@
-// Waits measured on the rules engine's clock, shortened by its time distortion.
+// Waits measured on the rules engine's clock, shortened by its clock speed.
 #include "qrvl/original/RuleTimer.h"
 
+#include "qrvl/original/PresentationHooks.h"
 #include "qrvl/original/RulesEngine.h"
 
 void RuleTimer::start(int ms)
 {
     RulesEngine& engine = RulesEngine::get();
-    float factor = engine.GetTimeDistortionFactor();
+    float factor = engine.GetClockSpeed();
     if (factor != 1.0f && factor != 0.0f)
         ms = static_cast<int>(ms / factor);
     duration = ms;
@@ -26,6 +27,7 @@ int RuleTimer::remainingTime() const
 
 bool RuleTimer::isOver() const
 {
-    // A timer never started has nothing to wait for.
-    return !running || elapsedTime() > duration;
+    // A timer never started has nothing to wait for, and a skipped turn
+    // waits for nothing, as the game's other timers do.
+    return !running || PresentationHooks::Get().IsSkipping() || elapsedTime() > duration;
 }

@@ -1,4 +1,5 @@
-// A millisecond wait on the rules engine's clock; over once its time has passed.
+// A millisecond wait on the rules engine's clock; over once its time has
+// passed, or at once while the board's animations are skipped.
 #pragma once
 
 class RuleTimer {

@@ -25,6 +25,9 @@ public:
     virtual unsigned timeMs() const { return clockMs; }
     virtual int getTickTime() const { return tickMs; }
     virtual float GetTimeDistortionFactor() const { return 1.0f; }
+    // How many times faster than real time the waits run: the time
+    // distortion, and in a window test its faster clock as well.
+    virtual float GetClockSpeed() const { return GetTimeDistortionFactor(); }
     // In-memory games move time on by hand: the clock and this tick's length.
     void advance(int ms) { clockMs += static_cast<unsigned>(ms); tickMs = ms; }
 

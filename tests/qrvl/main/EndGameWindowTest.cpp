@@ -19,11 +19,13 @@ using NorvTest::OutputPath;
 using NorvTest::WaitUntil;
 
 // A whole game: the clock runs this much faster, and the computer players'
-// turns are skipped; a game of two players ends within this time.
+// turns are skipped; the seeded game of two players, which takes about
+// three minutes on a busy machine, ends within this time.
 constexpr char const* kWholeGameTimeScale = "20";
+constexpr char const* kShortGameSeed = "1";
 // The wheel takes a spin this soon after the tap that offers it.
 constexpr std::chrono::milliseconds kSpinAfterTap{300};
-constexpr double kWholeGameSeconds = 600.0;
+constexpr double kWholeGameSeconds = 270.0;
 // The key over a computer player's turn that skips the computers' turns
 // until the person's, in its orange.
 constexpr int kSkipKeyX = 640;
@@ -33,10 +35,15 @@ constexpr Rgb kSkipOrange = {0xff, 0x8a, 0x3d};
 constexpr int kRightCardEdgeX = 560;
 // The ranking's gold cup below its star, and its OK (the retirement statement's OK stands
 // at the same place).
-constexpr int kTrophyX = 192 + 510 + 48;
+constexpr int kTrophyX = 192 + 520 + 48;
 constexpr int kTrophyY = 154 + 40 + 56;
 constexpr Rgb kGold = {0xff, 0xcf, 0x3f};
 constexpr int kRankingOkY = 154 + 400 + 30;
+// The gold of the tile beside each ranked player, above the left point of
+// its star; the rows are this far apart.
+constexpr int kRankTileX = 192 + 262 + 7;
+constexpr int kFirstRankTileY = 154 + 98 + 12;
+constexpr int kRankStep = 42;
 // The journal: its leather cover left of the pages, and Back below the book.
 constexpr int kLeatherX = 40;
 constexpr int kLeatherY = 300;
@@ -52,15 +59,12 @@ constexpr Rgb kRowWithJournal = {225, 240, 255};
 
 using EndGameWindowTest = GameWindowFixture;
 
-// Disabled until a whole game fits the time below: the person's turns now
-// run on the faster clock, but a computer's skipped turn still takes
-// seconds with nothing drawn (its wheel, the spaces it shows and the money
-// it moves wait on more than the skipped timers), and two players are
-// still on the road, past the second fork, when the time is up.
-TEST_F(EndGameWindowTest, DISABLED_AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
+TEST_F(EndGameWindowTest, AWholeGameEndsOnTheRankingTheJournalAndANewHighScore)
 {
     SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
-    StartToMainMenu(nullptr, {{"QUORVEL_TEST_TIME_SCALE", kWholeGameTimeScale}});
+    seed = kShortGameSeed;
+    timeScale = kWholeGameTimeScale;
+    StartToMainMenu();
     SetUpNewGame(2);
     ASSERT_TRUE(WaitForHud("quorvel-end-hud.png", PersonsHudShown)) << game.Output();
 
@@ -112,21 +116,39 @@ TEST_F(EndGameWindowTest, DISABLED_AWholeGameEndsOnTheRankingTheJournalAndANewHi
                 window.Click(kSkipKeyX, kSkipKeyY);
                 return false;
             }
-            // The bar starts the person's turn; a look round the board
-            // (left with Return) waits for the spin too. The spin follows
-            // at once, before the wheel gives up waiting.
-            window.Click(kBarX, kBarY);
-            std::this_thread::sleep_for(kSpinAfterTap);
-            window.Key("space");
-            window.Key("Return");
-            std::this_thread::sleep_for(kSpinAfterTap);
-            window.Key("space");
-            if (PanelShown(shot))
+            // A question or message on its panel, or the retirement
+            // statement: OK (or no). The ranking may follow, so nothing
+            // else is pressed before the next look.
+            if (PanelShown(shot)) {
                 window.Click(kButtonX, kOkKeyY);
+                return false;
+            }
+            // The person's turn: the bar starts it, or the glowing spin
+            // button ends a look round the board; Return asks for the
+            // wheel, and the spin follows at once, before the wheel gives
+            // up waiting. Keys are pressed only here, where no ranking can
+            // come, since Return would close it.
+            if (WaitingToSpin(shot)) {
+                if (SpinButtonGlows(shot))
+                    window.Click(kSpinButtonX, kSpinButtonY);
+                window.Click(kBarX, kBarY);
+                std::this_thread::sleep_for(kSpinAfterTap);
+                window.Key("space");
+                window.Key("Return");
+                std::this_thread::sleep_for(kSpinAfterTap);
+                window.Key("space");
+                return false;
+            }
+            // Other messages close on a tap anywhere off the wheel.
+            window.Click(kOffWheelX, kOffWheelY);
             return false;
         },
         kWholeGameSeconds);
     ASSERT_TRUE(ended) << game.Output();
+    // Both players' rows show their tiles; the rows below stay empty.
+    EXPECT_TRUE(shot.RegionIs(kRankTileX, kFirstRankTileY, 3, 3, kGold, kTolerance));
+    EXPECT_TRUE(shot.RegionIs(kRankTileX, kFirstRankTileY + kRankStep, 3, 3, kGold, kTolerance));
+    EXPECT_FALSE(shot.RegionIs(kRankTileX, kFirstRankTileY + 2 * kRankStep, 3, 3, kGold, kTolerance));
     // The game is over: nothing is left to continue.
     EXPECT_EQ(SavedGameBytes(), 0u);
 

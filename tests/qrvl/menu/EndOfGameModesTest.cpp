@@ -1,5 +1,5 @@
 // The end of a game on the real engine and mode stack, running the game's
-// own scripts: retirement's home, tile and statement, the ranking with its
+// own scripts: retirement's home, tile and statement, the ranking with its tiles,
 // journal entries, high scores and emptied saves, and the journal viewer's
 // pages and turns.
 #include "tests/qrvl/menu/ScreenProbe.h"
@@ -222,6 +222,34 @@ TEST_F(EndOfGameTest, TheRankingBreaksTiesBySeatAndEveryJournalEndsWithItsEarnin
         EXPECT_EQ(ids.back(), PlayerJournal::hashName("je_the_end"));
     }
     EXPECT_NE(shown->GetYear(), 0);
+}
+
+TEST_F(EndOfGameTest, TheRankingShowsEachPlayersTilesAndCountsTheirValue)
+{
+    // The tiles lift the second seat above the richer first.
+    players[0].transactCash(300000 - players[0].getCash());
+    players[1].transactCash(200000 - players[1].getCash());
+    QuorvelCard large(150000), small(20000);
+    players[1].addQuorvelCard(&large);
+    players[1].addQuorvelCard(&small);
+    auto* end = new ModeEndgame;
+    end->init(seats, nullptr, 2);
+    Push(end);
+    qrvl::TranslatableScreen* screen = end->GetScreen();
+
+    EXPECT_EQ(Text(screen, "Player1Name"), "Ben");
+    EXPECT_EQ(Text(screen, "Player1Tiles"), "x 2");
+    EXPECT_EQ(Text(screen, "Player1Cash"), Money(200000 + 150000 + 20000));
+    EXPECT_EQ(Text(screen, "Player2Tiles"), "x 0");
+    EXPECT_EQ(Text(screen, "Player2Cash"), Money(300000));
+    for (int rank = 1; rank <= ModeEndgame::kMaxPlayers; ++rank) {
+        std::string const tile = "Player" + std::to_string(rank) + "Tile";
+        EXPECT_EQ(Shown(screen, tile.c_str()), rank <= 2) << tile;
+    }
+    EXPECT_EQ(Text(screen, "Player3Tiles"), "");
+    // Tiles on the stack must not stay in the player's hands.
+    while (players[1].takeQuorvelCard()) {
+    }
 }
 
 TEST_F(EndOfGameTest, AComputersOnlyGameEntersNoHighScoreAndClosingTheJournalEmptiesTheSaves)

@@ -1,6 +1,6 @@
 // Timers on the engine clock: strictly over after their end, shortened by
 // the time distortion, shifted by an engine suspend, saved paused; and the
-// frame animations they drive.
+// frame animations they drive. The board's waits on the rules' clock follow them.
 #include "FrameworkTestSupport.h"
 
 #include "qrvl/original/FGAnimation.h"
@@ -11,6 +11,8 @@
 #include "qrvl/original/FGImage.h"
 #include "qrvl/original/FGTimer.h"
 #include "qrvl/original/PresentationHooks.h"
+#include "qrvl/original/RuleTimer.h"
+#include "qrvl/original/RulesEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -136,6 +138,27 @@ TEST_F(TimerTest, SkippingTheBoardEndsEveryTimer)
     EXPECT_TRUE(timer.isOver());
     PresentationHooks::Install(nullptr);
     EXPECT_FALSE(timer.isOver());
+}
+
+// The board's waits run on the rules' clock and follow the game's clock
+// speed and its skip as the timers above do.
+TEST_F(TimerTest, TheRulesWaitsFollowTheClockSpeedAndTheSkip)
+{
+    class FastRules : public RulesEngine {
+    public:
+        float GetClockSpeed() const override { return 4.0f; }
+    } rules;
+    RulesEngine::install(&rules);
+    RuleTimer wait;
+    wait.start(1000);
+    rules.advance(250);
+    EXPECT_FALSE(wait.isOver());
+    PresentationHooks::Install(new SkippingBoard);
+    EXPECT_TRUE(wait.isOver());
+    PresentationHooks::Install(nullptr);
+    rules.advance(1);
+    EXPECT_TRUE(wait.isOver());
+    RulesEngine::install(nullptr);
 }
 
 TEST_F(TimerTest, ASuperTimerCarriesTheElapsedTimeOver)

@@ -125,6 +125,8 @@ void ModeEndgame::fillRows()
     for (int r = 1; r <= kMaxPlayers; ++r) {
         Player* player = r <= numPlayers ? ranked[r - 1] : nullptr;
         qrvl::SetLineText(screen.Get(), RowName("Name", r).c_str(), player ? player->getName() : "", true);
+        qrvl::SetLineText(screen.Get(), RowName("Tiles", r).c_str(),
+                          player ? ModeRetire::tileCountText(player) : std::string(), true);
         qrvl::SetLineText(screen.Get(), RowName("Cash", r).c_str(),
                           player ? GameUtil::getMoneyString(worths[r - 1]) : std::string(), true);
     }
@@ -184,7 +186,8 @@ void ModeEndgame::onTouchUp(int x, int y, int id)
 
 void ModeEndgame::keyPressed(int key)
 {
-    if (screen)
+    // Keys, like touches, reach the ranking only once it is fully shown.
+    if (screen && screen->CanReceiveEvents())
         screen->OnKeyDown(static_cast<Norv::KeyCode>(key));
 }
 

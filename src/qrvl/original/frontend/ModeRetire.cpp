@@ -72,6 +72,11 @@ int ModeRetire::calcQuorvelCardWorth(Player* who)
     return calcNetWorth(who, true) - calcNetWorth(who, false);
 }
 
+std::string ModeRetire::tileCountText(Player const* who)
+{
+    return "x " + std::to_string(who ? who->getNumQuorvelCards() : 0);
+}
+
 void ModeRetire::takeLargestQuorvelToken(Player* who, QuorvelCard** list)
 {
     if (!who)
@@ -165,7 +170,7 @@ void ModeRetire::fillStatement()
     line("HouseLabel", HouseLine, GameUtil::getMoneyString(house ? house->price : 0));
     line("LoanLabel", LoanLine, GameUtil::getMoneyString(-player->getLoans() * TurnRules::kWorthPerLoan));
     line("TotalNetValue", TotalLine, GameUtil::getMoneyString(worth));
-    line("QuorvelLabel", TileLine, "x " + std::to_string(player->getNumQuorvelCards()));
+    line("QuorvelLabel", TileLine, tileCountText(player));
 }
 
 void ModeRetire::tick()

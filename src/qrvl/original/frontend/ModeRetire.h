@@ -10,6 +10,8 @@
 #include "qrvl/original/FGTimer.h"
 #include "qrvl/original/QuorvelMode.h"
 
+#include <string>
+
 class Hud;
 class Player;
 struct QuorvelCard;
@@ -42,6 +44,8 @@ public:
     // What a player retires with (the end of the game counts the tiles).
     static int calcNetWorth(Player* player, bool withTiles);
     static int calcQuorvelCardWorth(Player* player);
+    // How many tiles a player holds, as the statement and the ranking show it.
+    static std::string tileCountText(Player const* player);
     // The tile of the highest value goes from the list to the player, shown
     // coming from the bank; an empty list gives nothing.
     static void takeLargestQuorvelToken(Player* player, QuorvelCard** list);
