@@ -115,14 +115,14 @@ void CGuifFrameTouchCarousel::UpdateOffset(int newOffset)
     offset = newOffset;
     if (wrap)
         KeepRowWithoutGap();
-    else
-        UpdateArrows();
+    UpdateArrows();
 }
 
+// Wrapping round, both ways always lead to another item.
 void CGuifFrameTouchCarousel::UpdateArrows()
 {
-    Show(leftArrow, offset > 0);
-    Show(rightArrow, offset < maxOffset);
+    Show(leftArrow, wrap || offset > 0);
+    Show(rightArrow, wrap || offset < maxOffset);
 }
 
 // Near either end the item from the other end stands in beside it.

@@ -1,6 +1,6 @@
 // A row of numbered frame controls scrolled sideways one item at a time,
 // optionally wrapping round, with left and right arrows shown only where
-// scrolling is possible.
+// scrolling is possible (always both, when it wraps round).
 #pragma once
 
 #include "norv/base/core/NarrowString.h"

@@ -274,15 +274,20 @@ GameWindowFixture::Choice GameWindowFixture::ChoiceShown(Image const& shot)
     return Choice::None;
 }
 
-// A row of up to three cards across the middle, or two rows.
+// A row of up to three cards across the middle, or two rows. The blue
+// alone is not enough: the board has it too (the blue pegs, water, blue
+// spaces), and a tap sent there lands on whatever screen comes next, such
+// as a way of a fork that is sliding in.
 std::vector<std::pair<int, int>> GameWindowFixture::FanCards(Image const& shot)
 {
     std::vector<std::pair<int, int>> cards;
     for (int y : kFanRowsY) {
-        for (int x = 0; x < kWidth; ++x) {
-            if (!NorvTest::SameColour(shot.Pixel(x, y), kCardBack, kTolerance))
+        for (int x = 0; x + kFanCardWidth / 2 < kWidth; ++x) {
+            int const middle = x + kFanCardWidth / 2 - kFanEdge;
+            if (!NorvTest::SameColour(shot.Pixel(x, y), kCardBack, kTolerance)
+                || !shot.RegionIs(middle, y, 3, 3, kCardCoin, kTolerance))
                 continue;
-            cards.emplace_back(x + kFanCardWidth / 2 - kFanEdge, y);
+            cards.emplace_back(middle, y);
             x += kFanCardWidth;
         }
     }
@@ -384,6 +389,10 @@ bool GameWindowFixture::SpinButtonGlows(Image const& shot)
     return towardWhite > 0.05 && towardWhite < kSpinGlowMost && NorvTest::SameColour(seen, glowing, kTolerance);
 }
 
+// A choice screen may come at any moment after a screenshot, so what is
+// pressed without looking again must be harmless on it: taps off its keys
+// and ways, and the space bar. Return is not: it buys the house or takes
+// the career in view.
 void GameWindowFixture::PlayOn(Image const& shot)
 {
     if (WaitingToSpin(shot)) {
@@ -391,21 +400,35 @@ void GameWindowFixture::PlayOn(Image const& shot)
             Pause(kPageChange);
         window.Click(kBarX, kBarY);
         Pause(kPageChange);
+        // Return only once a second look still finds the person waiting at
+        // the wheel: the bar may have shown while the car arrived at a choice.
+        Image again;
+        if (!LookAgain(again) || !WaitingToSpin(again))
+            return;
         window.Key("Return");
         Pause(kPageChange);
         window.Key("space");
         return;
     }
     // A tap on the board with no message to close starts a look round it,
-    // which may hide the bar as well; Return comes back to the wheel.
+    // which may hide the bar as well; Return comes back to the wheel once a
+    // second look, a slide's time later, still shows nothing else.
     switch (plays++ % 3) {
     case 0: window.Click(kButtonX, kOkKeyY); break;
     case 1: window.Click(kOffWheelX, kOffWheelY); break;
-    default:
-        if (!BarShown(shot) && !PanelShown(shot))
+    default: {
+        Image again;
+        if (!BarShown(shot) && !PanelShown(shot) && Pause(kSlideIn) && LookAgain(again) && !BarShown(again))
             window.Key("Return");
         break;
     }
+    }
+}
+
+bool GameWindowFixture::LookAgain(Image& shot)
+{
+    std::string const path = OutputPath("quorvel-play-on.png");
+    return window.Screenshot(path) && shot.Load(path) && ChoiceShown(shot) == Choice::None && !PanelShown(shot);
 }
 
 bool GameWindowFixture::PlayUntil(std::string const& name, std::function<bool(Image const&)> const& check)

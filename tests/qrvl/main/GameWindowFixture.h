@@ -121,9 +121,11 @@ constexpr int kBesideMenuY = 300;
 // career, two careers) show the left card here, the right card's middle
 // is at kRightCardX/Y; one card in the middle (a career, a house, Share
 // the Wealth cards) shows here with its OK or Buy key at kKeyX/Y; a fan of
-// face-down cards shows the blue edges of its backs along kFanRowsY.
+// face-down cards shows the blue edges of its backs along kFanRowsY, with
+// each back's gold coin in its middle.
 constexpr Rgb kCard = {0xf7, 0xfb, 0xff};
 constexpr Rgb kCardBack = {0x2f, 0x7f, 0xdc};
+constexpr Rgb kCardCoin = {0xf5, 0xc5, 0x18};
 constexpr int kLeftCardX = 203;
 constexpr int kLeftCardY = 500;
 // Two cards are told from a carousel below their last line of text.
@@ -251,11 +253,13 @@ protected:
     static bool WaitingToSpin(NorvTest::Image const& shot);
     static bool SpinButtonGlows(NorvTest::Image const& shot);
     // What a person does on the road between choices: at their turn taps
-    // the bar that starts it, asks for the wheel (Return, which also leaves
-    // looking round) and spins it (space); otherwise answers the rules'
-    // questions no (or OK), taps past the messages and comes back from
-    // looking round the board.
+    // the bar that starts it, asks for the wheel (Return, or the lit spin
+    // button, which also leave looking round) and spins it (space);
+    // otherwise answers the rules' questions no (or OK), taps past the
+    // messages and comes back from looking round the board.
     void PlayOn(NorvTest::Image const& shot);
+    // A fresh screenshot, true when it shows no choice screen and no panel.
+    bool LookAgain(NorvTest::Image& shot);
     // Plays on, answering the choice screens met, until the check holds.
     bool PlayUntil(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
     // Brings the HUD bar with a tap on the bar that starts a turn (in free

@@ -394,6 +394,25 @@ TEST_F(HouseChoiceTest, ASwipeScrollsTheHousesAndATapDoesNot)
     EXPECT_EQ(swipe(400, 600), houses->GetItemCount() - 1) << "the houses wrap round";
 }
 
+TEST_F(HouseChoiceTest, TheHousesWrapRoundSoBothArrowsShowAtEveryHouse)
+{
+    ModeChooseHouse* houses = Open();
+    ASSERT_GE(houses->GetItemCount(), 3);
+    auto bothArrows = [&] {
+        return Shown(houses->GetScreen(), "LeftArrow") && Shown(houses->GetScreen(), "RightArrow");
+    };
+    EXPECT_TRUE(bothArrows()) << "at the first house";
+    for (char const* press :
+         {"callback:LeftArrowPressed()", "callback:RightArrowPressed()", "callback:RightArrowPressed()"}) {
+        Script(houses->GetScreen(), press);
+        for (int i = 0; i < 60 && houses->GetCarousel()->IsMoving(); ++i) {
+            Tick();
+            EXPECT_TRUE(bothArrows()) << press << " at offset " << houses->GetCarousel()->GetOffset();
+        }
+    }
+    EXPECT_EQ(houses->GetCarousel()->GetCurrentFocus(), 1);
+}
+
 TEST_F(HouseChoiceTest, AnEmptyPileSaysSoAndClosesWithoutBuying)
 {
     while (Card* card = pile.drawOne(true))

@@ -106,6 +106,9 @@ TEST_F(ChoiceScreen, CarouselOfTwoNeverWrapsAndOfOneNeverMoves)
     two.SnapToFocus(0);
     two.ScrollToPrev();
     EXPECT_FALSE(two.IsMoving());
+    // Only the arrow that leads somewhere shows.
+    EXPECT_FALSE(Shown("LeftArrow"));
+    EXPECT_TRUE(Shown("RightArrow"));
 
     CGuifFrameTouchCarousel one;
     one.Init(*screen, "STW", 4, 1, true);
