@@ -1,10 +1,14 @@
 // The 3D board of a real game, with shaders and as "--no-shaders" draws it:
-// the person grabs the wheel with the mouse, turns it and lets go; the
-// drawn wheel turns, comes to rest on another number, and the game goes on
-// to the next player; the person's car comes onto the road in its colour.
+// the board's labels turn French with the language setting; on the
+// person's first turn on the road they grab the wheel with the mouse, turn
+// it and let go; the drawn wheel turns, and the person's purple car drives
+// as far as one spin takes it, as the saved game shows.
 #include "tests/qrvl/main/GameWindowFixture.h"
+#include "tests/qrvl/main/ShippedBoard.h"
+
 #include "tests/harness/ExternalTool.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -17,26 +21,53 @@ using NorvTest::OutputPath;
 using NorvTest::SameColour;
 using NorvTest::WaitUntil;
 
+// The clock keeps its own pace: on a faster one the game takes a hand's
+// flick, measured against its faster frames, as a weak one.
+constexpr char const* kSceneTimeScale = "1";
+constexpr char const* kSceneSeed = "11";
+constexpr int kScenePlayers = 2;
 // The wheel stands in the window's middle; the hand grabs it this far from
-// its centre and turns it a third of a turn in small steps.
+// its centre and turns it more than a turn in quick steps.
 constexpr int kWheelX = kWidth / 2;
 constexpr int kWheelY = kHeight / 2;
 constexpr double kGrabRadius = 150.0;
-constexpr int kTurnSteps = 20;
-constexpr double kStepRadians = 0.25;
+constexpr int kTurnSteps = 30;
+constexpr double kStepRadians = 0.4;
 // A hand moves a step a frame: the wheel's speed is that of its last
 // frames before the release.
 constexpr double kStepSeconds = 0.016;
 // The square of the wheel's face that the checks compare.
 constexpr int kFaceSide = 200;
-// A wheel that moved changes many of its face's pixels.
+// A wheel that moved changes many of its face's pixels; one at rest only
+// the few a falling leaf crosses.
 constexpr int kTurnedPixels = 2000;
-// The longest spin: ten seconds at full speed, then a margin.
+constexpr int kStillPixels = 150;
+constexpr int kWheelNumbers = 10;
+// The longest spin: ten seconds at full speed, then a margin; and the
+// longest drive of ten spaces with the questions on the way.
 constexpr double kSpinSeconds = 15.0;
+constexpr double kMoveSeconds = 90.0;
 // Pixels of the person's purple, and of the black of holes and tyres, that
 // make their car in view.
 constexpr int kCarPixels = 300;
 constexpr int kBlackPixels = 8;
+
+// The "Spin to Win" label on the grass right of the wheel, and the white
+// of its letters.
+constexpr int kLabelLeft = 590, kLabelTop = 235, kLabelWidth = 330, kLabelHeight = 70;
+constexpr Rgb kLetterWhite = {0xff, 0xff, 0xff};
+constexpr int kLetterTolerance = 40;
+// The pause menu's settings and the settings' language key, Back and the
+// pause menu's resume; the language key steps from English through
+// American English to French.
+constexpr int kMenuKeyY = 154 + 50 + 26;
+constexpr int kMenuStep = 60;
+constexpr int kSettingsY = kMenuKeyY + kMenuStep;
+constexpr int kLanguageY = kMenuKeyY;
+constexpr int kSettingsBackY = kMenuKeyY + 3 * kMenuStep;
+constexpr int kResumeY = kMenuKeyY;
+constexpr int kStepsToFrench = 2;
+constexpr std::chrono::milliseconds kMenuSlide{1500};
 
 // The pixels of the wheel's face that differ between two pictures.
 int FaceChanges(Image const& before, Image const& after)
@@ -105,6 +136,16 @@ bool WheelInTheMiddle(Image const& shot)
     return false;
 }
 
+// The white of the letters of the label right of the wheel.
+int LabelLetters(Image const& shot)
+{
+    int letters = 0;
+    for (int y = kLabelTop; y < kLabelTop + kLabelHeight; ++y)
+        for (int x = kLabelLeft; x < kLabelLeft + kLabelWidth; ++x)
+            letters += SameColour(shot.Pixel(x, y), kLetterWhite, kLetterTolerance) ? 1 : 0;
+    return letters;
+}
+
 class BoardSceneWindowTest : public GameWindowFixture, public testing::WithParamInterface<bool> {
 protected:
     std::vector<std::string> DrawingPath() const
@@ -112,9 +153,11 @@ protected:
         return GetParam() ? std::vector<std::string> {"--no-shaders"} : std::vector<std::string> {};
     }
 
+    std::string ShotName(char const* name) const { return std::string(GetParam() ? "fixed-" : "shaders-") + name; }
+
     bool Shot(char const* name, Image& shot)
     {
-        std::string const path = OutputPath(std::string(GetParam() ? "fixed-" : "shaders-") + name);
+        std::string const path = OutputPath(ShotName(name));
         return window.Screenshot(path) && shot.Load(path);
     }
 
@@ -130,64 +173,141 @@ protected:
         }
         return window.Drag(points, 1, kStepSeconds);
     }
+
+    // Through the pause menu's settings, as a player changes the language.
+    void ChooseFrench()
+    {
+        ASSERT_TRUE(window.Key("Escape"));
+        ASSERT_TRUE(WaitForShot(ShotName("quorvel-scene-paused.png"), PauseMenuShown)) << game.Output();
+        std::this_thread::sleep_for(kMenuSlide);
+        ASSERT_TRUE(window.Click(kButtonX, kSettingsY));
+        std::this_thread::sleep_for(kMenuSlide);
+        for (int step = 0; step < kStepsToFrench; ++step) {
+            ASSERT_TRUE(window.Click(kButtonX, kLanguageY));
+            std::this_thread::sleep_for(kPageChange);
+        }
+        ASSERT_TRUE(window.Click(kButtonX, kSettingsBackY));
+        std::this_thread::sleep_for(kMenuSlide);
+        ASSERT_TRUE(window.Click(kButtonX, kResumeY));
+        ASSERT_TRUE(WaitForShot(ShotName("quorvel-scene-resumed.png"), [](Image const& shot) {
+            return PersonsHudShown(shot) && !PanelShown(shot);
+        })) << game.Output();
+        std::this_thread::sleep_for(kMenuSlide);
+    }
+
+    // The person's turn: back from looking round (Return) to the wheel,
+    // which the bar asks them to spin; true once the camera films the
+    // wheel at rest.
+    bool TakeTheWheel()
+    {
+        window.Key("Return");
+        Image shot;
+        Image previous;
+        bool havePrevious = false;
+        return WaitUntil(
+            [&] {
+                if (!Shot("quorvel-scene-wheel-before.png", shot))
+                    return false;
+                bool const still = havePrevious && FaceChanges(previous, shot) < kStillPixels;
+                previous = shot;
+                havePrevious = true;
+                return still && WaitingToSpin(shot) && BoardInFront(shot) && WheelInTheMiddle(shot);
+            },
+            kWaitSeconds);
+    }
 };
 
-TEST_P(BoardSceneWindowTest, AGrabbedWheelTurnsComesToRestAndTheGameGoesOn)
+TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersonsCarOneSpinOn)
 {
     SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
-    StartToMainMenu(nullptr, {}, DrawingPath());
-    SetUpNewGame();
-    // The person spins first for the order of play.
-    ASSERT_TRUE(WaitForHud("quorvel-scene-first-spin.png", PersonsHudShown)) << game.Output();
-    Image before;
-    ASSERT_TRUE(Shot("quorvel-scene-wheel-before.png", before));
+    ShippedBoard board;
+    ASSERT_TRUE(board.Load());
+    seed = kSceneSeed;
+    timeScale = kSceneTimeScale;
+    StartToMainMenu(nullptr, {{"LANGUAGE", "en_GB"}}, DrawingPath());
+    SetUpNewGame(kScenePlayers);
 
-    ASSERT_TRUE(FlickTheWheel());
-    Image turning;
-    ASSERT_TRUE(Shot("quorvel-scene-wheel-turning.png", turning));
-    Image later;
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ASSERT_TRUE(Shot("quorvel-scene-wheel-spinning.png", later));
-    EXPECT_GT(FaceChanges(turning, later), kTurnedPixels) << "the wheel turns by itself after the flick";
+    // The person spins first for the order of play; the wheel's shot shows
+    // the "Spin to Win" label, which the language setting turns French.
+    ASSERT_TRUE(WaitForHud(ShotName("quorvel-scene-first-spin.png"), PersonsHudShown)) << game.Output();
+    Image english;
+    ASSERT_TRUE(Shot("quorvel-scene-labels-english.png", english));
+    ChooseFrench();
+    Image french;
+    ASSERT_TRUE(Shot("quorvel-scene-labels-french.png", french));
+    EXPECT_GT(LabelLetters(french), LabelLetters(english) * 3 / 2) << "the label is not the longer French one";
 
-    // The rules take the number under the clicker once the wheel has come
-    // to rest, and the computer players spin next: the HUD leaves the
-    // person's colour while the person's wheel still shows its number.
-    Image rest;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            return Shot("quorvel-scene-next-roller.png", rest) && BarShown(rest) && !PersonsHudShown(rest);
-        },
-        kSpinSeconds))
-        << game.Output();
-    EXPECT_GT(FaceChanges(before, rest), kTurnedPixels) << "it rests elsewhere than it started";
-
-    ASSERT_TRUE(window.Key("alt+F4"));
-    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
-}
-
-// The person's purple car, with its driver's peg aboard, stands at the
-// start of the road once the order of play is known, where the camera
-// follows it (the cars of every colour are drawn alike, as the display
-// tests show).
-TEST_P(BoardSceneWindowTest, ThePersonsCarStandsOnTheRoadInPurple)
-{
-    SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
-    StartToMainMenu(nullptr, {}, DrawingPath());
-    SetUpNewGame();
-    ASSERT_TRUE(WaitForHud("quorvel-scene-cars-hud.png", PersonsHudShown)) << game.Output();
+    // On to the person's first turn on the road.
     ASSERT_TRUE(window.Key("space"));
-
-    // Playing on as the other window tests do, until the person's car is
-    // in front.
-    EXPECT_TRUE(PlayUntil(std::string(GetParam() ? "fixed-" : "shaders-") + "quorvel-scene-cars.png",
-                          [](Image const& shot) {
-                              return BoardInFront(shot) && !WheelInTheMiddle(shot) && CarInTheMiddle(shot);
-                          }))
+    auto personPlaced = [&] {
+        SavedPlayer const* person = Saved().Find(kPersonsName);
+        return person && person->space >= 0;
+    };
+    ASSERT_TRUE(WaitChoosing(
+        ShotName("quorvel-scene-road.png"), [&](Image const& shot) { return WaitingToSpin(shot) && personPlaced(); },
+        kRoadSeconds,
+        [&](Image const& shot) {
+            if (!WaitingToSpin(shot))
+                PlayOn(shot);
+        }))
         << game.Output();
+    SavedGame const atTurn = Saved();
+    int const from = atTurn.Find(kPersonsName)->space;
+    std::vector<int> taken;
+    for (SavedPlayer const& player : atTurn.players)
+        if (player.name != kPersonsName && player.space >= 0)
+            taken.push_back(player.space);
 
-    ASSERT_TRUE(window.Key("alt+F4"));
-    EXPECT_EQ(game.WaitForExit(kWaitSeconds), 0) << game.Output();
+    ASSERT_TRUE(TakeTheWheel()) << game.Output();
+    ASSERT_TRUE(FlickTheWheel());
+
+    // The wheel turns by itself after the flick, until the camera leaves
+    // it for the car.
+    bool turned = false;
+    Image previous;
+    bool havePrevious = false;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            Image look;
+            if (!Shot("quorvel-scene-wheel.png", look))
+                return false;
+            bool const inTheMiddle = WheelInTheMiddle(look);
+            turned = turned || (inTheMiddle && havePrevious && FaceChanges(previous, look) > kTurnedPixels);
+            previous = look;
+            havePrevious = true;
+            return turned || !inTheMiddle;
+        },
+        kSpinSeconds));
+    EXPECT_TRUE(turned) << "the wheel did not turn after the flick";
+
+    // The camera follows the purple car as it drives; the game saves where
+    // it stopped once the turn is over.
+    bool carSeen = false;
+    int reached = -1;
+    EXPECT_TRUE(WaitChoosing(
+        ShotName("quorvel-scene-cars.png"),
+        [&](Image const& shot) {
+            carSeen = carSeen || (BoardInFront(shot) && !WheelInTheMiddle(shot) && CarInTheMiddle(shot));
+            SavedPlayer const* person = Saved().Find(kPersonsName);
+            if (reached < 0 && person && person->space != from)
+                reached = person->space;
+            return carSeen && reached >= 0;
+        },
+        kMoveSeconds,
+        [&](Image const& shot) {
+            // Never a second spin: the first move is the one checked.
+            if (!WaitingToSpin(shot))
+                PlayOn(shot);
+        }))
+        << game.Output();
+    EXPECT_TRUE(carSeen) << "the camera never showed the person's purple car";
+    // It drove as far as one spin of the wheel takes it from its start.
+    std::vector<int> ends;
+    for (int number = 1; number <= kWheelNumbers; ++number)
+        ends.push_back(board.MoveFrom(from, number, taken));
+    EXPECT_NE(std::find(ends.begin(), ends.end(), reached), ends.end())
+        << "the car went from space " << from << " to " << reached;
+    Quit();
 }
 
 INSTANTIATE_TEST_SUITE_P(DrawingPaths, BoardSceneWindowTest, testing::Values(false, true),

@@ -44,6 +44,11 @@ using NorvTest::Image;
 using NorvTest::OutputPath;
 using NorvTest::ProgramPath;
 
+std::filesystem::path BuiltResources()
+{
+    return std::filesystem::path(ProgramPath("quorvel")).parent_path().parent_path() / "Resources";
+}
+
 void GameWindowFixture::SetUp()
 {
     dataHome = std::filesystem::path(OutputPath("quorvel-game-data-home"));
@@ -91,8 +96,7 @@ std::uintmax_t GameWindowFixture::RecordedBytes() const
 
 long GameWindowFixture::FindRecordedSound(char const* file, long after) const
 {
-    std::filesystem::path const pak =
-        std::filesystem::path(ProgramPath("quorvel")).parent_path().parent_path() / "Resources" / "sound.pak";
+    std::filesystem::path const pak = BuiltResources() / "sound.pak";
     SoundTest::Signal sound;
     Norv::Vfs::Initialize();
     if (Norv::MountPak(pak.c_str(), "", 0))
@@ -139,38 +143,15 @@ void GameWindowFixture::SetUpNewGame(int players)
     ASSERT_TRUE(window.Key("Return"));
 }
 
-// Read from the body's start: the version, the turn, the first-round flag,
-// ten investment owners and four piles, each a count and as many ints.
 GameWindowFixture::SavedPlayers GameWindowFixture::ReadSavedPlayers() const
 {
-    std::ifstream file(dataHome / "Quorvel" / "quorvel.sav", std::ios::binary);
-    std::vector<unsigned char> const bytes((std::istreambuf_iterator<char>(file)), {});
-    size_t at = 0;
-    auto readInt = [&]() -> std::int64_t {
-        if (at + 4 > bytes.size())
-            return -1;
-        std::int64_t const value =
-            std::int64_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
-        at += 4;
-        return value;
-    };
-    SavedPlayers saved;
-    readInt(); // version
-    readInt(); // current player
-    at += 1; // first round
-    at += 10 * 4;
-    for (int pile = 0; pile < 4; ++pile) {
-        std::int64_t const cards = readInt();
-        if (cards < 0)
-            return saved;
-        at += static_cast<size_t>(cards) * 4;
-    }
-    saved.count = static_cast<int>(readInt());
-    // Each player's record starts with its name, stored as its length
-    // and its bytes; the records after the first are not read through.
-    std::string const text(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(at, bytes.size())), bytes.end());
-    saved.holdsTypedName = text.find(std::string("\0\0\0\x03Zoe", 7)) != std::string::npos;
-    return saved;
+    SavedGame const saved = Saved();
+    return {saved.read ? static_cast<int>(saved.players.size()) : -1, saved.Find(kPersonsName) != nullptr};
+}
+
+SavedGame GameWindowFixture::Saved() const
+{
+    return ReadSavedGame(dataHome / "Quorvel" / "quorvel.sav");
 }
 
 std::uintmax_t GameWindowFixture::SavedGameBytes() const
@@ -180,31 +161,11 @@ std::uintmax_t GameWindowFixture::SavedGameBytes() const
     return error ? 0 : bytes;
 }
 
-// The person's record after the name holds character, colour, pass-and-play
-// id, two careers, the Share the Wealth cards (a count and ids), cash, loans,
-// raises, the college flag and the tiles (a count and values), then the house.
 int GameWindowFixture::SavedHouse() const
 {
-    std::ifstream file(dataHome / "Quorvel" / "quorvel.sav", std::ios::binary);
-    std::string const bytes((std::istreambuf_iterator<char>(file)), {});
-    std::string const name("\0\0\0\x03Zoe", 7);
-    size_t at = bytes.find(name);
-    if (at == std::string::npos)
-        return -1;
-    at += name.size();
-    auto readInt = [&]() -> int {
-        if (at + 4 > bytes.size())
-            return -1;
-        auto const byte = [&](size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
-        int const value = static_cast<int>(std::uint32_t(byte(0)) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3));
-        at += 4;
-        return value;
-    };
-    at += 5 * 4;
-    at += static_cast<size_t>(std::max(readInt(), 0)) * 4;
-    at += 3 * 4 + 1;
-    at += static_cast<size_t>(std::max(readInt(), 0)) * 4;
-    return readInt();
+    SavedGame const saved = Saved();
+    SavedPlayer const* person = saved.Find(kPersonsName);
+    return person ? person->house : -1;
 }
 
 bool GameWindowFixture::PersonsHudShown(Image const& shot)

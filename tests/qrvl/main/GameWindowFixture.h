@@ -7,6 +7,7 @@
 #include "tests/harness/ChildProcess.h"
 #include "tests/harness/Image.h"
 #include "tests/harness/TestWindow.h"
+#include "tests/qrvl/main/SavedGameReader.h"
 #include "tests/support/MainMenuSpots.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,8 @@ constexpr bool kLongPlaysLeftOut = false;
     GTEST_SKIP() << "a long play: the normal build runs it"
 
 constexpr int kWidth = 1024;
+// The name the set-up types for the person (the game capitalises it).
+constexpr char const* kPersonsName = "Zoe";
 constexpr int kHeight = 768;
 constexpr double kWaitSeconds = 30.0;
 // A new game must show its HUD this soon: the board loads in 202 steps, one
@@ -178,6 +181,9 @@ constexpr Rgb kExploreGreen = {0x4c, 0xc2, 0x7a};
 constexpr int kMapX = 62, kMapY = 104, kMapWidth = 900, kMapHeight = 600;
 constexpr Rgb kMapLake = {0x4a, 0x9f, 0xd0};
 
+// The Resources folder the game runs from in the build tree.
+std::filesystem::path BuiltResources();
+
 class GameWindowFixture : public testing::Test {
 protected:
     void SetUp() override;
@@ -208,6 +214,8 @@ protected:
         bool holdsTypedName = false;
     };
     SavedPlayers ReadSavedPlayers() const;
+    // The game as it was last saved.
+    SavedGame Saved() const;
     std::uintmax_t SavedGameBytes() const;
     // The id of the person's house in the saved game, -1 for none.
     int SavedHouse() const;
