@@ -67,6 +67,8 @@ constexpr int kLanguageY = kMenuKeyY;
 constexpr int kSettingsBackY = kMenuKeyY + 3 * kMenuStep;
 constexpr int kResumeY = kMenuKeyY;
 constexpr int kStepsToFrench = 2;
+// What the game logs for a text too big for its box.
+constexpr char const* kOverflowLog = "ColorText: ";
 constexpr std::chrono::milliseconds kMenuSlide{1500};
 
 // The pixels of the wheel's face that differ between two pictures.
@@ -307,6 +309,9 @@ TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersons
         ends.push_back(board.MoveFrom(from, number, taken));
     EXPECT_NE(std::find(ends.begin(), ends.end(), reached), ends.end())
         << "the car went from space " << from << " to " << reached;
+    // The French messages on the HUD bar, longer than the English ones, fit
+    // their box: the game logs any text too big for its box.
+    EXPECT_EQ(game.Output().find(kOverflowLog), std::string::npos) << game.Output();
     Quit();
 }
 
