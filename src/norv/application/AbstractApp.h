@@ -43,6 +43,9 @@ public:
     virtual void OnMouseFocusChange(bool) {}
     virtual void OnUpdate(NorvFloat const&) {}  // seconds
     virtual void OnRender(Surface*) {}
+    // True while the application has work under way that wants the next
+    // frame at once (a load in slices): the main loop then does not sleep.
+    virtual bool WantsNextFrameAtOnce() const { return false; }
     virtual void OnResize(int, int) {}
     virtual void OnTouchDown(int, int, int) {}
     virtual void OnTouchUp(int, int, int) {}

@@ -237,6 +237,11 @@ void FGApp::OnUpdate(Norv::NorvFloat const&)
         engine->entTick();
 }
 
+bool FGApp::WantsNextFrameAtOnce() const
+{
+    return engine && engine->isBusy();
+}
+
 void FGApp::OnRender(Norv::Surface* surface)
 {
     if (!engine)

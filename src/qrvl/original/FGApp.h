@@ -40,6 +40,7 @@ public:
     void OnKeyRelease(Norv::KeyCode key) override;
     void OnUpdate(Norv::NorvFloat const& seconds) override;
     void OnRender(Norv::Surface* surface) override;
+    bool WantsNextFrameAtOnce() const override;
     void OnResize(int, int) override {}
     void OnTouchDown(int x, int y, int id) override;
     void OnTouchUp(int x, int y, int id) override;

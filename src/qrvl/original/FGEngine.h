@@ -92,6 +92,8 @@ public:
     virtual void onTouchMove(int, int, int) {}
     virtual void onMouseWheel(int) {}
     virtual bool shouldRender() { return true; }
+    // True while work in slices (a load) wants the next tick at once.
+    virtual bool isBusy() const { return false; }
     virtual bool isKeyDown(int key);
     virtual bool wasKeyDownSinceTick(int key);
     virtual void clearKeyStates();

@@ -27,8 +27,9 @@ namespace {
 constexpr int kPositiveSoftkeyCode = 0;
 constexpr int kNegativeSoftkeyCode = 2;
 constexpr int kLoadComplete = 100;
-// Loading steps run for at most this long a frame: the loading screen keeps
-// moving while the board loads as fast as the machine allows.
+// Loading steps run for at most this long a frame, and the main loop does
+// not sleep between such frames: the loading screen keeps moving while the
+// board loads as fast as the machine allows.
 constexpr std::uint32_t kLoadSliceMs = 12;
 // The main menu's message when a game cannot start.
 constexpr char const* kGameNotStartedText = "S_GAME_NOT_STARTED";

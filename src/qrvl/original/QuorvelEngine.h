@@ -52,6 +52,7 @@ public:
     void onTouchMove(int x, int y, int id) override;
     void onMouseWheel(int steps) override;
     bool shouldRender() override;
+    bool isBusy() const override { return loading; }
     float GetTimeDistortionFactor() const override;
 
     // Loads the world behind the loading screen, then sets the game mode.

@@ -119,8 +119,11 @@ TEST_F(GameLaunchTest, LoadingPopsTheFrontEndOneModePerTickThenSetsTheGameMode)
     log.clear();
 
     engine.launchGame(true, QuorvelEngine::GameModePassAndPlay, false);
+    EXPECT_FALSE(engine.isBusy());
     Tick(); // the launch is taken up
     EXPECT_TRUE(engine.isLoading());
+    // The main loop runs the load's ticks back to back.
+    EXPECT_TRUE(engine.isBusy());
     for (int step = 0; step < 3; ++step)
         Tick();
     EXPECT_EQ(engine.getLoadProgress(), 100);
@@ -138,6 +141,7 @@ TEST_F(GameLaunchTest, LoadingPopsTheFrontEndOneModePerTickThenSetsTheGameMode)
     Tick();
     EXPECT_EQ(engine.getModeManager()->getNumModes(), 0);
     EXPECT_FALSE(engine.isLoading());
+    EXPECT_FALSE(engine.isBusy());
     EXPECT_TRUE(engine.isLoadingShown());
     EXPECT_FALSE(engine.isInFrontEnd());
     Tick();

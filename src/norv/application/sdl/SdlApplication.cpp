@@ -167,7 +167,9 @@ int SdlApplication::Run()
             double const presented = SteadySeconds();
             if (benchLimit.CountFrame(started, presented))
                 Exit();
-            std::this_thread::sleep_for(std::chrono::duration<double>(pacer.SleepAfterFrame(presented)));
+            double const sleep = pacer.SleepAfterFrame(presented);
+            if (!WantsNextFrameAtOnce())
+                std::this_thread::sleep_for(std::chrono::duration<double>(sleep));
             continue;
         }
         inputContext->OnEvent(event);
