@@ -1,7 +1,9 @@
 // Every menu label fits its control in every language at both asset sizes:
 // the label's width as the typesetter lays it out (the sum of its glyph
 // advances in the label's font) against the room its button or title
-// board leaves inside the rounded ends.
+// board leaves inside the rounded ends. And every space's text, which the
+// HUD bar shows when a car stops there, fits two lines of its message box at
+// the normal size.
 #include "BuiltResources.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +124,54 @@ TEST_F(MenuLabelsTest, EveryLabelFitsItsControlInEveryLanguageAndSize)
                 }
             }
         }
+    }
+}
+
+// The HUD bar's message box: two lines of the small sans serif, 260 wide, at
+// the normal size the game plays at 1024x768.
+constexpr char const* kMessageFont = "arial_small";
+constexpr int kMessageWidth = 260;
+constexpr int kMessageLines = 2;
+
+// The lines a text takes, broken between words as the typesetter breaks them
+// (a no-break space keeps French punctuation on its word).
+int LinesOf(std::wstring const& text, std::map<wchar_t, int>& widths, int room)
+{
+    int lines = 1;
+    int line = 0;
+    std::wistringstream words(text);
+    for (std::wstring word; std::getline(words, word, L' ');) {
+        int width = 0;
+        for (wchar_t const code : word)
+            width += widths[code];
+        if (line == 0)
+            line = width;
+        else if (line + widths[L' '] + width <= room)
+            line += widths[L' '] + width;
+        else {
+            ++lines;
+            line = width;
+        }
+    }
+    return lines;
+}
+
+TEST_F(MenuLabelsTest, EverySpacesTextFitsTheHudMessageBoxInEveryLanguage)
+{
+    std::regex const spaceText(R"(S\d+)");
+    std::map<wchar_t, int> widths = GlyphWidths("normal", kMessageFont);
+    ASSERT_FALSE(widths.empty());
+    for (char const* file : kLanguageFiles) {
+        ASSERT_TRUE(dict.LoadStrings(file)) << file;
+        int spaces = 0;
+        for (auto const& [id, text] : dict.GetTexts()) {
+            if (!std::regex_match(id, spaceText))
+                continue;
+            ++spaces;
+            EXPECT_LE(LinesOf(text, widths, kMessageWidth), kMessageLines)
+                << file << " " << id << ": \"" << Norv::NarrowString(text) << "\"";
+        }
+        EXPECT_GT(spaces, 100) << file << ": the spaces' texts were not found";
     }
 }
 
