@@ -12,8 +12,8 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$QUORVEL_ROOT/.ci/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
-# The window tests play the real game under a shared software renderer; one
-# that loses a race with a busy machine gets a second run, and a fault that
-# is really there fails both.
-quorvel_with_display ctest --test-dir "$build" --output-on-failure --parallel "${QUORVEL_JOBS:-$(nproc)}" --timeout 600 \
+# The window tests play the real game under a shared software renderer, one
+# on each private display; one that loses a race with a busy machine gets a
+# second run, and a fault that is really there fails both.
+quorvel_with_test_displays ctest --test-dir "$build" --output-on-failure --parallel "${QUORVEL_JOBS:-$(nproc)}" --timeout 600 \
     --repeat until-pass:2

@@ -20,11 +20,15 @@ function(norv_library name)
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
 endfunction()
 
-# norv_test(<name> LIBS ... [LABELS ...] [PROPERTIES ...])
+# norv_test(<name> LIBS ... [MAIN <library>] [LABELS ...] [PROPERTIES ...])
 # One GoogleTest program from every source of the calling folder, with each
-# test registered in CTest. LABELS "display" marks tests that need an X display.
+# test registered in CTest. MAIN replaces GoogleTest's main. LABELS "display"
+# marks tests that need an X display.
 function(norv_test name)
-    cmake_parse_arguments(ARG "" "" "LIBS;LABELS;PROPERTIES" ${ARGN})
+    cmake_parse_arguments(ARG "" "MAIN" "LIBS;LABELS;PROPERTIES" ${ARGN})
+    if(NOT ARG_MAIN)
+        set(ARG_MAIN GTest::gtest_main)
+    endif()
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_executable(${name} ${sources})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
@@ -32,7 +36,7 @@ function(norv_test name)
     target_compile_definitions(${name} PRIVATE
         NORV_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
         NORV_TEST_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}")
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest ${ARG_MAIN})
     set(labels ${ARG_LABELS})
     if(NOT labels)
         set(labels unit)

@@ -13,19 +13,20 @@ endfunction()
 
 # norv_display_test(<name> LIBS ... [PROPERTIES ...])
 # A GoogleTest program like norv_test whose tests draw into windows of their
-# own, labelled "display". The windows could take the keyboard from the
-# window tests, so they take the display input lock.
+# own, labelled "display". A window opens in the middle of the screen, over
+# a window test's window and under its pointer, so each test has a display
+# to itself: ctest shares the displays out (TestDisplays.cmake.in).
 function(norv_display_test name)
     cmake_parse_arguments(ARG "" "" "LIBS;PROPERTIES" ${ARGN})
-    norv_test(${name} LIBS ${ARG_LIBS} LABELS display
-        PROPERTIES RESOURCE_LOCK x_display_input ${ARG_PROPERTIES})
+    norv_test(${name} LIBS ${ARG_LIBS} MAIN norv_display_test_main LABELS display
+        PROPERTIES RESOURCE_GROUPS displays:1 ${ARG_PROPERTIES})
 endfunction()
 
 # norv_window_test(<name> LIBS ... [PROGRAMS ...] [PROPERTIES ...])
 # A GoogleTest program like norv_test, labelled "display" and linked with the
 # window-test harness (norv_testharness). PROGRAMS are the targets its tests
-# start; they are built first. The tests share one X pointer and keyboard,
-# so they never run at the same time as each other.
+# start; they are built first. Each test has a display, with its pointer and
+# keyboard, to itself.
 function(norv_window_test name)
     cmake_parse_arguments(ARG "" "" "LIBS;PROGRAMS;PROPERTIES" ${ARGN})
     norv_display_test(${name} LIBS ${ARG_LIBS} norv_testharness PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})

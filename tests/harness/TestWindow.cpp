@@ -4,10 +4,13 @@
 
 #include "tests/harness/ExternalTool.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <sstream>
-#include <vector>
-#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace NorvTest {
 
@@ -230,8 +233,15 @@ std::string ProgramPath(std::string const& name)
 
 std::string OutputPath(std::string const& fileName)
 {
-    std::string const folder = std::string(NORV_TEST_PROGRAM_DIR) + "/output";
-    mkdir(folder.c_str(), 0755);
+    // A folder for each test, as tests on different displays run at once.
+    std::string folder = std::string(NORV_TEST_PROGRAM_DIR) + "/output";
+    if (testing::TestInfo const* test = testing::UnitTest::GetInstance()->current_test_info()) {
+        std::string name = std::string(test->test_suite_name()) + "." + test->name();
+        std::replace(name.begin(), name.end(), '/', '-');
+        folder += "/" + name;
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
     return folder + "/" + fileName;
 }
 

@@ -74,7 +74,8 @@ private:
 
 // The path of a program built into bin/ or, for test programs, tests/.
 std::string ProgramPath(std::string const& name);
-// A path for a test's output file (a screenshot), in the build tree.
+// A path for a test's output file (a screenshot), in the build tree's
+// output/<test suite>.<test>/.
 std::string OutputPath(std::string const& fileName);
 
 } // namespace NorvTest

@@ -2,6 +2,7 @@
 // (Mesa), with PVRTC decoded in software as the game does.
 #include "FuzzFolder.h"
 #include "contrib/pvr/PVRTTexture.h"
+#include "tests/harness/display/TestDisplay.h"
 
 #include <SDL/SDL.h>
 #include <cstdio>
@@ -9,6 +10,8 @@
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
+    if (!NorvTest::UseAllocatedDisplay())
+        std::exit(1);
     if (SDL_Init(SDL_INIT_VIDEO) != 0 || !SDL_SetVideoMode(64, 64, 32, SDL_OPENGL)) {
         std::fprintf(stderr, "no OpenGL window: %s\n", SDL_GetError());
         std::exit(1);
