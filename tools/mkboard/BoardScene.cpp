@@ -4,6 +4,7 @@
 
 #include "BoardTextures.h"
 #include "PodBuilder.h"
+#include "RoadTop.h"
 #include "Terrain.h"
 
 #include "qrvl/boardfile/BoardFile.h"
@@ -23,7 +24,6 @@ constexpr int kTileCells = 11;
 constexpr float kRoadWidth = 230.0f;
 constexpr float kRoadStep = 25.0f;
 constexpr float kPlateSize = 180.0f;
-constexpr float kPlateLift = 4.0f;
 constexpr float kStreamWidth = 110.0f;
 constexpr float kGroundPatch = 80.0f;
 constexpr int kPatchTileCells = 40;
@@ -68,28 +68,45 @@ void AddLandTile(PodMesh& mesh, Layout const& layout, HeightField const& land, f
         }
 }
 
+// The highest the road comes within `reach` of p's spot, if it passes
+// there: a plate's corner laid over it keeps the plate's cells over the
+// road where two paths overlap.
+std::optional<float> TopNear(RoadTop const& road, PVRTVec3 const& p, float reach)
+{
+    std::optional<float> top;
+    for (int i = -1; i <= 1; ++i)
+        for (int j = -1; j <= 1; ++j)
+            if (std::optional<float> const y = road.HeightAt(p.x + reach * float(i), p.z + reach * float(j)))
+                top = std::max(top.value_or(*y), *y);
+    return top;
+}
+
 // A ribbon of the given width along a level curve, laid on the land at
-// `lift`; u runs across it (0 left, 1 right), v along it per `repeat` units
-// (or the other way round when `lengthwiseU`).
+// `lift` along its edges and its middle, so that it keeps over a crest; u
+// runs across it (0 left, 1 right), v along it per `repeat` units (or the
+// other way round when `lengthwiseU`).
 void AddRibbon(PodMesh& mesh, std::vector<PVRTVec3> const& curve, HeightField const& land, float width, float lift,
                float repeat, bool lengthwiseU)
 {
+    constexpr int kAcross = 3;
     float along = 0.0f;
     for (std::size_t i = 0; i < curve.size(); ++i) {
         if (i > 0)
             along += (curve[i] - curve[i - 1]).length();
         PVRTVec3 const ahead = curve[std::min(i + 1, curve.size() - 1)] - curve[i > 0 ? i - 1 : 0];
         PVRTVec3 const left = PVRTVec3(ahead.z, 0.0f, -ahead.x).normalized() * (width / 2);
-        for (int side = 0; side < 2; ++side) {
-            PVRTVec3 p = side == 0 ? curve[i] + left : curve[i] - left;
+        for (int k = 0; k < kAcross; ++k) {
+            float const across = float(k) / (kAcross - 1);
+            PVRTVec3 p = curve[i] + left * (1.0f - 2.0f * across);
             p.y = land.At(p.x, p.z) + lift;
-            float const across = float(side);
             float const length = along / repeat;
             mesh.Add(p, kUp, lengthwiseU ? length : across, lengthwiseU ? across : length);
         }
         if (i > 0) {
-            uint16_t const b = uint16_t(mesh.vertices.size() - 4);
-            mesh.Quad(b, uint16_t(b + 1), uint16_t(b + 3), uint16_t(b + 2));
+            uint16_t const row = uint16_t(mesh.vertices.size() - kAcross);
+            uint16_t const last = uint16_t(row - kAcross);
+            for (int k = 0; k + 1 < kAcross; ++k)
+                mesh.Quad(uint16_t(last + k), uint16_t(last + k + 1), uint16_t(row + k + 1), uint16_t(row + k));
         }
     }
 }
@@ -165,6 +182,16 @@ bool WriteBoardScene(std::string const& folder, BoardFile const& board, Layout c
         if (record.type == Spline::kCarPath)
             AddRibbon(road, SmoothThrough(Level(record.points), kRoadStep), land, kRoadWidth, kRoadLift, kRoadWidth, false);
     general.push_back(road);
+    std::vector<RoadTop::Triangle> roadTriangles;
+    for (std::size_t k = 0; k + 2 < road.indices.size(); k += 3) {
+        RoadTop::Triangle t;
+        for (int corner = 0; corner < 3; ++corner) {
+            float const* p = road.vertices[road.indices[k + std::size_t(corner)]].position;
+            t[std::size_t(corner)] = PVRTVec3(p[0], p[1], p[2]);
+        }
+        roadTriangles.push_back(t);
+    }
+    RoadTop const roadTop(std::move(roadTriangles));
     ForEachTile(layout, kLandCell, kTileCells, [&](float x0, float z0, int columns, int rows) {
         PodMesh tile;
         tile.name = "land" + std::to_string(general.size());
@@ -193,18 +220,23 @@ bool WriteBoardScene(std::string const& folder, BoardFile const& board, Layout c
         ahead = ahead.length() > 0.0f ? ahead.normalized() : PVRTVec3(0.0f, 0.0f, 1.0f);
         PVRTVec3 const across(ahead.z, 0.0f, -ahead.x);
         PodMesh& plate = plates[std::size_t(KindOf(space))];
+        // A grid of cells, each corner over the road's top: one flat quad
+        // would sink under the road where the road bends over a rise.
         float const h = kPlateSize / 2;
         PVRTVec3 const centre = points[std::size_t(i)];
-        auto corner = [&](float a, float b) {
-            PVRTVec3 p = centre + across * a + ahead * b;
-            p.y = land.At(p.x, p.z) + kRoadLift + kPlateLift;
-            return p;
-        };
-        uint16_t const a = plate.Add(corner(h, -h), kUp, 0, 1);
-        uint16_t const b = plate.Add(corner(-h, -h), kUp, 1, 1);
-        uint16_t const c = plate.Add(corner(-h, h), kUp, 1, 0);
-        uint16_t const d = plate.Add(corner(h, h), kUp, 0, 0);
-        plate.Quad(a, b, c, d);
+        uint16_t const first = uint16_t(plate.vertices.size());
+        for (int row = 0; row <= kPlateCells; ++row)
+            for (int column = 0; column <= kPlateCells; ++column) {
+                float const u = float(column) / kPlateCells;
+                float const v = float(row) / kPlateCells;
+                PVRTVec3 p = centre + across * (h - u * kPlateSize) + ahead * (v * kPlateSize - h);
+                p.y = TopNear(roadTop, p, kPlateSize / kPlateCells / 8).value_or(land.At(p.x, p.z) + kRoadLift) + kPlateLift;
+                plate.Add(p, kUp, u, 1.0f - v);
+            }
+        auto at = [&](int column, int row) { return uint16_t(first + row * (kPlateCells + 1) + column); };
+        for (int row = 0; row < kPlateCells; ++row)
+            for (int column = 0; column < kPlateCells; ++column)
+                plate.Quad(at(column, row), at(column + 1, row), at(column + 1, row + 1), at(column, row + 1));
     }
     general.insert(general.end(), plates.begin(), plates.end());
 

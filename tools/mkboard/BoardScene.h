@@ -17,6 +17,10 @@ struct BoardRecord;
 // Mesh nodes with a meaning of their own in "board.pod".
 constexpr int kWaterNode = 6;
 constexpr int kStreamNodes[2] = {48, 60};
+// A space's plate is a grid of this many cells a side, laid on the land.
+constexpr int kPlateCells = 4;
+// and floats this far over the road.
+constexpr float kPlateLift = 4.0f;
 
 // The kind of plate that marks the space.
 PlateKind KindOf(BoardRecord const& space);

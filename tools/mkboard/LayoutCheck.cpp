@@ -3,6 +3,7 @@
 #include "BoardRoad.h"
 #include "BoardScene.h"
 #include "HeightField.h"
+#include "RoadTop.h"
 
 #include "contrib/pvr/PVRTModelPOD.h"
 #include "qrvl/boardfile/BoardFile.h"
@@ -179,6 +180,40 @@ bool LoadPod(std::string const& folder, char const* file, CPVRTModelPOD& model, 
     return true;
 }
 
+// A mesh's triangles, in the order of its faces.
+std::vector<RoadTop::Triangle> TrianglesOf(SPODMesh const& mesh)
+{
+    std::vector<RoadTop::Triangle> triangles;
+    if (!mesh.pInterleaved || !mesh.sFaces.pData || mesh.sVertex.eType != EPODDataFloat)
+        return triangles;
+    auto vertex = [&](unsigned index) {
+        float const* p = reinterpret_cast<float const*>(mesh.pInterleaved + mesh.sVertex.Offset() + std::size_t(index) * mesh.sVertex.nStride);
+        return PVRTVec3(p[0], p[1], p[2]);
+    };
+    unsigned short const* indices = reinterpret_cast<unsigned short const*>(mesh.sFaces.pData);
+    for (unsigned face = 0; face < mesh.nNumFaces; ++face)
+        triangles.push_back({vertex(indices[3 * face]), vertex(indices[3 * face + 1]), vertex(indices[3 * face + 2])});
+    return triangles;
+}
+
+// Where a plate dips to the road's top, the road shows through it. Checked
+// at each triangle's corners, edge middles and centre.
+void CheckPlatesOverRoad(SPODMesh const& mesh, RoadTop const& road, char const* node, std::vector<std::string>& faults)
+{
+    float lowest = kPlateLift;
+    PVRTVec3 where;
+    for (RoadTop::Triangle const& t : TrianglesOf(mesh)) {
+        PVRTVec3 const &a = t[0], &b = t[1], &c = t[2];
+        for (PVRTVec3 const& p : {a, b, c, (a + b) * 0.5f, (b + c) * 0.5f, (a + c) * 0.5f, (a + b + c) / 3.0f}) {
+            std::optional<float> const top = road.HeightAt(p.x, p.z);
+            if (top && p.y - *top < lowest)
+                lowest = p.y - *top, where = p;
+        }
+    }
+    if (lowest < kPlateLift / 4)
+        faults.push_back(Format("%s sinks to %.1f over the road at (%.0f, %.0f)", node, double(lowest), double(where.x), double(where.z)));
+}
+
 void CheckModels(std::string const& folder, std::vector<std::string>& faults)
 {
     CPVRTModelPOD board;
@@ -191,12 +226,20 @@ void CheckModels(std::string const& folder, std::vector<std::string>& faults)
         };
         if (!named(kWaterNode, "water") || !named(kStreamNodes[0], "stream") || !named(kStreamNodes[1], "stream"))
             faults.push_back("board.pod's water and stream nodes are not in their places");
-        // A plate is a quad in the node of its kind.
+        // A plate is a grid of quads in the node of its kind, over the road.
+        std::vector<RoadTop::Triangle> roadTriangles;
+        for (unsigned i = 0; i < board.nNumMeshNode; ++i)
+            if (board.pNode[i].pszName && !std::strcmp(board.pNode[i].pszName, "road") && unsigned(board.pNode[i].nIdx) < board.nNumMesh)
+                roadTriangles = TrianglesOf(board.pMesh[board.pNode[i].nIdx]);
+        RoadTop const road(std::move(roadTriangles));
         unsigned plates = 0;
         for (unsigned i = 0; i < board.nNumMeshNode; ++i)
             if (board.pNode[i].pszName && !std::strncmp(board.pNode[i].pszName, "plate", 5)
-                && unsigned(board.pNode[i].nIdx) < board.nNumMesh)
-                plates += board.pMesh[board.pNode[i].nIdx].nNumFaces / 2;
+                && unsigned(board.pNode[i].nIdx) < board.nNumMesh) {
+                SPODMesh const& mesh = board.pMesh[board.pNode[i].nIdx];
+                plates += mesh.nNumFaces / (2 * kPlateCells * kPlateCells);
+                CheckPlatesOverRoad(mesh, road, board.pNode[i].pszName, faults);
+            }
         if (plates != unsigned(BoardFile::kNumSpaces))
             faults.push_back(Format("board.pod has %u plates for %d spaces", plates, BoardFile::kNumSpaces));
         if (board.nNumCamera == 0)

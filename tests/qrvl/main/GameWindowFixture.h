@@ -77,7 +77,7 @@ constexpr int kSixthCharacterY = 440;
 constexpr int kNameOkX = 602;
 constexpr int kNameOkY = 334;
 constexpr int kPlayersX = 512;
-constexpr int PlayersY(int players) { return 154 + players * 56 - 26 + 30; }
+constexpr int PlayersY(int players) { return 154 + players * 56 - 26 + 40; }
 // The tab background of the person's car colour (the set-up's purple), at
 // the edge of the portrait on the bar at the bottom of the screen.
 constexpr int kTabX = 24 + 10;

@@ -1,6 +1,8 @@
 // The board tool's checker catches a road laid across a building or the
 // scenery, and the wheel's painted numbers are the ones the clicker reads.
 #include "BoardFiles.h"
+#include "BoardScene.h"
+#include "PodBuilder.h"
 #include "LayoutCheck.h"
 #include "WheelScene.h"
 
@@ -97,6 +99,35 @@ TEST_F(MkboardTest, SceneryInTheRoadOrOffTheLandIsReported)
     }
 }
 
+// A plate that dips to the road's top lets the road show through it.
+TEST_F(MkboardTest, APlateSunkIntoTheRoadIsReported)
+{
+    auto flat = [](char const* name, float y) {
+        PodMesh mesh;
+        mesh.name = name;
+        PVRTVec3 const up(0.0f, 1.0f, 0.0f);
+        mesh.Quad(mesh.Add({0.0f, y, 0.0f}, up, 0, 0), mesh.Add({0.0f, y, 200.0f}, up, 0, 1),
+                  mesh.Add({200.0f, y, 200.0f}, up, 1, 1), mesh.Add({200.0f, y, 0.0f}, up, 1, 0));
+        return mesh;
+    };
+    struct Case {
+        float plateHeight;
+        bool reported;
+    };
+    for (Case const c : {Case{8.0f, true}, Case{10.5f, true}, Case{14.0f, false}}) {
+        TempFolder folder;
+        std::string error;
+        ASSERT_TRUE(WriteBoardFiles(board, layout, folder / "", error)) << error;
+        PodScene scene;
+        scene.meshes = {flat("road", 10.0f), flat("plateStop", c.plateHeight)};
+        ASSERT_TRUE(scene.Write(folder / "board.pod"));
+        bool reported = false;
+        for (std::string const& fault : CheckBoardFiles(board, layout, folder / ""))
+            reported = reported || fault.find("plateStop sinks") != std::string::npos;
+        EXPECT_EQ(reported, c.reported) << "a plate at " << c.plateHeight << " over a road at 10";
+    }
+}
+
 TEST_F(MkboardTest, AMissingOrShortFileIsAFault)
 {
     TempFolder folder;
@@ -124,7 +155,7 @@ TEST_F(MkboardTest, EachSpaceKindHasItsOwnPlates)
     auto platesIn = [&](char const* node) {
         for (unsigned i = 0; i < scene.nNumMeshNode; ++i)
             if (!std::strcmp(scene.pNode[i].pszName, node))
-                return int(scene.pMesh[scene.pNode[i].nIdx].nNumFaces / 2);
+                return int(scene.pMesh[scene.pNode[i].nIdx].nNumFaces / (2 * kPlateCells * kPlateCells));
         return -1;
     };
     auto spacesOf = [&](std::initializer_list<int> types) {
