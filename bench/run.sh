@@ -24,6 +24,9 @@ readonly start_runs=5
 # A running game: the splash, the load, then the board for a while; the
 # frame times are those of the last frames.
 readonly game_frames=$((60 * 24))
+# The textured floor only needs its frame times: a few seconds of frames,
+# the median of a few runs, as the renderer's threads vary most.
+readonly layer_frames=$((60 * 8)) layer_runs=3
 
 # launch KEYS-PREFIX FRAMES [bench-launch options] -- program...: runs it and
 # stores every key=value it reports as VALUE[prefix.key].
@@ -59,10 +62,19 @@ main_menu() {
 }
 
 # A new game started by the menu itself (QUORVEL_BENCH_GAME), at both sizes;
-# the floor is the bare window of main_menu at the same size.
+# its board's frame has two floors at the same size: the bare window of
+# main_menu (the empty scene) and the bare window drawing one textured,
+# depth-tested layer over the whole window (the least a textured 3D scene
+# costs).
 running_game() {
     local size="$1" width="${1%x*}" height="${1#*x}"
     launch "game$size" "$game_frames" -- env QUORVEL_BENCH_GAME=1 "$bin/quorvel" -w "$width" -h "$height"
+    local runs=() i
+    for ((i = 0; i < layer_runs; i++)); do
+        launch "layer$size" "$layer_frames" -- "$bin/bench-floor-window" -w "$width" -h "$height" --textured-layer
+        runs+=("${VALUE[layer$size.frame_s]}")
+    done
+    VALUE[layer$size.frame_s]=$(median "${runs[@]}")
 }
 
 # The in-game load against reading the same archive once, median of three.
@@ -124,6 +136,8 @@ print_table() {
         row "  Lua, all scripts at the end (MiB)" "${VALUE[game$size.lua_mib]}" "-" "-"
         row "Board frame, $size (ms to make; floor: the empty scene of the bare window)" \
             "$(milliseconds "${VALUE[game$size.frame_s]}")" "$(milliseconds "${VALUE[floor$size.frame_s]}")"
+        row "Board frame, $size (ms to make; floor: the bare window drawing one textured layer, median of $layer_runs)" \
+            "$(milliseconds "${VALUE[game$size.frame_s]}")" "$(milliseconds "${VALUE[layer$size.frame_s]}")"
     done
     row "In-game load, 1024x768 (s; floor: reading board.pak once and parsing its models)" \
         "${VALUE[game1024x768.game_load_s]}" "${VALUE[load.floor]}"
