@@ -57,15 +57,16 @@ OpenGLBatcher::OpenGLBatcher()
     if (caps.glsl)
         LoadShaders();
     intel = GetGLVendor() == "Intel";
-    // The cached state starts as blending off in blend mode with a single
-    // texture; make GL agree.
+    // The cached state starts as blending off in blend mode, untextured;
+    // make GL agree. The first textured draw builds the texturing program.
     glDisable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    if (!shadersInUse)
+    if (!shadersInUse) {
         ResetCompositeCombiners();
+        glDisable(GL_TEXTURE_2D);
+    }
     SetupArrays();
     bufferUsage = GL_STREAM_DRAW;
-    SetTexturing(true);
 }
 
 OpenGLBatcher::~OpenGLBatcher()
@@ -92,10 +93,10 @@ OpenGLBatcher::~OpenGLBatcher()
 }
 
 // Each built-in program is compiled the first time a draw needs it, so the
-// first frame waits only for the ones it uses. The program for plain
-// textures, which nearly every frame needs, is built here: when it does not
-// build, this GL's shaders are not used at all and the fixed-function path
-// draws everything but keyed sources.
+// first frame waits only for the ones it uses (a splash's first frame may be
+// one plain rectangle). The smallest, the untextured program, is built here:
+// when it does not build, this GL's shaders are not used at all and the
+// fixed-function path draws everything but keyed sources.
 void OpenGLBatcher::LoadShaders()
 {
     struct Source {
@@ -116,7 +117,7 @@ void OpenGLBatcher::LoadShaders()
         *source.shader = new OpenGLShader(source.twoSamplers);
         (*source.shader)->Load(*source.vertex, *source.fragment);
     }
-    if (!texturingShader->Enable()) {
+    if (!solidShader->Enable()) {
         std::fprintf(stderr, "OpenGLBatcher: built-in shaders failed; drawing without shaders\n");
         for (Source const& source : sources)
             source.shader->Release();
@@ -124,7 +125,7 @@ void OpenGLBatcher::LoadShaders()
         return;
     }
     shadersInUse = true;
-    currentShader = texturingShader.Get();
+    currentShader = solidShader.Get();
     currentHandle = currentShader->Handle();
 }
 

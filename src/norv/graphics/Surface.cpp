@@ -63,6 +63,14 @@ struct SourcePart {
     float v1;
 };
 
+// Both blend modes weigh the source by its alpha: at 0 it adds nothing to
+// the picture, and drawing it would only cost a draw state (a logo that
+// fades in from nothing would cost the first frame one).
+bool Invisible(Surface const& source)
+{
+    return source.GetAlpha() == 0;
+}
+
 } // namespace
 
 Surface::Surface() = default;
@@ -160,7 +168,7 @@ void Surface::TexturedBlit(float x, float y, Surface* source, RectT<int> const& 
                            Batcher::DrawingMode mode)
 {
     OpenGLBatcher* batcher = DrawingBatcher();
-    if (!batcher || !source)
+    if (!batcher || !source || Invisible(*source))
         return;
     batcher->SetShader(nullptr);
     SetTexturedState(*batcher, *this, *source, mode, true);
@@ -193,7 +201,7 @@ void Surface::BlitAdditive(int x, int y, Surface* source, RectT<int> const& rect
 void Surface::BlitScale(Surface* source, RectT<int> const& r)
 {
     OpenGLBatcher* batcher = DrawingBatcher();
-    if (!batcher || !source)
+    if (!batcher || !source || Invisible(*source))
         return;
     batcher->SetShader(nullptr);
     SetTexturedState(*batcher, *this, *source, Batcher::Blend, false);

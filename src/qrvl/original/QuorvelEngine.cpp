@@ -28,9 +28,11 @@ constexpr int kPositiveSoftkeyCode = 0;
 constexpr int kNegativeSoftkeyCode = 2;
 constexpr int kLoadComplete = 100;
 // Loading steps run for at most this long a frame, and the main loop does
-// not sleep between such frames: the loading screen keeps moving while the
-// board loads as fast as the machine allows.
-constexpr std::uint32_t kLoadSliceMs = 12;
+// not sleep between such frames: the loading screen keeps moving at about
+// 30 frames a second while the board loads as fast as the machine allows.
+// Shorter slices cost more than they show: each frame between them redraws
+// the whole loading screen.
+constexpr std::uint32_t kLoadSliceMs = 33;
 // The main menu's message when a game cannot start.
 constexpr char const* kGameNotStartedText = "S_GAME_NOT_STARTED";
 // The options file: language, sound on, vibrate on and the option flag, one

@@ -65,7 +65,7 @@ protected:
         s_log = &log;
         s_clock = &clock;
         // Slower than a frame's share of loading: one step a tick.
-        s_stepMs = 20;
+        s_stepMs = 40;
         FrontEndHooks::Install(new SplashFrontEnd);
         PresentationHooks::Install(new RecordingBoard);
         GameFlowHooks::Install(new GameModes);
@@ -167,9 +167,9 @@ TEST_F(GameLaunchTest, QuickLoadingStepsShareATick)
         std::vector<int> stepsPerTick;
     } const cases[] = {
         {0, {3}},
-        {5, {3}},       // 10 ms taken after two steps: room for the third
-        {7, {2, 1}},    // 14 ms after two: the third waits for the next tick
-        {12, {1, 1, 1}},
+        {16, {3}},      // 32 ms taken after two steps: room for the third
+        {17, {2, 1}},   // 34 ms after two: the third waits for the next tick
+        {33, {1, 1, 1}},
     };
     Tick();
     for (Case const& c : cases) {

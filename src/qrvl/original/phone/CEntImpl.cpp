@@ -4,43 +4,22 @@
 #include "contrib/pvr/PVRTModelPODTools.h"
 #include "contrib/pvr/PVRTTexture.h"
 #include "norv/base/core/NarrowString.h"
-#include "norv/base/core/SmartPtr.h"
-#include "norv/vfs/File.h"
-#include "norv/vfs/Vfs.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 // The texture's extension as the exporter stored it, replaced by ".pvr".
 constexpr size_t kExtensionLength = 4;
-// Where the pixel type sits in a PVR header, and the header's length.
-constexpr int kPixelTypeOffset = 16;
-constexpr int kPvrHeaderBytes = 52;
-
 // Pixel types of a PVR file that carry alpha: RGBA 4444, 5551 and 8888,
 // luminance-alpha 88, BGRA 8888 and 8-bit alpha.
-bool PixelTypeHasAlpha(unsigned char type)
+bool PixelTypeHasAlpha(unsigned int type)
 {
     switch (type) {
-    case 0x10: case 0x11: case 0x12: case 0x17: case 0x1A: case 0x1B: return true;
+    case OGL_RGBA_4444: case OGL_RGBA_5551: case OGL_RGBA_8888: case OGL_AI_88: case OGL_BGRA_8888: case OGL_A_8:
+        return true;
     default: return false;
     }
-}
-
-// Whether the PVR file's header names a pixel type with alpha; a file too
-// short for a header has none.
-unsigned char ReadAlphaFlag(char const* path)
-{
-    Norv::SmartPtr<Norv::File> file(Norv::OpenFile(path));
-    if (!file)
-        return 0;
-    unsigned char header[kPvrHeaderBytes];
-    if (file->Read(header, kPvrHeaderBytes) != kPvrHeaderBytes)
-        return 0;
-    return PixelTypeHasAlpha(header[kPixelTypeOffset]) ? 1 : 0;
 }
 
 Norv::NarrowString TexturePath(char const* folder, char const* storedName)
@@ -97,11 +76,13 @@ void CEntImpl::LoadTextures(char const* folder)
         if (texture < 0 || unsigned(texture) >= model.nNumTexture)
             continue;
         Norv::NarrowString const path = TexturePath(folder, model.pTexture[texture].pszName);
-        if (PVRTTextureLoadFromPVR(path.c_str(), &textures[i], nullptr, true, 0) != PVR_SUCCESS) {
+        // The loader hands back the header it read: the file is read once.
+        PVR_Texture_Header header;
+        if (PVRTTextureLoadFromPVR(path.c_str(), &textures[i], &header, true, 0) != PVR_SUCCESS) {
             textures[i] = 0;
             continue;
         }
-        alphaFlags[i] = ReadAlphaFlag(path.c_str());
+        alphaFlags[i] = PixelTypeHasAlpha(header.pixelFormatFlags & PVRTEX_PIXELTYPE) ? 1 : 0;
     }
 }
 

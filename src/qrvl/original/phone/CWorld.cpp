@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -28,6 +29,8 @@ char const* const kLanguageKey = "/qrvl/settings/Language";
 constexpr int kMarkerCells = 4;
 // The animated touchable that smokes when touched: the SUV.
 constexpr int kSuvRow = 1;
+// A ground patch in collision.dat: its centre's x, y and z, then its colour.
+constexpr uint32_t kCollisionRecordBytes = 16;
 
 char const* const kTerrainTemplates[7] = {
     "particles/footprint1.xml", "particles/footprint2.xml", "particles/footprint3.xml", "particles/grassT.xml",
@@ -142,9 +145,15 @@ void CWorld::LoadCollisionMesh()
     uint32_t count = 0;
     if (!file || file->Read(&count, 4) != 4)
         return;
-    // Only complete records count: a short file keeps those it has.
-    unsigned char record[16];
-    for (uint32_t i = 0; i < count && file->Read(record, 16) == 16; ++i) {
+    // Read in one go: the archive decodes one long read faster than ten
+    // thousand short ones. Only complete records count: a short file keeps
+    // those it has.
+    std::vector<unsigned char> bytes(static_cast<size_t>(std::max(file->GetLength() - 4, 0)));
+    int const read = bytes.empty() ? 0 : file->Read(bytes.data(), static_cast<int>(bytes.size()));
+    uint32_t const records = std::min<uint32_t>(count, static_cast<uint32_t>(std::max(read, 0)) / kCollisionRecordBytes);
+    collisionMesh.reserve(size_t(records) * 4);
+    for (uint32_t i = 0; i < records; ++i) {
+        unsigned char const* record = bytes.data() + size_t(i) * kCollisionRecordBytes;
         float xyz[3];
         std::memcpy(xyz, record, 12);
         CollMeshData corner;

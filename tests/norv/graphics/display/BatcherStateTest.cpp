@@ -134,6 +134,30 @@ TEST_F(BatcherState, BlendingFollowsSourceAlpha)
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
 }
 
+// A source at alpha 0 shows nothing in any way it is drawn: nothing is
+// queued and no state changes for it; alpha 1 is drawn.
+TEST_F(BatcherState, AFullyTransparentSourceIsNotDrawn)
+{
+    SmartPtr<Surface> red(new Surface(SolidImage(4, 4, RGB888, Color(255, 0, 0), Color(255, 0, 0), 0)));
+    SmartPtr<Surface> green(new Surface(SolidImage(4, 4, RGB888, Color(0, 255, 0), Color(0, 255, 0), 0)));
+    RectT<int> const whole(0, 0, 4, 4);
+    target->Blit(0, 0, red.Get(), whole);
+    target->Blit(8, 0, red.Get(), whole);
+    green->SetAlpha(0);
+    target->Blit(0, 0, green.Get(), whole);
+    target->BlitAdditive(0, 0, green.Get(), whole);
+    target->BlitAlpha(0, 0, Color(0, 0, 255), green.Get(), whole);
+    target->BlitScale(green.Get(), whole);
+    EXPECT_EQ(Batcher().GetQueuedIndexCount(), 12) << "the red blits' batch goes on";
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    g_batcher->Commit();
+    EXPECT_TRUE(Near(ReadPixel(*target, 1, 1), Color(255, 0, 0, 255)));
+
+    green->SetAlpha(1);
+    target->Blit(0, 0, green.Get(), whole);
+    EXPECT_EQ(Batcher().GetQueuedIndexCount(), 6);
+}
+
 TEST_F(BatcherState, ResetStateRestoresWhatDirectGLChanged)
 {
     SmartPtr<Surface> sprite(new Surface(SolidImage(4, 4, RGBA8888, Color(255, 0, 0, 128), Color(), 4)));

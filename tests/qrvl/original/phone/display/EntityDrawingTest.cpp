@@ -183,8 +183,8 @@ TEST_F(EntityDrawingTest, AMissingOrUnreadableModelDrawsNothing)
     }
 }
 
-// Alpha comes from the pixel type in the texture's 52-byte header; a file
-// too short to hold one has none, whatever its first bytes say.
+// Alpha comes from the pixel type in the header the texture was loaded
+// with, the older 44-byte header's too, even in a file shorter than 52 bytes.
 TEST_F(EntityDrawingTest, AlphaComesFromTheTexturesHeader)
 {
     struct Case {
@@ -194,7 +194,7 @@ TEST_F(EntityDrawingTest, AlphaComesFromTheTexturesHeader)
     } const cases[] = {
         {"RGB 565", 52, 0x13, 8, 0},
         {"RGBA 4444", 52, 0x10, 8, 1},
-        {"old header, RGBA 8888, 48 bytes", 44, 0x12, 4, 0},
+        {"old header, RGBA 8888, 48 bytes", 44, 0x12, 4, 1},
     };
     for (Case const& c : cases) {
         unsigned int header[13] = {c.headerSize, 1, 1, 0, c.pixelType, c.dataBytes, c.dataBytes * 8, 0, 0, 0, 0,
