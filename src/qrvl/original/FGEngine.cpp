@@ -93,6 +93,9 @@ void FGEngine::entEvent(int code, int wParam, int)
         fileSystem->init();
         graphics->init();
         init();
+        // Starting up is not play: the first tick counts from here, so the
+        // first screen begins its animations at their start when first seen.
+        resetTickTimer();
         startBrewTimer(kBrewTimerMs);
         break;
     case EventStop:

@@ -5,18 +5,22 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using FrameworkTest::ManualClock;
 
 class CountingEngine : public FGEngine {
 public:
+    void init() override { startUp(); }
     void onTick() override { ticks.push_back(getRawTickTime()); }
     void onKeyPressed(int key) override { keys.push_back(key); }
     void onTouchDown(int x, int, int) override { touches.push_back(x); }
     float GetTimeDistortionFactor() const override { return distortion; }
     bool hasFailed() override { return failing; }
 
+    std::function<void()> startUp = [] {};
     std::vector<int> ticks;
     std::vector<int> keys;
     std::vector<int> touches;
@@ -63,6 +67,18 @@ TEST_F(EngineTickTest, TicksMeasureScaledMillisecondsAndDropEmptyOnes)
     clock.Advance(5);
     engine.entTick();
     EXPECT_EQ(engine.ticks, (std::vector<int>{5}));
+}
+
+// The time the start-up itself takes is not played: the first tick after it
+// counts only from its end.
+TEST_F(EngineTickTest, TheFirstTickCountsFromTheEndOfTheStartUp)
+{
+    clock.Advance(40);
+    engine.startUp = [this] { clock.Advance(300); };
+    engine.entEvent(FGEngine::EventStart, 0, 0);
+    clock.Advance(16);
+    engine.entTick();
+    EXPECT_EQ(engine.ticks, (std::vector<int>{16}));
 }
 
 TEST_F(EngineTickTest, RandomNumbersFollowTheLinearCongruentialSequence)
