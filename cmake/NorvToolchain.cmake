@@ -3,8 +3,18 @@
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)
-    set(CMAKE_C_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
-    set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+    # ccache takes the tests' precompiled header (NorvTargets.cmake) only with
+    # these two sloppiness settings, added to the user's own; without them it
+    # compiles every test file again.
+    execute_process(COMMAND ${CCACHE_PROGRAM} --get-config sloppiness
+        OUTPUT_VARIABLE sloppiness OUTPUT_STRIP_TRAILING_WHITESPACE)
+    string(REGEX REPLACE "[ ,]+" ";" sloppiness "${sloppiness}")
+    list(APPEND sloppiness pch_defines time_macros)
+    list(REMOVE_DUPLICATES sloppiness)
+    list(JOIN sloppiness "," sloppiness)
+    set(launcher env CCACHE_SLOPPINESS=${sloppiness} ${CCACHE_PROGRAM})
+    set(CMAKE_C_COMPILER_LAUNCHER ${launcher})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${launcher})
 endif()
 
 set(NORV_WARNINGS -Wall -Wextra)

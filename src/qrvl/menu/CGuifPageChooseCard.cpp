@@ -22,7 +22,8 @@ CGuifPageChooseCard::CGuifPageChooseCard(Norv::SmartPtr<Guif::Screen> const& own
     if (background && background->GetCurrentRepresentation())
         rowOffset = static_cast<short>(background->GetCurrentRepresentation()->GetItem()->GetBoundingBox().height / 4);
     for (int i = 0; i < kMaxCards; ++i) {
-        char name[16];
+        // Room for any int: the compiler's truncation check may not know i's range.
+        char name[24];
         std::snprintf(name, sizeof name, "Card%dFrame", i + 1);
         frames[i] = screen->FindControl(name);
         if (!frames[i]) {
