@@ -27,7 +27,7 @@ constexpr std::uint32_t kPegs[] = {0xff6fb5, 0x3d8cff};
 constexpr std::uint32_t kBlueBody = 0x2f7fe0;
 // A colour is taken for a paint when it points the same way as the paint
 // (shading changes its length, not its direction) this closely; a peg's
-// blue is told from the blue car's only so.
+// pink more closely, apart from the pink plate of the road.
 constexpr double kSamePaint = 0.998;
 constexpr double kSamePegPaint = 0.9985;
 // The black of the seat holes and tyres, and how near it a car's paint
