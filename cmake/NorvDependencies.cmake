@@ -46,4 +46,8 @@ target_compile_definitions(lzmasdk PUBLIC _7ZIP_ST)
 set_target_properties(lzmasdk PROPERTIES POSITION_INDEPENDENT_CODE ON)
 add_library(Deps::LzmaSdk ALIAS lzmasdk)
 
+# Xlib, for the window tests' fast screen grabs.
+find_package(X11 REQUIRED)
+add_library(Deps::X11 ALIAS X11::X11)
+
 find_package(GTest REQUIRED)

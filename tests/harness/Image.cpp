@@ -4,6 +4,7 @@
 #include <png.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace NorvTest {
 
@@ -29,6 +30,23 @@ bool Image::Load(std::string const& path)
     height = static_cast<int>(image.height);
     rgb.swap(pixels);
     return true;
+}
+
+void Image::Assign(int imageWidth, int imageHeight, std::vector<std::uint8_t> pixels)
+{
+    width = imageWidth;
+    height = imageHeight;
+    rgb = std::move(pixels);
+}
+
+bool Image::Save(std::string const& path) const
+{
+    png_image image = {};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = PNG_FORMAT_RGB;
+    return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
 }
 
 Rgb Image::Pixel(int x, int y) const

@@ -20,6 +20,10 @@ class Image {
 public:
     // Reads an 8-bit PNG of any colour type; false when it cannot.
     bool Load(std::string const& path);
+    // Takes pixels made elsewhere: three bytes a pixel, rows top down.
+    void Assign(int imageWidth, int imageHeight, std::vector<std::uint8_t> pixels);
+    // Writes the picture as an 8-bit RGB PNG, for a look.
+    bool Save(std::string const& path) const;
 
     int Width() const { return width; }
     int Height() const { return height; }

@@ -54,12 +54,12 @@ public:
 
     // Saves what the window shows to a PNG file.
     bool Screenshot(std::string const& path) const;
-
-private:
     // Where the drawing area starts on the screen. A full-screen SDL window
     // draws into an unnamed window centred on the screen, while its named
     // window stays unmapped.
     bool Origin(int* x, int* y) const;
+
+private:
     // True when the window's program covers the screen with a window of its
     // own (an unnamed one of the screen's size).
     bool IsFullScreen() const;

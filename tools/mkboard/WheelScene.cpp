@@ -149,6 +149,11 @@ PVRTVec3 const kUp(0.0f, 1.0f, 0.0f);
 
 } // namespace
 
+uint32_t WheelSegmentColour(int number)
+{
+    return kSegmentColours[std::clamp(number, 1, 10) - 1];
+}
+
 int WheelNumberAt(float angle)
 {
     float a = std::fmod(-angle, 2.0f * Norv::kPiF);

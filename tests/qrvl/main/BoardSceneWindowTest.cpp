@@ -1,12 +1,14 @@
 // The 3D board of a real game, with shaders and as "--no-shaders" draws it:
 // the board's labels turn French with the language setting; on the
 // person's first turn on the road they grab the wheel with the mouse, turn
-// it and let go; the drawn wheel turns, and the person's purple car drives
-// as far as one spin takes it, as the saved game shows.
+// it and let go; the drawn wheel turns and rests on a number, and the
+// person's purple car drives that many spaces on, as the saved game shows.
 #include "tests/qrvl/main/GameWindowFixture.h"
 #include "tests/qrvl/main/ShippedBoard.h"
+#include "tests/qrvl/main/WheelReader.h"
 
 #include "tests/harness/ExternalTool.h"
+#include "tests/harness/FrameGrabber.h"
 
 #include <algorithm>
 #include <chrono>
@@ -42,7 +44,11 @@ constexpr int kFaceSide = 200;
 // the few a falling leaf crosses.
 constexpr int kTurnedPixels = 2000;
 constexpr int kStillPixels = 150;
-constexpr int kWheelNumbers = 10;
+// A camera easing to its stop moves too little between two quick frames to
+// tell: the view is settled once it has kept still this long.
+constexpr std::chrono::milliseconds kSettled{1000};
+// The hand turns the wheel clockwise on the screen.
+constexpr bool kFlickClockwise = true;
 // The longest spin: ten seconds at full speed, then a margin; and the
 // longest drive of ten spaces with the questions on the way.
 constexpr double kSpinSeconds = 15.0;
@@ -197,6 +203,16 @@ protected:
         std::this_thread::sleep_for(kMenuSlide);
     }
 
+    // A picture of the window straight from the X server: frames a
+    // twentieth of a second apart, where falling leaves have hardly moved
+    // and a wheel at rest comes to a second's look.
+    bool Grab(Image& frame)
+    {
+        if (!haveOrigin)
+            haveOrigin = window.Origin(&origin.first, &origin.second);
+        return haveOrigin && grabber.Grab(origin.first, origin.second, kWidth, kHeight, frame);
+    }
+
     // The person's turn: back from looking round (Return) to the wheel,
     // which the bar asks them to spin; true once the camera films the
     // wheel at rest.
@@ -206,20 +222,30 @@ protected:
         Image shot;
         Image previous;
         bool havePrevious = false;
-        return WaitUntil(
+        auto stillSince = std::chrono::steady_clock::now();
+        bool const ready = WaitUntil(
             [&] {
-                if (!Shot("quorvel-scene-wheel-before.png", shot))
+                if (!Grab(shot))
                     return false;
-                bool const still = havePrevious && FaceChanges(previous, shot) < kStillPixels;
-                previous = shot;
+                auto const now = std::chrono::steady_clock::now();
+                if (!havePrevious || FaceChanges(previous, shot) >= kStillPixels)
+                    stillSince = now;
+                std::swap(previous, shot);
                 havePrevious = true;
-                return still && WaitingToSpin(shot) && BoardInFront(shot) && WheelInTheMiddle(shot);
+                return now - stillSince >= kSettled && WaitingToSpin(previous) && BoardInFront(previous)
+                    && WheelInTheMiddle(previous);
             },
             kWaitSeconds);
+        previous.Save(OutputPath(ShotName("quorvel-scene-wheel-before.png")));
+        return ready;
     }
+
+    NorvTest::FrameGrabber grabber;
+    bool haveOrigin = false;
+    std::pair<int, int> origin;
 };
 
-TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersonsCarOneSpinOn)
+TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersonsCarTheNumberItRestsOn)
 {
     SKIP_LONG_PLAY_IN_SANITIZER_BUILD();
     ShippedBoard board;
@@ -263,24 +289,37 @@ TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersons
     ASSERT_TRUE(TakeTheWheel()) << game.Output();
     ASSERT_TRUE(FlickTheWheel());
 
-    // The wheel turns by itself after the flick, until the camera leaves
-    // it for the car.
+    // The wheel turns by itself after the flick and rests on a number
+    // before the camera leaves it for the car. It rests for little more
+    // than a second, so the frames come straight from the X server, many a
+    // second; the last still one shows the number.
     bool turned = false;
-    Image previous;
+    bool rested = false;
+    Image previous, frame, resting;
     bool havePrevious = false;
     EXPECT_TRUE(WaitUntil(
         [&] {
-            Image look;
-            if (!Shot("quorvel-scene-wheel.png", look))
+            if (!Grab(frame))
                 return false;
-            bool const inTheMiddle = WheelInTheMiddle(look);
-            turned = turned || (inTheMiddle && havePrevious && FaceChanges(previous, look) > kTurnedPixels);
-            previous = look;
+            bool const inTheMiddle = WheelInTheMiddle(frame);
+            if (inTheMiddle && havePrevious) {
+                int const changes = FaceChanges(previous, frame);
+                turned = turned || changes > kTurnedPixels;
+                if (turned && changes < kStillPixels) {
+                    resting = frame;
+                    rested = true;
+                }
+            }
+            std::swap(previous, frame);
             havePrevious = true;
-            return turned || !inTheMiddle;
+            return turned && !inTheMiddle;
         },
         kSpinSeconds));
-    EXPECT_TRUE(turned) << "the wheel did not turn after the flick";
+    ASSERT_TRUE(turned) << "the wheel did not turn after the flick";
+    ASSERT_TRUE(rested) << "the wheel was never seen at rest";
+    EXPECT_TRUE(resting.Save(OutputPath(ShotName("quorvel-scene-wheel-rest.png"))));
+    WheelReading const spun = ReadRestingWheel(resting, kFlickClockwise);
+    ASSERT_GE(spun.number, 1) << "the resting wheel's number cannot be read";
 
     // The camera follows the purple car as it drives; the game saves where
     // it stopped once the turn is over.
@@ -303,12 +342,10 @@ TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersons
         }))
         << game.Output();
     EXPECT_TRUE(carSeen) << "the camera never showed the person's purple car";
-    // It drove as far as one spin of the wheel takes it from its start.
-    std::vector<int> ends;
-    for (int number = 1; number <= kWheelNumbers; ++number)
-        ends.push_back(board.MoveFrom(from, number, taken));
-    EXPECT_NE(std::find(ends.begin(), ends.end(), reached), ends.end())
-        << "the car went from space " << from << " to " << reached;
+    // It drove as far as the number the wheel rested on takes it.
+    EXPECT_EQ(reached, board.TurnEndFrom(from, spun.number, taken))
+        << "the car went from space " << from << " to " << reached << " on a " << spun.number << " (read "
+        << spun.margin << " degrees from a segment's edge)";
     // The French messages on the HUD bar, longer than the English ones, fit
     // their box: the game logs any text too big for its box.
     EXPECT_EQ(game.Output().find(kOverflowLog), std::string::npos) << game.Output();

@@ -40,4 +40,18 @@ int ShippedBoard::MoveFrom(int from, int count, std::vector<int> const& taken) c
     }
 }
 
+int ShippedBoard::TurnEndFrom(int from, int count, std::vector<int> const& taken) const
+{
+    int const landed = MoveFrom(from, count, taken);
+    if (file->spaces[landed].type != BoardRecord::EL)
+        return landed;
+    int steps = 0;
+    for (int at = landed; at >= 0 && steps < BoardFile::kNumSpaces; at = file->spaces[at].next) {
+        if (at != landed && file->spaces[at].type == BoardRecord::GM)
+            return MoveFrom(landed, steps, taken);
+        ++steps;
+    }
+    return landed;
+}
+
 } // namespace GameWindow

@@ -19,6 +19,9 @@ public:
     // the first stop space it meets, and beyond its count goes on to the
     // first space that no car in `taken` holds.
     int MoveFrom(int from, int count, std::vector<int> const& taken) const;
+    // Where the car stands once the spin's move is over: a move ending on a
+    // space that sends the car on to the next wedding goes on to it.
+    int TurnEndFrom(int from, int count, std::vector<int> const& taken) const;
 
 private:
     std::unique_ptr<BoardFile> file = std::make_unique<BoardFile>();

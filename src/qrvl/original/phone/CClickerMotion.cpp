@@ -132,11 +132,15 @@ float CClickerMotion::CalculateMaxDisplacement(float from, float to, bool negati
 
 int CClickerMotion::GetValuePointedTo() const
 {
+    // While a peg holds the arm, the arm leans into the segment it was in
+    // before the push: half a segment against the wheel's turn always lands
+    // there, also while the peg, within the contact radius, has not yet
+    // passed under the arm (a whole segment would land one too far).
+    float lean = 0.0f;
+    if (contact != kFree)
+        lean = deflection > 0.0f ? kSegment / 2.0f : -kSegment / 2.0f;
     // An angle of exactly 0 is a whole turn: the segment of 2pi, not an 11th.
-    int const under = static_cast<int>(GetSpinnerAngle() / -kSegment + 10.0f) % kSegments;
-    if (contact == kFree)
-        return under + 1;
-    // While a peg holds the arm, the number is taken one segment back.
-    int const held = deflection > 0.0f ? under - 1 : under + 1;
-    return (held + 10) % 10 + 1;
+    int const under =
+        static_cast<int>(std::floor(static_cast<float>(kSegments) - (GetSpinnerAngle() + lean) / kSegment));
+    return (under % kSegments + kSegments) % kSegments + 1;
 }

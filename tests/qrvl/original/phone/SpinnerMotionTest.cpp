@@ -193,6 +193,36 @@ TEST_F(SpinnerMotionTest, ASlowWheelPushesTheArmAndItSpringsFreeOncePerPeg)
     EXPECT_EQ(releases, 10);
 }
 
+// Pushed by a peg, the arm still counts the segment it leans into: a wheel
+// turning slowly one way, stopped anywhere, reads the numbers it passes in
+// order, one step at a time and never a step back, in either direction.
+TEST_F(SpinnerMotionTest, ASlowWheelReadsItsNumbersInOrderWhereverItStops)
+{
+    constexpr int kSteps = 3000;
+    for (float const direction : {1.0f, -1.0f}) {
+        CSpinnerMotion wheel;
+        wheel.Init();
+        CClickerMotion clicker(&wheel);
+        clicker.Init();
+        int previous = clicker.GetValuePointedTo();
+        int changes = 0;
+        for (int i = 0; i < kSteps; ++i) {
+            wheel.AddTouchDelta(direction * kTwoPi / kSteps);
+            wheel.Update(kFrameMs);
+            clicker.Update();
+            int const value = clicker.GetValuePointedTo();
+            if (value == previous)
+                continue;
+            // Towards smaller angles the numbers count up.
+            int const expected = (previous + (direction < 0.0f ? 1 : 9)) % 10;
+            ASSERT_EQ(value % 10, expected) << "after " << previous << " at " << wheel.GetAngleNormalised();
+            previous = value;
+            ++changes;
+        }
+        EXPECT_EQ(changes, 10);
+    }
+}
+
 TEST_F(SpinnerMotionTest, WhileSkippingTheArmStaysFree)
 {
     CSpinnerMotion wheel;
