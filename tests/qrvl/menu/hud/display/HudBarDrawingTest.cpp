@@ -33,7 +33,7 @@ protected:
         ASSERT_TRUE(Norv::MountNative(HUD_DATA_DIR, "", Norv::VfsMount::FallThrough));
         ASSERT_TRUE(Norv::MountNative(HUD_ASSETS_DIR, "", Norv::VfsMount::FallThrough));
         // The layout at its normal size, its 1024 by 768 placed at the origin.
-        ASSERT_EQ(Run("S, HX, HY = 1, 0, 0"), "");
+        ASSERT_EQ(Run("S, F, HX, HY = 1, 1, 0, 0"), "");
         ASSERT_EQ(Run("screen:GetControl('root'):InsertFromXml('menu/hud.xml')"), "");
     }
 
