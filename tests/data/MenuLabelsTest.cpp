@@ -1,9 +1,9 @@
 // Every menu label fits its control in every language at both asset sizes:
 // the label's width as the typesetter lays it out (the sum of its glyph
 // advances in the label's font) against the room its button or title
-// board leaves inside the rounded ends. And every space's text, which the
-// HUD bar shows when a car stops there, fits two lines of its message box at
-// the normal size.
+// board leaves inside the rounded ends, or its box under a HUD button. And
+// every space's text, which the HUD bar shows when a car stops there, fits
+// two lines of its message box at both sizes.
 #include "BuiltResources.h"
 
 #include <gtest/gtest.h>
@@ -26,25 +26,36 @@ char const* const kLanguageFiles[] = {
 
 struct AssetSize {
     char const* folder;
-    double scale; // the menus' S: large art is 1.4 times normal
+    bool large;
 };
-AssetSize const kSizes[] = {{"normal", 1.0}, {"large", 1.4}};
+AssetSize const kSizes[] = {{"normal", false}, {"large", true}};
 
 struct LabelKind {
     char const* representation;
     char const* font;
-    int room; // at normal size: the control's width less its rounded ends
+    int room; // at normal size: the label's width, less the rounded ends of a button or board
+    double largeScale; // how much more room the large size gives
+    int RoomAt(AssetSize const& size) const { return size.large ? static_cast<int>(room * largeScale) : room; }
 };
-// A button is 320 wide with ends of radius 25; a title board's label 400.
-LabelKind const kButton = {"buttonLabel", "arial_main_menu", 320 - 2 * 20};
-LabelKind const kTitle = {"titleLabel", "arial_title", 400 - 2 * 10};
+// The menus' art is 1.4 times larger at the large size (their S); the HUD
+// bar's texts in the small font get room as the font grows, from 16 px to
+// 24 (its F).
+constexpr double kLargeArt = 1.4;
+constexpr double kLargeSmallFont = 24.0 / 16.0;
+// A button is 320 wide with ends of radius 25; a title board's label 400; a
+// label under a HUD button 72.
+LabelKind const kButton = {"buttonLabel", "arial_main_menu", 320 - 2 * 20, kLargeArt};
+LabelKind const kTitle = {"titleLabel", "arial_title", 400 - 2 * 10, kLargeArt};
+LabelKind const kHudButton = {"hudButtonLabel", "arial_small", 72, kLargeSmallFont};
 
-// Labels that code and scripts put on buttons and title boards.
+// Labels that code and scripts put on buttons, title boards and the HUD bar.
 std::vector<std::pair<std::string, LabelKind>> const kLabelsSetByCode = {
-    {"S_CONTINUEPARTY", kButton}, {"S_ENGLISH", kButton}, {"S_ENGLISH_US", kButton}, {"S_FRENCH", kButton},
-    {"S_GERMAN", kButton},        {"S_ITALIAN", kButton}, {"S_SPANISH", kButton},    {"S_HELP1", kTitle},
-    {"S_HELP2", kTitle},          {"S_HELP3", kTitle},    {"S_HELP4", kTitle},       {"S_HELP5", kTitle},
-    {"S_HELP6", kTitle},          {"S_ABOUT", kTitle},    {"S_NO_BROWSER_TITLE", kTitle},
+    {"S_CONTINUEPARTY", kButton},  {"S_ENGLISH", kButton}, {"S_ENGLISH_US", kButton},
+    {"S_FRENCH", kButton},         {"S_GERMAN", kButton},  {"S_ITALIAN", kButton},
+    {"S_SPANISH", kButton},        {"S_HELP1", kTitle},    {"S_HELP2", kTitle},
+    {"S_HELP3", kTitle},           {"S_HELP4", kTitle},    {"S_HELP5", kTitle},
+    {"S_HELP6", kTitle},           {"S_ABOUT", kTitle},    {"S_NO_BROWSER_TITLE", kTitle},
+    {"S_I3D_EXPLORE", kHudButton}, {"S_MAP", kHudButton},
 };
 char const* const kVolumeLabels[] = {"S_MUSIC_VOLUME", "S_SFX_VOLUME"};
 char const* const kVolumeLevels[] = {"S_VOLUME_OFF", "S_VOLUME_LOW", "S_VOLUME_MEDIUM", "S_VOLUME_HIGH",
@@ -94,7 +105,7 @@ TEST_F(MenuLabelsTest, EveryLabelFitsItsControlInEveryLanguageAndSize)
 
     for (AssetSize const& size : kSizes) {
         std::map<std::string, std::map<wchar_t, int>> fonts;
-        for (LabelKind const& kind : {kButton, kTitle})
+        for (LabelKind const& kind : {kButton, kTitle, kHudButton})
             fonts[kind.font] = GlyphWidths(size.folder, kind.font);
         ASSERT_FALSE(fonts[kButton.font].empty()) << size.folder;
 
@@ -106,7 +117,7 @@ TEST_F(MenuLabelsTest, EveryLabelFitsItsControlInEveryLanguageAndSize)
         };
         auto const check = [&](char const* file, std::string const& what, std::wstring const& text,
                                LabelKind const& kind) {
-            int const room = static_cast<int>(kind.room * size.scale);
+            int const room = kind.RoomAt(size);
             EXPECT_LE(widthOf(text, kind), room)
                 << file << " " << what << " at " << size.folder << " size: \"" << Norv::NarrowString(text) << "\"";
         };
@@ -127,10 +138,9 @@ TEST_F(MenuLabelsTest, EveryLabelFitsItsControlInEveryLanguageAndSize)
     }
 }
 
-// The HUD bar's message box: two lines of the small sans serif, 260 wide, at
+// The HUD bar's message box: two lines of the small sans serif, 260 wide at
 // the normal size the game plays at 1024x768.
-constexpr char const* kMessageFont = "arial_small";
-constexpr int kMessageWidth = 260;
+LabelKind const kHudMessage = {"hudMessage", "arial_small", 260, kLargeSmallFont};
 constexpr int kMessageLines = 2;
 
 // The lines a text takes, broken between words as the typesetter breaks them
@@ -156,22 +166,24 @@ int LinesOf(std::wstring const& text, std::map<wchar_t, int>& widths, int room)
     return lines;
 }
 
-TEST_F(MenuLabelsTest, EverySpacesTextFitsTheHudMessageBoxInEveryLanguage)
+TEST_F(MenuLabelsTest, EverySpacesTextFitsTheHudMessageBoxInEveryLanguageAndSize)
 {
     std::regex const spaceText(R"(S\d+)");
-    std::map<wchar_t, int> widths = GlyphWidths("normal", kMessageFont);
-    ASSERT_FALSE(widths.empty());
-    for (char const* file : kLanguageFiles) {
-        ASSERT_TRUE(dict.LoadStrings(file)) << file;
-        int spaces = 0;
-        for (auto const& [id, text] : dict.GetTexts()) {
-            if (!std::regex_match(id, spaceText))
-                continue;
-            ++spaces;
-            EXPECT_LE(LinesOf(text, widths, kMessageWidth), kMessageLines)
-                << file << " " << id << ": \"" << Norv::NarrowString(text) << "\"";
+    for (AssetSize const& size : kSizes) {
+        std::map<wchar_t, int> widths = GlyphWidths(size.folder, kHudMessage.font);
+        ASSERT_FALSE(widths.empty()) << size.folder;
+        for (char const* file : kLanguageFiles) {
+            ASSERT_TRUE(dict.LoadStrings(file)) << file;
+            int spaces = 0;
+            for (auto const& [id, text] : dict.GetTexts()) {
+                if (!std::regex_match(id, spaceText))
+                    continue;
+                ++spaces;
+                EXPECT_LE(LinesOf(text, widths, kHudMessage.RoomAt(size)), kMessageLines)
+                    << file << " " << id << " at " << size.folder << " size: \"" << Norv::NarrowString(text) << "\"";
+            }
+            EXPECT_GT(spaces, 100) << file << ": the spaces' texts were not found";
         }
-        EXPECT_GT(spaces, 100) << file << ": the spaces' texts were not found";
     }
 }
 

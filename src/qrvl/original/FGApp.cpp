@@ -292,6 +292,14 @@ void FGApp::OnKeyRelease(Norv::KeyCode key)
         engine->entKeyReleased(key);
 }
 
+void FGApp::OnFocusChange(bool focused)
+{
+    // Suspended, the engine holds its timers and, resumed, it starts the next
+    // tick afresh: the game takes up where it stopped, with nothing to catch up.
+    if (engine)
+        engine->entEvent(focused ? FGEngine::EventResume : FGEngine::EventSuspend, 0, 0);
+}
+
 void FGApp::OnScrollUp(int, int)
 {
     if (engine)

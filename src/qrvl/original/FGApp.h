@@ -38,6 +38,8 @@ public:
     void OnShutdown() override;
     void OnKeyPress(Norv::KeyCode key) override;
     void OnKeyRelease(Norv::KeyCode key) override;
+    // The Pause key suspends the engine object and resumes it.
+    void OnFocusChange(bool focused) override;
     void OnUpdate(Norv::NorvFloat const& seconds) override;
     void OnRender(Norv::Surface* surface) override;
     bool WantsNextFrameAtOnce() const override;

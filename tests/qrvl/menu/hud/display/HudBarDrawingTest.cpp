@@ -1,5 +1,6 @@
 // The HUD bar's description with its rendered pictures, drawn into a window
-// with a transfer from the bank in flight, and again halfway through a slide.
+// with a transfer from the bank in flight, and again halfway through a slide;
+// and at the large size, centred on a 1920 by 1080 screen.
 #include "tests/support/DrawnScreen.h"
 
 #include "qrvl/menu/HudSlide.h"
@@ -33,7 +34,7 @@ protected:
         ASSERT_TRUE(Norv::MountNative(HUD_DATA_DIR, "", Norv::VfsMount::FallThrough));
         ASSERT_TRUE(Norv::MountNative(HUD_ASSETS_DIR, "", Norv::VfsMount::FallThrough));
         // The layout at its normal size, its 1024 by 768 placed at the origin.
-        ASSERT_EQ(Run("S, HX, HY = 1, 0, 0"), "");
+        ASSERT_EQ(Run("S, F, HX, HY = 1, 1, 0, 0"), "");
         ASSERT_EQ(Run("screen:GetControl('root'):InsertFromXml('menu/hud.xml')"), "");
     }
 
@@ -103,6 +104,41 @@ TEST_F(HudBarDrawing, NearlyOnScreenTheBarStillSitsLower)
     EXPECT_EQ(LitPixels(0, 0, 1024, tabTop - 1), 0);
     EXPECT_GT(LitPixels(0, tabTop + 1, 130, 4), 100);
     EXPECT_GT(LitPixels(0, kShownRows - 8, 1024, 8), 1024 * 8 / 2);
+}
+
+// The large art on a 1920 by 1080 screen: the layout 1.4 times larger,
+// centred, the window showing the screen's bottom 320 rows.
+constexpr int kLargeWidth = 1920;
+constexpr int kLargeHeight = 1080;
+constexpr float kLargeScale = 1.4f;
+constexpr float kLargeToWindow = kShownRows - kLargeHeight;
+
+class LargeHudBarDrawing : public GuifTest::DrawnScreen {
+protected:
+    LargeHudBarDrawing()
+        : DrawnScreen(kLargeWidth, kShownRows)
+    {
+    }
+
+    void SetUp() override
+    {
+        DrawnScreen::SetUp();
+        ASSERT_TRUE(Norv::MountNative(HUD_DATA_DIR, "", Norv::VfsMount::FallThrough));
+        ASSERT_TRUE(Norv::MountNative(HUD_LARGE_ASSETS_DIR, "", Norv::VfsMount::FallThrough));
+        ASSERT_EQ(Run("S, F = 1.4, 1.5; HX, HY = (1920 - 1024 * S) / 2, 1080 - 768 * S"), "");
+        ASSERT_EQ(Run("screen:GetControl('root'):InsertFromXml('menu/hud.xml')"), "");
+    }
+};
+
+TEST_F(LargeHudBarDrawing, TheBarLiesUnderItsButtonsCentredOnTheScreen)
+{
+    Draw(0, kLargeToWindow);
+    SaveShot();
+    float const left = (kLargeWidth - 1024 * kLargeScale) / 2;
+    int const belowButtons = static_cast<int>(740 * kLargeScale + kLargeHeight - 768 * kLargeScale + kLargeToWindow);
+    // The bar's blue under the last button, and nothing left of the bar.
+    EXPECT_TRUE(Near(static_cast<int>(left + 1010 * kLargeScale), belowButtons, {0x27, 0x84, 0xc5}, 40));
+    EXPECT_EQ(LitPixels(0, 0, static_cast<int>(left) - 1, kShownRows), 0);
 }
 
 } // namespace
