@@ -93,10 +93,9 @@ OpenGLBatcher::~OpenGLBatcher()
 }
 
 // Each built-in program is compiled the first time a draw needs it, so the
-// first frame waits only for the ones it uses (a splash's first frame may be
-// one plain rectangle). The smallest, the untextured program, is built here:
-// when it does not build, this GL's shaders are not used at all and the
-// fixed-function path draws everything but keyed sources.
+// first frame waits only for the ones it uses; a first frame that only
+// clears (a splash's plain backdrop) waits for none, and the first GLSL
+// compile alone costs the software renderer about a tenth of a second.
 void OpenGLBatcher::LoadShaders()
 {
     struct Source {
@@ -117,16 +116,38 @@ void OpenGLBatcher::LoadShaders()
         *source.shader = new OpenGLShader(source.twoSamplers);
         (*source.shader)->Load(*source.vertex, *source.fragment);
     }
-    if (!solidShader->Enable()) {
-        std::fprintf(stderr, "OpenGLBatcher: built-in shaders failed; drawing without shaders\n");
-        for (Source const& source : sources)
-            source.shader->Release();
-        glUseProgram(0);
-        return;
-    }
     shadersInUse = true;
     currentShader = solidShader.Get();
-    currentHandle = currentShader->Handle();
+}
+
+// At the first draw: the smallest, the untextured program, tells whether
+// this GL builds the programs at all. When it does not, its shaders are not
+// used and the fixed-function path draws everything but keyed sources.
+void OpenGLBatcher::StartPrograms()
+{
+    programsStarted = true;
+    if (solidShader->Build()) {
+        OpenGLShader* const wanted = currentShader;
+        currentShader = nullptr;
+        SwitchShader(wanted);
+        if (colorKey && currentShader == colorKeyShader.Get())
+            colorKeyShader->Uniform("key", keyRed, keyGreen, keyBlue);
+        return;
+    }
+    std::fprintf(stderr, "OpenGLBatcher: built-in shaders failed; drawing without shaders\n");
+    for (SmartPtr<OpenGLShader>* shader :
+         {&colorKeyShader, &texturingShader, &compositeShader, &alphaTexturingShader, &solidShader, &debugShader})
+        shader->Release();
+    for (unsigned attribute :
+         {OpenGLShader::AttributePosition, OpenGLShader::AttributeUV, OpenGLShader::AttributeColor})
+        glDisableVertexAttribArray(attribute);
+    shadersInUse = false;
+    currentShader = nullptr;
+    currentHandle = 0;
+    customShader = false;
+    colorKey = false;
+    // The fixed-function state, from the cached state the draws so far set.
+    ResetState();
 }
 
 void OpenGLBatcher::SetupArrays()
@@ -192,7 +213,7 @@ void OpenGLBatcher::SetShader(OpenGLShader* shader)
 
 void OpenGLBatcher::Rebind()
 {
-    if (!currentShader)
+    if (!currentShader || !programsStarted)
         return;
     currentShader->Enable();
     currentHandle = currentShader->Handle();
@@ -202,6 +223,10 @@ void OpenGLBatcher::SwitchShader(OpenGLShader* shader)
 {
     if (!shader || (shader == currentShader && shader->Handle() == currentHandle))
         return;
+    if (!programsStarted) {
+        currentShader = shader;
+        return;
+    }
     shader->Enable();
     SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, shader, m_scale);
     currentShader = shader;
@@ -219,7 +244,7 @@ void OpenGLBatcher::SetupProjection(unsigned width, unsigned height, bool shader
     GLsizei const viewportWidth = screen ? static_cast<GLsizei>(width) * screenScale : static_cast<GLsizei>(width);
     GLsizei const viewportHeight = screen ? static_cast<GLsizei>(height) * screenScale : static_cast<GLsizei>(height);
     if (shaders) {
-        if (!shader)
+        if (!shader || !programsStarted)
             return;
         if (screen) {
             shader->Enable();
@@ -418,7 +443,8 @@ void OpenGLBatcher::SetColorKey(bool enabled, float r, float g, float b)
     Commit();
     if (enabled) {
         SwitchShader(colorKeyShader.Get());
-        colorKeyShader->Uniform("key", r, g, b);
+        if (programsStarted)
+            colorKeyShader->Uniform("key", r, g, b);
     } else if (texturing) {
         SwitchShader(TexturingProgram());
     }
@@ -598,6 +624,8 @@ void OpenGLBatcher::Commit()
             return;
         }
     }
+    if (shadersInUse && !programsStarted)
+        StartPrograms();
     if (shadersInUse && currentHandle == 0) {
         // The state's program did not build (its log says why): drawing
         // with whichever program is bound would show something else.

@@ -77,6 +77,7 @@ public:
 
 private:
     void LoadShaders();
+    void StartPrograms();
     void SetupArrays();
     void DiscardBatch();
     bool DestinationIsScreen() const;
@@ -116,6 +117,9 @@ private:
     bool texturing = false;
     PrimitiveType primitiveType = Triangles;
     bool shadersInUse = false;
+    // Whether the first draw has built the untextured program; until then
+    // program switches are only noted.
+    bool programsStarted = false;
     SmartPtr<OpenGLShader> colorKeyShader;
     SmartPtr<OpenGLShader> texturingShader;
     SmartPtr<OpenGLShader> compositeShader;

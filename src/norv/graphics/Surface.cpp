@@ -220,13 +220,27 @@ void Surface::BlitMask(int, int, Surface*, Surface*, RectT<int> const&) {}
 
 void Surface::Clear(Color const& c)
 {
+    if (pixelData)
+        ClearClip(c, pixelData->GetFormat() == RGBA8888 ? 0.0f : 1.0f);
+}
+
+void Surface::ClearClip(Color const& c, NorvFloat alphaValue)
+{
     Batcher* batcher = DrawingBatcher();
     if (!batcher)
         return;
     batcher->SetDestination(pixelData.Get(), flags);
     batcher->SetClipping(clipRect);
-    NorvFloat const alphaValue = pixelData->GetFormat() == RGBA8888 ? 0.0f : 1.0f;
     batcher->Clear(c.red / 255.0f, c.green / 255.0f, c.blue / 255.0f, alphaValue);
+}
+
+bool Surface::CoversSurface(int x1, int y1, int x2, int y2) const
+{
+    // Drawn at another scale the rectangle's pixels are not the surface's.
+    if (OpenGLBatcher::m_scale != 1.0f)
+        return false;
+    return std::min(x1, x2) <= 0 && std::min(y1, y2) <= 0 && std::max(x1, x2) >= GetWidth() &&
+           std::max(y1, y2) >= GetHeight();
 }
 
 void Surface::Clear(unsigned char grey)
@@ -285,6 +299,14 @@ void Surface::DrawRectangle(int x1, int y1, int x2, int y2, Color const& color)
 
 void Surface::DrawFilledRectangle(int x1, int y1, int x2, int y2, Color const& color)
 {
+    // An opaque rectangle over the whole surface gives the pixels a clear
+    // of its clip gives, and a clear needs no program: the software renderer
+    // compiles one for each new drawing state the first time it draws
+    // with it, which a start-up's first frame would wait for.
+    if (color.alpha == 255 && CoversSurface(x1, y1, x2, y2)) {
+        ClearClip(color, 1.0f);
+        return;
+    }
     Batcher* batcher = BeginUntextured(Batcher::Triangles, color.alpha);
     if (!batcher)
         return;

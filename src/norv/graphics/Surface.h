@@ -81,6 +81,9 @@ private:
     void TexturedBlit(float x, float y, Surface* source, RectT<int> const& rect, Color const& tint,
                       Batcher::DrawingMode mode);
     Batcher* BeginUntextured(Batcher::PrimitiveType type, unsigned char colourAlpha);
+    // Fills the clip rectangle with the colour and the given opacity.
+    void ClearClip(Color const& color, NorvFloat alphaValue);
+    bool CoversSurface(int x1, int y1, int x2, int y2) const;
 
 protected:
     int flags = 0;

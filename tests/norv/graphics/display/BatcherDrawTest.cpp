@@ -36,6 +36,28 @@ TEST_P(BatcherDraw, SolidQuadAndClear)
     EXPECT_TRUE(Near(ReadPixel(*target, 16, 16), Color(10, 20, 30, 0))) << "Clear discards the batch and clears";
 }
 
+// A start-up whose first frame is one plain backdrop needs no program.
+TEST_P(BatcherDraw, OpaqueRectangleOverTheTargetIsAClear)
+{
+    SmartPtr<Surface> target = Target(32, 32, kBlue);
+    target->DrawFilledRectangle(4, 4, 8, 8, Color(255, 0, 0));
+    int const commits = g_batcherCommits;
+    target->DrawFilledRectangle(-2, 0, 32, 40, Color(10, 200, 30));
+    EXPECT_EQ(g_batcherCommits, commits) << "the covered quad is dropped and nothing is drawn";
+    EXPECT_TRUE(Near(ReadPixel(*target, 5, 5), Color(10, 200, 30, 255)));
+    GLint program = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &program);
+    EXPECT_EQ(program, 0) << "no program is built before a draw needs one";
+
+    // One pixel short of the target is drawn as a quad.
+    target->DrawFilledRectangle(1, 0, 32, 32, Color(255, 0, 0));
+    EXPECT_TRUE(Near(ReadPixel(*target, 16, 16), Color(255, 0, 0, 255)));
+    EXPECT_TRUE(Near(ReadPixel(*target, 0, 16), Color(10, 200, 30, 255)));
+    EXPECT_GT(g_batcherCommits, commits);
+    glGetIntegerv(GL_CURRENT_PROGRAM, &program);
+    EXPECT_EQ(program != 0, GetParam().shaders);
+}
+
 TEST_P(BatcherDraw, TexturedQuad)
 {
     SmartPtr<Surface> target = Target(32, 32, kBlue);
