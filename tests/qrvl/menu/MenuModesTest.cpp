@@ -233,6 +233,19 @@ TEST_F(MenuModesTest, TheSplashReadsThePicturesOfItsLaterPhasesAfterItsFirstFram
     EXPECT_TRUE(splash->GetScreen()->FindControl("VornakLogo")->GetVisibleFlag());
 }
 
+TEST_F(MenuModesTest, TheSplashsFirstFrameShowsItsTimelinesStart)
+{
+    Start();
+    Tick(300);
+    auto* splash = TopAs<ModeSplash>();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->GetElapsed(), 0) << "a slow start-up does not move the first frame on";
+    EXPECT_EQ(splash->GetScreen()->FindControl("KesmidLogo")->GetOwnAlpha(), 0);
+    Tick(300);
+    EXPECT_EQ(splash->GetElapsed(), 300);
+    EXPECT_GT(splash->GetScreen()->FindControl("KesmidLogo")->GetOwnAlpha(), 0);
+}
+
 TEST_F(MenuModesTest, SkippingJumpsToTheNextLogo)
 {
     Start();

@@ -152,7 +152,10 @@ void ModeSplash::tick()
     // The first tick comes before the first frame; the second after it.
     if (++ticks == 2)
         LoadLaterPictures();
-    int const frameMs = qrvl::LastFrameMs();
+    // The first frame shows the timeline's start, whatever the start-up
+    // took since the tick timer was reset: a logo at alpha 0 is not drawn,
+    // so that frame needs no texture and no texturing program.
+    int const frameMs = ticks == 1 ? 0 : qrvl::LastFrameMs();
     double const seconds = frameMs / 1000.0;
     if (screen)
         screen->Update(seconds);
