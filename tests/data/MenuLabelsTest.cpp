@@ -3,14 +3,21 @@
 // advances in the label's font) against the room its button or title
 // board leaves inside the rounded ends, or its box under a HUD button. And
 // every space's text, which the HUD bar shows when a car stops there, fits
-// two lines of its message box at both sizes.
+// two lines of its message box at both sizes; every card's header fits the
+// band at the card's top.
 #include "BuiltResources.h"
+#include "qrvl/original/CareerCard.h"
+#include "qrvl/original/HouseCard.h"
+#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/frontend/ModeBranch.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -80,6 +87,15 @@ std::map<wchar_t, int> GlyphWidths(std::string const& size, std::string const& f
     return widths;
 }
 
+// A font's line height: the height of its glyph cells, all alike.
+int LineHeight(std::string const& size, std::string const& font)
+{
+    std::string const definition = ReadFile(std::string(QUORVEL_ASSETS_DIR) + "/" + size + "/fonts/" + font + ".xml");
+    std::smatch cell;
+    std::regex const glyph(R"re(<char code="\d+"[^>]* height="(\d+)")re");
+    return std::regex_search(definition, cell, glyph) ? std::stoi(cell[1]) : 0;
+}
+
 // The labels the menu descriptions name, with the kind of their control.
 std::vector<std::pair<std::string, LabelKind>> LabelsOfDescriptions()
 {
@@ -143,11 +159,17 @@ TEST_F(MenuLabelsTest, EveryLabelFitsItsControlInEveryLanguageAndSize)
 LabelKind const kHudMessage = {"hudMessage", "arial_small", 260, kLargeSmallFont};
 constexpr int kMessageLines = 2;
 
-// The lines a text takes, broken between words as the typesetter breaks them
-// (a no-break space keeps French punctuation on its word).
-int LinesOf(std::wstring const& text, std::map<wchar_t, int>& widths, int room)
+// How a text lies in a box of a given width, broken between words as the
+// typesetter breaks them (a no-break space keeps French punctuation on its
+// word): the lines it takes and the widest of them, which is wider than the
+// box only when one word is.
+struct Lines {
+    int count = 1;
+    int widest = 0;
+};
+Lines LinesOf(std::wstring const& text, std::map<wchar_t, int>& widths, int room)
 {
-    int lines = 1;
+    Lines lines;
     int line = 0;
     std::wistringstream words(text);
     for (std::wstring word; std::getline(words, word, L' ');) {
@@ -159,9 +181,10 @@ int LinesOf(std::wstring const& text, std::map<wchar_t, int>& widths, int room)
         else if (line + widths[L' '] + width <= room)
             line += widths[L' '] + width;
         else {
-            ++lines;
+            ++lines.count;
             line = width;
         }
+        lines.widest = std::max(lines.widest, line);
     }
     return lines;
 }
@@ -179,10 +202,85 @@ TEST_F(MenuLabelsTest, EverySpacesTextFitsTheHudMessageBoxInEveryLanguageAndSize
                 if (!std::regex_match(id, spaceText))
                     continue;
                 ++spaces;
-                EXPECT_LE(LinesOf(text, widths, kHudMessage.RoomAt(size)), kMessageLines)
+                Lines const lines = LinesOf(text, widths, kHudMessage.RoomAt(size));
+                EXPECT_TRUE(lines.count <= kMessageLines && lines.widest <= kHudMessage.RoomAt(size))
                     << file << " " << id << " at " << size.folder << " size: \"" << Norv::NarrowString(text) << "\"";
             }
             EXPECT_GT(spaces, 100) << file << ": the spaces' texts were not found";
+        }
+    }
+}
+
+// The band a card's name stands in, as its description gives it: a box of
+// width x height at the normal size, grown with the art, in its font.
+struct CardBand {
+    int width = 0;
+    int height = 0;
+    std::string font;
+};
+CardBand CardHeaderBand()
+{
+    std::string const description = ReadFile(QUORVEL_SOURCE_ROOT "/data/menu/res/menu/cardHeader.xml");
+    std::regex const band(R"(<width>(\d+)\*S</width><height>(\d+)\*S</height><font>fonts/(\w+)\.xml</font>)");
+    std::smatch found;
+    if (!std::regex_search(description, found, band))
+        return {};
+    return {std::stoi(found[1]), std::stoi(found[2]), found[3]};
+}
+
+// Every text the game puts in a card's header band: the names in the card
+// tables, the fork's ways, the family events' and the retirement's headers,
+// and the headers the descriptions fix.
+std::set<std::string> CardHeaderIds()
+{
+    std::set<std::string> ids;
+    for (int id = 0; id < CareerCard::kCount; ++id)
+        ids.insert(std::unique_ptr<CareerCard>(CareerCard::create(id))->textId);
+    for (int id = 0; id < HouseCard::kCount; ++id)
+        ids.insert(std::unique_ptr<HouseCard>(HouseCard::create(id))->textId);
+    for (int kind : {ShareTheWealthCard::kShareCollect, ShareTheWealthCard::kSharePay, ShareTheWealthCard::kExemption,
+                     ShareTheWealthCard::kSpinTwice, ShareTheWealthCard::kSpinFour, ShareTheWealthCard::kNoCard})
+        ids.insert(std::unique_ptr<ShareTheWealthCard>(ShareTheWealthCard::create(kind))->titleId);
+    for (int type = 0; ModeBranch::Look const* look = ModeBranch::LookOf(type); ++type) {
+        ids.insert(look->leftHeader);
+        ids.insert(look->rightHeader);
+    }
+    // Named where the rules show the event card (BoardRules.cpp) and the
+    // statement (ModeRetire.cpp).
+    ids.insert({"S_GET_MARRIED", "S_HAVE_BABY", "S_HAD_TWINS", "S_MILLION", "S_COUNT"});
+    std::regex const fixed(R"(<text>(S_\w+)</text>\s*<representation file='menu/cardHeader\.xml')");
+    for (auto const& entry : std::filesystem::directory_iterator(QUORVEL_SOURCE_ROOT "/data/menu/res/menu")) {
+        std::string const description = ReadFile(entry.path());
+        for (std::sregex_iterator it(description.begin(), description.end(), fixed), end; it != end; ++it)
+            ids.insert((*it)[1]);
+    }
+    return ids;
+}
+
+TEST_F(MenuLabelsTest, EveryCardHeaderFitsItsBandInEveryLanguageAndSize)
+{
+    CardBand const band = CardHeaderBand();
+    ASSERT_FALSE(band.font.empty()) << "the card header's band was not found";
+    std::set<std::string> const ids = CardHeaderIds();
+    ASSERT_GT(ids.size(), 40u) << "the card headers were not found";
+
+    for (AssetSize const& size : kSizes) {
+        std::map<wchar_t, int> widths = GlyphWidths(size.folder, band.font);
+        int const lineHeight = LineHeight(size.folder, band.font);
+        ASSERT_FALSE(widths.empty()) << size.folder;
+        double const grown = size.large ? kLargeArt : 1.0;
+        int const room = static_cast<int>(band.width * grown);
+        int const height = static_cast<int>(band.height * grown);
+        for (char const* file : kLanguageFiles) {
+            ASSERT_TRUE(dict.LoadStrings(file)) << file;
+            for (std::string const& id : ids) {
+                std::wstring const text = dict.GetText(id);
+                Lines const lines = LinesOf(text, widths, room);
+                EXPECT_TRUE(lines.widest <= room && lines.count * lineHeight <= height)
+                    << file << " " << id << " at " << size.folder << " size takes " << lines.count << " line(s) "
+                    << lines.widest << " wide in a band " << room << " x " << height << ": \""
+                    << Norv::NarrowString(text) << "\"";
+            }
         }
     }
 }
