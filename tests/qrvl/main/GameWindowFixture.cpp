@@ -123,6 +123,11 @@ void GameWindowFixture::SetUpNewGame(int players)
     // A tap on the main menu while its buttons still slide in is lost.
     std::this_thread::sleep_for(kPageChange * 2);
     ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
+    AnswerSetUp(players);
+}
+
+void GameWindowFixture::AnswerSetUp(int players)
+{
     ASSERT_TRUE(WaitForShot("quorvel-game-colours.png", [](Image const& shot) {
         return shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance);
     })) << game.Output();

@@ -206,6 +206,8 @@ protected:
     // over the pre-filled one, and the number of players (three unless
     // asked); then the opponents.
     void SetUpNewGame(int players = 3);
+    // The set-up's pages alone, from the first, once the board has loaded.
+    void AnswerSetUp(int players = 3);
 
     // The number of players in the saved game and whether the person's
     // typed name is among them.

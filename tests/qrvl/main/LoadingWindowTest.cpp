@@ -1,7 +1,11 @@
 // A new game loads its board step by step behind the loading screen, whose
 // bar fills from the left as the steps are done, until the set-up's first
-// page shows.
+// page shows. The Pause key pressed during the load holds it where it is;
+// pressed again, the load goes on from there and the game comes up and
+// plays as after any load.
 #include "tests/qrvl/main/GameWindowFixture.h"
+
+#include "tests/harness/ExternalTool.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -18,6 +23,7 @@ namespace {
 using namespace GameWindow;
 using NorvTest::Image;
 using NorvTest::OutputPath;
+using NorvTest::WaitUntil;
 
 // The bar under the loading screen's text (base layout): 40 % of the width
 // across the middle, its frame in the logo's blue, filled with its orange
@@ -31,8 +37,15 @@ constexpr Rgb kFillOrange = {0xff, 0xb5, 0x2e};
 
 // About one frame of the game between two looks.
 constexpr std::chrono::milliseconds kRunBetweenLooks{15};
-
-using LoadingWindowTest = GameWindowFixture;
+constexpr std::chrono::milliseconds kLongestRun{1000};
+// The Pause key is pressed while no more than half the board has loaded:
+// the game may load one more slice (33 ms of steps, about a fifth of the
+// board on a quiet machine) before it reads the key.
+constexpr int kPauseBeforeFill = kBarInsideWidth / 2;
+// Long enough that a load going on, or timers running, while paused would
+// have finished it many times over.
+constexpr std::chrono::seconds kPaused{3};
+constexpr char const* kPausedCaption = "Quorvel (paused)";
 
 bool LoadingBarShown(Image const& shot)
 {
@@ -47,45 +60,145 @@ int FilledPixels(Image const& shot)
     return filled;
 }
 
+bool Partly(int filled)
+{
+    return filled > 0 && filled < kBarInsideWidth;
+}
+
+bool SetUpShown(Image const& shot)
+{
+    return shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance);
+}
+
+class LoadingWindowTest : public GameWindowFixture {
+protected:
+    // The board loads in a fraction of a second, faster than screenshots
+    // come. So the game is held still for each look (and for `held`, which
+    // sees the shot) and then let run for a moment: the test sees the bar at
+    // its stages however fast the machine.
+    bool LookHeld(std::string const& path, Image& shot, std::function<void(Image const&)> const& held = {},
+                  std::chrono::milliseconds run = kRunBetweenLooks)
+    {
+        EXPECT_EQ(kill(game.Pid(), SIGSTOP), 0);
+        bool const seen = window.Screenshot(path) && shot.Load(path);
+        if (seen && held)
+            held(shot);
+        EXPECT_EQ(kill(game.Pid(), SIGCONT), 0);
+        std::this_thread::sleep_for(run);
+        return seen;
+    }
+
+    // Looks until the set-up shows, noting the bar's fill at each look that
+    // finds the loading screen; false when the set-up never shows. One shot
+    // with the bar about half filled is kept in `partlyName` for a look.
+    bool WatchTheLoad(std::string const& name, std::string const& partlyName, std::vector<int>& fills)
+    {
+        std::string const path = OutputPath(name);
+        std::string const partly = OutputPath(partlyName);
+        Image shot;
+        // A step that takes many frames' time (the last ones, or any on a
+        // busy machine, where a screenshot takes a second) is let run longer
+        // at each look that finds the bar where it was.
+        std::chrono::milliseconds run = kRunBetweenLooks;
+        auto const deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(kHudSeconds);
+        while (std::chrono::steady_clock::now() < deadline) {
+            bool const seen = LookHeld(path, shot, {}, run);
+            if (seen && SetUpShown(shot))
+                return true;
+            if (!seen || !LoadingBarShown(shot))
+                continue;
+            bool const moved = fills.empty() || FilledPixels(shot) != fills.back();
+            run = moved ? kRunBetweenLooks : std::min(run * 2, kLongestRun);
+            fills.push_back(FilledPixels(shot));
+            if (fills.back() > kBarInsideWidth / 4 && fills.back() < kBarInsideWidth * 3 / 4)
+                std::filesystem::copy_file(path, partly, std::filesystem::copy_options::overwrite_existing);
+        }
+        return false;
+    }
+};
+
 TEST_F(LoadingWindowTest, TheLoadingBarFillsWhileTheBoardLoads)
 {
     StartToMainMenu();
     ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
 
-    // The board loads in a fraction of a second, faster than screenshots
-    // come. So the game is held still for each look and then let run for a
-    // moment: the test sees the bar at its stages however fast the machine.
-    // One shot with the bar partly filled is kept for a look.
     std::vector<int> fills;
-    std::string const path = OutputPath("quorvel-loading.png");
-    std::string const partly = OutputPath("quorvel-loading-partly.png");
-    bool setUpShown = false;
-    auto const deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(kHudSeconds);
-    while (!setUpShown && std::chrono::steady_clock::now() < deadline) {
-        ASSERT_EQ(kill(game.Pid(), SIGSTOP), 0);
-        Image shot;
-        bool const seen = window.Screenshot(path) && shot.Load(path);
-        ASSERT_EQ(kill(game.Pid(), SIGCONT), 0);
-        if (seen && shot.RegionIs(kRedColourX, kRedColourY, 6, 6, kRed, kTolerance)) {
-            setUpShown = true;
-        } else if (seen && LoadingBarShown(shot)) {
-            fills.push_back(FilledPixels(shot));
-            if (fills.back() > kBarInsideWidth / 4 && fills.back() < kBarInsideWidth * 3 / 4)
-                std::filesystem::copy_file(path, partly, std::filesystem::copy_options::overwrite_existing);
-        }
-        std::this_thread::sleep_for(kRunBetweenLooks);
-    }
-    ASSERT_TRUE(setUpShown) << "the set-up never showed\n" << game.Output();
+    ASSERT_TRUE(WatchTheLoad("quorvel-loading.png", "quorvel-loading-partly.png", fills)) << "the set-up never showed\n"
+                                                                                          << game.Output();
 
     // The bar only ever grows, and was seen at several stages between empty
     // and full.
     ASSERT_FALSE(fills.empty()) << "the loading screen was never seen";
     EXPECT_TRUE(std::is_sorted(fills.begin(), fills.end()));
     std::vector<int> stages;
-    std::copy_if(fills.begin(), fills.end(), std::back_inserter(stages),
-                 [](int filled) { return filled > 0 && filled < kBarInsideWidth; });
+    std::copy_if(fills.begin(), fills.end(), std::back_inserter(stages), Partly);
     stages.erase(std::unique(stages.begin(), stages.end()), stages.end());
     EXPECT_GE(stages.size(), 3u) << "the bar did not move while the board loaded";
+    Quit();
+}
+
+TEST_F(LoadingWindowTest, APauseDuringTheLoadHoldsItAndTheGameComesUpAfterIt)
+{
+    timeScale = kPlayTimeScale;
+    StartToMainMenu();
+    // A tap on the main menu while its buttons still slide in is lost.
+    std::this_thread::sleep_for(kPageChange * 2);
+    ASSERT_TRUE(window.Click(kButtonX, kNewGameY));
+
+    // The key goes in while the game is held, so that it is read within a
+    // frame of the look that found the bar under half full.
+    std::string const path = OutputPath("quorvel-loading-pause.png");
+    Image shot;
+    bool pressed = false;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            LookHeld(path, shot, [&](Image const& held) {
+                int const filled = FilledPixels(held);
+                if (LoadingBarShown(held) && Partly(filled) && filled < kPauseBeforeFill)
+                    pressed = window.Key("Pause");
+            });
+            return pressed || SetUpShown(shot);
+        },
+        kHudSeconds))
+        << game.Output();
+    ASSERT_TRUE(pressed) << "the load was over before the bar was seen partly filled under half way";
+    ASSERT_TRUE(WaitUntil([&] { return window.Name() == kPausedCaption; }, kWaitSeconds)) << game.Output();
+
+    // Paused, the game draws nothing: the window keeps the last frame, the
+    // bar partly filled. The load stands still meanwhile, and goes on from
+    // there after the pause, once: the bar is seen again from where it
+    // stood, never less, before the set-up shows.
+    ASSERT_TRUE(window.Screenshot(path) && shot.Load(path));
+    ASSERT_TRUE(LoadingBarShown(shot));
+    int const pausedFill = FilledPixels(shot);
+    EXPECT_TRUE(Partly(pausedFill)) << pausedFill << " of " << kBarInsideWidth << " pixels filled when paused";
+    std::this_thread::sleep_for(kPaused);
+    EXPECT_EQ(window.Name(), kPausedCaption);
+    ASSERT_TRUE(LookHeld(path, shot, [&](Image const&) { window.Key("Pause"); }));
+    EXPECT_EQ(FilledPixels(shot), pausedFill);
+
+    std::vector<int> fills;
+    ASSERT_TRUE(WatchTheLoad("quorvel-loading-resumed.png", "quorvel-loading-resumed-partly.png", fills))
+        << "the set-up never showed\n"
+        << game.Output();
+    EXPECT_EQ(window.Name(), "Quorvel");
+    ASSERT_FALSE(fills.empty()) << "the set-up came at once: the load ran on while paused";
+    EXPECT_GE(fills.front(), pausedFill);
+    EXPECT_TRUE(std::is_sorted(fills.begin(), fills.end()));
+
+    // The game comes up as after any load and plays on: the person's spin
+    // for the first turn, the computers' after it, and the game saved with
+    // its three players.
+    AnswerSetUp();
+    ASSERT_TRUE(WaitForHud("quorvel-loading-paused-hud.png", PersonsHudShown)) << game.Output();
+    ASSERT_TRUE(window.Key("space"));
+    ASSERT_TRUE(WaitUntil([&] { return SavedGameBytes() > 0; }, kWaitSeconds)) << game.Output();
+    SavedPlayers const saved = ReadSavedPlayers();
+    EXPECT_EQ(saved.count, 3);
+    EXPECT_TRUE(saved.holdsTypedName);
+    // No step of the launch ran twice or out of turn: the engine object
+    // reports any such step on stderr.
+    EXPECT_EQ(game.Output().find("framework:"), std::string::npos) << game.Output();
     Quit();
 }
 

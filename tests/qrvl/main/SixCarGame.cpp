@@ -4,13 +4,13 @@
 #include "tests/qrvl/main/SixCarGame.h"
 
 #include "tests/qrvl/main/GameWindowFixture.h"
+#include "tests/qrvl/support/TurnPresses.h"
 #include "tests/support/Environment.h"
 
 #include "norv/base/TextDict.h"
 #include "norv/vfs/Vfs.h"
 #include "qrvl/original/Board.h"
 #include "qrvl/original/Car.h"
-#include "qrvl/original/FGModeManager.h"
 #include "qrvl/original/GameFlowHooks.h"
 #include "qrvl/original/GameScreens.h"
 #include "qrvl/original/InGameFlow.h"
@@ -18,9 +18,6 @@
 #include "qrvl/original/ModeInstantAnswer.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/QuorvelEngine.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
-
-#include "norv/base/KeyCode.h"
 
 #include <cstdint>
 #include <cstring>
@@ -39,7 +36,6 @@ constexpr int kTickMs = 100;
 constexpr int kLaunchTicks = 50;
 // Six players' first round, on a generous count of ticks.
 constexpr int kMaxTicks = 200000;
-constexpr int kAnyButton = 1;
 
 // The engine's clock, moved by hand.
 std::uint32_t now = 1000;
@@ -89,11 +85,7 @@ public:
         Norv::Vfs::Shutdown();
     }
 
-    ModeGame* Game() const
-    {
-        FGModeManager* modes = engine ? engine->getModeManager() : nullptr;
-        return modes ? dynamic_cast<ModeGame*>(modes->getCurrentMode()) : nullptr;
-    }
+    ModeGame* Game() const { return engine ? QuorvelTest::GameOnTop(*engine) : nullptr; }
 
     ModeGame* Launch(unsigned seed)
     {
@@ -117,24 +109,8 @@ public:
     void Play()
     {
         Tick();
-        ModeGame* game = Game();
-        if (!game)
-            return;
-        auto press = [this](int id) {
-            CGuiFrameTouchButton button(id);
-            engine->onButtonSelected(&button);
-        };
-        switch (game->getCurrState()) {
-        case ModeGame::Wheel: engine->onKeyPressed(Norv::KEY_SPACE); break;
-        case ModeGame::FreeLook: press(ModeGame::kButtonSpin); break;
-        case ModeGame::TurnStart: press(ModeGame::kButtonTapToPlay); break;
-        case ModeGame::ShowEvents: press(ModeGame::kButtonNextEvent); break;
-        case ModeGame::Tutorial:
-        case ModeGame::ShareTutorial:
-        case ModeGame::FirstSpinTutorial:
-        case ModeGame::FirstActionTutorial: press(kAnyButton); break;
-        default: break;
-        }
+        if (ModeGame* game = Game())
+            QuorvelTest::PressWhatTheTurnWaitsFor(*engine, *game);
     }
 
 private:

@@ -1,7 +1,8 @@
 // The engine, folders and keyboard of the in-game tests.
 #include "InGameFixture.h"
 
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "tests/qrvl/support/TurnPresses.h"
+
 #include "qrvl/original/FGFileSystem.h"
 #include "qrvl/original/InGameFlow.h"
 #include "qrvl/original/ModeGame.h"
@@ -11,7 +12,6 @@
 #include "qrvl/original/PlayerJournal.h"
 #include "qrvl/original/phone/CJournal.h"
 
-#include "norv/base/KeyCode.h"
 #include "norv/vfs/Vfs.h"
 
 #include <cstdlib>
@@ -21,7 +21,6 @@ namespace {
 // The length of one tick of the test's clock.
 constexpr int kTickMs = 100;
 constexpr int kLaunchTicks = 50;
-constexpr int kAnyButton = 1;
 }
 
 bool RecordingHud::saw(const std::string& prefix) const
@@ -154,8 +153,7 @@ void InGameTest::Tick()
 
 ModeGame* InGameTest::Game() const
 {
-    FGModeManager* modes = engine ? engine->getModeManager() : nullptr;
-    return modes ? dynamic_cast<ModeGame*>(modes->getCurrentMode()) : nullptr;
+    return engine ? QuorvelTest::GameOnTop(*engine) : nullptr;
 }
 
 ModeGame* InGameTest::Launch(QuorvelEngine::GameMode mode, bool loadSaved)
@@ -179,32 +177,7 @@ bool InGameTest::Play()
         }
         return false;
     }
-    auto press = [this](int id) {
-        CGuiFrameTouchButton button(id);
-        engine->onButtonSelected(&button);
-    };
-    switch (game->getCurrState()) {
-    case ModeGame::Wheel:
-        engine->onKeyPressed(Norv::KEY_SPACE);
-        break;
-    case ModeGame::FreeLook:
-        press(ModeGame::kButtonSpin);
-        break;
-    case ModeGame::TurnStart:
-        press(ModeGame::kButtonTapToPlay);
-        break;
-    case ModeGame::ShowEvents:
-        press(ModeGame::kButtonNextEvent);
-        break;
-    case ModeGame::Tutorial:
-    case ModeGame::ShareTutorial:
-    case ModeGame::FirstSpinTutorial:
-    case ModeGame::FirstActionTutorial:
-        press(kAnyButton);
-        break;
-    default:
-        break;
-    }
+    QuorvelTest::PressWhatTheTurnWaitsFor(*engine, *game);
     return true;
 }
 
