@@ -42,8 +42,16 @@ Norv::Lunar<CGuifMap>::RegType CGuifMap::methods[] = {
 CGuifMap::CGuifMap()
     : worldToMapScale(new RegistryVar<PVRTVec3>("MapWorldToMapScale", kWorldToMapDefault))
     , mapToWorldScale(new RegistryVar<PVRTVec3>("MapToWorldScale", kMapToWorldDefault))
-    , screen(new TranslatableScreen(0, nullptr))
 {
+}
+
+TranslatableScreen& CGuifMap::Page()
+{
+    // Built when first used, not with the rest of the HUD: its picture is a
+    // large one, which a game where the map is never opened need not keep.
+    if (screen)
+        return *screen;
+    screen = new TranslatableScreen(0, nullptr);
     RunHudPageScript(screen->GetLua(), kScriptFile, this);
     for (int colour = 0; colour < kBlobs; ++colour)
         blobs[colour] = screen->FindControl(kBlobNames[colour]);
@@ -57,6 +65,7 @@ CGuifMap::CGuifMap()
     } else {
         std::fprintf(stderr, "Map: %s lacks its Map picture\n", kScriptFile);
     }
+    return *screen;
 }
 
 CGuifMap::~CGuifMap() = default;
@@ -103,6 +112,7 @@ void CGuifMap::PositionPlayerBlob(Player* player)
 
 void CGuifMap::drawSelf(Norv::Surface* surface)
 {
+    TranslatableScreen& page = Page();
     if (Board* board = Board::GetBoard()) {
         for (Guif::Control* blob : blobs)
             if (blob)
@@ -110,17 +120,17 @@ void CGuifMap::drawSelf(Norv::Surface* surface)
         for (int i = 0; i < board->getNumPlayers(); ++i)
             PositionPlayerBlob(board->GetPlayer(i));
     }
-    screen->Render(surface, 0.0f, 0.0f);
+    page.Render(surface, 0.0f, 0.0f);
 }
 
 void CGuifMap::onTouchUp(int x, int y, int id)
 {
-    screen->OnTouchUp(x, y, id);
+    Page().OnTouchUp(x, y, id);
 }
 
 void CGuifMap::keyPressed(int key)
 {
-    screen->OnKeyDown(static_cast<Norv::KeyCode>(key));
+    Page().OnKeyDown(static_cast<Norv::KeyCode>(key));
 }
 
 int CGuifMap::l_BackKeyPressed(lua_State*)

@@ -60,6 +60,9 @@ public:
 
 private:
     MapProjection Projection() const;
+    // The page, built on first use; the blobs and the picture's place are
+    // known from then on.
+    TranslatableScreen& Page();
 
     Guif::Control* blobs[kBlobs] = {};
     Norv::SmartPtr<RegistryVar<PVRTVec3>> worldToMapScale;
