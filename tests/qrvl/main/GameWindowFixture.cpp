@@ -350,6 +350,33 @@ bool GameWindowFixture::SpinButtonGlows(Image const& shot)
     return towardWhite > 0.05 && towardWhite < kSpinGlowMost && NorvTest::SameColour(seen, glowing, kTolerance);
 }
 
+bool GameWindowFixture::WheelInTheMiddle(Image const& shot)
+{
+    for (int y = kWheelY; y < kWheelY + 120; ++y)
+        for (int x = kClickerX - 6; x <= kClickerX + 6; ++x)
+            if (NorvTest::SameColour(shot.Pixel(x, y), kClickerRed, kBoardTolerance))
+                return true;
+    return false;
+}
+
+bool GameWindowFixture::FlickTheWheel()
+{
+    // The hand grabs the wheel this far from its centre and turns it more
+    // than a turn in quick steps, a step a frame: the wheel's speed is that
+    // of its last frames before the release.
+    constexpr double kGrabRadius = 150.0;
+    constexpr int kTurnSteps = 30;
+    constexpr double kStepRadians = 0.4;
+    constexpr double kStepSeconds = 0.016;
+    std::vector<std::pair<int, int>> points;
+    for (int step = 0; step <= kTurnSteps; ++step) {
+        double const angle = kStepRadians * step;
+        points.emplace_back(kWheelX + int(std::lround(kGrabRadius * std::cos(angle))),
+                            kWheelY + int(std::lround(kGrabRadius * std::sin(angle))));
+    }
+    return window.Drag(points, 1, kStepSeconds);
+}
+
 // A choice screen may come at any moment after a screenshot, so what is
 // pressed without looking again must be harmless on it: taps off its keys
 // and ways, and the space bar. Return is not: it buys the house or takes
