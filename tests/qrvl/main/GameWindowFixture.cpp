@@ -445,15 +445,20 @@ bool GameWindowFixture::OpenMap(std::string const& name)
                 return true;
             // A bar still sliding is left to arrive. The HUD bar stays
             // only a few seconds in free look, so its button is pressed
-            // as soon as it has slid on, not after another screenshot.
-            if (shot.RegionIs(kExploreGreenX, kExploreY, 3, 3, kExploreGreen, kTolerance)) {
-                window.Click(kExploreX, kExploreY);
-            } else if (PersonsHudShown(shot)) {
+            // again at once, not after another screenshot: at the wheel
+            // the first press looks round and the second opens the map.
+            // The other bar's tap leads to the wheel with the HUD bar up.
+            bool const shown = shot.RegionIs(kExploreGreenX, kExploreY, 3, 3, kExploreGreen, kTolerance);
+            if (!shown && !PersonsHudShown(shot))
+                return false;
+            if (!shown) {
                 window.Click(kBarX, kBarY);
                 std::this_thread::sleep_for(kBarsChange);
+            }
+            window.Click(kExploreX, kExploreY);
+            if (!shown || !SpinButtonGlows(shot)) {
+                std::this_thread::sleep_for(kPressSettles);
                 window.Click(kExploreX, kExploreY);
-            } else {
-                return false;
             }
             std::this_thread::sleep_for(kPressSettles);
             return false;

@@ -280,9 +280,9 @@ protected:
     // Plays on, answering the choice screens met, until the check holds.
     bool PlayUntil(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
     // Brings the HUD bar with a tap on the bar that starts a turn (in free
-    // look the HUD bar gives way to it after a few seconds), then presses
-    // its explore button: once to look round the board, and in free look
-    // once more for the map.
+    // look the HUD bar gives way to it after a few seconds, and its tap
+    // leads back to the wheel), then presses its explore button: once to
+    // look round the board, and in free look once more for the map.
     bool OpenMap(std::string const& name);
     static bool MapShown(NorvTest::Image const& shot);
     // Looks down on the board's point (x, z) from free look, through a tap
