@@ -189,6 +189,9 @@ void CGuifPageHud::StartExploreMode()
     exploreMode = true;
     GuifHudManager& manager = GuifHudManager::GetHudManager();
     manager.SetHudMode(kHudOnThenTapToPlay);
+    // A bar already up stays its full while: its spin button is the way
+    // back to the wheel.
+    manager.ResetHudAutoHideTimer();
     manager.ShowZoomOverlay();
 }
 

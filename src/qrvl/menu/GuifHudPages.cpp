@@ -5,6 +5,7 @@
 #include "qrvl/menu/CGuifPageHud.h"
 #include "qrvl/menu/CGuifPageHudOverlay.h"
 #include "qrvl/menu/CGuifPagePopup.h"
+#include "qrvl/menu/CGuifPageTapToPlay.h"
 #include "qrvl/menu/CGuifPageZoomOverlay.h"
 #include "qrvl/menu/GuifHudManager.h"
 
@@ -79,8 +80,15 @@ int GuifHudPages::GetHudMode() { return Manager().GetHudMode(); }
 
 void GuifHudPages::SetHudMode(int mode)
 {
-    if (mode >= kHudBothOff && mode <= kHudOnThenTapToPlay)
-        Manager().SetHudMode(static_cast<HudMode>(mode));
+    if (mode < kHudBothOff || mode > kHudOnThenTapToPlay)
+        return;
+    Manager().SetHudMode(static_cast<HudMode>(mode));
+    // The game asks for the tap-to-play bar itself (at the wheel, say): a
+    // tap on it brings the HUD bar to stay, not for the short while that
+    // looking round gives it, or its buttons slip away from under a click.
+    CGuifPageTapToPlay* tap = Manager().GetTapToPlay();
+    if (mode == kHudTapToPlay && tap)
+        tap->modeOnTap = kHudOn;
 }
 
 void GuifHudPages::ResetHudAutoHideTimer() { Manager().ResetHudAutoHideTimer(); }

@@ -116,6 +116,7 @@ float ModeGame::GetTimeDistortionFactor() const
 void ModeGame::setCurrState(int newState)
 {
     state = newState;
+    wheelAsked = false;
     BoardPresenter& presenter = screens->presenter();
     HudPages& pages = HudPages::Get();
     switch (newState) {
@@ -310,6 +311,9 @@ void ModeGame::runStep()
     case FirstActionTutorial:
         hidePopup();
         setCurrState(FreeLook);
+        break;
+    case FreeLook:
+        returnToWheelWhenArrived();
         break;
     default:
         break;

@@ -246,6 +246,9 @@ private:
     void leaveSkipReport(int button);
     void startPersonsTurn();
     void spinAtRandom();
+    // Leaves looking round for the wheel once the camera has arrived where
+    // it was going, when the person asked for the wheel.
+    void returnToWheelWhenArrived();
     // The wheel's centre-relative angle of a window point, the way the
     // finger sees it over the HUD bar.
     float wheelAngle(int x, int y, float* distanceSquared = nullptr, float* radius = nullptr) const;
@@ -262,6 +265,9 @@ private:
     bool touchOnHud = false;
     bool wheelHeld = false;
     bool wheelDragged = false;
+    // The person asked for the wheel while looking round: a camera still on
+    // its way to free look takes the request once it arrives.
+    bool wheelAsked = false;
     // Free look's pan direction from the arrow keys or the window's edges:
     // -1, 0 or 1.
     float panX = 0.0f;

@@ -61,6 +61,10 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
             leaveSkipReport(id);
         return;
     }
+    // While looking round, the bar that stands in for the HUD bar asks for
+    // the wheel as the HUD bar's spin button does.
+    if (state == FreeLook && id >= kButtonTapToPlay && id <= kButtonTapToPlayLast)
+        id = kButtonSpin;
     switch (id) {
     case kButtonFastForward:
         if (computerToggleCooldown == 0) {
@@ -70,12 +74,9 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
         }
         break;
     case kButtonSpin:
-        if (state == FreeLook && screens->presenter().destinationReached()) {
-            HudPages::Get().ShowZoomOverlay(false);
-            if (spinningForFirst)
-                announceCurrRoller();
-            else
-                announceCurrPlayer(false);
+        if (state == FreeLook) {
+            wheelAsked = true;
+            returnToWheelWhenArrived();
         }
         break;
     case kButtonMap:
@@ -129,6 +130,18 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
         }
         break;
     }
+}
+
+void ModeGame::returnToWheelWhenArrived()
+{
+    if (state != FreeLook || !wheelAsked || !screens->presenter().destinationReached())
+        return;
+    wheelAsked = false;
+    HudPages::Get().ShowZoomOverlay(false);
+    if (spinningForFirst)
+        announceCurrRoller();
+    else
+        announceCurrPlayer(false);
 }
 
 void ModeGame::keyPressed(int key)

@@ -28,16 +28,6 @@ using NorvTest::WaitUntil;
 constexpr char const* kSceneTimeScale = "1";
 constexpr char const* kSceneSeed = "11";
 constexpr int kScenePlayers = 2;
-// The wheel stands in the window's middle; the hand grabs it this far from
-// its centre and turns it more than a turn in quick steps.
-constexpr int kWheelX = kWidth / 2;
-constexpr int kWheelY = kHeight / 2;
-constexpr double kGrabRadius = 150.0;
-constexpr int kTurnSteps = 30;
-constexpr double kStepRadians = 0.4;
-// A hand moves a step a frame: the wheel's speed is that of its last
-// frames before the release.
-constexpr double kStepSeconds = 0.016;
 // The square of the wheel's face that the checks compare.
 constexpr int kFaceSide = 200;
 // A wheel that moved changes many of its face's pixels; one at rest only
@@ -133,17 +123,6 @@ bool BoardInFront(Image const& shot)
     return shot.RegionIs(kPauseRingX, kPauseRingY, 3, 3, kPauseRing, kBoardTolerance);
 }
 
-// The clicker's red arm below the middle: the camera films the wheel,
-// whichever way the HUD bar moves it.
-bool WheelInTheMiddle(Image const& shot)
-{
-    for (int y = kWheelY; y < kWheelY + 120; ++y)
-        for (int x = kClickerX - 6; x <= kClickerX + 6; ++x)
-            if (SameColour(shot.Pixel(x, y), kClickerRed, kBoardTolerance))
-                return true;
-    return false;
-}
-
 // The white of the letters of the label right of the wheel.
 int LabelLetters(Image const& shot)
 {
@@ -167,19 +146,6 @@ protected:
     {
         std::string const path = OutputPath(ShotName(name));
         return window.Screenshot(path) && shot.Load(path);
-    }
-
-    // Presses on the wheel, drags round its centre and lets go at once, as
-    // a flick.
-    bool FlickTheWheel()
-    {
-        std::vector<std::pair<int, int>> points;
-        for (int step = 0; step <= kTurnSteps; ++step) {
-            double const angle = kStepRadians * step;
-            points.emplace_back(kWheelX + int(std::lround(kGrabRadius * std::cos(angle))),
-                                kWheelY + int(std::lround(kGrabRadius * std::sin(angle))));
-        }
-        return window.Drag(points, 1, kStepSeconds);
     }
 
     // Through the pause menu's settings, as a player changes the language.

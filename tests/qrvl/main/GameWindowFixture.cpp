@@ -355,6 +355,33 @@ bool GameWindowFixture::SpinButtonGlows(Image const& shot)
     return towardWhite > 0.05 && towardWhite < kSpinGlowMost && NorvTest::SameColour(seen, glowing, kTolerance);
 }
 
+bool GameWindowFixture::WheelInTheMiddle(Image const& shot)
+{
+    for (int y = kWheelY; y < kWheelY + 120; ++y)
+        for (int x = kClickerX - 6; x <= kClickerX + 6; ++x)
+            if (NorvTest::SameColour(shot.Pixel(x, y), kClickerRed, kBoardTolerance))
+                return true;
+    return false;
+}
+
+bool GameWindowFixture::FlickTheWheel()
+{
+    // The hand grabs the wheel this far from its centre and turns it more
+    // than a turn in quick steps, a step a frame: the wheel's speed is that
+    // of its last frames before the release.
+    constexpr double kGrabRadius = 150.0;
+    constexpr int kTurnSteps = 30;
+    constexpr double kStepRadians = 0.4;
+    constexpr double kStepSeconds = 0.016;
+    std::vector<std::pair<int, int>> points;
+    for (int step = 0; step <= kTurnSteps; ++step) {
+        double const angle = kStepRadians * step;
+        points.emplace_back(kWheelX + int(std::lround(kGrabRadius * std::cos(angle))),
+                            kWheelY + int(std::lround(kGrabRadius * std::sin(angle))));
+    }
+    return window.Drag(points, 1, kStepSeconds);
+}
+
 // A choice screen may come at any moment after a screenshot, so what is
 // pressed without looking again must be harmless on it: taps off its keys
 // and ways, and the space bar. Return is not: it buys the house or takes
@@ -423,15 +450,20 @@ bool GameWindowFixture::OpenMap(std::string const& name)
                 return true;
             // A bar still sliding is left to arrive. The HUD bar stays
             // only a few seconds in free look, so its button is pressed
-            // as soon as it has slid on, not after another screenshot.
-            if (shot.RegionIs(kExploreGreenX, kExploreY, 3, 3, kExploreGreen, kTolerance)) {
-                window.Click(kExploreX, kExploreY);
-            } else if (PersonsHudShown(shot)) {
+            // again at once, not after another screenshot: at the wheel
+            // the first press looks round and the second opens the map.
+            // The other bar's tap leads to the wheel with the HUD bar up.
+            bool const shown = shot.RegionIs(kExploreGreenX, kExploreY, 3, 3, kExploreGreen, kTolerance);
+            if (!shown && !PersonsHudShown(shot))
+                return false;
+            if (!shown) {
                 window.Click(kBarX, kBarY);
                 std::this_thread::sleep_for(kBarsChange);
+            }
+            window.Click(kExploreX, kExploreY);
+            if (!shown || !SpinButtonGlows(shot)) {
+                std::this_thread::sleep_for(kPressSettles);
                 window.Click(kExploreX, kExploreY);
-            } else {
-                return false;
             }
             std::this_thread::sleep_for(kPressSettles);
             return false;

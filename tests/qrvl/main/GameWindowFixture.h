@@ -111,6 +111,9 @@ constexpr Rgb kHubWhite = {0xe0, 0xe2, 0xe4};
 constexpr int kSharePlateX = 365, kSharePlateY = 300;
 constexpr Rgb kSharePink = {0xeb, 0x66, 0x9d};
 constexpr int kBoardTolerance = 30;
+// The wheel stands in the window's middle while the camera films it.
+constexpr int kWheelX = kWidth / 2;
+constexpr int kWheelY = kHeight / 2;
 constexpr int kGrassX = 800, kGrassY = 200;
 constexpr Rgb kGrass = {0x6e, 0xb8, 0x3d};
 constexpr int kGrassTolerance = 50;
@@ -262,6 +265,12 @@ protected:
     // bar with its spin button lit. No choice can come before they spin.
     static bool WaitingToSpin(NorvTest::Image const& shot);
     static bool SpinButtonGlows(NorvTest::Image const& shot);
+    // The clicker's red arm below the middle: the camera films the wheel,
+    // whichever way the HUD bar moves it.
+    static bool WheelInTheMiddle(NorvTest::Image const& shot);
+    // Presses on the wheel, drags round its centre and lets go at once, as
+    // a flick.
+    bool FlickTheWheel();
     // What a person does on the road between choices: at their turn taps
     // the bar that starts it, asks for the wheel (Return, or the lit spin
     // button, which also leave looking round) and spins it (space);
@@ -273,9 +282,9 @@ protected:
     // Plays on, answering the choice screens met, until the check holds.
     bool PlayUntil(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
     // Brings the HUD bar with a tap on the bar that starts a turn (in free
-    // look the HUD bar gives way to it after a few seconds), then presses
-    // its explore button: once to look round the board, and in free look
-    // once more for the map.
+    // look the HUD bar gives way to it after a few seconds, and its tap
+    // leads back to the wheel), then presses its explore button: once to
+    // look round the board, and in free look once more for the map.
     bool OpenMap(std::string const& name);
     static bool MapShown(NorvTest::Image const& shot);
     // Looks down on the board's point (x, z) from free look, through a tap

@@ -18,11 +18,9 @@ using NorvTest::OutputPath;
 
 using ParticlesWindowTest = GameWindowFixture;
 
-// The wheel in the middle of the window, its rim this far (in pixels) from
-// its centre; the dust rises from the rim and spreads beyond it. The road
-// passes left of the wheel, so only the ring's right part is counted.
-constexpr int kWheelX = kWidth / 2;
-constexpr int kWheelY = kHeight / 2;
+// The wheel's rim this far (in pixels) from its centre; the dust rises
+// from the rim and spreads beyond it. The road passes left of the wheel,
+// so only the ring's right part is counted.
 constexpr int kRimRadius = 85;
 constexpr int kDustReach = 130;
 constexpr int kRingLeft = kWheelX - 60;
