@@ -37,7 +37,7 @@ constexpr Rgb kFillOrange = {0xff, 0xb5, 0x2e};
 
 // About one frame of the game between two looks.
 constexpr std::chrono::milliseconds kRunBetweenLooks{15};
-constexpr std::chrono::milliseconds kLongestRun{1000};
+constexpr std::chrono::milliseconds kLongestRun{240};
 // The Pause key is pressed while no more than half the board has loaded:
 // the game may load one more slice (33 ms of steps, about a fifth of the
 // board on a quiet machine) before it reads the key.
@@ -107,9 +107,12 @@ protected:
                 return true;
             if (!seen || !LoadingBarShown(shot))
                 continue;
-            bool const moved = fills.empty() || FilledPixels(shot) != fills.back();
-            run = moved ? kRunBetweenLooks : std::min(run * 2, kLongestRun);
-            fills.push_back(FilledPixels(shot));
+            int const filled = FilledPixels(shot);
+            // An empty bar is the load not yet begun: a long run then would
+            // let the whole load pass unseen.
+            bool const stalled = !fills.empty() && filled == fills.back() && filled > 0;
+            run = stalled ? std::min(run * 2, kLongestRun) : kRunBetweenLooks;
+            fills.push_back(filled);
             if (fills.back() > kBarInsideWidth / 4 && fills.back() < kBarInsideWidth * 3 / 4)
                 std::filesystem::copy_file(path, partly, std::filesystem::copy_options::overwrite_existing);
         }
