@@ -1,14 +1,17 @@
 // The 3D board of a real game, with shaders and as "--no-shaders" draws it:
 // the board's labels turn French with the language setting; on the
-// person's first turn on the road they grab the wheel with the mouse, turn
-// it and let go; the drawn wheel turns and rests on a number, and the
-// person's purple car drives that many spaces on, as the saved game shows.
+// person's first turn on the road, with the mouse alone, they close the
+// popup that shows them their car, come back from looking round the board
+// with a tap on the bar at the bottom, look round again with the HUD bar's
+// explore button and come back at once with its spin button, then grab the
+// wheel, turn it and let go; the drawn wheel turns and rests on a number,
+// and the person's purple car drives that many spaces on, as the saved
+// game shows.
 #include "tests/qrvl/main/GameWindowFixture.h"
 #include "tests/qrvl/main/ShippedBoard.h"
 #include "tests/qrvl/main/WheelReader.h"
 
 #include "tests/harness/ExternalTool.h"
-#include "tests/harness/FrameGrabber.h"
 
 #include <algorithm>
 #include <chrono>
@@ -169,22 +172,10 @@ protected:
         std::this_thread::sleep_for(kMenuSlide);
     }
 
-    // A picture of the window straight from the X server: frames a
-    // twentieth of a second apart, where falling leaves have hardly moved
-    // and a wheel at rest comes to a second's look.
-    bool Grab(Image& frame)
+    // True once the camera films the wheel at rest, which the bar asks the
+    // person to spin.
+    bool WheelSettles()
     {
-        if (!haveOrigin)
-            haveOrigin = window.Origin(&origin.first, &origin.second);
-        return haveOrigin && grabber.Grab(origin.first, origin.second, kWidth, kHeight, frame);
-    }
-
-    // The person's turn: back from looking round (Return) to the wheel,
-    // which the bar asks them to spin; true once the camera films the
-    // wheel at rest.
-    bool TakeTheWheel()
-    {
-        window.Key("Return");
         Image shot;
         Image previous;
         bool havePrevious = false;
@@ -205,10 +196,6 @@ protected:
         previous.Save(OutputPath(ShotName("quorvel-scene-wheel-before.png")));
         return ready;
     }
-
-    NorvTest::FrameGrabber grabber;
-    bool haveOrigin = false;
-    std::pair<int, int> origin;
 };
 
 TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersonsCarTheNumberItRestsOn)
@@ -231,14 +218,15 @@ TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersons
     ASSERT_TRUE(Shot("quorvel-scene-labels-french.png", french));
     EXPECT_GT(LabelLetters(french), LabelLetters(english) * 3 / 2) << "the label is not the longer French one";
 
-    // On to the person's first turn on the road.
+    // On to the person's first turn on the road, where the popup shows
+    // them their car.
     ASSERT_TRUE(window.Key("space"));
     auto personPlaced = [&] {
         SavedPlayer const* person = Saved().Find(kPersonsName);
         return person && person->space >= 0;
     };
     ASSERT_TRUE(WaitChoosing(
-        ShotName("quorvel-scene-road.png"), [&](Image const& shot) { return WaitingToSpin(shot) && personPlaced(); },
+        ShotName("quorvel-scene-road.png"), [&](Image const& shot) { return PanelShown(shot) && personPlaced(); },
         kRoadSeconds,
         [&](Image const& shot) {
             if (!WaitingToSpin(shot))
@@ -252,7 +240,48 @@ TEST_P(BoardSceneWindowTest, TheLabelsTurnFrenchAndAFlickedWheelDrivesThePersons
         if (player.name != kPersonsName && player.space >= 0)
             taken.push_back(player.space);
 
-    ASSERT_TRUE(TakeTheWheel()) << game.Output();
+    // A click closes it: the person looks round the board over their car,
+    // and the HUD bar soon gives way to the bar whose tap leads back to the
+    // wheel.
+    ASSERT_TRUE(window.Click(kOffWheelX, kOffWheelY));
+    ASSERT_TRUE(WaitForShot(ShotName("quorvel-scene-looking.png"), [](Image const& shot) {
+        return TapBarShown(shot) && !WheelInTheMiddle(shot) && !PanelShown(shot);
+    })) << game.Output();
+    ASSERT_TRUE(window.Click(kBarX, kBarY));
+    ASSERT_TRUE(WaitForShot(ShotName("quorvel-scene-back.png"), [](Image const& shot) {
+        return WheelInTheMiddle(shot) && WaitingToSpin(shot);
+    })) << game.Output();
+
+    // The explore button leaves the wheel with the HUD bar up, its spin
+    // button lit; pressed as soon as it glows, while the camera is still
+    // on its way, that button brings the camera back to the wheel, where
+    // it no longer glows. Where the other bar stands instead, its tap
+    // brings the HUD bar (at the wheel) or the wheel (looking round) for
+    // another try.
+    bool explored = false;
+    bool spinPressed = false;
+    ASSERT_TRUE(WaitForFrame(
+        ShotName("quorvel-scene-explored.png"),
+        [&](Image const& frame) {
+            return spinPressed && WheelInTheMiddle(frame) && WaitingToSpin(frame) && !SpinButtonGlows(frame);
+        },
+        kWaitSeconds,
+        [&](Image const& frame) {
+            if (spinPressed)
+                return;
+            if (explored && SpinButtonGlows(frame)) {
+                spinPressed = window.Click(kSpinButtonX, kSpinButtonY);
+                frame.Save(OutputPath(ShotName("quorvel-scene-spin-lit.png")));
+            } else if (!explored && ExploreButtonShown(frame) && WheelInTheMiddle(frame)) {
+                explored = window.Click(kExploreX, kExploreY);
+            } else if (TapBarShown(frame)) {
+                window.Click(kBarX, kBarY);
+                explored = false;
+                std::this_thread::sleep_for(kBarsChange);
+            }
+        }))
+        << game.Output();
+    ASSERT_TRUE(WheelSettles()) << game.Output();
     ASSERT_TRUE(FlickTheWheel());
 
     // The wheel turns by itself after the flick and rests on a number

@@ -214,6 +214,32 @@ bool GameWindowFixture::WaitForShot(std::string const& name, std::function<bool(
         seconds);
 }
 
+bool GameWindowFixture::Grab(Image& frame)
+{
+    if (!haveOrigin)
+        haveOrigin = window.Origin(&origin.first, &origin.second);
+    return haveOrigin && grabber.Grab(origin.first, origin.second, kWidth, kHeight, frame);
+}
+
+bool GameWindowFixture::WaitForFrame(std::string const& name, std::function<bool(Image const&)> const& check,
+                                     double seconds, std::function<void(Image const&)> const& meanwhile)
+{
+    Image frame;
+    bool const satisfied = NorvTest::WaitUntil(
+        [&] {
+            if (!Grab(frame))
+                return false;
+            if (check(frame))
+                return true;
+            if (meanwhile)
+                meanwhile(frame);
+            return false;
+        },
+        seconds);
+    frame.Save(OutputPath(name));
+    return satisfied;
+}
+
 bool GameWindowFixture::TapUntil(int x, int y, std::string const& name, std::function<bool(Image const&)> const& check,
                                  double seconds)
 {
@@ -339,8 +365,8 @@ bool GameWindowFixture::WaitForHud(std::string const& name, std::function<bool(I
 
 bool GameWindowFixture::WaitingToSpin(Image const& shot)
 {
-    return shot.RegionIs(kTapBarX, kTapBarY, 2, 2, kBarBlue, kBarTolerance)
-           || shot.RegionIs(kSpinButtonX, kSpinButtonY, 2, 2, kSpinOrange, kTolerance) || SpinButtonGlows(shot);
+    return TapBarShown(shot) || shot.RegionIs(kSpinButtonX, kSpinButtonY, 2, 2, kSpinOrange, kTolerance)
+           || SpinButtonGlows(shot);
 }
 
 // In free look (a tap on the board brings it) the spin button glows, its
@@ -353,6 +379,16 @@ bool GameWindowFixture::SpinButtonGlows(Image const& shot)
     Rgb const glowing = {255, seen.green,
                          kSpinOrange.blue + static_cast<int>(towardWhite * (255 - kSpinOrange.blue) + 0.5)};
     return towardWhite > 0.05 && towardWhite < kSpinGlowMost && NorvTest::SameColour(seen, glowing, kTolerance);
+}
+
+bool GameWindowFixture::TapBarShown(Image const& shot)
+{
+    return shot.RegionIs(kTapBarX, kTapBarY, 2, 2, kBarBlue, kBarTolerance);
+}
+
+bool GameWindowFixture::ExploreButtonShown(Image const& shot)
+{
+    return shot.RegionIs(kExploreGreenX, kExploreY, 3, 3, kExploreGreen, kTolerance);
 }
 
 bool GameWindowFixture::WheelInTheMiddle(Image const& shot)
@@ -436,39 +472,34 @@ bool GameWindowFixture::MapShown(Image const& shot)
 
 bool GameWindowFixture::OpenMap(std::string const& name)
 {
-    // Time for the game to take a press, and for one bar to slide off and
-    // the other on (500 ms each).
-    constexpr std::chrono::milliseconds kPressSettles{700};
-    constexpr std::chrono::milliseconds kBarsChange{1300};
-    std::string const path = OutputPath(name);
-    Image shot;
-    return NorvTest::WaitUntil(
-        [&] {
-            if (!window.Screenshot(path) || !shot.Load(path))
-                return false;
-            if (MapShown(shot))
-                return true;
-            // A bar still sliding is left to arrive. The HUD bar stays
-            // only a few seconds in free look, so its button is pressed
-            // again at once, not after another screenshot: at the wheel
-            // the first press looks round and the second opens the map.
-            // The other bar's tap leads to the wheel with the HUD bar up.
-            bool const shown = shot.RegionIs(kExploreGreenX, kExploreY, 3, 3, kExploreGreen, kTolerance);
-            if (!shown && !PersonsHudShown(shot))
-                return false;
-            if (!shown) {
-                window.Click(kBarX, kBarY);
-                std::this_thread::sleep_for(kBarsChange);
-            }
+    // Time for the game to take a press (the map to cover the HUD bar),
+    // and for a bar first seen to finish sliding in: a tap on a bar still
+    // arriving is lost.
+    constexpr std::chrono::milliseconds kPressSettles{1000};
+    constexpr std::chrono::milliseconds kArriving{300};
+    enum class Bar { None, Hud, TapToPlay };
+    Bar seen = Bar::None;
+    auto seenSince = std::chrono::steady_clock::now();
+    return WaitForFrame(name, MapShown, kHudSeconds, [&](Image const& frame) {
+        Bar const bar = ExploreButtonShown(frame)                      ? Bar::Hud
+                        : TapBarShown(frame) && PersonsHudShown(frame) ? Bar::TapToPlay
+                                                                       : Bar::None;
+        auto const now = std::chrono::steady_clock::now();
+        if (bar != seen) {
+            seen = bar;
+            seenSince = now;
+        }
+        if (bar == Bar::None || now - seenSince < kArriving)
+            return;
+        if (bar == Bar::Hud) {
             window.Click(kExploreX, kExploreY);
-            if (!shown || !SpinButtonGlows(shot)) {
-                std::this_thread::sleep_for(kPressSettles);
-                window.Click(kExploreX, kExploreY);
-            }
-            std::this_thread::sleep_for(kPressSettles);
-            return false;
-        },
-        kHudSeconds);
+            Pause(kPressSettles);
+        } else {
+            window.Click(kBarX, kBarY);
+            Pause(kBarsChange);
+        }
+        seen = Bar::None;
+    });
 }
 
 bool GameWindowFixture::LookAt(float x, float z, std::string const& name)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "tests/harness/ChildProcess.h"
+#include "tests/harness/FrameGrabber.h"
 #include "tests/harness/Image.h"
 #include "tests/harness/TestWindow.h"
 #include "tests/qrvl/main/SavedGameReader.h"
@@ -60,6 +61,9 @@ constexpr int kOffWheelY = 300;
 // choice screen to slide in.
 constexpr std::chrono::milliseconds kPageChange{500};
 constexpr std::chrono::milliseconds kSlideIn{600};
+// Time for one bar at the bottom to slide off and the other on (500 ms
+// each).
+constexpr std::chrono::milliseconds kBarsChange{1300};
 using MainMenuSpots::kButtonOrange;
 using MainMenuSpots::kButtonX;
 constexpr int kNewGameY = MainMenuSpots::ButtonY(MainMenuSpots::kNewGame);
@@ -236,6 +240,15 @@ protected:
     // between screenshots; the last screenshot stays in `name` for a look.
     bool WaitForShot(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check,
                      double seconds = kWaitSeconds, std::function<void()> const& meanwhile = {});
+    // A picture of the window straight from the X server, many a second:
+    // fast enough to catch free look's HUD bar, up for a few seconds only,
+    // which a screenshot (a program of its own, a second's work on a busy
+    // machine) can miss.
+    bool Grab(NorvTest::Image& frame);
+    // Waits until a grabbed frame satisfies the check, doing `meanwhile`
+    // with the other frames; the last frame is saved in `name` for a look.
+    bool WaitForFrame(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check,
+                      double seconds = kWaitSeconds, std::function<void(NorvTest::Image const&)> const& meanwhile = {});
     // Taps the point until the picture satisfies the check: a tap on a
     // screen still sliding in is lost, and the welcome popups close on a tap
     // anywhere. Every point used is harmless on the screens that follow.
@@ -265,6 +278,8 @@ protected:
     // bar with its spin button lit. No choice can come before they spin.
     static bool WaitingToSpin(NorvTest::Image const& shot);
     static bool SpinButtonGlows(NorvTest::Image const& shot);
+    static bool TapBarShown(NorvTest::Image const& shot);
+    static bool ExploreButtonShown(NorvTest::Image const& shot);
     // The clicker's red arm below the middle: the camera films the wheel,
     // whichever way the HUD bar moves it.
     static bool WheelInTheMiddle(NorvTest::Image const& shot);
@@ -281,10 +296,12 @@ protected:
     bool LookAgain(NorvTest::Image& shot);
     // Plays on, answering the choice screens met, until the check holds.
     bool PlayUntil(std::string const& name, std::function<bool(NorvTest::Image const&)> const& check);
-    // Brings the HUD bar with a tap on the bar that starts a turn (in free
-    // look the HUD bar gives way to it after a few seconds, and its tap
-    // leads back to the wheel), then presses its explore button: once to
-    // look round the board, and in free look once more for the map.
+    // Presses the HUD bar's explore button as soon as it has slid in: at
+    // the wheel once to look round the board, and in free look once more
+    // for the map. Where the tap-to-play bar stands instead, its tap brings
+    // the HUD bar; in free look that tap leads back to the wheel, so a
+    // view looked round is kept only by catching the HUD bar in its few
+    // seconds.
     bool OpenMap(std::string const& name);
     static bool MapShown(NorvTest::Image const& shot);
     // Looks down on the board's point (x, z) from free look, through a tap
@@ -298,6 +315,10 @@ protected:
     std::string recording;
     NorvTest::ChildProcess game;
     NorvTest::TestWindow window;
+    NorvTest::FrameGrabber grabber;
+    // The window's top left on the screen, found at the first grab.
+    bool haveOrigin = false;
+    std::pair<int, int> origin;
     int fanPicks = 0;
     int luckyPicks = 0;
     int plays = 0;
