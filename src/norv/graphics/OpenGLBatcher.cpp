@@ -107,7 +107,6 @@ void OpenGLBatcher::LoadShaders()
     Source const sources[] = {
         {&colorKeyShader, &ShaderLibrary::ColorKeyVertex, &ShaderLibrary::ColorKeyFragment, false},
         {&texturingShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::TexturingFragment, false},
-        {&untintedShader, &ShaderLibrary::UntintedTexturingVertex, &ShaderLibrary::UntintedTexturingFragment, false},
         {&compositeShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::CompositeTexturingFragment, true},
         {&alphaTexturingShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::AlphaTexturingFragment, false},
         {&solidShader, &ShaderLibrary::SolidVertex, &ShaderLibrary::SolidFragment, false},
@@ -127,20 +126,24 @@ void OpenGLBatcher::LoadShaders()
 void OpenGLBatcher::StartPrograms()
 {
     programsStarted = true;
-    if (solidShader->Build())
+    if (solidShader->Build()) {
+        OpenGLShader* const wanted = currentShader;
+        currentShader = nullptr;
+        SwitchShader(wanted);
+        if (colorKey && currentShader == colorKeyShader.Get())
+            colorKeyShader->Uniform("key", keyRed, keyGreen, keyBlue);
         return;
+    }
     std::fprintf(stderr, "OpenGLBatcher: built-in shaders failed; drawing without shaders\n");
-    for (SmartPtr<OpenGLShader>* shader : {&colorKeyShader, &texturingShader, &untintedShader, &compositeShader,
-                                           &alphaTexturingShader, &solidShader, &debugShader})
+    for (SmartPtr<OpenGLShader>* shader :
+         {&colorKeyShader, &texturingShader, &compositeShader, &alphaTexturingShader, &solidShader, &debugShader})
         shader->Release();
     for (unsigned attribute :
          {OpenGLShader::AttributePosition, OpenGLShader::AttributeUV, OpenGLShader::AttributeColor})
         glDisableVertexAttribArray(attribute);
-    glUseProgram(0);
     shadersInUse = false;
     currentShader = nullptr;
-    boundShader = nullptr;
-    boundHandle = 0;
+    currentHandle = 0;
     customShader = false;
     colorKey = false;
     // The fixed-function state, from the cached state the draws so far set.
@@ -189,33 +192,6 @@ OpenGLShader* OpenGLBatcher::BuiltInProgram() const
     return texturing ? TexturingProgram() : solidShader.Get();
 }
 
-OpenGLShader* OpenGLBatcher::BatchProgram() const
-{
-    // Opaque white leaves every texel as it is: without the colour to
-    // carry, the renderer has less to do for each vertex and pixel.
-    if (!tinted && currentShader == texturingShader.Get())
-        return untintedShader.Get();
-    return currentShader;
-}
-
-bool OpenGLBatcher::Bind(OpenGLShader* shader)
-{
-    if (shader == boundShader && shader->Handle() == boundHandle && boundHandle != 0)
-        return true;
-    // The uniforms set here follow from state each batch folds; binding
-    // happens in drawn frames only, so folding them would tell a drawn
-    // frame from an unchanged one that was only compared.
-    std::uint64_t const kept = fingerprint;
-    bool const built = shader->Enable();
-    if (built) {
-        boundShader = shader;
-        boundHandle = shader->Handle();
-        SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, shader, m_scale);
-    }
-    fingerprint = kept;
-    return built;
-}
-
 void OpenGLBatcher::SetShader(OpenGLShader* shader)
 {
     if (!shadersInUse)
@@ -237,19 +213,24 @@ void OpenGLBatcher::SetShader(OpenGLShader* shader)
 
 void OpenGLBatcher::Rebind()
 {
-    boundShader = nullptr;
-    boundHandle = 0;
+    if (!currentShader || !programsStarted)
+        return;
+    currentShader->Enable();
+    currentHandle = currentShader->Handle();
 }
 
 void OpenGLBatcher::SwitchShader(OpenGLShader* shader)
 {
-    if (!shader)
+    if (!shader || (shader == currentShader && shader->Handle() == currentHandle))
         return;
+    if (!programsStarted) {
+        currentShader = shader;
+        return;
+    }
+    shader->Enable();
+    SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, shader, m_scale);
     currentShader = shader;
-    // Built-in programs wait for a draw: the batch's colours may choose
-    // another, and a program never drawn with is never compiled.
-    if (customShader)
-        Bind(shader);
+    currentHandle = shader->Handle();
 }
 
 void OpenGLBatcher::SetupProjection(unsigned width, unsigned height, bool shaders, unsigned framebuffer,
@@ -263,7 +244,7 @@ void OpenGLBatcher::SetupProjection(unsigned width, unsigned height, bool shader
     GLsizei const viewportWidth = screen ? static_cast<GLsizei>(width) * screenScale : static_cast<GLsizei>(width);
     GLsizei const viewportHeight = screen ? static_cast<GLsizei>(height) * screenScale : static_cast<GLsizei>(height);
     if (shaders) {
-        if (!shader)
+        if (!shader || !programsStarted)
             return;
         if (screen) {
             shader->Enable();
@@ -281,14 +262,6 @@ void OpenGLBatcher::SetupProjection(unsigned width, unsigned height, bool shader
         glMatrixMode(GL_MODELVIEW);
     }
     glViewport(0, 0, viewportWidth, viewportHeight);
-}
-
-void OpenGLBatcher::ApplyProjection()
-{
-    if (shadersInUse)
-        Rebind();
-    else
-        SetupProjection(destinationWidth, destinationHeight, false, currentFrameBuffer, nullptr, m_scale);
 }
 
 void OpenGLBatcher::SetDestination(PixelData* target, int flags)
@@ -328,10 +301,12 @@ void OpenGLBatcher::SetDestination(PixelData* target, int flags)
         destination = d;
         return;
     }
+    if (shadersInUse)
+        SwitchShader(currentShader);
+    SetupProjection(d->GetWidth(), d->GetHeight(), shadersInUse, d->GetFrameBuffer(), currentShader, m_scale);
     destination = d;
     destinationWidth = d->GetWidth();
     destinationHeight = d->GetHeight();
-    ApplyProjection();
 }
 
 void OpenGLBatcher::SetCompositeCombiners()
@@ -468,7 +443,7 @@ void OpenGLBatcher::SetColorKey(bool enabled, float r, float g, float b)
     Commit();
     if (enabled) {
         SwitchShader(colorKeyShader.Get());
-        if (Bind(colorKeyShader.Get()))
+        if (programsStarted)
             colorKeyShader->Uniform("key", r, g, b);
     } else if (texturing) {
         SwitchShader(TexturingProgram());
@@ -542,7 +517,6 @@ void OpenGLBatcher::ReserveIndices(int count)
 
 std::uint16_t OpenGLBatcher::Append(BatcherVertex const& vertex)
 {
-    tinted = tinted || (vertex.red & vertex.green & vertex.blue & vertex.alpha) != 255;
     vertices[static_cast<std::size_t>(vertexCount)] = vertex;
     return static_cast<std::uint16_t>(vertexCount++);
 }
@@ -625,10 +599,10 @@ void OpenGLBatcher::Commit()
         return;
     if (frameMode != FrameMode::Draw) {
         // Everything the batch's look depends on.
-        std::uintptr_t const program = reinterpret_cast<std::uintptr_t>(currentShader);
         std::int32_t const state[] = {primitiveType,
                                       static_cast<std::int32_t>(currentTexture),
                                       static_cast<std::int32_t>(currentFrameBuffer),
+                                      static_cast<std::int32_t>(currentHandle),
                                       drawingMode,
                                       blending | composite << 1 | colorKey << 2 | alphaOnly << 3 | texturing << 4
                                           | customShader << 5,
@@ -642,7 +616,6 @@ void OpenGLBatcher::Commit()
                                       indexCount};
         float const values[] = {keyRed, keyGreen, keyBlue, m_scale};
         Fold(state, sizeof state);
-        Fold(&program, sizeof program);
         Fold(values, sizeof values);
         Fold(vertices.get(), static_cast<std::size_t>(vertexCount) * sizeof(BatcherVertex));
         Fold(indices.get(), static_cast<std::size_t>(indexCount) * sizeof(std::uint16_t));
@@ -653,7 +626,7 @@ void OpenGLBatcher::Commit()
     }
     if (shadersInUse && !programsStarted)
         StartPrograms();
-    if (shadersInUse && !Bind(BatchProgram())) {
+    if (shadersInUse && currentHandle == 0) {
         // The state's program did not build (its log says why): drawing
         // with whichever program is bound would show something else.
         DiscardBatch();
@@ -700,7 +673,6 @@ void OpenGLBatcher::DiscardBatch()
 {
     vertexCount = 0;
     indexCount = 0;
-    tinted = false;
 }
 
 void OpenGLBatcher::Clear(NorvFloat const& r, NorvFloat const& g, NorvFloat const& b, NorvFloat const& a)
@@ -747,7 +719,8 @@ bool OpenGLBatcher::SetScaling(NorvFloat const& scale)
 {
     m_scale = scale;
     m_rscale = 1.0f / scale;
-    ApplyProjection();
+    if (destinationWidth > 0)
+        SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, currentShader, m_scale);
     return true;
 }
 
