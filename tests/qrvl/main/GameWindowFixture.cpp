@@ -190,7 +190,8 @@ bool GameWindowFixture::PauseMenuShown(Image const& shot)
 
 bool GameWindowFixture::PanelShown(Image const& shot)
 {
-    return shot.RegionIs(kPanelX, kPanelY, 10, 10, kPanel, kTolerance);
+    return shot.RegionIs(kPanelX, kPanelY, 10, 10, kPanel, kTolerance) ||
+           shot.RegionIs(kPanelX, kPopupPanelY, 10, 10, kPanel, kTolerance);
 }
 
 bool GameWindowFixture::PauseShown(Image const& shot)

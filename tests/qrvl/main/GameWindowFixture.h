@@ -97,6 +97,8 @@ constexpr int kBarTolerance = 40;
 constexpr Rgb kPanel = {0xff, 0xfa, 0xf0};
 constexpr int kPanelX = 212;
 constexpr int kPanelY = 420;
+// The in-game popup hangs from the top of the window, above its middle.
+constexpr int kPopupPanelY = 150;
 constexpr int kExitGameY = 154 + 50 + 3 * 60 + 26;
 // The blue ribbon of the pause menu's title, and the pause button.
 constexpr int kPauseTitleX = 400;
@@ -233,6 +235,7 @@ protected:
     static bool PersonsHudShown(NorvTest::Image const& shot);
     static bool BarShown(NorvTest::Image const& shot);
     static bool PauseMenuShown(NorvTest::Image const& shot);
+    // A question or message on its panel, or the in-game popup.
     static bool PanelShown(NorvTest::Image const& shot);
     static bool PauseShown(NorvTest::Image const& shot);
 
