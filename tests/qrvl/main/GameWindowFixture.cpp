@@ -154,6 +154,15 @@ GameWindowFixture::SavedPlayers GameWindowFixture::ReadSavedPlayers() const
     return {saved.read ? static_cast<int>(saved.players.size()) : -1, saved.Find(kPersonsName) != nullptr};
 }
 
+void GameWindowFixture::SpinForTheFirstTurnAndExpectTheSave()
+{
+    ASSERT_TRUE(window.Key("space"));
+    ASSERT_TRUE(NorvTest::WaitUntil([&] { return SavedGameBytes() > 0; }, kWaitSeconds)) << game.Output();
+    SavedPlayers const saved = ReadSavedPlayers();
+    EXPECT_EQ(saved.count, 3);
+    EXPECT_TRUE(saved.holdsTypedName);
+}
+
 SavedGame GameWindowFixture::Saved() const
 {
     return ReadSavedGame(dataHome / "Quorvel" / "quorvel.sav");

@@ -225,6 +225,10 @@ protected:
         bool holdsTypedName = false;
     };
     SavedPlayers ReadSavedPlayers() const;
+    // From the person's first HUD: the person spins for the first turn with
+    // the space bar, the computers follow, and the game is saved with its
+    // three players, the person's typed name among them.
+    void SpinForTheFirstTurnAndExpectTheSave();
     // The game as it was last saved.
     SavedGame Saved() const;
     std::uintmax_t SavedGameBytes() const;

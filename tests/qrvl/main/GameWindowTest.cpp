@@ -50,11 +50,7 @@ TEST_F(GameWindowTest, NewGameShowsTheHudAndTheWayBackToTheMainMenu)
 
     // The person spins for the first turn with the space bar; the computer
     // players follow, and the game is saved once the order of play is known.
-    ASSERT_TRUE(window.Key("space"));
-    ASSERT_TRUE(WaitUntil([&] { return SavedGameBytes() > 0; }, kWaitSeconds)) << game.Output();
-    SavedPlayers const saved = ReadSavedPlayers();
-    EXPECT_EQ(saved.count, 3);
-    EXPECT_TRUE(saved.holdsTypedName);
+    ASSERT_NO_FATAL_FAILURE(SpinForTheFirstTurnAndExpectTheSave());
 
     // The person may be asked for the road first; the pause menu opens
     // from the game itself.

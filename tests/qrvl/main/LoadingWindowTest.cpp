@@ -194,11 +194,7 @@ TEST_F(LoadingWindowTest, APauseDuringTheLoadHoldsItAndTheGameComesUpAfterIt)
     // its three players.
     AnswerSetUp();
     ASSERT_TRUE(WaitForHud("quorvel-loading-paused-hud.png", PersonsHudShown)) << game.Output();
-    ASSERT_TRUE(window.Key("space"));
-    ASSERT_TRUE(WaitUntil([&] { return SavedGameBytes() > 0; }, kWaitSeconds)) << game.Output();
-    SavedPlayers const saved = ReadSavedPlayers();
-    EXPECT_EQ(saved.count, 3);
-    EXPECT_TRUE(saved.holdsTypedName);
+    ASSERT_NO_FATAL_FAILURE(SpinForTheFirstTurnAndExpectTheSave());
     // No step of the launch ran twice or out of turn: the engine object
     // reports any such step on stderr.
     EXPECT_EQ(game.Output().find("framework:"), std::string::npos) << game.Output();
