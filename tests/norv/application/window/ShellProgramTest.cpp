@@ -29,6 +29,22 @@ protected:
         return shell.Start(arguments, {{"SDL_AUDIODRIVER", "dummy"}}) && window.Find("^Quorvel$", shell.Pid());
     }
 
+    // True once the window shows the demo's cleared frame. Only then are
+    // keys sure to reach it: X gives a window its size before it maps it,
+    // and a key pressed in between goes to the root window.
+    bool ShowsTheClearedFrame(int width, int height)
+    {
+        std::string const shot =
+            OutputPath("quorvel-shell-" + std::to_string(width) + "x" + std::to_string(height) + ".png");
+        Image image;
+        return WaitUntil(
+            [&] {
+                return window.Screenshot(shot) && image.Load(shot)
+                    && image.RegionIs(0, 0, width, height, kClearColour, kColourTolerance);
+            },
+            kExitTimeoutSeconds);
+    }
+
     ChildProcess shell;
     TestWindow window;
 };
@@ -37,13 +53,7 @@ TEST_F(ShellProgramTest, ScaledWindowShowsTheClearedFrameAndSkipsUnknownArgument
 {
     ASSERT_TRUE(StartShell({"-psn_0_4711", "-x2", "--bogus", "-w", "400", "-h", "300"})) << shell.Output();
     ASSERT_TRUE(window.WaitForSize(800, 600));
-
-    std::string const shot = OutputPath("quorvel-shell-800x600.png");
-    Image image;
-    ASSERT_TRUE(WaitUntil([&] { return window.Screenshot(shot) && image.Load(shot)
-                                    && image.RegionIs(0, 0, 800, 600, kClearColour, kColourTolerance); },
-                          kExitTimeoutSeconds))
-        << "the frame is not the clear colour; see " << shot;
+    ASSERT_TRUE(ShowsTheClearedFrame(800, 600)) << "see quorvel-shell-800x600.png in the test's output";
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
 }
@@ -56,6 +66,7 @@ TEST_F(ShellProgramTest, OpensAtTheDesktopSizeAndQuitsOnAltF4ButNotOnF4)
     int screenWidth = 0, screenHeight = 0;
     std::istringstream(screen) >> screenWidth >> screenHeight;
     ASSERT_TRUE(window.WaitForSize(screenWidth, screenHeight));
+    ASSERT_TRUE(ShowsTheClearedFrame(screenWidth, screenHeight));
 
     ASSERT_TRUE(window.Key("F4"));
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
@@ -69,6 +80,7 @@ TEST_F(ShellProgramTest, RefusedMultisamplingFallsBackToAPlainWindow)
     // Xvfb has no visual with 16 samples.
     ASSERT_TRUE(StartShell({"-aa", "16", "-w", "320", "-h", "240"})) << shell.Output();
     ASSERT_TRUE(window.WaitForSize(320, 240));
+    ASSERT_TRUE(ShowsTheClearedFrame(320, 240)) << "see quorvel-shell-320x240.png in the test's output";
     EXPECT_NE(shell.Output().find("Opening a multisampled window failed"), std::string::npos) << shell.Output();
     ASSERT_TRUE(window.Key("alt+F4"));
     EXPECT_EQ(shell.WaitForExit(kExitTimeoutSeconds), 0) << shell.Output();
