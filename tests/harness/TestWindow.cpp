@@ -95,9 +95,24 @@ bool TestWindow::WaitForSize(int width, int height, double timeoutSeconds)
         [&] {
             int w = 0, h = 0;
             Search(false, timeoutSeconds);
-            return Size(&w, &h) && w == width && h == height;
+            return Size(&w, &h) && w == width && h == height && (IsViewable() || IsFullScreen());
         },
         timeoutSeconds);
+}
+
+bool TestWindow::IsViewable() const
+{
+    std::string output;
+    if (RunTool({"xdotool", "search", "--all", "--onlyvisible", "--pid", std::to_string(ownerPid), "--name", pattern},
+                &output)
+        != 0)
+        return false;
+    std::istringstream ids(output);
+    unsigned long shown = 0;
+    while (ids >> shown)
+        if (shown == id)
+            return true;
+    return false;
 }
 
 std::string TestWindow::Name() const

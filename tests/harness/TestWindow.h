@@ -25,8 +25,9 @@ public:
     unsigned long Id() const { return id; }
     // The drawing area's size in window pixels, as X reports it now.
     bool Size(int* width, int* height) const;
-    // Waits until the window has this size: SDL names a window before it
-    // gives it its final size.
+    // Waits until the window is on screen at this size: SDL names a window
+    // before it gives it its final size, and sizes it before it maps it,
+    // while input sent to a window not yet mapped is lost.
     bool WaitForSize(int width, int height, double timeoutSeconds = 10.0);
     // The window's caption.
     std::string Name() const;
@@ -63,6 +64,8 @@ private:
     // True when the window's program covers the screen with a window of its
     // own (an unnamed one of the screen's size).
     bool IsFullScreen() const;
+    // True when the window is mapped and all its ancestors are.
+    bool IsViewable() const;
 
     // The newest window of the owner whose name matches the pattern.
     bool Search(bool wait, double timeoutSeconds);

@@ -29,9 +29,7 @@ protected:
         return shell.Start(arguments, {{"SDL_AUDIODRIVER", "dummy"}}) && window.Find("^Quorvel$", shell.Pid());
     }
 
-    // True once the window shows the demo's cleared frame. Only then are
-    // keys sure to reach it: X gives a window its size before it maps it,
-    // and a key pressed in between goes to the root window.
+    // True once the window shows the demo's cleared frame.
     bool ShowsTheClearedFrame(int width, int height)
     {
         std::string const shot =
