@@ -107,6 +107,7 @@ void OpenGLBatcher::LoadShaders()
     Source const sources[] = {
         {&colorKeyShader, &ShaderLibrary::ColorKeyVertex, &ShaderLibrary::ColorKeyFragment, false},
         {&texturingShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::TexturingFragment, false},
+        {&untintedShader, &ShaderLibrary::UntintedTexturingVertex, &ShaderLibrary::UntintedTexturingFragment, false},
         {&compositeShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::CompositeTexturingFragment, true},
         {&alphaTexturingShader, &ShaderLibrary::TexturingCommonVertex, &ShaderLibrary::AlphaTexturingFragment, false},
         {&solidShader, &ShaderLibrary::SolidVertex, &ShaderLibrary::SolidFragment, false},
@@ -126,24 +127,20 @@ void OpenGLBatcher::LoadShaders()
 void OpenGLBatcher::StartPrograms()
 {
     programsStarted = true;
-    if (solidShader->Build()) {
-        OpenGLShader* const wanted = currentShader;
-        currentShader = nullptr;
-        SwitchShader(wanted);
-        if (colorKey && currentShader == colorKeyShader.Get())
-            colorKeyShader->Uniform("key", keyRed, keyGreen, keyBlue);
+    if (solidShader->Build())
         return;
-    }
     std::fprintf(stderr, "OpenGLBatcher: built-in shaders failed; drawing without shaders\n");
-    for (SmartPtr<OpenGLShader>* shader :
-         {&colorKeyShader, &texturingShader, &compositeShader, &alphaTexturingShader, &solidShader, &debugShader})
+    for (SmartPtr<OpenGLShader>* shader : {&colorKeyShader, &texturingShader, &untintedShader, &compositeShader,
+                                           &alphaTexturingShader, &solidShader, &debugShader})
         shader->Release();
     for (unsigned attribute :
          {OpenGLShader::AttributePosition, OpenGLShader::AttributeUV, OpenGLShader::AttributeColor})
         glDisableVertexAttribArray(attribute);
+    glUseProgram(0);
     shadersInUse = false;
     currentShader = nullptr;
-    currentHandle = 0;
+    boundShader = nullptr;
+    boundHandle = 0;
     customShader = false;
     colorKey = false;
     // The fixed-function state, from the cached state the draws so far set.
@@ -192,6 +189,33 @@ OpenGLShader* OpenGLBatcher::BuiltInProgram() const
     return texturing ? TexturingProgram() : solidShader.Get();
 }
 
+OpenGLShader* OpenGLBatcher::BatchProgram() const
+{
+    // Opaque white leaves every texel as it is: without the colour to
+    // carry, the renderer has less to do for each vertex and pixel.
+    if (!tinted && currentShader == texturingShader.Get())
+        return untintedShader.Get();
+    return currentShader;
+}
+
+bool OpenGLBatcher::Bind(OpenGLShader* shader)
+{
+    if (shader == boundShader && shader->Handle() == boundHandle && boundHandle != 0)
+        return true;
+    // The uniforms set here follow from state each batch folds; binding
+    // happens in drawn frames only, so folding them would tell a drawn
+    // frame from an unchanged one that was only compared.
+    std::uint64_t const kept = fingerprint;
+    bool const built = shader->Enable();
+    if (built) {
+        boundShader = shader;
+        boundHandle = shader->Handle();
+        SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, shader, m_scale);
+    }
+    fingerprint = kept;
+    return built;
+}
+
 void OpenGLBatcher::SetShader(OpenGLShader* shader)
 {
     if (!shadersInUse)
@@ -213,24 +237,19 @@ void OpenGLBatcher::SetShader(OpenGLShader* shader)
 
 void OpenGLBatcher::Rebind()
 {
-    if (!currentShader || !programsStarted)
-        return;
-    currentShader->Enable();
-    currentHandle = currentShader->Handle();
+    boundShader = nullptr;
+    boundHandle = 0;
 }
 
 void OpenGLBatcher::SwitchShader(OpenGLShader* shader)
 {
-    if (!shader || (shader == currentShader && shader->Handle() == currentHandle))
+    if (!shader)
         return;
-    if (!programsStarted) {
-        currentShader = shader;
-        return;
-    }
-    shader->Enable();
-    SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, shader, m_scale);
     currentShader = shader;
-    currentHandle = shader->Handle();
+    // Built-in programs wait for a draw: the batch's colours may choose
+    // another, and a program never drawn with is never compiled.
+    if (customShader)
+        Bind(shader);
 }
 
 void OpenGLBatcher::SetupProjection(unsigned width, unsigned height, bool shaders, unsigned framebuffer,
@@ -244,7 +263,7 @@ void OpenGLBatcher::SetupProjection(unsigned width, unsigned height, bool shader
     GLsizei const viewportWidth = screen ? static_cast<GLsizei>(width) * screenScale : static_cast<GLsizei>(width);
     GLsizei const viewportHeight = screen ? static_cast<GLsizei>(height) * screenScale : static_cast<GLsizei>(height);
     if (shaders) {
-        if (!shader || !programsStarted)
+        if (!shader)
             return;
         if (screen) {
             shader->Enable();
@@ -262,6 +281,14 @@ void OpenGLBatcher::SetupProjection(unsigned width, unsigned height, bool shader
         glMatrixMode(GL_MODELVIEW);
     }
     glViewport(0, 0, viewportWidth, viewportHeight);
+}
+
+void OpenGLBatcher::ApplyProjection()
+{
+    if (shadersInUse)
+        Rebind();
+    else
+        SetupProjection(destinationWidth, destinationHeight, false, currentFrameBuffer, nullptr, m_scale);
 }
 
 void OpenGLBatcher::SetDestination(PixelData* target, int flags)
@@ -301,12 +328,10 @@ void OpenGLBatcher::SetDestination(PixelData* target, int flags)
         destination = d;
         return;
     }
-    if (shadersInUse)
-        SwitchShader(currentShader);
-    SetupProjection(d->GetWidth(), d->GetHeight(), shadersInUse, d->GetFrameBuffer(), currentShader, m_scale);
     destination = d;
     destinationWidth = d->GetWidth();
     destinationHeight = d->GetHeight();
+    ApplyProjection();
 }
 
 void OpenGLBatcher::SetCompositeCombiners()
@@ -443,7 +468,7 @@ void OpenGLBatcher::SetColorKey(bool enabled, float r, float g, float b)
     Commit();
     if (enabled) {
         SwitchShader(colorKeyShader.Get());
-        if (programsStarted)
+        if (Bind(colorKeyShader.Get()))
             colorKeyShader->Uniform("key", r, g, b);
     } else if (texturing) {
         SwitchShader(TexturingProgram());
@@ -517,6 +542,7 @@ void OpenGLBatcher::ReserveIndices(int count)
 
 std::uint16_t OpenGLBatcher::Append(BatcherVertex const& vertex)
 {
+    tinted = tinted || (vertex.red & vertex.green & vertex.blue & vertex.alpha) != 255;
     vertices[static_cast<std::size_t>(vertexCount)] = vertex;
     return static_cast<std::uint16_t>(vertexCount++);
 }
@@ -599,10 +625,10 @@ void OpenGLBatcher::Commit()
         return;
     if (frameMode != FrameMode::Draw) {
         // Everything the batch's look depends on.
+        std::uintptr_t const program = reinterpret_cast<std::uintptr_t>(currentShader);
         std::int32_t const state[] = {primitiveType,
                                       static_cast<std::int32_t>(currentTexture),
                                       static_cast<std::int32_t>(currentFrameBuffer),
-                                      static_cast<std::int32_t>(currentHandle),
                                       drawingMode,
                                       blending | composite << 1 | colorKey << 2 | alphaOnly << 3 | texturing << 4
                                           | customShader << 5,
@@ -616,6 +642,7 @@ void OpenGLBatcher::Commit()
                                       indexCount};
         float const values[] = {keyRed, keyGreen, keyBlue, m_scale};
         Fold(state, sizeof state);
+        Fold(&program, sizeof program);
         Fold(values, sizeof values);
         Fold(vertices.get(), static_cast<std::size_t>(vertexCount) * sizeof(BatcherVertex));
         Fold(indices.get(), static_cast<std::size_t>(indexCount) * sizeof(std::uint16_t));
@@ -626,7 +653,7 @@ void OpenGLBatcher::Commit()
     }
     if (shadersInUse && !programsStarted)
         StartPrograms();
-    if (shadersInUse && currentHandle == 0) {
+    if (shadersInUse && !Bind(BatchProgram())) {
         // The state's program did not build (its log says why): drawing
         // with whichever program is bound would show something else.
         DiscardBatch();
@@ -673,6 +700,7 @@ void OpenGLBatcher::DiscardBatch()
 {
     vertexCount = 0;
     indexCount = 0;
+    tinted = false;
 }
 
 void OpenGLBatcher::Clear(NorvFloat const& r, NorvFloat const& g, NorvFloat const& b, NorvFloat const& a)
@@ -719,8 +747,7 @@ bool OpenGLBatcher::SetScaling(NorvFloat const& scale)
 {
     m_scale = scale;
     m_rscale = 1.0f / scale;
-    if (destinationWidth > 0)
-        SetupProjection(destinationWidth, destinationHeight, shadersInUse, currentFrameBuffer, currentShader, m_scale);
+    ApplyProjection();
     return true;
 }
 

@@ -62,11 +62,12 @@ public:
     // uniforms) into the fingerprint.
     void Fold(void const* bytes, std::size_t size);
 
-    // A program of the caller's (post-processes); null returns to the
-    // built-in programs.
+    // A program of the caller's (post-processes), current at once so that
+    // its uniforms can be set; null returns to the built-in programs.
     void SetShader(OpenGLShader* shader);
-    // Enables the current program again.
+    // Forgets which program GL has: the next draw enables the state's own.
     void Rebind();
+    // The state's program; a built-in one is enabled by the next draw.
     void SwitchShader(OpenGLShader* shader);
     void SetupProjection(unsigned width, unsigned height, bool shaders, unsigned framebuffer, OpenGLShader* shader,
                          float scale);
@@ -85,6 +86,14 @@ private:
     OpenGLShader* TexturingProgram() const;
     // The built-in program for the whole current state.
     OpenGLShader* BuiltInProgram() const;
+    // The program the queued batch is drawn with.
+    OpenGLShader* BatchProgram() const;
+    // Makes the program GL's current one, with the destination's
+    // projection, unless it already is; false when it does not build.
+    bool Bind(OpenGLShader* shader);
+    // A new destination or scale: the fixed-function matrices change now,
+    // a program's uniform when the next draw binds it.
+    void ApplyProjection();
     void SetBlending(bool on);
     void ReserveIndices(int count);
     std::uint16_t Append(BatcherVertex const& vertex);
@@ -98,6 +107,8 @@ private:
     std::unique_ptr<std::uint16_t[]> indices;
     int vertexCount = 0;
     int indexCount = 0;
+    // Whether a queued vertex has a colour other than opaque white.
+    bool tinted = false;
     unsigned currentTexture = 0;
     unsigned currentFrameBuffer = 0;
     DrawingMode drawingMode = Blend;
@@ -122,13 +133,16 @@ private:
     bool programsStarted = false;
     SmartPtr<OpenGLShader> colorKeyShader;
     SmartPtr<OpenGLShader> texturingShader;
+    SmartPtr<OpenGLShader> untintedShader;
     SmartPtr<OpenGLShader> compositeShader;
     SmartPtr<OpenGLShader> alphaTexturingShader;
     SmartPtr<OpenGLShader> solidShader;
     SmartPtr<OpenGLShader> debugShader;
     OpenGLShader* currentShader = nullptr;
     bool customShader = false;
-    unsigned currentHandle = 0;
+    // The program GL has, as far as the batcher knows, and its name then.
+    OpenGLShader* boundShader = nullptr;
+    unsigned boundHandle = 0;
     bool intel = false;
     bool buffersInUse = false;
     void const* indexPointer = nullptr;

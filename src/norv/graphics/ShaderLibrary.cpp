@@ -55,6 +55,7 @@ NarrowString BlurVertex(char const* axis)
 
 NarrowString const ShaderLibrary::ColorKeyVertex = kTexturingVertex;
 NarrowString const ShaderLibrary::TexturingCommonVertex = kTexturingVertex;
+NarrowString const ShaderLibrary::UntintedTexturingVertex = kTexCoordVertex;
 NarrowString const ShaderLibrary::SolidVertex =
     "uniform vec3 screen;\n"
     "attribute vec2 inPos;\n"
@@ -86,6 +87,11 @@ NarrowString const ShaderLibrary::TexturingFragment =
     "void main(void)\n{\n"
     " vec4 t = texture2D( tex, vTex );\n"
     "gl_FragColor = t * vColor;\n}";
+NarrowString const ShaderLibrary::UntintedTexturingFragment =
+    "varying vec2 vTex;\n"
+    "uniform sampler2D tex;\n"
+    "void main(void)\n{\n"
+    "gl_FragColor = texture2D( tex, vTex );\n}";
 NarrowString const ShaderLibrary::CompositeTexturingFragment =
     "varying vec2 vTex;\n"
     "varying vec4 vColor;\n"

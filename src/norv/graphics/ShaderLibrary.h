@@ -9,6 +9,7 @@ namespace Norv {
 struct ShaderLibrary {
     static NarrowString const ColorKeyVertex;
     static NarrowString const TexturingCommonVertex;
+    static NarrowString const UntintedTexturingVertex;
     static NarrowString const SolidVertex;
     static NarrowString const DebugVertex;
     static NarrowString const TintVertex;
@@ -17,6 +18,7 @@ struct ShaderLibrary {
 
     static NarrowString const ColorKeyFragment;
     static NarrowString const TexturingFragment;
+    static NarrowString const UntintedTexturingFragment;
     static NarrowString const CompositeTexturingFragment;
     static NarrowString const AlphaTexturingFragment;
     static NarrowString const SolidFragment;

@@ -74,6 +74,25 @@ TEST_P(BatcherDraw, TexturedQuad)
     EXPECT_TRUE(Near(ReadPixel(*target, 2, 21), kBlue));
 }
 
+TEST_P(BatcherDraw, OneTintedQuadTintsOnlyItselfInABatchOfPlainOnes)
+{
+    // Plain batches draw with a program that has no vertex colour; one
+    // tinted quad among them must keep its colour, and the others theirs.
+    SmartPtr<Surface> target = Target(32, 32, kBlue);
+    SmartPtr<Surface> grey(new Surface(SolidImage(4, 4, RGB888, Color(200, 100, 40), Color(), 4)));
+    RectT<int> const whole(0, 0, 4, 4);
+    target->Blit(0, 0, grey.Get(), whole);
+    target->BlitAlpha(8, 0, Color(128, 255, 0), grey.Get(), whole);
+    target->Blit(16, 0, grey.Get(), whole);
+    EXPECT_EQ(Batcher().GetQueuedIndexCount(), 18) << "one batch";
+    EXPECT_TRUE(Near(ReadPixel(*target, 1, 1), Color(200, 100, 40, 255)));
+    EXPECT_TRUE(Near(ReadPixel(*target, 9, 1), Color(100, 100, 0, 255)));
+    EXPECT_TRUE(Near(ReadPixel(*target, 17, 1), Color(200, 100, 40, 255)));
+
+    target->Blit(0, 8, grey.Get(), whole);  // a batch with no tint at all
+    EXPECT_TRUE(Near(ReadPixel(*target, 1, 9), Color(200, 100, 40, 255)));
+}
+
 TEST_P(BatcherDraw, AlphaOnlyQuadTakesTheVertexColour)
 {
     SmartPtr<Surface> target = Target(16, 16, Color(0, 0, 255, 255));

@@ -43,7 +43,10 @@ TEST(TextProgram, ScreenshotMatchesReference)
     ASSERT_TRUE(program.Start({ProgramPath("quorvel-text-scene"), "-w", std::to_string(kWidth), "-h",
                                std::to_string(kHeight)},
                               {{"SDL_AUDIODRIVER", "dummy"}}));
-    ASSERT_TRUE(window.Find("^Quorvel text$", program.Pid())) << program.Output();
+    // SDL shows a small window of its own before the one of the asked size:
+    // a screenshot of that one is black.
+    ASSERT_TRUE(window.Find("^Quorvel text$", program.Pid()) && window.WaitForSize(kWidth, kHeight))
+        << program.Output();
 
     Image shot;
     std::string problem;
