@@ -5,14 +5,85 @@
 #include "norv/base/core/SmartPtr.h"
 #include "norv/vfs/Vfs.h"
 
+#include <mutex>
 #include <new>
+#include <utility>
 
 CPVRTString CPVRTResourceFile::s_ReadPath;
+
+namespace {
+
+// The buffer kept while ReuseBuffers live; files may be read on several
+// threads.
+struct SpareBuffer {
+    std::mutex mutex;
+    int holders = 0;
+    unsigned char* data = nullptr;
+    size_t capacity = 0;
+};
+
+SpareBuffer& Spare()
+{
+    static SpareBuffer spare;
+    return spare;
+}
+
+// At least `bytes`: the kept buffer when it is large enough, else a new one.
+unsigned char* TakeBuffer(size_t bytes, size_t& capacity)
+{
+    SpareBuffer& spare = Spare();
+    {
+        std::lock_guard<std::mutex> lock(spare.mutex);
+        if (spare.data && spare.capacity >= bytes) {
+            capacity = std::exchange(spare.capacity, 0);
+            return std::exchange(spare.data, nullptr);
+        }
+    }
+    capacity = bytes;
+    return new (std::nothrow) unsigned char[bytes];
+}
+
+// Keeps the larger of the buffer and the kept one while reuse is on.
+void GiveBack(unsigned char* data, size_t capacity)
+{
+    SpareBuffer& spare = Spare();
+    {
+        std::lock_guard<std::mutex> lock(spare.mutex);
+        if (spare.holders > 0 && capacity > spare.capacity) {
+            std::swap(data, spare.data);
+            std::swap(capacity, spare.capacity);
+        }
+    }
+    delete[] data;
+}
+
+} // namespace
+
+CPVRTResourceFile::ReuseBuffers::ReuseBuffers()
+{
+    std::lock_guard<std::mutex> lock(Spare().mutex);
+    ++Spare().holders;
+}
+
+CPVRTResourceFile::ReuseBuffers::~ReuseBuffers()
+{
+    SpareBuffer& spare = Spare();
+    unsigned char* kept = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(spare.mutex);
+        if (--spare.holders == 0) {
+            kept = std::exchange(spare.data, nullptr);
+            spare.capacity = 0;
+        }
+    }
+    delete[] kept;
+}
 
 CPVRTResourceFile::CPVRTResourceFile(char const* name)
     : m_bOpen(false),
       m_bMemoryFile(false),
       m_Size(0),
+      m_Capacity(0),
       m_pData(nullptr)
 {
     CPVRTString const path = s_ReadPath + name;
@@ -21,7 +92,8 @@ CPVRTResourceFile::CPVRTResourceFile(char const* name)
         int const length = file->GetLength();
         if (length >= 0) {
             size_t const size = static_cast<size_t>(length);
-            unsigned char* buffer = new (std::nothrow) unsigned char[size + 1];
+            size_t capacity = 0;
+            unsigned char* buffer = TakeBuffer(size + 1, capacity);
             if (buffer) {
                 buffer[size] = 0;
                 int got = 0;
@@ -31,9 +103,10 @@ CPVRTResourceFile::CPVRTResourceFile(char const* name)
                 if (got == length) {
                     m_pData = buffer;
                     m_Size = size;
+                    m_Capacity = capacity;
                     m_bOpen = true;
                 } else {
-                    delete[] buffer;
+                    GiveBack(buffer, capacity);
                 }
             }
         }
@@ -54,6 +127,7 @@ CPVRTResourceFile::CPVRTResourceFile(char const* data, unsigned long size)
     : m_bOpen(true),
       m_bMemoryFile(true),
       m_Size(size),
+      m_Capacity(0),
       m_pData(reinterpret_cast<unsigned char const*>(data))
 {
 }
@@ -66,11 +140,12 @@ CPVRTResourceFile::~CPVRTResourceFile()
 void CPVRTResourceFile::Close()
 {
     if (m_bOpen && !m_bMemoryFile)
-        delete[] m_pData;
+        GiveBack(const_cast<unsigned char*>(m_pData), m_Capacity);
     m_bOpen = false;
     m_bMemoryFile = false;
     m_pData = nullptr;
     m_Size = 0;
+    m_Capacity = 0;
 }
 
 void CPVRTResourceFile::SetReadPath(char const* path)

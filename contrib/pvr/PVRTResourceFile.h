@@ -9,6 +9,18 @@
 
 class CPVRTResourceFile {
 public:
+    // While one lives, the buffer of a closed file is kept for the next
+    // read, so a run of reads (a load) touches fresh pages only to grow it:
+    // each fresh large buffer costs a page fault per page. The kept buffer
+    // is freed when the last one ends.
+    class ReuseBuffers {
+    public:
+        ReuseBuffers();
+        ~ReuseBuffers();
+        ReuseBuffers(ReuseBuffers const&) = delete;
+        ReuseBuffers& operator=(ReuseBuffers const&) = delete;
+    };
+
     // Reads the whole file (the read path, then the name); test IsOpen().
     explicit CPVRTResourceFile(char const* name);
     // Wraps the caller's buffer without copying it.
@@ -32,6 +44,7 @@ private:
     bool m_bOpen;
     bool m_bMemoryFile;
     size_t m_Size;
+    size_t m_Capacity; // of an owned buffer
     unsigned char const* m_pData;
 
     static CPVRTString s_ReadPath;

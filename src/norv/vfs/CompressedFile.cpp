@@ -130,12 +130,21 @@ int CompressedFile::Read(void* buffer, int bytes)
     while (remaining > 0) {
         int const block = position / blockSize;
         int const offset = position % blockSize;
+        int const chunk = std::min(blockSize - offset, remaining);
+        bool const wholeBlock = chunk == blockSize && block != currentBlock;
         if (block != currentBlock && !StartBlock(block))
             break;
-        int const chunk = std::min(blockSize - offset, remaining);
-        FillBlock(offset + chunk);
-        int const got = std::clamp(blockFill - offset, 0, chunk);
-        std::memcpy(out, blockBytes.data() + offset, static_cast<size_t>(got));
+        int got;
+        if (wholeBlock) {
+            // Straight into the caller's buffer, saving a copy: a read that
+            // wants all of a block does not come back to it.
+            got = Produce(out, blockSize);
+            currentBlock = -1;
+        } else {
+            FillBlock(offset + chunk);
+            got = std::clamp(blockFill - offset, 0, chunk);
+            std::memcpy(out, blockBytes.data() + offset, static_cast<size_t>(got));
+        }
         total += got;
         position += got;
         out += got;
@@ -172,17 +181,19 @@ void CompressedFile::FillBlock(int offset)
     if (blockEnded || blockFill >= offset)
         return;
     int const wanted = offset - blockFill;
-    unsigned char* const out = blockBytes.data() + blockFill;
-    int got;
-    if (blockCompressed) {
-        got = decoder.Decode(out, wanted);
-    } else {
-        // A raw block is its stored bytes as they are.
-        got = std::max(PosixFile::Read(out, static_cast<int>(std::min<int64_t>(wanted, rawLeft))), 0);
-        rawLeft -= got;
-    }
+    int const got = Produce(blockBytes.data() + blockFill, wanted);
     blockFill += got;
     blockEnded = got < wanted;
+}
+
+int CompressedFile::Produce(unsigned char* out, int wanted)
+{
+    if (blockCompressed)
+        return decoder.Decode(out, wanted);
+    // A raw block is its stored bytes as they are.
+    int const got = std::max(PosixFile::Read(out, static_cast<int>(std::min<int64_t>(wanted, rawLeft))), 0);
+    rawLeft -= got;
+    return got;
 }
 
 } // namespace Norv

@@ -37,6 +37,8 @@ private:
     // Reads on into the kept bytes until `offset` of the block, or as far
     // as the block is intact.
     void FillBlock(int offset);
+    // The current block's next bytes, up to `wanted`; fewer where it ends.
+    int Produce(unsigned char* out, int wanted);
 
     LzmaDecoder decoder;
     std::vector<unsigned char> blockBytes;

@@ -265,10 +265,12 @@ void QuorvelEngine::advanceLaunch()
         loadStarted = loading = loadingShown = true;
         launchRequested = false;
         loadStartMs = clock();
+        loadReadBuffers = std::make_unique<CPVRTResourceFile::ReuseBuffers>();
         return;
     }
     if (!loading) {
         loadingShown = false;
+        loadReadBuffers.reset();
         // The next launch makes it again: its pictures, a background the
         // size of the window among them, would otherwise stay in memory for
         // the whole game.

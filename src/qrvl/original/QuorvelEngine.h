@@ -11,6 +11,7 @@
 #include "qrvl/original/LoadingScreen.h"
 #include "qrvl/original/ScreenAnswer.h"
 
+#include "contrib/pvr/PVRTResourceFile.h"
 #include "norv/base/core/SmartPtr.h"
 
 #include <memory>
@@ -138,6 +139,9 @@ private:
     float musicLevel = -1.0f;
     float effectsLevel = -1.0f;
     Norv::SmartPtr<LoadingScreen> loadingScreen;
+    // Held while a game loads: its models and textures are read one after
+    // another into one buffer.
+    std::unique_ptr<CPVRTResourceFile::ReuseBuffers> loadReadBuffers;
 };
 
 // The game's engine object, for the application object.

@@ -51,6 +51,38 @@ TEST_F(ResourceFileTest, ReadPathPrefixesNamesButNotMemoryFiles)
     EXPECT_STREQ(CPVRTResourceFile::GetReadPath().c_str(), "");
 }
 
+TEST_F(ResourceFileTest, ReuseKeepsOneBufferForTheNextReadWhileHeld)
+{
+    Write("large.bin", std::string(300000, 'L'));
+    Write("small.txt", "small");
+    Write("larger.bin", std::string(400000, 'G'));
+    void const* first = nullptr;
+    {
+        CPVRTResourceFile::ReuseBuffers reuse;
+        {
+            CPVRTResourceFile large("large.bin");
+            ASSERT_TRUE(large.IsOpen());
+            first = large.DataPtr();
+        }
+        CPVRTResourceFile small("small.txt");
+        ASSERT_TRUE(small.IsOpen());
+        EXPECT_EQ(small.DataPtr(), first) << "the closed file's buffer";
+        EXPECT_STREQ(small.StringPtr(), "small");
+
+        // Open together, or wanting more than the kept buffer: each its own.
+        CPVRTResourceFile larger("larger.bin");
+        ASSERT_TRUE(larger.IsOpen());
+        EXPECT_NE(larger.DataPtr(), first);
+        EXPECT_EQ(std::string(larger.StringPtr()), std::string(400000, 'G'));
+        CPVRTResourceFile missing("missing.bin");
+        EXPECT_FALSE(missing.IsOpen());
+    }
+    // The kept buffer went with the last holder; reads go on as before.
+    CPVRTResourceFile again("small.txt");
+    ASSERT_TRUE(again.IsOpen());
+    EXPECT_STREQ(again.StringPtr(), "small");
+}
+
 TEST(PVRTMemoryFileSystem, RegistersGrowsAndLooksUpInOrder)
 {
     int const before = CPVRTMemoryFileSystem::GetNumFiles();

@@ -110,6 +110,9 @@ TEST_F(PakTest, SeeksBackwardsAndAcrossBlocks)
             {boundary + kBlock - 10, 20},     // across into the next block
             {boundary + 2 * kBlock + 5, 50},  // skipping a block
             {1, 2 * kBlock},                  // back to the entry's start, spanning blocks
+            {boundary, 2 * kBlock},           // whole blocks, decoded into the caller's buffer
+            {boundary + kBlock + 7, 30},      // back into one of them
+            {boundary + kBlock - 20, kBlock + 40}, // a block's end, a whole block, the next one's start
         };
         for (Step const& step : steps) {
             ASSERT_TRUE(file->Seek(step.at, SeekableStream::FromStart));
