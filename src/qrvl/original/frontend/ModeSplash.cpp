@@ -61,12 +61,11 @@ void ModeSplash::init()
                                          lua->RegisterGlobal("callback");
                                          qrvl::LuaHelper::setupLuaGlobals(lua);
                                      });
-    firstLogo = screen->FindControl("KesmidLogo");
     ApplyTimeline();
 }
 
-// The second logo, the partner's and the background are read after the
-// first frame, which needs none of them.
+// The logos and the background are read after the first frame, which needs
+// none of them: it shows the first logo at alpha 0.
 void ModeSplash::LoadLaterPictures()
 {
     Norv::Lua* lua = screen ? screen->GetLua() : nullptr;
@@ -76,6 +75,7 @@ void ModeSplash::LoadLaterPictures()
     if (char const* error = lua->Call("LoadLaterPictures", 0, 0))
         std::fprintf(stderr, "The splash's later pictures: %s\n", error);
     lua_settop(lua->GetState(), top);
+    firstLogo = screen->FindControl("KesmidLogo");
     secondLogo = screen->FindControl("VornakLogo");
     partnerLogo = hasPartner ? screen->FindControl("PartnerLogo") : nullptr;
     background = screen->FindControl("background");
@@ -153,8 +153,8 @@ void ModeSplash::tick()
     if (++ticks == 2)
         LoadLaterPictures();
     // The first frame shows the timeline's start, whatever the start-up
-    // took since the tick timer was reset: a logo at alpha 0 is not drawn,
-    // so that frame needs no texture and no texturing program.
+    // took since the tick timer was reset: the first logo at alpha 0, which
+    // is not drawn, so that frame needs no picture and no texturing program.
     int const frameMs = ticks == 1 ? 0 : qrvl::LastFrameMs();
     double const seconds = frameMs / 1000.0;
     if (screen)
