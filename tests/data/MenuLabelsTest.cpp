@@ -4,12 +4,15 @@
 // board leaves inside the rounded ends, or its box under a HUD button. And
 // every space's text, which the HUD bar shows when a car stops there, fits
 // two lines of its message box at both sizes; every card's header fits the
-// band at the card's top.
+// band at the card's top, every card choice's title its board, and the
+// widest sum a player holds their card in the list of players.
 #include "BuiltResources.h"
 #include "qrvl/original/CareerCard.h"
 #include "qrvl/original/HouseCard.h"
 #include "qrvl/original/ShareTheWealthCard.h"
 #include "qrvl/original/frontend/ModeBranch.h"
+#include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/phone/GameUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +55,8 @@ constexpr double kLargeSmallFont = 24.0 / 16.0;
 // A button is 320 wide with ends of radius 25; a title board's label 400; a
 // label under a HUD button 72.
 LabelKind const kButton = {"buttonLabel", "arial_main_menu", 320 - 2 * 20, kLargeArt};
-LabelKind const kTitle = {"titleLabel", "arial_title", 400 - 2 * 10, kLargeArt};
+constexpr int kTitleEnds = 10;
+LabelKind const kTitle = {"titleLabel", "arial_title", 400 - 2 * kTitleEnds, kLargeArt};
 LabelKind const kHudButton = {"hudButtonLabel", "arial_small", 72, kLargeSmallFont};
 
 // Labels that code and scripts put on buttons, title boards and the HUD bar.
@@ -211,16 +215,17 @@ TEST_F(MenuLabelsTest, EverySpacesTextFitsTheHudMessageBoxInEveryLanguageAndSize
     }
 }
 
-// The band a card's name stands in, as its description gives it: a box of
-// width x height at the normal size, grown with the art, in its font.
-struct CardBand {
+// The band a text stands in, as its description gives it: a box of width x
+// height at the normal size, grown with the art, in its font.
+struct TextBand {
     int width = 0;
     int height = 0;
     std::string font;
 };
-CardBand CardHeaderBand()
+TextBand BandOf(char const* representation)
 {
-    std::string const description = ReadFile(QUORVEL_SOURCE_ROOT "/data/menu/res/menu/cardHeader.xml");
+    std::string const description =
+        ReadFile(std::string(QUORVEL_SOURCE_ROOT "/data/menu/res/menu/") + representation + ".xml");
     std::regex const band(R"(<width>(\d+)\*S</width><height>(\d+)\*S</height><font>fonts/(\w+)\.xml</font>)");
     std::smatch found;
     if (!std::regex_search(description, found, band))
@@ -257,25 +262,26 @@ std::set<std::string> CardHeaderIds()
     return ids;
 }
 
-TEST_F(MenuLabelsTest, EveryCardHeaderFitsItsBandInEveryLanguageAndSize)
+// Expects every text to lie in the band in every language at both sizes,
+// broken into lines at the band's width as the typesetter breaks them, each
+// line clear of `ends` at either side of the band.
+void ExpectTextsFitBand(Norv::TextDict& dict, std::set<std::string> const& ids, char const* representation, int ends)
 {
-    CardBand const band = CardHeaderBand();
-    ASSERT_FALSE(band.font.empty()) << "the card header's band was not found";
-    std::set<std::string> const ids = CardHeaderIds();
-    ASSERT_GT(ids.size(), 40u) << "the card headers were not found";
-
+    TextBand const band = BandOf(representation);
+    ASSERT_FALSE(band.font.empty()) << "the band of " << representation << " was not found";
     for (AssetSize const& size : kSizes) {
         std::map<wchar_t, int> widths = GlyphWidths(size.folder, band.font);
         int const lineHeight = LineHeight(size.folder, band.font);
         ASSERT_FALSE(widths.empty()) << size.folder;
         double const grown = size.large ? kLargeArt : 1.0;
-        int const room = static_cast<int>(band.width * grown);
+        int const box = static_cast<int>(band.width * grown);
+        int const room = static_cast<int>((band.width - 2 * ends) * grown);
         int const height = static_cast<int>(band.height * grown);
         for (char const* file : kLanguageFiles) {
             ASSERT_TRUE(dict.LoadStrings(file)) << file;
             for (std::string const& id : ids) {
                 std::wstring const text = dict.GetText(id);
-                Lines const lines = LinesOf(text, widths, room);
+                Lines const lines = LinesOf(text, widths, box);
                 EXPECT_TRUE(lines.widest <= room && lines.count * lineHeight <= height)
                     << file << " " << id << " at " << size.folder << " size takes " << lines.count << " line(s) "
                     << lines.widest << " wide in a band " << room << " x " << height << ": \""
@@ -283,6 +289,77 @@ TEST_F(MenuLabelsTest, EveryCardHeaderFitsItsBandInEveryLanguageAndSize)
             }
         }
     }
+}
+
+TEST_F(MenuLabelsTest, EveryCardHeaderFitsItsBandInEveryLanguageAndSize)
+{
+    std::set<std::string> const ids = CardHeaderIds();
+    ASSERT_GT(ids.size(), 40u) << "the card headers were not found";
+    ExpectTextsFitBand(dict, ids, "cardHeader", 0);
+}
+
+// The titles code and scripts put on the card choices' boards: the
+// face-down career and Share the Wealth cards (ModeChooseSmallCard,
+// ModeChooseShareTheWealth) and the face-up careers (chooseCareerCards.lua).
+// A long one takes two lines of the board.
+TEST_F(MenuLabelsTest, EveryCardChoiceTitleFitsItsBoardInEveryLanguageAndSize)
+{
+    std::set<std::string> const ids = {"S_CHOOSE_ONE_CAREER", "S_CHOOSE_TWO_CAREERS", "S_CHOOSE_SHARE_THE_WEALTH",
+                                       "S_CHS_CLG", "S_CAR_SAL"};
+    ExpectTextsFitBand(dict, ids, "titleLabel", kTitleEnds);
+}
+
+// A player's card in the list of players is 200 wide at the normal size,
+// the inside of its border ending at 194 (menu/gfx/playerFrame.svg); it
+// grows with the art.
+constexpr int kPlayerCardInside = 194;
+// The widest sum a card shows: six figures. A player's cash never goes
+// below zero, since the bank lends what is missing.
+constexpr int kWidestSum = 999999;
+struct Language {
+    char const* file;
+    CLocalise::eLanguageIDs id;
+};
+Language const kLanguages[] = {
+    {"texts/englishUK.xml", CLocalise::kEnglishUK}, {"texts/english.xml", CLocalise::kEnglishUS},
+    {"texts/french.xml", CLocalise::kFrench},       {"texts/italian.xml", CLocalise::kItalian},
+    {"texts/german.xml", CLocalise::kGerman},       {"texts/spanish.xml", CLocalise::kSpanish},
+};
+
+// Where the money starts on a player's card, from the list's description.
+int PlayersMoneyX()
+{
+    std::string const description = ReadFile(QUORVEL_SOURCE_ROOT "/data/menu/res/menu/chooseCharacterInPlay.xml");
+    std::regex const money(R"(<item name='Player1Money' type='TextLine'><x>(\d+)\*S</x>)");
+    std::smatch found;
+    return std::regex_search(description, found, money) ? std::stoi(found[1]) : 0;
+}
+
+TEST_F(MenuLabelsTest, TheWidestSumFitsAPlayersCardInEveryLanguageAndSize)
+{
+    TextBand const band = BandOf("playerListText");
+    ASSERT_FALSE(band.font.empty()) << "the players' card text was not found";
+    int const left = PlayersMoneyX();
+    ASSERT_GT(left, 0) << "the money on a player's card was not found";
+
+    // The money text is made as the game makes it, in each language.
+    Norv::g_textDict = new Norv::TextDict;
+    for (AssetSize const& size : kSizes) {
+        std::map<wchar_t, int> widths = GlyphWidths(size.folder, band.font);
+        ASSERT_FALSE(widths.empty()) << size.folder;
+        int const room = static_cast<int>((kPlayerCardInside - left) * (size.large ? kLargeArt : 1.0));
+        for (Language const& language : kLanguages) {
+            ASSERT_TRUE(Norv::g_textDict->LoadStrings(language.file)) << language.file;
+            CLocalise::GetLocalise()->SetLanguage(language.id);
+            std::string const sum = GameUtil::getMoneyString(kWidestSum);
+            int width = 0;
+            for (wchar_t const code : Norv::WideString(Norv::NarrowString(sum)))
+                width += widths[code];
+            EXPECT_LE(width, room) << language.file << " at " << size.folder << " size: \"" << sum << "\"";
+        }
+    }
+    CLocalise::GetLocalise()->SetLanguage(CLocalise::kEnglishUS);
+    Norv::g_textDict.Release();
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "guif/Control.h"
 #include "guif/Graphic.h"
 #include "guif/Screen.h"
-#include "guif/TextBox.h"
+#include "qrvl/menu/ScreenControls.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,9 +15,6 @@ CGuifPageChooseCard::CGuifPageChooseCard(Norv::SmartPtr<Guif::Screen> const& own
     : screen(owner)
 {
     std::fill(std::begin(selections), std::end(selections), -1);
-    Guif::Control* headerControl = screen->FindControl("FrameHeader");
-    if (headerControl && headerControl->GetType() == Guif::Control::TypeTextBox)
-        header = static_cast<Guif::TextBox*>(headerControl);
     Guif::Control* background = screen->FindControl("Card1Bkg");
     if (background && background->GetCurrentRepresentation())
         rowOffset = static_cast<short>(background->GetCurrentRepresentation()->GetItem()->GetBoundingBox().height / 4);
@@ -38,8 +35,7 @@ CGuifPageChooseCard::CGuifPageChooseCard(Norv::SmartPtr<Guif::Screen> const& own
 
 void CGuifPageChooseCard::SetHeaderLabel(char const* id)
 {
-    if (header)
-        header->SetText(1, id);
+    SetLineText(screen.Get(), "FrameHeader", id, false);
 }
 
 void CGuifPageChooseCard::Setup(unsigned toSelect, unsigned shown)

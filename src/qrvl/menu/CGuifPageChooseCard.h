@@ -7,7 +7,6 @@
 namespace Guif {
 class Control;
 class Screen;
-class TextBox;
 } // namespace Guif
 
 namespace qrvl {
@@ -42,7 +41,6 @@ private:
     void UpdateCardOffsets(int ms);
 
     Norv::SmartPtr<Guif::Screen> screen;
-    Guif::TextBox* header = nullptr;
     Guif::Control* frames[kMaxCards] = {};
     int selectionsLeft = 0;
     int selections[kMaxCards];

@@ -37,6 +37,7 @@ namespace {
 
 using ScreenProbe::Script;
 using ScreenProbe::Shown;
+using ScreenProbe::Text;
 
 // A choice screen with only the base's rules and a screen that can slide.
 class BareChoice : public ModeChoose {
@@ -316,6 +317,7 @@ TEST_F(ChoiceModesTest, SmallCardsAskForOneOrTwoAndNoneCloseAtOnce)
     auto* two = new ModeChooseSmallCard;
     two->init(0, 6);
     Push(two);
+    EXPECT_EQ(Text(two->GetScreen(), "FrameHeader"), "S_CHOOSE_TWO_CAREERS");
     Script(two->GetScreen(), "callback:CardSelected(2)");
     for (int i = 0; i < 20; ++i)
         Tick();
@@ -478,6 +480,7 @@ TEST_F(ShareTheWealthTest, ThePlayerKeepsTheThreePickedCardsAndThePileGetsTheOth
     auto* choice = new ModeChooseShareTheWealth;
     choice->init(&pile, &player);
     Push(choice);
+    EXPECT_EQ(Text(choice->GetScreen(), "FrameHeader"), "S_CHOOSE_SHARE_THE_WEALTH");
     std::vector<Card*> const expected = {choice->GetCard(4), choice->GetCard(0), choice->GetCard(2)};
     Script(choice->GetScreen(), "callback:CardSelected(4) callback:CardSelected(0) callback:CardSelected(2)");
     Script(choice->GetScreen(), "callback:CardSelected(1) callback:CardSelected(5)");

@@ -24,8 +24,8 @@ struct GameFont {
 };
 
 GameFont const kGameFonts[] = {
-    {"arial_large", 21, 34},   {"arial_main_menu", 23, 36}, {"arial_small", 15, 22}, {"arial_title", 23, 34},
-    {"funhouse", 17, 24},      {"georgia_large", 27, 41},   {"georgia_small", 15, 20},
+    {"arial_large", 21, 34},      {"arial_main_menu", 23, 36}, {"arial_small", 15, 22},   {"arial_title", 23, 32},
+    {"arial_card_small", 15, 20}, {"funhouse", 17, 24},        {"georgia_large", 27, 41}, {"georgia_small", 15, 20},
 };
 
 // The number of rows from the glyph cell's top down to its lowest ink.
