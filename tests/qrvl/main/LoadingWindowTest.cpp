@@ -37,7 +37,10 @@ constexpr Rgb kFillOrange = {0xff, 0xb5, 0x2e};
 
 // About one frame of the game between two looks.
 constexpr std::chrono::milliseconds kRunBetweenLooks{15};
-constexpr std::chrono::milliseconds kLongestRun{240};
+// The longest run after looks that found the bar standing still. The first
+// steps are the heaviest: a longer run after them could let the light rest
+// of the load pass unseen.
+constexpr std::chrono::milliseconds kLongestRun{60};
 // The Pause key is pressed while no more than half the board has loaded:
 // the game may load one more slice (33 ms of steps, about a fifth of the
 // board on a quiet machine) before it reads the key.
@@ -129,14 +132,16 @@ TEST_F(LoadingWindowTest, TheLoadingBarFillsWhileTheBoardLoads)
     ASSERT_TRUE(WatchTheLoad("quorvel-loading.png", "quorvel-loading-partly.png", fills)) << "the set-up never showed\n"
                                                                                           << game.Output();
 
-    // The bar only ever grows, and was seen at several stages between empty
-    // and full.
+    // The bar only ever grows, and was seen at two stages or more between
+    // empty and full: a quiet machine loads the board in a handful of
+    // frames, one for each 33 ms of steps.
     ASSERT_FALSE(fills.empty()) << "the loading screen was never seen";
     EXPECT_TRUE(std::is_sorted(fills.begin(), fills.end()));
     std::vector<int> stages;
     std::copy_if(fills.begin(), fills.end(), std::back_inserter(stages), Partly);
     stages.erase(std::unique(stages.begin(), stages.end()), stages.end());
-    EXPECT_GE(stages.size(), 3u) << "the bar did not move while the board loaded";
+    EXPECT_GE(stages.size(), 2u) << "the bar did not move while the board loaded; fills seen: "
+                                 << testing::PrintToString(fills);
     Quit();
 }
 
