@@ -29,9 +29,14 @@
 
 namespace {
 
-char const* const kLanguageFiles[] = {
-    "texts/englishUK.xml", "texts/english.xml", "texts/french.xml",
-    "texts/italian.xml",   "texts/german.xml",  "texts/spanish.xml",
+struct Language {
+    char const* file;
+    CLocalise::eLanguageIDs id;
+};
+Language const kLanguages[] = {
+    {"texts/englishUK.xml", CLocalise::kEnglishUK}, {"texts/english.xml", CLocalise::kEnglishUS},
+    {"texts/french.xml", CLocalise::kFrench},       {"texts/italian.xml", CLocalise::kItalian},
+    {"texts/german.xml", CLocalise::kGerman},       {"texts/spanish.xml", CLocalise::kSpanish},
 };
 
 struct AssetSize {
@@ -142,16 +147,16 @@ TEST_F(MenuLabelsTest, EveryLabelFitsItsControlInEveryLanguageAndSize)
                 << file << " " << what << " at " << size.folder << " size: \"" << Norv::NarrowString(text) << "\"";
         };
 
-        for (char const* file : kLanguageFiles) {
-            ASSERT_TRUE(dict.LoadStrings(file)) << file;
+        for (Language const& language : kLanguages) {
+            ASSERT_TRUE(dict.LoadStrings(language.file)) << language.file;
             for (auto const& [id, kind] : labels)
-                check(file, id, dict.GetText(id), kind);
+                check(language.file, id, dict.GetText(id), kind);
             // The settings' volume buttons: "Music: \0" filled with each level.
             for (char const* label : kVolumeLabels) {
                 for (char const* level : kVolumeLevels) {
                     std::wstring text = dict.GetText(label);
                     text.replace(text.find(L"\\0"), 2, dict.GetText(level));
-                    check(file, std::string(label) + " " + level, text, kButton);
+                    check(language.file, std::string(label) + " " + level, text, kButton);
                 }
             }
         }
@@ -199,8 +204,8 @@ TEST_F(MenuLabelsTest, EverySpacesTextFitsTheHudMessageBoxInEveryLanguageAndSize
     for (AssetSize const& size : kSizes) {
         std::map<wchar_t, int> widths = GlyphWidths(size.folder, kHudMessage.font);
         ASSERT_FALSE(widths.empty()) << size.folder;
-        for (char const* file : kLanguageFiles) {
-            ASSERT_TRUE(dict.LoadStrings(file)) << file;
+        for (Language const& language : kLanguages) {
+            ASSERT_TRUE(dict.LoadStrings(language.file)) << language.file;
             int spaces = 0;
             for (auto const& [id, text] : dict.GetTexts()) {
                 if (!std::regex_match(id, spaceText))
@@ -208,9 +213,10 @@ TEST_F(MenuLabelsTest, EverySpacesTextFitsTheHudMessageBoxInEveryLanguageAndSize
                 ++spaces;
                 Lines const lines = LinesOf(text, widths, kHudMessage.RoomAt(size));
                 EXPECT_TRUE(lines.count <= kMessageLines && lines.widest <= kHudMessage.RoomAt(size))
-                    << file << " " << id << " at " << size.folder << " size: \"" << Norv::NarrowString(text) << "\"";
+                    << language.file << " " << id << " at " << size.folder << " size: \"" << Norv::NarrowString(text)
+                    << "\"";
             }
-            EXPECT_GT(spaces, 100) << file << ": the spaces' texts were not found";
+            EXPECT_GT(spaces, 100) << language.file << ": the spaces' texts were not found";
         }
     }
 }
@@ -277,14 +283,14 @@ void ExpectTextsFitBand(Norv::TextDict& dict, std::set<std::string> const& ids, 
         int const box = static_cast<int>(band.width * grown);
         int const room = static_cast<int>((band.width - 2 * ends) * grown);
         int const height = static_cast<int>(band.height * grown);
-        for (char const* file : kLanguageFiles) {
-            ASSERT_TRUE(dict.LoadStrings(file)) << file;
+        for (Language const& language : kLanguages) {
+            ASSERT_TRUE(dict.LoadStrings(language.file)) << language.file;
             for (std::string const& id : ids) {
                 std::wstring const text = dict.GetText(id);
                 Lines const lines = LinesOf(text, widths, box);
                 EXPECT_TRUE(lines.widest <= room && lines.count * lineHeight <= height)
-                    << file << " " << id << " at " << size.folder << " size takes " << lines.count << " line(s) "
-                    << lines.widest << " wide in a band " << room << " x " << height << ": \""
+                    << language.file << " " << id << " at " << size.folder << " size takes " << lines.count
+                    << " line(s) " << lines.widest << " wide in a band " << room << " x " << height << ": \""
                     << Norv::NarrowString(text) << "\"";
             }
         }
@@ -316,15 +322,6 @@ constexpr int kPlayerCardInside = 194;
 // The widest sum a card shows: six figures. A player's cash never goes
 // below zero, since the bank lends what is missing.
 constexpr int kWidestSum = 999999;
-struct Language {
-    char const* file;
-    CLocalise::eLanguageIDs id;
-};
-Language const kLanguages[] = {
-    {"texts/englishUK.xml", CLocalise::kEnglishUK}, {"texts/english.xml", CLocalise::kEnglishUS},
-    {"texts/french.xml", CLocalise::kFrench},       {"texts/italian.xml", CLocalise::kItalian},
-    {"texts/german.xml", CLocalise::kGerman},       {"texts/spanish.xml", CLocalise::kSpanish},
-};
 
 // Where the money starts on a player's card, from the list's description.
 int PlayersMoneyX()
