@@ -1,5 +1,6 @@
 #include "norv/vfs/CompressedFile.h"
 
+#include "norv/vfs/BlockReadAhead.h"
 #include "norv/vfs/LittleEndian.h"
 
 #include <algorithm>
@@ -131,20 +132,9 @@ int CompressedFile::Read(void* buffer, int bytes)
         int const block = position / blockSize;
         int const offset = position % blockSize;
         int const chunk = std::min(blockSize - offset, remaining);
-        bool const wholeBlock = chunk == blockSize && block != currentBlock;
-        if (block != currentBlock && !StartBlock(block))
+        int const got = ReadInBlock(block, offset, out, chunk);
+        if (got < 0)
             break;
-        int got;
-        if (wholeBlock) {
-            // Straight into the caller's buffer, saving a copy: a read that
-            // wants all of a block does not come back to it.
-            got = Produce(out, blockSize);
-            currentBlock = -1;
-        } else {
-            FillBlock(offset + chunk);
-            got = std::clamp(blockFill - offset, 0, chunk);
-            std::memcpy(out, blockBytes.data() + offset, static_cast<size_t>(got));
-        }
         total += got;
         position += got;
         out += got;
@@ -157,6 +147,36 @@ int CompressedFile::Read(void* buffer, int bytes)
     return total;
 }
 
+int CompressedFile::ReadInBlock(int block, int offset, unsigned char* out, int chunk)
+{
+    if (block != currentBlock) {
+        if (unsigned char const* decoded = readAhead ? readAhead->DecodedBlock(block) : nullptr) {
+            std::memcpy(out, decoded + offset, static_cast<size_t>(chunk));
+            return chunk;
+        }
+        // Straight into the caller's buffer, saving a copy: a read that
+        // wants all of a block does not come back to it.
+        if (chunk == blockSize)
+            return ReadBlock(block, out);
+        if (!StartBlock(block))
+            return -1;
+    }
+    FillBlock(offset + chunk);
+    int const got = std::clamp(blockFill - offset, 0, chunk);
+    std::memcpy(out, blockBytes.data() + offset, static_cast<size_t>(got));
+    return got;
+}
+
+int CompressedFile::ReadBlock(int block, unsigned char* out)
+{
+    if (block < 0 || block >= GetBlockCount() || !StartBlock(block))
+        return -1;
+    int const got = Produce(out, blockSize);
+    // The kept bytes were not filled: nothing of this block is kept.
+    currentBlock = -1;
+    return got;
+}
+
 bool CompressedFile::StartBlock(int block)
 {
     uint32_t const start = block == 0 ? 0 : table[static_cast<size_t>(block) - 1] & kEndMask;
@@ -165,7 +185,6 @@ bool CompressedFile::StartBlock(int block)
     // Both ends were checked against the file size, which is an int.
     if (!PosixFile::Seek(static_cast<int>(dataStart + start), FromStart))
         return false;
-    blockBytes.resize(static_cast<size_t>(blockSize));
     blockFill = 0;
     blockEnded = false;
     blockCompressed = (table[static_cast<size_t>(block)] & kCompressedBit) != 0;
@@ -180,6 +199,7 @@ void CompressedFile::FillBlock(int offset)
 {
     if (blockEnded || blockFill >= offset)
         return;
+    blockBytes.resize(static_cast<size_t>(blockSize));
     int const wanted = offset - blockFill;
     int const got = Produce(blockBytes.data() + blockFill, wanted);
     blockFill += got;

@@ -12,6 +12,8 @@
 
 namespace Norv {
 
+class BlockReadAhead;
+
 class CompressedFile : public ResourceFile {
 public:
     ~CompressedFile() override;
@@ -29,9 +31,21 @@ public:
     // Frees the table and the decoder; the host file stays open.
     bool Close() override;
 
+    int GetBlockSize() const { return blockSize; }
+    int GetBlockCount() const { return static_cast<int>(table.size()); }
+    // Decodes the whole of `block` into `out`, which holds a block; the
+    // bytes delivered, fewer when it is damaged, -1 when it cannot be reached.
+    int ReadBlock(int block, unsigned char* out);
+    // Reads take the blocks `ahead` has decoded instead of decoding them;
+    // null stops that. It must outlive its use here.
+    void SetReadAhead(BlockReadAhead* ahead) { readAhead = ahead; }
+
 private:
     bool ReadHeader(int fileSize, int64_t& tableBytes);
     bool ReadTable(int64_t tableBytes, int fileSize);
+    // Up to `chunk` bytes of `block` from `offset`; fewer where it is
+    // damaged, -1 when the host file cannot reach it.
+    int ReadInBlock(int block, int offset, unsigned char* out, int chunk);
     // False when the host file cannot reach the block.
     bool StartBlock(int block);
     // Reads on into the kept bytes until `offset` of the block, or as far
@@ -53,6 +67,7 @@ private:
     uint32_t dataStart = 0;
     int blockSize = 0;
     std::vector<uint32_t> table;
+    BlockReadAhead* readAhead = nullptr;
 };
 
 } // namespace Norv

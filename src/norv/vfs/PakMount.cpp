@@ -5,6 +5,7 @@
 #include "norv/vfs/VirtualFile.h"
 
 #include <climits>
+#include <thread>
 #include <cstdio>
 
 namespace Norv {
@@ -24,6 +25,7 @@ bool Refuse(PosixPath const& path, char const* why)
 
 PakMount::PakMount(PosixPath const& path, char const* mountPoint, int flags)
     : VfsMount(mountPoint, flags)
+    , path(path)
 {
     loaded = LoadDirectory(path);
     if (!loaded) {
@@ -115,6 +117,39 @@ int PakMount::ReadAt(int64_t offset, void* buffer, int bytes)
     if (offset < 0 || offset > INT_MAX || !container.Seek(static_cast<int>(offset), SeekableStream::FromStart))
         return 0;
     return container.Read(buffer, bytes);
+}
+
+void PakMount::StartReadAhead()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    // On a single core the worker would only slow the reader down.
+    if (!loaded || readAhead || std::thread::hardware_concurrency() == 1)
+        return;
+    readAhead = std::make_unique<BlockReadAhead>(path.c_str());
+    if (readAhead->IsRunning())
+        container.SetReadAhead(readAhead.get());
+    else
+        readAhead.reset();
+}
+
+void PakMount::StopReadAhead()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    container.SetReadAhead(nullptr);
+    readAhead.reset();
+}
+
+PakReadAhead::PakReadAhead(PakMount* mount)
+    : mount(mount)
+{
+    if (mount)
+        mount->StartReadAhead();
+}
+
+PakReadAhead::~PakReadAhead()
+{
+    if (mount)
+        mount->StopReadAhead();
 }
 
 } // namespace Norv

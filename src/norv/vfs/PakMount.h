@@ -2,11 +2,13 @@
 // block-compressed container, looked up without regard to letter case.
 #pragma once
 
+#include "norv/vfs/BlockReadAhead.h"
 #include "norv/vfs/CompressedFile.h"
 #include "norv/vfs/FileDesc.h"
 #include "norv/vfs/PosixPath.h"
 #include "norv/vfs/VfsMount.h"
 
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -39,15 +41,38 @@ public:
     // be read from several threads at once.
     int ReadAt(int64_t offset, void* buffer, int bytes);
 
+    // Until stopped, a worker thread decodes the archive in stream order
+    // ahead of its readers: for a load that reads most of it. Stopping
+    // frees what was decoded.
+    void StartReadAhead();
+    void StopReadAhead();
+
+    PosixPath const& GetPath() const { return path; }
+
 private:
     bool LoadDirectory(PosixPath const& path);
     char const* GetName(FileDesc const& entry) const { return &names[entry.nameOffset]; }
 
+    PosixPath path;
     CompressedFile container;
+    std::unique_ptr<BlockReadAhead> readAhead;
     std::vector<FileDesc> directory;
     std::vector<char> names;
     std::mutex mutex;
     bool loaded = false;
+};
+
+// Keeps a mounted archive reading ahead while it lives; a null archive
+// makes it do nothing.
+class PakReadAhead {
+public:
+    explicit PakReadAhead(PakMount* mount);
+    ~PakReadAhead();
+    PakReadAhead(PakReadAhead const&) = delete;
+    PakReadAhead& operator=(PakReadAhead const&) = delete;
+
+private:
+    SmartPtr<PakMount> mount;
 };
 
 } // namespace Norv

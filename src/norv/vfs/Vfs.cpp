@@ -88,6 +88,17 @@ PakMount* MountPak(PosixPath const& path, char const* mountPoint, int flags)
     return Link(mount.Get()) ? mount.Get() : nullptr;
 }
 
+PakMount* FindPak(PosixPath const& path)
+{
+    VfsStaticData* data = Vfs::GetStaticData();
+    for (VfsMount* mount = data ? data->GetNewest() : nullptr; mount; mount = mount->GetNext().Get()) {
+        auto* pak = dynamic_cast<PakMount*>(mount);
+        if (pak && pak->GetPath() == path)
+            return pak;
+    }
+    return nullptr;
+}
+
 NativeMount* MountNative(PosixPath const& root, char const* mountPoint, int flags)
 {
     SmartPtr<NativeMount> mount(new NativeMount(root, mountPoint, flags));

@@ -29,6 +29,9 @@ VfsStaticData* GetStaticData();
 // The list keeps the mount; the pointer is not the caller's.
 PakMount* MountPak(PosixPath const& path, char const* mountPoint, int flags);
 
+// The mounted pak archive that was opened as `path`, or null.
+PakMount* FindPak(PosixPath const& path);
+
 // Mounts the host folder `root`; names are appended to it as they stand, so
 // a root normally ends with "/". The list keeps the mount.
 NativeMount* MountNative(PosixPath const& root, char const* mountPoint, int flags);

@@ -16,6 +16,8 @@ public:
     // The first mount from `start` (the newest when null) towards older
     // ones whose mount point matches `name`; null when none does.
     VfsMount* FindMount(char const* name, VfsMount* start) const;
+    // The newest mount, from which GetNext leads to the older ones.
+    VfsMount* GetNewest() const { return head.Get(); }
 
 private:
     SmartPtr<VfsMount> head;

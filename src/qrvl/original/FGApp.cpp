@@ -133,7 +133,7 @@ void FGApp::MountFiles()
     Norv::Vfs::Initialize();
     // A missing archive is only left unmounted: the files may come from
     // the folders below.
-    Norv::MountPak("board.pak", "", kFirstPakFlags);
+    Norv::MountPak(QuorvelEngine::kBoardArchive, "", kFirstPakFlags);
     for (char const* pak : kGamePaks)
         Norv::MountPak(pak, "", kPakFlags);
     MountPakIfNamed(FrontEndHooks::Get().GetBkgPak(), kPakFlags);

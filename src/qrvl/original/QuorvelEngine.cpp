@@ -5,6 +5,7 @@
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/GLCaps.h"
 #include "norv/graphics/OpenGL.h"
+#include "norv/vfs/Vfs.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/FGData.h"
 #include "qrvl/original/FGDataWriter.h"
@@ -266,11 +267,13 @@ void QuorvelEngine::advanceLaunch()
         launchRequested = false;
         loadStartMs = clock();
         loadReadBuffers = std::make_unique<CPVRTResourceFile::ReuseBuffers>();
+        boardReadAhead = std::make_unique<Norv::PakReadAhead>(Norv::FindPak(kBoardArchive));
         return;
     }
     if (!loading) {
         loadingShown = false;
         loadReadBuffers.reset();
+        boardReadAhead.reset();
         // The next launch makes it again: its pictures, a background the
         // size of the window among them, would otherwise stay in memory for
         // the whole game.

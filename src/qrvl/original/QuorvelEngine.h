@@ -13,11 +13,15 @@
 
 #include "contrib/pvr/PVRTResourceFile.h"
 #include "norv/base/core/SmartPtr.h"
+#include "norv/vfs/PakMount.h"
 
 #include <memory>
 
 class QuorvelEngine : public FGEngine {
 public:
+    // The board's models and textures: the most of what a game loads.
+    static constexpr char const* kBoardArchive = "board.pak";
+
     enum GameMode : int {
         GameModeSingle = 0,
         GameModePassAndPlay = 1,
@@ -142,6 +146,9 @@ private:
     // Held while a game loads: its models and textures are read one after
     // another into one buffer.
     std::unique_ptr<CPVRTResourceFile::ReuseBuffers> loadReadBuffers;
+    // Held while a game loads: the board's archive is decoded on a worker
+    // thread while this one uploads and draws.
+    std::unique_ptr<Norv::PakReadAhead> boardReadAhead;
 };
 
 // The game's engine object, for the application object.

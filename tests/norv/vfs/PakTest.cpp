@@ -2,6 +2,7 @@
 #include "PakFixtures.h"
 
 #include "norv/base/core/SmartPtr.h"
+#include "norv/vfs/BlockReadAhead.h"
 #include "norv/vfs/CompressedFile.h"
 #include "norv/vfs/PakMount.h"
 #include "norv/vfs/Vfs.h"
@@ -9,6 +10,7 @@
 #include "norv/vfs/VirtualFile.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <thread>
 
@@ -216,6 +218,53 @@ TEST_F(PakTest, TwoThreadsReadOneArchive)
     second.join();
     EXPECT_EQ(results[0], files[names[0]]);
     EXPECT_EQ(results[1], files[names[1]]);
+}
+
+TEST_F(PakTest, ReadingAheadGivesTheSameBytesInAnyOrder)
+{
+    PakMount* mount = MountPak(pak, "", 0);
+    ASSERT_NE(mount, nullptr);
+    EXPECT_EQ(FindPak(pak), mount);
+    EXPECT_EQ(FindPak(folder / "other.pak"), nullptr);
+    {
+        PakReadAhead ahead(mount);
+        // Backwards through the archive, so that the reader keeps passing
+        // the worker and the worker keeps following it.
+        for (auto file = files.rbegin(); file != files.rend(); ++file) {
+            SmartPtr<File> entry(OpenFile(file->first.c_str()));
+            ASSERT_TRUE(entry) << file->first;
+            EXPECT_EQ(ReadAll(*entry, 1000), file->second) << file->first;
+        }
+        SmartPtr<File> counting(OpenFile("texts/Counting.txt"));
+        ASSERT_TRUE(counting->Seek(kBlock + 10, SeekableStream::FromStart));
+        std::string piece(2 * kBlock, '\0');
+        ASSERT_EQ(counting->Read(&piece[0], 2 * kBlock), 2 * kBlock);
+        EXPECT_EQ(piece, files["texts/Counting.txt"].substr(kBlock + 10, 2 * kBlock));
+    }
+    SmartPtr<File> after(OpenFile("Sounds/noise.raw"));
+    EXPECT_EQ(ReadAll(*after), files["Sounds/noise.raw"]) << "once stopped, the archive reads as before";
+}
+
+TEST_F(PakTest, EveryBlockIsDecodedAheadOrLeftToTheReader)
+{
+    CompressedFile container;
+    ASSERT_TRUE(container.OpenExisting(pak.c_str()));
+    int const count = container.GetBlockCount();
+    ASSERT_GT(count, 8);
+    BlockReadAhead ahead(pak.c_str());
+    ASSERT_TRUE(ahead.IsRunning());
+    std::vector<unsigned char> expected(kBlock);
+    for (int block = count - 1; block >= 0; --block) {
+        ASSERT_EQ(container.ReadBlock(block, expected.data()), kBlock);
+        if (unsigned char const* decoded = ahead.DecodedBlock(block))
+            EXPECT_EQ(std::memcmp(decoded, expected.data(), kBlock), 0) << "block " << block;
+        else
+            EXPECT_EQ(ahead.DecodedBlock(block), nullptr) << "block " << block << " is the reader's from now on";
+    }
+    EXPECT_EQ(ahead.DecodedBlock(-1), nullptr);
+    EXPECT_EQ(ahead.DecodedBlock(count), nullptr);
+    EXPECT_EQ(container.ReadBlock(count, expected.data()), -1);
+    EXPECT_FALSE(BlockReadAhead((folder / "missing.pak").c_str()).IsRunning());
 }
 
 TEST_F(PakTest, TheListingNamesEveryEntryOnceALine)
