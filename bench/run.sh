@@ -103,6 +103,10 @@ measure() {
     running_game 1920x1080
     load_floor
     launch quads 0 -- "$bin/bench-quads" -w 1024 -h 768
+    # The peer engine, when Debian's love is installed.
+    if command -v love >/dev/null; then
+        launch quads 0 -- love "$QUORVEL_ROOT/bench/love-quads"
+    fi
     launch scene 0 -- "$bin/bench-scene" "$build/board"
     rules_games
 }
@@ -145,6 +149,8 @@ print_table() {
     for sprite in 8 32; do
         row "2D quads per second, ${sprite} px sprites (floor: raw OpenGL, one vertex buffer)" \
             "${VALUE[quads.quads_engine_$sprite]}" "${VALUE[quads.quads_raw_$sprite]}"
+        row "2D quads per second, ${sprite} px sprites (peer: LÖVE, the same sprites drawn one by one)" \
+            "${VALUE[quads.quads_engine_$sprite]}" "${VALUE[quads.quads_love_$sprite]:--}"
     done
     local per_second
     per_second=$(awk -v g="${VALUE[rules.games]}" -v s="${VALUE[rules.cpu_total_s]}" 'BEGIN { printf "%.0f", g / s }')
@@ -156,7 +162,8 @@ print_table() {
 The running game is a new game the menu starts by itself; its board is
 measured over the last frames of the run. Steady memory is what the game and
 the bare window each hold at their last frame, as they report it themselves
-before their teardown. No peer engine is compared.
+before their teardown. The peer engine, LÖVE (Debian's love), is run only
+where it is installed; without it its rows show "-".
 NOTES
 }
 
