@@ -50,7 +50,7 @@ void BlockReadAhead::Run()
         unsigned char* out = blocks.get() + static_cast<size_t>(block) * blockSize;
         Finish(block, container.ReadBlock(block, out) == blockSize);
     }
-    // The worker's decoder and host file are not needed any more.
+    // Its decoder's memory goes now; the rest goes with the read-ahead.
     container.Close();
 }
 
