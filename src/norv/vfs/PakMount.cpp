@@ -1,12 +1,13 @@
 #include "norv/vfs/PakMount.h"
 
 #include "norv/vfs/AsciiNoCase.h"
+#include "norv/vfs/BlockReadAhead.h"
 #include "norv/vfs/LittleEndian.h"
 #include "norv/vfs/VirtualFile.h"
 
 #include <climits>
-#include <thread>
 #include <cstdio>
+#include <thread>
 
 namespace Norv {
 
@@ -33,6 +34,8 @@ PakMount::PakMount(PosixPath const& path, char const* mountPoint, int flags)
         names.clear();
     }
 }
+
+PakMount::~PakMount() = default;
 
 bool PakMount::LoadDirectory(PosixPath const& path)
 {

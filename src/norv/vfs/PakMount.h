@@ -2,7 +2,6 @@
 // block-compressed container, looked up without regard to letter case.
 #pragma once
 
-#include "norv/vfs/BlockReadAhead.h"
 #include "norv/vfs/CompressedFile.h"
 #include "norv/vfs/FileDesc.h"
 #include "norv/vfs/PosixPath.h"
@@ -15,10 +14,13 @@
 
 namespace Norv {
 
+class BlockReadAhead;
+
 class PakMount : public VfsMount {
 public:
     // Opens the archive and reads its directory; see IsLoaded.
     PakMount(PosixPath const& path, char const* mountPoint, int flags);
+    ~PakMount() override;
 
     // The archive opened and its directory is whole and consistent.
     bool IsLoaded() const { return loaded; }

@@ -5,6 +5,7 @@
 #include "norv/graphics/Batcher.h"
 #include "norv/graphics/GLCaps.h"
 #include "norv/graphics/OpenGL.h"
+#include "norv/vfs/PakMount.h"
 #include "norv/vfs/Vfs.h"
 #include "qrvl/original/phone/CGuiFrameTouchButton.h"
 #include "qrvl/original/FGData.h"

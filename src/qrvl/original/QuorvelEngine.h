@@ -13,9 +13,12 @@
 
 #include "contrib/pvr/PVRTResourceFile.h"
 #include "norv/base/core/SmartPtr.h"
-#include "norv/vfs/PakMount.h"
 
 #include <memory>
+
+namespace Norv {
+class PakReadAhead;
+}
 
 class QuorvelEngine : public FGEngine {
 public:
