@@ -7,12 +7,12 @@
 // band at the card's top, every card choice's title its board, and the
 // widest sum a player holds their card in the list of players.
 #include "BuiltResources.h"
-#include "qrvl/original/CareerCard.h"
-#include "qrvl/original/HouseCard.h"
-#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/rules/CareerCard.h"
+#include "qrvl/original/rules/HouseCard.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 #include "qrvl/original/frontend/ModeBranch.h"
-#include "qrvl/original/phone/CLocalise.h"
-#include "qrvl/original/phone/GameUtil.h"
+#include "qrvl/original/phone/text/CLocalise.h"
+#include "qrvl/original/framework/GameUtil.h"
 
 #include <gtest/gtest.h>
 

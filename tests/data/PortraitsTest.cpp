@@ -3,7 +3,7 @@
 // from the tab's own colour at both asset sizes.
 #include "tests/harness/Image.h"
 
-#include "qrvl/original/PlayerEnums.h"
+#include "qrvl/original/rules/PlayerEnums.h"
 
 #include <gtest/gtest.h>
 

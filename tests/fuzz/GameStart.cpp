@@ -1,12 +1,12 @@
 #include "GameStart.h"
 
 #include "norv/vfs/Vfs.h"
-#include "qrvl/original/FGData.h"
-#include "qrvl/original/FGEngine.h"
-#include "qrvl/original/FGFileSystem.h"
-#include "qrvl/original/GameFlowHooks.h"
-#include "qrvl/original/InGameFlow.h"
-#include "qrvl/original/QuorvelEngine.h"
+#include "qrvl/original/framework/FGData.h"
+#include "qrvl/original/framework/FGEngine.h"
+#include "qrvl/original/framework/FGFileSystem.h"
+#include "qrvl/original/framework/GameFlowHooks.h"
+#include "qrvl/original/game/InGameFlow.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -30,9 +30,15 @@ std::vector<Layer> const kLayers = {
     {"guif", "src/guif", {"norv_graphics"}},
     {"qrvl_boardfile", "src/qrvl/boardfile", {}},
     {"qrvl_port", "src/qrvl/port", {"pvrt", "norv_sound"}},
-    {"qrvl_original", "src/qrvl/original", {"qrvl_boardfile", "qrvl_port", "norv_graphics", "norv_sound"}},
-    {"qrvl_menu", "src/qrvl/menu", {"guif", "qrvl_original"}},
-    {"qrvl_frontend", "src/qrvl/original/frontend", {"qrvl_menu"}},
+    {"qrvl_text", "src/qrvl/original/phone/text", {}},
+    {"qrvl_framework", "src/qrvl/original/framework", {"qrvl_text", "qrvl_port", "norv_graphics"}},
+    {"qrvl_rules", "src/qrvl/original/rules", {"qrvl_framework", "qrvl_boardfile"}},
+    {"qrvl_journal", "src/qrvl/original/phone/journal", {"qrvl_rules"}},
+    {"qrvl_world", "src/qrvl/original/phone/world", {"qrvl_rules"}},
+    {"qrvl_game", "src/qrvl/original/game", {"qrvl_world", "qrvl_journal"}},
+    {"qrvl_screens", "src/qrvl/menu/screens", {"guif", "qrvl_game"}},
+    {"qrvl_hud", "src/qrvl/menu/hud", {"qrvl_screens"}},
+    {"qrvl_frontend", "src/qrvl/original/frontend", {"qrvl_hud"}},
     {"quorvel", "src/qrvl/main", {"qrvl_frontend"}},
 };
 

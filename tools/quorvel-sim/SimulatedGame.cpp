@@ -1,13 +1,13 @@
 #include "SimulatedGame.h"
 
-#include "qrvl/original/BoardPresenter.h"
-#include "qrvl/original/FGData.h"
-#include "qrvl/original/FGDataWriter.h"
-#include "qrvl/original/HeadlessGame.h"
-#include "qrvl/original/InstantChoices.h"
-#include "qrvl/original/QuorvelCard.h"
-#include "qrvl/original/RulesEngine.h"
-#include "qrvl/original/SaveGame.h"
+#include "qrvl/original/rules/BoardPresenter.h"
+#include "qrvl/original/framework/FGData.h"
+#include "qrvl/original/framework/FGDataWriter.h"
+#include "qrvl/original/game/HeadlessGame.h"
+#include "qrvl/original/rules/InstantChoices.h"
+#include "qrvl/original/rules/QuorvelCard.h"
+#include "qrvl/original/rules/RulesEngine.h"
+#include "qrvl/original/rules/SaveGame.h"
 
 namespace {
 

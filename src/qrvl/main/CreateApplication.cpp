@@ -4,10 +4,10 @@
 #include "norv/graphics/sdl/SdlGraphicsSetup.h"
 #include "qrvl/original/frontend/GameFrontEnd.h"
 #include "qrvl/original/frontend/GameHudHooks.h"
-#include "qrvl/original/FGApp.h"
-#include "qrvl/original/InGameFlow.h"
-#include "qrvl/original/phone/CWorld.h"
-#include "qrvl/original/phone/EngineHooks.h"
+#include "qrvl/original/framework/FGApp.h"
+#include "qrvl/original/game/InGameFlow.h"
+#include "qrvl/original/phone/world/CWorld.h"
+#include "qrvl/original/phone/world/EngineHooks.h"
 
 Norv::SdlApplication* Norv::CreateApplication()
 {

@@ -10,8 +10,8 @@
 #include "norv/base/XmlIt.h"
 #include "norv/vfs/File.h"
 #include "norv/vfs/Vfs.h"
-#include "qrvl/original/phone/CJournal.h"
-#include "qrvl/original/phone/CJournalEvent.h"
+#include "qrvl/original/phone/journal/CJournal.h"
+#include "qrvl/original/phone/journal/CJournalEvent.h"
 
 #include <gtest/gtest.h>
 

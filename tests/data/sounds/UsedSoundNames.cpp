@@ -1,8 +1,8 @@
 // Scanning the source tree and the journal for sound names.
 #include "UsedSoundNames.h"
 
-#include "qrvl/original/phone/CJournal.h"
-#include "qrvl/original/phone/CJournalEvent.h"
+#include "qrvl/original/phone/journal/CJournal.h"
+#include "qrvl/original/phone/journal/CJournalEvent.h"
 
 #include <filesystem>
 #include <fstream>

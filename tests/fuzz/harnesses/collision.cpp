@@ -1,7 +1,7 @@
 // collision.dat: the board's ground patches read by the 3D scene's loader,
 // opened by name through the virtual file system.
 #include "FuzzFolder.h"
-#include "qrvl/original/phone/CWorld.h"
+#include "qrvl/original/phone/world/CWorld.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // Cut files (".cut"): the cuts and animations of a picture sheet read and
 // looked up by name.
 #include "FuzzFolder.h"
-#include "qrvl/original/FGCuts.h"
-#include "qrvl/original/FGFileSystem.h"
+#include "qrvl/original/framework/FGCuts.h"
+#include "qrvl/original/framework/FGFileSystem.h"
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size)
 {

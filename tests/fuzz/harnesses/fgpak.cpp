@@ -1,8 +1,8 @@
 // The framework's pak archives: the directory read from memory, then every
 // entry decoded.
-#include "qrvl/original/FGData.h"
-#include "qrvl/original/FGPakReader.h"
-#include "qrvl/original/FGString.h"
+#include "qrvl/original/framework/FGData.h"
+#include "qrvl/original/framework/FGPakReader.h"
+#include "qrvl/original/framework/FGString.h"
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size)
 {

@@ -3,9 +3,9 @@
 // gets the file system's own check trailer, so the rows themselves are
 // reached as often as the trailer check.
 #include "FuzzFolder.h"
-#include "qrvl/original/FGData.h"
-#include "qrvl/original/FGFileSystem.h"
-#include "qrvl/original/phone/HighScoreManager.h"
+#include "qrvl/original/framework/FGData.h"
+#include "qrvl/original/framework/FGFileSystem.h"
+#include "qrvl/original/phone/journal/HighScoreManager.h"
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size)
 {

@@ -3,10 +3,10 @@
 #include "FuzzFolder.h"
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"
-#include "qrvl/original/FGData.h"
-#include "qrvl/original/FGDataReader.h"
-#include "qrvl/original/phone/CJournal.h"
-#include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/framework/FGData.h"
+#include "qrvl/original/framework/FGDataReader.h"
+#include "qrvl/original/phone/journal/CJournal.h"
+#include "qrvl/original/phone/text/CLocalise.h"
 
 #include <fstream>
 #include <iterator>

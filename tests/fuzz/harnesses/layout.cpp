@@ -1,7 +1,7 @@
 // Layout files (".lyt"): read, then every element's fields asked for.
 #include "FuzzFolder.h"
-#include "qrvl/original/FGFileSystem.h"
-#include "qrvl/original/FGLayout.h"
+#include "qrvl/original/framework/FGFileSystem.h"
+#include "qrvl/original/framework/FGLayout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size)
 {

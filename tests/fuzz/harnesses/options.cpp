@@ -1,6 +1,6 @@
 // options.dat: read by a start of the engine, then its values applied.
 #include "GameStart.h"
-#include "qrvl/original/QuorvelEngine.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

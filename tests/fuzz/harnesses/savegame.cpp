@@ -1,10 +1,10 @@
 // Saved games: a single-player game continued from "quorvel.sav" by the
 // engine, as the main menu's continue does, and played for a few ticks.
 #include "GameStart.h"
-#include "qrvl/original/FGModeManager.h"
-#include "qrvl/original/ModeGame.h"
-#include "qrvl/original/QuorvelEngine.h"
-#include "qrvl/original/SaveGame.h"
+#include "qrvl/original/framework/FGModeManager.h"
+#include "qrvl/original/game/ModeGame.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
+#include "qrvl/original/rules/SaveGame.h"
 
 namespace {
 // Enough ticks for the launch to reach the game, then a few of play.

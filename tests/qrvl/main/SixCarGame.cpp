@@ -9,15 +9,15 @@
 
 #include "norv/base/TextDict.h"
 #include "norv/vfs/Vfs.h"
-#include "qrvl/original/Board.h"
-#include "qrvl/original/Car.h"
-#include "qrvl/original/GameFlowHooks.h"
-#include "qrvl/original/GameScreens.h"
-#include "qrvl/original/InGameFlow.h"
-#include "qrvl/original/ModeGame.h"
-#include "qrvl/original/ModeInstantAnswer.h"
-#include "qrvl/original/Player.h"
-#include "qrvl/original/QuorvelEngine.h"
+#include "qrvl/original/rules/Board.h"
+#include "qrvl/original/rules/Car.h"
+#include "qrvl/original/framework/GameFlowHooks.h"
+#include "qrvl/original/game/GameScreens.h"
+#include "qrvl/original/game/InGameFlow.h"
+#include "qrvl/original/game/ModeGame.h"
+#include "qrvl/original/game/ModeInstantAnswer.h"
+#include "qrvl/original/rules/Player.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
 
 #include <cstdint>
 #include <cstring>

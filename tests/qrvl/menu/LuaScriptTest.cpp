@@ -4,9 +4,9 @@
 
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"
-#include "qrvl/menu/LuaHelper.h"
-#include "qrvl/menu/LuaScript.h"
-#include "qrvl/menu/ResManager.h"
+#include "qrvl/menu/screens/LuaHelper.h"
+#include "qrvl/menu/screens/LuaScript.h"
+#include "qrvl/menu/screens/ResManager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The old list menus' item keeps at most four lines.
-#include "qrvl/original/MenuButton.h"
+#include "qrvl/original/framework/MenuButton.h"
 
 #include <gtest/gtest.h>
 

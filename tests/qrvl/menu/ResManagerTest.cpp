@@ -1,5 +1,5 @@
 // The choice of base size, offsets and packs by window size.
-#include "qrvl/menu/ResManager.h"
+#include "qrvl/menu/screens/ResManager.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "guif/ColorText.h"
 #include "guif/TextLine.h"
 #include "norv/base/core/NarrowString.h"
-#include "qrvl/menu/TranslatableScreen.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
 
 #include <gtest/gtest.h>
 

@@ -7,10 +7,10 @@
 
 #include "norv/base/Registry.h"
 #include "norv/base/TextDict.h"
-#include "qrvl/menu/ResManager.h"
-#include "qrvl/original/FGModeManager.h"
-#include "qrvl/original/QuorvelEngine.h"
-#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/menu/screens/ResManager.h"
+#include "qrvl/original/framework/FGModeManager.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
+#include "qrvl/original/framework/QuorvelMode.h"
 
 #include <gtest/gtest.h>
 

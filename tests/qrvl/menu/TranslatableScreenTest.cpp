@@ -1,7 +1,7 @@
 // Slides of the scripted screens: positions over time and the HUD's count
 // of running slides.
-#include "qrvl/menu/HudTransitions.h"
-#include "qrvl/menu/TranslatableScreen.h"
+#include "qrvl/menu/screens/HudTransitions.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 #include "tests/qrvl/support/TurnPresses.h"
 
 #include "norv/base/KeyCode.h"
-#include "qrvl/original/FGModeManager.h"
-#include "qrvl/original/ModeGame.h"
-#include "qrvl/original/QuorvelEngine.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/FGModeManager.h"
+#include "qrvl/original/game/ModeGame.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 namespace QuorvelTest {
 

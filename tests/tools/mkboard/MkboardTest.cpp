@@ -9,8 +9,8 @@
 #include "contrib/pvr/PVRTMat4.h"
 #include "contrib/pvr/PVRTModelPOD.h"
 #include "qrvl/boardfile/BoardFile.h"
-#include "qrvl/original/phone/CClickerMotion.h"
-#include "qrvl/original/phone/CSpinnerMotion.h"
+#include "qrvl/original/phone/world/CClickerMotion.h"
+#include "qrvl/original/phone/world/CSpinnerMotion.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Forwarding the rules' wheel and camera calls to the board's motions.
 #include "qrvl/original/frontend/BoardScenePresenter.h"
 
-#include "qrvl/original/Car.h"
-#include "qrvl/original/RulesEngine.h"
-#include "qrvl/original/phone/CCarMotion.h"
-#include "qrvl/original/phone/CWorld.h"
+#include "qrvl/original/rules/Car.h"
+#include "qrvl/original/rules/RulesEngine.h"
+#include "qrvl/original/phone/world/CCarMotion.h"
+#include "qrvl/original/phone/world/CWorld.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 // loaded, the in-memory defaults stand.
 #pragma once
 
-#include "qrvl/menu/HudBoardPresenter.h"
+#include "qrvl/menu/hud/HudBoardPresenter.h"
 #include "qrvl/original/frontend/EventCard.h"
 
 class BoardScenePresenter : public qrvl::HudBoardPresenter {

@@ -1,8 +1,8 @@
 // A web link, or the message that no browser could be started.
 #include "qrvl/original/frontend/BrowserLink.h"
 
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/FGStringManager.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/FGStringManager.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 
 namespace qrvl {

@@ -4,8 +4,8 @@
 // screen needs, then the script run.
 #pragma once
 
-#include "qrvl/menu/LuaHelper.h"
-#include "qrvl/menu/TranslatableScreen.h"
+#include "qrvl/menu/screens/LuaHelper.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
 
 #include "norv/base/Lua.h"
 #include "norv/base/Lunar.h"

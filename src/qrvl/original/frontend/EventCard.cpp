@@ -1,10 +1,10 @@
 // A family event's card.
 #include "qrvl/original/frontend/EventCard.h"
 
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/LuaHelper.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/FGStringManager.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/screens/LuaHelper.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/framework/FGStringManager.h"
 
 #include "guif/TextBox.h"
 

@@ -3,7 +3,7 @@
 // words over the darkened board.
 #pragma once
 
-#include "qrvl/menu/TranslatableScreen.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
 
 #include "norv/base/core/SmartPtr.h"
 

@@ -1,10 +1,10 @@
 // The game's own screens behind the in-game flow.
 #include "qrvl/original/frontend/FrontEndGameScreens.h"
 
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/HouseCard.h"
-#include "qrvl/original/RuleText.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/rules/HouseCard.h"
+#include "qrvl/original/rules/RuleText.h"
 #include "qrvl/original/frontend/BoardScenePresenter.h"
 #include "qrvl/original/frontend/ModeBranch.h"
 #include "qrvl/original/frontend/ModeChooseCareer.h"

@@ -6,7 +6,7 @@
 // the game, and the main menu that a game hands back to.
 #pragma once
 
-#include "qrvl/original/GameScreens.h"
+#include "qrvl/original/game/GameScreens.h"
 
 class FrontEndGameScreens : public GameScreens {
 public:

@@ -1,10 +1,10 @@
 // The game's front-end hooks.
 #include "qrvl/original/frontend/GameFrontEnd.h"
 
-#include "qrvl/menu/CGuifPagePauseButton.h"
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/HudTransitions.h"
-#include "qrvl/menu/ResManager.h"
+#include "qrvl/menu/hud/CGuifPagePauseButton.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/HudTransitions.h"
+#include "qrvl/menu/screens/ResManager.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModeSplash.h"
 #include "qrvl/original/frontend/ScriptLoadingScreen.h"

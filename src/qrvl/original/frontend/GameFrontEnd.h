@@ -2,7 +2,7 @@
 // the scripted loading screen, the layout and packs of the window size.
 #pragma once
 
-#include "qrvl/original/FrontEndHooks.h"
+#include "qrvl/original/framework/FrontEndHooks.h"
 
 class GameFrontEnd : public FrontEndHooks {
 public:

@@ -1,10 +1,10 @@
 // The game's HUD, built and installed.
 #include "qrvl/original/frontend/GameHud.h"
 
-#include "qrvl/menu/CGuifPageSkipReport.h"
-#include "qrvl/menu/GuifHudHooks.h"
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/GuifHudPages.h"
+#include "qrvl/menu/hud/CGuifPageSkipReport.h"
+#include "qrvl/menu/hud/GuifHudHooks.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/hud/GuifHudPages.h"
 #include "qrvl/original/frontend/BenchGame.h"
 #include "qrvl/original/frontend/FrontEndGameScreens.h"
 

@@ -1,7 +1,7 @@
 // The HUD pages' construction and ticks, called by the 3D layer's driver.
 #include "qrvl/original/frontend/GameHudHooks.h"
 
-#include "qrvl/menu/GuifHudManager.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
 #include "qrvl/original/frontend/GameHud.h"
 
 namespace qrvl {

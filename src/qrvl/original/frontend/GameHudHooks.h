@@ -2,7 +2,7 @@
 // the front end's resources and ticked every frame.
 #pragma once
 
-#include "qrvl/original/phone/EngineHudHooks.h"
+#include "qrvl/original/phone/world/EngineHudHooks.h"
 
 namespace qrvl {
 

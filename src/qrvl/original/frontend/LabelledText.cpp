@@ -1,8 +1,8 @@
 // A label and its value.
 #include "qrvl/original/frontend/LabelledText.h"
 
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/phone/text/CLocalise.h"
 
 namespace qrvl {
 

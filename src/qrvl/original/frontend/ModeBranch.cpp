@@ -1,15 +1,15 @@
 // The fork question.
 #include "qrvl/original/frontend/ModeBranch.h"
 
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/FGModeManager.h"
-#include "qrvl/original/Player.h"
-#include "qrvl/original/PlayerJournal.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/framework/FGModeManager.h"
+#include "qrvl/original/rules/Player.h"
+#include "qrvl/original/rules/PlayerJournal.h"
 #include "qrvl/original/frontend/ChoiceScreenScript.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 #include <cstdio>
 

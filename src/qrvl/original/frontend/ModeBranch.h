@@ -3,8 +3,8 @@
 // lastChoice and writes the way taken into the player's journal.
 #pragma once
 
-#include "qrvl/menu/TranslatableScreen.h"
-#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
+#include "qrvl/original/framework/QuorvelMode.h"
 
 #include "norv/base/Lunar.h"
 #include "norv/base/core/SmartPtr.h"

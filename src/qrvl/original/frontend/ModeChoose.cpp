@@ -1,10 +1,10 @@
 // The choice screens' timeout and their pop after the HUD's slides.
 #include "qrvl/original/frontend/ModeChoose.h"
 
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 void ModeChoose::init(int timeoutMs)
 {

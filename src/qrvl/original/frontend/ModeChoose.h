@@ -4,10 +4,10 @@
 // screen whose script calls their methods through "callback".
 #pragma once
 
-#include "qrvl/menu/TranslatableScreen.h"
-#include "qrvl/original/FGString.h"
-#include "qrvl/original/FGTimer.h"
-#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
+#include "qrvl/original/framework/FGString.h"
+#include "qrvl/original/framework/FGTimer.h"
+#include "qrvl/original/framework/QuorvelMode.h"
 
 #include "norv/base/core/SmartPtr.h"
 #include "norv/base/core/WeakRefCounter.h"

@@ -1,15 +1,15 @@
 // The career card screen.
 #include "qrvl/original/frontend/ModeChooseCareer.h"
 
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/CareerCard.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/Hud.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/rules/CareerCard.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/game/Hud.h"
 #include "qrvl/original/frontend/ChoiceScreenScript.h"
 #include "qrvl/original/frontend/LabelledText.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 #include <string>
 

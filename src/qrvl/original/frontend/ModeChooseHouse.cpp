@@ -1,18 +1,18 @@
 // The house carousel.
 #include "qrvl/original/frontend/ModeChooseHouse.h"
 
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/CardPile.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/HouseCard.h"
-#include "qrvl/original/Hud.h"
-#include "qrvl/original/Player.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/rules/CardPile.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/rules/HouseCard.h"
+#include "qrvl/original/game/Hud.h"
+#include "qrvl/original/rules/Player.h"
 #include "qrvl/original/frontend/ChoiceScreenScript.h"
 #include "qrvl/original/frontend/LabelledText.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 #include <cstdio>
 #include <string>

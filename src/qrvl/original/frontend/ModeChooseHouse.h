@@ -3,7 +3,7 @@
 // house is only shown. Writes no lastChoice: the screen buys the house.
 #pragma once
 
-#include "qrvl/menu/CGuifFrameTouchCarousel.h"
+#include "qrvl/menu/screens/CGuifFrameTouchCarousel.h"
 #include "qrvl/original/frontend/ModeChoose.h"
 
 #include "norv/base/Lunar.h"

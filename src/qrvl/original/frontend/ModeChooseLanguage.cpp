@@ -1,9 +1,9 @@
 // The language list.
 #include "qrvl/original/frontend/ModeChooseLanguage.h"
 
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/QuorvelEngine.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 namespace {
 constexpr char const* kLanguageNames[ModeChooseLanguage::kLanguages] = {"S_ENGLISH", "S_FRENCH", "S_ITALIAN",

@@ -2,7 +2,7 @@
 // the asking mode reads in lastChoice. No screen of the game opens it.
 #pragma once
 
-#include "qrvl/original/ModeMenu.h"
+#include "qrvl/original/framework/ModeMenu.h"
 
 class ModeChooseLanguage : public ModeMenu {
 public:

@@ -1,10 +1,10 @@
 // The college or career question.
 #include "qrvl/original/frontend/ModeChoosePath.h"
 
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/MenuSupport.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/MenuSupport.h"
 #include "qrvl/original/frontend/ChoiceScreenScript.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 char const ModeChoosePath::className[] = "ModeChoosePath";
 

@@ -1,11 +1,11 @@
 // The start of the game's Share the Wealth choice.
 #include "qrvl/original/frontend/ModeChooseShareTheWealth.h"
 
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/original/CardPile.h"
-#include "qrvl/original/Player.h"
-#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/original/rules/CardPile.h"
+#include "qrvl/original/rules/Player.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 #include "qrvl/original/frontend/ChoiceScreenScript.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // puts the others back on the pile itself; it writes no lastChoice.
 #pragma once
 
-#include "qrvl/menu/CGuifPageChooseCard.h"
+#include "qrvl/menu/screens/CGuifPageChooseCard.h"
 #include "qrvl/original/frontend/ModeChoose.h"
 
 #include "norv/base/Lunar.h"

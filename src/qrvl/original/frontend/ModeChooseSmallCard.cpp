@@ -1,8 +1,8 @@
 // The face-down career cards.
 #include "qrvl/original/frontend/ModeChooseSmallCard.h"
 
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/GuifHudManager.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
 #include "qrvl/original/frontend/ChoiceScreenScript.h"
 
 #include <algorithm>

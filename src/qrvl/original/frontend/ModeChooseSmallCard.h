@@ -3,7 +3,7 @@
 // once the screen has gone.
 #pragma once
 
-#include "qrvl/menu/CGuifPageChooseCard.h"
+#include "qrvl/menu/screens/CGuifPageChooseCard.h"
 #include "qrvl/original/frontend/ModeChoose.h"
 
 #include "norv/base/Lunar.h"

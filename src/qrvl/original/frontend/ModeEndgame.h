@@ -7,8 +7,8 @@
 #include "norv/base/Lunar.h"
 #include "norv/base/core/SmartPtr.h"
 #include "norv/base/core/WeakRefCounter.h"
-#include "qrvl/menu/TranslatableScreen.h"
-#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
+#include "qrvl/original/framework/QuorvelMode.h"
 
 #include <string>
 

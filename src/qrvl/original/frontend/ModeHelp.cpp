@@ -1,10 +1,10 @@
 // The help menu and its topics.
 #include "qrvl/original/frontend/ModeHelp.h"
 
-#include "qrvl/menu/GuifInfoMenu.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
-#include "qrvl/original/FGStringManager.h"
+#include "qrvl/menu/screens/GuifInfoMenu.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/FGStringManager.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The game help: six topics, each opened as an info page.
 #pragma once
 
-#include "qrvl/menu/GuifMenu.h"
+#include "qrvl/menu/screens/GuifMenu.h"
 
 class ModeHelp : public qrvl::GuifMenu {
 public:

@@ -1,14 +1,14 @@
 // The high-score screen.
 #include "qrvl/original/frontend/ModeHighScores.h"
 
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/PlayerEnums.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/rules/PlayerEnums.h"
 #include "qrvl/original/frontend/ModeJournal.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
-#include "qrvl/original/phone/GameUtil.h"
-#include "qrvl/original/phone/HighScoreManager.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/GameUtil.h"
+#include "qrvl/original/phone/journal/HighScoreManager.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The high-score table in two pages of five rows.
 #pragma once
 
-#include "qrvl/menu/GuifMenu.h"
+#include "qrvl/menu/screens/GuifMenu.h"
 
 namespace Guif {
 class Control;

@@ -1,10 +1,10 @@
 // The investment purchase and the status launcher.
 #include "qrvl/original/frontend/ModeInvest.h"
 
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/FGModeManager.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/Player.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/FGModeManager.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/rules/Player.h"
 #include "qrvl/original/frontend/ModeChoosePlayer.h"
 
 void ModeInvest::Start()

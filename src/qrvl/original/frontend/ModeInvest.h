@@ -4,7 +4,7 @@
 // Neither is opened by the game's own screens.
 #pragma once
 
-#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/original/framework/QuorvelMode.h"
 
 #include <string>
 

@@ -8,8 +8,8 @@
 #include "norv/base/core/SmartPtr.h"
 #include "norv/base/core/WeakRefCounter.h"
 #include "norv/graphics/Surface.h"
-#include "qrvl/menu/TranslatableScreen.h"
-#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
+#include "qrvl/original/framework/QuorvelMode.h"
 
 #include <vector>
 

@@ -1,15 +1,15 @@
 // The help-and-about menu.
 #include "qrvl/original/frontend/ModeLegal.h"
 
-#include "qrvl/menu/GuifInfoMenu.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/PresentationHooks.h"
+#include "qrvl/menu/screens/GuifInfoMenu.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/framework/PresentationHooks.h"
 #include "qrvl/original/frontend/BrowserLink.h"
 #include "qrvl/original/frontend/ModeHelp.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
-#include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/phone/text/CLocalise.h"
 
 ModeLegal::ModeLegal() : qrvl::GuifMenu("menu/helpAndAboutMenu.lua")
 {

@@ -2,7 +2,7 @@
 // two questions, the game help and the usage-sharing question.
 #pragma once
 
-#include "qrvl/menu/GuifMenu.h"
+#include "qrvl/menu/screens/GuifMenu.h"
 
 class ModeLegal : public qrvl::GuifMenu {
 public:

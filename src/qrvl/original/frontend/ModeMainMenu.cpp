@@ -3,17 +3,17 @@
 #include "qrvl/original/frontend/BenchGame.h"
 #include "qrvl/original/frontend/BrowserLink.h"
 
-#include "qrvl/menu/GuifSettingsMenu.h"
-#include "qrvl/menu/HudHooks.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/HudPages.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
-#include "qrvl/original/FGFileSystem.h"
-#include "qrvl/original/FGSoundManager.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/SaveGame.h"
-#include "qrvl/original/phone/HighScoreManager.h"
+#include "qrvl/menu/screens/GuifSettingsMenu.h"
+#include "qrvl/menu/hud/HudHooks.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/HudPages.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/FGFileSystem.h"
+#include "qrvl/original/framework/FGSoundManager.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/rules/SaveGame.h"
+#include "qrvl/original/phone/journal/HighScoreManager.h"
 #include "qrvl/original/frontend/ModeHighScores.h"
 #include "qrvl/original/frontend/ModeLegal.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
@@ -169,7 +169,7 @@ void ModeMainMenu::tick()
         messageId = nullptr;
         return;
     }
-    if (!SaveGame::FolderWritable() && SaveGame::TakeFailureNotice()) {
+    if (!FGFileSystem::UserFolderWritable() && SaveGame::TakeFailureNotice()) {
         ModeYesNo* notice = new ModeYesNo;
         notice->init(FGStringManager::getString("S_CANNOT_SAVE_TITLE"), FGStringManager::getString("S_CANNOT_SAVE"),
                      nullptr, nullptr, false, true);

@@ -3,7 +3,7 @@
 // a saved one and checks a saved game's file before continuing it.
 #pragma once
 
-#include "qrvl/menu/GuifMenu.h"
+#include "qrvl/menu/screens/GuifMenu.h"
 
 class ModeMainMenu : public qrvl::GuifMenu {
 public:

@@ -1,12 +1,12 @@
 // The options list.
 #include "qrvl/original/frontend/ModeOptions.h"
 
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/FGSoundManager.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/QuorvelEngine.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
-#include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/FGSoundManager.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
+#include "qrvl/original/phone/text/CLocalise.h"
 
 void ModeOptions::init()
 {

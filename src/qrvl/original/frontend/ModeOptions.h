@@ -3,7 +3,7 @@
 // settings is the same as the settings menu's.
 #pragma once
 
-#include "qrvl/original/ModeMenu.h"
+#include "qrvl/original/framework/ModeMenu.h"
 
 class ModeOptions : public ModeMenu {
 public:

@@ -1,13 +1,13 @@
 // The pass-and-play set-up.
 #include "qrvl/original/frontend/ModePNPChoosePlayer.h"
 
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/PNPPlayerInfo.h"
-#include "qrvl/original/PlayerEnums.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/game/PNPPlayerInfo.h"
+#include "qrvl/original/rules/PlayerEnums.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 #include <cstdio>
 #include <string>

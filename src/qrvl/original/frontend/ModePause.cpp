@@ -1,12 +1,12 @@
 // The pause menu.
 #include "qrvl/original/frontend/ModePause.h"
 
-#include "qrvl/menu/GuifSettingsMenu.h"
-#include "qrvl/menu/HudHooks.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/HudPages.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
-#include "qrvl/original/FGStringManager.h"
+#include "qrvl/menu/screens/GuifSettingsMenu.h"
+#include "qrvl/menu/hud/HudHooks.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/HudPages.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/FGStringManager.h"
 #include "qrvl/original/frontend/ModeHelp.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
 #include "qrvl/port/SoundManager.h"

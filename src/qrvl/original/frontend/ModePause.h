@@ -2,7 +2,7 @@
 // whether to quit to the main menu.
 #pragma once
 
-#include "qrvl/menu/GuifMenu.h"
+#include "qrvl/menu/screens/GuifMenu.h"
 
 class Hud;
 class Player;

@@ -1,13 +1,13 @@
 // The Share the Wealth card carousel.
 #include "qrvl/original/frontend/ModeShowShareTheWealth.h"
 
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/FGApp.h"
-#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/framework/FGApp.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 #include "qrvl/original/frontend/ChoiceScreenScript.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
 
 #include "norv/base/Registry.h"
 

@@ -3,7 +3,7 @@
 // screen. OK closes it once the HUD's slides are over.
 #pragma once
 
-#include "qrvl/menu/CGuifFrameTouchCarousel.h"
+#include "qrvl/menu/screens/CGuifFrameTouchCarousel.h"
 #include "qrvl/original/frontend/ModeChoose.h"
 
 #include "norv/base/Lunar.h"

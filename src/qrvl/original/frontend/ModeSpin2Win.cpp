@@ -1,19 +1,19 @@
 // Spin to Win and investment numbers.
 #include "qrvl/original/frontend/ModeSpin2Win.h"
 
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/GuifHudManager.h"
-#include "qrvl/menu/HudPageScript.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/menu/ScreenControls.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/Player.h"
-#include "qrvl/original/PlayerEnums.h"
-#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/hud/GuifHudManager.h"
+#include "qrvl/menu/screens/HudPageScript.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/menu/screens/ScreenControls.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/rules/Player.h"
+#include "qrvl/original/rules/PlayerEnums.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 #include "qrvl/original/frontend/ChoiceScreenScript.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
-#include "qrvl/original/phone/CGuiFrameTouchButton.h"
-#include "qrvl/original/phone/GameUtil.h"
+#include "qrvl/original/framework/CGuiFrameTouchButton.h"
+#include "qrvl/original/framework/GameUtil.h"
 
 #include <cstdio>
 

@@ -7,8 +7,8 @@
 
 #include "norv/base/Lunar.h"
 #include "norv/base/core/SmartPtr.h"
-#include "qrvl/menu/TranslatableScreen.h"
-#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 #include "qrvl/original/frontend/ModeShowShareTheWealth.h"
 
 #include <memory>

@@ -2,17 +2,17 @@
 #include "qrvl/original/frontend/ModeSplash.h"
 
 #include "norv/vfs/Vfs.h"
-#include "qrvl/menu/FrameTime.h"
-#include "qrvl/menu/LuaHelper.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/menu/ResManager.h"
-#include "qrvl/original/FGFileSystem.h"
-#include "qrvl/original/FGSoundManager.h"
-#include "qrvl/original/FGStringManager.h"
-#include "qrvl/original/PresentationHooks.h"
+#include "qrvl/menu/screens/FrameTime.h"
+#include "qrvl/menu/screens/LuaHelper.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/menu/screens/ResManager.h"
+#include "qrvl/original/framework/FGFileSystem.h"
+#include "qrvl/original/framework/FGSoundManager.h"
+#include "qrvl/original/framework/FGStringManager.h"
+#include "qrvl/original/framework/PresentationHooks.h"
 #include "qrvl/original/frontend/ModeMainMenu.h"
 #include "qrvl/original/frontend/ModeYesNo.h"
-#include "qrvl/original/phone/CLocalise.h"
+#include "qrvl/original/phone/text/CLocalise.h"
 
 #include <SDL_opengl.h>
 

@@ -1,11 +1,11 @@
 // The modal yes/no dialog.
 #include "qrvl/original/frontend/ModeYesNo.h"
 
-#include "qrvl/menu/HudHooks.h"
-#include "qrvl/menu/MenuSupport.h"
-#include "qrvl/original/FGModeManager.h"
-#include "qrvl/original/Hud.h"
-#include "qrvl/original/PresentationHooks.h"
+#include "qrvl/menu/hud/HudHooks.h"
+#include "qrvl/menu/screens/MenuSupport.h"
+#include "qrvl/original/framework/FGModeManager.h"
+#include "qrvl/original/game/Hud.h"
+#include "qrvl/original/framework/PresentationHooks.h"
 
 void ModeYesNo::init(char const* title, char const* text, char const* text2, Hud* gameHud, bool hudFlag,
                      bool okOnly)

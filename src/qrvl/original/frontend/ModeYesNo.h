@@ -3,7 +3,7 @@
 // 3 OK) into the engine's lastChoice and pops this mode.
 #pragma once
 
-#include "qrvl/original/QuorvelMode.h"
+#include "qrvl/original/framework/QuorvelMode.h"
 
 class Hud;
 

@@ -3,9 +3,9 @@
 
 #include "norv/graphics/Color.h"
 #include "norv/graphics/Surface.h"
-#include "qrvl/menu/LuaHelper.h"
-#include "qrvl/original/FrontEndHooks.h"
-#include "qrvl/original/QuorvelEngine.h"
+#include "qrvl/menu/screens/LuaHelper.h"
+#include "qrvl/original/framework/FrontEndHooks.h"
+#include "qrvl/original/framework/QuorvelEngine.h"
 
 #include <algorithm>
 

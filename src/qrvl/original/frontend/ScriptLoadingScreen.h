@@ -2,8 +2,8 @@
 // bar under its text that fills as the game's resources load.
 #pragma once
 
-#include "qrvl/menu/TranslatableScreen.h"
-#include "qrvl/original/LoadingScreen.h"
+#include "qrvl/menu/screens/TranslatableScreen.h"
+#include "qrvl/original/framework/LoadingScreen.h"
 
 class QuorvelEngine;
 

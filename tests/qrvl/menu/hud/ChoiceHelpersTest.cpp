@@ -2,8 +2,8 @@
 // descriptions.
 #include "tests/support/GuifFixture.h"
 
-#include "qrvl/menu/CGuifFrameTouchCarousel.h"
-#include "qrvl/menu/CGuifPageChooseCard.h"
+#include "qrvl/menu/screens/CGuifFrameTouchCarousel.h"
+#include "qrvl/menu/screens/CGuifPageChooseCard.h"
 
 #include "guif/Control.h"
 

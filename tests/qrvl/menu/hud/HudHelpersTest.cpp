@@ -1,9 +1,9 @@
 // The flying items' timing, the map's conversions, the yes/no texts and the
 // tap-to-play message.
-#include "qrvl/menu/CGuifPageTapToPlay.h"
+#include "qrvl/menu/hud/CGuifPageTapToPlay.h"
 #include "qrvl/port/MapProjection.h"
-#include "qrvl/menu/TransferFlight.h"
-#include "qrvl/menu/YesNoLabels.h"
+#include "qrvl/menu/hud/TransferFlight.h"
+#include "qrvl/menu/hud/YesNoLabels.h"
 
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The bars' slide and the HUD mode's choice of which bar comes on.
-#include "qrvl/menu/HudModeMachine.h"
+#include "qrvl/menu/hud/HudModeMachine.h"
 
 #include <gtest/gtest.h>
 

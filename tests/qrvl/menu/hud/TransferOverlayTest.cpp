@@ -1,11 +1,11 @@
 // The transfer queue: lengths returned, order, the figures each transfer
 // starts from, the all-players pay and the run-through while skipping.
-#include "qrvl/menu/CGuifPageHudOverlay.h"
-#include "qrvl/menu/HudBoardPresenter.h"
-#include "qrvl/menu/HudTransitions.h"
+#include "qrvl/menu/hud/CGuifPageHudOverlay.h"
+#include "qrvl/menu/hud/HudBoardPresenter.h"
+#include "qrvl/menu/screens/HudTransitions.h"
 
-#include "qrvl/original/Player.h"
-#include "qrvl/original/PresentationHooks.h"
+#include "qrvl/original/rules/Player.h"
+#include "qrvl/original/framework/PresentationHooks.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "qrvl/boardfile/BoardFile.h"
 #include "qrvl/boardfile/BoardTokens.h"
-#include "qrvl/original/BoardSpace.h"
-#include "qrvl/original/FGData.h"
+#include "qrvl/original/rules/BoardSpace.h"
+#include "qrvl/original/framework/FGData.h"
 
 #include "norv/vfs/Vfs.h"
 

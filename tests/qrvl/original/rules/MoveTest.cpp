@@ -1,7 +1,7 @@
 // Spins and moves: steps, occupied spaces, pay days, stop spaces, forks and investments.
 #include "RulesFixture.h"
 
-#include "qrvl/original/CareerCard.h"
+#include "qrvl/original/rules/CareerCard.h"
 
 #include <gtest/gtest.h>
 

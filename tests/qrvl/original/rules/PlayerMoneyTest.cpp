@@ -1,13 +1,13 @@
 // A player's money rules, career, house, family and cards.
 #include "RulesFixture.h"
 
-#include "qrvl/original/BoardPresenter.h"
-#include "qrvl/original/CareerCard.h"
-#include "qrvl/original/Event.h"
-#include "qrvl/original/HouseCard.h"
-#include "qrvl/original/PlayerJournal.h"
-#include "qrvl/original/QuorvelCard.h"
-#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/rules/BoardPresenter.h"
+#include "qrvl/original/rules/CareerCard.h"
+#include "qrvl/original/rules/Event.h"
+#include "qrvl/original/rules/HouseCard.h"
+#include "qrvl/original/rules/PlayerJournal.h"
+#include "qrvl/original/rules/QuorvelCard.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // fails when the game reports a fault.
 #pragma once
 
-#include "qrvl/original/BoardPresenter.h"
-#include "qrvl/original/HeadlessGame.h"
-#include "qrvl/original/InstantChoices.h"
-#include "qrvl/original/RulesEngine.h"
+#include "qrvl/original/rules/BoardPresenter.h"
+#include "qrvl/original/game/HeadlessGame.h"
+#include "qrvl/original/rules/InstantChoices.h"
+#include "qrvl/original/rules/RulesEngine.h"
 
 #include <string>
 #include <vector>

@@ -1,12 +1,12 @@
 // The rules of the spaces a move ends on.
 #include "RulesFixture.h"
 
-#include "qrvl/original/CareerCard.h"
-#include "qrvl/original/Event.h"
-#include "qrvl/original/HouseCard.h"
-#include "qrvl/original/Hud.h"
-#include "qrvl/original/QuorvelCard.h"
-#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/rules/CareerCard.h"
+#include "qrvl/original/rules/Event.h"
+#include "qrvl/original/rules/HouseCard.h"
+#include "qrvl/original/game/Hud.h"
+#include "qrvl/original/rules/QuorvelCard.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Whole games of computer players played in memory to retirement and a winner.
 #include "RulesFixture.h"
 
-#include "qrvl/original/CardPile.h"
-#include "qrvl/original/QuorvelCard.h"
+#include "qrvl/original/rules/CardPile.h"
+#include "qrvl/original/rules/QuorvelCard.h"
 
 #include <gtest/gtest.h>
 

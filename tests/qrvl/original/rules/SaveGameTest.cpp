@@ -1,9 +1,9 @@
 // The saved-game container on real files, and a game saved and continued.
 #include "RulesFixture.h"
 
-#include "qrvl/original/FGDataReader.h"
-#include "qrvl/original/FGDataWriter.h"
-#include "qrvl/original/SaveGame.h"
+#include "qrvl/original/framework/FGDataReader.h"
+#include "qrvl/original/framework/FGDataWriter.h"
+#include "qrvl/original/rules/SaveGame.h"
 
 #include "norv/base/core/CRC32.h"
 #include "norv/vfs/Vfs.h"

@@ -1,15 +1,15 @@
 // The saved forms of players and the board: round trips and malformed records.
 #include "RulesFixture.h"
 
-#include "qrvl/original/CareerCard.h"
-#include "qrvl/original/Event.h"
-#include "qrvl/original/FGData.h"
-#include "qrvl/original/FGDataReader.h"
-#include "qrvl/original/FGDataWriter.h"
-#include "qrvl/original/HouseCard.h"
-#include "qrvl/original/PlayerJournal.h"
-#include "qrvl/original/QuorvelCard.h"
-#include "qrvl/original/ShareTheWealthCard.h"
+#include "qrvl/original/rules/CareerCard.h"
+#include "qrvl/original/rules/Event.h"
+#include "qrvl/original/framework/FGData.h"
+#include "qrvl/original/framework/FGDataReader.h"
+#include "qrvl/original/framework/FGDataWriter.h"
+#include "qrvl/original/rules/HouseCard.h"
+#include "qrvl/original/rules/PlayerJournal.h"
+#include "qrvl/original/rules/QuorvelCard.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 
 #include <gtest/gtest.h>
 

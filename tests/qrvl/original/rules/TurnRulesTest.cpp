@@ -2,7 +2,7 @@
 // stop space, and a computer player's investment.
 #include "RulesFixture.h"
 
-#include "qrvl/original/TurnRules.h"
+#include "qrvl/original/rules/TurnRules.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "guif/TextBox.h"
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/VfsMount.h"
-#include "qrvl/menu/ScreenControls.h"
+#include "qrvl/menu/screens/ScreenControls.h"
 
 #include <gtest/gtest.h>
 

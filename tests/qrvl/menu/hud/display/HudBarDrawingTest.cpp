@@ -3,8 +3,8 @@
 // and at the large size, centred on a 1920 by 1080 screen.
 #include "tests/support/DrawnScreen.h"
 
-#include "qrvl/menu/HudSlide.h"
-#include "qrvl/menu/TransferFlight.h"
+#include "qrvl/menu/hud/HudSlide.h"
+#include "qrvl/menu/hud/TransferFlight.h"
 
 #include "guif/Control.h"
 #include "norv/vfs/Vfs.h"

@@ -5,14 +5,14 @@
 // draw no blob.
 #include "tests/support/DrawnScreen.h"
 
-#include "qrvl/menu/CGuifMap.h"
-#include "qrvl/menu/ResManager.h"
-#include "qrvl/original/BoardPresenter.h"
-#include "qrvl/original/HeadlessGame.h"
-#include "qrvl/original/InstantChoices.h"
-#include "qrvl/original/phone/CCarMotion.h"
-#include "qrvl/original/phone/CEnt.h"
-#include "qrvl/original/phone/CEntImpl.h"
+#include "qrvl/menu/hud/CGuifMap.h"
+#include "qrvl/menu/screens/ResManager.h"
+#include "qrvl/original/rules/BoardPresenter.h"
+#include "qrvl/original/game/HeadlessGame.h"
+#include "qrvl/original/rules/InstantChoices.h"
+#include "qrvl/original/phone/world/CCarMotion.h"
+#include "qrvl/original/phone/world/CEnt.h"
+#include "qrvl/original/phone/world/CEntImpl.h"
 
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/VfsMount.h"

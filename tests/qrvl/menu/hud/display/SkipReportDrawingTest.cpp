@@ -4,9 +4,9 @@
 #include "tests/support/DrawnScreen.h"
 
 #include "guif/TextBox.h"
-#include "qrvl/menu/CGuifPageSkipReport.h"
-#include "qrvl/menu/ResManager.h"
-#include "qrvl/original/phone/CSkipManager.h"
+#include "qrvl/menu/hud/CGuifPageSkipReport.h"
+#include "qrvl/menu/screens/ResManager.h"
+#include "qrvl/original/phone/world/CSkipManager.h"
 
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/VfsMount.h"

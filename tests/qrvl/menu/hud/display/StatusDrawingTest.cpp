@@ -3,7 +3,7 @@
 #include "tests/support/DrawnScreen.h"
 
 #include "guif/Control.h"
-#include "qrvl/menu/ScreenControls.h"
+#include "qrvl/menu/screens/ScreenControls.h"
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/VfsMount.h"
 
