@@ -12,7 +12,6 @@
 #include "qrvl/original/HudPages.h"
 #include "qrvl/original/Player.h"
 #include "qrvl/original/QuorvelEngine.h"
-#include "qrvl/original/RulesEngine.h"
 #include "qrvl/original/SaveGame.h"
 #include "qrvl/original/phone/CLocalise.h"
 #include "qrvl/original/phone/CSkipManager.h"

@@ -129,8 +129,8 @@ protected:
     BoardPresenter& presenter() override;
     std::string text(const char* id, const char* arg0 = nullptr, const char* arg1 = nullptr) const override;
     std::string moneyText(int amount) const override;
-    void showInfo(const std::string& text, int ms) override;
-    void setHudMessage(const std::string& text) override;
+    void showInfo(const std::string& message, int ms) override;
+    void setHudMessage(const std::string& message) override;
     void hideShown(unsigned parts) override;
     void showTurnOf(Player* player) override;
     void showRouteChosen(Player* player) override;
