@@ -7,6 +7,8 @@
 #include "qrvl/original/rules/InstantChoices.h"
 #include "qrvl/original/rules/QuorvelCard.h"
 #include "qrvl/original/rules/RulesEngine.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
+#include "qrvl/original/game/TurnMachine.h"
 #include "qrvl/original/rules/TurnRules.h"
 
 #include <algorithm>
@@ -25,9 +27,35 @@ const int kColours[] = {3, 2, 0, 1, 4, 5};
 
 } // namespace
 
+// The in-game mode's turn machine with nothing shown: a person's choice of
+// college or a career is answered at once, and what the machine finds
+// impossible is a fault of the game.
+class HeadlessGame::Machine : public TurnMachine {
+public:
+    Machine(HeadlessGame& game, int count)
+        : game(game)
+    {
+        numPlayers = count;
+    }
+
+protected:
+    void askRoute(Player* player) override { game.answers.pushChoosePath(player); }
+    void reportFatal(const char* message) override
+    {
+        TurnMachine::reportFatal(message);
+        game.fault(message);
+    }
+
+private:
+    HeadlessGame& game;
+};
+
 HeadlessGame::HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presenter, InstantChoices& screens,
                            int stepMs)
-    : count(numPlayers)
+    : machine(std::make_unique<Machine>(*this, numPlayers))
+    , order(machine->playerOrder())
+    , investmentOwners(machine->investmentOwnerTable())
+    , count(numPlayers)
     , shown(presenter)
     , answers(screens)
     , stepMs(stepMs)
@@ -37,9 +65,10 @@ HeadlessGame::HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presen
     collegeCareers.init();
     tiles.init();
     shareTheWealth.init();
-    std::fill(investmentOwners, investmentOwners + TurnRules::kInvestments, TurnRules::kNoOwner);
+    TurnMachine::Table table;
     for (int i = 0; i < Board::kMaxPlayers; ++i) {
         order[i] = &players[i];
+        table.cars[i] = &cars[i];
         players[i].init(kColours[i], kNames[i], i % 2, true, false, &cars[i], i);
         players[i].setPassNPlayId(i);
         players[i].CreateJournal();
@@ -48,11 +77,22 @@ HeadlessGame::HeadlessGame(int numPlayers, unsigned seed, BoardPresenter& presen
     if (!board->init(order, &tiles, &careers, &collegeCareers, &shareTheWealth, numPlayers, &presenter, &screens))
         fault("the board could not be read");
     board->setNumPlayers(numPlayers);
+    table.board = board.get();
+    table.careers = &careers;
+    table.collegeCareers = &collegeCareers;
+    table.screens = &screens;
+    table.presenter = &presenter;
+    machine->setTable(table);
 }
 
 HeadlessGame::~HeadlessGame()
 {
     board.reset();
+}
+
+TurnMachine& HeadlessGame::turn()
+{
+    return *machine;
 }
 
 void HeadlessGame::fault(std::string what)
@@ -87,11 +127,18 @@ void HeadlessGame::step()
     RulesEngine& engine = RulesEngine::get();
     engine.advance(stepMs);
     turnMs += static_cast<unsigned>(stepMs);
-    for (int i = 0; i < count; ++i)
-        cars[i].Tick(stepMs);
-    board->tick();
-    if (answers.takePending())
-        board->activate();
+    if (machine->getCurrState() == TurnMachine::NewGame) {
+        machine->tickTable(stepMs);
+    } else {
+        machine->tickTurn(stepMs);
+        Player* player = machine->getPlayer(machine->getCurrentPlayerIndex());
+        if (machine->getCurrState() == TurnMachine::Wheel && player && !player->isComputer())
+            machine->spinAtRandomWhenReady();
+    }
+    // A screen answers before the game ticks again, and an answer may bring
+    // the next screen at once, as on the in-game mode's stack.
+    while (answers.takePending())
+        machine->screenAnswered(engine.lastChoice);
     int const state = board->getState();
     if (state != watchedState) {
         watchedState = state;
@@ -138,54 +185,18 @@ int HeadlessGame::retirementWorth(const Player* player) const
 
 void HeadlessGame::playTurn(int seat)
 {
-    board->setCurrPlayer(seat);
-    Player* player = &players[seat];
-    TurnRules::Memory memory;
-    // After a payment the turn goes on as after a move that came to rest.
-    auto spinAgainOrEnd = [&]() {
-        if (!TurnRules::MovesAgain(*player))
-            return false;
-        startSpin();
-        return true;
-    };
+    if (machine->getCurrState() == TurnMachine::NewGame || machine->getCurrentPlayerIndex() != seat)
+        machine->startTurnOf(seat, !cars[seat].isPlaced());
+    int const passed = machine->getTurnsPassed();
     turnMs = 0;
-    startSpin();
-    while (turnMs < kMaxTurnMs) {
-        int const state = runBoard();
-        switch (TurnRules::AfterMove(state, *player, memory)) {
-        case TurnRules::Step::EndTurn:
-            return;
-        case TurnRules::Step::SpinAgain:
-        case TurnRules::Step::SpinToWin:
-        case TurnRules::Step::WeddingSpin:
-        case TurnRules::Step::PensionSpin:
-            startSpin();
-            break;
-        case TurnRules::Step::LostJob:
-            TurnRules::TakeNewCareer(*player, careers);
-            player->loseJob(&careers, &collegeCareers);
-            return;
-        case TurnRules::Step::WeddingGifts:
-            if (int gift = TurnRules::WeddingGift(board->getSpinnerValue()); gift > 0)
-                shown.enterMoneyTransferWithAllPlayers(gift, false);
-            while (!board->doneSpinningForGifts() && turnMs < kMaxTurnMs)
-                runBoard();
-            if (turnMs < kMaxTurnMs && !spinAgainOrEnd())
-                return;
-            break;
-        case TurnRules::Step::Pension:
-            player->transactCash(TurnRules::Pension(board->getSpinnerValue()));
-            board->doneSpinningForPension();
-            if (!spinAgainOrEnd())
-                return;
-            break;
-        case TurnRules::Step::SpinForFirst:
-        case TurnRules::Step::Wait:
-            fault("unexpected board state " + std::to_string(state));
+    while (machine->getTurnsPassed() == passed && machine->getCurrState() != TurnMachine::GameOver) {
+        if (turnMs >= kMaxTurnMs || !faultList.empty()) {
+            if (faultList.empty())
+                fault("a turn that never ends; state " + std::to_string(machine->getCurrState()));
             return;
         }
+        step();
     }
-    fault("a turn that never ends");
 }
 
 void HeadlessGame::save(FGDataWriter* writer)
@@ -204,7 +215,14 @@ bool HeadlessGame::load(FGDataReader* reader)
     bool ok = careers.load(reader) && collegeCareers.load(reader) && tiles.load(reader) && shareTheWealth.load(reader);
     for (int i = 0; ok && i < count; ++i)
         ok = players[i].load(reader, &cars[i]);
-    return ok && board->load(reader);
+    if (!ok || !board->load(reader))
+        return false;
+    int seat = 0;
+    while (seat < count && cars[seat].isPlaced())
+        ++seat;
+    bool const firstRound = seat < count;
+    machine->startTurnOf(firstRound ? seat : 0, firstRound);
+    return true;
 }
 
 int HeadlessGame::playToEnd(int maxTurns)
@@ -215,15 +233,19 @@ int HeadlessGame::playToEnd(int maxTurns)
 
 void HeadlessGame::startGame()
 {
-    // Every other player takes college, the rest a career.
+    // The computers' cards come first, as the in-game set-up deals them
+    // before a person picks one (the default pick: the top card).
     for (int seat = 0; seat < count; ++seat) {
-        board->setCurrPlayer(seat);
-        bool college = seat % 2 == 0;
-        if (!college)
-            players[seat].takeJob(static_cast<CareerCard*>(careers.drawOne(true)), false);
-        board->placeCarForStart(&cars[seat], college);
-        runBoard();
+        if (players[seat].isComputer())
+            TurnRules::DealComputerShareCards(players[seat], shareTheWealth);
     }
+    for (int seat = 0; seat < count; ++seat) {
+        if (players[seat].isComputer())
+            continue;
+        if (auto* card = static_cast<ShareTheWealthCard*>(shareTheWealth.drawOne(true)))
+            players[seat].addShareTheWealth(card);
+    }
+    machine->startTurnOf(0, true);
 }
 
 bool HeadlessGame::allRetired() const
@@ -240,17 +262,7 @@ int HeadlessGame::playTurns(int maxTurns)
     for (; turns < maxTurns && faultList.empty(); ++turns) {
         if (allRetired())
             break;
-        int seat = turns % count;
-        Player& player = players[seat];
-        // Past the first round a computer player may buy an investment as its turn comes.
-        if (turns >= count && player.isComputer() && !player.isRetired() && player.willBuyInvestment())
-            TurnRules::BuyComputerInvestment(player, investmentOwners);
-        if (player.getLoseNextTurn()) {
-            player.setLoseNextTurn(false);
-            continue;
-        }
-        // A retired player still spins, for everyone's investments.
-        playTurn(seat);
+        playTurn(machine->getCurrentPlayerIndex());
         if (afterTurn)
             afterTurn(*this, afterTurnUser);
     }

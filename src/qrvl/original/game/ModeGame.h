@@ -1,13 +1,14 @@
-// The mode that runs a game from its set-up to its end: whose turn it is,
-// the spin, the board's move and rules, the first-round college-or-career
-// choice, lost jobs, wedding gifts and pensions, computer players'
-// investments, ranking, saving after every turn and the end of the game.
-// Pass-and-play and party games are subclasses.
+// The mode that runs a game from its set-up to its end: the turn machine
+// (whose turn it is, the spin, the board's move and rules, the first-round
+// college-or-career choice, lost jobs, wedding gifts and pensions, computer
+// players' investments, ranking) shown on the HUD and the 3D board, with the
+// set-up, the spin for first, the tutorials, looking round, saving after
+// every turn and the end of the game around it. Pass-and-play and party
+// games are subclasses.
 #pragma once
 
-#include "qrvl/original/framework/FGTimer.h"
 #include "qrvl/original/framework/QuorvelMode.h"
-#include "qrvl/original/rules/TurnRules.h"
+#include "qrvl/original/game/TurnMachine.h"
 
 #include <memory>
 #include <string>
@@ -26,11 +27,8 @@ class QuorvelEngine;
 class SaveGame;
 class ShareTheWealthCardPile;
 
-class ModeGame : public QuorvelMode {
+class ModeGame : public QuorvelMode, public TurnMachine {
 public:
-    static constexpr int kMaxPlayers = 6;
-    static constexpr int kInvestments = TurnRules::kInvestments;
-    static constexpr int kNoOwner = TurnRules::kNoOwner;
     static constexpr int kNameBytes = 8;
     // How the status screen opens, and why an investment may not be bought.
     static constexpr int kStatusOnInvestment = 1;
@@ -38,46 +36,6 @@ public:
     static constexpr int kInvestAllowed = 0;
     static constexpr int kInvestAfterTurnOrder = 1;
     static constexpr int kInvestOnOwnTurnOnly = 2;
-
-    // Turn states; their numbers are written into saved games.
-    enum State {
-        FreeLook = 0,
-        Spinning = 1,
-        ChooseRoute = 2,
-        DrawCareer = 3,
-        NewGame = 4,
-        MoveDone = 5,
-        LostJob = 6,
-        ComputerSpin = 7,
-        ComputerCollege = 8,
-        ComputerCareer = 9,
-        ComputerInvest = 11,
-        SpinForFirst = 12,
-        GameOver = 13,
-        LoseTurn = 14,
-        HandOver = 15,
-        ShowEvents = 16,
-        Quitting = 17,
-        ChoiceCancelled = 18,
-        Resume = 19,
-        Wheel = 20,
-        FirstCareer = 21,
-        PlayersChosen = 22,
-        AfterCareer = 23,
-        InitialShareCards = 24,
-        CollegeRoute = 25,
-        WeddingGifts = 26,
-        Pension = 27,
-        Map = 28,
-        TimedWait = 29,
-        Tutorial = 30,
-        ShareTutorial = 31,
-        FirstSpinTutorial = 32,
-        FirstActionTutorial = 33,
-        SkipReport = 34,
-        ChooseShareCards = 35,
-        TurnStart = 36,
-    };
 
     // Buttons that reach the mode.
     enum Button {
@@ -120,27 +78,16 @@ public:
     // The zoom keys: `step` seconds of zooming, in (+1) or out (-1).
     void Zoom(float step, int direction);
 
-    // The turn.
-    void setCurrState(int newState);
-    int getCurrState() const { return state; }
-    virtual void announceCurrPlayer(bool special, bool wedding, bool pension);
-    virtual void announceCurrPlayer(bool special) { announceCurrPlayer(special, false, false); }
-    void announceCurrPlayer(bool special, bool wedding) { announceCurrPlayer(special, wedding, false); }
+    // The spin for first and what the HUD shows of it.
     virtual void announceCurrRoller();
     // The status screen of the player whose turn it is (or who spins for first).
     void enterStatusScreen(int mode);
     void enterPlayerOverview();
     // The world and the sounds wait while a screen is looked at over the game.
     void pauseForScreen();
-    virtual void nextPlayer();
-    virtual void doNextPlayer();
-    virtual void doLoseTurn();
-    virtual void doSpinForFirstStuff();
-    virtual void PNPNextPlayer() {}
+    void doSpinForFirstStuff() override;
     virtual void SetEmergencySpinnerTitle();
-    void rankPlayers();
-    void newCareer();
-    void saveGame();
+    void saveGame() override;
     void flushSave();
     // The pause button is offered unless a popup or the events wait.
     void setSoftkeys();
@@ -149,12 +96,6 @@ public:
     virtual Player* getPlayerForStatus() const;
     Hud* getHud() const { return hud.get(); }
     Board* getBoard() const { return board.get(); }
-    Player* getPlayer(int i) const { return i >= 0 && i < kMaxPlayers ? players[i] : nullptr; }
-    int getNumPlayers() const { return numPlayers; }
-    int getCurrentPlayerIndex() const { return currentPlayer; }
-    bool isFirstRound() const { return firstRound; }
-    bool isSpinningForFirst() const { return spinningForFirst; }
-    int getInvestmentOwner(int index) const { return investmentOwners[index]; }
     int getHumanIndex() const { return humanIndex; }
 
 protected:
@@ -177,75 +118,66 @@ protected:
     void showInitialSTWCards();
     void setCarAndPortrait(Player* player, int colour, int character, const char* name);
     void configureHudOverlay();
-    void centreOnSpinner();
-    Player* currentPlayerObject() const { return players[currentPlayer]; }
-    Player* spinningPlayer() const;
-    bool allRetired() const;
+    // The machine's table: the board, the cars, the career piles, the screens.
+    void setTableFromGame();
 
     // Popups and texts.
-    void showInfo(const std::string& text, int ms);
     void showPopup(const char* textId);
     void hidePopup();
-    void setHudMessage(const std::string& text);
-    static std::string text(const char* id);
-    static std::string text(const char* id, const char* arg0, const char* arg1 = nullptr);
+
+    // The turn shown on the HUD, the 3D board and the skip report.
+    BoardPresenter& presenter() override;
+    std::string text(const char* id, const char* arg0 = nullptr, const char* arg1 = nullptr) const override;
+    std::string moneyText(int amount) const override;
+    void showInfo(const std::string& message, int ms) override;
+    void setHudMessage(const std::string& message) override;
+    void hideShown(unsigned parts) override;
+    void showTurnOf(Player* player) override;
+    void showRouteChosen(Player* player) override;
+    void showCorrectAIOverlay() override;
+    void enableHudBar() override;
+    void hudBarsOff() override;
+    void stateEntered(int newState) override;
+    bool shownSettled() override;
+    void tickShown(int ms) override;
+    void askRoute(Player* player) override;
+    bool skipReportWaits() override;
+    void endSkipping() override;
+    void gameEnded() override;
+    // The mode's own states: set-up, tutorials, looking round and the map.
+    void runStep() override;
+    void activateState(int choice) override;
 
     QuorvelEngine* engine = nullptr;
     GameScreens* screens = nullptr;
     std::unique_ptr<Car> cars[kMaxPlayers];
     std::unique_ptr<Board> board;
     std::unique_ptr<Hud> hud;
-    Player* players[kMaxPlayers] = {};
     Player* seats[kMaxPlayers] = {};
-    int numPlayers = 0;
     std::unique_ptr<CareerCardPile> careerPile;
     std::unique_ptr<CollegeCareerCardPile> collegePile;
     std::unique_ptr<QuorvelCardPile> tilePile;
     std::unique_ptr<ShareTheWealthCardPile> shareTheWealthPile;
-    int state = NewGame;
-    int currentPlayer = 0;
-    bool firstRound = true;
-    int investmentOwners[kInvestments] = {};
     int humanIndex = 0;
     int humanColour = 0;
     int spinForFirstValues[kMaxPlayers] = {};
-    int roller = 0;
     int spinForFirstCount = 0;
-    bool spinningForFirst = false;
     bool pausePending = false;
     bool fastForwardComputers = false;
-    FGTimer waitTimer;
     std::unique_ptr<SaveGame> saveGameFile;
     bool justLoaded = false;
-    bool passAndPlay = false;
     bool hideArrowNextTick = false;
-    TurnRules::Memory turnMemory;
-    int stateAfterWait = FreeLook;
-    bool firstActionTutorialPending = false;
     int computerToggleCooldown = 0;
     bool popupActive = false;
-    bool wheelTurning = false;
     char nameBuffer[kNameBytes] = {};
 
 private:
-    // One state's step, run once the waits are over.
-    void runStep();
-    bool tickWaiting();
-    void afterMove();
-    void weddingGifts();
-    void pension();
-    void lostJob();
-    void chooseRoute();
-    void activateState();
     void afterSetUp();
-    void buyComputerInvestment();
-    void showCorrectAIOverlay();
     // The report of the computers' skipped turns, when one waits; the
     // person's turn follows it.
     void enterSkipReport();
     void leaveSkipReport(int button);
     void startPersonsTurn();
-    void spinAtRandom();
     // Leaves looking round for the wheel once the camera has arrived where
     // it was going, when the person asked for the wheel.
     void returnToWheelWhenArrived();

@@ -96,6 +96,7 @@ void ModeGame::buttonSelected(CGuiFrameTouchButton* button)
         CSkipManager::GetSkipManager().SetSkipping(false);
         pausePending = true;
         engine->megaPause();
+        waitTimer.pause();
         HudPages::Get().HideHud();
         screens->pushPause(getPlayerForStatus(), hud.get());
         engine->setRenderWorld(true);
@@ -151,8 +152,7 @@ void ModeGame::keyPressed(int key)
         return;
     }
     if (state == Wheel && key == Norv::KEY_SPACE) {
-        if (screens->presenter().destinationReached() && tickWaiting())
-            spinAtRandom();
+        spinAtRandomWhenReady();
         return;
     }
     if (state == FreeLook) {
@@ -338,6 +338,7 @@ void ModeGame::pauseForScreen()
 {
     pausePending = true;
     engine->megaPause();
+    waitTimer.pause();
     HudPages::Get().HideHud();
     engine->setWorldPaused(true);
 }

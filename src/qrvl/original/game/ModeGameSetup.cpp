@@ -19,8 +19,8 @@
 #include "qrvl/original/rules/QuorvelCardPile.h"
 #include "qrvl/original/framework/QuorvelEngine.h"
 #include "qrvl/original/rules/SaveGame.h"
-#include "qrvl/original/rules/ShareTheWealthCard.h"
 #include "qrvl/original/rules/ShareTheWealthCardPile.h"
+#include "qrvl/original/rules/TurnRules.h"
 #include "qrvl/original/phone/world/CSkipManager.h"
 #include "qrvl/original/phone/world/WorldHooks.h"
 #include "qrvl/port/SoundManager.h"
@@ -43,8 +43,6 @@ constexpr int kDefaultNumPlayers = 4;
 
 constexpr int kColours = 6;
 using PlayerEnums::kCharacters;
-// Share the Wealth cards a computer player holds from the start.
-constexpr int kInitialComputerShareCards = 3;
 // The lowest spin for first, below every number of the wheel.
 constexpr int kBelowEverySpin = -10;
 constexpr int kLastState = ModeGame::TurnStart;
@@ -155,6 +153,7 @@ void ModeGame::newGame()
     numPlayers = kDefaultNumPlayers;
     // Every seat may play until the set-up says how many do.
     board = std::make_unique<Board>();
+    setTableFromGame();
     if (!board->init(players, tilePile.get(), careerPile.get(), collegePile.get(), shareTheWealthPile.get(),
                      kMaxPlayers, &screens->presenter(), screens)) {
         board.reset();
@@ -192,6 +191,7 @@ bool ModeGame::loadGame()
         setCarAndPortrait(players[i], players[i]->getColor(), players[i]->getCharacter(), players[i]->getName());
     }
     board = std::make_unique<Board>();
+    setTableFromGame();
     if (!board->init(players, tilePile.get(), careerPile.get(), collegePile.get(), shareTheWealthPile.get(),
                      numPlayers, &screens->presenter(), screens))
         return false;
@@ -267,6 +267,19 @@ void ModeGame::quit()
         flushSave();
     engine->getModeManager()->setMode(screens->createMainMenu());
     state = Quitting;
+}
+
+void ModeGame::setTableFromGame()
+{
+    Table played;
+    played.board = board.get();
+    for (int i = 0; i < kMaxPlayers; ++i)
+        played.cars[i] = cars[i].get();
+    played.careers = careerPile.get();
+    played.collegeCareers = collegePile.get();
+    played.screens = screens;
+    played.presenter = &screens->presenter();
+    setTable(played);
 }
 
 void ModeGame::configureHudOverlay()
@@ -379,12 +392,8 @@ void ModeGame::afterSetUp()
     person->setJournalFlags(person->getJournalFlags() | kJournalChosePath);
     setupPlayers(false);
     for (int i = 0; i < numPlayers; ++i) {
-        if (!players[i]->isComputer())
-            continue;
-        for (int n = 0; n < kInitialComputerShareCards; ++n) {
-            if (auto* card = static_cast<ShareTheWealthCard*>(shareTheWealthPile->drawOne(true)))
-                players[i]->addShareTheWealth(card);
-        }
+        if (players[i]->isComputer())
+            TurnRules::DealComputerShareCards(*players[i], *shareTheWealthPile);
     }
     bool tutorial = engine->isFirstRun() && !engine->isTutorialDone() && !passAndPlay;
     setCurrState(tutorial ? Tutorial : ChooseShareCards);
@@ -466,6 +475,5 @@ void ModeGame::preparePlayers()
     }
     board->setHumanIndex(humanIndex);
     configureHudOverlay();
-    board->setCurrPlayer(0);
-    setCurrState(ChooseRoute);
+    startTurnOf(0, true);
 }

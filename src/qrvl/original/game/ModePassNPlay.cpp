@@ -135,10 +135,7 @@ void ModePassNPlay::announceHandOver()
 void ModePassNPlay::nextPlayer()
 {
     hud->hideInfoPopupText();
-    if (++currentPlayer >= numPlayers) {
-        currentPlayer = 0;
-        firstRound = false;
-    }
+    passTurn();
     setCurrState(HandOver);
     announceHandOver();
     handOverPending = true;

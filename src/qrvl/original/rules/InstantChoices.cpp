@@ -78,3 +78,9 @@ void InstantChoices::pushSpin2Win(Player* player)
     player->setSpin2Win(numbers, 1, kSpinToWinWager);
     answer(0);
 }
+
+void InstantChoices::pushChoosePath(Player*)
+{
+    pushed.push_back("path");
+    answer(pathChoice);
+}

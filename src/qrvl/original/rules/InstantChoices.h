@@ -19,6 +19,8 @@ public:
     void pushRetire(Player* player, QuorvelCard**) override;
     void pushSpin2Win(Player* player) override;
     void pushShowShareTheWealth(ShareTheWealthCard*) override { answer(3); }
+    // The in-game mode's question to a person: college (0) or a career (1).
+    void pushChoosePath(Player*);
 
     // True once after a screen answered: the board is then activated.
     bool takePending();
@@ -26,6 +28,7 @@ public:
     std::vector<int> branchAnswers; // taken in order; 1 once they run out
     int yesNo = 0;
     int careerChoice = 0;
+    int pathChoice = 1;
     int playerChoice = -2;           // -2: the first other player
     std::vector<std::string> pushed; // what was pushed, by kind or title
 

@@ -13,11 +13,30 @@ void RuleTimer::start(int ms)
     duration = ms;
     startTime = engine.timeMs();
     running = true;
+    paused = false;
+}
+
+void RuleTimer::pause()
+{
+    if (!running || paused)
+        return;
+    pausedElapsed = elapsedTime();
+    paused = true;
+}
+
+void RuleTimer::resume()
+{
+    if (!paused)
+        return;
+    startTime = RulesEngine::get().timeMs() - static_cast<unsigned>(pausedElapsed);
+    paused = false;
 }
 
 int RuleTimer::elapsedTime() const
 {
-    return running ? static_cast<int>(RulesEngine::get().timeMs() - startTime) : 0;
+    if (!running)
+        return 0;
+    return paused ? pausedElapsed : static_cast<int>(RulesEngine::get().timeMs() - startTime);
 }
 
 int RuleTimer::remainingTime() const

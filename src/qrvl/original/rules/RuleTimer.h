@@ -1,10 +1,13 @@
 // A millisecond wait on the rules engine's clock; over once its time has
-// passed, or at once while the board's animations are skipped.
+// passed, or at once while the board's animations are skipped. A paused wait
+// keeps what it has left until it resumes.
 #pragma once
 
 class RuleTimer {
 public:
     void start(int ms);
+    void pause();
+    void resume();
     bool isOver() const;
     int remainingTime() const;
     int elapsedTime() const;
@@ -12,5 +15,7 @@ public:
 private:
     unsigned startTime = 0;
     int duration = 0;
+    int pausedElapsed = 0;
     bool running = false;
+    bool paused = false;
 };

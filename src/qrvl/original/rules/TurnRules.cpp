@@ -9,6 +9,7 @@
 #include "qrvl/original/rules/Player.h"
 #include "qrvl/original/rules/RulesEngine.h"
 #include "qrvl/original/rules/QuorvelCard.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 
 namespace TurnRules {
 
@@ -21,6 +22,7 @@ constexpr int kPensionPerNumber = 10000;
 // A computer player buys one of the first nine numbers, at this price.
 constexpr int kComputerInvestments = 9;
 constexpr int kInvestmentPrice = 10000;
+constexpr int kComputerShareCards = 3;
 } // namespace
 
 Step AfterMove(int boardState, const Player& player, Memory& memory)
@@ -86,6 +88,14 @@ int BuyComputerInvestment(Player& player, int owners[kInvestments])
     player.transactCash(-kInvestmentPrice);
     owners[index] = player.getColor();
     return index;
+}
+
+void DealComputerShareCards(Player& player, CardPile& pile)
+{
+    for (int n = 0; n < kComputerShareCards; ++n) {
+        if (auto* card = static_cast<ShareTheWealthCard*>(pile.drawOne(true)))
+            player.addShareTheWealth(card);
+    }
 }
 
 int RetirementWorth(const Player& player, bool withTiles)

@@ -1,8 +1,8 @@
 // The turn as the in-game mode and games played without screens both play
 // it: what the player does once the board has come to rest, whether a move
 // gives another spin, what a wedding gift and a pension are worth, the
-// career a player takes after losing a job, a computer player's investment,
-// and what a player retires with.
+// career a player takes after losing a job, a computer player's investment
+// and Share the Wealth cards, and what a player retires with.
 #pragma once
 
 class CardPile;
@@ -56,6 +56,9 @@ CareerCard* TakeNewCareer(Player& player, CardPile& careers);
 // nine, and pays for it; `owners` gives each number's owner by colour.
 // Returns the index bought, or -1 when every number is held.
 int BuyComputerInvestment(Player& player, int owners[kInvestments]);
+// A computer player holds three Share the Wealth cards from the pile from
+// the start of the game (fewer when the pile runs out).
+void DealComputerShareCards(Player& player, CardPile& pile);
 // Cash, 10000 a child, the house at the price paid, less 25000 a loan;
 // with the tiles' values when `withTiles` is set.
 int RetirementWorth(const Player& player, bool withTiles);

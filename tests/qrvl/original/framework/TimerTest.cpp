@@ -161,6 +161,27 @@ TEST_F(TimerTest, TheRulesWaitsFollowTheClockSpeedAndTheSkip)
     RulesEngine::install(nullptr);
 }
 
+// The turn's waits hold while the game is paused under a screen: what is
+// left of them runs once it resumes.
+TEST_F(TimerTest, APausedRulesWaitKeepsWhatItHasLeft)
+{
+    RulesEngine rules;
+    RulesEngine::install(&rules);
+    RuleTimer wait;
+    wait.start(1000);
+    rules.advance(400);
+    wait.pause();
+    rules.advance(5000);
+    EXPECT_FALSE(wait.isOver());
+    EXPECT_EQ(wait.remainingTime(), 600);
+    wait.resume();
+    rules.advance(600);
+    EXPECT_FALSE(wait.isOver());
+    rules.advance(1);
+    EXPECT_TRUE(wait.isOver());
+    RulesEngine::install(nullptr);
+}
+
 TEST_F(TimerTest, ASuperTimerCarriesTheElapsedTimeOver)
 {
     FGTimer outer;

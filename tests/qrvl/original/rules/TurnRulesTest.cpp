@@ -1,7 +1,10 @@
 // The turn's steps once the board has come to rest, another spin after a
-// stop space, and a computer player's investment.
+// stop space, a computer player's investment, and games without screens
+// taking the in-game mode's own turn.
 #include "RulesFixture.h"
 
+#include "qrvl/original/rules/ShareTheWealthCard.h"
+#include "qrvl/original/game/TurnMachine.h"
 #include "qrvl/original/rules/TurnRules.h"
 
 #include <gtest/gtest.h>
@@ -105,4 +108,47 @@ TEST(TurnRules, WholeGamesWithoutScreensBuyInvestmentsAsTheGameDoes)
         }
     }
     EXPECT_GT(held, 0);
+}
+
+namespace {
+
+int payCards(const Player& player)
+{
+    int count = 0;
+    for (const Card* card = player.getShareTheWealthCards(); card; card = card->next)
+        count += card->id == ShareTheWealthCard::kSharePay;
+    return count;
+}
+
+} // namespace
+
+// The turn the simulator plays is the in-game mode's: a computer student
+// holding a pay card from the set-up plays it against the tuition, and its
+// first spin waits until the board is done with it.
+TEST(TurnRules, AComputerStudentWithoutScreensPlaysItsPayCardAtTheTuition)
+{
+    int studentsWithACard = 0;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        RulesFixture game(4, seed);
+        game.startGame();
+        TurnMachine& turn = game.turn();
+        int student = -1;
+        int cardsBefore = 0;
+        for (int i = 0; i < 20000 && turn.isFirstRound(); ++i) {
+            game.step();
+            int const seat = turn.getCurrentPlayerIndex();
+            if (student < 0 && turn.getCurrState() == TurnMachine::ComputerCollege) {
+                student = seat;
+                cardsBefore = payCards(game.players[seat]);
+            } else if (student == seat && turn.getCurrState() == TurnMachine::Spinning) {
+                if (cardsBefore > 0) {
+                    ++studentsWithACard;
+                    EXPECT_EQ(cardsBefore - 1, payCards(game.players[seat])) << "seed " << seed;
+                }
+                break;
+            }
+        }
+        EXPECT_GE(student, 0) << "seed " << seed << ": nobody went to college";
+    }
+    EXPECT_GT(studentsWithACard, 0);
 }
