@@ -9,6 +9,10 @@
  * this budget references stay as written. */
 #define EZXML_MAX_EXPANSION ((size_t)8 << 20)
 
+/* Elements nested deeper than this make the document an error: far deeper
+ * than any document the game reads, and shallow enough for the walks over
+ * the tree that recurse. */
+#define EZXML_MAX_DEPTH 256
 #define EZXML_WS "\t\r\n "
 #define EZXML_ERRLEN 128
 

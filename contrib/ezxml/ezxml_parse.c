@@ -152,6 +152,10 @@ static char* start_tag(parser* p, char* name)
         ezxml_set_error(p->root, name - 1, "markup outside of root element");
         return NULL;
     }
+    if (p->depth >= EZXML_MAX_DEPTH) {
+        ezxml_set_error(p->root, name - 1, "elements nested deeper than %d levels", EZXML_MAX_DEPTH);
+        return NULL;
+    }
     char* name_end = name + strcspn(name, EZXML_WS "/>");
     char* s = name_end;
     pending_attr* pending = NULL;

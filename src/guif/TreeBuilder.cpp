@@ -13,12 +13,25 @@
 #include "guif/TextLine.h"
 #include "guif/TransformedSprite.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace Guif {
 
 template <class T>
 Node<T>* TreeBuilder<T>::BuildNode(Norv::XmlIt const& element, Node<T>* parent)
+{
+    return BuildNode(element, parent, 0);
+}
+
+template <class T>
+void TreeBuilder<T>::BuildChildNodes(Norv::XmlIt const& element, Node<T>* node)
+{
+    BuildChildNodes(element, node, 0);
+}
+
+template <class T>
+Node<T>* TreeBuilder<T>::BuildNode(Norv::XmlIt const& element, Node<T>* parent, int depth)
 {
     char const* elementName = element.GetName();
     if (!elementName || std::strcmp(elementName, "item") != 0)
@@ -35,18 +48,22 @@ Node<T>* TreeBuilder<T>::BuildNode(Norv::XmlIt const& element, Node<T>* parent)
     }
     if (parent)
         parent->AppendChild(node);
-    BuildChildNodes(element, node);
+    BuildChildNodes(element, node, depth);
     return node;
 }
 
 template <class T>
-void TreeBuilder<T>::BuildChildNodes(Norv::XmlIt const& element, Node<T>* node)
+void TreeBuilder<T>::BuildChildNodes(Norv::XmlIt const& element, Node<T>* node, int depth)
 {
     Norv::XmlIt const children(element, "children");
     if (!children)
         return;
+    if (depth + 1 >= kMaxDepth) {
+        std::fprintf(stderr, "Guif: items nested deeper than %d levels are left out\n", kMaxDepth);
+        return;
+    }
     for (Norv::XmlIt child(children, nullptr); child; ++child)
-        BuildNode(child, node);
+        BuildNode(child, node, depth + 1);
 }
 
 // Without "type" an item is a plain control.

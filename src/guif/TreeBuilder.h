@@ -22,6 +22,11 @@ public:
     {
     }
 
+    // Items nested deeper than this are not built: no screen needs a tenth
+    // of it, and every level costs a frame of recursion here and in each
+    // walk of the tree.
+    static constexpr int kMaxDepth = 64;
+
     // Builds the node of an "item" element and its subtree, appended to the
     // parent when one is given; null for another element or an unknown type.
     Node<T>* BuildNode(Norv::XmlIt const& element, Node<T>* parent);
@@ -32,6 +37,10 @@ public:
     bool Create(char const* type, Norv::XmlIt const& element, T** item);
 
 private:
+    // `depth` counts the item levels above the element's own.
+    Node<T>* BuildNode(Norv::XmlIt const& element, Node<T>* parent, int depth);
+    void BuildChildNodes(Norv::XmlIt const& element, Node<T>* node, int depth);
+
     DocumentCache* cache;
     OverrideMap const* overrides;
     Screen* screen;

@@ -3,6 +3,7 @@
 #include "tests/support/GuifFixture.h"
 
 #include "guif/Rectangle.h"
+#include "guif/TreeBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -149,3 +150,21 @@ TEST_F(TreeBuilding, GraphicFileRootNamesItsNode)
 }
 
 } // namespace
+
+TEST_F(TreeBuilding, ItemsNestedTooDeeplyAreLeftOut)
+{
+    int const levels = 100;
+    std::string text = "<screen>";
+    for (int i = 0; i < levels; ++i)
+        text += "<item name='deep" + std::to_string(i) + "'><children>";
+    for (int i = 0; i < levels; ++i)
+        text += "</children></item>";
+    Write("deep.xml", text + "</screen>");
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(Run("screen:GetControl('root'):InsertFromXml('deep.xml')"), "");
+    std::string const reported = testing::internal::GetCapturedStderr();
+    int const last = Guif::TreeBuilder<Control>::kMaxDepth - 1;
+    EXPECT_NE(Find(("deep" + std::to_string(last)).c_str()), nullptr);
+    EXPECT_EQ(Find(("deep" + std::to_string(last + 1)).c_str()), nullptr);
+    EXPECT_NE(reported.find("nested deeper than"), std::string::npos) << reported;
+}

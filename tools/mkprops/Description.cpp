@@ -285,9 +285,12 @@ bool Reader::Solid(std::vector<std::string> const& tokens, std::string& error)
     }
     if (params.count("uv")) {
         std::vector<float> const& r = params["uv"];
+        if (r.size() != 4) {
+            error = "uv needs four numbers: u0 v0 u1 v1";
+            return false;
+        }
         for (PropVertex& v : solid.vertices)
-            v.uv[0] = r[0] + (r.size() > 2 ? r[2] - r[0] : 1.0f) * v.uv[0],
-            v.uv[1] = r[1] + (r.size() > 3 ? r[3] - r[1] : 1.0f) * v.uv[1];
+            v.uv[0] = r[0] + (r[2] - r[0]) * v.uv[0], v.uv[1] = r[1] + (r[3] - r[1]) * v.uv[1];
     }
     bool const glow = params.count("glow") > 0;
     bool const textured = state.pictureOf.count(node.name) > 0;

@@ -3,6 +3,7 @@
 
 #include "norv/base/LuaHeap.h"
 #include "norv/base/LuaKeyTable.h"
+#include "norv/base/LuaWatchdog.h"
 #include "norv/vfs/Vfs.h"
 
 #include <algorithm>
@@ -52,10 +53,12 @@ int Require(lua_State* state)
 
 // Pushes the chunk of the script file, read from its precompiled twin when
 // there is one, or an error message; answers Lua's status. The chunk is
-// named after the script either way.
+// named after the script either way. Lua runs precompiled code without
+// checking it, so it is taken only from the game's own archives.
 int LoadChunk(lua_State* state, NarrowString const& name)
 {
-    SmartPtr<File> file(OpenFile((name + "c").c_str()));
+    SmartPtr<File> file(OpenArchivedFile((name + "c").c_str()));
+    bool const precompiled = static_cast<bool>(file);
     if (!file)
         file = OpenFile(name.c_str());
     if (!file) {
@@ -68,8 +71,17 @@ int LoadChunk(lua_State* state, NarrowString const& name)
         lua_pushfstring(state, "cannot read %s", name.c_str());
         return LUA_ERRFILE;
     }
+    if (!precompiled && length > 0 && text[0] == LUA_SIGNATURE[0]) {
+        lua_pushfstring(state, "%s is precompiled, and only the game's archives hold precompiled scripts",
+                        name.c_str());
+        return LUA_ERRSYNTAX;
+    }
     return luaL_loadbuffer(state, text.data(), text.size(), name.c_str());
 }
+
+// The base library's ways to compile text or read host files: scripts get
+// their code through the engine's require, from the game's own files only.
+char const* const unsafeBaseFunctions[] = {"dofile", "loadfile", "load", "loadstring"};
 
 // What every state made by the engine gives its scripts.
 int SetUpGlobals(lua_State* state)
@@ -100,6 +112,7 @@ Lua::Lua(unsigned int heapSize, void* heapBlock)
         return;
     }
     lua_atpanic(state, Panic);
+    LuaWatchdog::Watch(state);
     // Protected, so that running out of memory here cannot end the process.
     if (lua_cpcall(state, SetUpGlobals, nullptr) != 0) {
         std::fprintf(stderr, "Lua: cannot set up the script globals: %s\n", ErrorMessage());
@@ -141,6 +154,11 @@ void Lua::RegisterLibrary(LuaLibrary lib)
             lua_pop(state, 1);
         }
     }
+    if (lib == LibBase)
+        for (char const* name : unsafeBaseFunctions) {
+            lua_pushnil(state);
+            lua_setglobal(state, name);
+        }
 }
 
 void Lua::RegisterFunction(char const* name, lua_CFunction fn)
@@ -169,6 +187,7 @@ void Lua::Load(NarrowString const& name)
 {
     if (!HasStackRoom(name.c_str()))
         return;
+    LuaWatchdog::Entry running;
     if (LoadChunk(state, name) == 0 && lua_pcall(state, 0, LUA_MULTRET, 0) == 0)
         return;
     std::fprintf(stderr, "Fatal error reading file %s\n%s\n", name.c_str(), ErrorMessage());
@@ -176,6 +195,7 @@ void Lua::Load(NarrowString const& name)
 
 void Lua::Execute(char const* code)
 {
+    LuaWatchdog::Entry running;
     if (luaL_loadstring(state, code) != 0 || lua_pcall(state, 0, LUA_MULTRET, 0) != 0)
         lua_pop(state, 1);
 }
@@ -188,6 +208,7 @@ char const* Lua::Call(char const* function, int argumentCount, int resultCount)
     }
     lua_getglobal(state, function);
     lua_insert(state, -(argumentCount + 1));
+    LuaWatchdog::Entry running;
     if (lua_pcall(state, argumentCount, resultCount, 0) != 0)
         return ErrorMessage();
     return nullptr;

@@ -16,7 +16,8 @@ namespace Norv {
 class Lua : public RefCounter {
 public:
     // The standard libraries an owner may open; io, os and package are
-    // never offered to scripts.
+    // never offered to scripts, nor the base library's dofile, loadfile,
+    // load and loadstring.
     enum LuaLibrary {
         LibBase = 1, // with the coroutine functions
         LibTable = 2,
@@ -54,8 +55,9 @@ public:
     void* GetGlobalPointer(char const* name);
 
     // Runs the script file `name`, preferring its precompiled twin (the name
-    // with "c" appended), and keeps its results on the stack. On failure the
-    // error message is left there, unless the stack is already full.
+    // with "c" appended) from the pak archives, and keeps its results on the
+    // stack. On failure the error message is left there, unless the stack is
+    // already full. Every call into the scripts is watched (LuaWatchdog).
     void Load(NarrowString const& name);
     // Runs the text, keeping its results on the stack; an error is dropped.
     void Execute(char const* code);

@@ -11,6 +11,7 @@
 // pushed.
 #pragma once
 
+#include "norv/base/LuaWatchdog.h"
 #include "norv/base/core/WeakPtr.h"
 
 #include <lua.hpp>
@@ -125,6 +126,7 @@ public:
             return -1;
         }
         lua_insert(L, base);
+        LuaWatchdog::Entry running;
         int status = lua_pcall(L, argumentCount + 1, resultCount, errorHandler);
         if (status != 0) {
             char const* message = lua_tostring(L, -1);

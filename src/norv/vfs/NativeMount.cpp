@@ -5,6 +5,8 @@
 #include "norv/vfs/posix/UserDataFile.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace Norv {
 
@@ -12,6 +14,38 @@ NativeMount::NativeMount(PosixPath const& root, char const* mountPoint, int flag
     : VfsMount(mountPoint, flags)
     , root(root)
 {
+}
+
+void NativeMount::ServeOnly(std::set<NarrowString> names)
+{
+    served = std::move(names);
+    servesOnlyListed = true;
+}
+
+bool NativeMount::IsInsideRoot(char const* name)
+{
+    if (!name || name[0] == '/')
+        return false;
+    for (char const* part = name;; ++part) {
+        char const* end = std::strchr(part, '/');
+        size_t const length = end ? static_cast<size_t>(end - part) : std::strlen(part);
+        if (length == 2 && part[0] == '.' && part[1] == '.')
+            return false;
+        if (!end)
+            return true;
+        part = end;
+    }
+}
+
+bool NativeMount::Serves(char const* name) const
+{
+    if (!name)
+        return false;
+    if (!IsInsideRoot(name)) {
+        std::fprintf(stderr, "vfs: \"%s\" leads out of the folder \"%s\"; refused\n", name, root.c_str());
+        return false;
+    }
+    return !servesOnlyListed || served.count(name) != 0;
 }
 
 File* NativeMount::OpenFile(char const* name)
@@ -26,7 +60,7 @@ File* NativeMount::VfsCreateFile(char const* name)
 
 int NativeMount::ReplaceFile(char const* name, void const* bytes, int length)
 {
-    if (!name || (GetFlags() & ReadOnly))
+    if ((GetFlags() & ReadOnly) || !Serves(name))
         return kNotWritable;
     NarrowString const path = root + name;
     if (!(GetFlags() & UserFiles))
@@ -43,7 +77,7 @@ int NativeMount::ReplaceFile(char const* name, void const* bytes, int length)
 
 File* NativeMount::Open(char const* name, bool create)
 {
-    if (!name)
+    if (!Serves(name))
         return nullptr;
     NarrowString const path = root + name;
     PosixFile* file = (GetFlags() & UserFiles) ? static_cast<PosixFile*>(new UserDataFile) : new ResourceFile;

@@ -119,7 +119,12 @@ int PakMount::ReadAt(int64_t offset, void* buffer, int bytes)
     std::lock_guard<std::mutex> lock(mutex);
     if (offset < 0 || offset > INT_MAX || !container.Seek(static_cast<int>(offset), SeekableStream::FromStart))
         return 0;
-    return container.Read(buffer, bytes);
+    // Entries lie inside the stream, as the directory was checked: a short
+    // read is a block that did not decode.
+    int const got = container.Read(buffer, bytes);
+    if (got < bytes)
+        damaged = true;
+    return got;
 }
 
 void PakMount::StartReadAhead()

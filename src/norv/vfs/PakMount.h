@@ -7,6 +7,7 @@
 #include "norv/vfs/PosixPath.h"
 #include "norv/vfs/VfsMount.h"
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -50,6 +51,9 @@ public:
     void StopReadAhead();
 
     PosixPath const& GetPath() const { return path; }
+    // A read found a block of the archive that does not decode: the file on
+    // the disk is damaged, whatever its directory says.
+    bool IsDamaged() const { return damaged; }
 
 private:
     bool LoadDirectory(PosixPath const& path);
@@ -62,6 +66,7 @@ private:
     std::vector<char> names;
     std::mutex mutex;
     bool loaded = false;
+    std::atomic<bool> damaged{false};
 };
 
 // Keeps a mounted archive reading ahead while it lives; a null archive

@@ -122,6 +122,13 @@ File* OpenFile(char const* name)
     return Resolve<File*>(name, [](VfsMount& mount, char const* rest) { return mount.OpenFile(rest); });
 }
 
+File* OpenArchivedFile(char const* name)
+{
+    return Resolve<File*>(name, [](VfsMount& mount, char const* rest) {
+        return dynamic_cast<PakMount*>(&mount) ? mount.OpenFile(rest) : nullptr;
+    });
+}
+
 File* VfsCreateFile(char const* name)
 {
     return Resolve<File*>(name, [](VfsMount& mount, char const* rest) { return mount.VfsCreateFile(rest); });

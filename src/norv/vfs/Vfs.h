@@ -44,6 +44,10 @@ bool Umount(VfsMount* mount);
 // reading, or null when no mount has the name.
 File* OpenFile(char const* name);
 
+// The same, from the pak archives only: the game's own files, which no
+// folder a user may write to can stand in for.
+File* OpenArchivedFile(char const* name);
+
 // A new file opened for writing, or null when no mount can create it.
 File* VfsCreateFile(char const* name);
 

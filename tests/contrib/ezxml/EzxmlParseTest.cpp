@@ -256,7 +256,8 @@ TEST(EzxmlParse, HundredThousandSiblingsParseAndFree)
 
 TEST(EzxmlParse, DeepNestingParsesWritesAndFrees)
 {
-    constexpr int kDepth = 100000;
+    // As deep as the parser takes.
+    constexpr int kDepth = 256;
     std::string document;
     for (int i = 0; i < kDepth; ++i)
         document += "<n>";
@@ -316,3 +317,22 @@ TEST(EzxmlParse, EveryTruncationFailsCleanly)
 }
 
 } // namespace
+
+TEST(EzxmlParse, NestingIsBoundedAndADeeperDocumentIsRefusedAtOnce)
+{
+    auto nested = [](int levels) {
+        std::string text;
+        for (int i = 0; i < levels; ++i)
+            text += "<a>";
+        for (int i = 0; i < levels; ++i)
+            text += "</a>";
+        return text;
+    };
+    Doc deepest(nested(256));
+    EXPECT_EQ(deepest.Error(), "");
+    Doc deeper(nested(257));
+    EXPECT_EQ(deeper.Error(), "[error near line 1]: elements nested deeper than 256 levels");
+    // Forty thousand levels are turned away as quickly as the 257th.
+    Doc far(nested(40000));
+    EXPECT_EQ(far.Error(), "[error near line 1]: elements nested deeper than 256 levels");
+}

@@ -185,16 +185,23 @@ TEST_F(RegistryFile, MalformedFilesFailAndChangeNothing)
 
 TEST_F(RegistryFile, DeeplyNestedFilesAreReadToALimit)
 {
-    std::string text = "<registry><node name='/deep'>";
-    for (int i = 0; i < 5000; ++i)
-        text += "<node name='n'><key name='k' type='int'>1</key>";
-    for (int i = 0; i < 5000; ++i)
-        text += "</node>";
-    text += "</node></registry>";
-    folder.Write("Quorvel/registry.xml", text);
+    auto nested = [](int levels) {
+        std::string text = "<registry><node name='/deep'>";
+        for (int i = 0; i < levels; ++i)
+            text += "<node name='n'><key name='k' type='int'>1</key>";
+        for (int i = 0; i < levels; ++i)
+            text += "</node>";
+        return text + "</node></registry>";
+    };
+    // Deeper than the registry's paths, within what the XML reader takes.
+    folder.Write("Quorvel/registry.xml", nested(200));
     Registry registry;
     EXPECT_TRUE(registry.Load("registry.xml", false, ""));
     EXPECT_NE(registry.Save("/deep"), "");
+    // Deeper than that, the file is refused whole.
+    folder.Write("Quorvel/registry.xml", nested(5000));
+    Registry refused;
+    EXPECT_FALSE(refused.Load("registry.xml", false, ""));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // by field (raw blocks, raw table) so a test can make any field lie.
 #pragma once
 
+#include "tests/support/PakPacker.h"
 #include "tests/support/TempFolder.h"
 
 #include "norv/vfs/LittleEndian.h"
@@ -11,16 +12,6 @@
 #include <string>
 #include <sys/wait.h>
 #include <vector>
-
-// Runs the packer; true when it succeeded.
-inline bool Pack(std::string const& folder, std::string const& pak, unsigned blockSize = 0)
-{
-    std::string command = NORVPAK_PROGRAM;
-    if (blockSize)
-        command += " --block-size " + std::to_string(blockSize);
-    command += " '" + folder + "' '" + pak + "' 2>/dev/null";
-    return std::system(command.c_str()) == 0;
-}
 
 // Runs the packer's listing of an archive; its exit status, with what it
 // printed in `listing`.

@@ -89,6 +89,20 @@ TEST_F(LuaScriptTest, TopLevelCodeSeesTheLayoutGlobals)
     EXPECT_EQ(probe, 7.0f);
 }
 
+TEST_F(LuaScriptTest, AScreensStateHasNoWayToTheHostsFiles)
+{
+    Write("menu/probe.lua",
+          "for _, name in ipairs({'dofile', 'loadfile', 'load', 'loadstring', 'io', 'os', 'package'}) do\n"
+          "  if _G[name] ~= nil then found = (found or '') .. name .. ' ' end\n"
+          "end\n"
+          "require('menu/required.lua')\n");
+    Write("menu/required.lua", "required = 'through the game\\'s files'");
+    RecordingClient client;
+    Lua::Script script("menu/probe.lua", &client);
+    EXPECT_EQ(Global(script, "found"), "nil");
+    EXPECT_EQ(Global(script, "required"), "through the game's files");
+}
+
 TEST_F(LuaScriptTest, SendReachesTheClientWithAnEmptyName)
 {
     UseWindow(1024, 768);

@@ -97,6 +97,9 @@ TEST(DescriptionTest, LinesThatCannotBeUsedAreNamed)
         {"model a.pod\nnode n\nlabel S_X at 0 0 0 size 10 1\n", "a node without a picture"},
         {"model a.pod\nlike nothing\n", "nothing called nothing"},
         {"colour bad 12345\n", "six hex digits"},
+        {"model a.pod\nnode n\npanel red size 70 70 uv 0\n", "uv needs four numbers"},
+        {"model a.pod\nnode n\npanel red size 70 70 uv 0 0 1\n", "uv needs four numbers"},
+        {"model a.pod\nnode n\npanel red size 70 70 uv\n", "uv needs four numbers"},
     };
     for (Case const& c : cases) {
         PropSet set;

@@ -10,10 +10,12 @@
 #include "norv/application/sdl/GLDriverPin.h"
 #include "norv/application/sdl/SdlInputContext.h"
 #include "norv/application/sdl/SdlVersion.h"
+#include "norv/base/core/StopRequest.h"
 
 #include <SDL_opengl.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +39,23 @@ SmartPtr<GraphicsSetup>& GraphicsSlot()
 void ReportSdlError(char const* step)
 {
     std::fprintf(stderr, "%s failed: %s\n", step, SDL_GetError());
+}
+
+void RequestStop(int signal)
+{
+    StopRequest::Request(signal);
+}
+
+// In place of SDL's own handlers, which only queue a quit event: the main
+// loop sees the request at its next pass, and a script that keeps the loop
+// from coming round is stopped by the script watchdog.
+void EndOnTerminationSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
 }
 
 double SteadySeconds()
@@ -83,6 +102,7 @@ bool SdlApplication::Start()
     // Without a sound device the game still runs, silently.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         ReportSdlError("Starting SDL's audio");
+    EndOnTerminationSignals();
     SDL_WM_SetCaption(g_applicationName.c_str(), g_applicationName.c_str());
     if (!OpenWindow())
         return false;
@@ -151,7 +171,7 @@ int SdlApplication::Run()
     FramePacer pacer;
     BenchFrameLimit benchLimit = BenchFrameLimit::FromEnvironment();
     Uint32 last = SDL_GetTicks();
-    for (;;) {
+    while (!StopRequest::Take()) {
         SDL_Event event;
         if (!SDL_PollEvent(&event)) {
             double const started = SteadySeconds();
@@ -182,7 +202,7 @@ int SdlApplication::Run()
         HandleEvent(event);
     }
     OnShutdown();
-    return 0;
+    return exitStatus;
 }
 
 void SdlApplication::HandleEvent(SDL_Event const& event)
@@ -259,6 +279,12 @@ void SdlApplication::Exit()
     SDL_Event quit = {};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
+}
+
+void SdlApplication::ExitWithStatus(int status)
+{
+    exitStatus = status;
+    Exit();
 }
 
 void SdlApplication::SetFullscreen(bool full, int width, int height)

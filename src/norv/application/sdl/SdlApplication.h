@@ -19,10 +19,14 @@ public:
     // stderr (or stdout for too old an SDL) and Run must not be called.
     bool IsStarted() const { return started; }
 
-    // Runs the event loop until a quit event arrives; returns 0.
+    // Runs the event loop until a quit event arrives or the program is asked
+    // to end (SIGTERM, SIGINT); returns the exit status, 0 unless
+    // ExitWithStatus said otherwise.
     int Run();
 
     void Exit() override;
+    // Ends the event loop as Exit does, and the program with `status`.
+    void ExitWithStatus(int status);
     void SetFullscreen(bool full, int width, int height) override;
     void ShowCursor(bool show) override;
     bool OpenWebBrowser(WideString const& url) override;
@@ -50,6 +54,7 @@ private:
     SmartPtr<GraphicsSetup> graphics;
     bool started = false;
     bool loopRunning = false;
+    int exitStatus = 0;
 };
 
 } // namespace Norv

@@ -1,6 +1,9 @@
 #include "norv/vfs/posix/PosixFile.h"
 
 #include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Norv {
 
@@ -14,6 +17,26 @@ int ToIntOffset(long offset)
     return offset >= 0 && offset <= INT_MAX ? static_cast<int>(offset) : -1;
 }
 
+// Opened without blocking, so that a FIFO or a device in a file's place is
+// turned away rather than waited on: only regular files are read.
+FILE* OpenRegularFile(char const* path)
+{
+    int const fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        std::fprintf(stderr, "vfs: \"%s\" is not a regular file; it is left alone\n", path);
+        close(fd);
+        return nullptr;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FILE* stream = fdopen(fd, "rb");
+    if (!stream)
+        close(fd);
+    return stream;
+}
+
 } // namespace
 
 PosixFile::~PosixFile()
@@ -21,24 +44,24 @@ PosixFile::~PosixFile()
     CloseStream();
 }
 
-bool PosixFile::Open(char const* path, char const* mode)
+bool PosixFile::Open(char const* path, bool create)
 {
     Close();
     CloseStream(); // a subclass's Close may keep the stream
     if (!path)
         return false;
-    stream = std::fopen(path, mode);
+    stream = create ? std::fopen(path, "wb") : OpenRegularFile(path);
     return stream != nullptr;
 }
 
 bool PosixFile::OpenExisting(char const* path)
 {
-    return Open(path, "rb");
+    return Open(path, false);
 }
 
 bool PosixFile::OpenNew(char const* path)
 {
-    return Open(path, "wb");
+    return Open(path, true);
 }
 
 bool PosixFile::Close()

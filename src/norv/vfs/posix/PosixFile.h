@@ -33,7 +33,7 @@ public:
     virtual bool Close();
 
 private:
-    bool Open(char const* path, char const* mode);
+    bool Open(char const* path, bool create);
     void CloseStream();
 
     FILE* stream = nullptr;

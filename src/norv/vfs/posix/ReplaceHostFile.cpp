@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Norv {
@@ -24,10 +25,14 @@ int WriteAll(int fd, unsigned char const* bytes, size_t length)
     return 0;
 }
 
-// The new contents, on the disk under the temporary name.
+// The new contents, on the disk under the temporary name. The temporary is
+// always a file of our own making: whatever holds its name (a stale one, or
+// a link planted to redirect the write) is removed, never written through.
 int WriteDurably(NarrowString const& path, void const* bytes, size_t length)
 {
-    int const fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (unlink(path.c_str()) != 0 && errno != ENOENT)
+        return errno;
+    int const fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         return errno;
     int error = WriteAll(fd, static_cast<unsigned char const*>(bytes), length);
@@ -59,6 +64,11 @@ int ReplaceHostFile(NarrowString const& path, void const* bytes, size_t length)
 {
     if (path.empty())
         return ENOENT;
+    // Only a file (or a link, which is replaced, not followed) is replaced:
+    // a folder, FIFO or device in its place is the user's and left alone.
+    struct stat info;
+    if (lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
+        return EEXIST;
     NarrowString const temporary = path + kReplacingSuffix;
     int error = WriteDurably(temporary, bytes, length);
     if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0)

@@ -122,8 +122,10 @@ int CGuifPageHudOverlay::EnterMoneyTransferWithAllPlayers(int value, bool byChil
     MementoRAII guard(*this);
     for (unsigned slot = 0; slot < playerCount; ++slot)
         tallies[slot] = PlayerAt(slot)->getCash();
-    Queue([value, byChild](CGuifPageHudOverlay& self) { self._EnterMoneyTransferWithAllPlayers(value, byChild); });
     int const payee = currentSlot;
+    Queue([payee, value, byChild](CGuifPageHudOverlay& self) {
+        self._EnterMoneyTransferWithAllPlayers(payee, value, byChild);
+    });
     queue.back().settle = [payee, value, byChild](CGuifPageHudOverlay& self) {
         self.SettleAllPlayersPay(payee, value, byChild);
     };
@@ -239,9 +241,10 @@ void CGuifPageHudOverlay::_EnterMoneyTransferWithBank(int who, int value)
     followMoney = false;
 }
 
-void CGuifPageHudOverlay::_EnterMoneyTransferWithAllPlayers(int value, bool byChild)
+void CGuifPageHudOverlay::_EnterMoneyTransferWithAllPlayers(int payee, int value, bool byChild)
 {
-    payersLeft = CollectPayers(currentSlot, byChild, payers);
+    payeeSlot = payee;
+    payersLeft = CollectPayers(payee, byChild, payers);
     if (payersLeft == 0)
         return;
     baseAmount = value;
@@ -372,13 +375,13 @@ void CGuifPageHudOverlay::OnTransferCompleted()
         return;
     }
     --payersLeft;
-    Player* current = PlayerAt(currentSlot);
-    PlayerAt(otherSlot)->payTo(current, amount);
+    Player* payee = PlayerAt(payeeSlot);
+    PlayerAt(otherSlot)->payTo(payee, amount);
     if (payersLeft == 0) {
         SetNotInTransfer();
         return;
     }
-    tallies[currentSlot] = current->getCash();
+    tallies[payeeSlot] = payee->getCash();
     otherSlot = payers[payersLeft - 1];
     time = 0;
     amount = PayerAmount(otherSlot);

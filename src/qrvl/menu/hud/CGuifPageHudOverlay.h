@@ -103,7 +103,7 @@ private:
 
     void _EnterMoneyTransferWithPlayer(int other, int amount);
     void _EnterMoneyTransferWithBank(int who, int amount);
-    void _EnterMoneyTransferWithAllPlayers(int amount, bool perChild);
+    void _EnterMoneyTransferWithAllPlayers(int payee, int amount, bool perChild);
     void _EnterQuorvelCardTransferWithPlayer(int other, bool toCurrent);
     void _EnterQuorvelCardTransferFromBank();
 
@@ -124,6 +124,9 @@ private:
     unsigned playerCount = 0;
     int currentSlot = 0;
     int restoreCharacter = -1;
+    // The running all-players pay: who receives it (the player it was asked
+    // for, even when the current player changes meanwhile) and who pays.
+    int payeeSlot = 0;
     int payers[kMaxPlayers - 1];
     int payersLeft = 0;
     int baseAmount = 0;

@@ -15,6 +15,8 @@
 #include "norv/graphics/Surface.h"
 #include "norv/sound/InstalledMixer.h"
 #include "norv/sound/Mixer.h"
+#include "norv/vfs/NativeMount.h"
+#include "norv/vfs/PakMount.h"
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/posix/PlatformFolders.h"
 #include "norv/vfs/posix/UserDataFile.h"
@@ -28,6 +30,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <set>
 
 namespace {
 
@@ -54,6 +58,9 @@ constexpr char const* kCursorImage = "cursor.png@linear";
 
 // The game's pak archives after the first, in mounting order.
 constexpr char const* kGamePaks[] = {"original.pak", "sound.pak", "res.pak"};
+// The archive of the screens' scripts, descriptions and fonts: without it
+// the game cannot draw even a message, so it ends instead.
+constexpr char const* kDrawingArchive = "res.pak";
 
 // The data files whose checksum is tested at every start, in this order; a
 // damaged or missing one starts empty.
@@ -106,7 +113,8 @@ bool FGApp::IsSupportedLanguage(Norv::NarrowString const& key) const
 
 void FGApp::OnStartup()
 {
-    MountFiles();
+    if (!MountFiles())
+        return;
     for (LanguageFile const& entry : kLanguageFiles)
         languageFiles[entry.key] = entry.file;
     CreateServices();
@@ -128,14 +136,21 @@ void FGApp::OnStartup()
     cursor = Norv::g_assetDict->Get<Norv::Surface>(kCursorImage, true);
 }
 
-void FGApp::MountFiles()
+bool FGApp::MountFiles()
 {
     Norv::Vfs::Initialize();
-    // A missing archive is only left unmounted: the files may come from
-    // the folders below.
+    // Another missing archive is only left unmounted: the game says so when
+    // it needs one of its files.
     Norv::MountPak(QuorvelEngine::kBoardArchive, "", kFirstPakFlags);
-    for (char const* pak : kGamePaks)
-        Norv::MountPak(pak, "", kPakFlags);
+    for (char const* pak : kGamePaks) {
+        Norv::PakMount* mounted = Norv::MountPak(pak, "", kPakFlags);
+        if (std::strcmp(pak, kDrawingArchive) == 0)
+            drawingArchive = mounted;
+    }
+    if (!drawingArchive) {
+        FailOnDataFile(kDrawingArchive);
+        return false;
+    }
     MountPakIfNamed(FrontEndHooks::Get().GetBkgPak(), kPakFlags);
     MountPakIfNamed(FrontEndHooks::Get().GetAssetsPak(), kPakFlags);
     Norv::MountNative(Norv::ResourcesFolder() + "/", "", kResourcesFlags);
@@ -147,7 +162,29 @@ void FGApp::MountFiles()
         std::fprintf(stderr, "Quorvel: the folder \"%s\" cannot be written; progress will not be saved\n",
                      userFolder.c_str());
     FGFileSystem::SetUserFolderWritable(writable);
-    Norv::MountNative(kUserFolder, "", writable ? kUserFlags : kUserFlags | Norv::VfsMount::ReadOnly);
+    Norv::NativeMount* user =
+        Norv::MountNative(kUserFolder, "", writable ? kUserFlags : kUserFlags | Norv::VfsMount::ReadOnly);
+    // Anyone may drop files into the user's folder: it serves only the
+    // files the game writes there, never scripts, pictures or archives.
+    std::set<Norv::NarrowString> userFiles = {kRegistryFile};
+    for (char const* file : kCheckedFiles) {
+        userFiles.insert(file);
+        userFiles.insert(Norv::NarrowString(file) + FGFileSystem::kDamagedSuffix);
+    }
+    if (user)
+        user->ServeOnly(std::move(userFiles));
+    return true;
+}
+
+void FGApp::FailOnDataFile(char const* archive)
+{
+    if (failed)
+        return;
+    failed = true;
+    Norv::NarrowString const path = Norv::ResourcesFolder() + "/" + archive;
+    std::fprintf(stderr, "Quorvel: the game's file \"%s\" is missing or damaged; please install the game again\n",
+                 path.c_str());
+    ExitWithStatus(1);
 }
 
 void FGApp::CreateServices()
@@ -227,6 +264,10 @@ void FGApp::OnShutdown()
 
 void FGApp::OnUpdate(Norv::NorvFloat const&)
 {
+    if (drawingArchive && drawingArchive->IsDamaged()) {
+        FailOnDataFile(kDrawingArchive);
+        return;
+    }
     // The HUD pages and the rest of the front end are read behind the
     // splash's first frame, which needs none of them.
     if (firstFrameDrawn && !frontEndLoaded) {

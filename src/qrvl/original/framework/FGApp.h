@@ -14,6 +14,7 @@
 class FGEngine;
 
 namespace Norv {
+class PakMount;
 class RegistryKey;
 class Surface;
 }
@@ -59,7 +60,10 @@ public:
     static void OnLanguageChange(void* user, Norv::NarrowString const& path, Norv::RegistryKey* key);
 
 private:
-    void MountFiles();
+    // False when the game's files cannot show even a message; the program
+    // then ends with status 1, having named the file.
+    bool MountFiles();
+    void FailOnDataFile(char const* archive);
     void CreateServices();
     // A change of the system language since the last run selects it.
     void InitLocale();
@@ -74,6 +78,8 @@ private:
     int mouseX = 0;
     int mouseY = 0;
     Norv::SmartPtr<Norv::Surface> cursor;
+    Norv::SmartPtr<Norv::PakMount> drawingArchive;
+    bool failed = false;
     bool commandHeld = false;
     bool firstFrameDrawn = false;
     bool frontEndLoaded = false;

@@ -134,11 +134,16 @@ bool FGFileSystem::CheckFileIntegrity(char const* name)
     if (file && file->getLength() == 0)
         return false;
     // The damaged bytes are kept aside, so a player's game can still be
-    // mended by hand; only the latest damaged copy is kept.
+    // mended by hand; only the latest damaged copy is kept. Without that
+    // copy the damaged file is the only one, and it stays as it is.
     if (file) {
         std::string const kept = std::string(name) + kDamagedSuffix;
+        if (!Norv::VfsReplaceFile(kept.c_str(), file->getData(), file->getLength())) {
+            std::fprintf(stderr, "FGFileSystem: \"%s\" is damaged and \"%s\" cannot be written; it is left as it is\n",
+                         name, kept.c_str());
+            return false;
+        }
         std::fprintf(stderr, "FGFileSystem: \"%s\" is damaged; its bytes are kept in \"%s\"\n", name, kept.c_str());
-        Norv::VfsReplaceFile(kept.c_str(), file->getData(), file->getLength());
     }
     putFile(name, nullptr);
     return false;

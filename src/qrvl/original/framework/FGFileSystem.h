@@ -63,7 +63,8 @@ public:
     static uint32_t CalculateChecksum(unsigned char const* bytes, int n);
     // True for a file whose trailer matches its body; a missing, short or
     // damaged file is replaced by an empty one and false is returned. The
-    // bytes of a damaged file are first copied to its ".bad" file.
+    // bytes of a damaged file are first copied to its ".bad" file; when
+    // that copy cannot be written, the damaged file is left whole.
     bool CheckFileIntegrity(char const* name);
     // There is no space limit to check on this platform.
     bool brewVerifySaveSpace(int) const { return true; }

@@ -27,6 +27,9 @@ public:
     virtual void SetupLoader(FGResLoader&) {}
     // Performs one of the world's loading steps (resource types 4 to 14).
     virtual void LoadWorldStep(int, int) {}
+    // True when the world's load could not read the board's model: a game
+    // then does not start, as nothing of its board would show.
+    virtual bool IsBoardUnreadable() { return false; }
 
     // The version text the options file carries.
     virtual char const* GetAppVersion() { return "1.0.2.123456"; }

@@ -312,7 +312,8 @@ void QuorvelEngine::startGameMode()
         kind = GameFlowHooks::PassAndPlay;
     else if (gameMode == GameModeParty)
         kind = GameFlowHooks::Party;
-    FGMode* next = GameFlowHooks::Get().CreateGameMode(kind, loadSaved);
+    FGMode* next =
+        PresentationHooks::Get().IsBoardUnreadable() ? nullptr : GameFlowHooks::Get().CreateGameMode(kind, loadSaved);
     if (!next) {
         // The board or the saved game could not be read, or the variant is
         // not built: back to the main menu, saying so.

@@ -299,3 +299,18 @@ TEST_F(TransferOverlay, AQueuedAllPlayersPayIsSettledWhenTheCurrentPlayerChanges
     Run(2 * 3800);
     EXPECT_EQ(players[0].getCash(), 10600);
 }
+
+TEST_F(TransferOverlay, ARunningAllPlayersPayKeepsItsPayeeWhenTheCurrentPlayerChanges)
+{
+    EXPECT_EQ(overlay.EnterMoneyTransferWithAllPlayers(300, false), 2 * 3800);
+    overlay.Update(0);
+    EXPECT_TRUE(overlay.IsAllPlayersPayInProgress());
+    Run(1000);
+
+    overlay.SetCurrPlayer(7);
+    Run(2 * 3800);
+    EXPECT_FALSE(overlay.IsAllPlayersPayInProgress());
+    EXPECT_EQ(players[0].getCash(), 10600);
+    EXPECT_EQ(players[1].getCash(), 9700);
+    EXPECT_EQ(players[2].getCash(), 9700);
+}

@@ -85,6 +85,22 @@ TEST_F(FileSystemTest, AnyFlippedByteEmptiesTheFileAtTheCheck)
     EXPECT_EQ(folder.Read("highscore.sav.bad"), kept);
 }
 
+TEST_F(FileSystemTest, ADamagedFileStaysWholeWhenItsCopyCannotBeWritten)
+{
+    ASSERT_TRUE(Put("quorvel.sav", "the only game"));
+    std::string bad = folder.Read("quorvel.sav");
+    bad[0] ^= 0x20;
+    folder.Write("quorvel.sav", bad);
+    // A folder holds the copy's name: the copy cannot be written.
+    ASSERT_EQ(mkdir((folder / "quorvel.sav.bad").c_str(), 0755), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(files.CheckFileIntegrity("quorvel.sav"));
+    std::string const reported = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(folder.Read("quorvel.sav"), bad);
+    EXPECT_EQ(reported.find("kept in"), std::string::npos) << reported;
+    EXPECT_NE(reported.find("left as it is"), std::string::npos) << reported;
+}
+
 TEST_F(FileSystemTest, MissingAndShortFilesFailTheCheckAndAreCreatedEmpty)
 {
     EXPECT_FALSE(files.CheckFileIntegrity("quorvelpnp.sav"));

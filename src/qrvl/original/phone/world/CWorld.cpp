@@ -216,7 +216,7 @@ void CWorld::LoadScene()
     glGetIntegerv(GL_VIEWPORT, view);
     float const aspect = view[3] > 0 ? float(view[2]) / float(view[3]) : 4.0f / 3.0f;
     projection = PVRTMat4::PerspectiveFov(fov, aspect, 1.0f, 100000.0f, PVRTMat4::OGL, true);
-    board->LoadVBOs();
+    boardUnreadable = !board->LoadVBOs();
     clicker->LoadVBOs();
 }
 

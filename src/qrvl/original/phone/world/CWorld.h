@@ -78,6 +78,8 @@ public:
     void MoveFreeLook(float x, float z);
 
     bool IsLoading() const { return loading; }
+    // The last load of the scene could not read the board's model.
+    bool IsBoardUnreadable() const { return boardUnreadable; }
     // The scene is drawn once it is loaded and has its camera.
     bool HasScene() const { return board && board->IsLoaded() && cameraController; }
     PVRTMat4 const& GetProjection() const { return projection; }
@@ -108,6 +110,7 @@ private:
     void File(char const* name, CEnt* entity) { named[name].push_back(entity); }
 
     bool loading = false;
+    bool boardUnreadable = false;
     bool pickPending = false;
     float pickX = 0.0f;
     float pickY = 0.0f;
@@ -131,6 +134,7 @@ class CWorldHooks : public WorldHooks {
 public:
     void SetupLoader(FGResLoader& loader) override { CWorld::GetWorld().SetupLoader(loader); }
     void LoadStep(int type, int index) override { CWorld::GetWorld().LoadStep(type, index); }
+    bool IsBoardUnreadable() override { return CWorld::GetWorld().IsBoardUnreadable(); }
     void Init() override { CWorld::GetWorld().Init(); }
     void Update() override { CWorld::GetWorld().Update(); }
     bool CanRender() override { return CWorld::GetWorld().HasScene(); }

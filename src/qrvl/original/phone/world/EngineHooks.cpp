@@ -41,6 +41,11 @@ void EngineHooks::LoadWorldStep(int type, int param)
     WorldHooks::Get().LoadStep(type, param);
 }
 
+bool EngineHooks::IsBoardUnreadable()
+{
+    return WorldHooks::Get().IsBoardUnreadable();
+}
+
 char const* EngineHooks::GetAppVersion()
 {
     return Util::GetAppVersion();

@@ -13,6 +13,7 @@ public:
     int GetLastFrameTimeMs() override;
     void SetupLoader(FGResLoader& loader) override;
     void LoadWorldStep(int type, int param) override;
+    bool IsBoardUnreadable() override;
     char const* GetAppVersion() override;
     bool IsSkipping() override;
     void SetSkipping(bool on, bool) override;

@@ -16,6 +16,8 @@ public:
     virtual void SetupLoader(FGResLoader&) {}
     // Performs one queued step.
     virtual void LoadStep(int, int) {}
+    // True when the scene's load could not read the board's model.
+    virtual bool IsBoardUnreadable() { return false; }
     // Once the game mode starts: the camera, the ambient particles, and
     // updates run again.
     virtual void Init() {}

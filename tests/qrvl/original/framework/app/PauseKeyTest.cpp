@@ -7,6 +7,7 @@
 #include "qrvl/original/framework/FGTimer.h"
 #include "tests/qrvl/support/FrameworkTestSupport.h"
 #include "tests/support/Environment.h"
+#include "tests/support/PakPacker.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +21,13 @@ constexpr std::uint32_t kFrameMs = 16;
 
 TEST(PauseKeyTest, ThePauseHoldsTheGamesTimersAndItsNextTick)
 {
-    // A fresh user folder, and no data: the engine object starts without it.
+    // A fresh user folder, and no data but the screens' archive (here an
+    // empty one), without which the game does not start: the engine object
+    // starts without the data.
     TempFolder home;
     TempFolder resources;
+    resources.Write("screens/none", "");
+    ASSERT_TRUE(Pack(resources / "screens", resources / "res.pak"));
     NorvTest::Environment environment;
     environment.Set("XDG_DATA_HOME", home.path);
     environment.Set("QUORVEL_RESOURCES", resources.path);
