@@ -6,16 +6,20 @@
 #include "qrvl/original/framework/FGFileSystem.h"
 
 #include <memory>
+#include <mutex>
 #include <set>
 #include <string>
 
 namespace {
 
 // Every text handed out, kept once each, so that a returned pointer stays
-// valid after a change of language.
+// valid after a change of language. Games played on several threads at once
+// (the simulator's) write money and look texts up together.
 char const* Keep(std::string const& text)
 {
+    static std::mutex guard;
     static std::set<std::string> kept;
+    std::lock_guard<std::mutex> lock(guard);
     return kept.insert(text).first->c_str();
 }
 
