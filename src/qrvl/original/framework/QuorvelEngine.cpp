@@ -312,8 +312,13 @@ void QuorvelEngine::startGameMode()
         kind = GameFlowHooks::PassAndPlay;
     else if (gameMode == GameModeParty)
         kind = GameFlowHooks::Party;
-    FGMode* next =
-        PresentationHooks::Get().IsBoardUnreadable() ? nullptr : GameFlowHooks::Get().CreateGameMode(kind, loadSaved);
+    FGMode* next = GameFlowHooks::Get().CreateGameMode(kind, loadSaved);
+    if (next && PresentationHooks::Get().IsBoardUnreadable()) {
+        // The rules could start, but nothing of the board would show.
+        std::fprintf(stderr, "framework: the board's model could not be read\n");
+        delete next;
+        next = nullptr;
+    }
     if (!next) {
         // The board or the saved game could not be read, or the variant is
         // not built: back to the main menu, saying so.
