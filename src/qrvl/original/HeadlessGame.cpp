@@ -5,8 +5,10 @@
 #include "qrvl/original/CardPile.h"
 #include "qrvl/original/HouseCard.h"
 #include "qrvl/original/InstantChoices.h"
+#include "qrvl/original/ModeGame.h"
 #include "qrvl/original/QuorvelCard.h"
 #include "qrvl/original/RulesEngine.h"
+#include "qrvl/original/SavedGameBody.h"
 #include "qrvl/original/TurnRules.h"
 
 #include <algorithm>
@@ -190,21 +192,47 @@ void HeadlessGame::playTurn(int seat)
 
 void HeadlessGame::save(FGDataWriter* writer)
 {
-    careers.save(writer);
-    collegeCareers.save(writer);
-    tiles.save(writer);
-    shareTheWealth.save(writer);
+    // Saved as the in-game mode saves after a move: the next seat to play,
+    // past the first round, with every car on its way.
+    SavedTurn turn;
+    int const played = board->getPlayerIndex(board->getCurrPlayer());
+    turn.currentPlayer = played < 0 ? 0 : (played + 1) % count;
+    turn.firstRound = false;
+    std::copy(investmentOwners, investmentOwners + TurnRules::kInvestments, turn.investmentOwners);
+    turn.numPlayers = count;
+    turn.state = ModeGame::MoveDone;
+    turn.roller = count;
+    for (int i = 0; i < count; ++i)
+        if (!players[i].isComputer())
+            turn.humanIndex = i;
+    SavedGameBody::WriteHead(writer, turn, savedPiles());
     for (int i = 0; i < count; ++i)
         players[i].save(writer);
     board->save(writer);
+    SavedGameBody::WriteTail(writer, turn);
 }
 
 bool HeadlessGame::load(FGDataReader* reader)
 {
-    bool ok = careers.load(reader) && collegeCareers.load(reader) && tiles.load(reader) && shareTheWealth.load(reader);
-    for (int i = 0; ok && i < count; ++i)
-        ok = players[i].load(reader, &cars[i]);
-    return ok && board->load(reader);
+    SavedTurn turn;
+    if (!SavedGameBody::ReadHead(reader, turn, savedPiles(), Board::kMaxPlayers) || turn.numPlayers != count)
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (!players[i].load(reader, &cars[i]))
+            return false;
+    if (!board->load(reader) || !SavedGameBody::ReadTail(reader, turn, ModeGame::TurnStart))
+        return false;
+    std::copy(turn.investmentOwners, turn.investmentOwners + TurnRules::kInvestments, investmentOwners);
+    firstSeat = turn.currentPlayer;
+    pastFirstRound = true;
+    if (!players[turn.humanIndex].isComputer())
+        board->setHumanIndex(turn.humanIndex);
+    return true;
+}
+
+SavedPiles HeadlessGame::savedPiles()
+{
+    return {&careers, &collegeCareers, &tiles, &shareTheWealth};
 }
 
 int HeadlessGame::playToEnd(int maxTurns)
@@ -240,10 +268,10 @@ int HeadlessGame::playTurns(int maxTurns)
     for (; turns < maxTurns && faultList.empty(); ++turns) {
         if (allRetired())
             break;
-        int seat = turns % count;
+        int seat = (firstSeat + turns) % count;
         Player& player = players[seat];
         // Past the first round a computer player may buy an investment as its turn comes.
-        if (turns >= count && player.isComputer() && !player.isRetired() && player.willBuyInvestment())
+        if ((turns >= count || pastFirstRound) && player.isComputer() && !player.isRetired() && player.willBuyInvestment())
             TurnRules::BuyComputerInvestment(player, investmentOwners);
         if (player.getLoseNextTurn()) {
             player.setLoseNextTurn(false);

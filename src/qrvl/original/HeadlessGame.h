@@ -21,6 +21,7 @@ class BoardPresenter;
 class FGDataReader;
 class FGDataWriter;
 class InstantChoices;
+struct SavedPiles;
 
 class HeadlessGame {
 public:
@@ -57,7 +58,8 @@ public:
     // moves (the same steps, without the screens and their waits).
     void playTurn(int seat);
     bool allRetired() const;
-    // The game's saved form: the piles, the players and the board.
+    // The game's saved form, the body the in-game mode writes after a
+    // move; a loaded game plays on from the saved player's turn.
     void save(FGDataWriter* writer);
     bool load(FGDataReader* reader);
     int retirementWorth(const Player* player) const;
@@ -86,6 +88,7 @@ public:
     int count;
 
 private:
+    SavedPiles savedPiles();
     void startSpin();
     bool isRequest(int state) const;
     void fault(std::string what);
@@ -94,6 +97,10 @@ private:
     InstantChoices& answers;
     std::vector<std::string> faultList;
     int stepMs;
+    // Where playTurns starts: seat 0 of a new game, or a loaded game's next
+    // seat past the first round.
+    int firstSeat = 0;
+    bool pastFirstRound = false;
     unsigned turnMs = 0;
     int watchedState = -1;
     unsigned stateSince = 0;

@@ -24,6 +24,7 @@ class Player;
 class QuorvelCardPile;
 class QuorvelEngine;
 class SaveGame;
+struct SavedPiles;
 class ShareTheWealthCardPile;
 
 class ModeGame : public QuorvelMode {
@@ -142,6 +143,8 @@ public:
     void newCareer();
     void saveGame();
     void flushSave();
+    // The piles in the saved game's order.
+    SavedPiles savedPiles() const;
     // The pause button is offered unless a popup or the events wait.
     void setSoftkeys();
 
