@@ -6,7 +6,8 @@
 //               [--threads T] [--board DIR]
 //
 // Game i plays with seed S + i. The exit status is 1 when any game broke a
-// check (its seed is named), 2 on bad arguments.
+// check (its seed is named), 2 on bad arguments or a folder without a board,
+// with a line that says what is wrong.
 #include "SimulatedGame.h"
 
 #include "norv/vfs/Vfs.h"
@@ -24,6 +25,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int kMinPlayers = 2;
@@ -32,6 +35,8 @@ constexpr int kMaxPlayers = 6;
 // at most this share of the games.
 constexpr int kHistogramBin = 20;
 constexpr int kBarWidth = 50;
+// The file that makes a folder a board folder.
+constexpr const char* kBoardFile = "quorvelBoard.txt";
 
 struct Options {
     long games = 1000;
@@ -52,30 +57,55 @@ bool ParseNumber(const char* text, long low, long high, long& value)
     return true;
 }
 
-bool Parse(int argc, char** argv, Options& options)
+// An empty answer when the arguments are good; else what is wrong with them.
+std::string Parse(int argc, char** argv, Options& options)
 {
+    struct Number {
+        const char* name;
+        long low;
+        long high;
+    };
+    const Number numbers[] = {
+        {"--games", 1, 100000000}, {"--players", kMinPlayers, kMaxPlayers}, {"--seed", 0, 4294967295L},
+        {"--threads", 1, 256}};
     for (int i = 1; i < argc; ++i) {
         std::string const name = argv[i];
+        const Number* number = nullptr;
+        for (const Number& each : numbers)
+            if (name == each.name)
+                number = &each;
+        if (!number && name != "--save-folder" && name != "--board")
+            return "unknown argument '" + name + "'";
         if (i + 1 >= argc)
-            return false;
+            return name + " wants a value";
         const char* value = argv[++i];
-        long number = 0;
-        if (name == "--games" && ParseNumber(value, 1, 100000000, number))
-            options.games = number;
-        else if (name == "--players" && ParseNumber(value, kMinPlayers, kMaxPlayers, number))
-            options.players = static_cast<int>(number);
-        else if (name == "--seed" && ParseNumber(value, 0, 4294967295L, number))
-            options.seed = static_cast<unsigned>(number);
-        else if (name == "--threads" && ParseNumber(value, 1, 256, number))
-            options.threads = static_cast<int>(number);
+        long parsed = 0;
+        if (number && !ParseNumber(value, number->low, number->high, parsed))
+            return name + " wants a whole number from " + std::to_string(number->low) + " to "
+                   + std::to_string(number->high) + ", not '" + value + "'";
+        if (name == "--games")
+            options.games = parsed;
+        else if (name == "--players")
+            options.players = static_cast<int>(parsed);
+        else if (name == "--seed")
+            options.seed = static_cast<unsigned>(parsed);
+        else if (name == "--threads")
+            options.threads = static_cast<int>(parsed);
         else if (name == "--save-folder")
             options.saveFolder = value;
-        else if (name == "--board")
-            options.boardFolder = value;
         else
-            return false;
+            options.boardFolder = value;
     }
-    return true;
+    struct stat info {};
+    if (stat(options.boardFolder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return "the board folder '" + options.boardFolder + "' is not a folder";
+    std::string const boardFile = options.boardFolder + "/" + kBoardFile;
+    if (stat(boardFile.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size == 0)
+        return "the board folder '" + options.boardFolder + "' holds no board file " + kBoardFile;
+    if (!options.saveFolder.empty()
+        && (stat(options.saveFolder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
+        return "the save folder '" + options.saveFolder + "' is not a folder";
+    return {};
 }
 
 struct Breach {
@@ -100,10 +130,13 @@ void PrintHistogram(const std::map<int, long>& bins, long games)
 int main(int argc, char** argv)
 {
     Options options;
-    if (!Parse(argc, argv, options)) {
+    std::string const wrong = Parse(argc, argv, options);
+    if (!wrong.empty()) {
         std::fprintf(stderr,
+                     "quorvel-sim: %s\n"
                      "usage: quorvel-sim --games N --players 2-6 --seed S [--save-folder DIR] [--threads T] "
-                     "[--board DIR]\n");
+                     "[--board DIR]\n",
+                     wrong.c_str());
         return 2;
     }
     bool const saveToDisk = !options.saveFolder.empty();
@@ -121,15 +154,21 @@ int main(int argc, char** argv)
     std::mutex merge;
     std::map<int, long> bins;
     std::vector<Breach> breaches;
+    long roundTrips = 0;
+    long moneyMoves = 0;
     auto const started = std::chrono::steady_clock::now();
     std::clock_t const cpuStarted = std::clock();
     auto worker = [&]() {
         std::map<int, long> ownBins;
         std::vector<Breach> ownBreaches;
+        long ownRoundTrips = 0;
+        long ownMoneyMoves = 0;
         for (long game; (game = next++) < options.games;) {
             unsigned const seed = options.seed + static_cast<unsigned>(game);
             SimulatedGameResult const result = PlaySimulatedGame(options.players, seed, saveToDisk);
             ++ownBins[result.turns / kHistogramBin * kHistogramBin];
+            ownRoundTrips += result.roundTrips;
+            ownMoneyMoves += result.moneyMoves;
             if (!result.breach.empty())
                 ownBreaches.push_back({seed, result.breach});
         }
@@ -137,6 +176,8 @@ int main(int argc, char** argv)
         for (auto const& [bin, count] : ownBins)
             bins[bin] += count;
         breaches.insert(breaches.end(), ownBreaches.begin(), ownBreaches.end());
+        roundTrips += ownRoundTrips;
+        moneyMoves += ownMoneyMoves;
     };
     std::vector<std::thread> threads;
     for (int i = 1; i < options.threads; ++i)
@@ -153,6 +194,8 @@ int main(int argc, char** argv)
                 "%.0f per processor second\n",
                 options.games, options.players, options.seed, options.threads, options.threads == 1 ? "" : "s",
                 seconds, options.games / seconds, options.games / cpuSeconds);
+    std::printf("%ld amounts of money checked; %ld saved games loaded and played on to their end\n", moneyMoves,
+                roundTrips);
     PrintHistogram(bins, options.games);
     if (breaches.empty())
         return 0;

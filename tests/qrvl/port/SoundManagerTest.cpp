@@ -228,12 +228,25 @@ TEST_F(SoundManagerTest, AMissingSoundIsNeverHeardAndLeavesTheRestWorking)
     EXPECT_GT(Loudest(), 1000);
 }
 
+// Sounds asked for while no mixer is installed are dropped, not kept for a
+// mixer that comes later; the front goes on playing once one is there.
 TEST_F(SoundManagerTest, WithoutAMixerNothingPlays)
 {
     Norv::InstalledMixer::Install(nullptr);
     SoundManager sound;
     sound.PlaySound("fe_select");
+    sound.PlaySound("theme_music");
+    sound.StopSoundSpec("theme_music");
+    sound.PlaySound("theme_music");
+    Norv::InstalledMixer::Install(mixer.Get());
+    EXPECT_EQ(Loudest(), 0);
+    // The effect plays and ends, and no music from before loops on behind it.
+    sound.PlaySound("fe_select");
+    EXPECT_GT(Loudest(), 1000);
+    EXPECT_EQ(Loudest(), 0);
     sound.Stop();
+    sound.PlaySound("theme_music");
+    EXPECT_GT(Loudest(), 1000);
 }
 
 } // namespace

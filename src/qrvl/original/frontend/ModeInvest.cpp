@@ -31,7 +31,7 @@ void ModeInvest::init(Player* buyer, Hud*, int* taken)
         number = (engine ? engine->rand() : 0) % kNumbers;
     } while (taken[number]);
     taken[number] = 1;
-    player->transactCash(-kPrice);
+    player->transactCash(-kPrice, MoneyCause::InvestmentPurchase);
     player->setInvestment(number);
 }
 

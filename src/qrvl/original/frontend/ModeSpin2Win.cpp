@@ -272,7 +272,7 @@ void ModeSpin2Win::buttonSelected(CGuiFrameTouchButton* button)
                 break;
             }
             // Charged once: the mode is gone after this.
-            player->transactCash(-kInvestmentPrice);
+            player->transactCash(-kInvestmentPrice, MoneyCause::InvestmentPurchase);
             player->setInvestment(chosen[0]);
             if (owners)
                 owners[chosen[0]] = player->getColor();

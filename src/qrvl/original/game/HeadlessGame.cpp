@@ -7,6 +7,7 @@
 #include "qrvl/original/rules/InstantChoices.h"
 #include "qrvl/original/rules/QuorvelCard.h"
 #include "qrvl/original/rules/RulesEngine.h"
+#include "qrvl/original/game/SavedGameBody.h"
 #include "qrvl/original/rules/ShareTheWealthCard.h"
 #include "qrvl/original/game/TurnMachine.h"
 #include "qrvl/original/rules/TurnRules.h"
@@ -201,28 +202,45 @@ void HeadlessGame::playTurn(int seat)
 
 void HeadlessGame::save(FGDataWriter* writer)
 {
-    careers.save(writer);
-    collegeCareers.save(writer);
-    tiles.save(writer);
-    shareTheWealth.save(writer);
+    // Saved as the in-game mode saves after a move: the seat to play next.
+    SavedTurn turn;
+    turn.currentPlayer = machine->getCurrentPlayerIndex();
+    turn.firstRound = machine->isFirstRound();
+    std::copy(investmentOwners, investmentOwners + TurnRules::kInvestments, turn.investmentOwners);
+    turn.numPlayers = count;
+    turn.state = TurnMachine::MoveDone;
+    turn.roller = count;
+    for (int i = 0; i < count; ++i)
+        if (!players[i].isComputer())
+            turn.humanIndex = i;
+    SavedGameBody::WriteHead(writer, turn, savedPiles());
     for (int i = 0; i < count; ++i)
         players[i].save(writer);
     board->save(writer);
+    SavedGameBody::WriteTail(writer, turn);
 }
 
 bool HeadlessGame::load(FGDataReader* reader)
 {
-    bool ok = careers.load(reader) && collegeCareers.load(reader) && tiles.load(reader) && shareTheWealth.load(reader);
-    for (int i = 0; ok && i < count; ++i)
-        ok = players[i].load(reader, &cars[i]);
-    if (!ok || !board->load(reader))
+    SavedTurn turn;
+    if (!SavedGameBody::ReadHead(reader, turn, savedPiles(), Board::kMaxPlayers) || turn.numPlayers != count)
         return false;
-    int seat = 0;
-    while (seat < count && cars[seat].isPlaced())
-        ++seat;
-    bool const firstRound = seat < count;
-    machine->startTurnOf(firstRound ? seat : 0, firstRound);
+    for (int i = 0; i < count; ++i)
+        if (!players[i].load(reader, &cars[i]))
+            return false;
+    if (!board->load(reader) || !SavedGameBody::ReadTail(reader, turn, TurnMachine::TurnStart))
+        return false;
+    std::copy(turn.investmentOwners, turn.investmentOwners + TurnRules::kInvestments, investmentOwners);
+    if (!players[turn.humanIndex].isComputer())
+        board->setHumanIndex(turn.humanIndex);
+    // A player whose car is not yet on the road still chooses college or a career.
+    machine->startTurnOf(turn.currentPlayer, turn.firstRound && !cars[turn.currentPlayer].isPlaced());
     return true;
+}
+
+SavedPiles HeadlessGame::savedPiles()
+{
+    return {&careers, &collegeCareers, &tiles, &shareTheWealth};
 }
 
 int HeadlessGame::playToEnd(int maxTurns)

@@ -24,6 +24,7 @@ class BoardPresenter;
 class FGDataReader;
 class FGDataWriter;
 class InstantChoices;
+struct SavedPiles;
 class TurnMachine;
 
 class HeadlessGame {
@@ -70,7 +71,8 @@ public:
     // investments.
     void playTurn(int seat);
     bool allRetired() const;
-    // The game's saved form: the piles, the players and the board.
+    // The game's saved form, the body the in-game mode writes after a
+    // move; a loaded game plays on from the saved player's turn.
     void save(FGDataWriter* writer);
     // After loading, the turn goes on at the first seat whose car is not on
     // the board (the first round goes on), or at the first seat.
@@ -110,6 +112,7 @@ public:
     int count;
 
 private:
+    SavedPiles savedPiles();
     void startSpin();
     bool isRequest(int state) const;
     void fault(std::string what);

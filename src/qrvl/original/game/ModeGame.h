@@ -25,6 +25,7 @@ class Player;
 class QuorvelCardPile;
 class QuorvelEngine;
 class SaveGame;
+struct SavedPiles;
 class ShareTheWealthCardPile;
 
 class ModeGame : public QuorvelMode, public TurnMachine {
@@ -89,6 +90,8 @@ public:
     virtual void SetEmergencySpinnerTitle();
     void saveGame() override;
     void flushSave();
+    // The piles in the saved game's order.
+    SavedPiles savedPiles() const;
     // The pause button is offered unless a popup or the events wait.
     void setSoftkeys();
 

@@ -19,12 +19,15 @@
 #include "qrvl/original/rules/QuorvelCardPile.h"
 #include "qrvl/original/framework/QuorvelEngine.h"
 #include "qrvl/original/rules/SaveGame.h"
+#include "qrvl/original/game/SavedGameBody.h"
+#include "qrvl/original/rules/ShareTheWealthCard.h"
 #include "qrvl/original/rules/ShareTheWealthCardPile.h"
 #include "qrvl/original/rules/TurnRules.h"
 #include "qrvl/original/phone/world/CSkipManager.h"
 #include "qrvl/original/phone/world/WorldHooks.h"
 #include "qrvl/port/SoundManager.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -170,20 +173,17 @@ bool ModeGame::loadGame()
     FGDataReader* reader = saveGameFile->getDataReader();
     if (!reader)
         return false;
-    currentPlayer = reader->readInt();
-    firstRound = reader->readBoolean();
-    for (int& owner : investmentOwners)
-        owner = reader->readInt();
     careerPile = std::make_unique<CareerCardPile>();
     collegePile = std::make_unique<CollegeCareerCardPile>();
     tilePile = std::make_unique<QuorvelCardPile>();
     shareTheWealthPile = std::make_unique<ShareTheWealthCardPile>();
-    if (!careerPile->load(reader) || !collegePile->load(reader) || !tilePile->load(reader) ||
-        !shareTheWealthPile->load(reader))
+    SavedTurn turn;
+    if (!SavedGameBody::ReadHead(reader, turn, savedPiles(), kMaxPlayers))
         return false;
-    numPlayers = reader->readInt();
-    if (numPlayers < 1 || numPlayers > kMaxPlayers)
-        return false;
+    currentPlayer = turn.currentPlayer;
+    firstRound = turn.firstRound;
+    std::copy(turn.investmentOwners, turn.investmentOwners + kInvestments, investmentOwners);
+    numPlayers = turn.numPlayers;
     for (int i = 0; i < numPlayers; ++i) {
         players[i] = new Player;
         if (!players[i]->load(reader, cars[i].get()))
@@ -199,17 +199,16 @@ bool ModeGame::loadGame()
     board->setNumPlayers(numPlayers);
     if (!board->load(reader))
         return false;
-    state = reader->readInt();
-    spinningForFirst = reader->readBoolean();
+    bool const tailRead = SavedGameBody::ReadTail(reader, turn, kLastState);
+    loadSpecific(reader);
+    if (!tailRead || reader->hasError())
+        return false;
+    state = turn.state;
+    spinningForFirst = turn.spinningForFirst;
     if (spinningForFirst)
         board->setNumPlayers(0);
-    roller = reader->readInt();
-    humanIndex = reader->readInt();
-    loadSpecific(reader);
-    // The roller stands one past the last seat once the order of play is decided.
-    if (reader->hasError() || state < 0 || state > kLastState || currentPlayer < 0 || currentPlayer >= numPlayers ||
-        roller < 0 || roller > numPlayers || humanIndex < 0 || humanIndex >= numPlayers)
-        return false;
+    roller = turn.roller;
+    humanIndex = turn.humanIndex;
     board->setHumanIndex(humanIndex);
     justLoaded = true;
     board->setCurrPlayer(currentPlayer);
@@ -229,25 +228,28 @@ void ModeGame::saveGame()
 {
     if (!isSavedState(state))
         return;
+    SavedTurn turn;
+    turn.currentPlayer = currentPlayer;
+    turn.firstRound = firstRound;
+    std::copy(investmentOwners, investmentOwners + kInvestments, turn.investmentOwners);
+    turn.numPlayers = numPlayers;
+    turn.state = state;
+    turn.spinningForFirst = spinningForFirst;
+    turn.roller = roller;
+    turn.humanIndex = humanIndex;
     FGDataWriter* writer = saveGameFile->getDataWriter();
-    writer->writeInt(currentPlayer);
-    writer->writeBoolean(firstRound);
-    for (int owner : investmentOwners)
-        writer->writeInt(owner);
-    careerPile->save(writer);
-    collegePile->save(writer);
-    tilePile->save(writer);
-    shareTheWealthPile->save(writer);
-    writer->writeInt(numPlayers);
+    SavedGameBody::WriteHead(writer, turn, savedPiles());
     for (int i = 0; i < numPlayers; ++i)
         players[i]->save(writer);
     board->save(writer);
-    writer->writeInt(state);
-    writer->writeBoolean(spinningForFirst);
-    writer->writeInt(roller);
-    writer->writeInt(humanIndex);
+    SavedGameBody::WriteTail(writer, turn);
     saveSpecific(writer);
     flushSave();
+}
+
+SavedPiles ModeGame::savedPiles() const
+{
+    return {careerPile.get(), collegePile.get(), tilePile.get(), shareTheWealthPile.get()};
 }
 
 void ModeGame::flushSave()

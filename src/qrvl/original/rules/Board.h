@@ -9,6 +9,7 @@
 #include "qrvl/original/rules/RuleTimer.h"
 
 class BoardPresenter;
+enum class MoneyCause;
 class Car;
 class CardPile;
 class ChoiceScreens;
@@ -124,6 +125,9 @@ public:
     void setIsPNP() { isPNP = true; }
     int getState() const { return state; }
     void setCurrState(int newState);
+    // The cause of money the in-game flow moves while the board waits on
+    // it: the gifts, day care and pension of the request states.
+    MoneyCause requestedMoneyCause() const;
     int getSpinnerValue() const { return spinnerValue; }
     void setForcedStepCount(int steps) { forcedStepCount = steps; }
     CardPile* getShareTheWealthPile() const { return shareTheWealthPile; }
@@ -226,7 +230,7 @@ private:
     void answerSpinToWin();
     void calcSpin2WinResults();
     void drawShareTheWealth();
-    void moveBetween(Player* payer, Player* payee, int amount);
+    void moveBetween(Player* payer, Player* payee, int amount, MoneyCause cause);
     int transferBetween(Player* from, Player* to, int amount, int kind);
     Player* askedHuman() const;
     void queueEvent(Player* player, int type, int subject, int amount, int flag = 0);

@@ -105,7 +105,7 @@ void Board::endSpin()
     waitTimer.start(kInvestmentMs);
     presenter->enterMoneyTransferWithBank(winner->getCharacter(), kInvestmentPrize);
     presenter->enableHud(false);
-    winner->transactCash(kInvestmentPrize);
+    winner->transactCash(kInvestmentPrize, MoneyCause::InvestmentPrize);
     RulesEngine::get().playSound("player_get_cash");
 }
 

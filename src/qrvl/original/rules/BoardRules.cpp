@@ -4,6 +4,7 @@
 
 #include "qrvl/original/rules/BoardPresenter.h"
 #include "qrvl/original/rules/Car.h"
+#include "qrvl/original/rules/MoneyLedger.h"
 #include "qrvl/original/rules/CardPile.h"
 #include "qrvl/original/rules/CareerCard.h"
 #include "qrvl/original/rules/ChoiceScreens.h"
@@ -73,6 +74,22 @@ void Board::setCurrState(int newState)
         break;
     default:
         break;
+    }
+}
+
+MoneyCause Board::requestedMoneyCause() const
+{
+    switch (state) {
+    case kWeddingGiftSpin:
+        return MoneyCause::WeddingGift;
+    case kBabyGifts:
+        return MoneyCause::BabyGift;
+    case kDayCare:
+        return MoneyCause::DayCare;
+    case kPensionSpin:
+        return MoneyCause::Pension;
+    default:
+        return MoneyCause::Unexplained;
     }
 }
 
@@ -315,7 +332,7 @@ void Board::processSpace()
         presenter->hideBank();
         if (space->value != 0) {
             presenter->enterMoneyTransferWithBank(player->getCharacter(), -space->value);
-            player->transactCash(-space->value);
+            player->transactCash(-space->value, MoneyCause::TileSpaceFee);
             engine.vibrate(250);
         }
         QuorvelCard* tile = static_cast<QuorvelCard*>(tilePile->drawOne(true));
@@ -493,7 +510,7 @@ void Board::answerBranch()
     forkSpace = getSpaceIndex(fork);
     if (fork->type == BoardSpace::B5 && choice != 1) {
         int ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), -kCollegeFee);
-        player->transactCash(-kCollegeFee);
+        player->transactCash(-kCollegeFee, MoneyCause::CollegeFee);
         engine.vibrate(250);
         if (!player->isComputer())
             engine.playSound("lost_money");

@@ -9,6 +9,7 @@
 #include "qrvl/original/rules/ChoiceScreens.h"
 #include "qrvl/original/rules/Event.h"
 #include "qrvl/original/framework/GameUtil.h"
+#include "qrvl/original/rules/MoneyLedger.h"
 #include "qrvl/original/rules/Player.h"
 #include "qrvl/original/rules/QuorvelCard.h"
 #include "qrvl/original/rules/RulesEngine.h"
@@ -40,9 +41,9 @@ const char* cardWord(int kind)
 
 } // namespace
 
-void Board::moveBetween(Player* payer, Player* payee, int sum)
+void Board::moveBetween(Player* payer, Player* payee, int sum, MoneyCause cause)
 {
-    payer->payTo(payee, sum);
+    payer->payTo(payee, sum, cause);
 }
 
 int Board::transferBetween(Player* from, Player* to, int half, int kind)
@@ -59,7 +60,10 @@ Player* Board::askedHuman() const
 {
     if (isPNP)
         return currentPlayer;
-    return humanIndex >= 0 && humanIndex < numPlayers ? players[humanIndex] : nullptr;
+    // A game of computer players only (a simulator's) has nobody to ask.
+    if (humanIndex < 0 || humanIndex >= numPlayers || players[humanIndex]->isComputer())
+        return nullptr;
+    return players[humanIndex];
 }
 
 Player* Board::playerWithMostCash(int exclude) const
@@ -197,7 +201,7 @@ void Board::answerCollectCard()
     bool blocked = lander->hasSTWCard(ShareTheWealthCard::kExemption);
     if (!blocked) {
         wait = transferBetween(lander, human, half, ShareTheWealthCard::kShareCollect);
-        moveBetween(lander, human, half);
+        moveBetween(lander, human, half, MoneyCause::ShareTheWealth);
         RulesEngine::get().playSound("player_get_cash");
         if (!isPNP)
             presenter->addToReport({{"S_YOU_USED", {lander->getName(), GameUtil::getMoneyString(half)}}});
@@ -241,7 +245,7 @@ void Board::useSTWCard(Player* holder, Player* target, int kind, int sum)
     int wait = kShortWaitMs;
     if (!targetBlocks) {
         wait = atLeast(transferBetween(target, holder, half, kind), kShortWaitMs);
-        moveBetween(target, holder, half);
+        moveBetween(target, holder, half, MoneyCause::ShareTheWealth);
         RulesEngine::get().playSound("player_get_cash");
     } else {
         text.push_back({"S_BUT_USE_EXMPT", {target->getName()}});
@@ -266,7 +270,7 @@ void Board::doAIvsHumanUseSTW(Player* holder, Player* target, int sum, int kind,
     }
     int half = sum / 2;
     int wait = atLeast(transferBetween(target, holder, half, kind), kShortWaitMs);
-    moveBetween(target, holder, half);
+    moveBetween(target, holder, half, MoneyCause::ShareTheWealth);
     RulesEngine::get().playSound("lost_money");
     presenter->addToReport(text);
     popup(text, kCardPopupMs);
@@ -283,7 +287,7 @@ void Board::doHumanUseSTW(Player* holder, Player* target, int sum, bool targetBl
     } else {
         int half = sum / 2;
         wait = presenter->enterMoneyTransferSTWPay(holder->getCharacter(), target->getCharacter(), half);
-        moveBetween(target, holder, half);
+        moveBetween(target, holder, half, MoneyCause::ShareTheWealth);
         RulesEngine::get().playSound("player_get_cash");
     }
     waitThen(wait, kIdle);
@@ -302,7 +306,7 @@ void Board::answerBlock()
             presenter->addToReport({{"", {cardHolder->getName()}}, {"S_USED_STW", {}}, {"S_BLKD", {}}});
     } else {
         wait = transferBetween(human, cardHolder, half, cardKind);
-        moveBetween(human, cardHolder, half);
+        moveBetween(human, cardHolder, half, MoneyCause::ShareTheWealth);
         if (!isPNP)
             presenter->addToReport({{"", {cardHolder->getName()}}, {"S_USED_STW", {}}, {"S_HAD2PAY", {}},
                                     {"", {GameUtil::getMoneyString(half)}}});
@@ -372,7 +376,7 @@ void Board::suePlayer(Player* suing, Player* suedPlayer)
             RulesEngine::get().playSound("player_get_cash");
         }
         wait = atLeast(transferBetween(sued, suer, kLawsuitAmount, ShareTheWealthCard::kShareCollect), kShortWaitMs);
-        moveBetween(sued, suer, kLawsuitAmount);
+        moveBetween(sued, suer, kLawsuitAmount, MoneyCause::Lawsuit);
     }
     if (isPNP)
         queueEvent(sued, Event::kSued, suer->getPassNPlayId(), kLawsuitAmount, exempt);
@@ -392,7 +396,7 @@ void Board::answerSuedExemption()
     } else {
         RulesEngine::get().playSound("lost_money");
         wait = atLeast(transferBetween(sued, suer, kLawsuitAmount, ShareTheWealthCard::kShareCollect), kLongWaitMs);
-        moveBetween(sued, suer, kLawsuitAmount);
+        moveBetween(sued, suer, kLawsuitAmount, MoneyCause::Lawsuit);
     }
     presenter->addToReport(text);
     popup(text, kLongWaitMs);
@@ -540,12 +544,12 @@ void Board::startSpinToWin()
         if (engine.rand() % 100 < chance) {
             int prize = kSpinToWinPrizeFactor * bet;
             ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), prize);
-            player->transactCash(prize);
+            player->transactCash(prize, MoneyCause::SpinToWinPrize);
             popup({{"S_AI_WONSPIN", {player->getName(), GameUtil::getMoneyString(prize)}}}, kLongWaitMs);
             engine.playSound("player_get_cash");
         } else {
             ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), -bet);
-            player->transactCash(-bet);
+            player->transactCash(-bet, MoneyCause::SpinToWinStake);
             popup({{"S_AI_LOSTSPIN", {player->getName(), GameUtil::getMoneyString(bet)}}}, kLongWaitMs);
         }
     }
@@ -576,13 +580,13 @@ void Board::calcSpin2WinResults()
     if (won) {
         int prize = kSpinToWinPrizeFactor * wager;
         ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), prize);
-        player->transactCash(prize);
+        player->transactCash(prize, MoneyCause::SpinToWinPrize);
         popup({{"S_PLYR_WON_S2W", {GameUtil::getMoneyString(prize)}}}, kLongWaitMs);
         engine.playSound("player_get_cash");
         engine.playSound("player_win_competition");
     } else {
         ms = presenter->enterMoneyTransferWithBank(player->getCharacter(), -wager);
-        player->transactCash(-wager);
+        player->transactCash(-wager, MoneyCause::SpinToWinStake);
         popup({{"S_PLYR_LOSE_S2W", {GameUtil::getMoneyString(wager)}}}, kLongWaitMs);
         engine.vibrate(250);
         engine.playSound("player_get_cash");

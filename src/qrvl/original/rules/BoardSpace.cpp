@@ -89,18 +89,18 @@ void BoardSpace::Process(Player* player, BoardPresenter* presenter) const
     auto payWithSound = [&](int amount, const char* sound) {
         if (amount == 0)
             return;
-        player->transactCash(-amount);
+        player->transactCash(-amount, MoneyCause::SpacePayment);
         engine.playSound(sound);
     };
     switch (type) {
     case PB:
         presenter->enterMoneyTransferWithBank(character, -value);
-        player->transactCash(-value);
+        player->transactCash(-value, MoneyCause::SpacePayment);
         engine.playSound("lost_money");
         break;
     case CB:
         presenter->enterMoneyTransferWithBank(character, value);
-        player->transactCash(value);
+        player->transactCash(value, MoneyCause::SpaceCollection);
         engine.playSound("player_get_cash");
         break;
     case TX: {
@@ -115,7 +115,7 @@ void BoardSpace::Process(Player* player, BoardPresenter* presenter) const
         } else {
             if (taxes != 0)
                 presenter->enterMoneyTransferWithBank(character, taxes);
-            player->transactCash(taxes);
+            player->transactCash(taxes, MoneyCause::TaxRefund);
             engine.playSound("good_sound");
             engine.playSound("player_get_cash");
         }
@@ -124,7 +124,7 @@ void BoardSpace::Process(Player* player, BoardPresenter* presenter) const
     case PD:
     case PR:
         presenter->enterMoneyTransferWithBank(character, player->getSalary());
-        player->transactCash(player->getSalary());
+        player->transactCash(player->getSalary(), MoneyCause::Salary);
         if (type == PR)
             player->payRaise();
         engine.playSound("player_get_cash");
@@ -140,14 +140,14 @@ void BoardSpace::Process(Player* player, BoardPresenter* presenter) const
         payWithSound(calcPayPerChild(player, value), "lost_money");
         break;
     case WC:
-        player->transactCash(value);
+        player->transactCash(value, MoneyCause::SpaceCollection);
         engine.playSound("player_win_competition");
         break;
     case SF:
         payWithSound(calcPayPerChild(player, value), "school_fees");
         break;
     case HD:
-        player->transactCash(-value);
+        player->transactCash(-value, MoneyCause::SpacePayment);
         engine.playSound("player_holiday");
         break;
     case HK:

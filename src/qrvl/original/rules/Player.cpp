@@ -53,8 +53,6 @@ void Player::init(int colourIndex, const char* playerName, int driverSex, bool i
     name.set(playerName);
     cash = kStartingCash;
     loans = 0;
-    fromBank = 0;
-    fromPlayers = 0;
     raise = 0;
     seats[0] = driverSex;
     for (int i = 1; i < kSeats; ++i)
@@ -130,27 +128,45 @@ void Player::setBoardSpaceIdx(int index)
         car->Place(board->getSpace(index));
 }
 
+namespace {
+
+void Record(MoneyCause cause, const Player* payer, const Player* payee, int amount)
+{
+    MoneyLedger* ledger = MoneyLedger::installed();
+    if (!ledger || amount == 0)
+        return;
+    if (cause == MoneyCause::BoardRequest) {
+        Board* board = Board::GetBoard();
+        cause = board ? board->requestedMoneyCause() : MoneyCause::Unexplained;
+    }
+    ledger->record({cause, payer, payee, amount});
+}
+
+} // namespace
+
 void Player::changeCash(int amount)
 {
     cash += amount;
     while (cash < 0) {
+        Record(MoneyCause::Loan, nullptr, this, kLoanAmount);
         cash += kLoanAmount;
-        fromBank += kLoanAmount;
         ++loans;
     }
 }
 
-void Player::transactCash(int amount)
+void Player::transactCash(int amount, MoneyCause cause)
 {
-    fromBank += amount;
+    if (amount < 0)
+        Record(cause, this, nullptr, -amount);
+    else
+        Record(cause, nullptr, this, amount);
     changeCash(amount);
 }
 
-void Player::payTo(Player* payee, int amount)
+void Player::payTo(Player* payee, int amount, MoneyCause cause)
 {
-    fromPlayers -= amount;
+    Record(cause, this, payee, amount);
     changeCash(-amount);
-    payee->fromPlayers += amount;
     payee->changeCash(amount);
 }
 
@@ -167,7 +183,7 @@ int Player::getTaxes() const
 void Player::payTaxes()
 {
     if (career)
-        transactCash(-career->tax);
+        transactCash(-career->tax, MoneyCause::Taxes);
 }
 
 void Player::payRaise()
@@ -221,7 +237,7 @@ void Player::buyHouse(HouseCard* card)
     if (house && house != card)
         delete house;
     house = card;
-    transactCash(-card->price);
+    transactCash(-card->price, MoneyCause::HouseBought);
     addJournalEntry((journalFlags & kJournalBoughtHome) ? "je_new_home" : "je_starter_home");
     journalFlags |= kJournalBoughtHome;
     RulesEngine::get().playSound("bi_doorbell1");
@@ -231,7 +247,7 @@ void Player::sellHouse()
 {
     if (!house)
         return;
-    transactCash(house->saleValue > 0 ? house->saleValue : 0); // -1: a house with no sale value
+    transactCash(house->saleValue > 0 ? house->saleValue : 0, MoneyCause::HouseSold); // -1: no sale value
     delete house;
     house = nullptr;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "qrvl/original/framework/FGString.h"
+#include "qrvl/original/rules/MoneyLedger.h"
 #include "qrvl/original/rules/RuleTimer.h"
 
 class Car;
@@ -60,16 +61,11 @@ public:
 
     // Money.
     // Money paid by the bank (or to it when negative); a player short of
-    // cash takes loans from the bank.
-    void transactCash(int amount);
+    // cash takes loans from the bank. The cause goes to the installed ledger.
+    void transactCash(int amount, MoneyCause cause = MoneyCause::BoardRequest);
     // The one way players pay each other: what leaves this player arrives at the payee.
-    void payTo(Player* payee, int amount);
+    void payTo(Player* payee, int amount, MoneyCause cause = MoneyCause::BoardRequest);
     int getCash() const { return cash; }
-    // Since the player was set up (not saved): the bank's money net of what
-    // it took, loans included, and other players' money net of what this
-    // player paid them. A game's players' money from players sums to zero.
-    int getCashFromBank() const { return fromBank; }
-    int getCashFromPlayers() const { return fromPlayers; }
     int getLoans() const { return loans; }
     void setLoans(int n) { loans = n; }
     int getSalary() const;
@@ -168,8 +164,6 @@ private:
     ShareTheWealthCard* shareCards = nullptr;
     int cash = 0;
     int loans = 0;
-    int fromBank = 0;
-    int fromPlayers = 0;
     int raise = 0;
     bool college = false;
     bool previousCollege = false;

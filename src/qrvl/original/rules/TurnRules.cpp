@@ -85,7 +85,7 @@ int BuyComputerInvestment(Player& player, int owners[kInvestments])
         index = RulesEngine::get().rand() % kComputerInvestments;
     while (owners[index] != kNoOwner);
     player.setInvestment(index);
-    player.transactCash(-kInvestmentPrice);
+    player.transactCash(-kInvestmentPrice, MoneyCause::InvestmentPurchase);
     owners[index] = player.getColor();
     return index;
 }

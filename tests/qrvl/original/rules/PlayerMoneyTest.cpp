@@ -5,6 +5,7 @@
 #include "qrvl/original/rules/CareerCard.h"
 #include "qrvl/original/rules/Event.h"
 #include "qrvl/original/rules/HouseCard.h"
+#include "qrvl/original/rules/MoneyLedger.h"
 #include "qrvl/original/rules/PlayerJournal.h"
 #include "qrvl/original/rules/QuorvelCard.h"
 #include "qrvl/original/rules/ShareTheWealthCard.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -48,22 +50,46 @@ TEST_F(PlayerTest, PaymentsTakeWholeLoans)
     }
 }
 
-TEST_F(PlayerTest, PaymentsBetweenPlayersArriveWholeAndAreToldApartFromTheBanks)
+// What the installed ledger is told of each move: its cause, who paid whom
+// (null the bank) and how much, and every loan a payment takes.
+struct RecordingLedger : MoneyLedger {
+    RecordingLedger() { install(this); }
+    ~RecordingLedger() override { install(nullptr); }
+    void record(const MoneyMove& move) override { moves.push_back(move); }
+    std::vector<MoneyMove> moves;
+};
+
+TEST_F(PlayerTest, PaymentsBetweenPlayersArriveWholeAndTheLedgerHearsOfEach)
 {
     Car otherCar;
     Player other;
     other.init(1, "Bo", 0, true, false, &otherCar, 2);
-    player.transactCash(-4000); // 6000 left
-    player.payTo(&other, 25000); // one loan of 20000 covers it
+    RecordingLedger ledger;
+    player.transactCash(-4000, MoneyCause::HouseBought); // 6000 left
+    player.payTo(&other, 25000, MoneyCause::Lawsuit); // one loan of 20000 covers it
+    other.transactCash(0, MoneyCause::Salary); // nothing moves, nothing is told
     EXPECT_EQ(1000, player.getCash());
     EXPECT_EQ(1, player.getLoans());
     EXPECT_EQ(35000, other.getCash());
-    EXPECT_EQ(-25000, player.getCashFromPlayers());
-    EXPECT_EQ(25000, other.getCashFromPlayers());
-    EXPECT_EQ(-4000 + Player::kLoanAmount, player.getCashFromBank());
-    EXPECT_EQ(0, other.getCashFromBank());
-    for (const Player* each : {&player, &other})
-        EXPECT_EQ(each->getCash(), Player::kStartingCash + each->getCashFromBank() + each->getCashFromPlayers());
+    ASSERT_EQ(3u, ledger.moves.size());
+    struct Told {
+        MoneyCause cause;
+        const Player* payer;
+        const Player* payee;
+        int amount;
+    };
+    const Told told[] = {{MoneyCause::HouseBought, &player, nullptr, 4000},
+                         {MoneyCause::Lawsuit, &player, &other, 25000},
+                         {MoneyCause::Loan, nullptr, &player, Player::kLoanAmount}};
+    for (size_t i = 0; i < ledger.moves.size(); ++i) {
+        EXPECT_EQ(told[i].cause, ledger.moves[i].cause) << i;
+        EXPECT_EQ(told[i].payer, ledger.moves[i].payer) << i;
+        EXPECT_EQ(told[i].payee, ledger.moves[i].payee) << i;
+        EXPECT_EQ(told[i].amount, ledger.moves[i].amount) << i;
+    }
+    // Without a board's request to name it, an amount nobody named is unexplained.
+    player.transactCash(500);
+    EXPECT_EQ(MoneyCause::Unexplained, ledger.moves.back().cause);
 }
 
 TEST_F(PlayerTest, AnAllPlayersPayWithNobodyToReceiveItTakesNothing)
@@ -82,7 +108,8 @@ TEST_F(PlayerTest, AnAllPlayersPayWithNobodyToReceiveItTakesNothing)
     presenter.setCurrentPlayer(&player);
     EXPECT_EQ(0, presenter.enterMoneyTransferWithAllPlayers(1000, false));
     EXPECT_EQ(Player::kStartingCash + 2000, player.getCash());
-    EXPECT_EQ(0, player.getCashFromPlayers() + others[0].getCashFromPlayers() + others[1].getCashFromPlayers());
+    for (const Player& payer : others)
+        EXPECT_EQ(Player::kStartingCash - 1000, payer.getCash());
 }
 
 TEST_F(PlayerTest, RaisesStopAtTheCareersMaximum)
