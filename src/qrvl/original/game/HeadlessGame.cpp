@@ -202,13 +202,15 @@ void HeadlessGame::playTurn(int seat)
 
 void HeadlessGame::save(FGDataWriter* writer)
 {
-    // Saved as the in-game mode saves after a move: the seat to play next.
+    // Saved as the in-game mode saves when the turn passes: the seat to play
+    // next, which in the first round still chooses college or a career.
     SavedTurn turn;
     turn.currentPlayer = machine->getCurrentPlayerIndex();
     turn.firstRound = machine->isFirstRound();
     std::copy(investmentOwners, investmentOwners + TurnRules::kInvestments, turn.investmentOwners);
     turn.numPlayers = count;
-    turn.state = TurnMachine::MoveDone;
+    bool const choosesRoute = turn.firstRound && !cars[turn.currentPlayer].isPlaced();
+    turn.state = choosesRoute ? TurnMachine::ChooseRoute : TurnMachine::MoveDone;
     turn.roller = count;
     for (int i = 0; i < count; ++i)
         if (!players[i].isComputer())

@@ -6,8 +6,6 @@
 #include "qrvl/original/rules/Player.h"
 #include "qrvl/original/rules/SaveGame.h"
 
-ModeParty* ModeParty::s_pSingleton = nullptr;
-
 namespace {
 
 // The party game's waypoint step as the board's move and the camera ask for it.
@@ -34,17 +32,15 @@ private:
 ModeParty::ModeParty()
 {
     ClearWaypoints();
-    s_pSingleton = this;
-    PartyHooks::Install(new PartyModeHooks(*this));
+    hooks = new PartyModeHooks(*this);
+    PartyHooks::Install(hooks);
 }
 
 ModeParty::~ModeParty()
 {
     ClearWaypoints();
-    if (s_pSingleton == this) {
-        s_pSingleton = nullptr;
+    if (&PartyHooks::Get() == hooks)
         PartyHooks::Install(nullptr);
-    }
 }
 
 bool ModeParty::init(bool load)

@@ -1,16 +1,15 @@
 // The party game: a pass-and-play game with its own saved game and a
-// waypoint step before each move that the board and the camera consult.
-// The one party game running is published while it lives.
+// waypoint step before each move that the board and the camera consult
+// through the party hooks it installs while it lives.
 #pragma once
 
 #include "qrvl/original/framework/FGTimer.h"
 #include "qrvl/original/game/ModePassNPlay.h"
 
+class PartyHooks;
+
 class ModeParty : public ModePassNPlay {
 public:
-    // The party game running, or null.
-    static ModeParty* s_pSingleton;
-
     ModeParty();
     ~ModeParty() override;
 
@@ -37,4 +36,5 @@ private:
     int pendingCount = 0;
     bool waypointMode = false;
     FGTimer waitTimer;
+    PartyHooks* hooks = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "qrvl/original/rules/Board.h"
 #include "qrvl/original/rules/BoardPresenter.h"
 #include "qrvl/original/game/ModeParty.h"
+#include "qrvl/original/rules/PartyHooks.h"
 #include "qrvl/original/rules/Player.h"
 #include "qrvl/original/phone/world/CCameraController.h"
 #include "qrvl/original/phone/world/CEnt.h"
@@ -35,10 +36,10 @@ TEST_F(InGameTest, APartyGameKeepsTheOnlySaveAndContinuesAfterARestart)
     StartProgram(8);
     folder.Write("Quorvel/quorvel.sav", "an old single game");
     folder.Write("Quorvel/quorvelpnp.sav", "an old pass-and-play game");
-    EXPECT_EQ(ModeParty::s_pSingleton, nullptr);
+    EXPECT_FALSE(PartyHooks::Get().Running());
     ModeGame* game = Launch(QuorvelEngine::GameModeParty, false);
     ASSERT_NE(dynamic_cast<ModeParty*>(game), nullptr);
-    EXPECT_EQ(ModeParty::s_pSingleton, game);
+    EXPECT_TRUE(PartyHooks::Get().Running());
 
     // Once the order of play is decided the game is saved as a party game,
     // and the other saves are gone.
@@ -50,7 +51,7 @@ TEST_F(InGameTest, APartyGameKeepsTheOnlySaveAndContinuesAfterARestart)
     std::vector<std::string> const names = Names(Game());
     std::string const saved = SavedFile("quorvelparty.sav");
     StopProgram();
-    EXPECT_EQ(ModeParty::s_pSingleton, nullptr);
+    EXPECT_FALSE(PartyHooks::Get().Running());
     ASSERT_EQ(SavedFile("quorvelparty.sav"), saved);
 
     StartProgram(9);
@@ -69,8 +70,7 @@ class PartyCamera : public BoardPresenter {
 public:
     void panToCar(Car*) override
     {
-        if (ModeParty::s_pSingleton)
-            ModeParty::s_pSingleton->StartWaypointMode(4);
+        PartyHooks::Get().StartWaypointMode();
     }
 };
 
@@ -101,8 +101,8 @@ TEST_F(InGameTest, ThePartyWaypointStepHoldsEachMoveOnceAndOnlyInAPartyGame)
                 EXPECT_NE(now, Board::kPartyWaypoint);
             }
             // The step ends with the move.
-            if (previous == Board::kArrived && now != Board::kArrived && ModeParty::s_pSingleton
-                && ModeParty::s_pSingleton->IsWaypointMode())
+            if (previous == Board::kArrived && now != Board::kArrived 
+                && PartyHooks::Get().IsWaypointMode())
                 ++arrivalsInWaypointMode;
             previous = now;
         }
