@@ -3,13 +3,14 @@
 // times are milliseconds.
 #include "qrvl/original/phone/world/CCameraController.h"
 
-#include "qrvl/original/rules/Board.h"
-#include "qrvl/original/rules/PartyHooks.h"
+#include "norv/base/core/Pi.h"
 #include "qrvl/original/framework/PresentationHooks.h"
 #include "qrvl/original/phone/world/CCarMotion.h"
 #include "qrvl/original/phone/world/CSkipManager.h"
 #include "qrvl/original/phone/world/MatrixUtil.h"
-#include "norv/base/core/Pi.h"
+#include "qrvl/original/phone/world/ViewOverLand.h"
+#include "qrvl/original/rules/Board.h"
+#include "qrvl/original/rules/PartyHooks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -366,19 +367,33 @@ void CCameraController::Update(int frameMs)
         camera->SetCamera(view);
         return;
     }
-    PVRTVec3 const eye = Util::GetPos(moveEntity->worldMatrix) + currentMoveOffset;
+    PVRTVec3 eye = Util::GetPos(moveEntity->worldMatrix) + currentMoveOffset;
     PVRTVec3 at;
     if (lookEntity)
         at = Util::GetPos(lookEntity->worldMatrix) + currentLookOffset;
-    else if (haveLast)
-        at = eye - lastEye + lastAt; // the viewing direction stays
-    else
+    else if (haveLast) {
+        // The viewing direction stays; the eye rises over the land first,
+        // so that a rise does not tip the view down frame after frame.
+        KeepEyeOverLand(land, eye);
+        at = eye - lastEye + lastAt;
+    } else
         at = eye + currentLookOffset;
-    view = PVRTMat4::LookAt(eye, at, kUp, true);
-    lastEye = eye;
-    lastAt = at;
-    haveLast = true;
+    if (Look(eye, at, kUp)) {
+        lastEye = eye;
+        lastAt = at;
+        haveLast = true;
+    }
     camera->SetCamera(view);
+}
+
+bool CCameraController::Look(PVRTVec3& eye, PVRTVec3 const& at, PVRTVec3 const& up)
+{
+    // A shot with no direction, such as the party shot cut to with no
+    // offsets, keeps the last view rather than a matrix of NaNs.
+    if (!KeepViewOverLand(land, eye, at))
+        return false;
+    view = PVRTMat4::LookAt(eye, at, up, true);
+    return true;
 }
 
 void CCameraController::UpdateMatrix()
@@ -386,7 +401,8 @@ void CCameraController::UpdateMatrix()
     if (!target)
         return;
     PVRTVec3 const at = TargetPos();
-    view = PVRTMat4::LookAt(at + moveOffset, at + lookOffset, kCutUp, true);
+    PVRTVec3 eye = at + moveOffset;
+    Look(eye, at + lookOffset, kCutUp);
     camera->SetCamera(view);
 }
 

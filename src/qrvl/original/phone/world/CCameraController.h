@@ -21,6 +21,7 @@
 #include <vector>
 
 class CCarMotion;
+class LandHeights;
 
 class CCameraController : public CameraProgress {
 public:
@@ -38,6 +39,9 @@ public:
     // Writes the tuning values.
     CCameraController();
 
+    // The land the eye keeps above and looks at; without it only the
+    // view's direction is kept sound.
+    void SetLand(LandHeights const* heights) { land = heights; }
     // The wheel entity, the target of the wheel shots.
     void SetSpinner(CEnt* wheel) { spinner = wheel; }
     // Cuts straight to the wheel.
@@ -90,6 +94,9 @@ private:
     void UpdateState(int ms);
     void UpdateLookAtSpinner();
     void UpdateMatrix();
+    // Aims the view from `eye` at `at`, the eye moved as the land needs;
+    // false, and the view kept, when the two give no direction.
+    bool Look(PVRTVec3& eye, PVRTVec3 const& at, PVRTVec3 const& up);
     bool ApplyFreeLookMovement(float dx, float dy, float dz);
     float HeightProportion(float height) const;
     PVRTVec3 FreeLookOffset(float height) const;
@@ -109,6 +116,7 @@ private:
     // Owned by the target's entity: read only while the target lives.
     CCarMotion const* targetCar = nullptr;
     Norv::WeakPtr<CEnt> spinner;
+    LandHeights const* land = nullptr;
     eOffsetType shot = kNoShot;
     CAverager<PVRTVec3> chaseAverager;
     CAverager<PVRTVec3> topDownAverager;

@@ -79,6 +79,7 @@ void CWorld::Clear()
     ambientParticles.clear();
     transientParticles.clear();
     collisionMesh.clear();
+    land.Clear();
     spaceQuads.clear();
     board = nullptr;
     clicker = nullptr;
@@ -141,6 +142,7 @@ void CWorld::LoadStep(int type, int index)
 void CWorld::LoadCollisionMesh()
 {
     collisionMesh.clear();
+    land.Clear();
     Norv::SmartPtr<Norv::File> file(Norv::OpenFile("collision.dat"));
     uint32_t count = 0;
     if (!file || file->Read(&count, 4) != 4)
@@ -159,6 +161,7 @@ void CWorld::LoadCollisionMesh()
         CollMeshData corner;
         std::memcpy(corner.colour, record + 12, 4);
         float const x = xyz[0], y = xyz[1], z = xyz[2];
+        land.Add(x, y, z);
         for (PVRTVec3 const& at : {PVRTVec3(x - 40, y, z - 40), PVRTVec3(x - 40, y, z + 40), PVRTVec3(x + 40, y, z + 40),
                                    PVRTVec3(x + 40, y, z - 40)}) {
             corner.position = at;
@@ -345,6 +348,7 @@ void CWorld::Init()
     cameraController = std::make_unique<CCameraController>();
     interactions = std::make_unique<BInteractionTouch>();
     cameraController->SetSpinner(spinner.Get());
+    cameraController->SetLand(&land);
     if (spinnerMotion)
         spinnerMotion->SetCamera(cameraController.get());
     pickPending = false;

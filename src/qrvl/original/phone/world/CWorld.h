@@ -10,11 +10,12 @@
 #include "contrib/pvr/PVRTVec4.h"
 #include "norv/base/core/NarrowString.h"
 #include "norv/base/core/SmartPtr.h"
+#include "qrvl/original/phone/world/BInteraction.h"
 #include "qrvl/original/phone/world/CCameraController.h"
 #include "qrvl/original/phone/world/CClickerMotion.h"
 #include "qrvl/original/phone/world/CEnt.h"
-#include "qrvl/original/phone/world/BInteraction.h"
 #include "qrvl/original/phone/world/CSpinnerMotion.h"
+#include "qrvl/original/phone/world/LandHeights.h"
 #include "qrvl/original/phone/world/WorldHooks.h"
 
 #include <array>
@@ -87,6 +88,8 @@ public:
     PVRTMat4 GetProjectionCamera() const { return projection * GetCamera(); }
     std::map<Norv::NarrowString, std::vector<Norv::SmartPtr<CEnt>>> const& GetNamedEnts() const { return named; }
     std::vector<CollMeshData> const& GetCollisionMesh() const { return collisionMesh; }
+    // The land's heights from the ground patches, which the camera stays above.
+    LandHeights const& GetLand() const { return land; }
 
     // The wheel, whatever the name asked for.
     CEnt* GetEntNamed(char const*) const { return spinner.Get(); }
@@ -121,6 +124,7 @@ private:
     Norv::SmartPtr<CEntImpl> clicker;
     Norv::SmartPtr<CEntImpl> collision;
     std::vector<CollMeshData> collisionMesh;
+    LandHeights land;
     std::vector<SpaceQuadVertex> spaceQuads;
     std::map<Norv::NarrowString, std::vector<Norv::SmartPtr<CEnt>>> named;
     std::vector<Norv::SmartPtr<Particles>> ambientParticles;

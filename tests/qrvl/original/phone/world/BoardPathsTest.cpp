@@ -125,4 +125,15 @@ TEST_F(BoardPathsTest, CarsDriveEveryRouteWithoutJumping)
     }
 }
 
+// The party shot (the mask's bit 3) is a party game's own, which that game
+// takes whatever the board says; every space allows follow shots only.
+TEST_F(BoardPathsTest, EverySpaceAllowsFollowShotsAndNotThePartyShot)
+{
+    for (int i = 0; i < Board::kNumSpaces; ++i) {
+        int const mask = board.getSpace(i)->cameraMask;
+        EXPECT_NE(mask & 7, 0) << i;
+        EXPECT_EQ(mask & 8, 0) << i;
+    }
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "qrvl/original/phone/world/CCameraController.h"
 #include "qrvl/original/phone/world/CCarMotion.h"
 #include "qrvl/original/phone/world/CSpinnerMotion.h"
+#include "qrvl/original/phone/world/LandHeights.h"
 #include "qrvl/original/phone/world/MatrixUtil.h"
 
 #include <cmath>
@@ -190,6 +191,42 @@ TEST_F(CameraControllerTest, FreedEntitiesLeaveTheCameraStill)
     for (int i = 0; i < 16; ++i)
         EXPECT_TRUE(std::isfinite(camera.GetCamera().f[i])) << i;
     EXPECT_EQ(camera.GetCamera().f[12], before.f[12]);
+}
+
+// The party shot has no offsets of its own: cut to from the wheel it would
+// put the eye on its target; the camera keeps the wheel in view instead.
+TEST_F(CameraControllerTest, APartyShotWithoutOffsetsKeepsTheLastView)
+{
+    camera.Update(kFrameMs);
+    PVRTMat4 const wheelView = camera.GetCamera();
+    camera.StartTransition(carEntity.Get(), CCameraController::kParty, &car);
+    for (int frame = 0; frame < 10; ++frame)
+        camera.Update(kFrameMs);
+    EXPECT_EQ(camera.GetState(), CCameraController::kPartyView);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(camera.GetCamera().f[i], wheelView.f[i]) << i;
+}
+
+// A car driving down into a hollow: the chase eye, tuned to stand 150 above
+// the car, stays above the slope behind it, looking down at the car.
+TEST_F(CameraControllerTest, TheChaseEyeStaysAboveTheLandBehindTheCar)
+{
+    LandHeights land;
+    for (float x = 0; x <= 2000; x += LandHeights::kGridStep)
+        for (float z = -1000; z <= 1500; z += LandHeights::kGridStep)
+            land.Add(x, z < 400 ? 250.0f : 0.0f, z);
+    camera.SetLand(&land);
+    camera.StartTransition(carEntity.Get(), CCameraController::kChase, &car);
+    FramesToArrive();
+    for (int frame = 0; frame < 20; ++frame)
+        camera.Update(kFrameMs);
+    PVRTVec3 const eye = camera.GetLastEye();
+    EXPECT_NEAR(eye.x, 1000.0f, 1.0f);
+    EXPECT_NEAR(eye.z, 500.0f - 380.0f, 1.0f);
+    EXPECT_GE(eye.y, 250.0f + 100.0f);
+    PVRTVec3 const ahead(-camera.GetCamera().f[2], -camera.GetCamera().f[6], -camera.GetCamera().f[10]);
+    EXPECT_LT(ahead.y, -std::sin(0.12f)) << "looks down";
+    EXPECT_GT(ahead.z, 0.0f) << "towards the car";
 }
 
 } // namespace
