@@ -390,7 +390,7 @@ bool CCameraController::Look(PVRTVec3& eye, PVRTVec3 const& at, PVRTVec3 const& 
 {
     // A shot with no direction, such as the party shot cut to with no
     // offsets, keeps the last view rather than a matrix of NaNs.
-    if (!KeepViewOverLand(land, eye, at))
+    if (!KeepViewOverLand(land, eye, at, up))
         return false;
     view = PVRTMat4::LookAt(eye, at, up, true);
     return true;

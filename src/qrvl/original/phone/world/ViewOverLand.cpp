@@ -26,25 +26,24 @@ void KeepEyeOverLand(LandHeights const* land, PVRTVec3& eye)
         eye.y = std::fmax(eye.y, ground + kEyeOverLand);
 }
 
-bool KeepViewOverLand(LandHeights const* land, PVRTVec3& eye, PVRTVec3 const& at)
+bool KeepViewOverLand(LandHeights const* land, PVRTVec3& eye, PVRTVec3 const& at, PVRTVec3 const& up)
 {
     if (!IsFinite(eye) || !IsFinite(at) || (at - eye).length() < kLeastSight)
         return false;
     KeepEyeOverLand(land, eye);
     float const across = std::hypot(eye.x - at.x, eye.z - at.z);
     eye.y = std::fmax(eye.y, at.y + across * std::tan(kLeastFall));
-    float const drop = eye.y - at.y;
-    float const leastAcross = drop * std::tan(kLeastFromVertical);
-    if (across < leastAcross) {
-        // Back along the way the eye already stands from the point, or
-        // south, where the view's up direction leans away from.
-        float dx = 0.0f, dz = 1.0f;
-        if (across >= kLeastSight) {
-            dx = (eye.x - at.x) / across;
-            dz = (eye.z - at.z) / across;
-        }
-        eye.x = at.x + dx * leastAcross;
-        eye.z = at.z + dz * leastAcross;
+    // Turned round `at`, at the same distance, away from the down direction.
+    float const distance = (at - eye).length();
+    PVRTVec3 const down = PVRTVec3() - up.normalized();
+    PVRTVec3 const sight = (at - eye) / distance;
+    if (sight.dot(down) > std::cos(kLeastFromDown)) {
+        PVRTVec3 aside = sight - down * sight.dot(down);
+        if (aside.length() < kLeastSight)
+            aside = down.cross(PVRTVec3(1.0f, 0.0f, 0.0f));
+        aside.normalize();
+        PVRTVec3 const turned = down * std::cos(kLeastFromDown) + aside * std::sin(kLeastFromDown);
+        eye = at - turned * distance;
         KeepEyeOverLand(land, eye);
     }
     return true;

@@ -71,7 +71,8 @@ protected:
             Save(picture, "board-camera-worst.png");
         }
         if (sky * 100 > kMostSkyPercent * kPictureWidth * kPictureHeight && failures++ < 5) {
-            ADD_FAILURE() << "sky over " << sky * 100 / (kPictureWidth * kPictureHeight) << "% of the frame, " << where;
+            ADD_FAILURE() << "sky over " << sky * 100 / (kPictureWidth * kPictureHeight) << "% of the frame, " << where
+                          << ", eye at " << testing::PrintToString(BoardCamera().GetLastEye());
             Save(picture, "board-camera-sky-" + std::to_string(failures) + ".png");
         }
     }
