@@ -369,15 +369,16 @@ void CCameraController::Update(int frameMs)
     }
     PVRTVec3 eye = Util::GetPos(moveEntity->worldMatrix) + currentMoveOffset;
     PVRTVec3 at;
-    if (lookEntity)
+    if (lookEntity) {
         at = Util::GetPos(lookEntity->worldMatrix) + currentLookOffset;
-    else if (haveLast) {
+    } else if (haveLast) {
         // The viewing direction stays; the eye rises over the land first,
         // so that a rise does not tip the view down frame after frame.
         KeepEyeOverLand(land, eye);
         at = eye - lastEye + lastAt;
-    } else
+    } else {
         at = eye + currentLookOffset;
+    }
     if (Look(eye, at, kUp)) {
         lastEye = eye;
         lastAt = at;

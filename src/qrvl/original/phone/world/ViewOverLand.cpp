@@ -1,6 +1,6 @@
 // The camera's guards against views of the sky: the eye rises over hills and
-// over a line of sight that runs level, and steps back from one that drops
-// straight down.
+// over a line of sight that runs level, and turns round the look-at point
+// away from a line of sight that runs along the view's up direction.
 #include "qrvl/original/phone/world/ViewOverLand.h"
 
 #include "qrvl/original/phone/world/LandHeights.h"

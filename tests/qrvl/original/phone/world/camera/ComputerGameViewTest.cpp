@@ -2,7 +2,7 @@
 // the last retirement, its wheel, cars and camera those of the 3D board:
 // the board is drawn every quarter second of the game's clock and every
 // picture must show more land than sky.
-#include "ShippedBoardScene.h"
+#include "tests/qrvl/original/phone/world/display/ShippedBoardScene.h"
 
 #include "qrvl/original/game/HeadlessGame.h"
 #include "qrvl/original/game/TurnMachine.h"
@@ -33,10 +33,7 @@ public:
     void AddCar(Car* car, CCarMotion* motion) { cars[car] = motion; }
 
     bool doRandomSpin(bool refuse) override { return World().spinnerMotion->DoRandomSpin(refuse); }
-    bool isWheelSpinning() const override
-    {
-        return World().spinnerMotion->state == CSpinnerMotion::kSpinning;
-    }
+    bool isWheelSpinning() const override { return World().spinnerMotion->state == CSpinnerMotion::kSpinning; }
     bool isWheelHeld() const override { return World().spinnerMotion->wheelGrabbed; }
     int getValuePointedTo() override { return World().clickerMotion->GetValuePointedTo(); }
     void disableTouchSpin() override { World().spinnerMotion->spinAllowed = false; }

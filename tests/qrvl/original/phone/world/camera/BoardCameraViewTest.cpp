@@ -4,7 +4,7 @@
 // shots look at a car on every space; the wheel shot and the flights
 // between it and the cars are drawn at the forks. Every frame is drawn and
 // must show more land than sky.
-#include "ShippedBoardScene.h"
+#include "tests/qrvl/original/phone/world/display/ShippedBoardScene.h"
 
 #include "qrvl/original/framework/FGData.h"
 #include "qrvl/original/phone/world/CCarMotion.h"
@@ -48,6 +48,8 @@ protected:
     }
     void TearDown() override
     {
+        // The motion goes with the scene's car entity.
+        car.init(0, nullptr);
         CSkipManager::GetSkipManager().Clear();
         ShippedBoardSceneTest::TearDown();
     }
