@@ -340,12 +340,10 @@ void ModeMainMenu::activate()
 
     if (deleteQuestion) {
         deleteQuestion = false;
-        if (!yes)
-            return;
-        // The new game's own type is replaced; another type's save goes
-        // only once the new game is safely saved.
-        SaveGame::Delete(SaveFileFor(action));
-        initiateLoad();
+        // Yes keeps the saved game until the new game's first save replaces
+        // it: a set-up left or a crash before then leaves it to continue.
+        if (yes)
+            initiateLoad();
         return;
     }
 
