@@ -31,6 +31,7 @@
 #include "qrvl/original/game/PNPPlayerInfo.h"
 #include "qrvl/original/rules/Player.h"
 #include "qrvl/original/rules/QuorvelCard.h"
+#include "qrvl/original/rules/SaveGame.h"
 #include "qrvl/original/framework/QuorvelMode.h"
 #include "qrvl/original/framework/CGuiFrameTouchButton.h"
 #include "qrvl/original/phone/journal/CJournal.h"
@@ -62,6 +63,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <fstream>
@@ -124,6 +126,8 @@ protected:
     }
     void TearDown() override
     {
+        // A damaged save's notice belongs to this test alone.
+        SaveGame::TakeDamageNotice();
         engine.reset();
         FGEngine::setClock(nullptr);
         FrontEndHooks::Install(nullptr);
@@ -385,6 +389,23 @@ TEST_F(MainMenuTest, ADamagedSaveTurnsContinueIntoANewGame)
     EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
     std::ifstream kept(SavePath("quorvel.sav.bad"), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "damaged game");
+}
+
+TEST_F(MainMenuTest, ADamagedSaveFoundAtTheStartIsToldOnceOverTheMenu)
+{
+    WriteSave("quorvel.sav", false);
+    WriteSave("quorvelpnp.sav", false);
+    // As the program's start checks them.
+    EXPECT_FALSE(engine->getFileSystem().CheckFileIntegrity("quorvel.sav"));
+    EXPECT_FALSE(engine->getFileSystem().CheckFileIntegrity("quorvelpnp.sav"));
+    Tick();
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    EXPECT_EQ(calls.back(), "question:S_SAVE_DAMAGED_TITLE:ok");
+    Answer(0);
+    for (int i = 0; i < 3; ++i)
+        Tick();
+    EXPECT_EQ(Top(), menu);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "question:S_SAVE_DAMAGED_TITLE:ok"), 1);
 }
 
 TEST_F(MainMenuTest, ContinueChecksTheSaveItLoads)

@@ -63,6 +63,9 @@ private:
     // False when the game's files cannot show even a message; the program
     // then ends with status 1, having named the file.
     bool MountFiles();
+    // Keeps the bytes of a settings file that could not be read as its
+    // ".bad" copy before the game's defaults replace it.
+    static void KeepDamagedRegistry();
     void FailOnDataFile(char const* archive);
     void CreateServices();
     // A change of the system language since the last run selects it.
