@@ -337,6 +337,12 @@ void FGApp::OnKeyPress(Norv::KeyCode key)
         engine->entKeyPressed(key);
 }
 
+void FGApp::OnCharacterTyped(unsigned int character)
+{
+    if (engine)
+        engine->entCharacterTyped(character);
+}
+
 void FGApp::OnKeyRelease(Norv::KeyCode key)
 {
     if (IsCommandKey(key))

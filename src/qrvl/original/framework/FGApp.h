@@ -38,6 +38,7 @@ public:
     void OnStartup() override;
     void OnShutdown() override;
     void OnKeyPress(Norv::KeyCode key) override;
+    void OnCharacterTyped(unsigned int character) override;
     void OnKeyRelease(Norv::KeyCode key) override;
     // The Pause key suspends the engine object and resumes it.
     void OnFocusChange(bool focused) override;
