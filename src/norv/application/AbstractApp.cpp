@@ -92,6 +92,12 @@ void AbstractApp::PrivateKeyRelease(KeyCode key)
         OnKeyRelease(key);
 }
 
+void AbstractApp::PrivateCharacterTyped(unsigned int character)
+{
+    if (!paused)
+        OnCharacterTyped(character);
+}
+
 void AbstractApp::PrivateTouchDown(int x, int y, int id)
 {
     if (!paused && !EngineSingletons::Console().TouchDown(x, y, id))

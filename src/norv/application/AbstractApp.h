@@ -39,6 +39,8 @@ public:
     virtual void OnShutdown() {}
     virtual void OnKeyPress(KeyCode) {}
     virtual void OnKeyRelease(KeyCode) {}
+    // A character that no key code names (a Unicode code point).
+    virtual void OnCharacterTyped(unsigned int) {}
     virtual void OnFocusChange(bool) {}
     virtual void OnMouseFocusChange(bool) {}
     virtual void OnUpdate(NorvFloat const&) {}  // seconds
@@ -77,6 +79,7 @@ public:
     void PrivateTick(float dt);
     void PrivateKeyPress(KeyCode key);
     void PrivateKeyRelease(KeyCode key);
+    void PrivateCharacterTyped(unsigned int character);
     void PrivateTouchDown(int x, int y, int id);
     void PrivateTouchUp(int x, int y, int id);
     void PrivateTouchMove(int x, int y, int id);

@@ -17,16 +17,18 @@ public:
     KeyRecordingApp() : AbstractApp(0x1400) {}
     void OnKeyPress(KeyCode key) override { log.push_back("key " + std::to_string(key)); }
     void OnKeyRelease(KeyCode key) override { log.push_back("release " + std::to_string(key)); }
+    void OnCharacterTyped(unsigned int character) override { log.push_back("typed " + std::to_string(character)); }
     void Exit() override { log.push_back("exit"); }
     std::vector<std::string> log;
 };
 
-SDL_Event Key(Uint8 type, SDLKey key, SDLMod modifiers = KMOD_NONE)
+SDL_Event Key(Uint8 type, SDLKey key, SDLMod modifiers = KMOD_NONE, Uint16 unicode = 0)
 {
     SDL_Event event = {};
     event.type = type;
     event.key.keysym.sym = key;
     event.key.keysym.mod = modifiers;
+    event.key.keysym.unicode = unicode;
     return event;
 }
 
@@ -69,3 +71,15 @@ TEST(SdlInputContextTest, PauseTogglesThePauseAndIsNeverDelivered)
 }
 
 } // namespace
+
+TEST(SdlInputContextTest, ALetterBeyondAsciiIsTypedAsACharacterNotAKey)
+{
+    SmartPtr<KeyRecordingApp> app(new KeyRecordingApp);
+    SmartPtr<SdlInputContext> keys(new SdlInputContext(app.Get()));
+    keys->OnEvent(Key(SDL_KEYDOWN, SDLK_WORLD_92, KMOD_NONE, 0xFC)); // ü on a key of its own
+    keys->OnEvent(Key(SDL_KEYDOWN, SDLK_e, KMOD_RALT, 0x20AC)); // AltGr+E: €
+    keys->OnEvent(Key(SDL_KEYDOWN, SDLK_RSHIFT));
+    keys->OnEvent(Key(SDL_KEYDOWN, SDLK_a, KMOD_RSHIFT, 'A')); // ASCII stays a key
+    EXPECT_EQ(app->log,
+              std::vector<std::string>({"typed 252", "typed 8364", "key 10", "key " + std::to_string(KEY_A)}));
+}

@@ -166,4 +166,31 @@ TEST_F(QuorvelProgramTest, AnUnwritableUserFolderSavesNothingAndSaysSoOnce)
     EXPECT_EQ(ReadFile(dataHome), "not a folder");
 }
 
+TEST_F(QuorvelProgramTest, DamagedSettingsAndSavesAreKeptAsideAndTheSaveIsToldOnScreen)
+{
+    std::filesystem::path const folder = dataHome / "Quorvel";
+    std::filesystem::create_directories(folder);
+    std::string const settings = "<registry><key name=\"Language\" type=\"string\">de</ke";
+    std::ofstream(folder / "registry.xml") << settings;
+    std::ofstream(folder / "quorvel.sav") << "damaged game";
+
+    ASSERT_TRUE(Start("en_GB.UTF-8")) << game.Output();
+    std::string const shot = OutputPath("quorvel-damaged-save.png");
+    Image image;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return window.Screenshot(shot) && image.Load(shot)
+                && image.RegionIs(kWidth / 2 - 40, kHeight / 2 + 60, 80, 40, kNoticeColour, kColourTolerance);
+        },
+        kMenuTimeoutSeconds))
+        << "no notice over the main menu; see " << shot << "\n"
+        << game.Output();
+    ASSERT_TRUE(window.Key("alt+F4"));
+    EXPECT_EQ(game.WaitForExit(kExitTimeoutSeconds), 0) << game.Output();
+
+    EXPECT_EQ(ReadFile(folder / "registry.xml.bad"), settings);
+    EXPECT_EQ(ReadFile(folder / "quorvel.sav.bad"), "damaged game");
+    EXPECT_EQ(ReadFile(folder / "quorvel.sav"), "");
+}
+
 } // namespace

@@ -31,6 +31,7 @@
 #include "qrvl/original/game/PNPPlayerInfo.h"
 #include "qrvl/original/rules/Player.h"
 #include "qrvl/original/rules/QuorvelCard.h"
+#include "qrvl/original/rules/SaveGame.h"
 #include "qrvl/original/framework/QuorvelMode.h"
 #include "qrvl/original/framework/CGuiFrameTouchButton.h"
 #include "qrvl/original/phone/journal/CJournal.h"
@@ -62,6 +63,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <fstream>
@@ -124,6 +126,8 @@ protected:
     }
     void TearDown() override
     {
+        // A damaged save's notice belongs to this test alone.
+        SaveGame::TakeDamageNotice();
         engine.reset();
         FGEngine::setClock(nullptr);
         FrontEndHooks::Install(nullptr);
@@ -352,7 +356,7 @@ TEST_F(MainMenuTest, ExitAsksAndOnlyYesEndsTheGame)
     EXPECT_TRUE(engine->isExitRequested());
 }
 
-TEST_F(MainMenuTest, ANewGameOverASaveAsksBeforeDeletingTheSaveOfItsType)
+TEST_F(MainMenuTest, ANewGameOverASaveAsksAndKeepsTheSaveForTheNewGamesFirstSave)
 {
     WriteSave("quorvel.sav", true);
     WriteSave("quorvelpnp.sav", true);
@@ -368,8 +372,8 @@ TEST_F(MainMenuTest, ANewGameOverASaveAsksBeforeDeletingTheSaveOfItsType)
     Answer(0);
     EXPECT_TRUE(menu->IsLaunchPending());
     EXPECT_EQ(menu->GetChosenAction(), ModeMainMenu::NewPassAndPlay);
-    EXPECT_EQ(std::filesystem::file_size(SavePath("quorvelpnp.sav")), 0u);
-    // The single game goes only when the new game has saved itself.
+    // Both go only when the new game has saved itself.
+    EXPECT_GT(std::filesystem::file_size(SavePath("quorvelpnp.sav")), 0u);
     EXPECT_GT(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
 }
 
@@ -385,6 +389,23 @@ TEST_F(MainMenuTest, ADamagedSaveTurnsContinueIntoANewGame)
     EXPECT_EQ(std::filesystem::file_size(SavePath("quorvel.sav")), 0u);
     std::ifstream kept(SavePath("quorvel.sav.bad"), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "damaged game");
+}
+
+TEST_F(MainMenuTest, ADamagedSaveFoundAtTheStartIsToldOnceOverTheMenu)
+{
+    WriteSave("quorvel.sav", false);
+    WriteSave("quorvelpnp.sav", false);
+    // As the program's start checks them.
+    EXPECT_FALSE(engine->getFileSystem().CheckFileIntegrity("quorvel.sav"));
+    EXPECT_FALSE(engine->getFileSystem().CheckFileIntegrity("quorvelpnp.sav"));
+    Tick();
+    ASSERT_NE(TopAs<ModeYesNo>(), nullptr);
+    EXPECT_EQ(calls.back(), "question:S_SAVE_DAMAGED_TITLE:ok");
+    Answer(0);
+    for (int i = 0; i < 3; ++i)
+        Tick();
+    EXPECT_EQ(Top(), menu);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "question:S_SAVE_DAMAGED_TITLE:ok"), 1);
 }
 
 TEST_F(MainMenuTest, ContinueChecksTheSaveItLoads)
@@ -762,7 +783,9 @@ TEST_F(ChoosePlayerTest, TheSetUpAnswersColourCharacterAndPlayersWithTheTypedNam
         mode->keyPressed(key);
     mode->keyReleased(Norv::KEY_SHIFT);
     mode->keyPressed(Norv::KEY_O);
-    EXPECT_STREQ(name, "Zo");
+    // An accented letter comes as the character its key typed.
+    engine->entCharacterTyped(0xEB);
+    EXPECT_STREQ(name, "Zo\xc3\xab");
     Release(mode, "OKKey");
     EXPECT_EQ(mode->GetState(), ModeChoosePlayer::NumberPage);
 
@@ -773,7 +796,7 @@ TEST_F(ChoosePlayerTest, TheSetUpAnswersColourCharacterAndPlayersWithTheTypedNam
     Release(mode, "Number4");
     EXPECT_EQ(engine->lastChoice, 2 * 65536 + 5 * 256 + 4);
     EXPECT_EQ(engine->lastChoice, GameScreens::packSetUp(2, 5, 4));
-    EXPECT_STREQ(name, "Zo");
+    EXPECT_STREQ(name, "Zo\xc3\xab");
     EXPECT_EQ(Top(), menu);
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -98,6 +99,44 @@ TEST(NameEntryTest, TheCallersBufferBoundsTheNameOnACharacterBoundary)
     std::strcpy(name, "Zo\xc3\xab");
     entry.Process(NameEntry::kDelete);
     EXPECT_STREQ(name, "Zo");
+}
+
+TEST(NameEntryTest, AccentedLettersAreKeptWholeInTheName)
+{
+    struct Typed {
+        std::vector<int> codes;
+        char const* name;
+    } const typings[] = {
+        {{'M', 0xFC, 'l', 'l', 'e', 'r'}, "M\xc3\xbcller"},
+        {{0xD1, 'o', 0xF1, 'o'}, "\xc3\x91o\xc3\xb1o"},
+        {{0x141, 0xF3, 0x17A}, "\xc5\x81\xc3\xb3\xc5\xba"},
+        // Seven bytes are full: a two-byte letter is refused whole.
+        {{'M', 0xFC, 'l', 'l', 'e', 'r', 0xE9}, "M\xc3\xbcller"},
+        // Signs and letters the fonts lack stay out.
+        {{'A', 0xD7, 0xF7, 0x20AC, 0x3B1}, "A"},
+    };
+    for (Typed const& typed : typings) {
+        char buffer[8] = {};
+        NameEntry entry;
+        entry.Attach(buffer, sizeof buffer);
+        entry.Prefill("Player1");
+        for (int code : typed.codes)
+            entry.Process(code);
+        EXPECT_STREQ(buffer, typed.name);
+    }
+
+    // The first letter of a name is a capital, whatever the key typed.
+    struct Capital {
+        unsigned int typed;
+        bool upper;
+        int character;
+    } const capitals[] = {
+        {0xFC, true, 0xDC},   {0xF1, true, 0xD1},   {0xFF, true, 0x178}, {0x107, true, 0x106},
+        {0x142, true, 0x141}, {0x17E, true, 0x17D}, {0xDF, true, 0xDF},  {0xD1, true, 0xD1},
+        {0xE9, false, 0xE9},  {0xD7, false, -1},    {0x20AC, true, -1},  {0x3B1, false, -1},
+    };
+    for (Capital const& capital : capitals)
+        EXPECT_EQ(qrvl::NameCharacterForTyped(capital.typed, capital.upper), capital.character) << capital.typed;
 }
 
 TEST(NameEntryTest, KeysTypeLettersInTheirCaseDigitsAndPunctuation)

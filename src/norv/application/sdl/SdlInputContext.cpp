@@ -9,6 +9,8 @@ namespace Norv {
 
 namespace {
 
+constexpr Uint16 kLastAscii = 0x7F;
+
 bool IsShift(SDLKey key)
 {
     return key == SDLK_LSHIFT || key == SDLK_RSHIFT;
@@ -16,7 +18,12 @@ bool IsShift(SDLKey key)
 
 } // namespace
 
-SdlInputContext::SdlInputContext(AbstractApp* app) : app(app) {}
+SdlInputContext::SdlInputContext(AbstractApp* app)
+    : app(app)
+{
+    // Keys then carry the character they type in the keyboard's layout.
+    SDL_EnableUNICODE(1);
+}
 
 void SdlInputContext::OnEvent(SDL_Event const& event)
 {
@@ -42,6 +49,12 @@ void SdlInputContext::OnKeyDown(SDL_keysym const& key)
     }
     if (key.sym == SDLK_PAUSE) {
         TogglePause();
+        return;
+    }
+    // A letter beyond ASCII (on a key of its own, or with AltGr or a shift)
+    // is typed as a character: the key codes name only the ASCII ones.
+    if (key.unicode > kLastAscii) {
+        app->PrivateCharacterTyped(key.unicode);
         return;
     }
     KeyCode const code = Translate(key.sym);

@@ -20,6 +20,7 @@
 #include "norv/vfs/Vfs.h"
 #include "norv/vfs/posix/PlatformFolders.h"
 #include "norv/vfs/posix/UserDataFile.h"
+#include "qrvl/original/framework/FGData.h"
 #include "qrvl/original/framework/FGEngine.h"
 #include "qrvl/original/framework/FGFileSystem.h"
 #include "qrvl/original/framework/FrontEndHooks.h"
@@ -118,7 +119,8 @@ void FGApp::OnStartup()
     for (LanguageFile const& entry : kLanguageFiles)
         languageFiles[entry.key] = entry.file;
     CreateServices();
-    Norv::g_registry->Load(kRegistryFile, false, "");
+    if (!Norv::g_registry->Load(kRegistryFile, false, ""))
+        KeepDamagedRegistry();
     Norv::g_registry->Set(kVersionKey, Norv::NarrowString(QUORVEL_VERSION));
     InitLocale();
     ChooseDefaultLanguage();
@@ -134,6 +136,15 @@ void FGApp::OnStartup()
     engine->entEvent(FGEngine::EventStart, 0, 0);
     GameFlowHooks::Get().InitJournalData();
     cursor = Norv::g_assetDict->Get<Norv::Surface>(kCursorImage, true);
+}
+
+void FGApp::KeepDamagedRegistry()
+{
+    // The settings start afresh and are written over the file at the end;
+    // a file that was there but could not be read is kept aside first.
+    std::unique_ptr<FGData> file = FGFileSystem::ReadFromVfs(kRegistryFile);
+    if (file && file->getLength() > 0)
+        FGFileSystem::KeepDamagedCopy(kRegistryFile, file->getData(), file->getLength());
 }
 
 bool FGApp::MountFiles()
@@ -166,7 +177,8 @@ bool FGApp::MountFiles()
         Norv::MountNative(kUserFolder, "", writable ? kUserFlags : kUserFlags | Norv::VfsMount::ReadOnly);
     // Anyone may drop files into the user's folder: it serves only the
     // files the game writes there, never scripts, pictures or archives.
-    std::set<Norv::NarrowString> userFiles = {kRegistryFile};
+    std::set<Norv::NarrowString> userFiles = {kRegistryFile,
+                                              Norv::NarrowString(kRegistryFile) + FGFileSystem::kDamagedSuffix};
     for (char const* file : kCheckedFiles) {
         userFiles.insert(file);
         userFiles.insert(Norv::NarrowString(file) + FGFileSystem::kDamagedSuffix);
@@ -323,6 +335,12 @@ void FGApp::OnKeyPress(Norv::KeyCode key)
         commandHeld = true;
     if (engine)
         engine->entKeyPressed(key);
+}
+
+void FGApp::OnCharacterTyped(unsigned int character)
+{
+    if (engine)
+        engine->entCharacterTyped(character);
 }
 
 void FGApp::OnKeyRelease(Norv::KeyCode key)

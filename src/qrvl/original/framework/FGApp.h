@@ -38,6 +38,7 @@ public:
     void OnStartup() override;
     void OnShutdown() override;
     void OnKeyPress(Norv::KeyCode key) override;
+    void OnCharacterTyped(unsigned int character) override;
     void OnKeyRelease(Norv::KeyCode key) override;
     // The Pause key suspends the engine object and resumes it.
     void OnFocusChange(bool focused) override;
@@ -63,6 +64,9 @@ private:
     // False when the game's files cannot show even a message; the program
     // then ends with status 1, having named the file.
     bool MountFiles();
+    // Keeps the bytes of a settings file that could not be read as its
+    // ".bad" copy before the game's defaults replace it.
+    static void KeepDamagedRegistry();
     void FailOnDataFile(char const* archive);
     void CreateServices();
     // A change of the system language since the last run selects it.

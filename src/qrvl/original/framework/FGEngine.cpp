@@ -210,6 +210,12 @@ void FGEngine::entKeyReleased(int key)
         onKeyReleased(key);
 }
 
+void FGEngine::entCharacterTyped(unsigned int character)
+{
+    if (!paused)
+        onCharacterTyped(character);
+}
+
 void FGEngine::entButtonSelected(CGuiFrameTouchButton* button)
 {
     if (!paused)

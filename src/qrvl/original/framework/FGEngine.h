@@ -68,6 +68,7 @@ public:
     void entRender(Norv::Surface* surface);
     void entKeyPressed(int key);
     void entKeyReleased(int key);
+    void entCharacterTyped(unsigned int character);
     void entButtonSelected(CGuiFrameTouchButton* button);
     void entTouchUp(int x, int y, int id) { onTouchUp(x, y, id); }
     void entTouchDown(int x, int y, int id) { onTouchDown(x, y, id); }
@@ -81,6 +82,7 @@ public:
     virtual void init() {}
     virtual void onKeyPressed(int) {}
     virtual void onKeyReleased(int) {}
+    virtual void onCharacterTyped(unsigned int) {}
     virtual void onButtonSelected(CGuiFrameTouchButton*) {}
     virtual void onDrawSelf(Norv::Surface*) {}
     virtual void onTick() {}

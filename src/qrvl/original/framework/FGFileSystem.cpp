@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,11 @@ std::unique_ptr<FGData> FGFileSystem::getFile(char const* name) const
     for (Pak const& pak : paks)
         if (std::unique_ptr<FGData> packed = pak.reader->getFile(name))
             return packed;
+    return ReadFromVfs(name);
+}
+
+std::unique_ptr<FGData> FGFileSystem::ReadFromVfs(char const* name)
+{
     Norv::SmartPtr<Norv::File> file(Norv::OpenFile(name));
     if (!file)
         return nullptr;
@@ -133,18 +139,34 @@ bool FGFileSystem::CheckFileIntegrity(char const* name)
     // cost a synchronised write at every start.
     if (file && file->getLength() == 0)
         return false;
-    // The damaged bytes are kept aside, so a player's game can still be
-    // mended by hand; only the latest damaged copy is kept. Without that
-    // copy the damaged file is the only one, and it stays as it is.
-    if (file) {
-        std::string const kept = std::string(name) + kDamagedSuffix;
-        if (!Norv::VfsReplaceFile(kept.c_str(), file->getData(), file->getLength())) {
-            std::fprintf(stderr, "FGFileSystem: \"%s\" is damaged and \"%s\" cannot be written; it is left as it is\n",
-                         name, kept.c_str());
-            return false;
-        }
-        std::fprintf(stderr, "FGFileSystem: \"%s\" is damaged; its bytes are kept in \"%s\"\n", name, kept.c_str());
-    }
+    // Without a copy aside the damaged file is the only one, and it stays.
+    if (file && !KeepDamagedCopy(name, file->getData(), file->getLength()))
+        return false;
     putFile(name, nullptr);
     return false;
+}
+
+bool FGFileSystem::KeepDamagedCopy(char const* name, unsigned char const* bytes, int length)
+{
+    // Only the latest damaged copy is kept.
+    std::string const kept = std::string(name) + kDamagedSuffix;
+    if (!Norv::VfsReplaceFile(kept.c_str(), bytes, length)) {
+        std::fprintf(stderr, "FGFileSystem: \"%s\" is damaged and \"%s\" cannot be written; it is left as it is\n",
+                     name, kept.c_str());
+        return false;
+    }
+    std::fprintf(stderr, "FGFileSystem: \"%s\" is damaged; its bytes are kept in \"%s\"\n", name, kept.c_str());
+    damagedFiles().insert(name);
+    return true;
+}
+
+bool FGFileSystem::TakeDamageNotice(char const* name)
+{
+    return damagedFiles().erase(name) > 0;
+}
+
+std::set<std::string>& FGFileSystem::damagedFiles()
+{
+    static std::set<std::string> names;
+    return names;
 }

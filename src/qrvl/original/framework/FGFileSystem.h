@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 class FGData;
@@ -47,6 +49,8 @@ public:
     // The whole file from the first pak that yields it, else from the
     // virtual file system; null when neither has it.
     std::unique_ptr<FGData> getFile(char const* name) const;
+    // The whole file from the virtual file system alone, or null.
+    static std::unique_ptr<FGData> ReadFromVfs(char const* name);
     // The whole file read into `into` (returned), or null.
     FGData* getFile(char const* name, FGData* into) const;
     // The length in bytes (decoded, for an archived file), or -1.
@@ -66,10 +70,18 @@ public:
     // bytes of a damaged file are first copied to its ".bad" file; when
     // that copy cannot be written, the damaged file is left whole.
     bool CheckFileIntegrity(char const* name);
+    // Copies the bytes of a damaged file to its ".bad" file, so a player's
+    // game or settings can still be mended by hand; false when that copy
+    // cannot be written.
+    static bool KeepDamagedCopy(char const* name, unsigned char const* bytes, int length);
+    // True once for a file whose damaged bytes were kept aside: the player
+    // is told of it once.
+    static bool TakeDamageNotice(char const* name);
     // There is no space limit to check on this platform.
     bool brewVerifySaveSpace(int) const { return true; }
 
 private:
+    static std::set<std::string>& damagedFiles();
     static inline bool userFolderWritable = true;
     struct Pak {
         int id;

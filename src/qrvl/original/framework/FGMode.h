@@ -19,6 +19,8 @@ public:
     virtual void deactivate() { active = false; }
     virtual void keyPressed(int) {}
     virtual void keyReleased(int) {}
+    // A character beyond ASCII, typed on the keyboard (a Unicode code point).
+    virtual void characterTyped(unsigned int) {}
     virtual void buttonSelected(CGuiFrameTouchButton*) {}
     virtual void mousePressed(int) {}
     virtual void mouseReleased(int) {}

@@ -129,6 +129,12 @@ void FGModeManager::keyPressed(int key)
         mode->keyPressed(key);
 }
 
+void FGModeManager::characterTyped(unsigned int character)
+{
+    if (FGMode* mode = getCurrentMode())
+        mode->characterTyped(character);
+}
+
 void FGModeManager::keyReleased(int key)
 {
     if (FGMode* mode = getCurrentMode())

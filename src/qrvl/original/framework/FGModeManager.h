@@ -39,6 +39,7 @@ public:
 
     // Input and pause, for the top mode only.
     void keyPressed(int key);
+    void characterTyped(unsigned int character);
     void keyReleased(int key);
     void buttonSelected(CGuiFrameTouchButton* button);
     void onTouchUp(int x, int y, int id);

@@ -195,6 +195,12 @@ void QuorvelEngine::onKeyReleased(int key)
         modeManager->keyReleased(key);
 }
 
+void QuorvelEngine::onCharacterTyped(unsigned int character)
+{
+    if (acceptsInput())
+        modeManager->characterTyped(character);
+}
+
 void QuorvelEngine::onTouchUp(int x, int y, int id)
 {
     if (acceptsInput())

@@ -50,6 +50,7 @@ public:
     void init() override;
     void onKeyPressed(int key) override;
     void onKeyReleased(int key) override;
+    void onCharacterTyped(unsigned int character) override;
     void onButtonSelected(CGuiFrameTouchButton* button) override;
     void onDrawSelf(Norv::Surface* surface) override;
     void onTick() override;

@@ -282,6 +282,17 @@ void ModeChoosePlayer::keyPressed(int key)
     UpdatePortraitName();
 }
 
+void ModeChoosePlayer::characterTyped(unsigned int typed)
+{
+    if (state != NamePage)
+        return;
+    // The first letter of a name is a capital, as with the letter keys.
+    int const character = qrvl::NameCharacterForTyped(typed, name.IsUntouched());
+    if (char const* sound = name.Process(character < 0 ? qrvl::NameEntry::kIgnored : character))
+        qrvl::PlayMenuSound(sound);
+    UpdatePortraitName();
+}
+
 void ModeChoosePlayer::keyReleased(int key)
 {
     if (key == Norv::KEY_SHIFT)

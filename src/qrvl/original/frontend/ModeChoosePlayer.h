@@ -61,6 +61,7 @@ public:
     void deactivate() override;
     void keyPressed(int key) override;
     void keyReleased(int key) override;
+    void characterTyped(unsigned int typed) override;
     void buttonSelected(CGuiFrameTouchButton* button) override;
     void onTouchUp(int x, int y, int id) override;
     // A press shows on the key held down until it is released.

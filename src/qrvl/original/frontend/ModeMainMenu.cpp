@@ -170,10 +170,11 @@ void ModeMainMenu::tick()
         return;
     }
     if (!FGFileSystem::UserFolderWritable() && SaveGame::TakeFailureNotice()) {
-        ModeYesNo* notice = new ModeYesNo;
-        notice->init(FGStringManager::getString("S_CANNOT_SAVE_TITLE"), FGStringManager::getString("S_CANNOT_SAVE"),
-                     nullptr, nullptr, false, true);
-        qrvl::PushMode(notice);
+        showNotice("S_CANNOT_SAVE_TITLE", "S_CANNOT_SAVE");
+        return;
+    }
+    if (!launchPending && SaveGame::TakeDamageNotice()) {
+        showNotice("S_SAVE_DAMAGED_TITLE", "S_SAVE_DAMAGED");
         return;
     }
     if (s_CheckSaveFileIntegrity) {
@@ -225,6 +226,14 @@ void ModeMainMenu::initiateLoad()
     launchAtNextDraw = true;
     if (action < Settings)
         qrvl::HideSoftkeys();
+}
+
+void ModeMainMenu::showNotice(char const* titleId, char const* textId)
+{
+    ModeYesNo* notice = new ModeYesNo;
+    notice->init(FGStringManager::getString(titleId), FGStringManager::getString(textId), nullptr, nullptr, false,
+                 true);
+    qrvl::PushMode(notice);
 }
 
 void ModeMainMenu::askQuestion(char const* titleId, char const* textId, bool& openFlag)
@@ -340,12 +349,10 @@ void ModeMainMenu::activate()
 
     if (deleteQuestion) {
         deleteQuestion = false;
-        if (!yes)
-            return;
-        // The new game's own type is replaced; another type's save goes
-        // only once the new game is safely saved.
-        SaveGame::Delete(SaveFileFor(action));
-        initiateLoad();
+        // Yes keeps the saved game until the new game's first save replaces
+        // it: a set-up left or a crash before then leaves it to continue.
+        if (yes)
+            initiateLoad();
         return;
     }
 

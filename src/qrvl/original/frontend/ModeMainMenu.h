@@ -54,6 +54,8 @@ private:
     void initiateLoad();
     void launch();
     void askQuestion(char const* titleId, char const* textId, bool& openFlag);
+    // A message with OK alone, over the menu.
+    void showNotice(char const* titleId, char const* textId);
     bool AnySaveFlag() const { return singleSave || passAndPlaySave || partySave; }
     void rememberState();
 

@@ -3,7 +3,6 @@
 
 #include "norv/base/KeyCode.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace qrvl {
@@ -14,6 +13,38 @@ constexpr char const* kAccepted = "spinner_click";
 constexpr char const* kRefused = "car_honk";
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The letters of Latin-1 and Latin Extended-A, which every font of the game
+// carries; the two signs among them are no letters.
+constexpr int kFirstAccented = 0xC0;
+constexpr int kLastAccented = 0x17F;
+constexpr int kTimes = 0xD7;
+constexpr int kDivide = 0xF7;
+
+bool IsAccentedLetter(int code)
+{
+    return code >= kFirstAccented && code <= kLastAccented && code != kTimes && code != kDivide;
+}
+
+// The UTF-8 bytes of a character up to U+07FF; the number written.
+int EncodeUtf8(int code, char* out)
+{
+    if (code < 0x80) {
+        out[0] = static_cast<char>(code);
+        return 1;
+    }
+    out[0] = static_cast<char>(0xC0 | (code >> 6));
+    out[1] = static_cast<char>(0x80 | (code & 0x3F));
+    return 2;
+}
+
+int CharacterCount(char const* text)
+{
+    int count = 0;
+    for (; *text; ++text)
+        count += IsContinuationByte(*text) ? 0 : 1;
+    return count;
+}
 
 } // namespace
 
@@ -48,7 +79,10 @@ void NameEntry::Prefill(char const* text)
 
 int NameEntry::Length() const { return buffer ? static_cast<int>(std::strlen(buffer)) : 0; }
 
-int NameEntry::Room() const { return std::min(kMaxCharacters, bytes - 1); }
+bool NameEntry::Fits(int characterBytes) const
+{
+    return CharacterCount(Text()) < kMaxCharacters && Length() + characterBytes <= bytes - 1;
+}
 
 bool NameEntry::HasVisibleCharacter() const
 {
@@ -88,10 +122,13 @@ char const* NameEntry::Process(int code)
         buffer[0] = '\0';
     }
     bool const leadingSpace = code == ' ' && length == 0;
-    if (length >= Room() || leadingSpace || code < ' ' || code > '~')
+    bool const drawable = (code >= ' ' && code <= '~') || IsAccentedLetter(code);
+    char encoded[2];
+    int const size = drawable ? EncodeUtf8(code, encoded) : 0;
+    if (!drawable || leadingSpace || !Fits(size))
         return kRefused;
-    buffer[length] = static_cast<char>(code);
-    buffer[length + 1] = '\0';
+    std::memcpy(buffer + length, encoded, static_cast<size_t>(size));
+    buffer[length + size] = '\0';
     untouched = false;
     return kAccepted;
 }
@@ -114,6 +151,27 @@ int NameCharacterForKey(int key, bool upper)
         return c ? c : -1;
     }
     return key == Norv::KEY_BACK ? NameEntry::kDelete : -1;
+}
+
+int NameCharacterForTyped(unsigned int character, bool upper)
+{
+    int const code = static_cast<int>(character);
+    if (!IsAccentedLetter(code))
+        return -1;
+    if (!upper)
+        return code;
+    // Latin-1 keeps its capitals 32 below; ÿ's is in Latin Extended-A.
+    if (code == 0xFF)
+        return 0x178;
+    if (code >= 0xE0 && code <= 0xFE)
+        return code - 0x20;
+    // Latin Extended-A pairs each capital with the small letter after it,
+    // starting on an even code up to ķ and from Ŋ to ŷ, on an odd one from
+    // Ĺ to ň and from Ź to ž.
+    bool const evenPairs = (code >= 0x100 && code <= 0x137) || (code >= 0x14A && code <= 0x177);
+    bool const oddPairs = (code >= 0x139 && code <= 0x148) || (code >= 0x179 && code <= 0x17E);
+    bool const small = (evenPairs && code % 2 == 1) || (oddPairs && code % 2 == 0);
+    return small ? code - 1 : code;
 }
 
 } // namespace qrvl

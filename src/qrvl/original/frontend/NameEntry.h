@@ -19,7 +19,8 @@ public:
     void Prefill(char const* text);
     // Takes up a name typed before, untouched when it is still the pre-filled one.
     void Resume(bool stillUntouched) { untouched = stillUntouched; }
-    // Applies one code: a character, kDelete, kNothing or kIgnored. Answers
+    // Applies one code: a character (ASCII or an accented letter of
+    // NameCharacterForTyped, kept in UTF-8), kDelete, kNothing or kIgnored. Answers
     // the sound that goes with it, or null for none.
     char const* Process(int code);
 
@@ -34,7 +35,8 @@ public:
 
 private:
     int Length() const;
-    int Room() const;
+    // Whether one more character of that many bytes fits the name.
+    bool Fits(int characterBytes) const;
 
     char* buffer = nullptr;
     int bytes = 0;
@@ -49,5 +51,9 @@ namespace qrvl {
 // `upper`, else in lower case; NameEntry::kDelete for the delete key; -1 for
 // a key that types nothing (shift, and the keys the page handles itself).
 int NameCharacterForKey(int key, bool upper);
+// The same for a character typed beyond ASCII (a Unicode code point): the
+// accented letter in upper case when `upper`, -1 for what is no letter the
+// game's fonts draw.
+int NameCharacterForTyped(unsigned int character, bool upper);
 
 } // namespace qrvl

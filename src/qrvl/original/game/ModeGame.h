@@ -89,7 +89,7 @@ public:
     void doSpinForFirstStuff() override;
     virtual void SetEmergencySpinnerTitle();
     void saveGame() override;
-    void flushSave();
+    bool flushSave();
     // The piles in the saved game's order.
     SavedPiles savedPiles() const;
     // The pause button is offered unless a popup or the events wait.
@@ -168,6 +168,9 @@ protected:
     bool pausePending = false;
     bool fastForwardComputers = false;
     std::unique_ptr<SaveGame> saveGameFile;
+    // Whether the saved game on the disk is this game's: a new game leaves
+    // the save it replaces until its own first save.
+    bool ownsSavedGame = false;
     bool justLoaded = false;
     bool hideArrowNextTick = false;
     int computerToggleCooldown = 0;

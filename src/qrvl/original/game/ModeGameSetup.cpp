@@ -111,7 +111,7 @@ bool ModeGame::init(bool load, bool isPassAndPlay)
     CSkipManager::GetSkipManager().Clear();
     bool built = false;
     if (load) {
-        built = loadGame();
+        built = ownsSavedGame = loadGame();
         if (!built) {
             // A saved game that cannot be read is gone; a new game starts instead.
             FGEngine::fatal("saved game unreadable: a new game starts");
@@ -119,7 +119,7 @@ bool ModeGame::init(bool load, bool isPassAndPlay)
         }
     }
     if (!built) {
-        justLoaded = false;
+        justLoaded = ownsSavedGame = false;
         newGame();
         if (!board)
             return false;
@@ -244,7 +244,8 @@ void ModeGame::saveGame()
     board->save(writer);
     SavedGameBody::WriteTail(writer, turn);
     saveSpecific(writer);
-    flushSave();
+    if (flushSave())
+        ownsSavedGame = true;
 }
 
 SavedPiles ModeGame::savedPiles() const
@@ -252,21 +253,24 @@ SavedPiles ModeGame::savedPiles() const
     return {careerPile.get(), collegePile.get(), tilePile.get(), shareTheWealthPile.get()};
 }
 
-void ModeGame::flushSave()
+bool ModeGame::flushSave()
 {
     // A failed save keeps the previous one on the disk; the player hears of
     // it once, not after every move.
-    if (!saveGameFile->flushToDisk() && SaveGame::TakeFailureNotice())
+    bool const saved = saveGameFile->flushToDisk();
+    if (!saved && SaveGame::TakeFailureNotice())
         screens->presenter().showInfoPopup({{kCannotSaveText, {}}}, kCannotSavePopupMs);
+    return saved;
 }
 
 void ModeGame::quit()
 {
-    if (spinningForFirst || state == NewGame || state == SpinForFirst || state == GameOver || state == Quitting ||
-        state == PlayersChosen)
-        SaveGame::DeleteAll();
-    else
+    bool const orderOfPlayUndecided = spinningForFirst || state == NewGame || state == SpinForFirst || state == GameOver
+        || state == Quitting || state == PlayersChosen;
+    if (!orderOfPlayUndecided)
         flushSave();
+    else if (ownsSavedGame)
+        SaveGame::DeleteAll();
     engine->getModeManager()->setMode(screens->createMainMenu());
     state = Quitting;
 }

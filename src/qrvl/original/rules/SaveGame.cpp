@@ -62,6 +62,15 @@ bool SaveGame::TakeFailureNotice()
     return !std::exchange(noticed, true);
 }
 
+bool SaveGame::TakeDamageNotice()
+{
+    // Every notice is taken, so two damaged saves make one message.
+    bool damaged = false;
+    for (SaveType type : {kParty, kPassAndPlay, kSingle})
+        damaged = FGFileSystem::TakeDamageNotice(fileName(type)) || damaged;
+    return damaged;
+}
+
 void SaveGame::readFromDisk()
 {
     if (Exists(fileName(type)))

@@ -40,6 +40,8 @@ public:
     // True the first time it is asked in a run: a player is told once that
     // the game cannot be saved, however many saves fail.
     static bool TakeFailureNotice();
+    // True once after a damaged saved game was found and set aside.
+    static bool TakeDamageNotice();
 
 private:
     std::unique_ptr<FGDataWriter> writer;

@@ -163,34 +163,58 @@ TEST_F(InGameTest, AnUnreadableSavedGameGivesANewGame)
     EXPECT_FALSE(SavedExists("quorvel.sav"));
 }
 
-// A pause menu on which the player confirms quitting.
+// A pause menu on which the player confirms quitting, and a set-up that
+// the player may leave (Back, then Yes).
 class QuitFromPause : public RecordingScreens {
 public:
     void pushPause(Player*, Hud*) override { ModeInstantAnswer::push([]() { return -3; }); }
+    void pushSetUp(Player** players, Hud* hud, char* name, int nameBytes) override
+    {
+        if (leaveSetUp)
+            ModeInstantAnswer::push([]() { return -3; });
+        else
+            RecordingScreens::pushSetUp(players, hud, name, nameBytes);
+    }
+    bool leaveSetUp = false;
 };
 
-TEST_F(InGameTest, QuittingBeforeTheOrderOfPlayIsDecidedLeavesNoSavedGame)
+TEST_F(InGameTest, QuittingANewGameBeforeItsFirstSaveLeavesTheGameItWasToReplace)
 {
-    UseScreens(new QuitFromPause);
+    auto* quitting = new QuitFromPause;
+    UseScreens(quitting);
     CGuiFrameTouchButton pause(ModeGame::kButtonPause);
     struct Case {
+        char const* what;
         int stopAt;
-        bool savedGameKept;
+        bool spinningForFirst;
+        // Whether the new game had saved itself when the player quit.
+        bool newGameSaved;
     };
-    for (Case test : {Case{ModeGame::Tutorial, false}, Case{ModeGame::ComputerSpin, true}}) {
+    for (Case test : {Case{"the set-up left", ModeGame::NewGame, false, false},
+                      Case{"the tutorial", ModeGame::Tutorial, true, false},
+                      Case{"a computer's first spin", ModeGame::ComputerSpin, false, true}}) {
+        quitting->leaveSetUp = test.stopAt == ModeGame::NewGame;
         StartProgram(2);
         folder.Write("Quorvel/quorvelpnp.sav", "old");
-        ASSERT_NE(Launch(QuorvelEngine::GameModeSingle, false), nullptr);
-        while (!Game() || Game()->getCurrState() != test.stopAt || Game()->isSpinningForFirst() != !test.savedGameKept)
-            ASSERT_TRUE(Play());
+        // A set-up left at once ends the game before the launch sees it.
+        ModeGame* launched = Launch(QuorvelEngine::GameModeSingle, false);
+        if (!quitting->leaveSetUp) {
+            ASSERT_NE(launched, nullptr);
+            while (!Game() || Game()->getCurrState() != test.stopAt
+                   || Game()->isSpinningForFirst() != test.spinningForFirst)
+                ASSERT_TRUE(Play());
+        }
         std::string saved = SavedFile("quorvel.sav");
-        engine->onButtonSelected(&pause);
+        if (!quitting->leaveSetUp)
+            engine->onButtonSelected(&pause);
         for (int i = 0; i < 5; ++i)
             Tick();
-        EXPECT_EQ(Game(), nullptr);
-        EXPECT_FALSE(SavedExists("quorvelpnp.sav"));
-        EXPECT_EQ(SavedExists("quorvel.sav"), test.savedGameKept) << test.stopAt;
-        if (test.savedGameKept) {
+        EXPECT_EQ(Game(), nullptr) << test.what;
+        EXPECT_NE(quitting->mainMenu, nullptr) << test.what << ": the game did not hand back to the menu";
+        quitting->mainMenu = nullptr;
+        EXPECT_EQ(SavedFile("quorvelpnp.sav"), test.newGameSaved ? "" : "old") << test.what;
+        EXPECT_EQ(SavedExists("quorvel.sav"), test.newGameSaved) << test.what;
+        if (test.newGameSaved) {
             EXPECT_EQ(SavedFile("quorvel.sav"), saved);
         }
         StopProgram();
